@@ -1,0 +1,16 @@
+#include "CellText.h"
+
+std::string ValueToText(int value)
+{
+    if (value == -1)
+        return "?";
+    return std::to_string(value);
+}
+
+int TextToValue(const std::string& text)
+{
+    if (text.size() != 1)
+        return -1;
+    const int digit = static_cast<signed char>(text[0]) - '0';
+    return (digit >= 1 && digit <= 9) ? digit : -1;
+}

@@ -1,0 +1,20 @@
+// The saved-board file (.sdf): exactly 81 bytes, one per cell, row by row from the top left.
+// A digit is stored as its ASCII character "1".."9", an empty cell as "?". On reading, every byte
+// other than "1".."9" is an empty cell, so files from any source open without complaint.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Reads the board into values (row by row, -1 for empty). Bytes beyond the 81st are ignored;
+// cells past the end of a shorter file are empty. Returns false, leaving values untouched, when
+// the file cannot be opened or read.
+bool ReadBoardFile(const std::filesystem::path& path, int values[81]);
+
+// Writes the board's 81 cell bytes. The content goes to a new file in the same folder first and
+// replaces the old file only once it is complete, so a failed save never damages what was there.
+// Returns false on failure, with the reason in *error when given.
+bool WriteBoardFile(const std::filesystem::path& path, const int values[81], std::string* error = nullptr);
+
+// The cell values of 81 file bytes; fewer bytes leave the remaining cells empty.
+void DecodeBoardBytes(const std::string& bytes, int values[81]);
