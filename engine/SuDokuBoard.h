@@ -51,6 +51,12 @@ public:
     int GetValue(int x, int y) const;
     int GetValueRowCol(int row, int column) const { return GetValue(column, row); }
 
+    // Candidate access for callers that set up or inspect a board cell by cell (coordinates 0..8,
+    // digit 1..9). Removing is the one primitive every rule is built on; nothing ever adds one back.
+    bool HasCandidate(int x, int y, int digit) const { return m_bCandidate[x][y][digit]; }
+    void RemoveCandidate(int x, int y, int digit) { m_bCandidate[x][y][digit] = false; }
+    bool IsOpen(int x, int y) const { return m_bOpen[x][y]; }
+
     static int SquareOf(int x, int y) { return (y / 3) * 3 + x / 3; }
     // Inclusive bounds of square s.
     static void GetSquareBounds(int square, int& firstX, int& lastX, int& firstY, int& lastY);

@@ -1,0 +1,41 @@
+// Every modal question the program asks the person (message boxes, file dialogs, the print dialog)
+// and the hand-over of web addresses to the desktop, in one place. The program uses the desktop
+// implementation; tests install their own to answer without showing anything.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QPrinter;
+class QUrl;
+class QWidget;
+
+struct FileDialogSettings {
+    QString title;
+    QString startPath;      // folder or file name the dialog opens at
+    QString filter;         // Qt filter text, e.g. "Su Doku Files (*.sdf)"
+    QString defaultSuffix;  // added to a name typed without one, e.g. "sdf"
+};
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // A message box without icon; returns the button pressed.
+    virtual QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                                                    QMessageBox::StandardButtons buttons) = 0;
+    // The chosen path, or an empty text when the person cancels.
+    virtual QString GetOpenFileName(QWidget* parent, const FileDialogSettings& settings) = 0;
+    // Asks before an existing file is replaced; the chosen path, or an empty text on cancel.
+    virtual QString GetSaveFileName(QWidget* parent, const FileDialogSettings& settings) = 0;
+    // True when the person confirmed printing to the printer as configured in the dialog.
+    virtual bool ConfirmPrint(QWidget* parent, QPrinter& printer) = 0;
+    // True when the desktop accepted the address.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+
+    // The prompts in use: the desktop's unless a test has installed others.
+    static UserPrompts& Current();
+    // Installs prompts for the rest of the process; nullptr goes back to the desktop's.
+    // The caller keeps ownership.
+    static void Install(UserPrompts* prompts);
+};

@@ -1,0 +1,65 @@
+#include "TestBoards.h"
+
+#include <fstream>
+#include <set>
+
+CSuDokuBoard BoardFromText(const std::string& text81)
+{
+    int values[81];
+    for (int cell = 0; cell < 81; ++cell) {
+        const char c = static_cast<size_t>(cell) < text81.size() ? text81[static_cast<size_t>(cell)] : '.';
+        values[cell] = (c >= '1' && c <= '9') ? c - '0' : -1;
+    }
+    CSuDokuBoard board;
+    board.Load(values);
+    return board;
+}
+
+std::string BoardToText(const CSuDokuBoard& board)
+{
+    std::string text;
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            const int value = board.GetValueRowCol(row, column);
+            text += value == -2 ? '!' : (value >= 1 && value <= 9 ? static_cast<char>('0' + value) : '.');
+        }
+    }
+    return text;
+}
+
+bool IsValidSolution(const std::string& solution81, const std::string& puzzle81)
+{
+    if (solution81.size() != 81)
+        return false;
+    for (size_t cell = 0; cell < 81; ++cell) {
+        const char given = cell < puzzle81.size() ? puzzle81[cell] : '.';
+        if (given >= '1' && given <= '9' && solution81[cell] != given)
+            return false;
+    }
+    for (int unit = 0; unit < 9; ++unit) {
+        std::set<char> row, column, square;
+        for (int i = 0; i < 9; ++i) {
+            row.insert(solution81[static_cast<size_t>(unit * 9 + i)]);
+            column.insert(solution81[static_cast<size_t>(i * 9 + unit)]);
+            const int y = (unit / 3) * 3 + i / 3;
+            const int x = (unit % 3) * 3 + i % 3;
+            square.insert(solution81[static_cast<size_t>(y * 9 + x)]);
+        }
+        const std::set<char> all{'1', '2', '3', '4', '5', '6', '7', '8', '9'};
+        if (row != all || column != all || square != all)
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string> ReadPuzzleFile(const std::string& fileName)
+{
+    std::ifstream file(std::string(ORVANDEL_TEST_DATA) + "/" + fileName);
+    std::vector<std::string> puzzles;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.size() >= 81 && line[0] != '#')
+            puzzles.push_back(line.substr(0, 81));
+    }
+    return puzzles;
+}
