@@ -1,0 +1,138 @@
+// The logic pass and the guessing search.
+#include "SuDokuBoard.h"
+#include "TestBoards.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+const std::string kSolvedGrid =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+const std::string kLogicOnly =
+    "9475182.3.1243.957..592.4...5169.83.6.4.8.1.5.83.7.694.38.49.26.7.25.38.5.9..37..";
+// Consistent, 64 empty cells, and no solution: the contradiction lies deep below the first guess.
+const std::string kDeepContradiction =
+    "48.3............71.2.......1.5....6....2..8.............1.76...3.....4......5....";
+
+struct GuessSentence {
+    int x, y, digit, level;
+};
+
+std::vector<GuessSentence> GuessesIn(const StepList& steps)
+{
+    static const std::regex pattern(R"(Guessing x=(\d), y=(\d), digit=(\d), recursion level=(\d+)\.)");
+    std::vector<GuessSentence> guesses;
+    for (const std::string& step : steps) {
+        std::smatch match;
+        if (std::regex_match(step, match, pattern))
+            guesses.push_back({std::stoi(match[1]), std::stoi(match[2]), std::stoi(match[3]), std::stoi(match[4])});
+    }
+    return guesses;
+}
+
+TEST(Search, CompleteGridIsSolvedAtOnce)
+{
+    CSuDokuBoard board = BoardFromText(kSolvedGrid);
+    StepList steps;
+    EXPECT_TRUE(board.Search(steps));
+    EXPECT_TRUE(steps.empty());
+    EXPECT_EQ(board.m_nGuessLevel, 0);
+}
+
+TEST(Search, LogicAlonePuzzleNeedsNoGuess)
+{
+    CSuDokuBoard board = BoardFromText(kLogicOnly);
+    StepList steps;
+    EXPECT_TRUE(board.Search(steps));
+    EXPECT_FALSE(steps.empty());
+    EXPECT_TRUE(GuessesIn(steps).empty());
+    EXPECT_EQ(board.m_nGuessLevel, 0);
+    EXPECT_TRUE(IsValidSolution(BoardToText(board), kLogicOnly));
+}
+
+TEST(Search, EmptyBoardStartsByGuessingOneTopLeft)
+{
+    CSuDokuBoard board;
+    StepList steps;
+    EXPECT_TRUE(board.Search(steps));
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.front(), "Guessing x=1, y=1, digit=1, recursion level=1.");
+    EXPECT_TRUE(IsValidSolution(BoardToText(board), std::string(81, '.')));
+}
+
+TEST(Search, RepeatedDigitOnALoadedBoardFailsBeforeAnyDeduction)
+{
+    CSuDokuBoard board = BoardFromText("11" + std::string(79, '.'));
+    StepList steps = {"earlier sentence"};
+    EXPECT_FALSE(board.Search(steps));
+    EXPECT_EQ(steps, StepList({"earlier sentence"}));
+    EXPECT_TRUE(board.HasCandidate(5, 5, 1)) << "no rule ran";
+}
+
+TEST(Search, UnsolvableBoardKeepsWhatTheTopLevelLogicFound)
+{
+    CSuDokuBoard logicOnly = BoardFromText(kDeepContradiction);
+    StepList logicSteps;
+    logicOnly.ApplyLogic(logicSteps);
+    logicOnly.Evaluate();
+    ASSERT_TRUE(logicOnly.m_bConsistent);
+    ASSERT_FALSE(logicOnly.m_bSolved);
+
+    // Without stopping after the first guess cell, this board would take the search hours.
+    CSuDokuBoard board = BoardFromText(kDeepContradiction);
+    StepList steps;
+    EXPECT_FALSE(board.Search(steps));
+    EXPECT_EQ(steps, logicSteps);
+    EXPECT_EQ(BoardToText(board), BoardToText(logicOnly));
+    EXPECT_EQ(board.m_nGuessLevel, 0);
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y)
+            EXPECT_TRUE(board.IsOpen(x, y)) << "no guess survives a failed search";
+    }
+
+    StepList again;
+    EXPECT_FALSE(board.Search(again));
+}
+
+// The successful chain reads in order: levels 1, 2, 3 ..., the level of the board equals the
+// number of guesses, and every guessed cell is closed and holds its guessed digit.
+void ExpectConsistentGuessChain(const std::string& puzzle)
+{
+    CSuDokuBoard board = BoardFromText(puzzle);
+    StepList steps;
+    ASSERT_TRUE(board.Search(steps)) << puzzle;
+    EXPECT_TRUE(IsValidSolution(BoardToText(board), puzzle)) << puzzle;
+    const std::vector<GuessSentence> guesses = GuessesIn(steps);
+    EXPECT_EQ(board.m_nGuessLevel, static_cast<int>(guesses.size())) << puzzle;
+    for (size_t i = 0; i < guesses.size(); ++i) {
+        const GuessSentence& g = guesses[i];
+        EXPECT_EQ(g.level, static_cast<int>(i) + 1) << puzzle;
+        EXPECT_FALSE(board.IsOpen(g.x - 1, g.y - 1)) << puzzle;
+        EXPECT_EQ(board.GetValue(g.x - 1, g.y - 1), g.digit) << puzzle;
+    }
+}
+
+TEST(Search, SuccessfulChainsReadInOrderOnHardPuzzles)
+{
+    for (const std::string& puzzle : ReadPuzzleFile("norvig_hardest11.txt"))
+        ExpectConsistentGuessChain(puzzle);
+}
+
+TEST(Search, PuzzleWithSeveralSolutionsGetsOneOfThem)
+{
+    // Two givens fewer than a unique puzzle: several solutions, and the search settles on one.
+    const std::string unique = ReadPuzzleFile("magictour_top95.txt").front();
+    std::string ambiguous = unique;
+    int removed = 0;
+    for (char& c : ambiguous) {
+        if (c != '.' && removed < 2) {
+            c = '.';
+            ++removed;
+        }
+    }
+    ExpectConsistentGuessChain(ambiguous);
+}
+
+}  // namespace
