@@ -1,0 +1,158 @@
+// orvandel-solve as a person or a script runs it: arguments, files, output and exit status.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kEasy = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kEasySolved =
+    "534678912\n672195348\n198342567\n859761423\n426853791\n713924856\n961537284\n287419635\n345286179\n";
+const std::string kRepeat = "11" + std::string(79, '.');
+const std::string kNoSolution = "48.3............71.2.......1.5....6....2..8.............1.76...3.....4......5....";
+
+struct CommandRun {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+class SolverCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("orvandel-cli-" + std::to_string(::getpid()) + "-"
+                                              + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    fs::path WriteFile(const std::string& name, const std::string& content)
+    {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    static std::string Slurp(const fs::path& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+    CommandRun Solve(const std::string& arguments, const std::string& input = "")
+    {
+        const fs::path in = WriteFile("stdin.txt", input);
+        const std::string command = std::string("cd '") + folder.string() + "' && '" + ORVANDEL_SOLVE + "' "
+            + arguments + " < stdin.txt > stdout.txt 2> stderr.txt";
+        const int raw = std::system(command.c_str());
+        CommandRun run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = Slurp(folder / "stdout.txt");
+        run.err = Slurp(folder / "stderr.txt");
+        return run;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(SolverCommandTest, PuzzleOnTheCommandLinePrintsGridAndVerdicts)
+{
+    const CommandRun run = Solve(kEasy);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kEasySolved + "Status: OK\nSolved: YES\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(SolverCommandTest, StepsFollowTheVerdicts)
+{
+    const CommandRun run = Solve("--steps " + kEasy);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind(kEasySolved + "Status: OK\nSolved: YES\n", 0), 0u);
+    EXPECT_NE(run.out.find("\nIn "), std::string::npos);
+    EXPECT_EQ(run.out.find("Guessing"), std::string::npos) << "this one falls to logic alone";
+}
+
+TEST_F(SolverCommandTest, FailuresGiveTheWindowsMessageAndStatusOne)
+{
+    const CommandRun repeat = Solve(kRepeat);
+    EXPECT_EQ(repeat.status, 1);
+    EXPECT_NE(repeat.out.find("Status: INCONSISTENT\nSolved: NO\n"
+                              "This puzzle contains an inconsistency, it cannot be solved.\n"),
+              std::string::npos);
+
+    const CommandRun unsolvable = Solve(kNoSolution);
+    EXPECT_EQ(unsolvable.status, 1);
+    EXPECT_NE(unsolvable.out.find("Status: OK\nSolved: NO\nThis puzzle is unsolvable. Best guess so far will be shown.\n"),
+              std::string::npos);
+}
+
+TEST_F(SolverCommandTest, StandardInputSkipsBlankAndCommentLinesAndIgnoresTails)
+{
+    const std::string input = "# a collection\n\n" + kEasy + " rated easy\r\n   \n" + kRepeat + "\n";
+    const CommandRun run = Solve("--json", input);
+    EXPECT_EQ(run.status, 1);
+    const auto firstLineEnd = run.out.find('\n');
+    ASSERT_NE(firstLineEnd, std::string::npos);
+    EXPECT_EQ(run.out.substr(0, 11 + 81), "{\"puzzle\":\"" + kEasy);
+    EXPECT_NE(run.out.find("\"result\":\"solved\",\"level\":0"), std::string::npos);
+    EXPECT_NE(run.out.find("{\"puzzle\":\"" + kRepeat + "\",\"result\":\"inconsistent\",\"level\":0,\"board\":\"11."),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\"steps\":[]}\n"), std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+}
+
+TEST_F(SolverCommandTest, SavedBoardAndTextFilesAreBothRead)
+{
+    std::string sdf = kEasy;
+    std::replace(sdf.begin(), sdf.end(), '.', '?');
+    WriteFile("easy.SDF", sdf);
+    WriteFile("list.txt", kEasy + "\n" + kEasy + "\n");
+    const CommandRun run = Solve("--json easy.SDF list.txt");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
+}
+
+struct ErrorCase {
+    const char* name;
+    std::string arguments;
+    std::string input;
+    std::string message;  // part of the error output
+    int puzzlesSolved;     // output lines in --json mode
+};
+
+TEST_F(SolverCommandTest, InputErrorsNameWhatAndWhereAndGiveStatusTwo)
+{
+    const ErrorCase cases[] = {
+        {"unknown option", "--fast", "", "unknown option '--fast'", 0},
+        {"missing file", "--json nowhere.txt", "", "cannot open 'nowhere.txt'", 0},
+        {"folder", "--json .", "", "cannot read '.': it is a directory", 0},
+        {"short line, the rest still solved", "--json -", kEasy + "\n12345\n" + kEasy + "\n",
+         "<stdin>:2: the line has 5 characters; a puzzle needs 81", 2},
+        {"short line in a named file", "--json short.txt", "", "short.txt:1: the line has 3 characters", 0},
+    };
+    WriteFile("short.txt", "123\n");
+    for (const ErrorCase& c : cases) {
+        const CommandRun run = Solve(c.arguments, c.input);
+        EXPECT_EQ(run.status, 2) << c.name;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.puzzlesSolved) << c.name;
+    }
+}
+
+TEST_F(SolverCommandTest, HelpAndVersion)
+{
+    const CommandRun help = Solve("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: orvandel-solve [OPTIONS] [PUZZLE ...]\n", 0), 0u);
+    const CommandRun version = Solve("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("orvandel-solve ") + ORVANDEL_VERSION + "\n");
+}
+
+}  // namespace
