@@ -1,44 +1,18 @@
 // The saved-board file, on real files in a temporary folder.
 #include "BoardFile.h"
+#include "TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fstream>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class BoardFileTest : public ::testing::Test {
+class BoardFileTest : public TemporaryFolderTest {
 protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path() / ("orvandel-boardfile-" + std::to_string(::getpid()) + "-"
-                                              + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::permissions(folder, fs::perms::owner_all, ignored);
-        fs::remove_all(folder, ignored);
-    }
-
-    fs::path WriteBytes(const std::string& name, const std::string& bytes)
-    {
-        const fs::path path = folder / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    static std::string ReadBytes(const fs::path& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
     static std::string ValuesText(const int values[81])
     {
         std::string text;
@@ -52,8 +26,6 @@ protected:
         EXPECT_TRUE(ReadBoardFile(path, values)) << path;
         return ValuesText(values);
     }
-
-    fs::path folder;
 };
 
 TEST_F(BoardFileTest, SavedCornersGiveTheDocumentedBytesAndReadBack)
@@ -106,7 +78,7 @@ TEST_F(BoardFileTest, ReadingTakesBytesPositionally)
         {"junk bytes are empty cells", std::string("\x80\xff\x01?x-") + std::string(75, '\xfe'), std::string(81, '.')},
     };
     for (const ReadCase& c : cases)
-        EXPECT_EQ(ReadAsText(WriteBytes("case.sdf", c.bytes)), c.board) << c.name;
+        EXPECT_EQ(ReadAsText(WriteFile("case.sdf", c.bytes)), c.board) << c.name;
 }
 
 TEST_F(BoardFileTest, MissingFileOrFolderIsNotReadAndLeavesValuesAlone)
@@ -120,18 +92,18 @@ TEST_F(BoardFileTest, MissingFileOrFolderIsNotReadAndLeavesValuesAlone)
 
 TEST_F(BoardFileTest, SavingReplacesALongerFileWhole)
 {
-    const fs::path path = WriteBytes("old.sdf", std::string(200, '9'));
+    const fs::path path = WriteFile("old.sdf", std::string(200, '9'));
     int values[81];
     std::fill(values, values + 81, 2);
     ASSERT_TRUE(WriteBoardFile(path, values));
     EXPECT_EQ(ReadBytes(path), std::string(81, '2'));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no file left behind";
+    EXPECT_EQ(FileCount(), 1) << "no file left behind";
 }
 
 TEST_F(BoardFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
 {
     const std::string old = "1" + std::string(80, '?');
-    const fs::path path = WriteBytes("kept.sdf", old);
+    const fs::path path = WriteFile("kept.sdf", old);
     int values[81];
     std::fill(values, values + 81, 8);
 
@@ -150,7 +122,7 @@ TEST_F(BoardFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no partial file left";
+    EXPECT_EQ(FileCount(), 1) << "no partial file left";
 }
 
 TEST_F(BoardFileTest, UnwritableFolderFailsAndKeepsTheOldFile)
@@ -158,7 +130,7 @@ TEST_F(BoardFileTest, UnwritableFolderFailsAndKeepsTheOldFile)
     if (::geteuid() == 0)
         GTEST_SKIP() << "folder permissions do not bind root; the file size test covers failed writes";
     const std::string old = std::string(81, '6');
-    const fs::path path = WriteBytes("kept.sdf", old);
+    const fs::path path = WriteFile("kept.sdf", old);
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     int values[81];
     std::fill(values, values + 81, 1);

@@ -1,10 +1,7 @@
 // orvandel-solve as a person or a script runs it: arguments, files, output and exit status.
-#include <gtest/gtest.h>
+#include "TemporaryFolderTest.h"
 
-#include <filesystem>
-#include <fstream>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,43 +19,20 @@ struct CommandRun {
     int status = -1;
 };
 
-class SolverCommandTest : public ::testing::Test {
+class SolverCommandTest : public TemporaryFolderTest {
 protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path() / ("orvandel-cli-" + std::to_string(::getpid()) + "-"
-                                              + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    fs::path WriteFile(const std::string& name, const std::string& content)
-    {
-        const fs::path path = folder / name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-    static std::string Slurp(const fs::path& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-
     CommandRun Solve(const std::string& arguments, const std::string& input = "")
     {
-        const fs::path in = WriteFile("stdin.txt", input);
+        WriteFile("stdin.txt", input);
         const std::string command = std::string("cd '") + folder.string() + "' && '" + ORVANDEL_SOLVE + "' "
             + arguments + " < stdin.txt > stdout.txt 2> stderr.txt";
         const int raw = std::system(command.c_str());
         CommandRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(folder / "stdout.txt");
-        run.err = Slurp(folder / "stderr.txt");
+        run.out = ReadBytes(folder / "stdout.txt");
+        run.err = ReadBytes(folder / "stderr.txt");
         return run;
     }
-
-    fs::path folder;
 };
 
 TEST_F(SolverCommandTest, PuzzleOnTheCommandLinePrintsGridAndVerdicts)
