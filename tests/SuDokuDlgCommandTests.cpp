@@ -78,7 +78,6 @@ protected:
 TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
 {
     EXPECT_EQ(dialog->windowTitle(), kCaption);
-    QStringList buttons;
     for (const char* text : {"Options", "Set Su Doku", "Solve", "Solve Cell", "Help", "Exit"})
         EXPECT_NE(ButtonOf(*dialog, QString::fromLatin1(text)), nullptr) << text;
     EXPECT_TRUE(ButtonOf(*dialog, QStringLiteral("Exit"))->isDefault());

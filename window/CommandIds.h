@@ -15,6 +15,5 @@ constexpr int kIdmAboutBox = 16;
 constexpr int kScClose = 0xF060;
 constexpr int kSystemCommandMask = 0xFFF0;
 
-// The splash screen's own timer, and the main window's one-shot start-up timer.
-constexpr int kSplashTimerId = 12345;
+// The main window's one-shot start-up timer, which shows the splash screen.
 constexpr int kStartupTimerId = 12346;
