@@ -1,0 +1,191 @@
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+QMessageBox::StandardButton RecordingPrompts::ShowMessage(QWidget*, const QString& caption, const QString& text,
+                                                          QMessageBox::StandardButtons buttons)
+{
+    messages.push_back({caption, text, buttons});
+    if (!answers.empty()) {
+        const QMessageBox::StandardButton answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return (buttons & QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+}
+
+bool RecordingPrompts::ConfirmPrint(QWidget*, QPrinter& printer)
+{
+    ++printRequests;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printFile);
+    return acceptPrint;
+}
+
+CSpreadSheet& GridOf(CSuDokuDlg& dialog)
+{
+    return *dialog.findChild<CSpreadSheet*>();
+}
+
+QPushButton* ButtonOf(CSuDokuDlg& dialog, const QString& text)
+{
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+QString FieldOf(CSuDokuDlg& dialog, const QString& name)
+{
+    return dialog.findChild<QLineEdit*>(name)->text();
+}
+
+std::string GridText(CSpreadSheet& grid)
+{
+    std::string text;
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            const QString cell = grid.item(row, column)->text();
+            text += cell.isEmpty() ? '.' : (cell.size() == 1 ? cell.at(0).toLatin1() : '#');
+        }
+    }
+    return text;
+}
+
+QString CellText(CSpreadSheet& grid, int column, int row)
+{
+    return grid.item(row - 1, column - 1)->text();
+}
+
+QColor CellColor(CSpreadSheet& grid, int column, int row)
+{
+    return grid.item(row - 1, column - 1)->foreground().color();
+}
+
+namespace {
+
+QPoint CellCentre(CSpreadSheet& grid, int column, int row)
+{
+    return grid.visualRect(grid.model()->index(row - 1, column - 1)).center();
+}
+
+QPoint CellCentreInWindow(CSpreadSheet& grid, int column, int row)
+{
+    QWindow* window = grid.window()->windowHandle();
+    return window->mapFromGlobal(grid.viewport()->mapToGlobal(CellCentre(grid, column, row)));
+}
+
+}  // namespace
+
+void ClickCell(CSpreadSheet& grid, int column, int row)
+{
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(grid, column, row));
+}
+
+void RightClickCell(CSpreadSheet& grid, int column, int row)
+{
+    QTest::mouseClick(grid.window()->windowHandle(), Qt::RightButton, {}, CellCentreInWindow(grid, column, row));
+}
+
+void DoubleClickCell(CSpreadSheet& grid, int column, int row)
+{
+    QTest::mouseDClick(grid.window()->windowHandle(), Qt::LeftButton, {}, CellCentreInWindow(grid, column, row));
+}
+
+void TypeInCell(CSpreadSheet& grid, int column, int row, int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    grid.setCurrentCell(row - 1, column - 1);
+    QTest::keyClick(&grid, static_cast<Qt::Key>(qtKey), modifiers);
+}
+
+void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81)
+{
+    for (int cell = 0; cell < 81 && static_cast<size_t>(cell) < puzzle81.size(); ++cell) {
+        const char c = puzzle81[static_cast<size_t>(cell)];
+        if (c >= '1' && c <= '9')
+            TypeInCell(grid, cell % 9 + 1, cell / 9 + 1, Qt::Key_0 + (c - '0'));
+    }
+}
+
+namespace {
+
+QAction* FindCommand(QMenu& menu, int commandId)
+{
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->data().toInt() == commandId)
+            return action;
+    }
+    return nullptr;
+}
+
+QMenu& OptionsMenu(CSuDokuDlg& dialog)
+{
+    return *dialog.findChild<QMenu*>(QStringLiteral("Options"));
+}
+
+}  // namespace
+
+bool ChooseOption(CSuDokuDlg& dialog, int commandId)
+{
+    bool enabled = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction* command = FindCommand(*menu, commandId);
+        enabled = command && command->isEnabled();
+        if (enabled)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(command).center());
+        else
+            menu->close();
+    });
+    QTest::mouseClick(ButtonOf(dialog, QStringLiteral("Options")), Qt::LeftButton);
+    return enabled;
+}
+
+QStringList OptionTexts(CSuDokuDlg& dialog)
+{
+    QStringList texts;
+    for (const QAction* action : OptionsMenu(dialog).actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+bool OptionEnabled(CSuDokuDlg& dialog, int commandId)
+{
+    const QAction* command = FindCommand(OptionsMenu(dialog), commandId);
+    return command && command->isEnabled();
+}
+
+void WithModalWindow(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect)
+{
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            poll.stop();
+            inspect(modal);
+            modal->close();
+        }
+    });
+    poll.start();
+    open();
+}
+
+std::unique_ptr<CSuDokuDlg> ShowMainWindow()
+{
+    auto dialog = std::make_unique<CSuDokuDlg>();
+    dialog->show();
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowExposed(dialog.get()))
+        return nullptr;
+    return dialog;
+}

@@ -1,0 +1,79 @@
+// Helpers for the GUI tests: prompts that answer without showing anything, and ways to drive the
+// main window as a person would (clicks, right clicks, keys, the Options menu).
+#pragma once
+
+#include "SpreadSheet.h"
+#include "SuDokuDlg.h"
+#include "UserPrompts.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPushButton;
+
+// Records every message and answers from a queue (Ok or No when the queue is empty); prints go
+// to printFile as PDF. Installed for as long as it lives.
+class RecordingPrompts final : public UserPrompts {
+public:
+    struct Message {
+        QString caption;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    RecordingPrompts() { UserPrompts::Install(this); }
+    ~RecordingPrompts() override { UserPrompts::Install(nullptr); }
+    RecordingPrompts(const RecordingPrompts&) = delete;
+    RecordingPrompts& operator=(const RecordingPrompts&) = delete;
+
+    QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                                            QMessageBox::StandardButtons buttons) override;
+    QString GetOpenFileName(QWidget*, const FileDialogSettings&) override { return {}; }
+    QString GetSaveFileName(QWidget*, const FileDialogSettings&) override { return {}; }
+    bool ConfirmPrint(QWidget* parent, QPrinter& printer) override;
+    bool OpenUrl(const QUrl&) override { return false; }
+
+    std::vector<Message> messages;
+    std::deque<QMessageBox::StandardButton> answers;
+    QString printFile;
+    bool acceptPrint = true;
+    int printRequests = 0;
+};
+
+CSpreadSheet& GridOf(CSuDokuDlg& dialog);
+QPushButton* ButtonOf(CSuDokuDlg& dialog, const QString& text);
+QString FieldOf(CSuDokuDlg& dialog, const QString& name);  // "Status" or "Solved"
+
+// The grid's texts row by row: a cell's single character, '.' for an empty cell, '#' otherwise.
+std::string GridText(CSpreadSheet& grid);
+QString CellText(CSpreadSheet& grid, int column, int row);
+QColor CellColor(CSpreadSheet& grid, int column, int row);
+
+// Mouse and keys as a person uses them; the right click and double-click go through the window
+// system so that they arrive as real button sequences.
+void ClickCell(CSpreadSheet& grid, int column, int row);
+void RightClickCell(CSpreadSheet& grid, int column, int row);
+void DoubleClickCell(CSpreadSheet& grid, int column, int row);
+void TypeInCell(CSpreadSheet& grid, int column, int row, int qtKey, Qt::KeyboardModifiers modifiers = {});
+// Types an 81-character puzzle ("1".."9" digits, anything else empty) with the digit keys.
+void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81);
+
+// Drops the Options menu and picks the command with the given id by clicking it. A disabled
+// command cannot be picked: the menu is then closed with nothing chosen. Returns whether the
+// command was enabled.
+bool ChooseOption(CSuDokuDlg& dialog, int commandId);
+// The texts of the Options menu's commands, in order, with "-" for separators, and which are enabled.
+QStringList OptionTexts(CSuDokuDlg& dialog);
+bool OptionEnabled(CSuDokuDlg& dialog, int commandId);
+
+// Runs `open` and, once a modal window appears, hands it to `inspect`, then closes it.
+void WithModalWindow(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect);
+
+// A new main window, shown and ready for input.
+std::unique_ptr<CSuDokuDlg> ShowMainWindow();

@@ -1,0 +1,158 @@
+// Printing the board from the Options menu: to a PDF file, read back with poppler's tools.
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+#include "TestBoards.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const std::string kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+// The digits of a PDF's text, in reading order.
+std::string PrintedDigits(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
+        return "pdftotext failed";
+    std::string digits;
+    for (const char c : pdftotext.readAllStandardOutput().toStdString()) {
+        if (c >= '0' && c <= '9')
+            digits += c;
+    }
+    return digits;
+}
+
+// The first page as a picture.
+QImage PrintedPage(const QString& pdf, const QString& folder)
+{
+    const QString stem = folder + QStringLiteral("/page");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-singlefile"),
+                       pdf, stem});
+    return QImage(stem + QStringLiteral(".png"));
+}
+
+struct PageColours {
+    int blue = 0;
+    int shaded = 0;
+    QRect inked;  // the smallest rectangle holding every non-white pixel
+};
+
+PageColours CountColours(const QImage& page)
+{
+    PageColours colours;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor pixel = page.pixelColor(x, y);
+            if (pixel.blue() > 180 && pixel.red() < 90 && pixel.green() < 90)
+                ++colours.blue;
+            if (qAbs(pixel.red() - 220) < 6 && qAbs(pixel.green() - 217) < 6 && qAbs(pixel.blue() - 253) < 6)
+                ++colours.shaded;
+            if (pixel != QColor(Qt::white))
+                colours.inked |= QRect(x, y, 1, 1);
+        }
+    }
+    return colours;
+}
+
+std::string Digits(const std::string& board)
+{
+    std::string digits;
+    for (const char c : board) {
+        if (c >= '1' && c <= '9')
+            digits += c;
+    }
+    return digits;
+}
+
+class PrintTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        prompts.printFile = folder.filePath(QStringLiteral("board.pdf"));
+        dialog = ShowMainWindow();
+        ASSERT_TRUE(dialog);
+    }
+    CSpreadSheet& Grid() { return GridOf(*dialog); }
+
+    QTemporaryDir folder;
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};
+
+TEST_F(PrintTest, PrintsTheGridAsTypedBeforeAnySetSuDoku)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    EXPECT_EQ(prompts.printRequests, 1);
+    EXPECT_EQ(PrintedDigits(prompts.printFile), Digits(kPuzzle));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(GridText(Grid()), kPuzzle) << "printing changes nothing";
+}
+
+TEST_F(PrintTest, PrintsTheSolutionWithItsColoursShadingAndLinesCentred)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Set Su Doku")), Qt::LeftButton);
+    QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Solve")), Qt::LeftButton);
+    const std::string shown = GridText(Grid());
+    ASSERT_TRUE(IsValidSolution(shown, kPuzzle));
+
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    EXPECT_EQ(PrintedDigits(prompts.printFile), shown);
+
+    const QImage page = PrintedPage(prompts.printFile, folder.path());
+    ASSERT_FALSE(page.isNull());
+    const PageColours colours = CountColours(page);
+    EXPECT_GT(colours.blue, 0) << "the solver's digits are blue";
+    EXPECT_GT(colours.shaded, 0) << "the corner and centre squares are shaded";
+    // Scaled to the page's width and centred on it.
+    EXPECT_GT(colours.inked.width(), page.width() * 3 / 4);
+    EXPECT_NEAR(colours.inked.center().x(), page.width() / 2, page.width() / 20);
+    EXPECT_NEAR(colours.inked.center().y(), page.height() / 2, page.height() / 20);
+}
+
+TEST_F(PrintTest, PrintOptionsTurnedOffPrintPlainDigits)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    Grid().SetRow(1);
+    Grid().SetCol(3);
+    Grid().SetForeColor(kSolverColor);
+    Grid().SetText(QStringLiteral("4"));
+    Grid().SetPrintOptions(false, false, false);
+    Grid().PrintCells();
+    const PageColours colours = CountColours(PrintedPage(prompts.printFile, folder.path()));
+    EXPECT_EQ(colours.blue, 0);
+    EXPECT_EQ(colours.shaded, 0);
+}
+
+TEST_F(PrintTest, ACancelledPrintDialogPrintsNothing)
+{
+    prompts.acceptPrint = false;
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    EXPECT_EQ(prompts.printRequests, 1);
+    EXPECT_FALSE(QFile::exists(prompts.printFile));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReported)
+{
+    prompts.printFile = folder.filePath(QStringLiteral("no such folder/board.pdf"));
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Vantrel Orvandel"));
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The board could not be printed."));
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+// The board grid on its own: its look, the addressed and active cells, and the four events.
+#include "GuiTestSupport.h"
+#include "GridDrawing.h"
+#include "OleColor.h"
+#include "SpreadSheet.h"
+#include "VirtualKey.h"
+
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class SpreadSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    }
+    QString Read(int column, int row)
+    {
+        grid.SetRow(row);
+        grid.SetCol(column);
+        return grid.GetText();
+    }
+    void Write(int column, int row, const QString& text, OleColor color = kPersonColor)
+    {
+        grid.SetRow(row);
+        grid.SetCol(column);
+        grid.SetForeColor(color);
+        grid.SetText(text);
+    }
+
+    CSpreadSheet grid;
+};
+
+TEST_F(SpreadSheetTest, StartsEmptyBlackAndCheckerboardShadedWithTheFocusTopLeft)
+{
+    int shaded = 0;
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column) {
+            EXPECT_EQ(Read(column, row), QString());
+            EXPECT_EQ(CellColor(grid, column, row), QColor(Qt::black));
+            const QColor background = grid.item(row - 1, column - 1)->background().color();
+            const int square = ((row - 1) / 3) * 3 + (column - 1) / 3;
+            const bool cornerOrCentre = square == 0 || square == 2 || square == 4 || square == 6 || square == 8;
+            EXPECT_EQ(background, cornerOrCentre ? QColor(220, 217, 253) : QColor(Qt::white)) << row << "," << column;
+            shaded += cornerOrCentre ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(shaded, 45);
+    EXPECT_EQ(grid.GetActiveCol(), 1);
+    EXPECT_EQ(grid.GetActiveRow(), 1);
+}
+
+TEST_F(SpreadSheetTest, HasSquareCellsNoHeadersNoEditorAndTheBoardFont)
+{
+    EXPECT_FALSE(grid.horizontalHeader()->isVisible());
+    EXPECT_FALSE(grid.verticalHeader()->isVisible());
+    for (int index = 0; index < 9; ++index) {
+        EXPECT_EQ(grid.columnWidth(index), grid.rowHeight(0));
+        EXPECT_EQ(grid.rowHeight(index), grid.rowHeight(0));
+    }
+    EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(grid.font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_TRUE(grid.font().bold());
+    EXPECT_EQ(grid.font().pointSize(), 18);
+}
+
+TEST_F(SpreadSheetTest, TextAndColourActOnTheAddressedCellOnly)
+{
+    Write(4, 7, QStringLiteral("5"), kSolverColor);
+    EXPECT_EQ(Read(4, 7), QStringLiteral("5"));
+    EXPECT_EQ(CellColor(grid, 4, 7), QColor(Qt::blue));
+    EXPECT_EQ(Read(7, 4), QString());
+    EXPECT_EQ(CellColor(grid, 7, 4), QColor(Qt::black));
+
+    // A new colour and the same text again change only the colour.
+    Write(4, 7, QStringLiteral("5"), kPersonColor);
+    EXPECT_EQ(Read(4, 7), QStringLiteral("5"));
+    EXPECT_EQ(CellColor(grid, 4, 7), QColor(Qt::black));
+}
+
+TEST_F(SpreadSheetTest, GivesBackAnyTextUnchanged)
+{
+    for (const QString& text : {QStringLiteral("0"), QStringLiteral("12"), QStringLiteral("x"), QStringLiteral("?"),
+                                QStringLiteral("-2")}) {
+        Write(2, 3, text);
+        EXPECT_EQ(Read(2, 3), text);
+    }
+}
+
+TEST_F(SpreadSheetTest, AnAddressOffTheBoardReadsEmptyAndWritesNothing)
+{
+    const std::string before = GridText(grid);
+    for (const auto& [column, row] : {std::pair{0, 1}, {1, 0}, {10, 5}, {5, 10}, {-1, -1}}) {
+        Write(column, row, QStringLiteral("7"), kSolverColor);
+        EXPECT_EQ(Read(column, row), QString());
+    }
+    EXPECT_EQ(GridText(grid), before);
+}
+
+TEST(OleColorTest, ReadsTheBlueGreenRedLayout)
+{
+    const struct {
+        OleColor ole;
+        QColor expected;
+    } rows[] = {
+        {0x000000, QColor(0, 0, 0)},     {0xFF0000, QColor(0, 0, 255)},      {0x0000FF, QColor(255, 0, 0)},
+        {0x00FF00, QColor(0, 255, 0)},   {0xFDD9DC, QColor(220, 217, 253)}, {0xFF123456, QColor(0x56, 0x34, 0x12)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(OleColorToQColor(row.ole), row.expected) << std::hex << row.ole;
+}
+
+TEST(VirtualKeyTest, MapsQtKeysToWindowsCodes)
+{
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<short> expected;
+    } rows[] = {
+        {Qt::Key_0, {}, 0x30},         {Qt::Key_1, {}, 0x31},
+        {Qt::Key_9, {}, 0x39},         {Qt::Key_0, Qt::KeypadModifier, 0x60},
+        {Qt::Key_5, Qt::KeypadModifier, 0x65}, {Qt::Key_9, Qt::KeypadModifier, 0x69},
+        {Qt::Key_Space, {}, 0x20},     {Qt::Key_A, {}, 0x41},
+        {Qt::Key_Z, Qt::ShiftModifier, 0x5A}, {Qt::Key_Left, {}, 0x25},
+        {Qt::Key_Down, {}, 0x28},      {Qt::Key_Delete, {}, 0x2E},
+        {Qt::Key_F1, {}, std::nullopt}, {Qt::Key_Exclam, {}, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(WindowsKeyCode(row.key, row.modifiers), row.expected) << std::hex << row.key;
+    EXPECT_EQ(WindowsShiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
+    EXPECT_EQ(WindowsShiftState(Qt::ControlModifier), 2);
+    EXPECT_EQ(WindowsShiftState({}), 0);
+}
+
+TEST_F(SpreadSheetTest, ReportsAClickWithColumnThenRowAndMovesTheFocus)
+{
+    QSignalSpy clicks(&grid, &CSpreadSheet::Click);
+    ClickCell(grid, 4, 2);
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toInt(), 4);
+    EXPECT_EQ(clicks.at(0).at(1).toInt(), 2);
+    EXPECT_EQ(grid.GetActiveCol(), 4);
+    EXPECT_EQ(grid.GetActiveRow(), 2);
+}
+
+TEST_F(SpreadSheetTest, ReportsARightClickAsKindZeroAndMovesTheFocus)
+{
+    QSignalSpy rightClicks(&grid, &CSpreadSheet::RightClick);
+    QSignalSpy clicks(&grid, &CSpreadSheet::Click);
+    RightClickCell(grid, 9, 8);
+    ASSERT_EQ(rightClicks.count(), 1);
+    EXPECT_EQ(rightClicks.at(0).at(0).value<short>(), 0);
+    EXPECT_EQ(rightClicks.at(0).at(1).toInt(), 9);
+    EXPECT_EQ(rightClicks.at(0).at(2).toInt(), 8);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(grid.GetActiveCol(), 9);
+    EXPECT_EQ(grid.GetActiveRow(), 8);
+}
+
+TEST_F(SpreadSheetTest, ReportsADoubleClickAsOneClickAndOneDoubleClick)
+{
+    QSignalSpy clicks(&grid, &CSpreadSheet::Click);
+    QSignalSpy doubleClicks(&grid, &CSpreadSheet::DblClick);
+    DoubleClickCell(grid, 3, 5);
+    EXPECT_EQ(clicks.count(), 1);
+    ASSERT_EQ(doubleClicks.count(), 1);
+    EXPECT_EQ(doubleClicks.at(0).at(0).toInt(), 3);
+    EXPECT_EQ(doubleClicks.at(0).at(1).toInt(), 5);
+}
+
+TEST_F(SpreadSheetTest, ReportsKeyReleasesAsVirtualKeyCodes)
+{
+    QSignalSpy keys(&grid, &CSpreadSheet::KeyUp);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        short code;
+    } rows[] = {{Qt::Key_5, {}, 0x35}, {Qt::Key_5, Qt::KeypadModifier, 0x65}, {Qt::Key_Space, {}, 0x20},
+                {Qt::Key_Q, {}, 0x51}, {Qt::Key_0, {}, 0x30}};
+    for (const auto& row : rows) {
+        keys.clear();
+        QTest::keyClick(&grid, row.key, row.modifiers);
+        ASSERT_EQ(keys.count(), 1);
+        EXPECT_EQ(keys.at(0).at(0).value<short>(), row.code);
+    }
+}
+
+TEST_F(SpreadSheetTest, ArrowKeysMoveTheFocusAndStopAtTheEdges)
+{
+    const struct {
+        Qt::Key key;
+        int presses;
+        int column;
+        int row;
+    } moves[] = {{Qt::Key_Right, 3, 4, 1}, {Qt::Key_Down, 2, 4, 3}, {Qt::Key_Left, 10, 1, 3},
+                 {Qt::Key_Up, 10, 1, 1},   {Qt::Key_Down, 12, 1, 9}, {Qt::Key_Right, 12, 9, 9}};
+    for (const auto& move : moves) {
+        for (int press = 0; press < move.presses; ++press)
+            QTest::keyClick(&grid, move.key);
+        EXPECT_EQ(grid.GetActiveCol(), move.column);
+        EXPECT_EQ(grid.GetActiveRow(), move.row);
+    }
+}
+
+TEST_F(SpreadSheetTest, DigitKeysNeitherMoveTheFocusNorOpenAnEditor)
+{
+    Write(6, 6, QStringLiteral("7"));
+    grid.setCurrentCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_7);
+    EXPECT_EQ(grid.GetActiveCol(), 2);
+    EXPECT_EQ(grid.GetActiveRow(), 2);
+    EXPECT_EQ(grid.findChild<QLineEdit*>(), nullptr) << "no cell editor";
+    EXPECT_EQ(Read(2, 2), QString());
+}
+
+}  // namespace

@@ -1,0 +1,367 @@
+// The main window's layout and commands: "Set Su Doku", "Solve", "Solve Cell", the Options menu,
+// their enabling in the edit and set states, the Status and Solved fields and every message.
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+#include "ImageButton.h"
+#include "TestBoards.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Vantrel Orvandel");
+const QString kInconsistent = QStringLiteral("This puzzle contains an inconsistency, it cannot be solved.");
+const QString kUnsolvable = QStringLiteral("This puzzle is unsolvable. Best guess so far will be shown.");
+const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the board to the original Su Doku?");
+const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the board?");
+
+const std::string kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+// Two 5s in the first row.
+const std::string kRepeatedDigit =
+    "5...5....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+// No repeats, but the top-right cell can hold nothing: 1..8 are in its row and 9 below it.
+const std::string kUnsolvablePuzzle =
+    "12345678.........9...............................................................";
+const QColor kBlack(Qt::black);
+const QColor kBlue(Qt::blue);
+
+class CommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog = ShowMainWindow();
+        ASSERT_TRUE(dialog);
+    }
+    CSpreadSheet& Grid() { return GridOf(*dialog); }
+    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
+    void SetPuzzle(const std::string& puzzle)
+    {
+        TypePuzzle(Grid(), puzzle);
+        Press(QStringLiteral("Set Su Doku"));
+    }
+    bool InSetState()
+    {
+        const bool set = !ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled();
+        // Every command follows the state together.
+        EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve"))->isEnabled(), set);
+        EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve Cell"))->isEnabled(), set);
+        EXPECT_EQ(OptionEnabled(*dialog, kIdFileOpen), !set);
+        for (int commandId : {kIdFileSaveAs, kIdResetBoard, kIdClearBoard, kIdShowSolveLogic})
+            EXPECT_EQ(OptionEnabled(*dialog, commandId), set) << commandId;
+        for (const QString& button : {QStringLiteral("Options"), QStringLiteral("Help"), QStringLiteral("Exit")})
+            EXPECT_TRUE(ButtonOf(*dialog, button)->isEnabled());
+        EXPECT_TRUE(OptionEnabled(*dialog, kIdFilePrint));
+        EXPECT_TRUE(OptionEnabled(*dialog, kIdAbout));
+        return set;
+    }
+    std::string Solution(const std::string& puzzle)
+    {
+        CSuDokuBoard board = BoardFromText(puzzle);
+        StepList steps;
+        board.Search(steps);
+        return BoardToText(board);
+    }
+
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};
+
+TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
+{
+    EXPECT_EQ(dialog->windowTitle(), kCaption);
+    for (const char* text : {"Options", "Set Su Doku", "Solve", "Solve Cell", "Help", "Exit"})
+        EXPECT_NE(ButtonOf(*dialog, QString::fromLatin1(text)), nullptr) << text;
+    EXPECT_TRUE(ButtonOf(*dialog, QStringLiteral("Exit"))->isDefault());
+    EXPECT_EQ(OptionTexts(*dialog),
+              QStringList({"Open ...", "Save As ...", "-", "Reset Su Doku Board", "Clear Su Doku Board", "-",
+                           "Print ...", "-", "Show Solve Logic ...", "-", "About Vantrel Orvandel ..."}));
+    const auto* webSite = dialog->findChild<CImageButton*>();
+    ASSERT_NE(webSite, nullptr);
+    EXPECT_EQ(webSite->toolTip(), QStringLiteral("Visit Tessaly Web Site"));
+    EXPECT_EQ(webSite->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(webSite->autoRaise());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QString());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QString());
+    EXPECT_EQ(GridText(Grid()), std::string(81, '.'));
+    EXPECT_FALSE(InSetState());
+    EXPECT_EQ(QApplication::focusWidget(), &Grid());
+
+    // The Solved field stands above the Status field, both right of the grid.
+    const auto* solved = dialog->findChild<QLineEdit*>(QStringLiteral("Solved"));
+    const auto* status = dialog->findChild<QLineEdit*>(QStringLiteral("Status"));
+    EXPECT_TRUE(solved->isReadOnly() && status->isReadOnly());
+    EXPECT_LT(solved->y(), status->y());
+    EXPECT_GT(solved->x(), Grid().x() + Grid().width());
+}
+
+TEST_F(CommandTest, TheWindowOffersItsOwnSystemMenu)
+{
+    QStringList texts;
+    for (const QAction* action : dialog->SystemMenu().actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(texts, QStringList({"Close", "-", "&About Vantrel Orvandel ..."}));
+
+    // A right click on the window outside the grid drops it.
+    QMenu* dropped = nullptr;
+    QTimer::singleShot(0, [&] {
+        dropped = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (dropped)
+            dropped->close();
+    });
+    const QPoint besideTheButtons = ButtonOf(*dialog, QStringLiteral("Exit"))->geometry().bottomLeft() + QPoint(0, 8);
+    QTest::mouseClick(dialog->windowHandle(), Qt::RightButton, {}, besideTheButtons);
+    EXPECT_EQ(dropped, &dialog->SystemMenu());
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(CommandTest, SystemCommandsAboutAndCloseKeepToTheirUpperBits)
+{
+    for (int commandId : {16, 17, 31})
+        dialog->OnSysCommand(commandId);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->OnSysCommand(0xF061);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(CommandTest, EnterInTheGridTriggersExit)
+{
+    Grid().setFocus();
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(CommandTest, SetSuDokuSolvesSilentlyAndKeepsTheSolutionHidden)
+{
+    SetPuzzle(kPuzzle);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(InSetState());
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("YES"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+}
+
+TEST_F(CommandTest, SolveShowsTheWholeSolutionInTheSolverColour)
+{
+    SetPuzzle(kPuzzle);
+    Press(QStringLiteral("Solve"));
+    const std::string shown = GridText(Grid());
+    EXPECT_TRUE(IsValidSolution(shown, kPuzzle)) << shown;
+    for (int cell = 0; cell < 81; ++cell) {
+        const bool given = kPuzzle[static_cast<size_t>(cell)] != '.';
+        EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), given ? kBlack : kBlue) << cell;
+    }
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(InSetState());
+}
+
+TEST_F(CommandTest, AnEmptyGridIsSolvedByGuessing)
+{
+    SetPuzzle(std::string(81, '.'));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(GridText(Grid()), std::string(81, '.'));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("YES"));
+    Press(QStringLiteral("Solve"));
+    EXPECT_TRUE(IsValidSolution(GridText(Grid()), std::string(81, '.')));
+    for (int cell = 0; cell < 81; ++cell)
+        EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), kBlue);
+}
+
+TEST_F(CommandTest, AnInconsistentPuzzleIsRefusedAndTheEditStateStays)
+{
+    TypePuzzle(Grid(), kRepeatedDigit);
+    Press(QStringLiteral("Set Su Doku"));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].caption, kCaption);
+    EXPECT_EQ(prompts.messages[0].text, kInconsistent);
+    EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Ok);
+    EXPECT_FALSE(InSetState());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QString());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QString());
+    EXPECT_EQ(GridText(Grid()), kRepeatedDigit);
+
+    // The person corrects the grid and tries again.
+    ClickCell(Grid(), 5, 1);
+    RightClickCell(Grid(), 5, 1);
+    TypeInCell(Grid(), 5, 1, Qt::Key_Space);
+    Press(QStringLiteral("Set Su Doku"));
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(InSetState());
+}
+
+TEST_F(CommandTest, AnUnsolvablePuzzleShowsWhatTheLogicFound)
+{
+    SetPuzzle(kUnsolvablePuzzle);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].caption, kCaption);
+    EXPECT_EQ(prompts.messages[0].text, kUnsolvable);
+    EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Ok);
+    EXPECT_TRUE(InSetState());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("INCONSISTENT"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("NO"));
+
+    // The cell left without any candidate shows -2 in the solver colour; the givens stay black,
+    // and a cell the logic could not decide stays blank.
+    EXPECT_EQ(CellText(Grid(), 9, 1), QStringLiteral("-2"));
+    EXPECT_EQ(CellColor(Grid(), 9, 1), kBlue);
+    EXPECT_EQ(CellText(Grid(), 1, 1), QStringLiteral("1"));
+    EXPECT_EQ(CellColor(Grid(), 1, 1), kBlack);
+    EXPECT_EQ(CellText(Grid(), 5, 5), QString());
+
+    // Solve Cell on an undetermined cell writes "?" itself.
+    ClickCell(Grid(), 5, 5);
+    Press(QStringLiteral("Solve Cell"));
+    EXPECT_EQ(CellText(Grid(), 5, 5), QStringLiteral("?"));
+    EXPECT_EQ(CellColor(Grid(), 5, 5), kBlue);
+}
+
+TEST_F(CommandTest, SolveCellRevealsTheFocusCellOnly)
+{
+    SetPuzzle(kPuzzle);
+    const std::string solution = Solution(kPuzzle);
+    const struct {
+        int column;
+        int row;
+    } cells[] = {{3, 1}, {9, 9}, {1, 1}};  // two empty cells, then one of the person's own
+    std::string expected = kPuzzle;
+    for (const auto& cell : cells) {
+        ClickCell(Grid(), cell.column, cell.row);
+        Press(QStringLiteral("Solve Cell"));
+        const size_t index = static_cast<size_t>((cell.row - 1) * 9 + cell.column - 1);
+        expected[index] = solution[index];
+        EXPECT_EQ(GridText(Grid()), expected);
+        EXPECT_EQ(CellColor(Grid(), cell.column, cell.row), kBlue);
+    }
+    EXPECT_EQ(CellText(Grid(), 1, 1), QStringLiteral("5"));
+}
+
+TEST_F(CommandTest, ResetAfterSolveHidesTheSolutionAndKeepsIt)
+{
+    SetPuzzle(kPuzzle);
+    Press(QStringLiteral("Solve"));
+    const std::string solved = GridText(Grid());
+
+    prompts.answers = {QMessageBox::No};
+    ASSERT_TRUE(ChooseOption(*dialog, kIdResetBoard));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, kResetQuestion);
+    EXPECT_EQ(prompts.messages[0].caption, kCaption);
+    EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(GridText(Grid()), solved) << "declined: nothing changes";
+
+    prompts.answers = {QMessageBox::Yes};
+    ASSERT_TRUE(ChooseOption(*dialog, kIdResetBoard));
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+    EXPECT_TRUE(InSetState());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("YES"));
+    for (int cell = 0; cell < 81; ++cell) {
+        const bool given = kPuzzle[static_cast<size_t>(cell)] != '.';
+        EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), given ? kBlack : kBlue) << cell;
+    }
+
+    Press(QStringLiteral("Solve"));
+    EXPECT_EQ(GridText(Grid()), solved);
+}
+
+TEST_F(CommandTest, ClearReturnsToAnEmptyEditState)
+{
+    SetPuzzle(kPuzzle);
+    prompts.answers = {QMessageBox::Yes};
+    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, kClearQuestion);
+    EXPECT_EQ(prompts.messages[0].caption, kCaption);
+    EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_FALSE(InSetState());
+    EXPECT_EQ(GridText(Grid()), std::string(81, '.'));
+    for (int cell = 0; cell < 81; ++cell)
+        EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), kBlue) << "every cell is the solver's now";
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("NO"));
+
+    // Editing works again, in black.
+    ClickCell(Grid(), 2, 2);
+    EXPECT_EQ(CellText(Grid(), 2, 2), QStringLiteral("1"));
+    EXPECT_EQ(CellColor(Grid(), 2, 2), kBlack);
+}
+
+TEST_F(CommandTest, DecliningClearOnlyRefreshesTheFields)
+{
+    SetPuzzle(kPuzzle);
+    Press(QStringLiteral("Solve"));
+    const std::string solved = GridText(Grid());
+    dialog->findChild<QLineEdit*>(QStringLiteral("Solved"))->setText(QStringLiteral("stale"));
+    prompts.answers = {QMessageBox::No};
+    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(InSetState());
+    EXPECT_EQ(GridText(Grid()), solved);
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("YES"));
+}
+
+TEST_F(CommandTest, CommandsOfTheOtherStateCannotBeChosen)
+{
+    for (int commandId : {kIdFileSaveAs, kIdResetBoard, kIdClearBoard, kIdShowSolveLogic})
+        EXPECT_FALSE(ChooseOption(*dialog, commandId)) << commandId;
+    EXPECT_TRUE(prompts.messages.empty());
+
+    SetPuzzle(kPuzzle);
+    EXPECT_FALSE(ChooseOption(*dialog, kIdFileOpen));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(InSetState());
+}
+
+TEST_F(CommandTest, ShowSolveLogicListsTheStepsOneALine)
+{
+    SetPuzzle(kPuzzle);
+    CSuDokuBoard board = BoardFromText(kPuzzle);
+    StepList steps;
+    board.Search(steps);
+    ASSERT_GE(steps.size(), 3u);
+    QString expected;
+    for (const std::string& sentence : steps)
+        expected += QString::fromStdString(sentence) + QStringLiteral("\n");
+
+    for (int showing = 0; showing < 2; ++showing) {
+        QString shown;
+        QString title;
+        WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdShowSolveLogic)); },
+                        [&](QWidget* window) {
+                            title = window->windowTitle();
+                            shown = window->findChild<QPlainTextEdit*>()->toPlainText();
+                        });
+        EXPECT_EQ(title, QStringLiteral("Show Su Doku Solve Logic"));
+        EXPECT_EQ(shown, expected) << "showing " << showing;
+    }
+    EXPECT_TRUE(InSetState());
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+}
+
+TEST_F(CommandTest, AFilledConsistentGridNeedsNoSteps)
+{
+    SetPuzzle(kPuzzle);
+    Press(QStringLiteral("Solve"));
+    const std::string solution = GridText(Grid());
+    prompts.answers = {QMessageBox::Yes};
+    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    SetPuzzle(solution);
+    QString shown = QStringLiteral("not read");
+    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdShowSolveLogic)); },
+                    [&](QWidget* window) { shown = window->findChild<QPlainTextEdit*>()->toPlainText(); });
+    EXPECT_EQ(shown, QString());
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+// Entering a puzzle in the main window with the mouse and the keyboard, and the grid locked in
+// the set state.
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QColor kBlack(Qt::black);
+const QColor kBlue(Qt::blue);
+
+// What a person can do to one cell.
+enum class Action { Click, RightClick, DoubleClick, Key, KeypadKey };
+
+struct Gesture {
+    Action action;
+    int key = 0;  // for the key actions
+};
+
+void Perform(CSpreadSheet& grid, const Gesture& gesture, int column, int row)
+{
+    switch (gesture.action) {
+    case Action::Click: ClickCell(grid, column, row); break;
+    case Action::RightClick: RightClickCell(grid, column, row); break;
+    case Action::DoubleClick: DoubleClickCell(grid, column, row); break;
+    case Action::Key: TypeInCell(grid, column, row, gesture.key); break;
+    case Action::KeypadKey: TypeInCell(grid, column, row, gesture.key, Qt::KeypadModifier); break;
+    }
+}
+
+void WriteCell(CSpreadSheet& grid, int column, int row, const QString& text)
+{
+    grid.SetRow(row);
+    grid.SetCol(column);
+    grid.SetText(text);
+}
+
+class CellEditingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog = ShowMainWindow();
+        ASSERT_TRUE(dialog);
+    }
+    CSpreadSheet& Grid() { return GridOf(*dialog); }
+
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};
+
+TEST_F(CellEditingTest, EachGestureStepsTheCellAsThePersonExpects)
+{
+    const struct {
+        const char* name;
+        QString before;
+        std::vector<Gesture> gestures;
+        QString after;
+    } rows[] = {
+        {"click on empty", "", {{Action::Click}}, "1"},
+        {"click on 4", "4", {{Action::Click}}, "5"},
+        {"click on 9", "9", {{Action::Click}}, ""},
+        {"ten clicks go round", "", std::vector<Gesture>(10, {Action::Click}), ""},
+        {"right click on empty", "", {{Action::RightClick}}, "9"},
+        {"right click on 5", "5", {{Action::RightClick}}, "4"},
+        {"right click on 1", "1", {{Action::RightClick}}, ""},
+        {"click then right click", "3", {{Action::Click}, {Action::RightClick}}, "3"},
+        {"double-click steps twice", "", {{Action::DoubleClick}}, "2"},
+        {"double-click on 8", "8", {{Action::DoubleClick}}, ""},
+        {"digit key", "", {{Action::Key, Qt::Key_5}}, "5"},
+        {"digit key replaces", "2", {{Action::Key, Qt::Key_9}}, "9"},
+        {"space clears", "6", {{Action::Key, Qt::Key_Space}}, ""},
+        {"key 0 does nothing", "6", {{Action::Key, Qt::Key_0}}, "6"},
+        {"letter does nothing", "6", {{Action::Key, Qt::Key_A}}, "6"},
+        {"keypad digit does nothing", "6", {{Action::KeypadKey, Qt::Key_3}}, "6"},
+        {"keypad digit on empty", "", {{Action::KeypadKey, Qt::Key_7}}, ""},
+        {"click on typed 0 counts as empty", "0", {{Action::Click}}, "1"},
+        {"click on x counts as empty", "x", {{Action::Click}}, "1"},
+        {"right click on 12 counts as empty", "12", {{Action::RightClick}}, "9"},
+    };
+    for (const auto& row : rows) {
+        WriteCell(Grid(), 5, 6, row.before);
+        for (const Gesture& gesture : row.gestures)
+            Perform(Grid(), gesture, 5, 6);
+        EXPECT_EQ(CellText(Grid(), 5, 6), row.after) << row.name;
+        EXPECT_EQ(GridText(Grid()).substr(0, 49) + GridText(Grid()).substr(50),
+                  std::string(80, '.')) << row.name << ": only the cell itself changes";
+    }
+}
+
+TEST_F(CellEditingTest, AnEditedCellTurnsBlack)
+{
+    for (const Gesture& gesture : {Gesture{Action::Click}, Gesture{Action::RightClick}, Gesture{Action::Key, Qt::Key_4},
+                                   Gesture{Action::Key, Qt::Key_Space}}) {
+        Grid().SetRow(2);
+        Grid().SetCol(3);
+        Grid().SetForeColor(kSolverColor);
+        Perform(Grid(), gesture, 3, 2);
+        EXPECT_EQ(CellColor(Grid(), 3, 2), kBlack);
+    }
+}
+
+TEST_F(CellEditingTest, ARightClickOfAnotherKindChangesNothing)
+{
+    WriteCell(Grid(), 2, 2, QStringLiteral("5"));
+    for (short kind : {1, 3, -1})
+        emit Grid().RightClick(kind, 2, 2, 0, 0);
+    EXPECT_EQ(CellText(Grid(), 2, 2), QStringLiteral("5"));
+    emit Grid().RightClick(2, 2, 2, 0, 0);
+    EXPECT_EQ(CellText(Grid(), 2, 2), QStringLiteral("4"));
+}
+
+TEST_F(CellEditingTest, KeysActOnTheCellWithTheFocus)
+{
+    ClickCell(Grid(), 1, 1);
+    QTest::keyClick(&Grid(), Qt::Key_Right);
+    QTest::keyClick(&Grid(), Qt::Key_Right);
+    QTest::keyClick(&Grid(), Qt::Key_Down);
+    QTest::keyClick(&Grid(), Qt::Key_8);
+    EXPECT_EQ(CellText(Grid(), 3, 2), QStringLiteral("8"));
+    EXPECT_EQ(CellText(Grid(), 1, 1), QStringLiteral("1"));
+}
+
+TEST_F(CellEditingTest, ARightClickInTheGridOpensNoMenu)
+{
+    QWidget* popup = nullptr;
+    QTimer::singleShot(0, [&] {
+        popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+    });
+    RightClickCell(Grid(), 4, 4);
+    QTest::qWait(1);
+    EXPECT_EQ(popup, nullptr);
+    EXPECT_EQ(CellText(Grid(), 4, 4), QStringLiteral("9"));
+}
+
+TEST_F(CellEditingTest, TheSetStateLocksEveryCell)
+{
+    const std::string puzzle =
+        "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+    TypePuzzle(Grid(), puzzle);
+    QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Set Su Doku")), Qt::LeftButton);
+    ASSERT_FALSE(ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled());
+
+    const std::string shown = GridText(Grid());
+    EXPECT_EQ(shown, puzzle);
+    for (const auto& [column, row] : {std::pair{1, 1}, {3, 1}, {9, 9}}) {
+        ClickCell(Grid(), column, row);
+        RightClickCell(Grid(), column, row);
+        DoubleClickCell(Grid(), column, row);
+        TypeInCell(Grid(), column, row, Qt::Key_4);
+        TypeInCell(Grid(), column, row, Qt::Key_Space);
+        emit Grid().RightClick(2, column, row, 0, 0);
+    }
+    EXPECT_EQ(GridText(Grid()), shown);
+    EXPECT_EQ(CellColor(Grid(), 3, 1), kBlack) << "a cell's colour is kept too";
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// How the board looks, shared by the grid on screen and the printed page: the checkerboard of
+// shaded squares, the cell font, the digits and the lines between cells and squares.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+class QRectF;
+
+struct CellPicture {
+    QString text;
+    QColor textColor;
+    QColor background;
+};
+// The 81 cells row by row, element (row - 1) * 9 + (column - 1).
+using BoardPicture = std::array<CellPicture, 81>;
+
+// What a print shows besides the digits themselves.
+struct PrintOptions {
+    bool colors = true;     // digits in their own colours rather than all black
+    bool gridLines = true;  // the lines between cells and squares
+    bool shading = true;    // the checkerboard of shaded squares
+};
+
+// The shading of the four corner squares and the centre square.
+QColor ShadedSquareColor();
+// True for cells (0-based) of the four corner squares and the centre square.
+bool IsShadedCell(int row, int column);
+// Times New Roman, bold, 18 points.
+QFont CellFont();
+// The share of a cell's side that the digits' height takes, so printing scales like the screen.
+constexpr double kDigitHeightPerCell = 0.6;
+
+// Fills the cell with its background and centres its text in it.
+void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font);
+// Thin lines between cells, thick ones between squares; the outer border too when asked.
+void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder);
+// The whole board scaled into the square `board`.
+void DrawBoard(QPainter& painter, const QRectF& board, const BoardPicture& cells, const PrintOptions& options);

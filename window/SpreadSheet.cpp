@@ -1,0 +1,247 @@
+#include "SpreadSheet.h"
+
+#include "UserPrompts.h"
+#include "VirtualKey.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int kCellSize = 40;      // pixels; square cells
+constexpr int kBorderWidth = 2;    // the frame round the board
+constexpr int kThinLine = 1;
+constexpr int kThickLine = 3;      // between 3x3 squares
+constexpr int kFocusFrameWidth = 3;
+const QColor kFocusFrameColor(230, 80, 0);  // stands out from black, blue and the shading
+
+// Draws each cell with the board's own look instead of the item view's selection style.
+class CellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const CellPicture picture{index.data(Qt::DisplayRole).toString(),
+                                  index.data(Qt::ForegroundRole).value<QBrush>().color(),
+                                  index.data(Qt::BackgroundRole).value<QBrush>().color()};
+        DrawCell(*painter, option.rect, picture, option.font);
+    }
+};
+
+bool IsNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+CSpreadSheet::CSpreadSheet(QWidget* parent)
+    : QTableWidget(9, 9, parent)
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setMinimumSectionSize(kCellSize);
+        header->setDefaultSectionSize(kCellSize);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setTabKeyNavigation(false);
+    setShowGrid(false);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(kBorderWidth);
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(framePalette);
+    setFont(CellFont());
+    setItemDelegate(new CellDelegate(this));
+    setFixedSize(9 * kCellSize + 2 * kBorderWidth, 9 * kCellSize + 2 * kBorderWidth);
+
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            auto* cell = new QTableWidgetItem;
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            cell->setTextAlignment(Qt::AlignCenter);
+            cell->setForeground(Qt::black);
+            cell->setBackground(IsShadedCell(row, column) ? ShadedSquareColor() : QColor(Qt::white));
+            setItem(row, column, cell);
+        }
+    }
+    setCurrentCell(0, 0);
+}
+
+int CSpreadSheet::GetActiveCol() const
+{
+    return currentColumn() + 1;
+}
+
+int CSpreadSheet::GetActiveRow() const
+{
+    return currentRow() + 1;
+}
+
+void CSpreadSheet::SetCol(int column)
+{
+    m_nCol = column;
+}
+
+void CSpreadSheet::SetRow(int row)
+{
+    m_nRow = row;
+}
+
+QTableWidgetItem* CSpreadSheet::AddressedItem() const
+{
+    if (m_nRow < 1 || m_nRow > 9 || m_nCol < 1 || m_nCol > 9)
+        return nullptr;
+    return item(m_nRow - 1, m_nCol - 1);
+}
+
+void CSpreadSheet::SetForeColor(OleColor color)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setForeground(OleColorToQColor(color));
+}
+
+QString CSpreadSheet::GetText() const
+{
+    const QTableWidgetItem* cell = AddressedItem();
+    return cell ? cell->text() : QString();
+}
+
+void CSpreadSheet::SetText(const QString& text)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setText(text);
+}
+
+void CSpreadSheet::SetPrintOptions(bool colors, bool gridLines, bool shading)
+{
+    m_printOptions = PrintOptions{colors, gridLines, shading};
+}
+
+void CSpreadSheet::PrintCells()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(window()->windowTitle());
+    if (!UserPrompts::Current().ConfirmPrint(window(), printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        UserPrompts::Current().ShowMessage(window(), window()->windowTitle(), tr("The board could not be printed."),
+                                           QMessageBox::Ok);
+        return;
+    }
+    const QRectF page(0, 0, printer.width(), printer.height());
+    const double side = 0.9 * qMin(page.width(), page.height());
+    QRectF board(0, 0, side, side);
+    board.moveCenter(page.center());
+    DrawBoard(painter, board, Picture(), m_printOptions);
+}
+
+BoardPicture CSpreadSheet::Picture() const
+{
+    BoardPicture cells;
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            const QTableWidgetItem* cell = item(row, column);
+            cells[static_cast<size_t>(row * 9 + column)] = {cell->text(), cell->foreground().color(),
+                                                            cell->background().color()};
+        }
+    }
+    return cells;
+}
+
+void CSpreadSheet::mousePressEvent(QMouseEvent* event)
+{
+    QTableWidget::mousePressEvent(event);  // moves the focus to the cell
+    const QPoint position = event->position().toPoint();
+    const QModelIndex cell = indexAt(position);
+    if (event->button() == Qt::LeftButton)
+        m_pressedCell = cell;
+    else if (event->button() == Qt::RightButton && cell.isValid())
+        emit RightClick(0, cell.column() + 1, cell.row() + 1, position.x(), position.y());
+}
+
+void CSpreadSheet::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (cell.isValid() && cell == m_pressedCell)
+        emit Click(cell.column() + 1, cell.row() + 1);
+    m_pressedCell = QModelIndex();
+}
+
+void CSpreadSheet::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint position = event->position().toPoint();
+    const QModelIndex cell = indexAt(position);
+    m_pressedCell = QModelIndex();
+    if (!cell.isValid())
+        return;
+    setCurrentIndex(cell);
+    if (event->button() == Qt::LeftButton)
+        emit DblClick(cell.column() + 1, cell.row() + 1);
+    else if (event->button() == Qt::RightButton)
+        emit RightClick(1, cell.column() + 1, cell.row() + 1, position.x(), position.y());
+}
+
+void CSpreadSheet::keyPressEvent(QKeyEvent* event)
+{
+    // Only the focus moves on a key press; everything else is left to the key's release and to the
+    // window (Enter and Escape reach the dialog's default and cancel handling).
+    if (IsNavigationKey(event->key()))
+        QTableWidget::keyPressEvent(event);
+    else
+        event->ignore();
+}
+
+void CSpreadSheet::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    if (const std::optional<short> keyCode = WindowsKeyCode(event->key(), event->modifiers()))
+        emit KeyUp(*keyCode, WindowsShiftState(event->modifiers()));
+}
+
+void CSpreadSheet::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click in the grid edits a cell; it must not reach the window's own menu.
+    event->accept();
+}
+
+void CSpreadSheet::paintEvent(QPaintEvent* event)
+{
+    QTableWidget::paintEvent(event);
+    QPainter painter(viewport());
+    DrawGridLines(painter, QRectF(0, 0, 9 * kCellSize, 9 * kCellSize), kThinLine, kThickLine, false);
+    const QModelIndex focusCell = currentIndex();
+    if (focusCell.isValid()) {
+        painter.setPen(QPen(kFocusFrameColor, kFocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        const int inset = kThickLine / 2 + kFocusFrameWidth / 2 + 1;
+        painter.drawRect(visualRect(focusCell).adjusted(inset, inset, -inset - 1, -inset - 1));
+    }
+}

@@ -1,0 +1,68 @@
+// The board grid: a 9x9 table behind the few operations and four events the board window uses.
+//
+// Columns and rows are numbered 1..9. The addressed cell is the one chosen by the last SetRow and
+// SetCol; GetText, SetText and SetForeColor act on it, and operations on an address outside the
+// board do nothing (GetText then reads empty). The active cell is the one with the focus, moved by
+// the mouse and the arrow keys; it starts at row 1, column 1.
+//
+// The person cannot type into a cell: the grid only reports clicks and keys, and the window's
+// handlers decide what the cells show.
+#pragma once
+
+#include "GridDrawing.h"
+#include "OleColor.h"
+
+#include <QTableWidget>
+
+class CSpreadSheet : public QTableWidget {
+    Q_OBJECT
+
+public:
+    explicit CSpreadSheet(QWidget* parent = nullptr);
+
+    int GetActiveCol() const;  // 1..9
+    int GetActiveRow() const;  // 1..9
+    void SetCol(int column);
+    void SetRow(int row);
+    // Sets the text colour of the addressed cell only; it stays until set again.
+    void SetForeColor(OleColor color);
+    // Exactly what was last written; empty for a cell never written.
+    QString GetText() const;
+    void SetText(const QString& text);
+
+    // What the next PrintCells puts on paper besides the digits.
+    void SetPrintOptions(bool colors, bool gridLines, bool shading);
+    // Asks for a printer through the print dialog, then prints the board as shown, centred and
+    // scaled to the page. Tells the person when the printer cannot be opened.
+    void PrintCells();
+
+    // The 81 cells as they are shown: text, text colour and background.
+    BoardPicture Picture() const;
+
+signals:
+    // A right press (kind 0) or right double-click (kind 1); x and y are the position in the grid.
+    void RightClick(short clickKind, int column, int row, int x, int y);
+    // A left press and release on the same cell.
+    void Click(int column, int row);
+    // The second press of a left double-click; its release raises no Click.
+    void DblClick(int column, int row);
+    // The release of a key while the grid has the focus, as a Windows virtual-key code.
+    void KeyUp(short keyCode, short shiftState);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QTableWidgetItem* AddressedItem() const;
+
+    int m_nCol = 1;
+    int m_nRow = 1;
+    QModelIndex m_pressedCell;  // where the left button went down, for Click on release
+    PrintOptions m_printOptions;
+};

@@ -1,0 +1,223 @@
+// The main window's construction, layout, set-up, system menu and start-up timer.
+#include "SuDokuDlg.h"
+
+#include "Artwork.h"
+#include "CommandIds.h"
+
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Vantrel Orvandel");
+const QString kAboutMenuText = QStringLiteral("&About Vantrel Orvandel ...");
+const QString kWebSiteTooltip = QStringLiteral("Visit Tessaly Web Site");
+
+// The button column's proportions: 55 x 14 dialog units.
+constexpr int kButtonWidth = 83;
+constexpr int kButtonHeight = 23;
+
+QPushButton* MakeCommandButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setFixedSize(kButtonWidth, kButtonHeight);
+    return button;
+}
+
+QLineEdit* MakeResultField(const QString& name, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setAlignment(Qt::AlignCenter);
+    field->setFixedWidth(kButtonWidth);
+    return field;
+}
+
+}  // namespace
+
+CSuDokuDlg::CSuDokuDlg(QWidget* parent)
+    : QDialog(parent)
+    , m_btnOptions(QStringLiteral("Options"))
+    , m_menuOptions(QStringLiteral("OPTIONS"), this)
+    , m_menuSystem(this)
+{
+    m_strStatus.clear();
+    m_strSolved.clear();
+    m_hIcon = Artwork::Load(Artwork::kAppIcon);
+    m_bSet = false;
+
+    m_menuOptions.setObjectName(QStringLiteral("Options"));
+    m_menuSystem.setObjectName(QStringLiteral("System"));
+    setWindowTitle(kTitle);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    BuildLayout();
+    BuildOptionsMenu();
+
+    // Buttons, in the order the window has always handled them.
+    connect(m_btnSolve, &QPushButton::clicked, this, &CSuDokuDlg::OnSolve);
+    connect(m_btnSolveCell, &QPushButton::clicked, this, &CSuDokuDlg::OnSolveCell);
+    connect(m_btnHelp, &QPushButton::clicked, this, &CSuDokuDlg::OnHelp);
+    connect(m_btnSetSuDoku, &QPushButton::clicked, this, &CSuDokuDlg::OnSetSuDoku);
+    connect(&m_btnOptions, &CMenuButton::clicked, this, &CSuDokuDlg::OnOptions);
+    connect(&m_btnWebSite, &CImageButton::clicked, this, &CSuDokuDlg::OnVisitWebSite);
+    connect(&m_startupTimer, &QTimer::timeout, this, [this] { OnTimer(kStartupTimerId); });
+    connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Grid events.
+    connect(&m_Grid, &CSpreadSheet::RightClick, this, &CSuDokuDlg::OnGridRightClick);
+    connect(&m_Grid, &CSpreadSheet::Click, this, &CSuDokuDlg::OnGridClick);
+    connect(&m_Grid, &CSpreadSheet::DblClick, this, &CSuDokuDlg::OnGridDblClick);
+    connect(&m_Grid, &CSpreadSheet::KeyUp, this, &CSuDokuDlg::OnGridKeyUp);
+
+    OnInitDialog();
+}
+
+void CSuDokuDlg::BuildLayout()
+{
+    m_btnSetSuDoku = MakeCommandButton(QStringLiteral("Set Su Doku"), this);
+    m_btnSolve = MakeCommandButton(QStringLiteral("Solve"), this);
+    m_btnSolveCell = MakeCommandButton(QStringLiteral("Solve Cell"), this);
+    m_btnHelp = MakeCommandButton(QStringLiteral("Help"), this);
+    m_btnExit = MakeCommandButton(QStringLiteral("Exit"), this);
+    m_btnExit->setDefault(true);
+    m_btnOptions.setFixedSize(kButtonWidth, kButtonHeight);
+    m_btnWebSite.setFixedSize(63, 56);
+    m_editStatus = MakeResultField(QStringLiteral("Status"), this);
+    m_editSolved = MakeResultField(QStringLiteral("Solved"), this);
+
+    auto* commands = new QVBoxLayout;
+    commands->setSpacing(5);
+    for (QPushButton* button : {static_cast<QPushButton*>(&m_btnOptions), m_btnSetSuDoku, m_btnSolve, m_btnSolveCell,
+                                m_btnHelp, m_btnExit})
+        commands->addWidget(button);
+    commands->addSpacing(16);
+    commands->addWidget(&m_btnWebSite, 0, Qt::AlignHCenter);
+    commands->addStretch();
+    commands->addWidget(new QLabel(QStringLiteral("Solved"), this));
+    commands->addWidget(m_editSolved);
+    commands->addSpacing(4);
+    commands->addWidget(new QLabel(QStringLiteral("Status"), this));
+    commands->addWidget(m_editStatus);
+
+    auto* window = new QHBoxLayout(this);
+    window->setContentsMargins(10, 10, 10, 10);
+    window->setSpacing(10);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    window->addWidget(&m_Grid, 0, Qt::AlignTop);
+    window->addLayout(commands);
+
+    // Tab order as the window's controls are listed: grid, then the buttons top to bottom.
+    setTabOrder(&m_Grid, &m_btnOptions);
+    setTabOrder(&m_btnOptions, m_btnSetSuDoku);
+    setTabOrder(m_btnSetSuDoku, m_btnSolve);
+    setTabOrder(m_btnSolve, m_btnSolveCell);
+    setTabOrder(m_btnSolveCell, m_btnHelp);
+    setTabOrder(m_btnHelp, m_btnExit);
+    setTabOrder(m_btnExit, &m_btnWebSite);
+}
+
+void CSuDokuDlg::BuildOptionsMenu()
+{
+    const auto addCommand = [this](const QString& text, int commandId) {
+        m_menuOptions.addAction(text)->setData(commandId);
+    };
+    addCommand(QStringLiteral("Open ..."), kIdFileOpen);
+    addCommand(QStringLiteral("Save As ..."), kIdFileSaveAs);
+    m_menuOptions.addSeparator();
+    addCommand(QStringLiteral("Reset Su Doku Board"), kIdResetBoard);
+    addCommand(QStringLiteral("Clear Su Doku Board"), kIdClearBoard);
+    m_menuOptions.addSeparator();
+    addCommand(QStringLiteral("Print ..."), kIdFilePrint);
+    m_menuOptions.addSeparator();
+    addCommand(QStringLiteral("Show Solve Logic ..."), kIdShowSolveLogic);
+    m_menuOptions.addSeparator();
+    addCommand(QStringLiteral("About Vantrel Orvandel ..."), kIdAbout);
+}
+
+void CSuDokuDlg::OnInitDialog()
+{
+    m_menuSystem.addAction(tr("Close"))->setData(kScClose);
+    m_menuSystem.addSeparator();
+    m_menuSystem.addAction(kAboutMenuText)->setData(kIdmAboutBox);
+    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(systemMenuKey, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
+
+    setWindowIcon(m_hIcon);
+
+    m_btnOptions.SetMenu(&m_menuOptions);
+
+    m_btnWebSite.SetTooltip(kWebSiteTooltip);
+    m_btnWebSite.SetImage(Artwork::kWebButton);
+    m_btnWebSite.SetMouseCursorHand();
+
+    EnableControls();
+
+    const std::pair<int, QString> pictures[] = {
+        {kIdFileOpen, Artwork::kMenuOpen},   {kIdFileSaveAs, Artwork::kMenuSaveAs},
+        {kIdFilePrint, Artwork::kMenuPrint}, {kIdClearBoard, Artwork::kMenuClear},
+        {kIdResetBoard, Artwork::kMenuReset}, {kIdShowSolveLogic, Artwork::kMenuLogic},
+        {kIdAbout, Artwork::kMenuAbout}};
+    for (QAction* command : m_menuOptions.actions()) {
+        for (const auto& [commandId, picture] : pictures) {
+            if (command->data().toInt() == commandId)
+                command->setIcon(Artwork::Load(picture));
+        }
+    }
+
+    m_startupTimer.start(1);
+    m_Grid.setFocus();
+}
+
+void CSuDokuDlg::UpdateDataToWindow()
+{
+    m_editStatus->setText(m_strStatus);
+    m_editSolved->setText(m_strSolved);
+}
+
+void CSuDokuDlg::UpdateDataFromWindow()
+{
+    m_strStatus = m_editStatus->text();
+    m_strSolved = m_editSolved->text();
+}
+
+void CSuDokuDlg::ShowSystemMenu(const QPoint& globalPosition)
+{
+    if (const QAction* chosen = m_menuSystem.exec(globalPosition))
+        OnSysCommand(chosen->data().toInt());
+}
+
+void CSuDokuDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    ShowSystemMenu(event->globalPos());
+}
+
+void CSuDokuDlg::OnSysCommand(int commandId)
+{
+    const int command = commandId & kSystemCommandMask;
+    if (command == kIdmAboutBox)
+        OnAbout();
+    else if (command == kScClose)
+        reject();
+}
+
+void CSuDokuDlg::OnTimer(int timerId)
+{
+    if (timerId != kStartupTimerId)
+        return;
+    m_startupTimer.stop();
+    ShowSplash();
+}
+
+void CSuDokuDlg::OnHelp() {}           // the help window arrives with the application shell
+void CSuDokuDlg::OnAbout() {}          // the About box arrives with the application shell
+void CSuDokuDlg::ShowSplash() {}       // the splash screen arrives with the application shell
+void CSuDokuDlg::OnVisitWebSite() {}   // the web-site link arrives with the application shell
+void CSuDokuDlg::OnOpenBoard() {}      // the saved-board dialogs arrive with the application shell
+void CSuDokuDlg::OnSaveBoardAs() {}    // likewise

@@ -1,0 +1,113 @@
+// The program's main window: the board grid, the command buttons, the web-site button and the
+// Solved and Status fields.
+//
+// The window is in the edit state (m_bSet false) while the person enters a puzzle: clicks, right
+// clicks and keys change the grid's cells. "Set Su Doku" reads the grid into both boards, solves
+// the working board silently and enters the set state, where the cells are locked and the
+// solution can be revealed whole ("Solve") or cell by cell ("Solve Cell"). Only "Set Su Doku" and
+// Reset enter the set state; only a confirmed Clear leaves it.
+//
+// Every message box goes through UserPrompts, captioned "Vantrel Orvandel", without icon.
+#pragma once
+
+#include "ImageButton.h"
+#include "MenuButton.h"
+#include "SpreadSheet.h"
+#include "SuDokuBoard.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QString>
+#include <QTimer>
+
+class QLineEdit;
+class QPushButton;
+
+class CSuDokuDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CSuDokuDlg(QWidget* parent = nullptr);
+
+    // The window's own menu (Close, About), offered on Alt+Space and on a right click outside the
+    // grid, since window managers keep their title-bar menu to themselves.
+    QMenu& SystemMenu() { return m_menuSystem; }
+    // Runs a system command: the About item (any id whose upper twelve bits are 16) or Close.
+    void OnSysCommand(int commandId);
+    // Timer 12346 is the one-shot start-up timer that shows the splash screen; other ids do nothing.
+    void OnTimer(int timerId);
+
+    // The cell text of a value ("?" for -1) and the value of a cell text (-1 unless one digit 1..9).
+    static QString ValueToText(int value);
+    static int TextToValue(const QString& text);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Set-up.
+    void BuildLayout();
+    void BuildOptionsMenu();
+    void OnInitDialog();
+    // Copies the Status and Solved texts between the members and the fields.
+    void UpdateDataToWindow();
+    void UpdateDataFromWindow();
+    void ShowSystemMenu(const QPoint& globalPosition);
+
+    // Board display and cell editing.
+    void ReadGrid(CSuDokuBoard& board);
+    void ShowBoard(const CSuDokuBoard& board);
+    void OnGridClick(int column, int row);
+    void OnGridDblClick(int column, int row);
+    void OnGridRightClick(short clickKind, int column, int row, int x, int y);
+    void OnGridKeyUp(short keyCode, short shiftState);
+    // Writes a cell's new value in black: the empty text for -1, the digit otherwise.
+    void WritePersonCell(int value);
+
+    // Board commands.
+    void UpdateStatus();
+    void EnableControls();
+    void OnSetSuDoku();
+    void OnSolve();
+    void OnSolveCell();
+    void OnOptions();
+    void OnReset();
+    void OnClear();
+    void ClearBoard();
+    void OnPrint();
+    void OnShowSolveLogic();
+    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
+
+    // Windows of the application shell: the help text, the About box, the splash screen, the
+    // maker's web site, and the saved-board file dialogs.
+    void OnHelp();
+    void OnAbout();
+    void ShowSplash();
+    void OnVisitWebSite();
+    void OnOpenBoard();
+    void OnSaveBoardAs();
+
+    CImageButton m_btnWebSite;
+    CMenuButton m_btnOptions;
+    QString m_strStatus;
+    QString m_strSolved;
+    CSpreadSheet m_Grid;
+    QIcon m_hIcon;
+    QMenu m_menuOptions;
+    CSuDokuBoard m_boardSolved;
+    CSuDokuBoard m_boardEntered;
+    bool m_bSet = false;
+    StepList m_listLogic;
+
+    QMenu m_menuSystem;
+    QTimer m_startupTimer;
+    QPushButton* m_btnSetSuDoku = nullptr;
+    QPushButton* m_btnSolve = nullptr;
+    QPushButton* m_btnSolveCell = nullptr;
+    QPushButton* m_btnHelp = nullptr;
+    QPushButton* m_btnExit = nullptr;
+    QLineEdit* m_editStatus = nullptr;
+    QLineEdit* m_editSolved = nullptr;
+};

@@ -1,0 +1,151 @@
+// The commands that act on the whole board, their enabling and the Status and Solved fields.
+#include "SuDokuDlg.h"
+
+#include "CommandIds.h"
+#include "OleColor.h"
+#include "SolveLogicDlg.h"
+#include "UserPrompts.h"
+#include "WaitCursor.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Vantrel Orvandel");
+const QString kInconsistentText = QStringLiteral("This puzzle contains an inconsistency, it cannot be solved.");
+const QString kUnsolvableText = QStringLiteral("This puzzle is unsolvable. Best guess so far will be shown.");
+const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the board to the original Su Doku?");
+const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the board?");
+
+}  // namespace
+
+QMessageBox::StandardButton CSuDokuDlg::Ask(const QString& text, QMessageBox::StandardButtons buttons)
+{
+    return UserPrompts::Current().ShowMessage(this, kCaption, text, buttons);
+}
+
+void CSuDokuDlg::UpdateStatus()
+{
+    UpdateDataFromWindow();
+    m_strSolved = m_boardSolved.IsSolved() ? QStringLiteral("YES") : QStringLiteral("NO");
+    m_strStatus = m_boardSolved.IsConsistent() ? QStringLiteral("OK") : QStringLiteral("INCONSISTENT");
+    UpdateDataToWindow();
+}
+
+void CSuDokuDlg::EnableControls()
+{
+    m_btnSetSuDoku->setEnabled(!m_bSet);
+    m_btnSolve->setEnabled(m_bSet);
+    m_btnSolveCell->setEnabled(m_bSet);
+    const std::pair<int, bool> commands[] = {{kIdFileOpen, !m_bSet},      {kIdFileSaveAs, m_bSet},
+                                             {kIdResetBoard, m_bSet},     {kIdClearBoard, m_bSet},
+                                             {kIdShowSolveLogic, m_bSet}};
+    for (QAction* action : m_menuOptions.actions()) {
+        for (const auto& [commandId, enabled] : commands) {
+            if (action->data().toInt() == commandId)
+                action->setEnabled(enabled);
+        }
+    }
+}
+
+void CSuDokuDlg::OnSetSuDoku()
+{
+    ReadGrid(m_boardSolved);
+    ReadGrid(m_boardEntered);
+    if (!m_boardSolved.IsConsistent()) {
+        Ask(kInconsistentText, QMessageBox::Ok);
+        return;
+    }
+    m_bSet = true;
+    EnableControls();
+
+    StepList steps;
+    bool solved = false;
+    {
+        const WaitCursor wait;
+        solved = m_boardSolved.Search(steps);
+    }
+    m_listLogic = std::move(steps);
+
+    if (!solved) {
+        Ask(kUnsolvableText, QMessageBox::Ok);
+        ShowBoard(m_boardSolved);
+    }
+    UpdateDataToWindow();
+    UpdateStatus();
+}
+
+void CSuDokuDlg::OnSolve()
+{
+    UpdateDataFromWindow();
+    ShowBoard(m_boardSolved);
+    UpdateDataToWindow();
+}
+
+void CSuDokuDlg::OnSolveCell()
+{
+    const int row = m_Grid.GetActiveRow();
+    const int column = m_Grid.GetActiveCol();
+    m_Grid.SetRow(row);
+    m_Grid.SetCol(column);
+    m_Grid.SetForeColor(kSolverColor);
+    // Unlike ShowBoard, a cell the solver could not determine shows "?".
+    m_Grid.SetText(ValueToText(m_boardSolved.GetValueRowCol(row - 1, column - 1)));
+}
+
+void CSuDokuDlg::OnOptions()
+{
+    switch (m_btnOptions.GetMenuResult()) {
+    case kIdFileOpen: OnOpenBoard(); break;
+    case kIdFileSaveAs: OnSaveBoardAs(); break;
+    case kIdResetBoard: OnReset(); break;
+    case kIdClearBoard: OnClear(); break;
+    case kIdFilePrint: OnPrint(); break;
+    case kIdShowSolveLogic: OnShowSolveLogic(); break;
+    case kIdAbout: OnAbout(); break;
+    default: break;
+    }
+}
+
+void CSuDokuDlg::OnReset()
+{
+    if (Ask(kResetQuestion, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    m_bSet = true;
+    EnableControls();
+    ShowBoard(m_boardEntered);
+    UpdateDataToWindow();
+    UpdateStatus();
+}
+
+void CSuDokuDlg::OnClear()
+{
+    if (Ask(kClearQuestion, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        ClearBoard();
+    UpdateStatus();
+}
+
+void CSuDokuDlg::ClearBoard()
+{
+    m_bSet = false;
+    EnableControls();
+    m_boardSolved.Clear();
+    m_boardEntered.Clear();
+    ShowBoard(m_boardSolved);
+    UpdateDataToWindow();
+}
+
+void CSuDokuDlg::OnPrint()
+{
+    m_Grid.SetPrintOptions(true, true, true);
+    m_Grid.PrintCells();
+}
+
+void CSuDokuDlg::OnShowSolveLogic()
+{
+    CSolveLogicDlg logic(this);
+    for (const std::string& sentence : m_listLogic)
+        logic.m_strLogic += QString::fromStdString(sentence) + QStringLiteral("\r\n");
+    logic.exec();
+}
