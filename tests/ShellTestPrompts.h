@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 
-// Answers every question without showing anything and records what was asked.
+// While it lives, answers every question without showing anything and records what was asked.
 class RecordingPrompts final : public UserPrompts {
 public:
     struct Message {

@@ -108,7 +108,9 @@ TEST(StartUp, FirstTimeIsClearedOnlyAfterTheHelpHasClosed)
     const QString program = FreshProgramName();
     ProfileSettings profile(program);
     int storedWhileShown = -1;
-    ShowHelpOnFirstStart(profile, [&] { storedWhileShown = ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1); });
+    ShowHelpOnFirstStart(profile, [&] {
+        storedWhileShown = ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1);
+    });
     EXPECT_EQ(storedWhileShown, 1);
     EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
 }
