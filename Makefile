@@ -2,7 +2,7 @@
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize bench deps build clean
+.PHONY: run test test-sanitize fuzz bench deps build clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -19,6 +19,13 @@ test: build
 
 test-sanitize:
 	$(MAKE) test PRESET=sanitize
+
+# The fuzz targets, each run for a bounded time (ORVANDEL_FUZZ_SECONDS, 60 by default).
+fuzz:
+	@bash scripts/install-deps.sh fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	ctest --preset fuzz
 
 bench: build
 	build/$(PRESET)/bench/orvandel-bench data/*.txt data/golden.jsonl

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs to build, test and run, when any is missing.
+# Usage: install-deps.sh [fuzz]
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,10 @@ packages=(
     libgtest-dev
     poppler-utils xvfb xauth fonts-liberation
 )
+# "fuzz": also clang with its libFuzzer runtime, for the fuzz preset.
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,52 @@
+#include "HelpDlg.h"
+
+#include "RtfReader.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+CHelpDlg::CHelpDlg(QWidget* parent, const QString& helpTextPath) : QDialog(parent), m_helpTextPath(helpTextPath)
+{
+    setWindowTitle(QStringLiteral("Vantrel Orvandel Help"));
+
+    auto* exitButton = new QPushButton(QStringLiteral("Exit"));
+    exitButton->setDefault(true);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_ctrlHelp = new QTextEdit;
+    m_ctrlHelp->setReadOnly(true);
+    m_ctrlHelp->setLineWrapMode(QTextEdit::WidgetWidth);
+    m_ctrlHelp->setMinimumSize(490, 450);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(exitButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttonRow);
+    layout->addWidget(m_ctrlHelp, 1);
+
+    OnInitDialog();
+}
+
+void CHelpDlg::OnInitDialog()
+{
+    // Looked up anew for every showing; a missing text simply leaves the control empty.
+    QFile helpText(m_helpTextPath);
+    if (helpText.open(QIODevice::ReadOnly))
+        m_strHelpText = helpText.readAll();
+    UpdateData();
+}
+
+void CHelpDlg::UpdateData()
+{
+    SetRichOrPlainText(m_strHelpText, *m_ctrlHelp->document());
+    m_ctrlHelp->moveCursor(QTextCursor::Start);
+}
+
+void RunHelpDialog()
+{
+    CHelpDlg help;
+    help.exec();
+}

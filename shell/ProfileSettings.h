@@ -1,0 +1,34 @@
+// The program's per-user settings. They live under organisation "VantrelInc", application
+// "Orvandel" (on Windows the registry key Software\VantrelInc\Orvandel), in one group per program
+// name and section: "<program name>/DEBUG", "<program name>/HELP". The same program under another
+// file name thus starts with fresh settings.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+inline constexpr const char* kDebugSection = "DEBUG";
+inline constexpr const char* kAppPathEntry = "APP_PATH";
+inline constexpr const char* kHelpSection = "HELP";
+inline constexpr const char* kFirstTimeEntry = "FIRST TIME";
+
+// The application's name: the program file's name without its folder and extension.
+QString ProgramBaseName();
+
+class ProfileSettings {
+public:
+    explicit ProfileSettings(const QString& applicationName = ProgramBaseName());
+
+    // The stored text, or fallback when the entry is absent.
+    QString GetProfileString(const QString& section, const QString& entry, const QString& fallback) const;
+    // The stored number, or fallback when the entry is absent or not a number.
+    int GetProfileInt(const QString& section, const QString& entry, int fallback) const;
+    // Stores the number; a failure to write goes unreported.
+    void WriteProfileInt(const QString& section, const QString& entry, int value);
+
+private:
+    QString Key(const QString& section, const QString& entry) const;
+
+    QString m_applicationName;
+    QSettings m_settings;
+};

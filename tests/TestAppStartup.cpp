@@ -1,0 +1,235 @@
+// Start-up: the settings, the application path, the saved-board folders and the first-start help,
+// with real settings and folders in temporary places.
+#include "AppStartup.h"
+#include "HelpDlg.h"
+#include "ProfileSettings.h"
+#include "ShellTestPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+// Each test reads and writes the settings of a program name of its own, so none sees another's.
+QString FreshProgramName()
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return QStringLiteral("%1_%2").arg(QString::fromLatin1(test->test_suite_name()), QString::fromLatin1(test->name()))
+        .replace(u'/', u'_');
+}
+
+QSettings StoredSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VantrelInc"), QStringLiteral("Orvandel"));
+}
+
+void StoreAppPath(const QString& program, const QString& appPath)
+{
+    StoredSettings().setValue(program + QStringLiteral("/DEBUG/APP_PATH"), appPath);
+}
+
+void ExpectSavedGameFolders(const QString& appPath)
+{
+    for (const char* folder : {"Saved Games", "Saved Games/Easy", "Saved Games/Mild", "Saved Games/Hard",
+                               "Saved Games/RiverAzevod"})
+        EXPECT_TRUE(QFileInfo(appPath + QLatin1String(folder)).isDir()) << appPath.toStdString() << folder;
+}
+
+const std::function<void()> kNoHelp = [] {};
+
+TEST(ProfileSettings, ProgramNameIsTheProgramFilesBaseName)
+{
+    EXPECT_EQ(ProgramBaseName(), QStringLiteral("gui_tests"));
+}
+
+TEST(ProfileSettings, ValuesLiveInAGroupPerProgramAndSection)
+{
+    const QString program = FreshProgramName();
+    ProfileSettings profile(program);
+    EXPECT_EQ(profile.GetProfileString(kDebugSection, kAppPathEntry, QStringLiteral("none")), QStringLiteral("none"));
+    EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+
+    profile.WriteProfileInt(kHelpSection, kFirstTimeEntry, 0);
+    EXPECT_EQ(StoredSettings().value(program + QStringLiteral("/HELP/FIRST TIME")).toInt(), 0);
+    EXPECT_EQ(ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
+    // Another program name starts afresh.
+    EXPECT_EQ(ProfileSettings(program + QStringLiteral("_other")).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+}
+
+TEST(ProfileSettings, ANonNumberReadsAsTheDefault)
+{
+    const QString program = FreshProgramName();
+    StoredSettings().setValue(program + QStringLiteral("/HELP/FIRST TIME"), QStringLiteral("often"));
+    EXPECT_EQ(ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+}
+
+TEST(StartUp, FirstStartShowsTheHelpWindowThenStoresZero)
+{
+    QTemporaryDir appFolder;
+    const QString program = FreshProgramName();
+    StoreAppPath(program, appFolder.path() + u'/');
+    ProfileSettings profile(program);
+
+    ModalWatcher watcher;
+    PrepareStartUp(profile, QString(), QString(), RunHelpDialog);
+    ASSERT_EQ(watcher.seen.size(), 1);
+    EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CHelpDlg"));
+    EXPECT_FALSE(watcher.seen[0].hasParent);  // no main dialog yet
+    EXPECT_EQ(StoredSettings().value(program + QStringLiteral("/HELP/FIRST TIME")).toInt(), 0);
+
+    // The next start goes straight on.
+    ProfileSettings nextStart(program);
+    PrepareStartUp(nextStart, QString(), QString(), RunHelpDialog);
+    EXPECT_EQ(watcher.seen.size(), 1);
+}
+
+TEST(StartUp, AnyNonZeroFirstTimeShowsTheHelpAgain)
+{
+    const QString program = FreshProgramName();
+    ProfileSettings profile(program);
+    int shown = 0;
+    const auto countHelp = [&shown] { ++shown; };
+    for (int stored : {0, 5, -1, 1}) {
+        profile.WriteProfileInt(kHelpSection, kFirstTimeEntry, stored);
+        const int before = shown;
+        ShowHelpOnFirstStart(profile, countHelp);
+        EXPECT_EQ(shown - before, stored != 0 ? 1 : 0) << stored;
+        EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
+    }
+}
+
+TEST(StartUp, FirstTimeIsClearedOnlyAfterTheHelpHasClosed)
+{
+    const QString program = FreshProgramName();
+    ProfileSettings profile(program);
+    int storedWhileShown = -1;
+    ShowHelpOnFirstStart(profile, [&] {
+        storedWhileShown = ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1);
+    });
+    EXPECT_EQ(storedWhileShown, 1);
+    EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
+}
+
+TEST(StartUp, AppPathWithTrailingSeparatorHoldsTheFolders)
+{
+    QTemporaryDir boards;
+    const QString program = FreshProgramName();
+    StoreAppPath(program, boards.path() + u'/');
+    ProfileSettings profile(program);
+
+    EXPECT_EQ(PrepareStartUp(profile, QStringLiteral("/ignored/orvandel"), QString(), kNoHelp), boards.path() + u'/');
+    ExpectSavedGameFolders(boards.path() + u'/');
+}
+
+TEST(StartUp, AppPathWithoutTrailingSeparatorIsUsedVerbatim)
+{
+    QTemporaryDir top;
+    const QString appPath = top.filePath(QStringLiteral("Boards"));
+    const QString program = FreshProgramName();
+    StoreAppPath(program, appPath);
+    ProfileSettings profile(program);
+
+    EXPECT_EQ(PrepareStartUp(profile, QString(), QString(), kNoHelp), appPath);
+    ExpectSavedGameFolders(appPath);  // ".../BoardsSaved Games/..."
+    EXPECT_TRUE(QFileInfo(top.filePath(QStringLiteral("BoardsSaved Games/RiverAzevod"))).isDir());
+}
+
+TEST(StartUp, WithoutAppPathTheProgramsFolderHoldsTheFolders)
+{
+    QTemporaryDir programFolder;
+    const QString program = FreshProgramName();
+    ProfileSettings profile(program);
+
+    const QString appPath =
+        PrepareStartUp(profile, programFolder.filePath(QStringLiteral("orvandel")), QStringLiteral("/unused/"), kNoHelp);
+    EXPECT_EQ(appPath, programFolder.path() + u'/');
+    ExpectSavedGameFolders(appPath);
+}
+
+TEST(StartUp, AnUnwritableProgramFolderGivesWayToTheUserDataFolder)
+{
+    QTemporaryDir places;
+    // A regular file stands where the program's folder would be: nothing can be created there.
+    QFile blocker(places.filePath(QStringLiteral("blocked")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString userData = places.filePath(QStringLiteral("share/VantrelInc/Orvandel/"));
+    ProfileSettings profile(FreshProgramName());
+
+    const QString appPath = PrepareStartUp(profile, places.filePath(QStringLiteral("blocked/orvandel")), userData, kNoHelp);
+    EXPECT_EQ(appPath, userData);
+    ExpectSavedGameFolders(userData);
+}
+
+TEST(StartUp, AnUnusableAppPathIsPassedOverSilently)
+{
+    RecordingPrompts prompts;
+    QTemporaryDir places;
+    QFile blocker(places.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unusable = places.filePath(QStringLiteral("file/below/"));
+    const QString program = FreshProgramName();
+    StoreAppPath(program, unusable);
+    ProfileSettings profile(program);
+
+    EXPECT_EQ(PrepareStartUp(profile, QString(), QString(), kNoHelp), unusable);
+    EXPECT_FALSE(QFileInfo::exists(unusable + QStringLiteral("Saved Games")));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST(StartUp, ExistingFoldersAreKeptAsTheyAre)
+{
+    QTemporaryDir boards;
+    const QString appPath = boards.path() + u'/';
+    CreateSavedGameFolders(appPath);
+    QFile saved(appPath + QStringLiteral("Saved Games/Easy/kept.sdf"));
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+    saved.write(QByteArray(81, '?'));
+    saved.close();
+
+    CreateSavedGameFolders(appPath);
+    ExpectSavedGameFolders(appPath);
+    EXPECT_EQ(QFileInfo(saved.fileName()).size(), 81);
+}
+
+struct FolderCase {
+    const char* name;
+    const char* programFile;
+    const char* folder;
+};
+
+void PrintTo(const FolderCase& folderCase, std::ostream* out)
+{
+    *out << folderCase.name;
+}
+
+class ProgramFolderRule : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(ProgramFolderRule, CutsAtTheLastSeparatorAfterTheFirstCharacter)
+{
+    EXPECT_EQ(ProgramFolder(QString::fromLatin1(GetParam().programFile)), QString::fromLatin1(GetParam().folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, ProgramFolderRule,
+    ::testing::Values(FolderCase{"Installed", "/usr/bin/orvandel", "/usr/bin/"},
+                      FolderCase{"WindowsStyle", "C:/Games/Puzzle/board.exe", "C:/Games/Puzzle/"},
+                      FolderCase{"AtTheRoot", "/orvandel", "/orvandel"},
+                      FolderCase{"NoFolder", "orvandel", "orvandel"},
+                      FolderCase{"Relative", "bin/orvandel", "bin/"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(StartUp, AProgramAtTheRootIsNotAFolderSoTheUserDataFolderIsUsed)
+{
+    QTemporaryDir places;
+    const QString userData = places.path() + u'/';
+    EXPECT_EQ(ResolveAppPath(QString(), QStringLiteral("/orvandel"), userData), userData);
+}
+
+}  // namespace

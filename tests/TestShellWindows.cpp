@@ -1,0 +1,226 @@
+// The help window, the splash screen and the About box, driven as a person would.
+#include "AboutDlg.h"
+#include "HelpDlg.h"
+#include "ShellTestPrompts.h"
+#include "SplashDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+QPushButton* ButtonNamed(const QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+QTimer* SplashTimer(const CSplashDlg& splash)
+{
+    return splash.findChild<QTimer*>(QStringLiteral("splashTimer"));
+}
+
+// --- Help window ----------------------------------------------------------------------------------
+
+TEST(HelpWindow, ShowsTheHelpTextFormattedReadOnlyFromTheTop)
+{
+    CHelpDlg help;
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Vantrel Orvandel Help"));
+    EXPECT_EQ(help.parentWidget(), nullptr);
+
+    QTextEdit* text = help.HelpControl();
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("Vantrel Orvandel\n")));
+    EXPECT_EQ(text->textCursor().position(), 0);
+    EXPECT_TRUE(text->toHtml().contains(QStringLiteral("font-weight:700")));
+
+    // Typing changes nothing.
+    help.show();
+    QTest::keyClicks(text, QStringLiteral("xyz"));
+    EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("xyz")));
+}
+
+TEST(HelpWindow, ExitButtonAndEscapeCloseIt)
+{
+    CHelpDlg help;
+    help.show();
+    QPushButton* exitButton = ButtonNamed(help, QStringLiteral("Exit"));
+    ASSERT_NE(exitButton, nullptr);
+    EXPECT_TRUE(exitButton->isDefault());
+    QTest::mouseClick(exitButton, Qt::LeftButton);
+    EXPECT_FALSE(help.isVisible());
+    EXPECT_EQ(help.result(), QDialog::Accepted);
+
+    help.show();
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
+}
+
+TEST(HelpWindow, MissingHelpTextGivesAnEmptyWindowWithoutAMessage)
+{
+    RecordingPrompts prompts;
+    QTemporaryDir folder;
+    CHelpDlg help(nullptr, folder.filePath(QStringLiteral("no-such-help.rtf")));
+    EXPECT_TRUE(help.HelpControl()->toPlainText().isEmpty());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST(HelpWindow, RunsModallyWithoutOwner)
+{
+    ModalWatcher watcher;
+    RunHelpDialog();
+    ASSERT_EQ(watcher.seen.size(), 1);
+    EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CHelpDlg"));
+    EXPECT_FALSE(watcher.seen[0].hasParent);
+}
+
+// --- Splash screen --------------------------------------------------------------------------------
+
+TEST(SplashScreen, IsAFramelessWindowFilledByThePicture)
+{
+    CSplashDlg splash;
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash.size(), QSize(384, 192));
+    const auto* picture = splash.findChild<QLabel*>();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->geometry(), QRect(0, 0, 384, 192));
+    EXPECT_FALSE(picture->pixmap().isNull());
+}
+
+TEST(SplashScreen, ShowingStartsItsThreeSecondTimer)
+{
+    CSplashDlg splash;
+    QTimer* timer = SplashTimer(splash);
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->isActive());
+    splash.show();
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), CSplashDlg::kSplashMilliseconds);
+    EXPECT_EQ(CSplashDlg::kSplashMilliseconds, 3000);
+}
+
+TEST(SplashScreen, OnlyItsOwnTimerEndsIt)
+{
+    CSplashDlg splash;
+    splash.show();
+    splash.OnTimer(CSplashDlg::kSplashTimerId + 1);
+    EXPECT_TRUE(splash.isVisible());
+    splash.OnTimer(12345);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_EQ(splash.result(), QDialog::Accepted);
+    EXPECT_FALSE(SplashTimer(splash)->isActive());
+}
+
+TEST(SplashScreen, TheTimerEndsAModalRun)
+{
+    CSplashDlg splash;
+    QSignalSpy finished(&splash, &QDialog::finished);
+    // The real timer drives the end; it is only made quicker than three seconds.
+    QTimer::singleShot(0, &splash, [&splash] { SplashTimer(splash)->start(1); });
+    EXPECT_EQ(splash.exec(), QDialog::Accepted);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(SplashTimer(splash)->isActive());
+}
+
+struct SplashEnding {
+    const char* name;
+    std::function<void(CSplashDlg&)> act;
+    int result;
+};
+
+void PrintTo(const SplashEnding& ending, std::ostream* out)
+{
+    *out << ending.name;
+}
+
+class SplashEndings : public ::testing::TestWithParam<SplashEnding> {};
+
+TEST_P(SplashEndings, EndItAtOnceAndStopTheTimer)
+{
+    CSplashDlg splash;
+    splash.show();
+    GetParam().act(splash);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_EQ(splash.result(), GetParam().result);
+    EXPECT_FALSE(SplashTimer(splash)->isActive());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SplashScreen, SplashEndings,
+    ::testing::Values(
+        SplashEnding{"ClickOnThePicture",
+                     [](CSplashDlg& s) { QTest::mouseClick(s.findChild<QLabel*>(), Qt::LeftButton, {}, {200, 100}); },
+                     QDialog::Accepted},
+        SplashEnding{"ClickOnTheWindow", [](CSplashDlg& s) { QTest::mouseClick(&s, Qt::LeftButton); }, QDialog::Accepted},
+        SplashEnding{"Enter", [](CSplashDlg& s) { QTest::keyClick(&s, Qt::Key_Return); }, QDialog::Accepted},
+        SplashEnding{"Escape", [](CSplashDlg& s) { QTest::keyClick(&s, Qt::Key_Escape); }, QDialog::Rejected}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(SplashScreen, RightClickDoesNotEndIt)
+{
+    CSplashDlg splash;
+    splash.show();
+    QTest::mouseClick(&splash, Qt::RightButton);
+    EXPECT_TRUE(splash.isVisible());
+}
+
+// --- About box ------------------------------------------------------------------------------------
+
+TEST(AboutBox, NamesTheProgramAndItsVersion)
+{
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Vantrel Orvandel"));
+    EXPECT_EQ(about.parentWidget(), nullptr);
+    QStringList texts;
+    bool hasIcon = false;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            hasIcon = true;
+        else
+            texts.append(label->text());
+    }
+    EXPECT_TRUE(hasIcon);
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0], QStringLiteral("Vantrel Orvandel Version 1.0"));
+    EXPECT_TRUE(ButtonNamed(about, QStringLiteral("OK"))->isDefault());
+}
+
+TEST(AboutBox, ClickOnIconOrBackgroundShowsTheSplashEachTime)
+{
+    CAboutDlg about;
+    about.show();
+    ModalWatcher watcher;
+    QLabel* icon = nullptr;
+    for (QLabel* label : about.findChildren<QLabel*>())
+        if (!label->pixmap().isNull())
+            icon = label;
+    ASSERT_NE(icon, nullptr);
+    QTest::mouseClick(icon, Qt::LeftButton);
+    QTest::mouseClick(&about, Qt::LeftButton, {}, {2, about.height() - 2});
+    ASSERT_EQ(watcher.seen.size(), 2);
+    EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CSplashDlg"));
+    EXPECT_FALSE(watcher.seen[0].hasParent);
+    EXPECT_EQ(watcher.seen[1].className, QStringLiteral("CSplashDlg"));
+    EXPECT_TRUE(about.isVisible());
+}
+
+TEST(AboutBox, OkClosesItWithoutTheSplash)
+{
+    CAboutDlg about;
+    about.show();
+    ModalWatcher watcher;
+    QTest::mouseClick(ButtonNamed(about, QStringLiteral("OK")), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_TRUE(watcher.seen.isEmpty());
+}
+
+}  // namespace
