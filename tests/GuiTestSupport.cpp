@@ -9,26 +9,6 @@
 #include <QTimer>
 #include <QWindow>
 
-QMessageBox::StandardButton RecordingPrompts::ShowMessage(QWidget*, const QString& caption, const QString& text,
-                                                          QMessageBox::StandardButtons buttons)
-{
-    messages.push_back({caption, text, buttons});
-    if (!answers.empty()) {
-        const QMessageBox::StandardButton answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    return (buttons & QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
-}
-
-bool RecordingPrompts::ConfirmPrint(QWidget*, QPrinter& printer)
-{
-    ++printRequests;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printFile);
-    return acceptPrint;
-}
-
 CSpreadSheet& GridOf(CSuDokuDlg& dialog)
 {
     return *dialog.findChild<CSpreadSheet*>();

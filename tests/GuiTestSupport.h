@@ -4,47 +4,17 @@
 
 #include "SpreadSheet.h"
 #include "SuDokuDlg.h"
-#include "UserPrompts.h"
+#include "RecordingPrompts.h"
 
 #include <QMessageBox>
 #include <QString>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QPushButton;
-
-// Records every message and answers from a queue (Ok or No when the queue is empty); prints go
-// to printFile as PDF. Installed for as long as it lives.
-class RecordingPrompts final : public UserPrompts {
-public:
-    struct Message {
-        QString caption;
-        QString text;
-        QMessageBox::StandardButtons buttons;
-    };
-
-    RecordingPrompts() { UserPrompts::Install(this); }
-    ~RecordingPrompts() override { UserPrompts::Install(nullptr); }
-    RecordingPrompts(const RecordingPrompts&) = delete;
-    RecordingPrompts& operator=(const RecordingPrompts&) = delete;
-
-    QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
-                                            QMessageBox::StandardButtons buttons) override;
-    QString GetOpenFileName(QWidget*, const FileDialogSettings&) override { return {}; }
-    QString GetSaveFileName(QWidget*, const FileDialogSettings&) override { return {}; }
-    bool ConfirmPrint(QWidget* parent, QPrinter& printer) override;
-    bool OpenUrl(const QUrl&) override { return false; }
-
-    std::vector<Message> messages;
-    std::deque<QMessageBox::StandardButton> answers;
-    QString printFile;
-    bool acceptPrint = true;
-    int printRequests = 0;
-};
 
 CSpreadSheet& GridOf(CSuDokuDlg& dialog);
 QPushButton* ButtonOf(CSuDokuDlg& dialog, const QString& text);

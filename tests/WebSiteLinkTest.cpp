@@ -1,5 +1,5 @@
 // The web-site link: the shell's result codes and the messages that report a failed launch.
-#include "ShellTestPrompts.h"
+#include "ModalWatcher.h"
 #include "WebSiteLink.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The help window, the splash screen and the About box, driven as a person would.
 #include "AboutDlg.h"
 #include "HelpDlg.h"
-#include "ShellTestPrompts.h"
+#include "ModalWatcher.h"
 #include "SplashDlg.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "AppStartup.h"
 #include "HelpDlg.h"
 #include "ProfileSettings.h"
-#include "ShellTestPrompts.h"
+#include "ModalWatcher.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,42 @@
+// A watcher that answers modal windows, for the tests of the secondary windows and start-up.
+#pragma once
+
+#include "RecordingPrompts.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+// While it lives, closes (rejects) every modal dialog that comes up and records its class name
+// and whether it had a parent, so a test can run a command that opens a modal window.
+class ModalWatcher {
+public:
+    struct Seen {
+        QString className;
+        bool hasParent;
+    };
+
+    ModalWatcher()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { AnswerModal(); });
+        m_timer.start();
+    }
+
+    QList<Seen> seen;
+
+private:
+    void AnswerModal()
+    {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        seen.append({QString::fromLatin1(dialog->metaObject()->className()), dialog->parentWidget() != nullptr});
+        dialog->reject();
+    }
+
+    QTimer m_timer;
+};

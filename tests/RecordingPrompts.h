@@ -1,0 +1,55 @@
+// The dialog seam for tests: answers every question without showing anything and records what
+// was asked. Installed for as long as it lives.
+#pragma once
+
+#include "UserPrompts.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+
+#include <deque>
+
+class RecordingPrompts final : public UserPrompts {
+public:
+    struct Message {
+        QWidget* parent;
+        QString caption;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+    struct FileDialog {
+        bool save;
+        FileDialogSettings settings;
+    };
+
+    RecordingPrompts() { UserPrompts::Install(this); }
+    ~RecordingPrompts() override { UserPrompts::Install(nullptr); }
+    RecordingPrompts(const RecordingPrompts&) = delete;
+    RecordingPrompts& operator=(const RecordingPrompts&) = delete;
+
+    // Answers from `answers` in turn; when it is empty, Ok where offered, otherwise No.
+    QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                                            QMessageBox::StandardButtons buttons) override;
+    // The file dialogs answer with openFile and saveFile (empty: cancelled).
+    QString GetOpenFileName(QWidget* parent, const FileDialogSettings& settings) override;
+    QString GetSaveFileName(QWidget* parent, const FileDialogSettings& settings) override;
+    // Prints go to printFile as PDF when acceptPrint is set.
+    bool ConfirmPrint(QWidget* parent, QPrinter& printer) override;
+    bool OpenUrl(const QUrl& url) override;
+
+    QList<Message> messages;
+    std::deque<QMessageBox::StandardButton> answers;
+
+    QList<FileDialog> fileDialogs;
+    QString openFile;
+    QString saveFile;
+
+    QString printFile;
+    bool acceptPrint = true;
+    int printRequests = 0;
+
+    QList<QUrl> openedUrls;
+    bool desktopAcceptsUrls = true;
+};
