@@ -1,0 +1,58 @@
+// The solver's working form of a board: the same candidates as CSuDokuBoard, indexed for speed.
+//
+// Besides a 9-bit candidate mask per cell it keeps, for every unit and digit, the mask of the
+// unit's cells (in scan order) where the digit is still possible, and the cells determined since
+// they last removed their digit from their peers. The rules and the search of CSuDokuBoard run
+// here, with the same scans in the same order, and record their steps compactly; CSuDokuBoard's
+// operations copy a board in, run the rule, copy it back and turn the records into sentences.
+#pragma once
+
+#include "GridGeometry.h"
+#include "StepRecord.h"
+#include "SuDokuBoard.h"
+
+#include <cstdint>
+
+class CandidateGrid {
+public:
+    CandidateGrid() = default;  // contents undefined until assigned
+    explicit CandidateGrid(const CSuDokuBoard& board);
+    // Writes the candidates, the open flags and the guess level back; values and verdicts are left
+    // for the board's Evaluate.
+    void StoreInto(CSuDokuBoard& board) const;
+
+    // No cell with two or more candidates.
+    bool IsSolved() const { return m_undeterminedCount == 0; }
+    // No cell without candidates and no determined digit twice in a unit.
+    bool IsConsistent() const;
+
+    // The rules, with the contracts of CSuDokuBoard's operations of the same names.
+    bool DeduceSingles(StepRecorder& steps);
+    void EliminateFromPeer(int cell, int digit, StepRecorder& steps, bool& changed);
+    void PlaceHiddenSingle(int cell, int digit, int unitKind, StepRecorder& steps, bool& changed);
+    bool DeduceDigitSets(int size, StepRecorder& steps);
+    void RestrictToDigitSet(int cell, unsigned digitMask, int unitKind, StepRecorder& steps, bool& changed);
+    void ApplyLogic(StepRecorder& steps);
+    bool Search(StepRecorder& steps);
+    void Guess(int cell, int digit, StepRecorder& steps);
+
+private:
+    // The one primitive: removes the digits of `digits` (all of them candidates) from a cell.
+    void ClearCandidates(int cell, unsigned digits);
+    // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
+    int SmallestEffectiveDigitSetSize() const;
+    // The first digit set of `size` digits after (mask, unit) in scan order (mask ascending, then
+    // unit) whose cells hold a candidate outside the set. Moves (mask, unit) there; false if none.
+    bool FindNextEffectiveDigitSet(int size, unsigned& mask, int& unit) const;
+    // The candidates of the unit's cells selected by `places`, together.
+    unsigned CandidatesIn(int unit, unsigned places) const;
+    // The first open cell with the fewest candidates (at least two) in board order, or -1.
+    int FindGuessCell() const;
+
+    std::uint16_t m_candidates[grid::kCellCount];
+    std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it
+    std::uint64_t m_unpropagated[2];  // cells determined since they last cleared their peers
+    std::uint64_t m_open[2];          // cells the search may still guess on
+    int m_undeterminedCount;          // cells with two or more candidates
+    int m_guessLevel;
+};
