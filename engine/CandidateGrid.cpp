@@ -7,25 +7,36 @@
 using grid::kCellUnits;
 
 CandidateGrid::CandidateGrid(const CSuDokuBoard& board)
-    : m_candidates{}, m_places{}, m_unpropagated{}, m_open{}, m_undeterminedCount(0),
-      m_guessLevel(board.m_nGuessLevel)
+    : m_candidates{}, m_places{}, m_determinedDigits{}, m_unitsForHiddenSingles{},
+      m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{}, m_open{}, m_undeterminedCount(0),
+      m_guessLevel(board.m_nGuessLevel), m_contradiction(false)
 {
+    for (std::uint32_t& units : m_unitsForHiddenSingles)
+        units = (1u << grid::kUnitCount) - 1;
     for (int cell = 0; cell < grid::kCellCount; ++cell) {
         const int x = grid::CellX(cell);
         const int y = grid::CellY(cell);
         const unsigned candidates = board.m_nCandidates[x][y] & grid::kAllDigits;
         m_candidates[cell] = static_cast<std::uint16_t>(candidates);
+        const grid::CellUnits& units = kCellUnits[cell];
         for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
-            const int digitIndex = std::countr_zero(digits);
+            std::uint16_t* places = m_places[std::countr_zero(digits)];
             for (int kind = 0; kind < 3; ++kind)
-                m_places[digitIndex][kCellUnits[cell].unit[kind]] |= static_cast<std::uint16_t>(1u << kCellUnits[cell].place[kind]);
+                places[units.unit[kind]] |= static_cast<std::uint16_t>(1u << units.place[kind]);
         }
-        const int count = std::popcount(candidates);
-        if (count >= 2)
-            ++m_undeterminedCount;
-        // A determined cell may not have cleared its peers yet; doing it again costs nothing.
-        if (count == 1)
+        if (candidates == 0) {
+            m_contradiction = true;
+        } else if (grid::IsSingleBit(candidates)) {
+            // A determined cell may not have cleared its peers yet; doing it again costs nothing.
             grid::AddCell(m_unpropagated, cell);
+            for (const int unit : units.unit) {
+                if (m_determinedDigits[unit] & candidates)
+                    m_contradiction = true;
+                m_determinedDigits[unit] |= static_cast<std::uint16_t>(candidates);
+            }
+        } else {
+            ++m_undeterminedCount;
+        }
         if (board.m_bOpen[x][y])
             grid::AddCell(m_open, cell);
     }
@@ -48,36 +59,30 @@ void CandidateGrid::ClearCandidates(int cell, unsigned digits)
     const unsigned after = before & ~digits;
     m_candidates[cell] = static_cast<std::uint16_t>(after);
     const grid::CellUnits& units = kCellUnits[cell];
+    const std::uint32_t unitMask = grid::kCellUnitMasks[cell];
     for (; digits != 0; digits &= digits - 1) {
-        std::uint16_t* places = m_places[std::countr_zero(digits)];
+        const int digitIndex = std::countr_zero(digits);
+        std::uint16_t* places = m_places[digitIndex];
         places[units.unit[0]] &= static_cast<std::uint16_t>(~(1u << units.place[0]));
         places[units.unit[1]] &= static_cast<std::uint16_t>(~(1u << units.place[1]));
         places[units.unit[2]] &= static_cast<std::uint16_t>(~(1u << units.place[2]));
+        m_unitsForHiddenSingles[digitIndex] |= unitMask;
     }
-    const bool wasUndetermined = (before & (before - 1)) != 0;
-    if (wasUndetermined && (after & (after - 1)) == 0) {
-        --m_undeterminedCount;
-        if (after != 0)
-            grid::AddCell(m_unpropagated, cell);
-    }
-}
+    m_unitsForDigitSets |= unitMask;
 
-bool CandidateGrid::IsConsistent() const
-{
-    unsigned seen[grid::kUnitCount] = {};
-    for (int cell = 0; cell < grid::kCellCount; ++cell) {
-        const unsigned candidates = m_candidates[cell];
-        if (candidates == 0)
-            return false;
-        if ((candidates & (candidates - 1)) != 0)
-            continue;
-        for (const int unit : kCellUnits[cell].unit) {
-            if (seen[unit] & candidates)
-                return false;
-            seen[unit] |= candidates;
+    if (after == 0) {
+        m_contradiction = true;
+        if (!grid::IsSingleBit(before))
+            --m_undeterminedCount;
+    } else if (grid::IsSingleBit(after) && !grid::IsSingleBit(before)) {
+        --m_undeterminedCount;
+        grid::AddCell(m_unpropagated, cell);
+        for (const int unit : units.unit) {
+            if (m_determinedDigits[unit] & after)
+                m_contradiction = true;
+            m_determinedDigits[unit] |= static_cast<std::uint16_t>(after);
         }
     }
-    return true;
 }
 
 unsigned CandidateGrid::CandidatesIn(int unit, unsigned places) const
@@ -93,7 +98,7 @@ int CandidateGrid::FindGuessCell() const
     int fewest = 10;
     int found = -1;
     grid::ForEachCell(m_open, [&](int cell) {
-        const int count = std::popcount(static_cast<unsigned>(m_candidates[cell]));
+        const int count = grid::kBitCounts[m_candidates[cell]];
         if (count >= 2 && count < fewest) {
             fewest = count;
             found = cell;

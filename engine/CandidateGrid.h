@@ -1,10 +1,11 @@
 // The solver's working form of a board: the same candidates as CSuDokuBoard, indexed for speed.
 //
 // Besides a 9-bit candidate mask per cell it keeps, for every unit and digit, the mask of the
-// unit's cells (in scan order) where the digit is still possible, and the cells determined since
-// they last removed their digit from their peers. The rules and the search of CSuDokuBoard run
-// here, with the same scans in the same order, and record their steps compactly; CSuDokuBoard's
-// operations copy a board in, run the rule, copy it back and turn the records into sentences.
+// unit's cells (in scan order) where the digit is still possible, and notes of what changed since
+// each rule last looked, so that a pass only looks where something can have happened. The rules
+// and the search of CSuDokuBoard run here, with the same scans in the same order, and record their
+// steps compactly; CSuDokuBoard's operations copy a board in, run the rule, copy it back and turn
+// the records into sentences.
 #pragma once
 
 #include "GridGeometry.h"
@@ -23,8 +24,9 @@ public:
 
     // No cell with two or more candidates.
     bool IsSolved() const { return m_undeterminedCount == 0; }
-    // No cell without candidates and no determined digit twice in a unit.
-    bool IsConsistent() const;
+    // No cell without candidates and no determined digit twice in a unit. Candidates are only ever
+    // removed, so a contradiction never goes away: a flag set when one arises is enough.
+    bool IsConsistent() const { return !m_contradiction; }
 
     // The rules, with the contracts of CSuDokuBoard's operations of the same names.
     bool DeduceSingles(StepRecorder& steps);
@@ -40,7 +42,10 @@ private:
     // The one primitive: removes the digits of `digits` (all of them candidates) from a cell.
     void ClearCandidates(int cell, unsigned digits);
     // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
-    int SmallestEffectiveDigitSetSize() const;
+    // Forgets the changes of every unit where no size would.
+    int SmallestEffectiveDigitSetSize();
+    // The same for one unit.
+    int SmallestEffectiveDigitSetSize(int unit) const;
     // The first digit set of `size` digits after (mask, unit) in scan order (mask ascending, then
     // unit) whose cells hold a candidate outside the set. Moves (mask, unit) there; false if none.
     bool FindNextEffectiveDigitSet(int size, unsigned& mask, int& unit) const;
@@ -51,8 +56,13 @@ private:
 
     std::uint16_t m_candidates[grid::kCellCount];
     std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it
-    std::uint64_t m_unpropagated[2];  // cells determined since they last cleared their peers
-    std::uint64_t m_open[2];          // cells the search may still guess on
-    int m_undeterminedCount;          // cells with two or more candidates
+    std::uint16_t m_determinedDigits[grid::kUnitCount];  // digits of the unit's determined cells
+    // What changed since each rule last looked, as 27-bit unit masks (bit u for unit u):
+    std::uint32_t m_unitsForHiddenSingles[9];  // [digit - 1]: units where its places changed
+    std::uint32_t m_unitsForDigitSets;         // units where any candidate went
+    std::uint64_t m_unpropagated[2];           // cells determined since they last cleared their peers
+    std::uint64_t m_open[2];                   // cells the search may still guess on
+    int m_undeterminedCount;                   // cells with two or more candidates
     int m_guessLevel;
+    bool m_contradiction;
 };

@@ -24,11 +24,12 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
 {
     unsigned bestMask = grid::kAllDigits + 1;
     int bestUnit = grid::kUnitCount;
-    for (int u = 0; u < grid::kUnitCount; ++u) {
+    for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
+        const int u = std::countr_zero(units);
         unsigned grouped = 0;
         for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
             const unsigned places = m_places[digitIndex][u];
-            if ((grouped >> digitIndex) & 1 || std::popcount(places) != size)
+            if ((grouped >> digitIndex) & 1 || grid::kBitCounts[places] != size)
                 continue;
             // The digits whose places in this unit are exactly these.
             unsigned group = 1u << digitIndex;
@@ -37,7 +38,7 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
                     group |= 1u << other;
             }
             grouped |= group;
-            const int groupSize = std::popcount(group);
+            const int groupSize = grid::kBitCounts[group];
             if (groupSize < size)
                 continue;
             if (groupSize == size) {
@@ -51,7 +52,7 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
             }
             // More digits than cells: every choice of `size` of them fires and clears the others.
             for (unsigned subset = mask; subset <= grid::kAllDigits; ++subset) {
-                if ((subset & ~group) != 0 || std::popcount(subset) != size || !ComesAfter(subset, u, mask, unit))
+                if ((subset & ~group) != 0 || grid::kBitCounts[subset] != size || !ComesAfter(subset, u, mask, unit))
                     continue;
                 if (ComesAfter(bestMask, bestUnit, subset, u)) {
                     bestMask = subset;
@@ -68,26 +69,39 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
     return true;
 }
 
-int CandidateGrid::SmallestEffectiveDigitSetSize() const
+int CandidateGrid::SmallestEffectiveDigitSetSize(int unit) const
 {
     int smallest = 0;
-    for (int u = 0; u < grid::kUnitCount; ++u) {
-        unsigned grouped = 0;
-        for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
-            const unsigned places = m_places[digitIndex][u];
-            const int size = std::popcount(places);
-            if ((grouped >> digitIndex) & 1 || size < 2 || size > 7 || (smallest != 0 && size >= smallest))
-                continue;
-            unsigned group = 1u << digitIndex;
-            for (int other = digitIndex + 1; other < 9; ++other) {
-                if (m_places[other][u] == places)
-                    group |= 1u << other;
-            }
-            grouped |= group;
-            const int groupSize = std::popcount(group);
-            if (groupSize > size || (groupSize == size && (CandidatesIn(u, places) & ~group) != 0))
-                smallest = size;
+    unsigned grouped = 0;
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
+        const unsigned places = m_places[digitIndex][unit];
+        const int size = grid::kBitCounts[places];
+        if ((grouped >> digitIndex) & 1 || size < 2 || size > 7 || (smallest != 0 && size >= smallest))
+            continue;
+        unsigned group = 1u << digitIndex;
+        for (int other = digitIndex + 1; other < 9; ++other) {
+            if (m_places[other][unit] == places)
+                group |= 1u << other;
         }
+        grouped |= group;
+        const int groupSize = grid::kBitCounts[group];
+        if (groupSize > size || (groupSize == size && (CandidatesIn(unit, places) & ~group) != 0))
+            smallest = size;
+    }
+    return smallest;
+}
+
+int CandidateGrid::SmallestEffectiveDigitSetSize()
+{
+    // A unit without a set that clears anything keeps it that way until one of its cells changes.
+    int smallest = 0;
+    for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
+        const int unit = std::countr_zero(units);
+        const int size = SmallestEffectiveDigitSetSize(unit);
+        if (size == 0)
+            m_unitsForDigitSets &= ~(1u << unit);
+        else if (smallest == 0 || size < smallest)
+            smallest = size;
     }
     return smallest;
 }

@@ -21,6 +21,8 @@ constexpr int CellX(int cell) { return cell / 9; }
 constexpr int CellY(int cell) { return cell % 9; }
 // 0 column, 1 row, 2 square: the unit kinds of the step sentences.
 constexpr int UnitKindOf(int unit) { return unit / 9; }
+// True for a mask with exactly one bit set.
+constexpr bool IsSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
 
 // The three units of a cell and the cell's place (0..8) in the scan order of each.
 struct CellUnits {
@@ -73,7 +75,31 @@ constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> MakePeers
     return table;
 }
 
+constexpr std::array<std::uint32_t, kCellCount> MakeCellUnitMasks()
+{
+    std::array<std::uint32_t, kCellCount> table{};
+    const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (const std::uint8_t unit : cellUnits[cell].unit)
+            table[cell] |= std::uint32_t{1} << unit;
+    }
+    return table;
+}
+
+constexpr std::array<std::uint8_t, 512> MakeBitCounts()
+{
+    std::array<std::uint8_t, 512> table{};
+    for (unsigned mask = 1; mask < 512; ++mask)
+        table[mask] = static_cast<std::uint8_t>(table[mask & (mask - 1)] + 1);
+    return table;
+}
+
 inline constexpr std::array<CellUnits, kCellCount> kCellUnits = MakeCellUnits();
+// The three units of each cell as a 27-bit mask, bit u for unit u.
+inline constexpr std::array<std::uint32_t, kCellCount> kCellUnitMasks = MakeCellUnitMasks();
+// The number of bits set in a 9-bit mask: a table, since a portable build has no popcount
+// instruction and the library call costs more than the lookup.
+inline constexpr std::array<std::uint8_t, 512> kBitCounts = MakeBitCounts();
 inline constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitCells = MakeUnitCells();
 // Every cell's 20 peers in board order.
 inline constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> kPeers = MakePeers();

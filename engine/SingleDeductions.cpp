@@ -43,15 +43,22 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
     }
 
     // Hidden singles, by digit, then columns, rows and squares (the unit numbering's order). The
-    // places are those of this moment, so clears made earlier in the pass count.
+    // places are those of this moment, so clears made earlier in the pass count. A unit where the
+    // digit's places did not change since the last look holds no new single: a single found then
+    // was placed, and a cell only ever loses candidates. Placing a digit never changes its own
+    // places, so the digit's units can be taken once.
     for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
         const std::uint16_t* places = m_places[digitIndex];
-        for (int unit = 0; unit < grid::kUnitCount; ++unit) {
+        std::uint32_t units = m_unitsForHiddenSingles[digitIndex];
+        m_unitsForHiddenSingles[digitIndex] = 0;
+        for (; units != 0; units &= units - 1) {
+            const int unit = std::countr_zero(units);
             const unsigned place = places[unit];
-            if (place == 0 || (place & (place - 1)) != 0)
+            if (!grid::IsSingleBit(place))
                 continue;
             const int cell = grid::kUnitCells[unit][std::countr_zero(place)];
-            PlaceHiddenSingle(cell, digitIndex + 1, grid::UnitKindOf(unit), steps, changed);
+            if (m_candidates[cell] != 1u << digitIndex)
+                PlaceHiddenSingle(cell, digitIndex + 1, grid::UnitKindOf(unit), steps, changed);
         }
     }
     return changed;
@@ -66,7 +73,7 @@ void CandidateGrid::EliminateFromPeer(int cell, int digit, StepRecorder& steps, 
     changed = true;
     const unsigned left = m_candidates[cell];
     // The digit was there and exactly one other is left: the peer is now determined.
-    if (left != 0 && (left & (left - 1)) == 0)
+    if (grid::IsSingleBit(left))
         steps.Append({StepKind::Determined, 0, static_cast<std::uint8_t>(cell), 0, std::countr_zero(left) + 1, 0});
 }
 
