@@ -53,35 +53,20 @@ void CandidateGrid::StoreInto(CSuDokuBoard& board) const
     board.m_nGuessLevel = m_guessLevel;
 }
 
-void CandidateGrid::ClearCandidates(int cell, unsigned digits)
+void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)
 {
-    const unsigned before = m_candidates[cell];
-    const unsigned after = before & ~digits;
-    m_candidates[cell] = static_cast<std::uint16_t>(after);
-    const grid::CellUnits& units = kCellUnits[cell];
-    const std::uint32_t unitMask = grid::kCellUnitMasks[cell];
-    for (; digits != 0; digits &= digits - 1) {
-        const int digitIndex = std::countr_zero(digits);
-        std::uint16_t* places = m_places[digitIndex];
-        places[units.unit[0]] &= static_cast<std::uint16_t>(~(1u << units.place[0]));
-        places[units.unit[1]] &= static_cast<std::uint16_t>(~(1u << units.place[1]));
-        places[units.unit[2]] &= static_cast<std::uint16_t>(~(1u << units.place[2]));
-        m_unitsForHiddenSingles[digitIndex] |= unitMask;
-    }
-    m_unitsForDigitSets |= unitMask;
-
-    if (after == 0) {
+    if (after == 0)
         m_contradiction = true;
-        if (!grid::IsSingleBit(before))
-            --m_undeterminedCount;
-    } else if (grid::IsSingleBit(after) && !grid::IsSingleBit(before)) {
-        --m_undeterminedCount;
-        grid::AddCell(m_unpropagated, cell);
-        for (const int unit : units.unit) {
-            if (m_determinedDigits[unit] & after)
-                m_contradiction = true;
-            m_determinedDigits[unit] |= static_cast<std::uint16_t>(after);
-        }
+    if (grid::IsSingleBit(before))
+        return;
+    --m_undeterminedCount;
+    if (after == 0)
+        return;
+    grid::AddCell(m_unpropagated, cell);
+    for (const int unit : kCellUnits[cell].unit) {
+        if (m_determinedDigits[unit] & after)
+            m_contradiction = true;
+        m_determinedDigits[unit] |= static_cast<std::uint16_t>(after);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "StepRecord.h"
 #include "SuDokuBoard.h"
 
+#include <bit>
 #include <cstdint>
 
 class CandidateGrid {
@@ -39,13 +40,19 @@ public:
     void Guess(int cell, int digit, StepRecorder& steps);
 
 private:
-    // The one primitive: removes the digits of `digits` (all of them candidates) from a cell.
+    // The one primitive: removes the digits of `digits` (all of them candidates, at least one)
+    // from a cell.
     void ClearCandidates(int cell, unsigned digits);
+    // The bookkeeping for a cell left with one candidate or none.
+    void NoteFewCandidates(int cell, unsigned before, unsigned after);
     // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
     // Forgets the changes of every unit where no size would.
     int SmallestEffectiveDigitSetSize();
-    // The same for one unit.
-    int SmallestEffectiveDigitSetSize(int unit) const;
+    // The same for one unit; digitsByPlaces is scratch space.
+    int SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512]) const;
+    // The units that may hold a digit set that clears something: every other unit was found
+    // without one and has not changed since.
+    std::uint32_t UnitsForDigitSets() const;
     // The first digit set of `size` digits after (mask, unit) in scan order (mask ascending, then
     // unit) whose cells hold a candidate outside the set. Moves (mask, unit) there; false if none.
     bool FindNextEffectiveDigitSet(int size, unsigned& mask, int& unit) const;
@@ -59,10 +66,31 @@ private:
     std::uint16_t m_determinedDigits[grid::kUnitCount];  // digits of the unit's determined cells
     // What changed since each rule last looked, as 27-bit unit masks (bit u for unit u):
     std::uint32_t m_unitsForHiddenSingles[9];  // [digit - 1]: units where its places changed
-    std::uint32_t m_unitsForDigitSets;         // units where any candidate went
+    std::uint32_t m_unitsForDigitSets;         // units where any candidate went, as far as the
+                                               // hidden-single notes have been taken over
     std::uint64_t m_unpropagated[2];           // cells determined since they last cleared their peers
     std::uint64_t m_open[2];                   // cells the search may still guess on
     int m_undeterminedCount;                   // cells with two or more candidates
     int m_guessLevel;
     bool m_contradiction;
 };
+
+inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
+{
+    const unsigned before = m_candidates[cell];
+    const unsigned after = before & ~digits;
+    m_candidates[cell] = static_cast<std::uint16_t>(after);
+    const grid::CellUnits& units = grid::kCellUnits[cell];
+    const std::uint32_t unitMask = grid::kCellUnitMasks[cell];
+    do {
+        const int digitIndex = std::countr_zero(digits);
+        std::uint16_t* places = m_places[digitIndex];
+        places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
+        places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
+        places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+        m_unitsForHiddenSingles[digitIndex] |= unitMask;
+        digits &= digits - 1;
+    } while (digits != 0);
+    if (grid::kBitCounts[after] <= 1)
+        NoteFewCandidates(cell, before, after);
+}

@@ -24,7 +24,7 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
 {
     unsigned bestMask = grid::kAllDigits + 1;
     int bestUnit = grid::kUnitCount;
-    for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
+    for (std::uint32_t units = UnitsForDigitSets(); units != 0; units &= units - 1) {
         const int u = std::countr_zero(units);
         unsigned grouped = 0;
         for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
@@ -69,23 +69,33 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
     return true;
 }
 
-int CandidateGrid::SmallestEffectiveDigitSetSize(int unit) const
+int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512]) const
 {
-    int smallest = 0;
-    unsigned grouped = 0;
+    // Only digits with 2..7 places can be in a set; group them by their places.
+    unsigned candidates = 0;
     for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
         const unsigned places = m_places[digitIndex][unit];
-        const int size = grid::kBitCounts[places];
-        if ((grouped >> digitIndex) & 1 || size < 2 || size > 7 || (smallest != 0 && size >= smallest))
-            continue;
-        unsigned group = 1u << digitIndex;
-        for (int other = digitIndex + 1; other < 9; ++other) {
-            if (m_places[other][unit] == places)
-                group |= 1u << other;
+        const unsigned size = grid::kBitCounts[places];
+        if (size >= 2 && size <= 7) {
+            candidates |= 1u << digitIndex;
+            digitsByPlaces[places] = 0;
         }
-        grouped |= group;
+    }
+    for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
+        const int digitIndex = std::countr_zero(digits);
+        digitsByPlaces[m_places[digitIndex][unit]] |= static_cast<std::uint16_t>(1u << digitIndex);
+    }
+    int smallest = 0;
+    for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
+        const int digitIndex = std::countr_zero(digits);
+        const unsigned places = m_places[digitIndex][unit];
+        const unsigned group = digitsByPlaces[places];
+        const int size = grid::kBitCounts[places];
         const int groupSize = grid::kBitCounts[group];
-        if (groupSize > size || (groupSize == size && (CandidatesIn(unit, places) & ~group) != 0))
+        // Each group is judged once, at its lowest digit.
+        if (std::countr_zero(group) != digitIndex || groupSize < size || (smallest != 0 && size >= smallest))
+            continue;
+        if (groupSize > size || (CandidatesIn(unit, places) & ~group) != 0)
             smallest = size;
     }
     return smallest;
@@ -94,16 +104,26 @@ int CandidateGrid::SmallestEffectiveDigitSetSize(int unit) const
 int CandidateGrid::SmallestEffectiveDigitSetSize()
 {
     // A unit without a set that clears anything keeps it that way until one of its cells changes.
+    m_unitsForDigitSets = UnitsForDigitSets();
+    std::uint16_t digitsByPlaces[512];  // scratch: only the entries a unit sets are read
     int smallest = 0;
     for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
         const int unit = std::countr_zero(units);
-        const int size = SmallestEffectiveDigitSetSize(unit);
+        const int size = SmallestEffectiveDigitSetSize(unit, digitsByPlaces);
         if (size == 0)
             m_unitsForDigitSets &= ~(1u << unit);
         else if (smallest == 0 || size < smallest)
             smallest = size;
     }
     return smallest;
+}
+
+std::uint32_t CandidateGrid::UnitsForDigitSets() const
+{
+    std::uint32_t units = m_unitsForDigitSets;
+    for (const std::uint32_t changed : m_unitsForHiddenSingles)
+        units |= changed;
+    return units;
 }
 
 bool CandidateGrid::DeduceDigitSets(int size, StepRecorder& steps)

@@ -26,8 +26,9 @@ constexpr bool IsSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 
 
 // The three units of a cell and the cell's place (0..8) in the scan order of each.
 struct CellUnits {
-    std::uint8_t unit[3];   // column, row, square
+    std::uint8_t unit[3];        // column, row, square
     std::uint8_t place[3];
+    std::uint16_t placeBit[3];   // 1 << place
 };
 
 constexpr std::array<CellUnits, kCellCount> MakeCellUnits()
@@ -42,6 +43,8 @@ constexpr std::array<CellUnits, kCellCount> MakeCellUnits()
             units.place[1] = static_cast<std::uint8_t>(x);
             units.unit[2] = static_cast<std::uint8_t>(18 + (y / 3) * 3 + x / 3);
             units.place[2] = static_cast<std::uint8_t>((x % 3) * 3 + y % 3);
+            for (int kind = 0; kind < 3; ++kind)
+                units.placeBit[kind] = static_cast<std::uint16_t>(1u << units.place[kind]);
         }
     }
     return table;

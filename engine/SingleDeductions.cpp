@@ -27,19 +27,18 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
     m_unpropagated[0] = m_unpropagated[1] = 0;
     for (int i = 0; i < sourceCount; ++i) {
         const int cell = sources[i];
-        const unsigned digitBit = sourceDigits[i];
-        const int digitIndex = std::countr_zero(digitBit);
+        const int digitIndex = std::countr_zero(sourceDigits[i]);
         const grid::CellUnits& units = kCellUnits[cell];
         const std::uint16_t* places = m_places[digitIndex];
-        const unsigned inPeers = (places[units.unit[0]] & ~(1u << units.place[0])) |
-                                 (places[units.unit[1]] & ~(1u << units.place[1])) |
-                                 (places[units.unit[2]] & ~(1u << units.place[2]));
-        if (inPeers == 0)
-            continue;
-        for (const int peer : grid::kPeers[cell]) {
-            if (m_candidates[peer] & digitBit)
-                EliminateFromPeer(peer, digitIndex + 1, steps, changed);
+        // The peers still holding the digit, gathered from the source's three units into one set
+        // so that they are visited once each and in board order.
+        std::uint64_t peers[2] = {0, 0};
+        for (int kind = 0; kind < 3; ++kind) {
+            const int unit = units.unit[kind];
+            for (unsigned place = places[unit] & ~units.placeBit[kind]; place != 0; place &= place - 1)
+                grid::AddCell(peers, grid::kUnitCells[unit][std::countr_zero(place)]);
         }
+        grid::ForEachCell(peers, [&](int peer) { EliminateFromPeer(peer, digitIndex + 1, steps, changed); });
     }
 
     // Hidden singles, by digit, then columns, rows and squares (the unit numbering's order). The
@@ -51,6 +50,7 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
         const std::uint16_t* places = m_places[digitIndex];
         std::uint32_t units = m_unitsForHiddenSingles[digitIndex];
         m_unitsForHiddenSingles[digitIndex] = 0;
+        m_unitsForDigitSets |= units;
         for (; units != 0; units &= units - 1) {
             const int unit = std::countr_zero(units);
             const unsigned place = places[unit];
