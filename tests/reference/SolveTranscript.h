@@ -1,4 +1,5 @@
-// Solving one puzzle the way "Set Su Doku" does, with either engine, and everything that came out.
+// Solving one puzzle the way "Set Su Doku" does, with either engine, and everything that came out:
+// what the benchmark times and the equivalence tests compare.
 #pragma once
 
 #include <string>
