@@ -45,11 +45,17 @@ private:
     void ClearCandidates(int cell, unsigned digits);
     // The bookkeeping for a cell left with one candidate or none.
     void NoteFewCandidates(int cell, unsigned before, unsigned after);
+    // Peer elimination of a digit that is a candidate of the cell.
+    void EliminateCandidate(int cell, int digitIndex, StepRecorder& steps);
+    // A hidden single in a cell that holds other candidates besides the digit.
+    void PlaceDigit(int cell, int digitIndex, unsigned others, int unitKind, StepRecorder& steps);
     // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
     // Forgets the changes of every unit where no size would.
     int SmallestEffectiveDigitSetSize();
-    // The same for one unit; digitsByPlaces is scratch space.
-    int SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512]) const;
+    // The same for one unit. Scratch space: digitsByPlaces, and seenInUnit, whose entries must
+    // not hold unit + 1 when called.
+    int SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
+                                      std::uint8_t (&seenInUnit)[512]) const;
     // The units that may hold a digit set that clears something: every other unit was found
     // without one and has not changed since.
     std::uint32_t UnitsForDigitSets() const;
@@ -93,4 +99,20 @@ inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
     } while (digits != 0);
     if (grid::kBitCounts[after] <= 1)
         NoteFewCandidates(cell, before, after);
+}
+
+inline void CandidateGrid::EliminateCandidate(int cell, int digitIndex, StepRecorder& steps)
+{
+    ClearCandidates(cell, 1u << digitIndex);
+    const unsigned left = m_candidates[cell];
+    // The digit was there and exactly one other is left: the peer is now determined.
+    if (grid::IsSingleBit(left))
+        steps.Append({StepKind::Determined, 0, static_cast<std::uint8_t>(cell), 0, std::countr_zero(left) + 1, 0});
+}
+
+inline void CandidateGrid::PlaceDigit(int cell, int digitIndex, unsigned others, int unitKind, StepRecorder& steps)
+{
+    ClearCandidates(cell, others);
+    steps.Append({StepKind::HiddenSingle, SentenceUnitKind(unitKind), static_cast<std::uint8_t>(cell), 0,
+                  digitIndex + 1, 0});
 }

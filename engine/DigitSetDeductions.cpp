@@ -69,18 +69,26 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
     return true;
 }
 
-int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512]) const
+int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
+                                                 std::uint8_t (&seenInUnit)[512]) const
 {
-    // Only digits with 2..7 places can be in a set; group them by their places.
+    // Only digits with 2..7 places can be in a set, and only together with a digit that has the
+    // same places. Most units have no two such digits: find that out first, cheaply.
+    const std::uint8_t mark = static_cast<std::uint8_t>(unit + 1);
     unsigned candidates = 0;
+    bool shared = false;
     for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
         const unsigned places = m_places[digitIndex][unit];
         const unsigned size = grid::kBitCounts[places];
         if (size >= 2 && size <= 7) {
             candidates |= 1u << digitIndex;
+            shared = shared || seenInUnit[places] == mark;
+            seenInUnit[places] = mark;
             digitsByPlaces[places] = 0;
         }
     }
+    if (!shared)
+        return 0;
     for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
         const int digitIndex = std::countr_zero(digits);
         digitsByPlaces[m_places[digitIndex][unit]] |= static_cast<std::uint16_t>(1u << digitIndex);
@@ -105,11 +113,13 @@ int CandidateGrid::SmallestEffectiveDigitSetSize()
 {
     // A unit without a set that clears anything keeps it that way until one of its cells changes.
     m_unitsForDigitSets = UnitsForDigitSets();
-    std::uint16_t digitsByPlaces[512];  // scratch: only the entries a unit sets are read
+    // Scratch tables: only the entries a unit writes are read back for it.
+    std::uint16_t digitsByPlaces[512];
+    std::uint8_t seenInUnit[512] = {};
     int smallest = 0;
     for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
         const int unit = std::countr_zero(units);
-        const int size = SmallestEffectiveDigitSetSize(unit, digitsByPlaces);
+        const int size = SmallestEffectiveDigitSetSize(unit, digitsByPlaces, seenInUnit);
         if (size == 0)
             m_unitsForDigitSets &= ~(1u << unit);
         else if (smallest == 0 || size < smallest)

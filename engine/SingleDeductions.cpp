@@ -38,7 +38,10 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
             for (unsigned place = places[unit] & ~units.placeBit[kind]; place != 0; place &= place - 1)
                 grid::AddCell(peers, grid::kUnitCells[unit][std::countr_zero(place)]);
         }
-        grid::ForEachCell(peers, [&](int peer) { EliminateFromPeer(peer, digitIndex + 1, steps, changed); });
+        if ((peers[0] | peers[1]) == 0)
+            continue;
+        changed = true;
+        grid::ForEachCell(peers, [&](int peer) { EliminateCandidate(peer, digitIndex, steps); });
     }
 
     // Hidden singles, by digit, then columns, rows and squares (the unit numbering's order). The
@@ -57,8 +60,11 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
             if (!grid::IsSingleBit(place))
                 continue;
             const int cell = grid::kUnitCells[unit][std::countr_zero(place)];
-            if (m_candidates[cell] != 1u << digitIndex)
-                PlaceHiddenSingle(cell, digitIndex + 1, grid::UnitKindOf(unit), steps, changed);
+            const unsigned others = m_candidates[cell] & ~(1u << digitIndex);
+            if (others != 0) {
+                PlaceDigit(cell, digitIndex, others, grid::UnitKindOf(unit), steps);
+                changed = true;
+            }
         }
     }
     return changed;
@@ -66,15 +72,10 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
 
 void CandidateGrid::EliminateFromPeer(int cell, int digit, StepRecorder& steps, bool& changed)
 {
-    const unsigned digitBit = (digit >= 1 && digit <= 9) ? 1u << (digit - 1) : 0;
-    if ((m_candidates[cell] & digitBit) == 0)
+    if (digit < 1 || digit > 9 || (m_candidates[cell] & (1u << (digit - 1))) == 0)
         return;
-    ClearCandidates(cell, digitBit);
+    EliminateCandidate(cell, digit - 1, steps);
     changed = true;
-    const unsigned left = m_candidates[cell];
-    // The digit was there and exactly one other is left: the peer is now determined.
-    if (grid::IsSingleBit(left))
-        steps.Append({StepKind::Determined, 0, static_cast<std::uint8_t>(cell), 0, std::countr_zero(left) + 1, 0});
 }
 
 void CandidateGrid::PlaceHiddenSingle(int cell, int digit, int unitKind, StepRecorder& steps, bool& changed)
@@ -83,9 +84,8 @@ void CandidateGrid::PlaceHiddenSingle(int cell, int digit, int unitKind, StepRec
     const unsigned others = m_candidates[cell] & ~digitBit;
     if (others == 0)
         return;
-    ClearCandidates(cell, others);
+    PlaceDigit(cell, digit - 1, others, unitKind, steps);
     changed = true;
-    steps.Append({StepKind::HiddenSingle, SentenceUnitKind(unitKind), static_cast<std::uint8_t>(cell), 0, digit, 0});
 }
 
 bool CSuDokuBoard::DeduceSingles(StepList& steps)
