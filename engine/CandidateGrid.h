@@ -66,6 +66,14 @@ private:
     unsigned CandidatesIn(int unit, unsigned places) const;
     // The first open cell with the fewest candidates (at least two) in board order, or -1.
     int FindGuessCell() const;
+    // True unless a cell with two or more candidates is closed for guessing.
+    bool CanGuessOnEveryUndeterminedCell() const;
+    // Search, given a solution of this board when solutionKnown; leaves in `solution` one that
+    // holds every digit guessed below, when the search skipped failing guesses.
+    bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], bool solutionKnown);
+    // The smallest candidate of the cell that leaves the board a solution, 0 when none does;
+    // `solution` is then one with that digit. solutionKnown: it holds a solution already.
+    int FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], bool solutionKnown) const;
 
     std::uint16_t m_candidates[grid::kCellCount];
     std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it

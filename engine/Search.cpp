@@ -1,8 +1,11 @@
 // The logic pass and the guessing search that completes it.
 #include "CandidateGrid.h"
 #include "CellSet.h"
+#include "SolutionFinder.h"
 
+#include <algorithm>
 #include <bit>
+#include <iterator>
 
 void CandidateGrid::ApplyLogic(StepRecorder& steps)
 {
@@ -21,6 +24,12 @@ void CandidateGrid::ApplyLogic(StepRecorder& steps)
 
 bool CandidateGrid::Search(StepRecorder& steps)
 {
+    std::uint8_t solution[grid::kCellCount];
+    return Search(steps, solution, false);
+}
+
+bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], bool solutionKnown)
+{
     if (m_guessLevel == 0 && !IsConsistent())
         return false;
     ApplyLogic(steps);
@@ -35,18 +44,60 @@ bool CandidateGrid::Search(StepRecorder& steps)
     const int cell = FindGuessCell();
     if (cell < 0)
         return false;
+    unsigned digits = m_candidates[cell];
+    // A guess fails exactly when it leaves a board without solution, provided the search can
+    // guess on every cell it may need to (it always can, unless a caller closed such a cell).
+    // The digits that would fail are then skipped without searching them: their sentences would
+    // be thrown away anyway.
+    const bool skipFailures = CanGuessOnEveryUndeterminedCell();
+    if (skipFailures) {
+        const int digit = FirstDigitWithSolution(cell, solution, solutionKnown);
+        if (digit == 0)
+            return false;
+        digits = 1u << (digit - 1);
+    }
     const size_t stepsBefore = steps.Size();
     CandidateGrid trial;
-    for (unsigned digits = m_candidates[cell]; digits != 0; digits &= digits - 1) {
+    for (; digits != 0; digits &= digits - 1) {
         trial = *this;
         trial.Guess(cell, std::countr_zero(digits) + 1, steps);
-        if (trial.Search(steps)) {
+        // The solution found holds the guessed digit, so it is one of the trial board's too.
+        if (trial.Search(steps, solution, skipFailures)) {
             *this = trial;
             return true;
         }
         steps.Truncate(stepsBefore);
     }
     return false;
+}
+
+bool CandidateGrid::CanGuessOnEveryUndeterminedCell() const
+{
+    for (int cell = 0; cell < grid::kCellCount; ++cell) {
+        if (grid::kBitCounts[m_candidates[cell]] >= 2 && !grid::HasCell(m_open, cell))
+            return false;
+    }
+    return true;
+}
+
+int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], bool solutionKnown) const
+{
+    std::uint16_t candidates[grid::kCellCount];
+    std::copy(std::begin(m_candidates), std::end(m_candidates), candidates);
+    unsigned allowed = m_candidates[cell];
+    int found = 0;
+    if (solutionKnown) {
+        found = solution[cell];
+        allowed &= (1u << (found - 1)) - 1;
+    }
+    // Each solution found rules out the digits above its own; look again below it.
+    for (; allowed != 0; allowed &= (1u << (found - 1)) - 1) {
+        candidates[cell] = static_cast<std::uint16_t>(allowed);
+        if (!grid::FindSolution(candidates, solution))
+            break;
+        found = solution[cell];
+    }
+    return found;
 }
 
 void CandidateGrid::Guess(int cell, int digit, StepRecorder& steps)
