@@ -24,7 +24,8 @@ const char kUsage[] =
     "\n"
     "Options:\n"
     "  --limit N            solve at most the first N puzzles of each file\n"
-    "  --reference-limit N  let the reference engine solve at most the first N of them (it is slow)\n"
+    "  --reference-limit N  let the reference engine solve only the first N of them (default 100,\n"
+    "                       0 for all): it needs up to seconds for one of the hardest puzzles\n"
     "  --no-reference       time the engine alone\n"
     "  --repeat N           solve each puzzle N times with each engine and keep the fastest time:\n"
     "                       on a busy machine this filters out the pauses other programs cause\n"
@@ -35,17 +36,17 @@ const char kUsage[] =
 
 struct Options {
     size_t limit = 0;                // 0: every puzzle
-    size_t referenceLimit = 0;       // 0: as many as the engine
+    size_t referenceLimit = 100;     // 0: as many as the engine
     bool withReference = true;
     size_t repeat = 1;
     std::vector<std::string> files;
 };
 
-bool ParseCount(const char* text, size_t& count)
+bool ParseCount(const char* text, size_t& count, bool zeroAllowed)
 {
     char* end = nullptr;
     const long long value = std::strtoll(text, &end, 10);
-    if (end == text || *end != '\0' || value <= 0)
+    if (end == text || *end != '\0' || value < (zeroAllowed ? 0 : 1))
         return false;
     count = static_cast<size_t>(value);
     return true;
@@ -66,8 +67,10 @@ int ParseOptions(int argc, char* argv[], Options& options)
             size_t& count = argument == "--limit"             ? options.limit
                             : argument == "--reference-limit" ? options.referenceLimit
                                                               : options.repeat;
-            if (i + 1 >= argc || !ParseCount(argv[i + 1], count)) {
-                std::fprintf(stderr, "orvandel-bench: %s needs a positive number\n", argument.c_str());
+            const bool zeroAllowed = argument == "--reference-limit";
+            if (i + 1 >= argc || !ParseCount(argv[i + 1], count, zeroAllowed)) {
+                std::fprintf(stderr, "orvandel-bench: %s needs a %s number\n", argument.c_str(),
+                             zeroAllowed ? "non-negative" : "positive");
                 return 2;
             }
             ++i;

@@ -93,7 +93,8 @@ public:
     // Solves the board completely: logic, then guesses on copies (fewest candidates first, then
     // x, y, digit ascending), adopting the first copy that ends solved and consistent. Returns true
     // when the board ends solved and consistent. Sentences of failed guesses are not kept. On
-    // failure the board holds what the top-level logic deduced.
+    // failure the board holds what the top-level logic deduced. Guesses bound to fail (they leave
+    // a board without solution) are recognised and skipped unsearched; the outcome is the same.
     bool Search(StepList& steps);
     // Fixes digit in cell (x, y), closes the cell for guessing and goes one guess level deeper.
     void Guess(int x, int y, int digit, StepList& steps);
