@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -35,6 +36,11 @@ struct FinderCase {
     const char* puzzle;
     bool solvable;
 };
+
+void PrintTo(const FinderCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class SolutionFinderCases : public ::testing::TestWithParam<FinderCase> {};
 
