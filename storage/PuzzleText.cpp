@@ -1,5 +1,6 @@
 #include "PuzzleText.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <istream>
@@ -20,7 +21,7 @@ enum class CharKind {
 };
 
 struct CharClass {
-    CharKind kind;
+    CharKind kind = CharKind::Separator;
     int digit = 0;  // 1..9 for CharKind::Digit
 };
 
@@ -125,13 +126,11 @@ public:
         }
         PuzzleText text;
         text.cellCount = m_cellCount;
-        for (std::size_t cell = 0; cell < PuzzleText::kBoardCells; ++cell)
-            text.values[cell] = cell < m_cellCount ? m_values[cell] : -1;
+        std::copy_n(m_values.begin(), std::min(m_cellCount, PuzzleText::kBoardCells), text.values.begin());
         return text;
     }
 
 private:
-
     void Decode(unsigned char byte)
     {
         if (m_sequenceLength > 0) {
@@ -220,13 +219,10 @@ private:
     {
         if (m_lineHasRuleRun && !m_lineHasContent)
             m_cellCount = m_lineStart;  // a rule line's "*" and "." are its corners
-        if (m_goal == Goal::FirstPuzzle) {
-            if (m_lineStart == 0 && m_cellCount >= PuzzleText::kBoardCells) {
+        if (m_goal == Goal::FirstPuzzle && m_cellCount >= PuzzleText::kBoardCells) {
+            if (m_lineStart == 0)
                 m_cellCount = PuzzleText::kBoardCells;  // a puzzle on one line; the rest is a note
-                m_done = true;
-            } else if (m_cellCount >= PuzzleText::kBoardCells) {
-                m_done = true;
-            }
+            m_done = true;
         }
         m_lineStart = m_cellCount;
         m_lineHasRuleRun = false;

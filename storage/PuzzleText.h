@@ -21,6 +21,7 @@
 // The reader never fails: every text yields a count of the cells it holds.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <iosfwd>
@@ -31,8 +32,12 @@ struct PuzzleText {
     static constexpr std::size_t kBoardCells = 81;
 
     std::size_t cellCount = 0;  // the cells found
-    int values[kBoardCells];    // the first cells found, row by row: 1..9 a digit, -1 empty; cells
-                                // past cellCount are -1
+    // The first cells found, row by row: 1..9 a digit, -1 empty. Cells past cellCount are -1.
+    std::array<int, kBoardCells> values = [] {
+        std::array<int, kBoardCells> empty;
+        empty.fill(-1);
+        return empty;
+    }();
 
     // True when exactly one board's cells were found, so values holds a whole puzzle.
     bool IsBoard() const { return cellCount == kBoardCells; }

@@ -106,7 +106,7 @@ TEST(PuzzleText, EveryCommonLayoutGivesTheSameBoard)
         const PuzzleText text = ReadPuzzleText(c.text);
         EXPECT_EQ(text.cellCount, 81u) << c.name << ":\n" << c.text;
         EXPECT_TRUE(text.IsBoard()) << c.name;
-        EXPECT_EQ(TextFromValues(text.values), c.board) << c.name;
+        EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
     }
 }
 
@@ -138,7 +138,7 @@ TEST(PuzzleText, CaptionsCommentsAndNotesAddNoCells)
     for (const LayoutCase& c : cases) {
         const PuzzleText text = ReadPuzzleText(c.text);
         EXPECT_EQ(text.cellCount, 81u) << c.name << ":\n" << c.text;
-        EXPECT_EQ(TextFromValues(text.values), c.board) << c.name;
+        EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
     }
 }
 
@@ -168,7 +168,7 @@ TEST(PuzzleText, NonAsciiTextIsReadAsUtf8)
     for (const LayoutCase& c : cases) {
         const PuzzleText text = ReadPuzzleText(c.text);
         EXPECT_EQ(text.cellCount, 81u) << c.name;
-        EXPECT_EQ(TextFromValues(text.values), c.board) << c.name;
+        EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
     }
 }
 
@@ -199,10 +199,10 @@ TEST(PuzzleText, TextsWithoutExactlyOneBoardReportWhatTheyHold)
 TEST(PuzzleText, CellsPastTheCountAreEmptyAndTheFirst81AreKept)
 {
     PuzzleText text = ReadPuzzleText("123");
-    EXPECT_EQ(TextFromValues(text.values), "123" + std::string(78, '.'));
+    EXPECT_EQ(TextFromValues(text.values.data()), "123" + std::string(78, '.'));
     text = ReadPuzzleText(kOther + kPuzzle);
     EXPECT_EQ(text.cellCount, 162u);
-    EXPECT_EQ(TextFromValues(text.values), kOther);
+    EXPECT_EQ(TextFromValues(text.values.data()), kOther);
 }
 
 TEST(PuzzleText, TenMegabytesAreCountedWhole)
@@ -228,7 +228,7 @@ TEST(PuzzleText, WritingGivesOneLineThatReadsBack)
 {
     std::array<int, 81> values = ValuesFromText(kPuzzle);
     EXPECT_EQ(PuzzleToLine(values.data()), kPuzzle);
-    EXPECT_EQ(TextFromValues(ReadPuzzleText(PuzzleToLine(values.data())).values), kPuzzle);
+    EXPECT_EQ(TextFromValues(ReadPuzzleText(PuzzleToLine(values.data())).values.data()), kPuzzle);
     values[2] = -2;
     values[3] = 0;
     values[4] = 10;
@@ -281,7 +281,7 @@ TEST_F(PuzzleFileTest, TheFirstPuzzleOfAFile)
         EXPECT_EQ(text.cellCount, c.cells) << c.name;
         EXPECT_EQ(text.IsBoard(), c.cells == 81) << c.name;
         if (c.cells == 81) {
-            EXPECT_EQ(TextFromValues(text.values), c.board) << c.name;
+            EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
         }
     }
 }
@@ -293,7 +293,7 @@ TEST_F(PuzzleFileTest, ReadingStopsAtTheFirstPuzzle)
         collection += kOther + "\n" + kPuzzle + "\n";
     std::istringstream in(collection);
     const PuzzleText text = ReadFirstPuzzle(in);
-    EXPECT_EQ(TextFromValues(text.values), kOther);
+    EXPECT_EQ(TextFromValues(text.values.data()), kOther);
     EXPECT_LT(static_cast<size_t>(in.tellg()), collection.size() / 10) << "read far beyond the first line";
 }
 
@@ -302,7 +302,7 @@ TEST_F(PuzzleFileTest, PublicCollectionsGiveTheirFirstLine)
     for (const char* file : {"magictour_top95.txt", "17_clue.txt", "serg_benchmark.txt"}) {
         PuzzleText text;
         ASSERT_TRUE(ReadFirstPuzzleFile(std::string(ORVANDEL_TEST_DATA) + "/" + file, text)) << file;
-        EXPECT_EQ(TextFromValues(text.values), ReadPuzzleFile(file).front()) << file;
+        EXPECT_EQ(TextFromValues(text.values.data()), ReadPuzzleFile(file).front()) << file;
     }
 }
 
@@ -312,7 +312,7 @@ TEST_F(PuzzleFileTest, UnreadableFilesLeaveTheResultAlone)
     EXPECT_FALSE(ReadFirstPuzzleFile(folder / "missing.txt", text));
     EXPECT_FALSE(ReadFirstPuzzleFile(folder, text)) << "a folder";
     EXPECT_EQ(text.cellCount, 81u);
-    EXPECT_EQ(TextFromValues(text.values), kPuzzle);
+    EXPECT_EQ(TextFromValues(text.values.data()), kPuzzle);
 }
 
 }  // namespace
