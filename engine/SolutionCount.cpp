@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <cstdint>
 
 namespace {
 

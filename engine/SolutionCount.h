@@ -1,7 +1,8 @@
 // How many solutions a puzzle has: none, exactly one, or more than one. This is a second, separate
-// solver — bitmask candidates, naked and hidden singles, most-constrained cell first — so the
-// verdict does not depend on CSuDokuBoard's search and never touches a board or a step list.
-// Pure standard C++.
+// solver — candidates as bitmasks; naked singles, hidden singles and locked candidates; then a
+// guess on the cell with the fewest candidates — so the verdict does not depend on CSuDokuBoard's
+// search and never touches a board or a step list. It keeps no state between calls. Pure
+// standard C++.
 #pragma once
 
 // CountSolutions stops counting here: the result 2 means "two or more".
