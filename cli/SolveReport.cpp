@@ -1,5 +1,7 @@
 #include "SolveReport.h"
 
+#include "SolutionCount.h"
+
 #include <cstdio>
 #include <ostream>
 
@@ -68,12 +70,15 @@ SolveOutcome SolvePuzzle(const int puzzle[81])
 {
     SolveOutcome outcome{};
     std::copy(puzzle, puzzle + 81, outcome.puzzle);
+    outcome.solutionCount = CountSolutions(puzzle);
     outcome.board.Load(puzzle);
     if (!outcome.board.IsConsistent()) {
         outcome.result = SolveResult::Inconsistent;
         return outcome;
     }
-    outcome.result = outcome.board.Search(outcome.steps) ? SolveResult::Solved : SolveResult::Unsolvable;
+    const bool solved = outcome.board.Search(outcome.steps);
+    outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
+    outcome.rating = RateSearch(solved, outcome.board.m_nGuessLevel, outcome.steps);
     return outcome;
 }
 
@@ -89,6 +94,9 @@ void PrintText(std::ostream& out, const SolveOutcome& outcome, bool withSteps)
     }
     out << "Status: " << (consistent ? "OK" : "INCONSISTENT") << '\n';
     out << "Solved: " << (solved ? "YES" : "NO") << '\n';
+    out << "Unique: " << (outcome.solutionCount == 1 ? "YES" : "NO") << '\n';
+    if (outcome.rating)
+        out << "Rating: " << DifficultyName(*outcome.rating) << '\n';
     if (outcome.result == SolveResult::Inconsistent)
         out << "This puzzle contains an inconsistency, it cannot be solved.\n";
     else if (outcome.result == SolveResult::Unsolvable)
@@ -116,5 +124,10 @@ void PrintJson(std::ostream& out, const SolveOutcome& outcome)
             out << ',';
         WriteJsonString(out, outcome.steps[i]);
     }
-    out << "]}\n";
+    out << "],\"unique\":" << (outcome.solutionCount == 1 ? "true" : "false") << ",\"rating\":";
+    if (outcome.rating)
+        out << '"' << DifficultyName(*outcome.rating) << '"';
+    else
+        out << "null";
+    out << "}\n";
 }

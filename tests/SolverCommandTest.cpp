@@ -1,6 +1,7 @@
 // orvandel-solve as a person or a script runs it: arguments, files, output and exit status.
 #include "TemporaryFolderTest.h"
 
+#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -12,6 +13,9 @@ const std::string kEasySolved =
     "534678912\n672195348\n198342567\n859761423\n426853791\n713924856\n961537284\n287419635\n345286179\n";
 const std::string kRepeat = "11" + std::string(79, '.');
 const std::string kNoSolution = "48.3............71.2.......1.5....6....2..8.............1.76...3.....4......5....";
+// kEasySolved without a rectangle of four cells reading 3 1 / 1 3: two solutions, and one guess.
+const std::string kTwoSolutions =
+    "53467891267219534819834256785976.42.42685.79.713924856961537284287419635345286179";
 
 struct CommandRun {
     std::string out;
@@ -39,7 +43,7 @@ TEST_F(SolverCommandTest, PuzzleOnTheCommandLinePrintsGridAndVerdicts)
 {
     const CommandRun run = Solve(kEasy);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, kEasySolved + "Status: OK\nSolved: YES\n");
+    EXPECT_EQ(run.out, kEasySolved + "Status: OK\nSolved: YES\nUnique: YES\nRating: Easy\n");
     EXPECT_EQ(run.err, "");
 }
 
@@ -47,7 +51,7 @@ TEST_F(SolverCommandTest, StepsFollowTheVerdicts)
 {
     const CommandRun run = Solve("--steps " + kEasy);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind(kEasySolved + "Status: OK\nSolved: YES\n", 0), 0u);
+    EXPECT_EQ(run.out.rfind(kEasySolved + "Status: OK\nSolved: YES\nUnique: YES\nRating: Easy\n", 0), 0u);
     EXPECT_NE(run.out.find("\nIn "), std::string::npos);
     EXPECT_EQ(run.out.find("Guessing"), std::string::npos) << "this one falls to logic alone";
 }
@@ -56,13 +60,14 @@ TEST_F(SolverCommandTest, FailuresGiveTheWindowsMessageAndStatusOne)
 {
     const CommandRun repeat = Solve(kRepeat);
     EXPECT_EQ(repeat.status, 1);
-    EXPECT_NE(repeat.out.find("Status: INCONSISTENT\nSolved: NO\n"
+    EXPECT_NE(repeat.out.find("Status: INCONSISTENT\nSolved: NO\nUnique: NO\n"
                               "This puzzle contains an inconsistency, it cannot be solved.\n"),
               std::string::npos);
 
     const CommandRun unsolvable = Solve(kNoSolution);
     EXPECT_EQ(unsolvable.status, 1);
-    EXPECT_NE(unsolvable.out.find("Status: OK\nSolved: NO\nThis puzzle is unsolvable. Best guess so far will be shown.\n"),
+    EXPECT_NE(unsolvable.out.find(
+                  "Status: OK\nSolved: NO\nUnique: NO\nThis puzzle is unsolvable. Best guess so far will be shown.\n"),
               std::string::npos);
 }
 
@@ -77,8 +82,30 @@ TEST_F(SolverCommandTest, StandardInputSkipsBlankAndCommentLinesAndIgnoresTails)
     EXPECT_NE(run.out.find("\"result\":\"solved\",\"level\":0"), std::string::npos);
     EXPECT_NE(run.out.find("{\"puzzle\":\"" + kRepeat + "\",\"result\":\"inconsistent\",\"level\":0,\"board\":\"11."),
               std::string::npos);
-    EXPECT_NE(run.out.find("\"steps\":[]}\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\"steps\":[],\"unique\":false,\"rating\":null}\n"), std::string::npos);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+}
+
+TEST_F(SolverCommandTest, SeveralSolutionsAreReportedBesideTheOneFound)
+{
+    const CommandRun text = Solve(kTwoSolutions);
+    EXPECT_EQ(text.status, 0) << "the solver still finds a solution";
+    EXPECT_NE(text.out.find("Status: OK\nSolved: YES\nUnique: NO\nRating: Hard\n"), std::string::npos) << text.out;
+
+    const CommandRun json = Solve("--json " + kTwoSolutions + " " + kEasy + " " + kNoSolution);
+    std::istringstream lines(json.out);
+    std::string line;
+    const char* tails[] = {
+        "],\"unique\":false,\"rating\":\"Hard\"}",
+        "],\"unique\":true,\"rating\":\"Easy\"}",
+        "],\"unique\":false,\"rating\":null}",
+    };
+    for (const std::string tail : tails) {
+        ASSERT_TRUE(std::getline(lines, line));
+        ASSERT_GE(line.size(), tail.size());
+        EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
+    }
+    EXPECT_FALSE(std::getline(lines, line));
 }
 
 TEST_F(SolverCommandTest, SavedBoardAndTextFilesAreBothRead)

@@ -1,0 +1,23 @@
+// How hard a puzzle was for the solver, judged from what CSuDokuBoard::Search needed. The names
+// are those of the saved-board folders, so a rated puzzle can be filed where it belongs.
+#pragma once
+
+#include "SuDokuBoard.h"
+
+#include <optional>
+
+enum class Difficulty {
+    Easy,         // single-digit deductions alone
+    Mild,         // logic alone, with at least one digit set
+    Hard,         // one or two guesses on the chain that led to the solution
+    RiverAzevod,  // three guesses or more
+};
+
+// Rates a search from its result, the board's m_nGuessLevel afterwards and the step list it
+// wrote. Only a successful search has a rating. A digit-set deduction writes a sentence whenever it
+// removes a candidate and failed guesses leave no sentence, so the step list tells whether digit
+// sets were needed on the way to the solution.
+std::optional<Difficulty> RateSearch(bool solved, int guessLevel, const StepList& steps);
+
+// "Easy", "Mild", "Hard" or "RiverAzevod": the folder name, also shown to the person.
+const char* DifficultyName(Difficulty difficulty);
