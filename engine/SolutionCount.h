@@ -1,8 +1,6 @@
-// How many solutions a puzzle has: none, exactly one, or more than one. This is a second, separate
-// solver — candidates as bitmasks; naked singles, hidden singles and locked candidates; then a
-// guess on the cell with the fewest candidates — so the verdict does not depend on CSuDokuBoard's
-// search and never touches a board or a step list. It keeps no state between calls. Pure
-// standard C++.
+// How many solutions a puzzle has: none, exactly one, or more than one. Counted by the engine's
+// fast solution finder, which explains nothing and follows no fixed order, so the verdict does
+// not depend on CSuDokuBoard's explained search and never touches a board or a step list.
 #pragma once
 
 // CountSolutions stops counting here: the result 2 means "two or more".

@@ -80,10 +80,11 @@ bool Propagate(SolverState& state, PendingCells& pending)
     }
 }
 
-bool Solve(SolverState& state, PendingCells& pending, std::uint8_t (&solution)[81])
+// Adds the solutions below this state to `found`, stopping at `limit`; the first one is written.
+void Solve(SolverState& state, PendingCells& pending, int limit, int& found, std::uint8_t (&solution)[81])
 {
     if (!Propagate(state, pending))
-        return false;
+        return;
     // Guess on the cell with the fewest candidates.
     int guessCell = -1;
     int fewest = 10;
@@ -95,25 +96,25 @@ bool Solve(SolverState& state, PendingCells& pending, std::uint8_t (&solution)[8
         }
     }
     if (guessCell < 0) {
-        for (int cell = 0; cell < kCellCount; ++cell)
-            solution[cell] = static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(state.candidates[cell])) + 1);
-        return true;
+        if (found++ == 0) {
+            for (int cell = 0; cell < kCellCount; ++cell)
+                solution[cell] = static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(state.candidates[cell])) + 1);
+        }
+        return;
     }
-    for (unsigned digits = state.candidates[guessCell]; digits != 0; digits &= digits - 1) {
+    for (unsigned digits = state.candidates[guessCell]; digits != 0 && found < limit; digits &= digits - 1) {
         SolverState trial = state;
         trial.candidates[guessCell] = static_cast<std::uint16_t>(digits & (~digits + 1));
         trial.changedUnits |= kCellUnitMasks[guessCell];
         pending.count = 0;
         pending.Push(guessCell);
-        if (Solve(trial, pending, solution))
-            return true;
+        Solve(trial, pending, limit, found, solution);
     }
-    return false;
 }
 
 }  // namespace
 
-bool FindSolution(const std::uint16_t (&candidates)[81], std::uint8_t (&solution)[81])
+int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81])
 {
     SolverState state;
     state.changedUnits = (1u << kUnitCount) - 1;
@@ -121,11 +122,13 @@ bool FindSolution(const std::uint16_t (&candidates)[81], std::uint8_t (&solution
     for (int cell = 0; cell < kCellCount; ++cell) {
         state.candidates[cell] = static_cast<std::uint16_t>(candidates[cell] & kAllDigits);
         if (state.candidates[cell] == 0)
-            return false;
+            return 0;
         if (IsSingleBit(state.candidates[cell]))
             pending.Push(cell);
     }
-    return Solve(state, pending, solution);
+    int found = 0;
+    Solve(state, pending, limit, found, solution);
+    return found;
 }
 
 }  // namespace grid

@@ -1,4 +1,4 @@
-// Finds one solution of a board, or proves that it has none, as fast as it can: no sentences and
+// Finds the solutions of a board, or proves that it has none, as fast as it can: no sentences and
 // no fixed order, so it is free to pick its own guesses.
 //
 // The explained search uses it to skip guesses that are bound to fail. A guess fails exactly when
@@ -11,8 +11,15 @@
 namespace grid {
 
 // A solution: for every cell (index x * 9 + y) one of its candidates, with no digit twice in a
-// column, row or square. Candidates are 9-bit masks, bit d - 1 for digit d. Returns false when
-// the board has no solution; otherwise writes the digits (1..9) of the one it found.
-bool FindSolution(const std::uint16_t (&candidates)[81], std::uint8_t (&solution)[81]);
+// column, row or square. Candidates are 9-bit masks, bit d - 1 for digit d.
+// Counts the solutions, stopping once `limit` (at least 1) are found, and writes the digits
+// (1..9) of the first one found into solution; leaves it untouched when there is none.
+int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81]);
+
+// True, with a solution written, when the board has one.
+inline bool FindSolution(const std::uint16_t (&candidates)[81], std::uint8_t (&solution)[81])
+{
+    return CountSolutions(candidates, 1, solution) > 0;
+}
 
 }  // namespace grid
