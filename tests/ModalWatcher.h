@@ -39,8 +39,15 @@ private:
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
-        if (beforeClosing && !beforeClosing(*dialog))
-            return;
+        if (beforeClosing) {
+            // The callback may run nested event loops of its own; no second round meanwhile.
+            m_timer.stop();
+            const QPointer<QDialog> guarded(dialog);
+            const bool ready = beforeClosing(*dialog);
+            m_timer.start();
+            if (!ready || !guarded || !guarded->isVisible())
+                return;
+        }
         seen.append({QString::fromLatin1(dialog->metaObject()->className()), dialog->parentWidget() != nullptr});
         dialog->reject();
     }

@@ -1,5 +1,6 @@
 // The program's start-up as a whole: settings in the tests' temporary settings folder, program and
 // per-user folders in temporary places, and the windows that come up in turn.
+#include "AppStartup.h"
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "ModalWatcher.h"
@@ -15,9 +16,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-const QStringList kSavedGameFolders = {"Saved Games", "Saved Games/Easy", "Saved Games/Mild", "Saved Games/Hard",
-                                       "Saved Games/RiverAzevod"};
 
 QString FirstTimeKey(const QString& applicationName)
 {
