@@ -2,7 +2,7 @@
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize fuzz bench deps build clean
+.PHONY: run test test-sanitize fuzz package bench deps build clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,6 +26,12 @@ fuzz:
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
+
+# The Debian package, built from the default preset and checked: what it installs validates, and
+# the installed program opens a board.
+package: build
+	@bash scripts/install-deps.sh package
+	bash scripts/check-package.sh build/$(PRESET)
 
 bench: build
 	build/$(PRESET)/bench/orvandel-bench data/*.txt data/golden.jsonl

@@ -1,150 +1,197 @@
 // Digit sets: n digits confined to the same n cells of a unit own those cells outright.
+//
+// The rule scans digit masks in ascending order and, for each, all columns, rows and squares, and
+// every removal is seen by the checks after it. Most (mask, unit) pairs find nothing, and a set
+// whose cells hold nothing else clears nothing, so instead of walking every mask this finds the
+// next pair in that order that would clear a candidate, applies it, and looks again from there.
+#include "CandidateGrid.h"
 #include "StepText.h"
-#include "SuDokuBoard.h"
 
-#include <bitset>
+#include <bit>
+#include <string>
 
 namespace {
 
-// The cells of one unit where one digit is still a candidate, in the unit's scan order.
-struct PositionList {
-    int count = 0;
-    int xs[9] = {};
-    int ys[9] = {};
-
-    void Append(int x, int y)
-    {
-        xs[count] = x;
-        ys[count] = y;
-        ++count;
-    }
-    bool operator==(const PositionList& other) const
-    {
-        if (count != other.count)
-            return false;
-        for (int i = 0; i < count; ++i) {
-            if (xs[i] != other.xs[i] || ys[i] != other.ys[i])
-                return false;
-        }
-        return true;
-    }
-};
-
-// True when the first digit has exactly n cells and every other digit of the set has the same ones.
-bool IsDigitSet(const PositionList (&lists)[10], const std::vector<int>& digitSet)
+// True when (mask, unit) comes after (afterMask, afterUnit) in scan order.
+bool ComesAfter(unsigned mask, int unit, unsigned afterMask, int afterUnit)
 {
-    const PositionList& first = lists[digitSet.front()];
-    if (first.count != static_cast<int>(digitSet.size()))
-        return false;
-    for (size_t i = 1; i < digitSet.size(); ++i) {
-        if (!(lists[digitSet[i]] == first))
-            return false;
-    }
-    return true;
-}
-
-std::string DigitText(const std::vector<int>& digitSet)
-{
-    std::string text;
-    for (size_t i = 0; i < digitSet.size(); ++i)
-        text += (i == 0 ? FormatStep("%d", digitSet[i]) : FormatStep(",%d", digitSet[i]));
-    return text;
+    return mask > afterMask || (mask == afterMask && unit > afterUnit);
 }
 
 }  // namespace
 
-bool CSuDokuBoard::DeduceDigitSets(StepList& steps, int size)
+bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& unit) const
 {
-    bool changed = false;
-    Evaluate();
-
-    for (int mask = 1; mask <= 511; ++mask) {
-        if (static_cast<int>(std::bitset<9>(static_cast<unsigned>(mask)).count()) != size)
-            continue;
-        std::vector<int> digitSet;
-        for (int d = 1; d <= 9; ++d) {
-            if (mask & (1 << (d - 1)))
-                digitSet.push_back(d);
-        }
-
-        for (int x = 0; x < 9; ++x) {
-            PositionList lists[10];
-            for (int d : digitSet) {
-                for (int y = 0; y < 9; ++y) {
-                    if (m_bCandidate[x][y][d])
-                        lists[d].Append(x, y);
-                }
-            }
-            if (!IsDigitSet(lists, digitSet))
+    unsigned bestMask = grid::kAllDigits + 1;
+    int bestUnit = grid::kUnitCount;
+    for (std::uint32_t units = UnitsForDigitSets(); units != 0; units &= units - 1) {
+        const int u = std::countr_zero(units);
+        unsigned grouped = 0;
+        for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
+            const unsigned places = m_places[digitIndex][u];
+            if ((grouped >> digitIndex) & 1 || grid::kBitCounts[places] != size)
                 continue;
-            const PositionList cells = lists[digitSet.front()];
-            for (int i = 0; i < cells.count; ++i)
-                RestrictToDigitSet(x, cells.ys[i], digitSet, steps, kUnitColumn, changed);
-        }
-
-        for (int y = 0; y < 9; ++y) {
-            PositionList lists[10];
-            for (int d : digitSet) {
-                for (int x = 0; x < 9; ++x) {
-                    if (m_bCandidate[x][y][d])
-                        lists[d].Append(x, y);
-                }
+            // The digits whose places in this unit are exactly these.
+            unsigned group = 1u << digitIndex;
+            for (int other = digitIndex + 1; other < 9; ++other) {
+                if (m_places[other][u] == places)
+                    group |= 1u << other;
             }
-            if (!IsDigitSet(lists, digitSet))
+            grouped |= group;
+            const int groupSize = grid::kBitCounts[group];
+            if (groupSize < size)
                 continue;
-            const PositionList cells = lists[digitSet.front()];
-            for (int i = 0; i < cells.count; ++i)
-                RestrictToDigitSet(cells.xs[i], y, digitSet, steps, kUnitRow, changed);
-        }
-
-        for (int s = 0; s < 9; ++s) {
-            int firstX, lastX, firstY, lastY;
-            GetSquareBounds(s, firstX, lastX, firstY, lastY);
-            PositionList lists[10];
-            for (int d : digitSet) {
-                for (int x = firstX; x <= lastX; ++x) {
-                    for (int y = firstY; y <= lastY; ++y) {
-                        if (m_bCandidate[x][y][d])
-                            lists[d].Append(x, y);
-                    }
+            if (groupSize == size) {
+                // The set fires; it clears something when its cells hold another digit.
+                if (ComesAfter(group, u, mask, unit) && ComesAfter(bestMask, bestUnit, group, u) &&
+                    (CandidatesIn(u, places) & ~group) != 0) {
+                    bestMask = group;
+                    bestUnit = u;
                 }
-            }
-            if (!IsDigitSet(lists, digitSet))
                 continue;
-            const PositionList cells = lists[digitSet.front()];
-            for (int i = 0; i < cells.count; ++i)
-                RestrictToDigitSet(cells.xs[i], cells.ys[i], digitSet, steps, kUnitSquare, changed);
+            }
+            // More digits than cells: every choice of `size` of them fires and clears the others.
+            for (unsigned subset = mask; subset <= grid::kAllDigits; ++subset) {
+                if ((subset & ~group) != 0 || grid::kBitCounts[subset] != size || !ComesAfter(subset, u, mask, unit))
+                    continue;
+                if (ComesAfter(bestMask, bestUnit, subset, u)) {
+                    bestMask = subset;
+                    bestUnit = u;
+                }
+                break;
+            }
         }
     }
+    if (bestUnit == grid::kUnitCount)
+        return false;
+    mask = bestMask;
+    unit = bestUnit;
+    return true;
+}
+
+int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
+                                                 std::uint8_t (&seenInUnit)[512]) const
+{
+    // Only digits with 2..7 places can be in a set, and only together with a digit that has the
+    // same places. Most units have no two such digits: find that out first, cheaply.
+    const std::uint8_t mark = static_cast<std::uint8_t>(unit + 1);
+    unsigned candidates = 0;
+    bool shared = false;
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
+        const unsigned places = m_places[digitIndex][unit];
+        const unsigned size = grid::kBitCounts[places];
+        if (size >= 2 && size <= 7) {
+            candidates |= 1u << digitIndex;
+            shared = shared || seenInUnit[places] == mark;
+            seenInUnit[places] = mark;
+            digitsByPlaces[places] = 0;
+        }
+    }
+    if (!shared)
+        return 0;
+    for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
+        const int digitIndex = std::countr_zero(digits);
+        digitsByPlaces[m_places[digitIndex][unit]] |= static_cast<std::uint16_t>(1u << digitIndex);
+    }
+    int smallest = 0;
+    for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
+        const int digitIndex = std::countr_zero(digits);
+        const unsigned places = m_places[digitIndex][unit];
+        const unsigned group = digitsByPlaces[places];
+        const int size = grid::kBitCounts[places];
+        const int groupSize = grid::kBitCounts[group];
+        // Each group is judged once, at its lowest digit.
+        if (std::countr_zero(group) != digitIndex || groupSize < size || (smallest != 0 && size >= smallest))
+            continue;
+        if (groupSize > size || (CandidatesIn(unit, places) & ~group) != 0)
+            smallest = size;
+    }
+    return smallest;
+}
+
+int CandidateGrid::SmallestEffectiveDigitSetSize()
+{
+    // A unit without a set that clears anything keeps it that way until one of its cells changes.
+    m_unitsForDigitSets = UnitsForDigitSets();
+    // Scratch tables: only the entries a unit writes are read back for it.
+    std::uint16_t digitsByPlaces[512];
+    std::uint8_t seenInUnit[512] = {};
+    int smallest = 0;
+    for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
+        const int unit = std::countr_zero(units);
+        const int size = SmallestEffectiveDigitSetSize(unit, digitsByPlaces, seenInUnit);
+        if (size == 0)
+            m_unitsForDigitSets &= ~(1u << unit);
+        else if (smallest == 0 || size < smallest)
+            smallest = size;
+    }
+    return smallest;
+}
+
+std::uint32_t CandidateGrid::UnitsForDigitSets() const
+{
+    std::uint32_t units = m_unitsForDigitSets;
+    for (const std::uint32_t changed : m_unitsForHiddenSingles)
+        units |= changed;
+    return units;
+}
+
+bool CandidateGrid::DeduceDigitSets(int size, StepRecorder& steps)
+{
+    bool changed = false;
+    if (size < 1 || size > 9)
+        return changed;
+    unsigned mask = 0;
+    int unit = grid::kUnitCount;
+    while (FindNextEffectiveDigitSet(size, mask, unit)) {
+        // The places of the set's first digit, in the unit's scan order.
+        for (unsigned places = m_places[std::countr_zero(mask)][unit]; places != 0; places &= places - 1) {
+            const int cell = grid::kUnitCells[unit][std::countr_zero(places)];
+            RestrictToDigitSet(cell, mask, grid::UnitKindOf(unit), steps, changed);
+        }
+    }
+    return changed;
+}
+
+void CandidateGrid::RestrictToDigitSet(int cell, unsigned digitMask, int unitKind, StepRecorder& steps, bool& changed)
+{
+    const unsigned others = m_candidates[cell] & ~digitMask;
+    if (others == 0)
+        return;
+    ClearCandidates(cell, others);
+    changed = true;
+    steps.Append({StepKind::DigitSet, SentenceUnitKind(unitKind), static_cast<std::uint8_t>(cell),
+                  static_cast<std::uint16_t>(digitMask), 0, 0});
+}
+
+bool CSuDokuBoard::DeduceDigitSets(StepList& steps, int size)
+{
+    Evaluate();
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    const bool changed = grid.DeduceDigitSets(size, records);
+    grid.StoreInto(*this);
+    records.AppendSentencesTo(steps);
     return changed;
 }
 
 void CSuDokuBoard::RestrictToDigitSet(int x, int y, std::vector<int> digitSet, StepList& steps, int unitKind,
                                       bool& changed)
 {
-    bool inSet[10] = {};
-    for (int d : digitSet)
-        inSet[d] = true;
-    bool cleared = false;
-    for (int d = 1; d <= 9; ++d) {
-        if (m_bCandidate[x][y][d] && !inSet[d]) {
-            m_bCandidate[x][y][d] = false;
-            cleared = true;
-        }
+    unsigned digitMask = 0;
+    for (const int d : digitSet) {
+        if (d >= 1 && d <= 9)
+            digitMask |= 1u << (d - 1);
     }
-    if (!cleared)
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    grid.RestrictToDigitSet(grid::CellIndex(x, y), digitMask, unitKind, records, changed);
+    grid.StoreInto(*this);
+    if (records.Size() == 0)
         return;
-    changed = true;
-    const std::string digits = DigitText(digitSet);
-    switch (unitKind) {
-    case kUnitColumn:
-        steps.push_back(FormatStep("In column x=%d, one of digits %s must go in row y=%d.", x + 1, digits.c_str(), y + 1));
-        break;
-    case kUnitRow:
-        steps.push_back(FormatStep("In row y=%d, one of digits %s must go in column x=%d.", y + 1, digits.c_str(), x + 1));
-        break;
-    default:
-        steps.push_back(FormatStep("In its square, one of digits %s must go in cell (x=%d, y=%d).", digits.c_str(), x + 1, y + 1));
-        break;
-    }
+    // The sentence lists the digits as the caller gave them.
+    std::string digitText;
+    for (size_t i = 0; i < digitSet.size(); ++i)
+        digitText += (i == 0 ? "" : ",") + std::to_string(digitSet[i]);
+    steps.push_back(DigitSetSentence(SentenceUnitKind(unitKind), digitText, x, y));
 }

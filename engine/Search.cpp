@@ -1,91 +1,142 @@
 // The logic pass and the guessing search that completes it.
-#include "StepText.h"
-#include "SuDokuBoard.h"
+#include "CandidateGrid.h"
+#include "CellSet.h"
+#include "SolutionFinder.h"
 
-void CSuDokuBoard::ApplyLogic(StepList& steps)
+#include <algorithm>
+#include <bit>
+#include <iterator>
+
+void CandidateGrid::ApplyLogic(StepRecorder& steps)
 {
-    // Every return to the top follows the removal of at least one candidate, so this ends.
+    // Every return to the top follows the removal of at least one candidate, so this ends. The
+    // digit-set sizes below the first that clears something would change nothing, so they are
+    // skipped.
     while (!IsSolved()) {
         if (DeduceSingles(steps))
             continue;
-        bool changed = false;
-        for (int size = 2; size <= 7 && !changed; ++size) {
-            if (IsSolved())
-                return;
-            changed = DeduceDigitSets(steps, size);
-        }
-        if (!changed)
+        const int size = SmallestEffectiveDigitSetSize();
+        if (size == 0)
             return;
+        DeduceDigitSets(size, steps);
     }
 }
 
-namespace {
-
-// The first cell the search guesses on: open, with the fewest candidates (at least two), then the
-// lowest x, then the lowest y. Returns false when no open cell has two or more candidates.
-bool FindGuessCell(const CSuDokuBoard& board, int& guessX, int& guessY)
+bool CandidateGrid::Search(StepRecorder& steps)
 {
-    int fewest = 10;
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            if (!board.m_bOpen[x][y])
-                continue;
-            int count = 0;
-            for (int d = 1; d <= 9; ++d)
-                count += board.m_bCandidate[x][y][d] ? 1 : 0;
-            if (count >= 2 && count < fewest) {
-                fewest = count;
-                guessX = x;
-                guessY = y;
-            }
-        }
-    }
-    return fewest < 10;
+    std::uint8_t solution[grid::kCellCount];
+    return Search(steps, solution, false);
 }
 
-}  // namespace
+bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], bool solutionKnown)
+{
+    if (m_guessLevel == 0 && !IsConsistent())
+        return false;
+    ApplyLogic(steps);
+    if (!IsConsistent())
+        return false;
+    if (IsSolved())
+        return true;
+
+    // Only the first guess cell is tried. The rules only remove digits that no solution can hold,
+    // so when every digit here fails the board has no solution, and trying further cells would
+    // only fail again, at exponential cost.
+    const int cell = FindGuessCell();
+    if (cell < 0)
+        return false;
+    unsigned digits = m_candidates[cell];
+    // A guess fails exactly when it leaves a board without solution, provided the search can
+    // guess on every cell it may need to (it always can, unless a caller closed such a cell).
+    // The digits that would fail are then skipped without searching them: their sentences would
+    // be thrown away anyway.
+    const bool skipFailures = CanGuessOnEveryUndeterminedCell();
+    if (skipFailures) {
+        const int digit = FirstDigitWithSolution(cell, solution, solutionKnown);
+        if (digit == 0)
+            return false;
+        digits = 1u << (digit - 1);
+    }
+    const size_t stepsBefore = steps.Size();
+    CandidateGrid trial;
+    for (; digits != 0; digits &= digits - 1) {
+        trial = *this;
+        trial.Guess(cell, std::countr_zero(digits) + 1, steps);
+        // The solution found holds the guessed digit, so it is one of the trial board's too.
+        if (trial.Search(steps, solution, skipFailures)) {
+            *this = trial;
+            return true;
+        }
+        steps.Truncate(stepsBefore);
+    }
+    return false;
+}
+
+bool CandidateGrid::CanGuessOnEveryUndeterminedCell() const
+{
+    for (int cell = 0; cell < grid::kCellCount; ++cell) {
+        if (grid::kBitCounts[m_candidates[cell]] >= 2 && !grid::HasCell(m_open, cell))
+            return false;
+    }
+    return true;
+}
+
+int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], bool solutionKnown) const
+{
+    std::uint16_t candidates[grid::kCellCount];
+    std::copy(std::begin(m_candidates), std::end(m_candidates), candidates);
+    unsigned allowed = m_candidates[cell];
+    int found = 0;
+    if (solutionKnown) {
+        found = solution[cell];
+        allowed &= (1u << (found - 1)) - 1;
+    }
+    // Each solution found rules out the digits above its own; look again below it.
+    for (; allowed != 0; allowed &= (1u << (found - 1)) - 1) {
+        candidates[cell] = static_cast<std::uint16_t>(allowed);
+        if (!grid::FindSolution(candidates, solution))
+            break;
+        found = solution[cell];
+    }
+    return found;
+}
+
+void CandidateGrid::Guess(int cell, int digit, StepRecorder& steps)
+{
+    const unsigned digitBit = (digit >= 1 && digit <= 9) ? 1u << (digit - 1) : 0;
+    const unsigned others = m_candidates[cell] & ~digitBit;
+    if (others != 0)
+        ClearCandidates(cell, others);
+    grid::RemoveCell(m_open, cell);
+    ++m_guessLevel;
+    steps.Append({StepKind::Guess, 0, static_cast<std::uint8_t>(cell), 0, digit, m_guessLevel});
+}
+
+void CSuDokuBoard::ApplyLogic(StepList& steps)
+{
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    grid.ApplyLogic(records);
+    grid.StoreInto(*this);
+    Evaluate();
+    records.AppendSentencesTo(steps);
+}
 
 bool CSuDokuBoard::Search(StepList& steps)
 {
-    if (m_nGuessLevel == 0 && !IsConsistent())
-        return false;
-    ApplyLogic(steps);
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    const bool solved = grid.Search(records);
+    grid.StoreInto(*this);
     Evaluate();
-    if (!m_bConsistent)
-        return false;
-
-    int x = 0;
-    int y = 0;
-    if (!m_bSolved && FindGuessCell(*this, x, y)) {
-        // Only this one cell is tried. The rules only remove digits that no solution can hold, so
-        // when every digit here fails the board has no solution, and trying further cells would
-        // only fail again, at exponential cost.
-        CSuDokuBoard trialBoard;
-        StepList trialSteps;
-        for (int d = 1; d <= 9; ++d) {
-            if (!m_bCandidate[x][y][d])
-                continue;
-            trialBoard = *this;
-            trialSteps.clear();
-            trialBoard.Guess(x, y, d, trialSteps);
-            if (trialBoard.Search(trialSteps)) {
-                *this = trialBoard;
-                steps.insert(steps.end(), trialSteps.begin(), trialSteps.end());
-                return true;
-            }
-        }
-    }
-    Evaluate();
-    return m_bSolved && m_bConsistent;
+    records.AppendSentencesTo(steps);
+    return solved;
 }
 
 void CSuDokuBoard::Guess(int x, int y, int digit, StepList& steps)
 {
-    for (int d = 1; d <= 9; ++d) {
-        if (d != digit)
-            m_bCandidate[x][y][d] = false;
-    }
-    m_bOpen[x][y] = false;
-    ++m_nGuessLevel;
-    steps.push_back(FormatStep("Guessing x=%d, y=%d, digit=%d, recursion level=%d.", x + 1, y + 1, digit, m_nGuessLevel));
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    grid.Guess(grid::CellIndex(x, y), digit, records);
+    grid.StoreInto(*this);
+    records.AppendSentencesTo(steps);
 }

@@ -1,131 +1,118 @@
 // Peer elimination and hidden singles: the two simplest rules, one pass at a time.
-#include "StepText.h"
-#include "SuDokuBoard.h"
+#include "CandidateGrid.h"
+#include "CellSet.h"
 
-namespace {
+#include <bit>
 
-bool IsPeer(int x, int y, int j, int k)
-{
-    if (j == x && k == y)
-        return false;
-    return j == x || k == y || CSuDokuBoard::SquareOf(j, k) == CSuDokuBoard::SquareOf(x, y);
-}
+using grid::kCellUnits;
 
-}  // namespace
-
-bool CSuDokuBoard::DeduceSingles(StepList& steps)
+bool CandidateGrid::DeduceSingles(StepRecorder& steps)
 {
     bool changed = false;
-    Evaluate();
 
-    // The values are those of the Evaluate above: a cell determined during this phase propagates
-    // its digit only in the next pass.
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            const int v = m_nValue[x][y];
-            if (v == -1)
-                continue;
-            for (int j = 0; j < 9; ++j) {
-                for (int k = 0; k < 9; ++k) {
-                    if (IsPeer(x, y, j, k))
-                        EliminateFromPeer(j, k, v, steps, changed);
-                }
-            }
+    // Elimination. Only cells determined when the pass starts propagate, each with the digit it had
+    // then; a cell determined during this phase waits for the next pass. Cells that propagated
+    // in an earlier pass are skipped: their peers lost the digit then, and candidates never return.
+    int sources[grid::kCellCount];
+    unsigned sourceDigits[grid::kCellCount];
+    int sourceCount = 0;
+    grid::ForEachCell(m_unpropagated, [&](int cell) {
+        const unsigned candidates = m_candidates[cell];
+        if (candidates != 0) {
+            sources[sourceCount] = cell;
+            sourceDigits[sourceCount] = candidates;
+            ++sourceCount;
         }
+    });
+    m_unpropagated[0] = m_unpropagated[1] = 0;
+    for (int i = 0; i < sourceCount; ++i) {
+        const int cell = sources[i];
+        const int digitIndex = std::countr_zero(sourceDigits[i]);
+        const grid::CellUnits& units = kCellUnits[cell];
+        const std::uint16_t* places = m_places[digitIndex];
+        // The peers still holding the digit, gathered from the source's three units into one set
+        // so that they are visited once each and in board order.
+        std::uint64_t peers[2] = {0, 0};
+        for (int kind = 0; kind < 3; ++kind) {
+            const int unit = units.unit[kind];
+            for (unsigned place = places[unit] & ~units.placeBit[kind]; place != 0; place &= place - 1)
+                grid::AddCell(peers, grid::kUnitCells[unit][std::countr_zero(place)]);
+        }
+        if ((peers[0] | peers[1]) == 0)
+            continue;
+        changed = true;
+        grid::ForEachCell(peers, [&](int peer) { EliminateCandidate(peer, digitIndex, steps); });
     }
 
-    for (int d = 1; d <= 9; ++d) {
-        for (int x = 0; x < 9; ++x) {
-            int count = 0;
-            int lastY = 0;
-            for (int y = 0; y < 9; ++y) {
-                if (m_bCandidate[x][y][d]) {
-                    ++count;
-                    lastY = y;
-                }
+    // Hidden singles, by digit, then columns, rows and squares (the unit numbering's order). The
+    // places are those of this moment, so clears made earlier in the pass count. A unit where the
+    // digit's places did not change since the last look holds no new single: a single found then
+    // was placed, and a cell only ever loses candidates. Placing a digit never changes its own
+    // places, so the digit's units can be taken once.
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
+        const std::uint16_t* places = m_places[digitIndex];
+        std::uint32_t units = m_unitsForHiddenSingles[digitIndex];
+        m_unitsForHiddenSingles[digitIndex] = 0;
+        m_unitsForDigitSets |= units;
+        for (; units != 0; units &= units - 1) {
+            const int unit = std::countr_zero(units);
+            const unsigned place = places[unit];
+            if (!grid::IsSingleBit(place))
+                continue;
+            const int cell = grid::kUnitCells[unit][std::countr_zero(place)];
+            const unsigned others = m_candidates[cell] & ~(1u << digitIndex);
+            if (others != 0) {
+                PlaceDigit(cell, digitIndex, others, grid::UnitKindOf(unit), steps);
+                changed = true;
             }
-            if (count == 1)
-                PlaceHiddenSingle(x, lastY, d, steps, kUnitColumn, changed);
-        }
-        for (int y = 0; y < 9; ++y) {
-            int count = 0;
-            int lastX = 0;
-            for (int x = 0; x < 9; ++x) {
-                if (m_bCandidate[x][y][d]) {
-                    ++count;
-                    lastX = x;
-                }
-            }
-            if (count == 1)
-                PlaceHiddenSingle(lastX, y, d, steps, kUnitRow, changed);
-        }
-        for (int s = 0; s < 9; ++s) {
-            int firstX, lastX, firstY, lastY;
-            GetSquareBounds(s, firstX, lastX, firstY, lastY);
-            int count = 0;
-            int foundX = 0;
-            int foundY = 0;
-            for (int x = firstX; x <= lastX; ++x) {
-                for (int y = firstY; y <= lastY; ++y) {
-                    if (m_bCandidate[x][y][d]) {
-                        ++count;
-                        foundX = x;
-                        foundY = y;
-                    }
-                }
-            }
-            if (count == 1)
-                PlaceHiddenSingle(foundX, foundY, d, steps, kUnitSquare, changed);
         }
     }
     return changed;
 }
 
+void CandidateGrid::EliminateFromPeer(int cell, int digit, StepRecorder& steps, bool& changed)
+{
+    if (digit < 1 || digit > 9 || (m_candidates[cell] & (1u << (digit - 1))) == 0)
+        return;
+    EliminateCandidate(cell, digit - 1, steps);
+    changed = true;
+}
+
+void CandidateGrid::PlaceHiddenSingle(int cell, int digit, int unitKind, StepRecorder& steps, bool& changed)
+{
+    const unsigned digitBit = (digit >= 1 && digit <= 9) ? 1u << (digit - 1) : 0;
+    const unsigned others = m_candidates[cell] & ~digitBit;
+    if (others == 0)
+        return;
+    PlaceDigit(cell, digit - 1, others, unitKind, steps);
+    changed = true;
+}
+
+bool CSuDokuBoard::DeduceSingles(StepList& steps)
+{
+    Evaluate();
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    const bool changed = grid.DeduceSingles(records);
+    grid.StoreInto(*this);
+    records.AppendSentencesTo(steps);
+    return changed;
+}
+
 void CSuDokuBoard::EliminateFromPeer(int x, int y, int digit, StepList& steps, bool& changed)
 {
-    int total = 0;
-    int others = 0;
-    int remaining = 0;
-    for (int d = 1; d <= 9; ++d) {
-        if (!m_bCandidate[x][y][d])
-            continue;
-        ++total;
-        if (d == digit) {
-            m_bCandidate[x][y][d] = false;
-            changed = true;
-        } else {
-            ++others;
-            remaining = d;
-        }
-    }
-    // Only when the digit was there and exactly one other is left: the peer is now determined.
-    if (others == 1 && total > others) {
-        steps.push_back(FormatStep("Cell (x=%d, y=%d) now determined: can be nothing other than digit %d.",
-                                   x + 1, y + 1, remaining));
-    }
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    grid.EliminateFromPeer(grid::CellIndex(x, y), digit, records, changed);
+    grid.StoreInto(*this);
+    records.AppendSentencesTo(steps);
 }
 
 void CSuDokuBoard::PlaceHiddenSingle(int x, int y, int digit, StepList& steps, int unitKind, bool& changed)
 {
-    bool cleared = false;
-    for (int e = 1; e <= 9; ++e) {
-        if (e != digit && m_bCandidate[x][y][e]) {
-            m_bCandidate[x][y][e] = false;
-            cleared = true;
-        }
-    }
-    if (!cleared)
-        return;
-    changed = true;
-    switch (unitKind) {
-    case kUnitColumn:
-        steps.push_back(FormatStep("In column x=%d, digit %d must go in row y=%d.", x + 1, digit, y + 1));
-        break;
-    case kUnitRow:
-        steps.push_back(FormatStep("In row y=%d, digit %d must go in column x=%d.", y + 1, digit, x + 1));
-        break;
-    default:
-        steps.push_back(FormatStep("In its square, digit %d must go in cell (x=%d, y=%d).", digit, x + 1, y + 1));
-        break;
-    }
+    CandidateGrid grid(*this);
+    StepRecorder records;
+    grid.PlaceHiddenSingle(grid::CellIndex(x, y), digit, unitKind, records, changed);
+    grid.StoreInto(*this);
+    records.AppendSentencesTo(steps);
 }

@@ -1,5 +1,13 @@
 #include "SuDokuBoard.h"
 
+#include <bit>
+
+namespace {
+
+constexpr std::uint16_t kAllDigits = 0x1FF;
+
+}  // namespace
+
 CSuDokuBoard::CSuDokuBoard()
 {
     Clear();
@@ -12,8 +20,7 @@ void CSuDokuBoard::Clear()
             m_nInitial[x][y] = -1;
             m_nValue[x][y] = -1;
             m_bOpen[x][y] = true;
-            for (bool& candidate : m_bCandidate[x][y])
-                candidate = true;
+            m_nCandidates[x][y] = kAllDigits;
         }
     }
     m_nGuessLevel = 0;
@@ -27,8 +34,7 @@ void CSuDokuBoard::Load(const int values[81])
             m_nInitial[x][y] = v;
             m_nValue[x][y] = v;
             m_bOpen[x][y] = true;
-            for (int d = 1; d <= 9; ++d)
-                m_bCandidate[x][y][d] = (v == -1 || v == d);
+            m_nCandidates[x][y] = v == -1 ? kAllDigits : static_cast<std::uint16_t>(DigitBit(v));
         }
     }
     m_nGuessLevel = 0;
@@ -38,36 +44,26 @@ void CSuDokuBoard::Evaluate()
 {
     m_bSolved = true;
     m_bConsistent = true;
-    bool seenInColumn[9][10] = {};
-    bool seenInRow[9][10] = {};
-    bool seenInSquare[9][10] = {};
-    // Marks digit d as seen in a unit; a second sighting is a contradiction.
-    auto markSeen = [this](bool (&seen)[9][10], int unit, int d) {
-        if (seen[unit][d])
-            m_bConsistent = false;
-        seen[unit][d] = true;
-    };
-
+    // The determined digits seen so far per unit; a second sighting is a contradiction.
+    unsigned seenInColumn[9] = {};
+    unsigned seenInRow[9] = {};
+    unsigned seenInSquare[9] = {};
     for (int x = 0; x < 9; ++x) {
         for (int y = 0; y < 9; ++y) {
-            m_nValue[x][y] = -1;
-            int count = 0;
-            int lastDigit = 0;
-            for (int d = 1; d <= 9; ++d) {
-                if (m_bCandidate[x][y][d]) {
-                    ++count;
-                    lastDigit = d;
-                }
-            }
-            if (count == 1) {
-                m_nValue[x][y] = lastDigit;
-                markSeen(seenInColumn, x, lastDigit);
-                markSeen(seenInRow, y, lastDigit);
-                markSeen(seenInSquare, SquareOf(x, y), lastDigit);
-            } else if (count == 0) {
+            const unsigned candidates = m_nCandidates[x][y] & kAllDigits;
+            if (candidates == 0) {
                 m_nValue[x][y] = -2;
                 m_bConsistent = false;
+            } else if ((candidates & (candidates - 1)) == 0) {
+                m_nValue[x][y] = std::countr_zero(candidates) + 1;
+                const int square = SquareOf(x, y);
+                if ((seenInColumn[x] | seenInRow[y] | seenInSquare[square]) & candidates)
+                    m_bConsistent = false;
+                seenInColumn[x] |= candidates;
+                seenInRow[y] |= candidates;
+                seenInSquare[square] |= candidates;
             } else {
+                m_nValue[x][y] = -1;
                 m_bSolved = false;
             }
         }

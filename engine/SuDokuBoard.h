@@ -12,12 +12,14 @@
 // Conventions
 //   Per-cell arrays are indexed [x][y] (column-major). A board array handed to Load is given row by
 //   row: element y * 9 + x is the cell in column x, row y.
+//   Candidates are 9-bit masks: bit d - 1 stands for digit d.
 //   Cell values: 1..9 a digit, -1 undetermined (several candidates, or empty), -2 no candidate left.
 //   Step sentences print x + 1 and y + 1, so the top-left cell reads x=1, y=1.
 //   Contradictions are verdicts, not exceptions: nothing here throws or allocates except the step
-//   sentences themselves.
+//   sentences themselves, and those only for the steps that end up in the list.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -53,8 +55,11 @@ public:
 
     // Candidate access for callers that set up or inspect a board cell by cell (coordinates 0..8,
     // digit 1..9). Removing is the one primitive every rule is built on; nothing ever adds one back.
-    bool HasCandidate(int x, int y, int digit) const { return m_bCandidate[x][y][digit]; }
-    void RemoveCandidate(int x, int y, int digit) { m_bCandidate[x][y][digit] = false; }
+    bool HasCandidate(int x, int y, int digit) const { return (m_nCandidates[x][y] & DigitBit(digit)) != 0; }
+    void RemoveCandidate(int x, int y, int digit)
+    {
+        m_nCandidates[x][y] = static_cast<std::uint16_t>(m_nCandidates[x][y] & ~DigitBit(digit));
+    }
     bool IsOpen(int x, int y) const { return m_bOpen[x][y]; }
 
     static int SquareOf(int x, int y) { return (y / 3) * 3 + x / 3; }
@@ -69,13 +74,15 @@ public:
     // Removes digit from cell (x, y); writes a sentence when that leaves exactly one candidate.
     void EliminateFromPeer(int x, int y, int digit, StepList& steps, bool& changed);
     // Removes every candidate but digit from cell (x, y); writes a sentence when anything went.
+    // unitKind selects the sentence: 0 column, 1 row, anything else square.
     void PlaceHiddenSingle(int x, int y, int digit, StepList& steps, int unitKind, bool& changed);
 
     // --- Digit-set deductions ------------------------------------------------------------------
     // Finds every digit set of exactly `size` digits (2..7) in columns, rows and squares, by digit
     // mask ascending, and restricts its cells to the set. Returns true when any candidate was cleared.
     bool DeduceDigitSets(StepList& steps, int size);
-    // Removes every candidate not in digitSet from cell (x, y); writes a sentence when anything went.
+    // Removes every candidate not in digitSet from cell (x, y); writes a sentence, listing the digits
+    // as given, when anything went.
     void RestrictToDigitSet(int x, int y, std::vector<int> digitSet, StepList& steps, int unitKind,
                             bool& changed);
 
@@ -86,18 +93,23 @@ public:
     // Solves the board completely: logic, then guesses on copies (fewest candidates first, then
     // x, y, digit ascending), adopting the first copy that ends solved and consistent. Returns true
     // when the board ends solved and consistent. Sentences of failed guesses are not kept. On
-    // failure the board holds what the top-level logic deduced.
+    // failure the board holds what the top-level logic deduced. Guesses bound to fail (they leave
+    // a board without solution) are recognised and skipped unsearched; the outcome is the same.
     bool Search(StepList& steps);
     // Fixes digit in cell (x, y), closes the cell for guessing and goes one guess level deeper.
     void Guess(int x, int y, int digit, StepList& steps);
 
     // The fields are public: the board is a plain record that the window, the file and the tests
     // read directly, and the search copies whole.
-    int m_nInitial[9][9];         // values as last loaded; -1 empty
-    int m_nValue[9][9];           // current value, refreshed by Evaluate
-    bool m_bCandidate[9][9][10];  // [x][y][digit]; entries 1..9 used
-    bool m_bOpen[9][9];           // the search may still guess on this cell
-    int m_nGuessLevel = 0;        // guesses made on the way to this board
-    bool m_bSolved = false;       // verdicts of the last Evaluate
+    int m_nInitial[9][9];               // values as last loaded; -1 empty
+    int m_nValue[9][9];                 // current value, refreshed by Evaluate
+    std::uint16_t m_nCandidates[9][9];  // [x][y]: the digits still possible, bit d - 1 for digit d
+    bool m_bOpen[9][9];                 // the search may still guess on this cell
+    int m_nGuessLevel = 0;              // guesses made on the way to this board
+    bool m_bSolved = false;             // verdicts of the last Evaluate
     bool m_bConsistent = true;
+
+private:
+    // The mask bit of a digit; no bit for anything outside 1..9.
+    static unsigned DigitBit(int digit) { return (digit >= 1 && digit <= 9) ? 1u << (digit - 1) : 0u; }
 };

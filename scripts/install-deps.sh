@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs to build, test and run, when any is missing.
-# Usage: install-deps.sh [fuzz]
+# Usage: install-deps.sh [fuzz|package]
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,10 @@ packages=(
 # "fuzz": also clang with its libFuzzer runtime, for the fuzz preset.
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-14-dev)
+fi
+# "package": the tools that build the Debian package and check what it installs.
+if [ "${1:-}" = package ]; then
+    packages+=(dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info man-db)
 fi
 
 missing=()

@@ -1,0 +1,26 @@
+#include "TimingSummary.h"
+
+#include <algorithm>
+#include <cmath>
+
+TimingSummary Summarize(const std::vector<double>& seconds)
+{
+    TimingSummary summary;
+    summary.count = seconds.size();
+    if (seconds.empty())
+        return summary;
+    for (size_t i = 0; i < seconds.size(); ++i) {
+        summary.totalSeconds += seconds[i];
+        if (seconds[i] > summary.worstSeconds) {
+            summary.worstSeconds = seconds[i];
+            summary.worstIndex = i;
+        }
+    }
+    std::vector<double> sorted = seconds;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t n = sorted.size();
+    summary.medianSeconds = n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    const auto rank = static_cast<size_t>(std::ceil(0.99 * static_cast<double>(n)));
+    summary.percentile99Seconds = sorted[std::max<size_t>(rank, 1) - 1];
+    return summary;
+}

@@ -1,0 +1,20 @@
+// What the benchmark reports about a series of per-puzzle solve times.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+struct TimingSummary {
+    size_t count = 0;
+    double totalSeconds = 0;
+    double medianSeconds = 0;
+    double percentile99Seconds = 0;  // nearest rank: no more than 1 % of the puzzles took longer
+    double worstSeconds = 0;
+    size_t worstIndex = 0;  // position of the slowest puzzle in the series
+
+    double PuzzlesPerSecond() const { return totalSeconds > 0 ? static_cast<double>(count) / totalSeconds : 0; }
+    double MeanSeconds() const { return count > 0 ? totalSeconds / static_cast<double>(count) : 0; }
+};
+
+// An empty series gives a summary of zeros.
+TimingSummary Summarize(const std::vector<double>& seconds);

@@ -1,0 +1,221 @@
+// orvandel-bench: times the engine on puzzle collections, with the full step list, next to the
+// first, straightforward engine it replaced, and checks that both tell exactly the same story.
+#include "PuzzleCollection.h"
+#include "ReferenceSuDokuBoard.h"
+#include "SolveTranscript.h"
+#include "SuDokuBoard.h"
+#include "TimingSummary.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kUsage[] =
+    "Usage: orvandel-bench [OPTIONS] FILE ...\n"
+    "Solve every puzzle of each FILE with the full step list, first with the engine, then with the\n"
+    "reference engine, and print a Markdown table: puzzles per second, mean, median, 99th percentile\n"
+    "and worst time per puzzle, the slowest puzzle, and how many times faster the engine is.\n"
+    "A FILE holds one puzzle a line; in a .jsonl file each line's \"puzzle\" field is the puzzle.\n"
+    "\n"
+    "Options:\n"
+    "  --limit N            solve at most the first N puzzles of each file\n"
+    "  --reference-limit N  let the reference engine solve only the first N of them (default 100,\n"
+    "                       0 for all): it needs up to seconds for one of the hardest puzzles\n"
+    "  --no-reference       time the engine alone\n"
+    "  --repeat N           solve each puzzle N times with each engine and keep the fastest time:\n"
+    "                       on a busy machine this filters out the pauses other programs cause\n"
+    "  --help               show this help and exit\n"
+    "\n"
+    "Where both engines solve a puzzle, their results, levels, boards and step lists are compared;\n"
+    "the exit status is 1 when any differs, 2 on a usage or input error, 0 otherwise.\n";
+
+struct Options {
+    size_t limit = 0;                // 0: every puzzle
+    size_t referenceLimit = 100;     // 0: as many as the engine
+    bool withReference = true;
+    size_t repeat = 1;
+    std::vector<std::string> files;
+};
+
+bool ParseCount(const char* text, size_t& count, bool zeroAllowed)
+{
+    char* end = nullptr;
+    const long long value = std::strtoll(text, &end, 10);
+    if (end == text || *end != '\0' || value < (zeroAllowed ? 0 : 1))
+        return false;
+    count = static_cast<size_t>(value);
+    return true;
+}
+
+// Returns 0 to go on, or the exit status to end with.
+int ParseOptions(int argc, char* argv[], Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help") {
+            std::fputs(kUsage, stdout);
+            return -1;
+        }
+        if (argument == "--no-reference") {
+            options.withReference = false;
+        } else if (argument == "--limit" || argument == "--reference-limit" || argument == "--repeat") {
+            size_t& count = argument == "--limit"             ? options.limit
+                            : argument == "--reference-limit" ? options.referenceLimit
+                                                              : options.repeat;
+            const bool zeroAllowed = argument == "--reference-limit";
+            if (i + 1 >= argc || !ParseCount(argv[i + 1], count, zeroAllowed)) {
+                std::fprintf(stderr, "orvandel-bench: %s needs a %s number\n", argument.c_str(),
+                             zeroAllowed ? "non-negative" : "positive");
+                return 2;
+            }
+            ++i;
+        } else if (argument.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "orvandel-bench: unknown option '%s' (see --help)\n", argument.c_str());
+            return 2;
+        } else {
+            options.files.push_back(argument);
+        }
+    }
+    if (options.files.empty()) {
+        std::fputs("orvandel-bench: no puzzle file given (see --help)\n", stderr);
+        return 2;
+    }
+    return 0;
+}
+
+double Milliseconds(double seconds)
+{
+    return seconds * 1000.0;
+}
+
+void PrintRow(const std::string& collection, const char* engine, const TimingSummary& summary, int worstLine,
+              const std::string& speedUp)
+{
+    std::printf("| %s | %s | %zu | %.0f | %.3f | %.3f | %.3f | %.3f | %d | %s |\n", collection.c_str(), engine,
+                summary.count, summary.PuzzlesPerSecond(), Milliseconds(summary.MeanSeconds()),
+                Milliseconds(summary.medianSeconds), Milliseconds(summary.percentile99Seconds),
+                Milliseconds(summary.worstSeconds), worstLine, speedUp.c_str());
+    std::fflush(stdout);
+}
+
+// The fastest of `repeat` solves; the transcript is that of the last.
+template <class Board>
+double TimeSolve(const int values[81], size_t repeat, Board& board, SolveTranscript& transcript)
+{
+    double fastest = 0;
+    for (size_t run = 0; run < repeat; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        Solve(values, board, transcript);
+        const auto stop = std::chrono::steady_clock::now();
+        const double seconds = std::chrono::duration<double>(stop - start).count();
+        fastest = run == 0 ? seconds : std::min(fastest, seconds);
+    }
+    RecordBoard(board, transcript);
+    return fastest;
+}
+
+struct CollectionReport {
+    std::vector<std::string> worstPuzzles;  // one line per engine
+    size_t differences = 0;
+};
+
+CollectionReport BenchCollection(const PuzzleCollection& collection, const Options& options)
+{
+    CollectionReport report;
+    const size_t referenceCount = !options.withReference ? 0
+        : options.referenceLimit == 0 ? collection.puzzles.size()
+                                      : std::min(options.referenceLimit, collection.puzzles.size());
+    std::vector<double> fastSeconds;
+    std::vector<double> referenceSeconds;
+    CSuDokuBoard board;
+    reference::CSuDokuBoard referenceBoard;
+    SolveTranscript transcript;
+    SolveTranscript referenceTranscript;
+    for (size_t i = 0; i < collection.puzzles.size(); ++i) {
+        const CollectionPuzzle& puzzle = collection.puzzles[i];
+        int values[81];
+        PuzzleValues(puzzle.text, values);
+        fastSeconds.push_back(TimeSolve(values, options.repeat, board, transcript));
+        if (i >= referenceCount)
+            continue;
+        referenceSeconds.push_back(TimeSolve(values, options.repeat, referenceBoard, referenceTranscript));
+        if (!(transcript == referenceTranscript)) {
+            if (report.differences == 0)
+                std::fprintf(stderr, "orvandel-bench: %s line %d: the engines disagree on %s\n",
+                             collection.name.c_str(), puzzle.line, puzzle.text.c_str());
+            ++report.differences;
+        }
+    }
+
+    const TimingSummary fast = Summarize(fastSeconds);
+    const int fastWorstLine = fast.count > 0 ? collection.puzzles[fast.worstIndex].line : 0;
+    std::string speedUp = "-";
+    if (!referenceSeconds.empty()) {
+        double fastOnSame = 0;
+        for (size_t i = 0; i < referenceSeconds.size(); ++i)
+            fastOnSame += fastSeconds[i];
+        const TimingSummary slow = Summarize(referenceSeconds);
+        char text[32];
+        const double ratio = fastOnSame > 0 ? slow.totalSeconds / fastOnSame : 0.0;
+        std::snprintf(text, sizeof text, ratio < 10 ? "%.1fx" : "%.0fx", ratio);
+        speedUp = text;
+    }
+    PrintRow(collection.name, "engine", fast, fastWorstLine, speedUp);
+    if (fast.count > 0)
+        report.worstPuzzles.push_back(collection.name + ", engine, line " + std::to_string(fastWorstLine) + ": " +
+                                      collection.puzzles[fast.worstIndex].text);
+    if (!referenceSeconds.empty()) {
+        const TimingSummary slow = Summarize(referenceSeconds);
+        const int slowWorstLine = collection.puzzles[slow.worstIndex].line;
+        PrintRow(collection.name, "reference", slow, slowWorstLine, "1x");
+        report.worstPuzzles.push_back(collection.name + ", reference, line " + std::to_string(slowWorstLine) + ": " +
+                                      collection.puzzles[slow.worstIndex].text);
+    }
+    return report;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    Options options;
+    if (const int status = ParseOptions(argc, argv, options); status != 0)
+        return status < 0 ? 0 : status;
+
+    std::printf("Build: %s. Times per puzzle in milliseconds, full step list included", ORVANDEL_BUILD_TYPE);
+    if (options.repeat > 1)
+        std::printf("; the fastest of %zu solves of each puzzle", options.repeat);
+    std::printf(".\n\n");
+    std::printf("| Collection | Engine | Puzzles | Puzzles/s | Mean | Median | 99th pct | Worst | Worst line | Speed-up |\n");
+    std::printf("|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    std::vector<std::string> worstPuzzles;
+    size_t differences = 0;
+    bool inputError = false;
+    for (const std::string& path : options.files) {
+        PuzzleCollection collection;
+        std::string error;
+        if (!ReadCollection(path, options.limit, collection, error)) {
+            std::fprintf(stderr, "orvandel-bench: %s\n", error.c_str());
+            inputError = true;
+            continue;
+        }
+        if (collection.puzzles.empty())
+            continue;
+        const CollectionReport report = BenchCollection(collection, options);
+        worstPuzzles.insert(worstPuzzles.end(), report.worstPuzzles.begin(), report.worstPuzzles.end());
+        differences += report.differences;
+    }
+    std::printf("\nSlowest puzzles:\n");
+    for (const std::string& line : worstPuzzles)
+        std::printf("- %s\n", line.c_str());
+    if (options.withReference)
+        std::printf("\nDifferences between the engines: %zu\n", differences);
+    if (inputError)
+        return 2;
+    return differences > 0 ? 1 : 0;
+}

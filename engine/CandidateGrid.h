@@ -1,0 +1,126 @@
+// The solver's working form of a board: the same candidates as CSuDokuBoard, indexed for speed.
+//
+// Besides a 9-bit candidate mask per cell it keeps, for every unit and digit, the mask of the
+// unit's cells (in scan order) where the digit is still possible, and notes of what changed since
+// each rule last looked, so that a pass only looks where something can have happened. The rules
+// and the search of CSuDokuBoard run here, with the same scans in the same order, and record their
+// steps compactly; CSuDokuBoard's operations copy a board in, run the rule, copy it back and turn
+// the records into sentences.
+#pragma once
+
+#include "GridGeometry.h"
+#include "StepRecord.h"
+#include "SuDokuBoard.h"
+
+#include <bit>
+#include <cstdint>
+
+class CandidateGrid {
+public:
+    CandidateGrid() = default;  // contents undefined until assigned
+    explicit CandidateGrid(const CSuDokuBoard& board);
+    // Writes the candidates, the open flags and the guess level back; values and verdicts are left
+    // for the board's Evaluate.
+    void StoreInto(CSuDokuBoard& board) const;
+
+    // No cell with two or more candidates.
+    bool IsSolved() const { return m_undeterminedCount == 0; }
+    // No cell without candidates and no determined digit twice in a unit. Candidates are only ever
+    // removed, so a contradiction never goes away: a flag set when one arises is enough.
+    bool IsConsistent() const { return !m_contradiction; }
+
+    // The rules, with the contracts of CSuDokuBoard's operations of the same names.
+    bool DeduceSingles(StepRecorder& steps);
+    void EliminateFromPeer(int cell, int digit, StepRecorder& steps, bool& changed);
+    void PlaceHiddenSingle(int cell, int digit, int unitKind, StepRecorder& steps, bool& changed);
+    bool DeduceDigitSets(int size, StepRecorder& steps);
+    void RestrictToDigitSet(int cell, unsigned digitMask, int unitKind, StepRecorder& steps, bool& changed);
+    void ApplyLogic(StepRecorder& steps);
+    bool Search(StepRecorder& steps);
+    void Guess(int cell, int digit, StepRecorder& steps);
+
+private:
+    // The one primitive: removes the digits of `digits` (all of them candidates, at least one)
+    // from a cell.
+    void ClearCandidates(int cell, unsigned digits);
+    // The bookkeeping for a cell left with one candidate or none.
+    void NoteFewCandidates(int cell, unsigned before, unsigned after);
+    // Peer elimination of a digit that is a candidate of the cell.
+    void EliminateCandidate(int cell, int digitIndex, StepRecorder& steps);
+    // A hidden single in a cell that holds other candidates besides the digit.
+    void PlaceDigit(int cell, int digitIndex, unsigned others, int unitKind, StepRecorder& steps);
+    // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
+    // Forgets the changes of every unit where no size would.
+    int SmallestEffectiveDigitSetSize();
+    // The same for one unit. Scratch space: digitsByPlaces, and seenInUnit, whose entries must
+    // not hold unit + 1 when called.
+    int SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
+                                      std::uint8_t (&seenInUnit)[512]) const;
+    // The units that may hold a digit set that clears something: every other unit was found
+    // without one and has not changed since.
+    std::uint32_t UnitsForDigitSets() const;
+    // The first digit set of `size` digits after (mask, unit) in scan order (mask ascending, then
+    // unit) whose cells hold a candidate outside the set. Moves (mask, unit) there; false if none.
+    bool FindNextEffectiveDigitSet(int size, unsigned& mask, int& unit) const;
+    // The candidates of the unit's cells selected by `places`, together.
+    unsigned CandidatesIn(int unit, unsigned places) const;
+    // The first open cell with the fewest candidates (at least two) in board order, or -1.
+    int FindGuessCell() const;
+    // True unless a cell with two or more candidates is closed for guessing.
+    bool CanGuessOnEveryUndeterminedCell() const;
+    // Search, given a solution of this board when solutionKnown; leaves in `solution` one that
+    // holds every digit guessed below, when the search skipped failing guesses.
+    bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], bool solutionKnown);
+    // The smallest candidate of the cell that leaves the board a solution, 0 when none does;
+    // `solution` is then one with that digit. solutionKnown: it holds a solution already.
+    int FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], bool solutionKnown) const;
+
+    std::uint16_t m_candidates[grid::kCellCount];
+    std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it
+    std::uint16_t m_determinedDigits[grid::kUnitCount];  // digits of the unit's determined cells
+    // What changed since each rule last looked, as 27-bit unit masks (bit u for unit u):
+    std::uint32_t m_unitsForHiddenSingles[9];  // [digit - 1]: units where its places changed
+    std::uint32_t m_unitsForDigitSets;         // units where any candidate went, as far as the
+                                               // hidden-single notes have been taken over
+    std::uint64_t m_unpropagated[2];           // cells determined since they last cleared their peers
+    std::uint64_t m_open[2];                   // cells the search may still guess on
+    int m_undeterminedCount;                   // cells with two or more candidates
+    int m_guessLevel;
+    bool m_contradiction;
+};
+
+inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
+{
+    const unsigned before = m_candidates[cell];
+    const unsigned after = before & ~digits;
+    m_candidates[cell] = static_cast<std::uint16_t>(after);
+    const grid::CellUnits& units = grid::kCellUnits[cell];
+    const std::uint32_t unitMask = grid::kCellUnitMasks[cell];
+    do {
+        const int digitIndex = std::countr_zero(digits);
+        std::uint16_t* places = m_places[digitIndex];
+        places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
+        places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
+        places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+        m_unitsForHiddenSingles[digitIndex] |= unitMask;
+        digits &= digits - 1;
+    } while (digits != 0);
+    if (grid::kBitCounts[after] <= 1)
+        NoteFewCandidates(cell, before, after);
+}
+
+inline void CandidateGrid::EliminateCandidate(int cell, int digitIndex, StepRecorder& steps)
+{
+    ClearCandidates(cell, 1u << digitIndex);
+    const unsigned left = m_candidates[cell];
+    // The digit was there and exactly one other is left: the peer is now determined.
+    if (grid::IsSingleBit(left))
+        steps.Append({StepKind::Determined, 0, static_cast<std::uint8_t>(cell), 0, std::countr_zero(left) + 1, 0});
+}
+
+inline void CandidateGrid::PlaceDigit(int cell, int digitIndex, unsigned others, int unitKind, StepRecorder& steps)
+{
+    ClearCandidates(cell, others);
+    steps.Append({StepKind::HiddenSingle, SentenceUnitKind(unitKind), static_cast<std::uint8_t>(cell), 0,
+                  digitIndex + 1, 0});
+}

@@ -1,0 +1,110 @@
+// Fixed facts of the 9x9 grid as lookup tables for the solver's inner loops.
+//
+// A cell index is x * 9 + y, so ascending cell indices visit the cells in board order (x-major),
+// the order in which the rules scan. Units are numbered 0..8 for columns x, 9..17 for rows y and
+// 18..26 for squares; a unit lists its cells in scan order: a column by y, a row by x, a square
+// x-major (x ascending, y ascending within each x).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace grid {
+
+constexpr int kCellCount = 81;
+constexpr int kUnitCount = 27;
+constexpr int kPeerCount = 20;
+constexpr unsigned kAllDigits = 0x1FF;  // bit d - 1 stands for digit d
+
+constexpr int CellIndex(int x, int y) { return x * 9 + y; }
+constexpr int CellX(int cell) { return cell / 9; }
+constexpr int CellY(int cell) { return cell % 9; }
+// 0 column, 1 row, 2 square: the unit kinds of the step sentences.
+constexpr int UnitKindOf(int unit) { return unit / 9; }
+// True for a mask with exactly one bit set.
+constexpr bool IsSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
+
+// The three units of a cell and the cell's place (0..8) in the scan order of each.
+struct CellUnits {
+    std::uint8_t unit[3];        // column, row, square
+    std::uint8_t place[3];
+    std::uint16_t placeBit[3];   // 1 << place
+};
+
+constexpr std::array<CellUnits, kCellCount> MakeCellUnits()
+{
+    std::array<CellUnits, kCellCount> table{};
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            CellUnits& units = table[CellIndex(x, y)];
+            units.unit[0] = static_cast<std::uint8_t>(x);
+            units.place[0] = static_cast<std::uint8_t>(y);
+            units.unit[1] = static_cast<std::uint8_t>(9 + y);
+            units.place[1] = static_cast<std::uint8_t>(x);
+            units.unit[2] = static_cast<std::uint8_t>(18 + (y / 3) * 3 + x / 3);
+            units.place[2] = static_cast<std::uint8_t>((x % 3) * 3 + y % 3);
+            for (int kind = 0; kind < 3; ++kind)
+                units.placeBit[kind] = static_cast<std::uint16_t>(1u << units.place[kind]);
+        }
+    }
+    return table;
+}
+
+constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> MakeUnitCells()
+{
+    std::array<std::array<std::uint8_t, 9>, kUnitCount> table{};
+    const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (int kind = 0; kind < 3; ++kind)
+            table[cellUnits[cell].unit[kind]][cellUnits[cell].place[kind]] = static_cast<std::uint8_t>(cell);
+    }
+    return table;
+}
+
+constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> MakePeers()
+{
+    std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> table{};
+    const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        int count = 0;
+        for (int other = 0; other < kCellCount; ++other) {
+            const bool sharesUnit = cellUnits[cell].unit[0] == cellUnits[other].unit[0] ||
+                                    cellUnits[cell].unit[1] == cellUnits[other].unit[1] ||
+                                    cellUnits[cell].unit[2] == cellUnits[other].unit[2];
+            if (other != cell && sharesUnit)
+                table[cell][count++] = static_cast<std::uint8_t>(other);
+        }
+    }
+    return table;
+}
+
+constexpr std::array<std::uint32_t, kCellCount> MakeCellUnitMasks()
+{
+    std::array<std::uint32_t, kCellCount> table{};
+    const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (const std::uint8_t unit : cellUnits[cell].unit)
+            table[cell] |= std::uint32_t{1} << unit;
+    }
+    return table;
+}
+
+constexpr std::array<std::uint8_t, 512> MakeBitCounts()
+{
+    std::array<std::uint8_t, 512> table{};
+    for (unsigned mask = 1; mask < 512; ++mask)
+        table[mask] = static_cast<std::uint8_t>(table[mask & (mask - 1)] + 1);
+    return table;
+}
+
+inline constexpr std::array<CellUnits, kCellCount> kCellUnits = MakeCellUnits();
+// The three units of each cell as a 27-bit mask, bit u for unit u.
+inline constexpr std::array<std::uint32_t, kCellCount> kCellUnitMasks = MakeCellUnitMasks();
+// The number of bits set in a 9-bit mask: a table, since a portable build has no popcount
+// instruction and the library call costs more than the lookup.
+inline constexpr std::array<std::uint8_t, 512> kBitCounts = MakeBitCounts();
+inline constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitCells = MakeUnitCells();
+// Every cell's 20 peers in board order.
+inline constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> kPeers = MakePeers();
+
+}  // namespace grid

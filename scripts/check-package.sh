@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder, unpacks it into a scratch root and checks what it
+# installs: the desktop entry and metainfo validate, the file type is well-formed XML, the manual
+# pages render, and the package's dependencies resolve on this system.
+set -euo pipefail
+build=${1:-build/default}
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top/$build"
+
+rm -f ./*.deb
+cpack -G DEB
+deb=$(ls ./*.deb)
+echo "Built $deb"
+dpkg-deb --field "$deb" Package Version Depends
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+share="$root/usr/share"
+
+desktop-file-validate "$share/applications/com.vantrelinc.Orvandel.desktop"
+appstreamcli validate --no-net "$share/metainfo/com.vantrelinc.Orvandel.metainfo.xml"
+xmllint --noout "$share/mime/packages/com.vantrelinc.Orvandel.xml"
+for size in 16 32 48 64 128 256; do
+    test -s "$share/icons/hicolor/${size}x${size}/apps/com.vantrelinc.Orvandel.png"
+done
+test -s "$share/icons/hicolor/scalable/apps/com.vantrelinc.Orvandel.svg"
+for page in "$share/man/man1/orvandel-solve.1"* "$share/man/man6/orvandel.6"*; do
+    MANWIDTH=80 man -l "$page" > /dev/null
+done
+test -x "$root/usr/bin/orvandel"
+test -x "$root/usr/bin/orvandel-solve"
+
+# The command-line solver runs from the unpacked package.
+"$root/usr/bin/orvandel-solve" --json "$top/data/sample.sdf" | grep -q '"result":"solved"'
+
+# Every dependency the package declares can be installed here.
+apt-get install --simulate --no-install-recommends "$(pwd)/$deb" > /dev/null
+echo "Package checks passed."
