@@ -1,12 +1,11 @@
-// The desktop program: the main window, run until the person closes it.
-#include "SuDokuDlg.h"
+// The desktop program: start-up, then the main window until the person closes it.
+#include "SuDokuApp.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    CSuDokuDlg dialog;
-    dialog.exec();
-    return 0;
+    CSuDokuApp app;
+    return app.Run(QApplication::arguments());
 }

@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include "ModalWatcher.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -160,12 +162,24 @@ void WithModalWindow(const std::function<void()>& open, const std::function<void
     open();
 }
 
-std::unique_ptr<CSuDokuDlg> ShowMainWindow()
+QTimer* StartupTimer(CSuDokuDlg& dialog)
 {
-    auto dialog = std::make_unique<CSuDokuDlg>();
+    return dialog.findChild<QTimer*>(QStringLiteral("startupTimer"));
+}
+
+std::unique_ptr<CSuDokuDlg> ShowMainWindow(const QString& appPath)
+{
+    auto dialog = std::make_unique<CSuDokuDlg>(appPath);
+    // The splash screen comes up over the window at the start-up timer's tick; close it as a
+    // person would.
+    ModalWatcher splashCloser;
     dialog->show();
-    dialog->activateWindow();
     if (!QTest::qWaitForWindowExposed(dialog.get()))
+        return nullptr;
+    if (!QTest::qWaitFor([&] { return !StartupTimer(*dialog)->isActive(); }))
+        return nullptr;
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog.get()))
         return nullptr;
     return dialog;
 }

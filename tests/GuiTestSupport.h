@@ -45,5 +45,8 @@ bool OptionEnabled(CSuDokuDlg& dialog, int commandId);
 // Runs `open` and, once a modal window appears, hands it to `inspect`, then closes it.
 void WithModalWindow(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect);
 
-// A new main window, shown and ready for input.
-std::unique_ptr<CSuDokuDlg> ShowMainWindow();
+// A new main window with the given application path, shown, its start-up splash screen come and
+// gone, and ready for input.
+std::unique_ptr<CSuDokuDlg> ShowMainWindow(const QString& appPath = QString());
+// The main window's one-shot start-up timer.
+QTimer* StartupTimer(CSuDokuDlg& dialog);

@@ -3,6 +3,7 @@
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "ImageButton.h"
+#include "ModalWatcher.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
@@ -125,8 +126,14 @@ TEST_F(CommandTest, TheWindowOffersItsOwnSystemMenu)
 
 TEST_F(CommandTest, SystemCommandsAboutAndCloseKeepToTheirUpperBits)
 {
-    for (int commandId : {16, 17, 31})
-        dialog->OnSysCommand(commandId);
+    {
+        ModalWatcher watcher;
+        for (int commandId : {16, 17, 31})
+            dialog->OnSysCommand(commandId);
+        ASSERT_EQ(watcher.seen.size(), 3);
+        for (const ModalWatcher::Seen& window : watcher.seen)
+            EXPECT_EQ(window.className, QStringLiteral("CAboutDlg"));
+    }
     EXPECT_TRUE(dialog->isVisible());
     dialog->OnSysCommand(0xF061);
     EXPECT_FALSE(dialog->isVisible());

@@ -41,10 +41,11 @@ QLineEdit* MakeResultField(const QString& name, QWidget* parent)
 
 }  // namespace
 
-CSuDokuDlg::CSuDokuDlg(QWidget* parent)
+CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     : QDialog(parent)
     , m_btnOptions(QStringLiteral("Options"))
     , m_menuOptions(QStringLiteral("OPTIONS"), this)
+    , m_strAppPath(appPath)
     , m_menuSystem(this)
 {
     m_strStatus.clear();
@@ -54,6 +55,7 @@ CSuDokuDlg::CSuDokuDlg(QWidget* parent)
 
     m_menuOptions.setObjectName(QStringLiteral("Options"));
     m_menuSystem.setObjectName(QStringLiteral("System"));
+    m_startupTimer.setObjectName(QStringLiteral("startupTimer"));
     setWindowTitle(kTitle);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -215,9 +217,3 @@ void CSuDokuDlg::OnTimer(int timerId)
     ShowSplash();
 }
 
-void CSuDokuDlg::OnHelp() {}           // the help window arrives with the application shell
-void CSuDokuDlg::OnAbout() {}          // the About box arrives with the application shell
-void CSuDokuDlg::ShowSplash() {}       // the splash screen arrives with the application shell
-void CSuDokuDlg::OnVisitWebSite() {}   // the web-site link arrives with the application shell
-void CSuDokuDlg::OnOpenBoard() {}      // the saved-board dialogs arrive with the application shell
-void CSuDokuDlg::OnSaveBoardAs() {}    // likewise

@@ -29,7 +29,9 @@ class CSuDokuDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CSuDokuDlg(QWidget* parent = nullptr);
+    // appPath is the application path: the folder, normally ending in '/', below which the
+    // "Saved Games" folders lie; the saved-board dialogs start there.
+    explicit CSuDokuDlg(const QString& appPath = QString(), QWidget* parent = nullptr);
 
     // The window's own menu (Close, About), offered on Alt+Space and on a right click outside the
     // grid, since window managers keep their title-bar menu to themselves.
@@ -38,6 +40,10 @@ public:
     void OnSysCommand(int commandId);
     // Timer 12346 is the one-shot start-up timer that shows the splash screen; other ids do nothing.
     void OnTimer(int timerId);
+
+    // Opens the saved board at path into both boards and the grid, as Open does (so for the edit
+    // state). A file that cannot be read changes nothing and returns false.
+    bool OpenBoardFile(const QString& path);
 
     // The cell text of a value ("?" for -1) and the value of a cell text (-1 unless one digit 1..9).
     static QString ValueToText(int value);
@@ -81,7 +87,8 @@ private:
     QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     // Windows of the application shell: the help text, the About box, the splash screen, the
-    // maker's web site, and the saved-board file dialogs.
+    // maker's web site, and the saved-board file dialogs. A save that fails is reported; an Open
+    // that cannot read its file is silent.
     void OnHelp();
     void OnAbout();
     void ShowSplash();
@@ -101,8 +108,9 @@ private:
     bool m_bSet = false;
     StepList m_listLogic;
 
+    QString m_strAppPath;
     QMenu m_menuSystem;
-    QTimer m_startupTimer;
+    QTimer m_startupTimer{this};  // named "startupTimer"
     QPushButton* m_btnSetSuDoku = nullptr;
     QPushButton* m_btnSolve = nullptr;
     QPushButton* m_btnSolveCell = nullptr;

@@ -1,0 +1,92 @@
+#include "SuDokuApp.h"
+
+#include "AppStartup.h"
+#include "HelpDlg.h"
+#include "ProfileSettings.h"
+#include "SuDokuDlg.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+constexpr int kExitUsageError = 2;
+
+const char kUsage[] =
+    "Usage: orvandel [BOARD.sdf]\n"
+    "Vantrel Orvandel: a Su Doku assistant that solves the puzzle you enter and explains every step.\n"
+    "\n"
+    "BOARD.sdf, when given, is a saved board opened into the grid, ready for Set Su Doku.\n"
+    "\n"
+    "Options:\n"
+    "  --help      show this help and exit\n"
+    "  --version   show the version and exit\n";
+
+int UsageError(const QString& reason)
+{
+    std::fprintf(stderr, "orvandel: %s (see --help)\n", qPrintable(reason));
+    return kExitUsageError;
+}
+
+}  // namespace
+
+CSuDokuApp::CSuDokuApp()
+{
+    NameApplication();
+    m_places = ProgramPlaces();
+}
+
+CSuDokuApp::CSuDokuApp(Places places) : m_places(std::move(places))
+{
+}
+
+void CSuDokuApp::NameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("VantrelInc"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvandel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVANDEL_VERSION));
+}
+
+CSuDokuApp::Places CSuDokuApp::ProgramPlaces()
+{
+    return {ProgramBaseName(), QCoreApplication::applicationFilePath(), UserDataFolder()};
+}
+
+int CSuDokuApp::Run(const QStringList& arguments)
+{
+    QString boardFile;
+    bool optionsEnded = false;
+    for (const QString& argument : arguments.mid(1)) {
+        const bool isOption = !optionsEnded && argument.startsWith(u'-') && argument != QLatin1String("-");
+        if (isOption && argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (isOption && argument == QLatin1String("--help")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (isOption && argument == QLatin1String("--version")) {
+            std::printf("orvandel %s\n", ORVANDEL_VERSION);
+            return 0;
+        } else if (isOption) {
+            return UsageError(QStringLiteral("unknown option '%1'").arg(argument));
+        } else if (!boardFile.isEmpty()) {
+            return UsageError(QStringLiteral("only one board can be opened"));
+        } else {
+            boardFile = argument;
+        }
+    }
+    InitInstance(boardFile);
+    return 0;
+}
+
+void CSuDokuApp::InitInstance(const QString& boardFile)
+{
+    ProfileSettings profile(m_places.applicationName);
+    m_strAppPath = PrepareStartUp(profile, m_places.programFilePath, m_places.userDataFolder, RunHelpDialog);
+
+    CSuDokuDlg dialog(m_strAppPath);
+    if (!boardFile.isEmpty())
+        dialog.OpenBoardFile(boardFile);
+    dialog.exec();
+}

@@ -1,0 +1,300 @@
+// Open and Save As in the main window: the file dialogs, real saved-board files in a temporary
+// application folder, and what the grid and the boards hold afterwards.
+#include "AppStartup.h"
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Vantrel Orvandel");
+const std::string kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kEmptyGrid(81, '.');
+
+// The puzzle as its file holds it: '?' for every empty cell.
+std::string AsFileBytes(std::string puzzle)
+{
+    for (char& cell : puzzle) {
+        if (cell == '.')
+            cell = '?';
+    }
+    return puzzle;
+}
+
+class BoardFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(appFolder.isValid());
+        appPath = appFolder.path() + u'/';
+        CreateSavedGameFolders(appPath);
+        dialog = ShowMainWindow(appPath);
+        ASSERT_TRUE(dialog);
+    }
+
+    CSpreadSheet& Grid() { return GridOf(*dialog); }
+    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
+    bool InEditState() { return ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled(); }
+
+    QString SavedGame(const QString& name) const { return appPath + QStringLiteral("Saved Games/") + name; }
+    QString WriteFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(SavedGame(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    bool Open(const QString& path)
+    {
+        prompts.openFile = path;
+        return ChooseOption(*dialog, kIdFileOpen);
+    }
+    bool SaveAs(const QString& path)
+    {
+        prompts.saveFile = path;
+        return ChooseOption(*dialog, kIdFileSaveAs);
+    }
+    void SetPuzzle(const std::string& puzzle)
+    {
+        TypePuzzle(Grid(), puzzle);
+        Press(QStringLiteral("Set Su Doku"));
+    }
+
+    QTemporaryDir appFolder;
+    QString appPath;
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};
+
+TEST_F(BoardFilesTest, SaveThenOpenGivesTheSameBoard)
+{
+    SetPuzzle(kPuzzle);
+    Press(QStringLiteral("Solve"));  // the solution is on show, but the file keeps the puzzle
+    const QString path = SavedGame(QStringLiteral("Easy/first.sdf"));
+    ASSERT_TRUE(SaveAs(path));
+    EXPECT_EQ(ReadFile(path).toStdString(), AsFileBytes(kPuzzle));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+
+    prompts.answers = {QMessageBox::Yes};
+    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    ASSERT_EQ(GridText(Grid()), kEmptyGrid);
+
+    ASSERT_TRUE(Open(path));
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+    EXPECT_EQ(CellColor(Grid(), 1, 1), QColor(Qt::black));
+    EXPECT_TRUE(InEditState());
+
+    // The opened puzzle sets and saves again byte for byte.
+    Press(QStringLiteral("Set Su Doku"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("YES"));
+    const QString again = SavedGame(QStringLiteral("Easy/again.sdf"));
+    ASSERT_TRUE(SaveAs(again));
+    EXPECT_EQ(ReadFile(again), ReadFile(path));
+}
+
+TEST_F(BoardFilesTest, TheDialogsStartInSavedGamesWithTheirTitlesAndFilter)
+{
+    Open(QString());
+    SetPuzzle(kPuzzle);
+    SaveAs(QString());
+    ASSERT_EQ(prompts.fileDialogs.size(), 2);
+    const struct {
+        bool save;
+        QString title;
+    } expected[] = {{false, QStringLiteral("Vantrel Orvandel Open Saved Board")},
+                    {true, QStringLiteral("Vantrel Orvandel Save Board")}};
+    for (int i = 0; i < 2; ++i) {
+        const RecordingPrompts::FileDialog& asked = prompts.fileDialogs[i];
+        EXPECT_EQ(asked.save, expected[i].save);
+        EXPECT_EQ(asked.settings.title, expected[i].title);
+        EXPECT_EQ(asked.settings.filter, QStringLiteral("Su Doku Files (*.sdf)"));
+        EXPECT_EQ(asked.settings.defaultSuffix, QStringLiteral("sdf"));
+        EXPECT_EQ(asked.settings.startPath, appPath + QStringLiteral("Saved Games/"));
+        EXPECT_TRUE(QFileInfo(asked.settings.startPath).isDir());
+    }
+}
+
+TEST_F(BoardFilesTest, EachCommandOnlyInItsState)
+{
+    EXPECT_FALSE(SaveAs(SavedGame(QStringLiteral("edit.sdf"))));
+    SetPuzzle(kPuzzle);
+    EXPECT_FALSE(Open(WriteFile(QStringLiteral("other.sdf"), QByteArray(81, '1'))));
+    EXPECT_TRUE(prompts.fileDialogs.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(SavedGame(QStringLiteral("edit.sdf"))));
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+}
+
+TEST_F(BoardFilesTest, CancelChangesNothing)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    ASSERT_TRUE(Open(QString()));
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+
+    Press(QStringLiteral("Set Su Doku"));
+    ASSERT_TRUE(SaveAs(QString()));
+    EXPECT_EQ(prompts.fileDialogs.size(), 2);
+    EXPECT_TRUE(QDir(SavedGame(QString())).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(BoardFilesTest, AFileThatCannotBeReadChangesNothingSilently)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    for (const QString& path : {SavedGame(QStringLiteral("missing.sdf")), SavedGame(QStringLiteral("Hard"))}) {
+        ASSERT_TRUE(Open(path));
+        EXPECT_EQ(GridText(Grid()), kPuzzle) << path.toStdString();
+        EXPECT_TRUE(InEditState());
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+struct FileContent {
+    const char* name;
+    QByteArray bytes;
+    std::string grid;
+};
+
+void PrintTo(const FileContent& content, std::ostream* out)
+{
+    *out << content.name;
+}
+
+QByteArray NineLinesOfDigits()
+{
+    QByteArray lines;
+    for (int row = 0; row < 9; ++row)
+        lines += "123456789\r\n";
+    return lines;
+}
+
+class OpeningBytes : public BoardFilesTest, public ::testing::WithParamInterface<FileContent> {};
+
+TEST_P(OpeningBytes, AreReadCellByCellFromTheTopLeft)
+{
+    ASSERT_TRUE(Open(WriteFile(QStringLiteral("board.sdf"), GetParam().bytes)));
+    EXPECT_EQ(GridText(Grid()), GetParam().grid);
+    EXPECT_TRUE(InEditState());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    for (int cell = 0; cell < 81; ++cell) {
+        if (GetParam().grid[static_cast<size_t>(cell)] != '.') {
+            EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), QColor(Qt::black)) << cell;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BoardFiles, OpeningBytes,
+    ::testing::Values(
+        FileContent{"DigitsTopLeftAndBottomRight", "5" + QByteArray(79, '?') + "3", "5" + std::string(79, '.') + "3"},
+        FileContent{"ZerosBlanksAndNulBytesAreEmpty", QByteArray(27, '0') + QByteArray(27, ' ') + QByteArray(27, '\0'),
+                    kEmptyGrid},
+        // Read by position: the line ends are empty cells and push every later cell on.
+        FileContent{"NineLinesWithLineEnds", NineLinesOfDigits(),
+                    "123456789..123456789..123456789..123456789..123456789..123456789..123456789..1234"},
+        FileContent{"LongerFileUsesItsFirst81Bytes", QByteArray::fromStdString(AsFileBytes(kPuzzle)) + "999999999",
+                    kPuzzle},
+        FileContent{"ShorterFileLeavesTheRestEmpty", "12345677", "12345677" + std::string(73, '.')},
+        FileContent{"EmptyFile", QByteArray(), kEmptyGrid},
+        FileContent{"Junk", QByteArray("\xff\xfe\x39\x80-5a\n\x07", 9) + QByteArray(72, '\x31'),
+                    "..9..5..." + std::string(72, '1')},
+        // Repeated digits are loaded as they stand; Set Su Doku is the one to refuse them.
+        FileContent{"RepeatedDigits", "55" + QByteArray(79, '?'), "55" + std::string(79, '.')}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(BoardFilesTest, OpenedBytesOtherThanDigitsComeBackAsQuestionMarks)
+{
+    QByteArray bytes = QByteArray::fromStdString(kPuzzle);
+    bytes.replace('.', '0');
+    ASSERT_TRUE(Open(WriteFile(QStringLiteral("zeros.sdf"), bytes)));
+    Press(QStringLiteral("Set Su Doku"));
+    const QString path = SavedGame(QStringLiteral("questions.sdf"));
+    ASSERT_TRUE(SaveAs(path));
+    EXPECT_EQ(ReadFile(path).toStdString(), AsFileBytes(kPuzzle));
+}
+
+TEST_F(BoardFilesTest, SavingReplacesALongerFileWhole)
+{
+    const QString path = WriteFile(QStringLiteral("long.sdf"), QByteArray(200, '7'));
+    SetPuzzle(kPuzzle);
+    ASSERT_TRUE(SaveAs(path));
+    EXPECT_EQ(ReadFile(path).toStdString(), AsFileBytes(kPuzzle));
+}
+
+struct SaveFailure {
+    const char* name;
+    // Prepares the target below the Saved Games folder and returns its path.
+    std::function<QString(const QString& savedGames)> target;
+    QString reason;
+};
+
+void PrintTo(const SaveFailure& failure, std::ostream* out)
+{
+    *out << failure.name;
+}
+
+class FailedSave : public BoardFilesTest, public ::testing::WithParamInterface<SaveFailure> {};
+
+TEST_P(FailedSave, TellsThePersonAndKeepsWhatWasThere)
+{
+    const QString path = GetParam().target(SavedGame(QString()));
+    const QByteArray before = ReadFile(path);
+    const QStringList filesBefore = QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    SetPuzzle(kPuzzle);
+    ASSERT_TRUE(SaveAs(path));
+
+    ASSERT_EQ(prompts.messages.size(), 1);
+    const RecordingPrompts::Message& message = prompts.messages[0];
+    EXPECT_EQ(message.caption, kCaption);
+    EXPECT_EQ(message.text, QStringLiteral("The board could not be saved to %1: %2.").arg(path, GetParam().reason));
+    EXPECT_EQ(message.buttons, QMessageBox::Ok);
+    EXPECT_EQ(message.parent, dialog.get());
+    // What was there stays whole, and no half-written file is left beside it.
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+    EXPECT_TRUE(ButtonOf(*dialog, QStringLiteral("Solve"))->isEnabled());
+}
+
+QString WriteOldBoard(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("5" + QByteArray(79, '?') + "3");
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BoardFiles, FailedSave,
+    ::testing::Values(
+        SaveFailure{"FolderDoesNotExist",
+                    [](const QString& savedGames) { return savedGames + QStringLiteral("Gone/board.sdf"); },
+                    QStringLiteral("No such file or directory")},
+        SaveFailure{"TargetIsAFolder",
+                    [](const QString& savedGames) {
+                        QDir(savedGames).mkpath(QStringLiteral("Folder.sdf/inside"));
+                        return savedGames + QStringLiteral("Folder.sdf");
+                    },
+                    QStringLiteral("Is a directory")},
+        // The old file's name leaves no room for the new file written beside it first.
+        SaveFailure{"NoRoomBesideTheOldFile",
+                    [](const QString& savedGames) {
+                        return WriteOldBoard(savedGames + QString(250, u'x') + QStringLiteral(".sdf"));
+                    },
+                    QStringLiteral("File name too long")}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace

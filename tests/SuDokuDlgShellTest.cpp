@@ -1,0 +1,101 @@
+// The main window's ways into the application shell: the start-up splash screen, Help, About and
+// the web-site button.
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+#include "ImageButton.h"
+#include "ModalWatcher.h"
+#include "WebSiteLink.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+namespace {
+
+TEST(MainWindowSplash, ShowsOnceOverTheNewWindowAtTheFirstTimerTick)
+{
+    CSuDokuDlg dialog;
+    QTimer* startup = StartupTimer(dialog);
+    ASSERT_NE(startup, nullptr);
+    EXPECT_TRUE(startup->isActive());
+    EXPECT_EQ(startup->interval(), 1);
+
+    ModalWatcher watcher;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.seen.isEmpty(); }));
+    EXPECT_FALSE(startup->isActive());
+    // However long the window stays open, no second splash screen follows.
+    QTest::qWait(50);
+    ASSERT_EQ(watcher.seen.size(), 1);
+    EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CSplashDlg"));
+    EXPECT_FALSE(watcher.seen[0].hasParent);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(MainWindowSplash, OnlyTheStartupTimerShowsIt)
+{
+    auto dialog = ShowMainWindow();
+    ASSERT_TRUE(dialog);
+    ModalWatcher watcher;
+    dialog->OnTimer(12345);
+    dialog->OnTimer(0);
+    EXPECT_TRUE(watcher.seen.isEmpty());
+    dialog->OnTimer(kStartupTimerId);
+    ASSERT_EQ(watcher.seen.size(), 1);
+    EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CSplashDlg"));
+}
+
+class ShellWindowsFromMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog = ShowMainWindow();
+        ASSERT_TRUE(dialog);
+    }
+
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};
+
+TEST_F(ShellWindowsFromMainWindow, HelpButtonOpensTheHelpWindowOnItsOwn)
+{
+    ModalWatcher watcher;
+    QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Help")), Qt::LeftButton);
+    ASSERT_EQ(watcher.seen.size(), 1);
+    EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CHelpDlg"));
+    EXPECT_FALSE(watcher.seen[0].hasParent);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(ShellWindowsFromMainWindow, OptionsMenuAndWindowMenuOpenTheSameAboutBox)
+{
+    ModalWatcher watcher;
+    ASSERT_TRUE(ChooseOption(*dialog, kIdAbout));
+    dialog->OnSysCommand(kIdmAboutBox);
+    ASSERT_EQ(watcher.seen.size(), 2);
+    for (const ModalWatcher::Seen& window : watcher.seen) {
+        EXPECT_EQ(window.className, QStringLiteral("CAboutDlg"));
+        EXPECT_FALSE(window.hasParent);
+    }
+}
+
+TEST_F(ShellWindowsFromMainWindow, ImageButtonOpensTheWebSite)
+{
+    auto* webSite = dialog->findChild<CImageButton*>();
+    ASSERT_NE(webSite, nullptr);
+    QTest::mouseClick(webSite, Qt::LeftButton);
+    ASSERT_EQ(prompts.openedUrls.size(), 1);
+    EXPECT_EQ(prompts.openedUrls[0], QUrl(QString::fromLatin1(kTessalyWebSite)));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(ShellWindowsFromMainWindow, AWebSiteTheDesktopCannotOpenIsReported)
+{
+    prompts.desktopAcceptsUrls = false;
+    QTest::mouseClick(dialog->findChild<CImageButton*>(), Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Error 31 executing %1.").arg(kTessalyWebSite));
+    EXPECT_EQ(prompts.messages[0].parent, dialog.get());
+}
+
+}  // namespace
