@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder, unpacks it into a scratch root and checks what it
 # installs: the desktop entry and metainfo validate, the file type is well-formed XML, the manual
-# pages render, and the package's dependencies resolve on this system.
+# pages render, both programs run (the desktop program opens a board given to it), and the
+# package's dependencies resolve on this system.
 set -euo pipefail
 build=${1:-build/default}
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,6 +34,10 @@ test -x "$root/usr/bin/orvandel-solve"
 
 # The command-line solver runs from the unpacked package.
 "$root/usr/bin/orvandel-solve" --json "$top/data/sample.sdf" | grep -q '"result":"solved"'
+
+# The installed program starts with a saved board and shows it in its grid.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" python3 "$top/tests/installed/board_in_window.py" \
+    "$root/usr/bin/orvandel" "$top/data/sample.sdf"
 
 # Every dependency the package declares can be installed here.
 apt-get install --simulate --no-install-recommends "$(pwd)/$deb" > /dev/null
