@@ -18,7 +18,7 @@ class QPushButton;
 
 CSpreadSheet& GridOf(CSuDokuDlg& dialog);
 QPushButton* ButtonOf(CSuDokuDlg& dialog, const QString& text);
-QString FieldOf(CSuDokuDlg& dialog, const QString& name);  // "Status" or "Solved"
+QString FieldOf(CSuDokuDlg& dialog, const QString& name);  // "Solved", "Unique", "Status" or "Rating"
 
 // The grid's texts row by row: a cell's single character, '.' for an empty cell, '#' otherwise.
 std::string GridText(CSpreadSheet& grid);
