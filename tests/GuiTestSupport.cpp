@@ -88,6 +88,13 @@ void TypeInCell(CSpreadSheet& grid, int column, int row, int qtKey, Qt::Keyboard
     QTest::keyClick(&grid, static_cast<Qt::Key>(qtKey), modifiers);
 }
 
+void PressKeysInGrid(CSuDokuDlg& dialog, int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    if (QApplication::activeWindow() != &dialog)
+        QApplication::setActiveWindow(&dialog);
+    QTest::keyClick(&GridOf(dialog), static_cast<Qt::Key>(qtKey), modifiers);
+}
+
 void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81)
 {
     for (int cell = 0; cell < 81 && static_cast<size_t>(cell) < puzzle81.size(); ++cell) {

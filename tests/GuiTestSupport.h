@@ -18,7 +18,7 @@ class QPushButton;
 
 CSpreadSheet& GridOf(CSuDokuDlg& dialog);
 QPushButton* ButtonOf(CSuDokuDlg& dialog, const QString& text);
-QString FieldOf(CSuDokuDlg& dialog, const QString& name);  // "Status" or "Solved"
+QString FieldOf(CSuDokuDlg& dialog, const QString& name);  // "Solved", "Unique", "Status" or "Rating"
 
 // The grid's texts row by row: a cell's single character, '.' for an empty cell, '#' otherwise.
 std::string GridText(CSpreadSheet& grid);
@@ -31,6 +31,10 @@ void ClickCell(CSpreadSheet& grid, int column, int row);
 void RightClickCell(CSpreadSheet& grid, int column, int row);
 void DoubleClickCell(CSpreadSheet& grid, int column, int row);
 void TypeInCell(CSpreadSheet& grid, int column, int row, int qtKey, Qt::KeyboardModifiers modifiers = {});
+// A key combination such as Ctrl+V pressed while the grid has the focus. The offscreen platform
+// leaves a closed menu as the active window where a window manager gives the activation back to
+// the main window; this does so first, since the window's shortcuts act only while it is active.
+void PressKeysInGrid(CSuDokuDlg& dialog, int qtKey, Qt::KeyboardModifiers modifiers);
 // Types an 81-character puzzle ("1".."9" digits, anything else empty) with the digit keys.
 void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81);
 

@@ -83,8 +83,9 @@ TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
         EXPECT_NE(ButtonOf(*dialog, QString::fromLatin1(text)), nullptr) << text;
     EXPECT_TRUE(ButtonOf(*dialog, QStringLiteral("Exit"))->isDefault());
     EXPECT_EQ(OptionTexts(*dialog),
-              QStringList({"Open ...", "Save As ...", "-", "Reset Su Doku Board", "Clear Su Doku Board", "-",
-                           "Print ...", "-", "Show Solve Logic ...", "-", "About Vantrel Orvandel ..."}));
+              QStringList({"Open ...", "Save As ...", "-", "Copy\tCtrl+C", "Paste\tCtrl+V", "-", "Reset Su Doku Board",
+                           "Clear Su Doku Board", "-", "Print ...", "-", "Show Solve Logic ...", "-",
+                           "About Vantrel Orvandel ..."}));
     const auto* webSite = dialog->findChild<CImageButton*>();
     ASSERT_NE(webSite, nullptr);
     EXPECT_EQ(webSite->toolTip(), QStringLiteral("Visit Tessaly Web Site"));

@@ -113,18 +113,23 @@ TEST_F(BoardFilesTest, TheDialogsStartInSavedGamesWithTheirTitlesAndFilter)
     SetPuzzle(kPuzzle);
     SaveAs(QString());
     ASSERT_EQ(prompts.fileDialogs.size(), 2);
+    // Open also offers text puzzles; Save As starts in the folder of the puzzle's rating.
     const struct {
         bool save;
         QString title;
-    } expected[] = {{false, QStringLiteral("Vantrel Orvandel Open Saved Board")},
-                    {true, QStringLiteral("Vantrel Orvandel Save Board")}};
+        QString filter;
+        QString startPath;
+    } expected[] = {{false, QStringLiteral("Vantrel Orvandel Open Saved Board"),
+                     QStringLiteral("Su Doku Files (*.sdf);;Text Puzzles (*.txt)"), SavedGame(QString())},
+                    {true, QStringLiteral("Vantrel Orvandel Save Board"), QStringLiteral("Su Doku Files (*.sdf)"),
+                     SavedGame(QStringLiteral("Easy/"))}};
     for (int i = 0; i < 2; ++i) {
         const RecordingPrompts::FileDialog& asked = prompts.fileDialogs[i];
         EXPECT_EQ(asked.save, expected[i].save);
         EXPECT_EQ(asked.settings.title, expected[i].title);
-        EXPECT_EQ(asked.settings.filter, QStringLiteral("Su Doku Files (*.sdf)"));
+        EXPECT_EQ(asked.settings.filter, expected[i].filter);
         EXPECT_EQ(asked.settings.defaultSuffix, QStringLiteral("sdf"));
-        EXPECT_EQ(asked.settings.startPath, appPath + QStringLiteral("Saved Games/"));
+        EXPECT_EQ(asked.settings.startPath, expected[i].startPath);
         EXPECT_TRUE(QFileInfo(asked.settings.startPath).isDir());
     }
 }

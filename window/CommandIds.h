@@ -9,6 +9,9 @@ constexpr int kIdShowSolveLogic = 32771;
 constexpr int kIdResetBoard = 32772;
 constexpr int kIdClearBoard = 32773;
 constexpr int kIdAbout = 32779;
+// Puzzles as text (the usual edit-copy and edit-paste numbers).
+constexpr int kIdEditCopy = 57634;
+constexpr int kIdEditPaste = 57637;
 
 // System-menu commands. Only the upper twelve bits of a system command identify it.
 constexpr int kIdmAboutBox = 16;

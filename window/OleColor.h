@@ -11,3 +11,5 @@ constexpr OleColor kSolverColor = 0xFF0000;  // digits the program supplied: blu
 
 // 0x00BBGGRR to a Qt colour; the top byte is ignored.
 QColor OleColorToQColor(OleColor color);
+// The reverse, for colours read back from the grid; transparency is dropped.
+OleColor QColorToOleColor(const QColor& color);

@@ -72,11 +72,29 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(&m_startupTimer, &QTimer::timeout, this, [this] { OnTimer(kStartupTimerId); });
     connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
 
-    // Grid events.
-    connect(&m_Grid, &CSpreadSheet::RightClick, this, &CSuDokuDlg::OnGridRightClick);
-    connect(&m_Grid, &CSpreadSheet::Click, this, &CSuDokuDlg::OnGridClick);
-    connect(&m_Grid, &CSpreadSheet::DblClick, this, &CSuDokuDlg::OnGridDblClick);
-    connect(&m_Grid, &CSpreadSheet::KeyUp, this, &CSuDokuDlg::OnGridKeyUp);
+    // Grid events; what each edit changes goes onto the undo stack.
+    connect(&m_Grid, &CSpreadSheet::RightClick, this, [this](short clickKind, int column, int row, int x, int y) {
+        RecordGridEdit([&] { OnGridRightClick(clickKind, column, row, x, y); });
+    });
+    connect(&m_Grid, &CSpreadSheet::Click, this,
+            [this](int column, int row) { RecordGridEdit([&] { OnGridClick(column, row); }); });
+    connect(&m_Grid, &CSpreadSheet::DblClick, this,
+            [this](int column, int row) { RecordGridEdit([&] { OnGridDblClick(column, row); }); });
+    connect(&m_Grid, &CSpreadSheet::KeyUp, this, [this](short keyCode, short shiftState) {
+        RecordGridEdit([&] { OnGridKeyUp(keyCode, shiftState); });
+    });
+
+    // Keys of the clipboard and the undo history.
+    const auto addShortcut = [this](const QList<QKeySequence>& keys, void (CSuDokuDlg::*command)()) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, command);
+    };
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_C)}, &CSuDokuDlg::OnCopy);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_V)}, &CSuDokuDlg::OnPaste);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &CSuDokuDlg::OnUndo);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                &CSuDokuDlg::OnRedo);
 
     OnInitDialog();
 }
@@ -93,20 +111,28 @@ void CSuDokuDlg::BuildLayout()
     m_btnWebSite.setFixedSize(63, 56);
     m_editStatus = MakeResultField(QStringLiteral("Status"), this);
     m_editSolved = MakeResultField(QStringLiteral("Solved"), this);
+    m_editUnique = MakeResultField(QStringLiteral("Unique"), this);
+    m_editRating = MakeResultField(QStringLiteral("Rating"), this);
 
     auto* commands = new QVBoxLayout;
     commands->setSpacing(5);
     for (QPushButton* button : {static_cast<QPushButton*>(&m_btnOptions), m_btnSetSuDoku, m_btnSolve, m_btnSolveCell,
                                 m_btnHelp, m_btnExit})
         commands->addWidget(button);
-    commands->addSpacing(16);
+    commands->addSpacing(8);
     commands->addWidget(&m_btnWebSite, 0, Qt::AlignHCenter);
     commands->addStretch();
-    commands->addWidget(new QLabel(QStringLiteral("Solved"), this));
-    commands->addWidget(m_editSolved);
-    commands->addSpacing(4);
-    commands->addWidget(new QLabel(QStringLiteral("Status"), this));
-    commands->addWidget(m_editStatus);
+    // Each field close under its label, which reads as the field's name; four of them fit beside
+    // the grid only when packed this tightly.
+    auto* results = new QVBoxLayout;
+    results->setSpacing(1);
+    for (QLineEdit* field : {m_editSolved, m_editUnique, m_editStatus, m_editRating}) {
+        if (field != m_editSolved)
+            results->addSpacing(5);
+        results->addWidget(new QLabel(field->objectName(), this));
+        results->addWidget(field);
+    }
+    commands->addLayout(results);
 
     auto* window = new QHBoxLayout(this);
     window->setContentsMargins(10, 10, 10, 10);
@@ -132,6 +158,9 @@ void CSuDokuDlg::BuildOptionsMenu()
     };
     addCommand(QStringLiteral("Open ..."), kIdFileOpen);
     addCommand(QStringLiteral("Save As ..."), kIdFileSaveAs);
+    m_menuOptions.addSeparator();
+    addCommand(QStringLiteral("Copy\tCtrl+C"), kIdEditCopy);
+    addCommand(QStringLiteral("Paste\tCtrl+V"), kIdEditPaste);
     m_menuOptions.addSeparator();
     addCommand(QStringLiteral("Reset Su Doku Board"), kIdResetBoard);
     addCommand(QStringLiteral("Clear Su Doku Board"), kIdClearBoard);
@@ -181,12 +210,16 @@ void CSuDokuDlg::UpdateDataToWindow()
 {
     m_editStatus->setText(m_strStatus);
     m_editSolved->setText(m_strSolved);
+    m_editUnique->setText(m_strUnique);
+    m_editRating->setText(m_strRating);
 }
 
 void CSuDokuDlg::UpdateDataFromWindow()
 {
     m_strStatus = m_editStatus->text();
     m_strSolved = m_editSolved->text();
+    m_strUnique = m_editUnique->text();
+    m_strRating = m_editRating->text();
 }
 
 void CSuDokuDlg::ShowSystemMenu(const QPoint& globalPosition)

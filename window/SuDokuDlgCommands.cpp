@@ -1,8 +1,11 @@
-// The commands that act on the whole board, their enabling and the Status and Solved fields.
+// The commands that act on the whole board, their enabling and the Status, Solved, Unique and
+// Rating fields.
 #include "SuDokuDlg.h"
 
 #include "CommandIds.h"
+#include "Difficulty.h"
 #include "OleColor.h"
+#include "SolutionCount.h"
 #include "SolveLogicDlg.h"
 #include "UserPrompts.h"
 #include "WaitCursor.h"
@@ -17,6 +20,8 @@ const QString kInconsistentText = QStringLiteral("This puzzle contains an incons
 const QString kUnsolvableText = QStringLiteral("This puzzle is unsolvable. Best guess so far will be shown.");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the board to the original Su Doku?");
 const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the board?");
+const QString kSeveralSolutionsNote =
+    QStringLiteral("This puzzle has more than one solution; the steps below lead to one of them.");
 
 }  // namespace
 
@@ -40,7 +45,7 @@ void CSuDokuDlg::EnableControls()
     m_btnSolveCell->setEnabled(m_bSet);
     const std::pair<int, bool> commands[] = {{kIdFileOpen, !m_bSet},      {kIdFileSaveAs, m_bSet},
                                              {kIdResetBoard, m_bSet},     {kIdClearBoard, m_bSet},
-                                             {kIdShowSolveLogic, m_bSet}};
+                                             {kIdShowSolveLogic, m_bSet}, {kIdEditPaste, !m_bSet}};
     for (QAction* action : m_menuOptions.actions()) {
         for (const auto& [commandId, enabled] : commands) {
             if (action->data().toInt() == commandId)
@@ -67,6 +72,7 @@ void CSuDokuDlg::OnSetSuDoku()
         solved = m_boardSolved.Search(steps);
     }
     m_listLogic = std::move(steps);
+    RateEnteredPuzzle(solved);
 
     if (!solved) {
         Ask(kUnsolvableText, QMessageBox::Ok);
@@ -74,6 +80,24 @@ void CSuDokuDlg::OnSetSuDoku()
     }
     UpdateDataToWindow();
     UpdateStatus();
+}
+
+void CSuDokuDlg::RateEnteredPuzzle(bool solved)
+{
+    // Counted on the puzzle as entered, by a solver of its own, so the board and the step list
+    // stay exactly as the search left them.
+    int puzzle[81];
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column)
+            puzzle[row * 9 + column] = m_boardEntered.GetValueRowCol(row, column);
+    }
+    {
+        const WaitCursor wait;
+        m_nSolutionCount = CountSolutions(puzzle);
+    }
+    m_strUnique = m_nSolutionCount == 1 ? QStringLiteral("YES") : QStringLiteral("NO");
+    const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, m_listLogic);
+    m_strRating = rating ? QString::fromLatin1(DifficultyName(*rating)) : QString();
 }
 
 void CSuDokuDlg::OnSolve()
@@ -99,6 +123,8 @@ void CSuDokuDlg::OnOptions()
     switch (m_btnOptions.GetMenuResult()) {
     case kIdFileOpen: OnOpenBoard(); break;
     case kIdFileSaveAs: OnSaveBoardAs(); break;
+    case kIdEditCopy: OnCopy(); break;
+    case kIdEditPaste: OnPaste(); break;
     case kIdResetBoard: OnReset(); break;
     case kIdClearBoard: OnClear(); break;
     case kIdFilePrint: OnPrint(); break;
@@ -133,6 +159,10 @@ void CSuDokuDlg::ClearBoard()
     m_boardSolved.Clear();
     m_boardEntered.Clear();
     ShowBoard(m_boardSolved);
+    // The verdicts belonged to the puzzle just cleared; the next "Set Su Doku" gives new ones.
+    m_strUnique.clear();
+    m_strRating.clear();
+    m_undoStack.clear();
     UpdateDataToWindow();
 }
 
@@ -145,6 +175,8 @@ void CSuDokuDlg::OnPrint()
 void CSuDokuDlg::OnShowSolveLogic()
 {
     CSolveLogicDlg logic(this);
+    if (m_nSolutionCount >= kSeveralSolutions)
+        logic.m_strLogic = kSeveralSolutionsNote + QStringLiteral("\r\n");
     for (const std::string& sentence : m_listLogic)
         logic.m_strLogic += QString::fromStdString(sentence) + QStringLiteral("\r\n");
     logic.exec();

@@ -2,10 +2,13 @@
 #include "SuDokuDlg.h"
 
 #include "BoardFile.h"
+#include "PuzzleText.h"
 #include "UserPrompts.h"
 
 #include <QDir>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -14,11 +17,13 @@ namespace {
 const QString kOpenTitle = QStringLiteral("Vantrel Orvandel Open Saved Board");
 const QString kSaveTitle = QStringLiteral("Vantrel Orvandel Save Board");
 const QString kSaveFailedText = QStringLiteral("The board could not be saved to %1: %2.");
+const QString kBoardFilter = QStringLiteral("Su Doku Files (*.sdf)");
+const QString kOpenFilter = kBoardFilter + QStringLiteral(";;Text Puzzles (*.txt)");
+const QString kSavedGames = QStringLiteral("Saved Games/");
 
-FileDialogSettings BoardFileDialog(const QString& title, const QString& appPath)
+FileDialogSettings BoardFileDialog(const QString& title, const QString& folder, const QString& filter)
 {
-    return {title, appPath + QStringLiteral("Saved Games/"), QStringLiteral("Su Doku Files (*.sdf)"),
-            QStringLiteral("sdf")};
+    return {title, folder, filter, QStringLiteral("sdf")};
 }
 
 std::filesystem::path FileSystemPath(const QString& path)
@@ -26,11 +31,17 @@ std::filesystem::path FileSystemPath(const QString& path)
     return std::filesystem::path(path.toStdU16String());
 }
 
+bool IsTextPuzzleFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
 
 void CSuDokuDlg::OnOpenBoard()
 {
-    const QString path = UserPrompts::Current().GetOpenFileName(this, BoardFileDialog(kOpenTitle, m_strAppPath));
+    const FileDialogSettings settings = BoardFileDialog(kOpenTitle, m_strAppPath + kSavedGames, kOpenFilter);
+    const QString path = UserPrompts::Current().GetOpenFileName(this, settings);
     if (!path.isEmpty())
         OpenBoardFile(path);
 }
@@ -38,17 +49,47 @@ void CSuDokuDlg::OnOpenBoard()
 bool CSuDokuDlg::OpenBoardFile(const QString& path)
 {
     int values[81];
-    if (!ReadBoardFile(FileSystemPath(path), values))
+    if (IsTextPuzzleFile(path)) {
+        if (!ReadTextPuzzleFile(path, values))
+            return false;
+    } else if (!ReadBoardFile(FileSystemPath(path), values)) {
         return false;
+    }
     m_boardSolved.Load(values);
     m_boardEntered.Load(values);
     ShowBoard(m_boardSolved);
+    m_undoStack.clear();
     return true;
+}
+
+bool CSuDokuDlg::ReadTextPuzzleFile(const QString& path, int values[81])
+{
+    PuzzleText puzzle;
+    if (!ReadFirstPuzzleFile(FileSystemPath(path), puzzle))
+        return false;  // silent, like a saved board that cannot be read
+    if (!puzzle.IsBoard()) {
+        Ask(NotABoardText(QStringLiteral("The file %1").arg(QDir::toNativeSeparators(path)), puzzle.cellCount),
+            QMessageBox::Ok);
+        return false;
+    }
+    std::copy(puzzle.values.begin(), puzzle.values.end(), values);
+    return true;
+}
+
+QString CSuDokuDlg::SaveFolder() const
+{
+    const QString savedGames = m_strAppPath + kSavedGames;
+    if (m_strRating.isEmpty())
+        return savedGames;
+    // The rating names its folder; should that folder have gone, the dialog starts one level up.
+    const QString ratingFolder = savedGames + m_strRating + u'/';
+    return QFileInfo(ratingFolder).isDir() ? ratingFolder : savedGames;
 }
 
 void CSuDokuDlg::OnSaveBoardAs()
 {
-    const QString path = UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(kSaveTitle, m_strAppPath));
+    const QString path =
+        UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(kSaveTitle, SaveFolder(), kBoardFilter));
     if (path.isEmpty())
         return;
     // The puzzle as entered, never the solution.

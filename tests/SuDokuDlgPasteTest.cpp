@@ -1,0 +1,357 @@
+// Puzzles as text in the main window: Paste and Copy through the real clipboard, and Open of text
+// files from a temporary application folder.
+#include "AppStartup.h"
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+#include "TestBoards.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Vantrel Orvandel");
+const std::string kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+// Digits typed before a paste, so that a paste has something to replace or to leave alone.
+const std::string kTyped =
+    "1.......2...........................3...........................................4";
+
+// The puzzle with every empty cell written as `empty`.
+std::string WithEmptyAs(std::string puzzle, char empty)
+{
+    for (char& cell : puzzle) {
+        if (cell == '.')
+            cell = empty;
+    }
+    return puzzle;
+}
+
+std::string NineLines(const std::string& puzzle, const std::string& lineEnd)
+{
+    std::string text;
+    for (size_t row = 0; row < 9; ++row)
+        text += puzzle.substr(row * 9, 9) + lineEnd;
+    return text;
+}
+
+// The grid drawn as many sites print it: "| 5 3 . | . 7 . | . . . |" between "+-------+" rules.
+std::string DrawnGrid(const std::string& puzzle)
+{
+    const std::string rule = "+-------+-------+-------+\n";
+    std::string text = rule;
+    for (size_t row = 0; row < 9; ++row) {
+        for (size_t column = 0; column < 9; ++column) {
+            if (column % 3 == 0)
+                text += "| ";
+            text += puzzle[row * 9 + column];
+            text += ' ';
+        }
+        text += "|\n";
+        if (row % 3 == 2)
+            text += rule;
+    }
+    return text;
+}
+
+// The same grid with box-drawing strokes, no-break spaces between cells, fullwidth digits in the
+// first row and a caption in Cyrillic, as copied from a word processor.
+QString BoxDrawnGrid(const std::string& puzzle)
+{
+    QString text = QStringLiteral("Судоку № 12\n┌───────┬───────┬───────┐\n");
+    for (size_t row = 0; row < 9; ++row) {
+        for (size_t column = 0; column < 9; ++column) {
+            if (column % 3 == 0)
+                text += QStringLiteral("│\u00A0");
+            const char cell = puzzle[row * 9 + column];
+            if (row == 0 && cell != '.')
+                text += QChar(0xFF10 + (cell - '0'));  // fullwidth digit
+            else
+                text += QChar::fromLatin1(cell == '.' ? '.' : cell);
+            text += QChar(0x00A0);
+        }
+        text += QStringLiteral("│\n");
+        if (row % 3 == 2 && row < 8)
+            text += QStringLiteral("├───────┼───────┼───────┤\n");
+    }
+    return text + QStringLiteral("└───────┴───────┴───────┘\n");
+}
+
+class PuzzleTextTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(appFolder.isValid());
+        appPath = appFolder.path() + u'/';
+        CreateSavedGameFolders(appPath);
+        dialog = ShowMainWindow(appPath);
+        ASSERT_TRUE(dialog);
+    }
+
+    CSpreadSheet& Grid() { return GridOf(*dialog); }
+    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
+    bool InEditState() { return ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled(); }
+    static void PutOnClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+    static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+    void PressKeys(Qt::Key key) { PressKeysInGrid(*dialog, key, Qt::ControlModifier); }
+    void Paste(const QString& text)
+    {
+        PutOnClipboard(text);
+        PressKeys(Qt::Key_V);
+    }
+    // Every cell's text and colour, to tell that nothing at all changed.
+    std::string Shown()
+    {
+        QString cells;
+        for (int row = 1; row <= 9; ++row) {
+            for (int column = 1; column <= 9; ++column)
+                cells += CellText(Grid(), column, row) + u'/' + CellColor(Grid(), column, row).name() + u' ';
+        }
+        return cells.toStdString();
+    }
+    void ExpectAllDigitsBlack()
+    {
+        for (int cell = 0; cell < 81; ++cell) {
+            if (!CellText(Grid(), cell % 9 + 1, cell / 9 + 1).isEmpty()) {
+                EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), QColor(Qt::black)) << cell;
+            }
+        }
+    }
+    QString WriteTextFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(appPath + QStringLiteral("Saved Games/") + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QTemporaryDir appFolder;
+    QString appPath;
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};
+
+struct PastedText {
+    const char* name;
+    QString text;
+};
+
+TEST_F(PuzzleTextTest, PasteReadsEveryCommonLayout)
+{
+    const PastedText layouts[] = {
+        {"one line, dots", QString::fromStdString(kPuzzle)},
+        {"one line, zeros", QString::fromStdString(WithEmptyAs(kPuzzle, '0'))},
+        {"nine lines with CR LF, underscores", QString::fromStdString(NineLines(WithEmptyAs(kPuzzle, '_'), "\r\n"))},
+        {"nine lines, stars", QString::fromStdString(NineLines(WithEmptyAs(kPuzzle, '*'), "\n"))},
+        {"nine lines, question marks", QString::fromStdString(NineLines(WithEmptyAs(kPuzzle, '?'), "\n"))},
+        {"grid drawn with | - +", QString::fromStdString(DrawnGrid(kPuzzle))},
+        {"box drawing, no-break spaces, fullwidth digits", BoxDrawnGrid(kPuzzle)},
+    };
+    for (const PastedText& layout : layouts) {
+        TypePuzzle(Grid(), kTyped);
+        Paste(layout.text);
+        EXPECT_EQ(GridText(Grid()), kPuzzle) << layout.name;
+        ExpectAllDigitsBlack();
+        EXPECT_TRUE(prompts.messages.isEmpty()) << layout.name;
+        EXPECT_TRUE(InEditState());
+    }
+}
+
+TEST_F(PuzzleTextTest, APastedPuzzleIsThePersonsOwnEntry)
+{
+    // After Open the empty cells carry the solver colour; a paste writes every cell as typed.
+    const QString opened = WriteTextFile(QStringLiteral("opened.sdf"), QByteArray(81, '?'));
+    prompts.openFile = opened;
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFileOpen));
+    ASSERT_EQ(CellColor(Grid(), 1, 1), QColor(Qt::blue));
+
+    PutOnClipboard(QString::fromStdString(kPuzzle));
+    ASSERT_TRUE(ChooseOption(*dialog, kIdEditPaste));
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+    for (int cell = 0; cell < 81; ++cell)
+        EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), QColor(Qt::black)) << cell;
+
+    // "Set Su Doku" takes it like a typed puzzle.
+    Press(QStringLiteral("Set Su Doku"));
+    EXPECT_FALSE(InEditState());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("YES"));
+    Press(QStringLiteral("Solve"));
+    EXPECT_TRUE(IsValidSolution(GridText(Grid()), kPuzzle));
+    EXPECT_EQ(CellColor(Grid(), 1, 1), QColor(Qt::black));  // a given
+    EXPECT_EQ(CellColor(Grid(), 3, 1), QColor(Qt::blue));   // found by the solver
+}
+
+struct Refusal {
+    const char* name;
+    QString text;
+    QString message;
+};
+
+TEST_F(PuzzleTextTest, PasteRefusesAnythingButOneBoardAndLeavesTheGrid)
+{
+    const QString puzzle = QString::fromStdString(kPuzzle);
+    const Refusal refusals[] = {
+        {"64 cells", puzzle.left(64), QStringLiteral("The clipboard holds 64 cells; a board needs 81.")},
+        {"80 cells", puzzle.left(80), QStringLiteral("The clipboard holds 80 cells; a board needs 81.")},
+        {"one cell", QStringLiteral("7"), QStringLiteral("The clipboard holds 1 cell; a board needs 81.")},
+        {"82 cells", puzzle + u'1', QStringLiteral("The clipboard holds 82 cells; a board needs 81.")},
+        {"two puzzles", puzzle + u'\n' + puzzle, QStringLiteral("The clipboard holds 162 cells; a board needs 81.")},
+        {"empty clipboard", QString(), QStringLiteral("The clipboard holds no cells; a board needs 81.")},
+        {"a sentence", QStringLiteral("Solve this puzzle before lunch"),
+         QStringLiteral("The clipboard holds no cells; a board needs 81.")},
+        {"Japanese text", QStringLiteral("数独の問題はここにありません"),
+         QStringLiteral("The clipboard holds no cells; a board needs 81.")},
+    };
+    TypePuzzle(Grid(), kTyped);
+    const std::string before = Shown();
+    for (const Refusal& refusal : refusals) {
+        prompts.messages.clear();
+        Paste(refusal.text);
+        ASSERT_EQ(prompts.messages.size(), 1) << refusal.name;
+        EXPECT_EQ(prompts.messages[0].text, refusal.message) << refusal.name;
+        EXPECT_EQ(prompts.messages[0].caption, kCaption);
+        EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Ok);
+        EXPECT_EQ(prompts.messages[0].parent, dialog.get());
+        EXPECT_EQ(Shown(), before) << refusal.name;
+        EXPECT_TRUE(InEditState());
+    }
+}
+
+TEST_F(PuzzleTextTest, ATenMegabyteClipboardIsRefusedAndChangesNothing)
+{
+    TypePuzzle(Grid(), kTyped);
+    const std::string before = Shown();
+    const int lines = 1 << 20;
+    Paste(QStringLiteral("123456789\n").repeated(lines));  // 10 MiB
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The clipboard holds %1 cells; a board needs 81.").arg(9 * lines));
+    EXPECT_EQ(Shown(), before);
+}
+
+TEST_F(PuzzleTextTest, PasteDoesNothingInTheSetState)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    Press(QStringLiteral("Set Su Doku"));
+    ASSERT_FALSE(InEditState());
+    EXPECT_FALSE(OptionEnabled(*dialog, kIdEditPaste));
+    EXPECT_TRUE(OptionEnabled(*dialog, kIdEditCopy));
+
+    const std::string before = Shown();
+    for (const QString& text : {QString::fromStdString(std::string(81, '1')), QStringLiteral("12")}) {
+        Paste(text);
+        EXPECT_FALSE(ChooseOption(*dialog, kIdEditPaste));
+        EXPECT_EQ(Shown(), before);
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty());
+
+    // A confirmed Clear brings Paste back.
+    prompts.answers = {QMessageBox::Yes};
+    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    EXPECT_TRUE(OptionEnabled(*dialog, kIdEditPaste));
+    Paste(QString::fromStdString(kPuzzle));
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+}
+
+TEST_F(PuzzleTextTest, CopyPutsTheGridAsShownOnOneLine)
+{
+    TypePuzzle(Grid(), kTyped);
+    PutOnClipboard(QStringLiteral("something else"));
+    PressKeys(Qt::Key_C);
+    EXPECT_EQ(Clipboard().toStdString(), kTyped);
+
+    // In the set state too, and from the menu: the revealed solution is copied as shown.
+    Paste(QString::fromStdString(kPuzzle));
+    Press(QStringLiteral("Set Su Doku"));
+    PressKeys(Qt::Key_C);
+    EXPECT_EQ(Clipboard().toStdString(), kPuzzle);
+    Press(QStringLiteral("Solve"));
+    const std::string shown = GridText(Grid());
+    ASSERT_TRUE(ChooseOption(*dialog, kIdEditCopy));
+    EXPECT_EQ(Clipboard().toStdString(), shown);
+    EXPECT_TRUE(IsValidSolution(shown, kPuzzle));
+    EXPECT_EQ(GridText(Grid()), shown);  // copying changes nothing
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(PuzzleTextTest, CopyWritesEveryCellThatIsNoDigitAsEmpty)
+{
+    // No repeats, but the top-right cell can hold nothing: the grid shows "-2" there, and "?"
+    // where Solve Cell finds no digit.
+    const std::string unsolvable =
+        "12345678.........9...............................................................";
+    TypePuzzle(Grid(), unsolvable);
+    Press(QStringLiteral("Set Su Doku"));
+    ASSERT_EQ(CellText(Grid(), 9, 1), QStringLiteral("-2"));
+    Grid().setCurrentCell(8, 0);
+    Press(QStringLiteral("Solve Cell"));
+    ASSERT_EQ(CellText(Grid(), 1, 9), QStringLiteral("?"));
+
+    PressKeys(Qt::Key_C);
+    const std::string copied = Clipboard().toStdString();
+    ASSERT_EQ(copied.size(), 81u);
+    std::string expected = GridText(Grid());
+    for (char& cell : expected) {
+        if (cell < '1' || cell > '9')
+            cell = '.';
+    }
+    EXPECT_EQ(copied, expected);
+    EXPECT_EQ(copied[8], '.');
+    EXPECT_EQ(copied[72], '.');
+}
+
+TEST_F(PuzzleTextTest, OpenReadsTheFirstPuzzleOfATextFile)
+{
+    const struct {
+        const char* name;
+        QString file;
+    } files[] = {
+        {"nine lines", WriteTextFile(QStringLiteral("nine.txt"), QByteArray::fromStdString(NineLines(kPuzzle, "\n")))},
+        {"drawn grid, capital suffix",
+         WriteTextFile(QStringLiteral("drawn.TXT"), QByteArray::fromStdString(DrawnGrid(kPuzzle)))},
+        {"collection", WriteTextFile(QStringLiteral("collection.txt"),
+                                     QByteArray::fromStdString("# two puzzles\n" + kPuzzle + " easy\n" +
+                                                               std::string(81, '.') + "\n"))},
+    };
+    for (const auto& file : files) {
+        TypePuzzle(Grid(), kTyped);
+        prompts.openFile = file.file;
+        ASSERT_TRUE(ChooseOption(*dialog, kIdFileOpen));
+        EXPECT_EQ(GridText(Grid()), kPuzzle) << file.name;
+        ExpectAllDigitsBlack();
+        EXPECT_EQ(CellColor(Grid(), 3, 1), QColor(Qt::blue)) << "an empty cell, as after opening a saved board";
+        EXPECT_TRUE(InEditState());
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QString());
+}
+
+TEST_F(PuzzleTextTest, OpenRefusesATextFileWithoutABoard)
+{
+    TypePuzzle(Grid(), kTyped);
+    const std::string before = Shown();
+    const QString shortFile = WriteTextFile(QStringLiteral("short.txt"), QByteArray::fromStdString(kPuzzle.substr(0, 30)));
+    prompts.openFile = shortFile;
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFileOpen));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The file %1 holds 30 cells; a board needs 81.")
+                                            .arg(QDir::toNativeSeparators(shortFile)));
+    EXPECT_EQ(prompts.messages[0].caption, kCaption);
+    EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(Shown(), before);
+
+    // A file that cannot be read stays silent, as a saved board does.
+    prompts.messages.clear();
+    EXPECT_FALSE(dialog->OpenBoardFile(appPath + QStringLiteral("Saved Games/missing.txt")));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(Shown(), before);
+    EXPECT_TRUE(InEditState());
+}
+
+}  // namespace
