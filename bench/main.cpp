@@ -2,6 +2,7 @@
 // first, straightforward engine it replaced, and checks that both tell exactly the same story.
 #include "PuzzleCollection.h"
 #include "ReferenceSuDokuBoard.h"
+#include "SolutionCount.h"
 #include "SolveTranscript.h"
 #include "SuDokuBoard.h"
 #include "TimingSummary.h"
@@ -19,7 +20,8 @@ const char kUsage[] =
     "Usage: orvandel-bench [OPTIONS] FILE ...\n"
     "Solve every puzzle of each FILE with the full step list, first with the engine, then with the\n"
     "reference engine, and print a Markdown table: puzzles per second, mean, median, 99th percentile\n"
-    "and worst time per puzzle, the slowest puzzle, and how many times faster the engine is.\n"
+    "and worst time per puzzle, the slowest puzzle, and how many times faster the engine is. A third\n"
+    "row times the unique-solution count that \"Set Su Doku\" runs after the search.\n"
     "A FILE holds one puzzle a line; in a .jsonl file each line's \"puzzle\" field is the puzzle.\n"
     "\n"
     "Options:\n"
@@ -119,6 +121,22 @@ double TimeSolve(const int values[81], size_t repeat, Board& board, SolveTranscr
     return fastest;
 }
 
+// The fastest of `repeat` counts of the puzzle's solutions.
+double TimeCount(const int values[81], size_t repeat)
+{
+    double fastest = 0;
+    for (size_t run = 0; run < repeat; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        const int solutions = CountSolutions(values);
+        const auto stop = std::chrono::steady_clock::now();
+        const double seconds = std::chrono::duration<double>(stop - start).count();
+        fastest = run == 0 ? seconds : std::min(fastest, seconds);
+        if (solutions < 0)
+            std::abort();  // keeps the count from being optimised away; it is never negative
+    }
+    return fastest;
+}
+
 struct CollectionReport {
     std::vector<std::string> worstPuzzles;  // one line per engine
     size_t differences = 0;
@@ -131,6 +149,7 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
         : options.referenceLimit == 0 ? collection.puzzles.size()
                                       : std::min(options.referenceLimit, collection.puzzles.size());
     std::vector<double> fastSeconds;
+    std::vector<double> countSeconds;
     std::vector<double> referenceSeconds;
     CSuDokuBoard board;
     reference::CSuDokuBoard referenceBoard;
@@ -141,6 +160,7 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
         int values[81];
         PuzzleValues(puzzle.text, values);
         fastSeconds.push_back(TimeSolve(values, options.repeat, board, transcript));
+        countSeconds.push_back(TimeCount(values, options.repeat));
         if (i >= referenceCount)
             continue;
         referenceSeconds.push_back(TimeSolve(values, options.repeat, referenceBoard, referenceTranscript));
@@ -169,6 +189,8 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
     if (fast.count > 0)
         report.worstPuzzles.push_back(collection.name + ", engine, line " + std::to_string(fastWorstLine) + ": " +
                                       collection.puzzles[fast.worstIndex].text);
+    const TimingSummary count = Summarize(countSeconds);
+    PrintRow(collection.name, "solution count", count, collection.puzzles[count.worstIndex].line, "-");
     if (!referenceSeconds.empty()) {
         const TimingSummary slow = Summarize(referenceSeconds);
         const int slowWorstLine = collection.puzzles[slow.worstIndex].line;
