@@ -1,8 +1,11 @@
 #include "GuiTestSupport.h"
 
+#include "AppStartup.h"
+
 #include "ModalWatcher.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -189,4 +192,47 @@ std::unique_ptr<CSuDokuDlg> ShowMainWindow(const QString& appPath)
     if (!QTest::qWaitForWindowActive(dialog.get()))
         return nullptr;
     return dialog;
+}
+
+void MainWindowTest::SetUp()
+{
+    ASSERT_TRUE(appFolder.isValid());
+    appPath = appFolder.path() + u'/';
+    CreateSavedGameFolders(appPath);
+    dialog = ShowMainWindow(appPath);
+    ASSERT_TRUE(dialog);
+}
+
+void MainWindowTest::Press(const QString& button)
+{
+    QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton);
+}
+
+bool MainWindowTest::InEditState()
+{
+    return ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled();
+}
+
+void MainWindowTest::SetPuzzle(const std::string& puzzle81)
+{
+    TypePuzzle(Grid(), puzzle81);
+    Press(QStringLiteral("Set Su Doku"));
+}
+
+std::string MainWindowTest::Shown()
+{
+    QString cells;
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column)
+            cells += CellText(Grid(), column, row) + u'/' + CellColor(Grid(), column, row).name() + u' ';
+    }
+    return cells.toStdString();
+}
+
+QString MainWindowTest::WriteSavedGame(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(appPath + QStringLiteral("Saved Games/") + name);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
 }

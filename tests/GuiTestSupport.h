@@ -8,6 +8,9 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -54,3 +57,25 @@ void WithModalWindow(const std::function<void()>& open, const std::function<void
 std::unique_ptr<CSuDokuDlg> ShowMainWindow(const QString& appPath = QString());
 // The main window's one-shot start-up timer.
 QTimer* StartupTimer(CSuDokuDlg& dialog);
+
+// A fixture with the main window shown over a temporary application folder (with its Saved Games
+// folders) and the recording dialog seam installed.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    CSpreadSheet& Grid() { return GridOf(*dialog); }
+    void Press(const QString& button);
+    bool InEditState();
+    // Types the puzzle and presses "Set Su Doku".
+    void SetPuzzle(const std::string& puzzle81);
+    // Every cell's text and colour, to tell that nothing at all changed.
+    std::string Shown();
+    // Writes a file into the Saved Games folder; returns its path.
+    QString WriteSavedGame(const QString& name, const QByteArray& bytes) const;
+
+    QTemporaryDir appFolder;
+    QString appPath;
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};

@@ -30,29 +30,9 @@ std::string AsFileBytes(std::string puzzle)
     return puzzle;
 }
 
-class BoardFilesTest : public ::testing::Test {
+class BoardFilesTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(appFolder.isValid());
-        appPath = appFolder.path() + u'/';
-        CreateSavedGameFolders(appPath);
-        dialog = ShowMainWindow(appPath);
-        ASSERT_TRUE(dialog);
-    }
-
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
-    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
-    bool InEditState() { return ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled(); }
-
     QString SavedGame(const QString& name) const { return appPath + QStringLiteral("Saved Games/") + name; }
-    QString WriteFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(SavedGame(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
     static QByteArray ReadFile(const QString& path)
     {
         QFile file(path);
@@ -69,16 +49,6 @@ protected:
         prompts.saveFile = path;
         return ChooseOption(*dialog, kIdFileSaveAs);
     }
-    void SetPuzzle(const std::string& puzzle)
-    {
-        TypePuzzle(Grid(), puzzle);
-        Press(QStringLiteral("Set Su Doku"));
-    }
-
-    QTemporaryDir appFolder;
-    QString appPath;
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
 };
 
 TEST_F(BoardFilesTest, SaveThenOpenGivesTheSameBoard)
@@ -138,7 +108,7 @@ TEST_F(BoardFilesTest, EachCommandOnlyInItsState)
 {
     EXPECT_FALSE(SaveAs(SavedGame(QStringLiteral("edit.sdf"))));
     SetPuzzle(kPuzzle);
-    EXPECT_FALSE(Open(WriteFile(QStringLiteral("other.sdf"), QByteArray(81, '1'))));
+    EXPECT_FALSE(Open(WriteSavedGame(QStringLiteral("other.sdf"), QByteArray(81, '1'))));
     EXPECT_TRUE(prompts.fileDialogs.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(SavedGame(QStringLiteral("edit.sdf"))));
     EXPECT_EQ(GridText(Grid()), kPuzzle);
@@ -191,7 +161,7 @@ class OpeningBytes : public BoardFilesTest, public ::testing::WithParamInterface
 
 TEST_P(OpeningBytes, AreReadCellByCellFromTheTopLeft)
 {
-    ASSERT_TRUE(Open(WriteFile(QStringLiteral("board.sdf"), GetParam().bytes)));
+    ASSERT_TRUE(Open(WriteSavedGame(QStringLiteral("board.sdf"), GetParam().bytes)));
     EXPECT_EQ(GridText(Grid()), GetParam().grid);
     EXPECT_TRUE(InEditState());
     EXPECT_TRUE(prompts.messages.isEmpty());
@@ -225,7 +195,7 @@ TEST_F(BoardFilesTest, OpenedBytesOtherThanDigitsComeBackAsQuestionMarks)
 {
     QByteArray bytes = QByteArray::fromStdString(kPuzzle);
     bytes.replace('.', '0');
-    ASSERT_TRUE(Open(WriteFile(QStringLiteral("zeros.sdf"), bytes)));
+    ASSERT_TRUE(Open(WriteSavedGame(QStringLiteral("zeros.sdf"), bytes)));
     Press(QStringLiteral("Set Su Doku"));
     const QString path = SavedGame(QStringLiteral("questions.sdf"));
     ASSERT_TRUE(SaveAs(path));
@@ -234,7 +204,7 @@ TEST_F(BoardFilesTest, OpenedBytesOtherThanDigitsComeBackAsQuestionMarks)
 
 TEST_F(BoardFilesTest, SavingReplacesALongerFileWhole)
 {
-    const QString path = WriteFile(QStringLiteral("long.sdf"), QByteArray(200, '7'));
+    const QString path = WriteSavedGame(QStringLiteral("long.sdf"), QByteArray(200, '7'));
     SetPuzzle(kPuzzle);
     ASSERT_TRUE(SaveAs(path));
     EXPECT_EQ(ReadFile(path).toStdString(), AsFileBytes(kPuzzle));

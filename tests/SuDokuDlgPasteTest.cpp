@@ -84,20 +84,8 @@ QString BoxDrawnGrid(const std::string& puzzle)
     return text + QStringLiteral("└───────┴───────┴───────┘\n");
 }
 
-class PuzzleTextTest : public ::testing::Test {
+class PuzzleTextTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(appFolder.isValid());
-        appPath = appFolder.path() + u'/';
-        CreateSavedGameFolders(appPath);
-        dialog = ShowMainWindow(appPath);
-        ASSERT_TRUE(dialog);
-    }
-
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
-    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
-    bool InEditState() { return ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled(); }
     static void PutOnClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
     void PressKeys(Qt::Key key) { PressKeysInGrid(*dialog, key, Qt::ControlModifier); }
@@ -105,16 +93,6 @@ protected:
     {
         PutOnClipboard(text);
         PressKeys(Qt::Key_V);
-    }
-    // Every cell's text and colour, to tell that nothing at all changed.
-    std::string Shown()
-    {
-        QString cells;
-        for (int row = 1; row <= 9; ++row) {
-            for (int column = 1; column <= 9; ++column)
-                cells += CellText(Grid(), column, row) + u'/' + CellColor(Grid(), column, row).name() + u' ';
-        }
-        return cells.toStdString();
     }
     void ExpectAllDigitsBlack()
     {
@@ -124,18 +102,6 @@ protected:
             }
         }
     }
-    QString WriteTextFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(appPath + QStringLiteral("Saved Games/") + name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-
-    QTemporaryDir appFolder;
-    QString appPath;
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
 };
 
 struct PastedText {
@@ -167,7 +133,7 @@ TEST_F(PuzzleTextTest, PasteReadsEveryCommonLayout)
 TEST_F(PuzzleTextTest, APastedPuzzleIsThePersonsOwnEntry)
 {
     // After Open the empty cells carry the solver colour; a paste writes every cell as typed.
-    const QString opened = WriteTextFile(QStringLiteral("opened.sdf"), QByteArray(81, '?'));
+    const QString opened = WriteSavedGame(QStringLiteral("opened.sdf"), QByteArray(81, '?'));
     prompts.openFile = opened;
     ASSERT_TRUE(ChooseOption(*dialog, kIdFileOpen));
     ASSERT_EQ(CellColor(Grid(), 1, 1), QColor(Qt::blue));
@@ -312,10 +278,10 @@ TEST_F(PuzzleTextTest, OpenReadsTheFirstPuzzleOfATextFile)
         const char* name;
         QString file;
     } files[] = {
-        {"nine lines", WriteTextFile(QStringLiteral("nine.txt"), QByteArray::fromStdString(NineLines(kPuzzle, "\n")))},
+        {"nine lines", WriteSavedGame(QStringLiteral("nine.txt"), QByteArray::fromStdString(NineLines(kPuzzle, "\n")))},
         {"drawn grid, capital suffix",
-         WriteTextFile(QStringLiteral("drawn.TXT"), QByteArray::fromStdString(DrawnGrid(kPuzzle)))},
-        {"collection", WriteTextFile(QStringLiteral("collection.txt"),
+         WriteSavedGame(QStringLiteral("drawn.TXT"), QByteArray::fromStdString(DrawnGrid(kPuzzle)))},
+        {"collection", WriteSavedGame(QStringLiteral("collection.txt"),
                                      QByteArray::fromStdString("# two puzzles\n" + kPuzzle + " easy\n" +
                                                                std::string(81, '.') + "\n"))},
     };
@@ -336,7 +302,7 @@ TEST_F(PuzzleTextTest, OpenRefusesATextFileWithoutABoard)
 {
     TypePuzzle(Grid(), kTyped);
     const std::string before = Shown();
-    const QString shortFile = WriteTextFile(QStringLiteral("short.txt"), QByteArray::fromStdString(kPuzzle.substr(0, 30)));
+    const QString shortFile = WriteSavedGame(QStringLiteral("short.txt"), QByteArray::fromStdString(kPuzzle.substr(0, 30)));
     prompts.openFile = shortFile;
     ASSERT_TRUE(ChooseOption(*dialog, kIdFileOpen));
     ASSERT_EQ(prompts.messages.size(), 1);

@@ -44,25 +44,9 @@ const std::string kSwappableCorners =
 const std::string kNoSolution =
     "12345678.........9...............................................................";
 
-class VerdictTest : public ::testing::Test {
+class VerdictTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(appFolder.isValid());
-        appPath = appFolder.path() + u'/';
-        CreateSavedGameFolders(appPath);
-        dialog = ShowMainWindow(appPath);
-        ASSERT_TRUE(dialog);
-    }
-
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
-    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
     QString Field(const char* name) { return FieldOf(*dialog, QString::fromLatin1(name)); }
-    void SetPuzzle(const std::string& puzzle)
-    {
-        TypePuzzle(Grid(), puzzle);
-        Press(QStringLiteral("Set Su Doku"));
-    }
     void ClearConfirmed()
     {
         prompts.answers = {QMessageBox::Yes};
@@ -82,11 +66,6 @@ protected:
         EXPECT_TRUE(ChooseOption(*dialog, kIdFileSaveAs));
         return prompts.fileDialogs.isEmpty() ? QString() : prompts.fileDialogs.last().settings.startPath;
     }
-
-    QTemporaryDir appFolder;
-    QString appPath;
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
 };
 
 TEST_F(VerdictTest, UniqueAndRatingStandUnderSolvedInTheFieldsStyle)

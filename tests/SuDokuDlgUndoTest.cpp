@@ -18,20 +18,8 @@ namespace {
 const std::string kPuzzle =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 
-class UndoTest : public ::testing::Test {
+class UndoTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(appFolder.isValid());
-        appPath = appFolder.path() + u'/';
-        CreateSavedGameFolders(appPath);
-        dialog = ShowMainWindow(appPath);
-        ASSERT_TRUE(dialog);
-    }
-
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
-    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
-    bool InEditState() { return ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled(); }
     void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers) { PressKeysInGrid(*dialog, key, modifiers); }
     void Undo() { Keys(Qt::Key_Z, Qt::ControlModifier); }
     void RedoWithShift() { Keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
@@ -41,30 +29,11 @@ protected:
         QGuiApplication::clipboard()->setText(QString::fromStdString(puzzle));
         Keys(Qt::Key_V, Qt::ControlModifier);
     }
-    // Every cell's text and colour.
-    std::string Shown()
-    {
-        QString cells;
-        for (int row = 1; row <= 9; ++row) {
-            for (int column = 1; column <= 9; ++column)
-                cells += CellText(Grid(), column, row) + u'/' + CellColor(Grid(), column, row).name() + u' ';
-        }
-        return cells.toStdString();
-    }
     bool OpenFile(const QByteArray& bytes)
     {
-        QFile file(appPath + QStringLiteral("Saved Games/board.sdf"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        prompts.openFile = file.fileName();
+        prompts.openFile = WriteSavedGame(QStringLiteral("board.sdf"), bytes);
         return ChooseOption(*dialog, kIdFileOpen);
     }
-
-    QTemporaryDir appFolder;
-    QString appPath;
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
 };
 
 TEST_F(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryKindOfEdit)
