@@ -19,15 +19,33 @@ QString UserDataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/';
 }
 
-QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder)
+bool IsSystemProgramFolder(const QString& folder, const QString& installBinFolder)
+{
+    // Resolved first, so that a link such as /bin -> /usr/bin is judged by where it leads.
+    const QString resolved = QFileInfo(folder).canonicalFilePath();
+    const QString path = resolved.isEmpty() ? QDir::cleanPath(folder) : resolved;
+    const QString installBin = QFileInfo(installBinFolder).canonicalFilePath();
+    if (!installBin.isEmpty() && path == installBin)
+        return true;
+    for (const QLatin1String system : {QLatin1String("/usr"), QLatin1String("/bin"), QLatin1String("/sbin"),
+                                       QLatin1String("/opt")}) {
+        if (path == system || path.startsWith(system + u'/'))
+            return true;
+    }
+    return false;
+}
+
+QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder,
+                       const QString& installBinFolder)
 {
     if (!appPathSetting.isEmpty())
         return appPathSetting;
     const QString programFolder = ProgramFolder(programFilePath);
     const QFileInfo folder(programFolder);
-    if (folder.isDir() && folder.isWritable())
+    // An installed program's folder is not the person's to write in, even where it can be written
+    // (by root); keep their boards with them.
+    if (folder.isDir() && folder.isWritable() && !IsSystemProgramFolder(programFolder, installBinFolder))
         return programFolder;
-    // An installed program's folder is not the person's to write in; keep their boards with them.
     QDir().mkpath(userDataFolder);
     return userDataFolder;
 }
@@ -49,8 +67,8 @@ void ShowHelpOnFirstStart(ProfileSettings& profile, const std::function<void()>&
 QString PrepareStartUp(ProfileSettings& profile, const QString& programFilePath, const QString& userDataFolder,
                        const std::function<void()>& showHelp)
 {
-    const QString appPath =
-        ResolveAppPath(profile.GetProfileString(kDebugSection, kAppPathEntry, QString()), programFilePath, userDataFolder);
+    const QString appPath = ResolveAppPath(profile.GetProfileString(kDebugSection, kAppPathEntry, QString()),
+                                           programFilePath, userDataFolder, QStringLiteral(ORVANDEL_INSTALL_BINDIR));
     CreateSavedGameFolders(appPath);
     ShowHelpOnFirstStart(profile, showHelp);
     return appPath;

@@ -24,10 +24,15 @@ QString ProgramFolder(const QString& programFilePath);
 // the program's own folder cannot be written.
 QString UserDataFolder();
 
+// True for a folder that belongs to the system rather than to a person: installBinFolder (the
+// install prefix's bin), or /usr, /bin, /sbin, /opt or any folder below them, after links are resolved.
+bool IsSystemProgramFolder(const QString& folder, const QString& installBinFolder);
+
 // The application path: appPathSetting verbatim when it is not empty (no '/' is added); otherwise
-// ProgramFolder(programFilePath) when that is a folder that can be written; otherwise
-// userDataFolder, which is then created if missing.
-QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder);
+// ProgramFolder(programFilePath) when that is a folder that can be written and is no system
+// program folder; otherwise userDataFolder, which is then created if missing.
+QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder,
+                       const QString& installBinFolder);
 
 // Creates each of kSavedGameFolders below appPath, one level at a time; folders that exist or
 // cannot be made are passed over.

@@ -1,5 +1,6 @@
 #include "HelpDlg.h"
 
+#include "DocumentKeys.h"
 #include "RtfReader.h"
 
 #include <QFile>
@@ -19,6 +20,8 @@ CHelpDlg::CHelpDlg(QWidget* parent, const QString& helpTextPath) : QDialog(paren
     m_ctrlHelp->setReadOnly(true);
     m_ctrlHelp->setLineWrapMode(QTextEdit::WidgetWidth);
     m_ctrlHelp->setMinimumSize(490, 450);
+
+    AddDocumentStartAndEndKeys(*this, *m_ctrlHelp);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();

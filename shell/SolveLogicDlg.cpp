@@ -1,5 +1,7 @@
 #include "SolveLogicDlg.h"
 
+#include "DocumentKeys.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,6 +25,8 @@ CSolveLogicDlg::CSolveLogicDlg(QWidget* parent)
     m_editLogic->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_editLogic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editLogic->setMinimumSize(495, 406);  // 330 x 254 dialog units
+
+    AddDocumentStartAndEndKeys(*this, *m_editLogic);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Solve Logic"), this), 0, 0, Qt::AlignLeft | Qt::AlignBottom);

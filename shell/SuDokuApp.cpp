@@ -54,9 +54,9 @@ CSuDokuApp::Places CSuDokuApp::ProgramPlaces()
     return {ProgramBaseName(), QCoreApplication::applicationFilePath(), UserDataFolder()};
 }
 
-int CSuDokuApp::Run(const QStringList& arguments)
+CSuDokuApp::CommandLine CSuDokuApp::ReadCommandLine(const QStringList& arguments)
 {
-    QString boardFile;
+    CommandLine commandLine;
     bool optionsEnded = false;
     for (const QString& argument : arguments.mid(1)) {
         const bool isOption = !optionsEnded && argument.startsWith(u'-') && argument != QLatin1String("-");
@@ -64,20 +64,19 @@ int CSuDokuApp::Run(const QStringList& arguments)
             optionsEnded = true;
         } else if (isOption && argument == QLatin1String("--help")) {
             std::fputs(kUsage, stdout);
-            return 0;
+            return {0, {}};
         } else if (isOption && argument == QLatin1String("--version")) {
             std::printf("orvandel %s\n", ORVANDEL_VERSION);
-            return 0;
+            return {0, {}};
         } else if (isOption) {
-            return UsageError(QStringLiteral("unknown option '%1'").arg(argument));
-        } else if (!boardFile.isEmpty()) {
-            return UsageError(QStringLiteral("only one board can be opened"));
+            return {UsageError(QStringLiteral("unknown option '%1'").arg(argument)), {}};
+        } else if (!commandLine.boardFile.isEmpty()) {
+            return {UsageError(QStringLiteral("only one board can be opened")), {}};
         } else {
-            boardFile = argument;
+            commandLine.boardFile = argument;
         }
     }
-    InitInstance(boardFile);
-    return 0;
+    return commandLine;
 }
 
 void CSuDokuApp::InitInstance(const QString& boardFile)

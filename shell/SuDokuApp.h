@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class CSuDokuApp {
 public:
     // Where start-up looks. The program uses its own; tests point them at temporary places.
@@ -27,10 +29,17 @@ public:
     // follows the names.
     static Places ProgramPlaces();
 
-    // Takes the command line (program name first): at most one argument, a saved board (.sdf) to
-    // open; "--" ends the options; --help and --version answer on standard output. Returns the
-    // exit status: 0, or 2 for a command line it cannot use (the reason goes to standard error).
-    int Run(const QStringList& arguments);
+    // What the command line asks for: an exit status when the program is done already, otherwise
+    // the board to open (empty for none).
+    struct CommandLine {
+        std::optional<int> exitStatus;
+        QString boardFile;
+    };
+    // Reads the command line (program name first): at most one argument, a saved board (.sdf) to
+    // open; "--" ends the options; --help and --version answer on standard output (exit status 0).
+    // A command line it cannot use gives exit status 2, the reason going to standard error. Needs
+    // no QApplication, so --help and --version work without a display.
+    static CommandLine ReadCommandLine(const QStringList& arguments);
 
     // Start-up, then the main dialog, modally, until it closes. A boardFile that is not empty is
     // opened into the grid first, as Open does; one that cannot be read leaves the grid empty.

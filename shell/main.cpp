@@ -5,7 +5,17 @@
 
 int main(int argc, char* argv[])
 {
+    // Read before the application exists: --help and --version answer on a terminal that may have
+    // no display to start a window system connection on.
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const CSuDokuApp::CommandLine commandLine = CSuDokuApp::ReadCommandLine(arguments);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
+
     QApplication application(argc, argv);
     CSuDokuApp app;
-    return app.Run(QApplication::arguments());
+    app.InitInstance(commandLine.boardFile);
+    return 0;
 }

@@ -1,33 +1,119 @@
 #include "BoardFile.h"
 
 #include "CellText.h"
+#include "FilePrefix.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-constexpr int kCellCount = 81;
+namespace fs = std::filesystem;
 
-std::filesystem::path UnusedSiblingName(const std::filesystem::path& path)
-{
-    std::random_device entropy;
-    std::filesystem::path candidate;
-    std::error_code ignored;
-    do {
-        candidate = path;
-        candidate += ".saving-" + std::to_string(entropy() % 1000000u);
-    } while (std::filesystem::exists(candidate, ignored));
-    return candidate;
-}
+constexpr int kCellCount = 81;
+constexpr const char* kSavingMark = ".saving-";
+constexpr std::size_t kSavingDigits = 6;
+constexpr int kMaxLinkHops = 40;  // as the kernel allows when it resolves a path
 
 bool Fail(std::string* error, const std::string& reason)
 {
     if (error)
         *error = reason;
     return false;
+}
+
+bool FailWithErrno(std::string* error, const char* fallback)
+{
+    return Fail(error, errno ? std::strerror(errno) : fallback);
+}
+
+// The file a save really replaces: a symbolic link is followed, so the link stays a link and the
+// file it names gets the board.
+fs::path SaveTarget(const fs::path& path)
+{
+    fs::path target = path;
+    std::error_code error;
+    for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(target, error); ++hop) {
+        const fs::path link = fs::read_symlink(target, error);
+        if (error)
+            break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return target;
+}
+
+// The longest name the target's folder takes.
+std::size_t NameLimit(const fs::path& folder)
+{
+    const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+}
+
+// The start of the temporary files' names for a target: its name, cut short where the mark and
+// the number would make the name too long for the folder (never inside a UTF-8 character).
+std::string SavingPrefix(const fs::path& target)
+{
+    std::string name = target.filename().string();
+    const std::size_t room = NameLimit(target.parent_path()) - std::strlen(kSavingMark) - kSavingDigits;
+    if (name.size() > room) {
+        name.resize(room);
+        while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
+            name.pop_back();
+        if (!name.empty() && (static_cast<unsigned char>(name.back()) & 0x80))
+            name.pop_back();
+    }
+    return name + kSavingMark;
+}
+
+// A save that was killed leaves its temporary file behind; the next save of the board removes it.
+void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix)
+{
+    std::error_code error;
+    for (fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() <= prefix.size() || name.size() > prefix.size() + kSavingDigits ||
+            name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos)
+            continue;
+        std::error_code ignored;
+        if (entry->is_regular_file(ignored))
+            fs::remove(entry->path(), ignored);
+    }
+}
+
+// Creates a new temporary file beside the target; its descriptor, or -1 with errno set.
+int CreateTemporary(const fs::path& folder, const std::string& prefix, mode_t mode, fs::path& temporary)
+{
+    std::random_device entropy;
+    for (;;) {
+        std::string number = std::to_string(entropy() % 1000000u);
+        number.insert(0, kSavingDigits - number.size(), '0');
+        temporary = folder / (prefix + number);
+        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+}
+
+bool WriteAll(int descriptor, const std::string& bytes)
+{
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        written += static_cast<std::size_t>(count);
+    }
+    return true;
 }
 
 }  // namespace
@@ -40,55 +126,61 @@ void DecodeBoardBytes(const std::string& bytes, int values[81])
     }
 }
 
-bool ReadBoardFile(const std::filesystem::path& path, int values[81])
+bool ReadBoardFile(const fs::path& path, int values[81])
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    std::string bytes;
+    if (!ReadFilePrefix(path, kCellCount, bytes))
         return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    std::string bytes(kCellCount, '\0');
-    file.read(bytes.data(), kCellCount);
-    if (file.bad())
-        return false;
-    bytes.resize(static_cast<size_t>(file.gcount()));
     DecodeBoardBytes(bytes, values);
     return true;
 }
 
-bool WriteBoardFile(const std::filesystem::path& path, const int values[81], std::string* error)
+bool WriteBoardFile(const fs::path& path, const int values[81], std::string* error)
 {
     std::string bytes;
     for (int cell = 0; cell < kCellCount; ++cell)
         bytes += ValueToText(values[cell]).front();
 
-    const std::filesystem::path temporary = UnusedSiblingName(path);
-    errno = 0;
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return Fail(error, errno ? std::strerror(errno) : "the file could not be created");
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        const std::string reason = errno ? std::strerror(errno) : "the file could not be written";
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Fail(error, reason);
+    const fs::path target = SaveTarget(path);
+    const fs::path folder = target.parent_path();
+    mode_t mode = 0666;  // narrowed by the umask, as for any new file
+    bool replacing = false;
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode))
+            return Fail(error, "it is not a regular file");
+        // Checked by the permission bits too, since they do not stop the superuser.
+        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return Fail(error, "the file is read-only");
+        mode = existing.st_mode & 07777;
+        replacing = true;
     }
 
-    std::error_code status;
-    // Keep the permissions of the file being replaced.
-    const auto existing = std::filesystem::status(path, status);
-    if (!status && std::filesystem::is_regular_file(existing))
-        std::filesystem::permissions(temporary, existing.permissions(), status);
+    const std::string prefix = SavingPrefix(target);
+    RemoveStaleTemporaries(folder, prefix);
+    fs::path temporary;
+    errno = 0;
+    const int descriptor = CreateTemporary(folder, prefix, mode, temporary);
+    if (descriptor < 0)
+        return FailWithErrno(error, "the file could not be created");
+    errno = 0;
+    // The old file's access stays as it was, whatever the umask; and the board is on the disk
+    // before the rename, so a crash cannot leave an empty file behind the name.
+    bool written = WriteAll(descriptor, bytes) && (!replacing || ::fchmod(descriptor, mode) == 0) &&
+                   ::fsync(descriptor) == 0;
+    const int writeError = errno;
+    written = ::close(descriptor) == 0 && written;
+    if (!written) {
+        errno = writeError ? writeError : errno;
+        const bool reported = FailWithErrno(error, "the file could not be written");
+        ::unlink(temporary.c_str());
+        return reported;
+    }
 
-    std::error_code renamed;
-    std::filesystem::rename(temporary, path, renamed);
-    if (renamed) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Fail(error, renamed.message());
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const bool reported = FailWithErrno(error, "the file could not be replaced");
+        ::unlink(temporary.c_str());
+        return reported;
     }
     return true;
 }

@@ -6,14 +6,17 @@
 #include <filesystem>
 #include <string>
 
-// Reads the board into values (row by row, -1 for empty). Bytes beyond the 81st are ignored;
+// Reads the board into values (row by row, -1 for empty). Bytes beyond the 81st are never read;
 // cells past the end of a shorter file are empty. Returns false, leaving values untouched, when
-// the file cannot be opened or read.
+// the file cannot be opened or read or is not a regular file (a FIFO or a device never blocks it).
 bool ReadBoardFile(const std::filesystem::path& path, int values[81]);
 
-// Writes the board's 81 cell bytes. The content goes to a new file in the same folder first and
-// replaces the old file only once it is complete, so a failed save never damages what was there.
-// Returns false on failure, with the reason in *error when given.
+// Writes the board's 81 cell bytes. The content goes to a new file in the same folder first
+// ("<name>.saving-NNNNNN", flushed to the disk) and replaces the old file only once it is
+// complete, so a failed save never damages what was there; such files left by a save that was
+// killed are removed by the next save of the same board. A symbolic link is written through: the
+// file it names gets the board and the link stays. A read-only file, or anything but a regular
+// file, is refused. Returns false on failure, with the reason in *error when given.
 bool WriteBoardFile(const std::filesystem::path& path, const int values[81], std::string* error = nullptr);
 
 // The cell values of 81 file bytes; fewer bytes leave the remaining cells empty.

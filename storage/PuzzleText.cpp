@@ -1,9 +1,12 @@
 #include "PuzzleText.h"
 
+#include "FilePrefix.h"
+
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <istream>
+#include <sstream>
+#include <utility>
 
 namespace {
 
@@ -271,13 +274,11 @@ PuzzleText ReadFirstPuzzle(std::istream& in)
 
 bool ReadFirstPuzzleFile(const std::filesystem::path& path, PuzzleText& result)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::string text;
+    if (!ReadFilePrefix(path, kMaxPuzzleFileBytes, text))
         return false;
-    PuzzleText text = ReadFirstPuzzle(file);
-    if (file.bad())
-        return false;
-    result = text;
+    std::istringstream stream(std::move(text));
+    result = ReadFirstPuzzle(stream);
     return true;
 }
 

@@ -57,8 +57,12 @@ PuzzleText ReadPuzzleText(std::string_view text);
 // by side, say).
 PuzzleText ReadFirstPuzzle(std::istream& in);
 
-// ReadFirstPuzzle on a file. Returns false, leaving result untouched, when the file cannot be
-// opened or read.
+// The most of a file that ReadFirstPuzzleFile reads: far more than any one puzzle with its notes,
+// and a bound on what an endless file can cost.
+inline constexpr std::size_t kMaxPuzzleFileBytes = 1024 * 1024;
+
+// ReadFirstPuzzle on the first kMaxPuzzleFileBytes of a regular file. Returns false, leaving
+// result untouched, when the file cannot be opened or read or is not a regular file.
 bool ReadFirstPuzzleFile(const std::filesystem::path& path, PuzzleText& result);
 
 // The board as one line of 81 characters, row by row: "1".."9" for a digit, "." for any other

@@ -229,7 +229,32 @@ TEST(StartUp, AProgramAtTheRootIsNotAFolderSoTheUserDataFolderIsUsed)
 {
     QTemporaryDir places;
     const QString userData = places.path() + u'/';
-    EXPECT_EQ(ResolveAppPath(QString(), QStringLiteral("/orvandel"), userData), userData);
+    EXPECT_EQ(ResolveAppPath(QString(), QStringLiteral("/orvandel"), userData, QString()), userData);
+}
+
+TEST(StartUp, SystemProgramFoldersAreNeverTheApplicationPath)
+{
+    QTemporaryDir places;
+    const QString userData = places.path() + QStringLiteral("/user/");
+    const QString installBin = places.path() + QStringLiteral("/prefix/bin/");
+    const QString ownFolder = places.path() + QStringLiteral("/own/");
+    ASSERT_TRUE(QDir().mkpath(installBin) && QDir().mkpath(ownFolder));
+
+    const struct {
+        QString folder;
+        bool system;
+    } rows[] = {{QStringLiteral("/usr/bin/"), true},          {QStringLiteral("/usr/local/bin"), true},
+                {QStringLiteral("/opt/vantrel/bin/"), true},   {QStringLiteral("/bin/"), true},
+                {QStringLiteral("/sbin"), true},               {installBin, true},
+                {QStringLiteral("/usrlocal/bin/"), false},     {QStringLiteral("/home/someone/bin/"), false},
+                {ownFolder, false}};
+    for (const auto& row : rows)
+        EXPECT_EQ(IsSystemProgramFolder(row.folder, installBin), row.system) << row.folder.toStdString();
+
+    // Writable for root, yet the person's folder stands in; a folder of one's own is used as it is.
+    EXPECT_EQ(ResolveAppPath(QString(), QStringLiteral("/usr/bin/orvandel"), userData, installBin), userData);
+    EXPECT_EQ(ResolveAppPath(QString(), installBin + QStringLiteral("orvandel"), userData, installBin), userData);
+    EXPECT_EQ(ResolveAppPath(QString(), ownFolder + QStringLiteral("orvandel"), userData, installBin), ownFolder);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,6 +148,78 @@ TEST_F(BoardFileTest, SavingIntoAMissingFolderFails)
     std::string error;
     EXPECT_FALSE(WriteBoardFile(folder / "no-such-folder" / "board.sdf", values, &error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST_F(BoardFileTest, FifosAndDevicesAreRefusedWithoutWaiting)
+{
+    const fs::path fifo = folder / "fifo.sdf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", folder / "endless.sdf");
+    int values[81];
+    std::fill(values, values + 81, 4);
+    for (const fs::path& path : {fifo, folder / "endless.sdf", fs::path("/dev/null")})
+        EXPECT_FALSE(ReadBoardFile(path, values)) << path;
+    EXPECT_EQ(ValuesText(values), std::string(81, '4'));
+}
+
+TEST_F(BoardFileTest, StaleTemporariesOfTheSameBoardGoOnTheNextSave)
+{
+    const fs::path board = WriteFile("b.sdf", std::string(81, '1'));
+    const std::string stale[] = {"b.sdf.saving-000042", "b.sdf.saving-7"};
+    const std::string kept[] = {"b.sdf.saving-notes", "c.sdf.saving-000042", "b.sdf.saving-1234567"};
+    for (const std::string& name : stale)
+        WriteFile(name, "x");
+    for (const std::string& name : kept)
+        WriteFile(name, "x");
+    int values[81];
+    std::fill(values, values + 81, 3);
+    ASSERT_TRUE(WriteBoardFile(board, values));
+    for (const std::string& name : stale)
+        EXPECT_FALSE(fs::exists(folder / name)) << name;
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+    EXPECT_EQ(ReadBytes(board), std::string(81, '3'));
+}
+
+TEST_F(BoardFileTest, ALinkIsWrittenThroughAndStaysALink)
+{
+    fs::create_directory(folder / "boards");
+    const fs::path real = WriteFile("boards/real.sdf", std::string(81, '1'));
+    const fs::path link = folder / "link.sdf";
+    fs::create_symlink("boards/real.sdf", link);
+    int values[81];
+    std::fill(values, values + 81, 5);
+    ASSERT_TRUE(WriteBoardFile(link, values));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), std::string(81, '5'));
+}
+
+TEST_F(BoardFileTest, AReadOnlyFileIsRefusedAndKept)
+{
+    const fs::path path = WriteFile("read-only.sdf", std::string(81, '7'));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    int values[81];
+    std::fill(values, values + 81, 2);
+    std::string error;
+    EXPECT_FALSE(WriteBoardFile(path, values, &error));
+    EXPECT_EQ(error, "the file is read-only");
+    EXPECT_EQ(ReadBytes(path), std::string(81, '7'));
+}
+
+TEST_F(BoardFileTest, NamesUpToTheFileSystemsLimitAreSaved)
+{
+    // 255 bytes each; in the second the temporary name's cut falls inside the two bytes of an "é".
+    const std::string names[] = {std::string(251, 'n') + ".sdf",
+                                 std::string(240, 'n') + "\xc3\xa9" + std::string(9, 'm') + ".sdf"};
+    for (const std::string& name : names) {
+        int values[81];
+        std::fill(values, values + 81, 6);
+        std::string error;
+        EXPECT_TRUE(WriteBoardFile(folder / name, values, &error)) << name.size() << ": " << error;
+        EXPECT_EQ(ReadBytes(folder / name), std::string(81, '6'));
+        ASSERT_TRUE(WriteBoardFile(folder / name, values, &error)) << "again, over the first";
+    }
+    EXPECT_EQ(FileCount(), 2) << "no temporary file left";
 }
 
 }  // namespace

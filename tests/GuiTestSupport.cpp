@@ -80,9 +80,9 @@ void RightClickCell(CSpreadSheet& grid, int column, int row)
     QTest::mouseClick(grid.window()->windowHandle(), Qt::RightButton, {}, CellCentreInWindow(grid, column, row));
 }
 
-void DoubleClickCell(CSpreadSheet& grid, int column, int row)
+void DoubleClickCell(CSpreadSheet& grid, int column, int row, Qt::MouseButton button)
 {
-    QTest::mouseDClick(grid.window()->windowHandle(), Qt::LeftButton, {}, CellCentreInWindow(grid, column, row));
+    QTest::mouseDClick(grid.window()->windowHandle(), button, {}, CellCentreInWindow(grid, column, row));
 }
 
 void TypeInCell(CSpreadSheet& grid, int column, int row, int qtKey, Qt::KeyboardModifiers modifiers)

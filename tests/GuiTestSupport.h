@@ -32,7 +32,7 @@ QColor CellColor(CSpreadSheet& grid, int column, int row);
 // system so that they arrive as real button sequences.
 void ClickCell(CSpreadSheet& grid, int column, int row);
 void RightClickCell(CSpreadSheet& grid, int column, int row);
-void DoubleClickCell(CSpreadSheet& grid, int column, int row);
+void DoubleClickCell(CSpreadSheet& grid, int column, int row, Qt::MouseButton button = Qt::LeftButton);
 void TypeInCell(CSpreadSheet& grid, int column, int row, int qtKey, Qt::KeyboardModifiers modifiers = {});
 // A key combination such as Ctrl+V pressed while the grid has the focus. The offscreen platform
 // leaves a closed menu as the active window where a window manager gives the activation back to

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 namespace {
@@ -297,6 +299,16 @@ TEST_F(PuzzleFileTest, ReadingStopsAtTheFirstPuzzle)
     EXPECT_LT(static_cast<size_t>(in.tellg()), collection.size() / 10) << "read far beyond the first line";
 }
 
+TEST_F(PuzzleFileTest, OnlyTheFirstMebibyteOfAFileIsRead)
+{
+    const std::string notes(kMaxPuzzleFileBytes - 40, '#');
+    PuzzleText text;
+    ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("near.txt", notes + "\n" + kPuzzle + "\n"), text));
+    EXPECT_FALSE(text.IsBoard()) << "the puzzle ends beyond the first mebibyte";
+    ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("within.txt", notes.substr(200) + "\n" + kPuzzle + "\n"), text));
+    EXPECT_EQ(TextFromValues(text.values.data()), kPuzzle);
+}
+
 TEST_F(PuzzleFileTest, PublicCollectionsGiveTheirFirstLine)
 {
     for (const char* file : {"magictour_top95.txt", "17_clue.txt", "serg_benchmark.txt"}) {
@@ -311,6 +323,10 @@ TEST_F(PuzzleFileTest, UnreadableFilesLeaveTheResultAlone)
     PuzzleText text = ReadPuzzleText(kPuzzle);
     EXPECT_FALSE(ReadFirstPuzzleFile(folder / "missing.txt", text));
     EXPECT_FALSE(ReadFirstPuzzleFile(folder, text)) << "a folder";
+    ASSERT_EQ(::mkfifo((folder / "fifo.txt").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "fifo.txt", text)) << "a FIFO without a writer";
+    std::filesystem::create_symlink("/dev/zero", folder / "endless.txt");
+    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "endless.txt", text)) << "a link to an endless device";
     EXPECT_EQ(text.cellCount, 81u);
     EXPECT_EQ(TextFromValues(text.values.data()), kPuzzle);
 }

@@ -6,11 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
 
 namespace {
@@ -46,6 +50,45 @@ TEST(HelpWindow, ShowsTheHelpTextFormattedReadOnlyFromTheTop)
     help.show();
     QTest::keyClicks(text, QStringLiteral("xyz"));
     EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("xyz")));
+}
+
+TEST(HelpWindow, EveryHangingIndentHoldsTheNameBeforeItsTab)
+{
+    // A name wider than its paragraph's hanging indent pushes the text after the tab to the next
+    // tab stop and leaves a ragged gap.
+    CHelpDlg help;
+    int hanging = 0;
+    for (QTextBlock block = help.HelpControl()->document()->begin(); block.isValid(); block = block.next()) {
+        const double indent = -block.blockFormat().textIndent();
+        if (indent <= 0 || !block.text().contains(u'\t'))
+            continue;
+        ++hanging;
+        double nameWidth = 0;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QString text = fragment.fragment().text();
+            const QFontMetricsF metrics(fragment.fragment().charFormat().font());
+            nameWidth += metrics.horizontalAdvance(text.left(text.indexOf(u'\t')));
+            if (text.contains(u'\t'))
+                break;
+        }
+        EXPECT_LE(nameWidth, indent) << block.text().left(30).toStdString();
+    }
+    EXPECT_GT(hanging, 0) << "the buttons are listed with hanging indents";
+}
+
+TEST(HelpWindow, CtrlEndAndCtrlHomeGoToTheEndAndTheStart)
+{
+    CHelpDlg help;
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    QApplication::setActiveWindow(&help);
+    QTextEdit* text = help.HelpControl();
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_GT(text->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(text->verticalScrollBar()->value(), text->verticalScrollBar()->maximum());
+    QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
 }
 
 TEST(HelpWindow, ExitButtonAndEscapeCloseIt)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,6 +65,21 @@ TEST(SolveLogicDlgTest, HundredsOfSentencesAreAllThereAndShownFromTheTop)
     QTest::keyClicks(&text, QStringLiteral("xyz"));
     QTest::keyClick(&text, Qt::Key_Delete);
     EXPECT_EQ(text.toPlainText(), QString(Sentences(600)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+TEST(SolveLogicDlgTest, CtrlEndAndCtrlHomeGoToTheEndAndTheStart)
+{
+    CSolveLogicDlg dialog;
+    dialog.m_strLogic = Sentences(600);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::setActiveWindow(&dialog);
+    QPlainTextEdit& text = LogicText(dialog);
+    text.setFocus();
+    QTest::keyClick(&text, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(text.verticalScrollBar()->value(), text.verticalScrollBar()->maximum());
+    QTest::keyClick(&text, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(text.verticalScrollBar()->value(), 0);
 }
 
 TEST(SolveLogicDlgTest, ExitAndEscapeCloseTheWindow)

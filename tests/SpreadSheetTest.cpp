@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -70,6 +71,19 @@ TEST_F(SpreadSheetTest, HasSquareCellsNoHeadersNoEditorAndTheBoardFont)
     EXPECT_EQ(grid.font().family(), QStringLiteral("Times New Roman"));
     EXPECT_TRUE(grid.font().bold());
     EXPECT_EQ(grid.font().pointSize(), 18);
+}
+
+TEST_F(SpreadSheetTest, TheFocusFrameIsDimmedWhileTheGridHasNoKeyboardFocus)
+{
+    QApplication::setActiveWindow(&grid);
+    grid.setFocus();
+    ASSERT_TRUE(grid.hasFocus());
+    const QPoint onTheFrame(3, grid.rowHeight(0) / 2);  // the left side of the top-left cell's frame
+    const QColor focused = grid.viewport()->grab().toImage().pixelColor(onTheFrame);
+    grid.clearFocus();
+    const QColor unfocused = grid.viewport()->grab().toImage().pixelColor(onTheFrame);
+    EXPECT_EQ(focused, QColor(230, 80, 0));
+    EXPECT_GT(unfocused.lightness(), focused.lightness() + 40) << "fainter against the light cell";
 }
 
 TEST_F(SpreadSheetTest, TextAndColourActOnTheAddressedCellOnly)

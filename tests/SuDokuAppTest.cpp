@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -134,7 +136,8 @@ TEST_F(StartUpTest, ABoardGivenOnTheCommandLineOpensIntoTheGrid)
         shown = GridText(GridOf(mainWindow));
         editState = ButtonOf(mainWindow, QStringLiteral("Set Su Doku"))->isEnabled();
     };
-    EXPECT_EQ(CSuDokuApp(appPlaces).Run({QStringLiteral("orvandel"), board.fileName()}), 0);
+    CSuDokuApp(appPlaces).InitInstance(
+        CSuDokuApp::ReadCommandLine({QStringLiteral("orvandel"), board.fileName()}).boardFile);
     EXPECT_EQ(shown, "5" + std::string(79, '.') + "3");
     EXPECT_TRUE(editState);
 
@@ -142,7 +145,9 @@ TEST_F(StartUpTest, ABoardGivenOnTheCommandLineOpensIntoTheGrid)
     // the grid empty, without a message.
     shown.clear();
     const QStringList missing = {QStringLiteral("orvandel"), QStringLiteral("--"), QStringLiteral("--missing.sdf")};
-    EXPECT_EQ(CSuDokuApp(appPlaces).Run(missing), 0);
+    const CSuDokuApp::CommandLine missingBoard = CSuDokuApp::ReadCommandLine(missing);
+    EXPECT_FALSE(missingBoard.exitStatus);
+    CSuDokuApp(appPlaces).InitInstance(missingBoard.boardFile);
     EXPECT_EQ(shown, std::string(81, '.'));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -157,10 +162,26 @@ TEST_F(StartUpTest, HelpVersionAndUnusableCommandLinesShowNoWindow)
                  {{"orvandel", "--solve"}, 2},
                  {{"orvandel", "a.sdf", "b.sdf"}, 2}};
     for (const auto& commandLine : cases)
-        EXPECT_EQ(CSuDokuApp(appPlaces).Run(commandLine.arguments), commandLine.status)
+        EXPECT_EQ(CSuDokuApp::ReadCommandLine(commandLine.arguments).exitStatus, commandLine.status)
             << commandLine.arguments.join(u' ').toStdString();
     EXPECT_TRUE(watcher.seen.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(programFolder + QStringLiteral("Saved Games")));
+}
+
+TEST(ProgramWithoutDisplay, AnswersHelpAndVersion)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    for (const auto& [option, answer] : {std::pair{"--help", "Usage: orvandel"}, std::pair{"--version", "orvandel "}}) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORVANDEL_PROGRAM), {QString::fromLatin1(option)});
+        ASSERT_TRUE(program.waitForFinished(30000)) << option;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << option;
+        EXPECT_EQ(program.exitCode(), 0) << option;
+        EXPECT_TRUE(program.readAllStandardOutput().startsWith(answer)) << option;
+    }
 }
 
 TEST(ApplicationNames, PlaceTheSettingsAndThePerUserFolder)

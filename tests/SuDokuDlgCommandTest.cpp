@@ -141,12 +141,30 @@ TEST_F(CommandTest, SystemCommandsAboutAndCloseKeepToTheirUpperBits)
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }
 
-TEST_F(CommandTest, EnterInTheGridTriggersExit)
+TEST_F(CommandTest, EnterAndEscapeInTheGridKeepTheWindowAndThePuzzle)
 {
-    Grid().setFocus();
-    QTest::keyClick(&Grid(), Qt::Key_Return);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    TypePuzzle(Grid(), kPuzzle);
+    // Enter moves on to the next cell, from the end of a row to the start of the next, from the
+    // last cell back to the first.
+    const struct {
+        int column, row, nextColumn, nextRow;
+    } moves[] = {{4, 2, 5, 2}, {9, 2, 1, 3}, {9, 9, 1, 1}};
+    for (const auto& move : moves) {
+        Grid().setCurrentCell(move.row - 1, move.column - 1);
+        QTest::keyClick(&Grid(), Qt::Key_Return);
+        EXPECT_EQ(Grid().GetActiveCol(), move.nextColumn);
+        EXPECT_EQ(Grid().GetActiveRow(), move.nextRow);
+    }
+    QTest::keyClick(&Grid(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&Grid(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+}
+
+TEST_F(CommandTest, AfterSetSuDokuTheFocusStaysOnTheGrid)
+{
+    SetPuzzle(kPuzzle);
+    EXPECT_EQ(QApplication::focusWidget(), &Grid());
 }
 
 TEST_F(CommandTest, SetSuDokuSolvesSilentlyAndKeepsTheSolutionHidden)

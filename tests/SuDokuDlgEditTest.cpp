@@ -15,7 +15,7 @@ const QColor kBlack(Qt::black);
 const QColor kBlue(Qt::blue);
 
 // What a person can do to one cell.
-enum class Action { Click, RightClick, DoubleClick, Key, KeypadKey };
+enum class Action { Click, RightClick, DoubleClick, RightDoubleClick, Key, KeypadKey };
 
 struct Gesture {
     Action action;
@@ -28,6 +28,7 @@ void Perform(CSpreadSheet& grid, const Gesture& gesture, int column, int row)
     case Action::Click: ClickCell(grid, column, row); break;
     case Action::RightClick: RightClickCell(grid, column, row); break;
     case Action::DoubleClick: DoubleClickCell(grid, column, row); break;
+    case Action::RightDoubleClick: DoubleClickCell(grid, column, row, Qt::RightButton); break;
     case Action::Key: TypeInCell(grid, column, row, gesture.key); break;
     case Action::KeypadKey: TypeInCell(grid, column, row, gesture.key, Qt::KeypadModifier); break;
     }
@@ -71,6 +72,7 @@ TEST_F(CellEditingTest, EachGestureStepsTheCellAsThePersonExpects)
         {"click then right click", "3", {{Action::Click}, {Action::RightClick}}, "3"},
         {"double-click steps twice", "", {{Action::DoubleClick}}, "2"},
         {"double-click on 8", "8", {{Action::DoubleClick}}, ""},
+        {"quick right clicks all count", "", std::vector<Gesture>(2, {Action::RightDoubleClick}), "6"},
         {"digit key", "", {{Action::Key, Qt::Key_5}}, "5"},
         {"digit key replaces", "2", {{Action::Key, Qt::Key_9}}, "9"},
         {"space clears", "6", {{Action::Key, Qt::Key_Space}}, ""},

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kCaption = QStringLiteral("Vantrel Orvandel");
@@ -127,15 +129,30 @@ TEST_F(BoardFilesTest, CancelChangesNothing)
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
-TEST_F(BoardFilesTest, AFileThatCannotBeReadChangesNothingSilently)
+TEST_F(BoardFilesTest, AFileThatCannotBeReadChangesNothing)
 {
     TypePuzzle(Grid(), kPuzzle);
-    for (const QString& path : {SavedGame(QStringLiteral("missing.sdf")), SavedGame(QStringLiteral("Hard"))}) {
-        ASSERT_TRUE(Open(path));
-        EXPECT_EQ(GridText(Grid()), kPuzzle) << path.toStdString();
+    ASSERT_EQ(::mkfifo(SavedGame(QStringLiteral("fifo.sdf")).toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), SavedGame(QStringLiteral("endless.txt"))));
+    // A missing file is passed over silently; anything that is not a regular file is refused with
+    // a message, at once, without waiting for a FIFO's writer or reading an endless device.
+    const struct {
+        QString name;
+        bool message;
+    } rows[] = {{QStringLiteral("missing.sdf"), false},
+                {QStringLiteral("Hard"), true},
+                {QStringLiteral("fifo.sdf"), true},
+                {QStringLiteral("endless.txt"), true}};
+    for (const auto& row : rows) {
+        prompts.messages.clear();
+        ASSERT_TRUE(Open(SavedGame(row.name)));
+        EXPECT_EQ(GridText(Grid()), kPuzzle) << row.name.toStdString();
         EXPECT_TRUE(InEditState());
+        ASSERT_EQ(prompts.messages.size(), row.message ? 1 : 0) << row.name.toStdString();
+        if (row.message) {
+            EXPECT_TRUE(prompts.messages.front().text.contains(QStringLiteral("is not a regular file")));
+        }
     }
-    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 struct FileContent {
@@ -263,13 +280,14 @@ INSTANTIATE_TEST_SUITE_P(
                         QDir(savedGames).mkpath(QStringLiteral("Folder.sdf/inside"));
                         return savedGames + QStringLiteral("Folder.sdf");
                     },
-                    QStringLiteral("Is a directory")},
-        // The old file's name leaves no room for the new file written beside it first.
-        SaveFailure{"NoRoomBesideTheOldFile",
+                    QStringLiteral("it is not a regular file")},
+        SaveFailure{"ReadOnlyFile",
                     [](const QString& savedGames) {
-                        return WriteOldBoard(savedGames + QString(250, u'x') + QStringLiteral(".sdf"));
+                        const QString path = WriteOldBoard(savedGames + QStringLiteral("kept.sdf"));
+                        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+                        return path;
                     },
-                    QStringLiteral("File name too long")}),
+                    QStringLiteral("the file is read-only")}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "UserPrompts.h"
 #include "VirtualKey.h"
 
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,14 +11,25 @@
 #include <QPrinter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int kCellSize = 40;      // pixels; square cells
+constexpr int kMinCellSize = 40;   // pixels; square cells, larger where the cell font is larger
 constexpr int kBorderWidth = 2;    // the frame round the board
 constexpr int kThinLine = 1;
 constexpr int kThickLine = 3;      // between 3x3 squares
 constexpr int kFocusFrameWidth = 3;
 const QColor kFocusFrameColor(230, 80, 0);  // stands out from black, blue and the shading
+// The same frame while the grid does not have the keyboard focus, so that the person sees that a
+// typed digit would go elsewhere.
+const QColor kUnfocusedFrameColor(230, 80, 0, 90);
+
+// The side of a cell: the cell font's digits take the same share of it at every font size.
+int CellSize()
+{
+    return std::max(kMinCellSize, qRound(QFontInfo(CellFont()).pixelSize() / kDigitHeightPerCell));
+}
 
 // Draws each cell with the board's own look instead of the item view's selection style.
 class CellDelegate final : public QStyledItemDelegate {
@@ -54,12 +66,13 @@ bool IsNavigationKey(int key)
 
 CSpreadSheet::CSpreadSheet(QWidget* parent)
     : QTableWidget(9, 9, parent)
+    , m_cellSize(CellSize())
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
-        header->setMinimumSectionSize(kCellSize);
-        header->setDefaultSectionSize(kCellSize);
+        header->setMinimumSectionSize(m_cellSize);
+        header->setDefaultSectionSize(m_cellSize);
         header->setSectionResizeMode(QHeaderView::Fixed);
     }
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -75,7 +88,7 @@ CSpreadSheet::CSpreadSheet(QWidget* parent)
     setPalette(framePalette);
     setFont(CellFont());
     setItemDelegate(new CellDelegate(this));
-    setFixedSize(9 * kCellSize + 2 * kBorderWidth, 9 * kCellSize + 2 * kBorderWidth);
+    setFixedSize(9 * m_cellSize + 2 * kBorderWidth, 9 * m_cellSize + 2 * kBorderWidth);
 
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column) {
@@ -205,17 +218,40 @@ void CSpreadSheet::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         emit DblClick(cell.column() + 1, cell.row() + 1);
     else if (event->button() == Qt::RightButton)
-        emit RightClick(1, cell.column() + 1, cell.row() + 1, position.x(), position.y());
+        emit RightClick(0, cell.column() + 1, cell.row() + 1, position.x(), position.y());  // quick clicks all count
 }
 
 void CSpreadSheet::keyPressEvent(QKeyEvent* event)
 {
-    // Only the focus moves on a key press; everything else is left to the key's release and to the
-    // window (Enter and Escape reach the dialog's default and cancel handling).
-    if (IsNavigationKey(event->key()))
-        QTableWidget::keyPressEvent(event);
-    else
-        event->ignore();
+    // Only the focus moves on a key press; everything else is left to the key's release. Enter and
+    // Escape stop here, or they would reach the window's default and cancel buttons and close it
+    // with the puzzle being typed: Enter moves on to the next cell, as after a typed digit.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        const int next = (currentRow() * 9 + currentColumn() + 1) % 81;
+        setCurrentCell(next / 9, next % 9);
+        break;
+    }
+    case Qt::Key_Escape: break;
+    default:
+        if (IsNavigationKey(event->key()))
+            QTableWidget::keyPressEvent(event);
+        else
+            event->ignore();
+    }
+}
+
+void CSpreadSheet::focusInEvent(QFocusEvent* event)
+{
+    QTableWidget::focusInEvent(event);
+    viewport()->update();  // the focus frame brightens
+}
+
+void CSpreadSheet::focusOutEvent(QFocusEvent* event)
+{
+    QTableWidget::focusOutEvent(event);
+    viewport()->update();  // the focus frame dims
 }
 
 void CSpreadSheet::keyReleaseEvent(QKeyEvent* event)
@@ -236,10 +272,10 @@ void CSpreadSheet::paintEvent(QPaintEvent* event)
 {
     QTableWidget::paintEvent(event);
     QPainter painter(viewport());
-    DrawGridLines(painter, QRectF(0, 0, 9 * kCellSize, 9 * kCellSize), kThinLine, kThickLine, false);
+    DrawGridLines(painter, QRectF(0, 0, 9 * m_cellSize, 9 * m_cellSize), kThinLine, kThickLine, false);
     const QModelIndex focusCell = currentIndex();
     if (focusCell.isValid()) {
-        painter.setPen(QPen(kFocusFrameColor, kFocusFrameWidth));
+        painter.setPen(QPen(hasFocus() ? kFocusFrameColor : kUnfocusedFrameColor, kFocusFrameWidth));
         painter.setBrush(Qt::NoBrush);
         const int inset = kThickLine / 2 + kFocusFrameWidth / 2 + 1;
         painter.drawRect(visualRect(focusCell).adjusted(inset, inset, -inset - 1, -inset - 1));

@@ -3,7 +3,9 @@
 // Columns and rows are numbered 1..9. The addressed cell is the one chosen by the last SetRow and
 // SetCol; GetText, SetText and SetForeColor act on it, and operations on an address outside the
 // board do nothing (GetText then reads empty). The active cell is the one with the focus, moved by
-// the mouse and the arrow keys; it starts at row 1, column 1.
+// the mouse and the arrow keys, and by Enter to the next cell (left to right, then down); it starts
+// at row 1, column 1. The grid keeps Enter and Escape to itself. Its focus frame is dimmed while
+// the grid does not have the keyboard focus.
 //
 // The person cannot type into a cell: the grid only reports clicks and keys, and the window's
 // handlers decide what the cells show.
@@ -40,7 +42,8 @@ public:
     BoardPicture Picture() const;
 
 signals:
-    // A right press (kind 0) or right double-click (kind 1); x and y are the position in the grid.
+    // A right press (kind 0), including the second press of a quick pair, which the window system
+    // reports as a double-click; x and y are the position in the grid.
     void RightClick(short clickKind, int column, int row, int x, int y);
     // A left press and release on the same cell.
     void Click(int column, int row);
@@ -55,12 +58,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QTableWidgetItem* AddressedItem() const;
 
+    int m_cellSize;  // pixels, from the cell font
     int m_nCol = 1;
     int m_nRow = 1;
     QModelIndex m_pressedCell;  // where the left button went down, for Click on release

@@ -10,7 +10,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -18,15 +22,16 @@ const QString kTitle = QStringLiteral("Vantrel Orvandel");
 const QString kAboutMenuText = QStringLiteral("&About Vantrel Orvandel ...");
 const QString kWebSiteTooltip = QStringLiteral("Visit Tessaly Web Site");
 
-// The button column's proportions: 55 x 14 dialog units.
+// The button column's proportions at the default font: 55 x 14 dialog units. A larger font widens
+// and heightens the column so that no text is cut.
 constexpr int kButtonWidth = 83;
 constexpr int kButtonHeight = 23;
+// What a line edit keeps between its frame and its text on either side.
+constexpr int kLineEditTextMargin = 2;
 
 QPushButton* MakeCommandButton(const QString& text, QWidget* parent)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setFixedSize(kButtonWidth, kButtonHeight);
-    return button;
+    return new QPushButton(text, parent);
 }
 
 QLineEdit* MakeResultField(const QString& name, QWidget* parent)
@@ -35,8 +40,16 @@ QLineEdit* MakeResultField(const QString& name, QWidget* parent)
     field->setObjectName(name);
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignCenter);
-    field->setFixedWidth(kButtonWidth);
     return field;
+}
+
+// The width a read-only field needs to show text whole.
+int FieldWidthFor(const QLineEdit& field, const QString& text)
+{
+    const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+    const QMargins margins = field.textMargins();
+    return field.fontMetrics().horizontalAdvance(text) + 2 * (frame + kLineEditTextMargin + 1) + margins.left() +
+           margins.right();
 }
 
 }  // namespace
@@ -107,17 +120,32 @@ void CSuDokuDlg::BuildLayout()
     m_btnHelp = MakeCommandButton(QStringLiteral("Help"), this);
     m_btnExit = MakeCommandButton(QStringLiteral("Exit"), this);
     m_btnExit->setDefault(true);
-    m_btnOptions.setFixedSize(kButtonWidth, kButtonHeight);
     m_btnWebSite.setFixedSize(63, 56);
     m_editStatus = MakeResultField(QStringLiteral("Status"), this);
     m_editSolved = MakeResultField(QStringLiteral("Solved"), this);
     m_editUnique = MakeResultField(QStringLiteral("Unique"), this);
     m_editRating = MakeResultField(QStringLiteral("Rating"), this);
+    const std::initializer_list<QPushButton*> buttons = {&m_btnOptions, m_btnSetSuDoku, m_btnSolve,
+                                                         m_btnSolveCell, m_btnHelp,     m_btnExit};
+    const std::initializer_list<QLineEdit*> fields = {m_editSolved, m_editUnique, m_editStatus, m_editRating};
+
+    // One width for the whole column, from the widest text it may have to show in the font in use.
+    int columnWidth = kButtonWidth;
+    int buttonHeight = kButtonHeight;
+    for (QPushButton* button : buttons) {
+        columnWidth = std::max(columnWidth, button->sizeHint().width());
+        buttonHeight = std::max(buttonHeight, button->sizeHint().height());
+    }
+    for (const QString& verdict : VerdictTexts())
+        columnWidth = std::max(columnWidth, FieldWidthFor(*m_editStatus, verdict));
+    for (QPushButton* button : buttons)
+        button->setFixedSize(columnWidth, buttonHeight);
+    for (QLineEdit* field : fields)
+        field->setFixedWidth(columnWidth);
 
     auto* commands = new QVBoxLayout;
     commands->setSpacing(5);
-    for (QPushButton* button : {static_cast<QPushButton*>(&m_btnOptions), m_btnSetSuDoku, m_btnSolve, m_btnSolveCell,
-                                m_btnHelp, m_btnExit})
+    for (QPushButton* button : buttons)
         commands->addWidget(button);
     commands->addSpacing(8);
     commands->addWidget(&m_btnWebSite, 0, Qt::AlignHCenter);
@@ -126,7 +154,7 @@ void CSuDokuDlg::BuildLayout()
     // the grid only when packed this tightly.
     auto* results = new QVBoxLayout;
     results->setSpacing(1);
-    for (QLineEdit* field : {m_editSolved, m_editUnique, m_editStatus, m_editRating}) {
+    for (QLineEdit* field : fields) {
         if (field != m_editSolved)
             results->addSpacing(5);
         results->addWidget(new QLabel(field->objectName(), this));
@@ -208,10 +236,13 @@ void CSuDokuDlg::OnInitDialog()
 
 void CSuDokuDlg::UpdateDataToWindow()
 {
-    m_editStatus->setText(m_strStatus);
-    m_editSolved->setText(m_strSolved);
-    m_editUnique->setText(m_strUnique);
-    m_editRating->setText(m_strRating);
+    const std::pair<QLineEdit*, const QString&> fields[] = {
+        {m_editStatus, m_strStatus}, {m_editSolved, m_strSolved}, {m_editUnique, m_strUnique}, {m_editRating, m_strRating}};
+    for (const auto& [field, text] : fields) {
+        field->setText(text);
+        // A line edit scrolls to its cursor, which setText puts at the end; a verdict reads from its start.
+        field->setCursorPosition(0);
+    }
 }
 
 void CSuDokuDlg::UpdateDataFromWindow()

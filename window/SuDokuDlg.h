@@ -96,6 +96,8 @@ private:
     static QString NotABoardText(const QString& source, std::size_t cellCount);
 
     // Board commands.
+    // Every text the Solved, Unique, Status and Rating fields can show.
+    static QStringList VerdictTexts();
     void UpdateStatus();
     void EnableControls();
     void OnSetSuDoku();

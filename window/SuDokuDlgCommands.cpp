@@ -20,10 +20,22 @@ const QString kInconsistentText = QStringLiteral("This puzzle contains an incons
 const QString kUnsolvableText = QStringLiteral("This puzzle is unsolvable. Best guess so far will be shown.");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the board to the original Su Doku?");
 const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the board?");
+const QString kYes = QStringLiteral("YES");
+const QString kNo = QStringLiteral("NO");
+const QString kConsistent = QStringLiteral("OK");
+const QString kInconsistent = QStringLiteral("INCONSISTENT");
 const QString kSeveralSolutionsNote =
     QStringLiteral("This puzzle has more than one solution; the steps below lead to one of them.");
 
 }  // namespace
+
+QStringList CSuDokuDlg::VerdictTexts()
+{
+    QStringList texts = {kYes, kNo, kConsistent, kInconsistent};
+    for (const Difficulty rating : {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod})
+        texts.append(QString::fromLatin1(DifficultyName(rating)));
+    return texts;
+}
 
 QMessageBox::StandardButton CSuDokuDlg::Ask(const QString& text, QMessageBox::StandardButtons buttons)
 {
@@ -33,13 +45,16 @@ QMessageBox::StandardButton CSuDokuDlg::Ask(const QString& text, QMessageBox::St
 void CSuDokuDlg::UpdateStatus()
 {
     UpdateDataFromWindow();
-    m_strSolved = m_boardSolved.IsSolved() ? QStringLiteral("YES") : QStringLiteral("NO");
-    m_strStatus = m_boardSolved.IsConsistent() ? QStringLiteral("OK") : QStringLiteral("INCONSISTENT");
+    m_strSolved = m_boardSolved.IsSolved() ? kYes : kNo;
+    m_strStatus = m_boardSolved.IsConsistent() ? kConsistent : kInconsistent;
     UpdateDataToWindow();
 }
 
 void CSuDokuDlg::EnableControls()
 {
+    // A button disabled while it has the focus hands it on down the tab order (from Set Su Doku to
+    // Help, where the next Enter would open the help); the grid, where the person works, takes it.
+    const QWidget* focused = focusWidget();
     m_btnSetSuDoku->setEnabled(!m_bSet);
     m_btnSolve->setEnabled(m_bSet);
     m_btnSolveCell->setEnabled(m_bSet);
@@ -52,6 +67,8 @@ void CSuDokuDlg::EnableControls()
                 action->setEnabled(enabled);
         }
     }
+    if (focused && !focused->isEnabled())
+        m_Grid.setFocus();
 }
 
 void CSuDokuDlg::OnSetSuDoku()
@@ -60,6 +77,7 @@ void CSuDokuDlg::OnSetSuDoku()
     ReadGrid(m_boardEntered);
     if (!m_boardSolved.IsConsistent()) {
         Ask(kInconsistentText, QMessageBox::Ok);
+        m_Grid.setFocus();  // where the person mends the puzzle
         return;
     }
     m_bSet = true;
@@ -95,7 +113,7 @@ void CSuDokuDlg::RateEnteredPuzzle(bool solved)
         const WaitCursor wait;
         m_nSolutionCount = CountSolutions(puzzle);
     }
-    m_strUnique = m_nSolutionCount == 1 ? QStringLiteral("YES") : QStringLiteral("NO");
+    m_strUnique = m_nSolutionCount == 1 ? kYes : kNo;
     const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, m_listLogic);
     m_strRating = rating ? QString::fromLatin1(DifficultyName(*rating)) : QString();
 }

@@ -17,6 +17,7 @@ namespace {
 const QString kOpenTitle = QStringLiteral("Vantrel Orvandel Open Saved Board");
 const QString kSaveTitle = QStringLiteral("Vantrel Orvandel Save Board");
 const QString kSaveFailedText = QStringLiteral("The board could not be saved to %1: %2.");
+const QString kNotAFileText = QStringLiteral("%1 is not a regular file, so it cannot be opened as a puzzle.");
 const QString kBoardFilter = QStringLiteral("Su Doku Files (*.sdf)");
 const QString kOpenFilter = kBoardFilter + QStringLiteral(";;Text Puzzles (*.txt)");
 const QString kSavedGames = QStringLiteral("Saved Games/");
@@ -48,6 +49,14 @@ void CSuDokuDlg::OnOpenBoard()
 
 bool CSuDokuDlg::OpenBoardFile(const QString& path)
 {
+    // A folder, a FIFO or a device is no puzzle; the readers refuse it without reading, and the
+    // person learns why nothing opened.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(FileSystemPath(path), error);
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        Ask(kNotAFileText.arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
+        return false;
+    }
     int values[81];
     if (IsTextPuzzleFile(path)) {
         if (!ReadTextPuzzleFile(path, values))

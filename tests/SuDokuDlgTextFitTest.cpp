@@ -1,0 +1,86 @@
+// The main window's buttons and fields show their texts whole, at the default font and a larger one:
+// measured against the room the style leaves for the text, since a clipped text still compares equal.
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTest>
+
+namespace {
+
+const QStringList kVerdicts = {"YES", "NO", "OK", "INCONSISTENT", "Easy", "Mild", "Hard", "RiverAzevod"};
+const std::string kInconsistentPuzzle = "12345678.........9" + std::string(63, '.');
+
+int ButtonTextRoom(const QPushButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+}
+
+int FieldTextRoom(const QLineEdit& field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+    const QRect contents = field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+    const QMargins margins = field.textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;  // the line edit's own margin
+}
+
+class TextFitTest : public ::testing::TestWithParam<double> {
+protected:
+    void SetUp() override
+    {
+        QFont larger = savedFont;
+        larger.setPointSizeF(savedFont.pointSizeF() * GetParam());
+        QApplication::setFont(larger);
+        dialog = ShowMainWindow();
+        ASSERT_TRUE(dialog);
+    }
+    void TearDown() override { QApplication::setFont(savedFont); }
+
+    const QFont savedFont = QApplication::font();
+    RecordingPrompts prompts;
+    std::unique_ptr<CSuDokuDlg> dialog;
+};
+
+TEST_P(TextFitTest, EveryButtonAndFieldShowsItsWholeText)
+{
+    const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 6);
+    for (const QPushButton* button : buttons) {
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), ButtonTextRoom(*button))
+            << button->text().toStdString();
+    }
+    const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 4);
+    for (const QLineEdit* field : fields) {
+        for (const QString& verdict : kVerdicts)
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(verdict), FieldTextRoom(*field))
+                << field->objectName().toStdString() << ": " << verdict.toStdString();
+    }
+}
+
+TEST_P(TextFitTest, AFieldShowsTheStartOfItsText)
+{
+    TypePuzzle(GridOf(*dialog), kInconsistentPuzzle);
+    QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Set Su Doku")), Qt::LeftButton);
+    auto* status = dialog->findChild<QLineEdit*>(QStringLiteral("Status"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->text(), QStringLiteral("INCONSISTENT"));
+    EXPECT_EQ(status->cursorPosition(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, TextFitTest, ::testing::Values(1.0, 1.5),
+                         [](const auto& info) { return info.param == 1.0 ? "DefaultFont" : "LargerFont"; });
+
+}  // namespace
