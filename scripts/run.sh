@@ -7,4 +7,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     echo "No display to show the window on: run it under a virtual display with 'xvfb-run -a make run', or from a desktop session." >&2
     exit 1
 fi
-exec "$top/$build/shell/orvandel"
+exec "$top/$build/app/orvandel"

@@ -4,7 +4,7 @@
 # xvfb, xauth, xdotool and imagemagick.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-program="$root/build/default/shell/orvandel"
+program="$root/build/default/app/orvandel"
 output="${1:-$root/docs/screenshot.png}"
 
 if [[ -z "${ORVANDEL_SCREENSHOT_DISPLAY:-}" ]]; then
