@@ -34,13 +34,6 @@ void Perform(CSpreadSheet& grid, const Gesture& gesture, int column, int row)
     }
 }
 
-void WriteCell(CSpreadSheet& grid, int column, int row, const QString& text)
-{
-    grid.SetRow(row);
-    grid.SetCol(column);
-    grid.SetText(text);
-}
-
 class CellEditingTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -54,38 +47,26 @@ protected:
     std::unique_ptr<CSuDokuDlg> dialog;
 };
 
-TEST_F(CellEditingTest, EachGestureStepsTheCellAsThePersonExpects)
+TEST_F(CellEditingTest, EachGestureReachesTheCell)
 {
+    // The stepping rules themselves are the model's; here each gesture of the grid reaches them.
     const struct {
         const char* name;
-        QString before;
         std::vector<Gesture> gestures;
         QString after;
     } rows[] = {
-        {"click on empty", "", {{Action::Click}}, "1"},
-        {"click on 4", "4", {{Action::Click}}, "5"},
-        {"click on 9", "9", {{Action::Click}}, ""},
-        {"ten clicks go round", "", std::vector<Gesture>(10, {Action::Click}), ""},
-        {"right click on empty", "", {{Action::RightClick}}, "9"},
-        {"right click on 5", "5", {{Action::RightClick}}, "4"},
-        {"right click on 1", "1", {{Action::RightClick}}, ""},
-        {"click then right click", "3", {{Action::Click}, {Action::RightClick}}, "3"},
-        {"double-click steps twice", "", {{Action::DoubleClick}}, "2"},
-        {"double-click on 8", "8", {{Action::DoubleClick}}, ""},
-        {"quick right clicks all count", "", std::vector<Gesture>(2, {Action::RightDoubleClick}), "6"},
-        {"digit key", "", {{Action::Key, Qt::Key_5}}, "5"},
-        {"digit key replaces", "2", {{Action::Key, Qt::Key_9}}, "9"},
-        {"space clears", "6", {{Action::Key, Qt::Key_Space}}, ""},
-        {"key 0 does nothing", "6", {{Action::Key, Qt::Key_0}}, "6"},
-        {"letter does nothing", "6", {{Action::Key, Qt::Key_A}}, "6"},
-        {"keypad digit does nothing", "6", {{Action::KeypadKey, Qt::Key_3}}, "6"},
-        {"keypad digit on empty", "", {{Action::KeypadKey, Qt::Key_7}}, ""},
-        {"click on typed 0 counts as empty", "0", {{Action::Click}}, "1"},
-        {"click on x counts as empty", "x", {{Action::Click}}, "1"},
-        {"right click on 12 counts as empty", "12", {{Action::RightClick}}, "9"},
+        {"click", {{Action::Click}}, "1"},
+        {"right click", {{Action::RightClick}}, "9"},
+        {"double-click steps twice", {{Action::DoubleClick}}, "2"},
+        {"quick right clicks all count", std::vector<Gesture>(2, {Action::RightDoubleClick}), "6"},
+        {"digit key", {{Action::Key, Qt::Key_5}}, "5"},
+        {"space empties", {{Action::Key, Qt::Key_5}, {Action::Key, Qt::Key_Space}}, ""},
+        {"key 0 does nothing", {{Action::Key, Qt::Key_6}, {Action::Key, Qt::Key_0}}, "6"},
+        {"letter does nothing", {{Action::Key, Qt::Key_6}, {Action::Key, Qt::Key_A}}, "6"},
+        {"keypad digit does nothing", {{Action::KeypadKey, Qt::Key_7}}, ""},
     };
     for (const auto& row : rows) {
-        WriteCell(Grid(), 5, 6, row.before);
+        TypeInCell(Grid(), 5, 6, Qt::Key_Space);
         for (const Gesture& gesture : row.gestures)
             Perform(Grid(), gesture, 5, 6);
         EXPECT_EQ(CellText(Grid(), 5, 6), row.after) << row.name;
@@ -94,21 +75,9 @@ TEST_F(CellEditingTest, EachGestureStepsTheCellAsThePersonExpects)
     }
 }
 
-TEST_F(CellEditingTest, AnEditedCellTurnsBlack)
-{
-    for (const Gesture& gesture : {Gesture{Action::Click}, Gesture{Action::RightClick}, Gesture{Action::Key, Qt::Key_4},
-                                   Gesture{Action::Key, Qt::Key_Space}}) {
-        Grid().SetRow(2);
-        Grid().SetCol(3);
-        Grid().SetForeColor(kSolverColor);
-        Perform(Grid(), gesture, 3, 2);
-        EXPECT_EQ(CellColor(Grid(), 3, 2), kBlack);
-    }
-}
-
 TEST_F(CellEditingTest, ARightClickOfAnotherKindChangesNothing)
 {
-    WriteCell(Grid(), 2, 2, QStringLiteral("5"));
+    TypeInCell(Grid(), 2, 2, Qt::Key_5);
     for (short kind : {1, 3, -1})
         emit Grid().RightClick(kind, 2, 2, 0, 0);
     EXPECT_EQ(CellText(Grid(), 2, 2), QStringLiteral("5"));

@@ -1,5 +1,5 @@
-// Undo and redo of the person's grid edits in the main window: clicks, right clicks,
-// double-clicks, keys and pastes, the keys that walk the history, and where a history ends.
+// Undo and redo in the main window: every kind of edit reaches the model's history and the keys walk
+// it; where a history starts and ends is the model's rule.
 #include "AppStartup.h"
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
@@ -75,99 +75,6 @@ TEST_F(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryKindOfEdit)
     EXPECT_EQ(Shown(), states.back());
     EXPECT_TRUE(InEditState());
     EXPECT_TRUE(prompts.messages.isEmpty());
-}
-
-TEST_F(UndoTest, ADoubleClickIsUndoneOneStepAtATime)
-{
-    // The first press and release is a click, the second press the double-click: each steps the
-    // digit up once, and each is a step of its own.
-    DoubleClickCell(Grid(), 2, 2);
-    ASSERT_EQ(CellText(Grid(), 2, 2), QStringLiteral("2"));
-    Undo();
-    EXPECT_EQ(CellText(Grid(), 2, 2), QStringLiteral("1"));
-    Undo();
-    EXPECT_EQ(CellText(Grid(), 2, 2), QString());
-}
-
-TEST_F(UndoTest, KeysThatChangeNothingLeaveNoStep)
-{
-    TypeInCell(Grid(), 1, 1, Qt::Key_5);
-    TypeInCell(Grid(), 1, 1, Qt::Key_A);       // a letter
-    TypeInCell(Grid(), 1, 1, Qt::Key_5);       // the same digit again
-    TypeInCell(Grid(), 2, 1, Qt::Key_Space);   // an empty cell emptied
-    TypeInCell(Grid(), 2, 1, Qt::Key_3, Qt::KeypadModifier);  // the keypad
-    Undo();
-    EXPECT_EQ(GridText(Grid()), std::string(81, '.'));
-}
-
-TEST_F(UndoTest, ANewEditAfterUndoDropsWhatCouldBeRedone)
-{
-    ClickCell(Grid(), 1, 1);
-    ClickCell(Grid(), 2, 1);
-    Undo();
-    ClickCell(Grid(), 3, 1);
-    RedoWithY();
-    EXPECT_EQ(GridText(Grid()).substr(0, 3), "1.1");
-    Undo();
-    Undo();
-    EXPECT_EQ(GridText(Grid()), std::string(81, '.'));
-}
-
-TEST_F(UndoTest, NothingIsUndoneInTheSetState)
-{
-    TypePuzzle(Grid(), kPuzzle);
-    Press(QStringLiteral("Set Su Doku"));
-    ASSERT_FALSE(InEditState());
-    const std::string set = Shown();
-    Undo();
-    RedoWithY();
-    EXPECT_EQ(Shown(), set);
-
-    Press(QStringLiteral("Solve"));
-    const std::string solved = Shown();
-    Undo();
-    EXPECT_EQ(Shown(), solved);
-    EXPECT_FALSE(InEditState());
-}
-
-TEST_F(UndoTest, ARefusedSetSuDokuKeepsTheHistory)
-{
-    TypeInCell(Grid(), 1, 1, Qt::Key_4);
-    TypeInCell(Grid(), 9, 1, Qt::Key_4);  // the same digit twice in a row
-    Press(QStringLiteral("Set Su Doku"));
-    ASSERT_EQ(prompts.messages.size(), 1);
-    ASSERT_TRUE(InEditState());
-    Undo();
-    EXPECT_EQ(GridText(Grid()), "4" + std::string(80, '.'));
-    Press(QStringLiteral("Set Su Doku"));
-    EXPECT_FALSE(InEditState());
-}
-
-TEST_F(UndoTest, ClearAndOpenStartAFreshHistory)
-{
-    TypePuzzle(Grid(), kPuzzle);
-    Press(QStringLiteral("Set Su Doku"));
-    prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
-    ASSERT_TRUE(InEditState());
-    const std::string cleared = Shown();
-    Undo();
-    RedoWithY();
-    EXPECT_EQ(Shown(), cleared);
-
-    ClickCell(Grid(), 5, 5);
-    Paste(kPuzzle);
-    ASSERT_TRUE(OpenFile(QByteArray(81, '?').replace(40, 1, "8")));
-    const std::string opened = Shown();
-    Undo();
-    EXPECT_EQ(Shown(), opened);
-
-    // A cancelled Open changes nothing, the history included.
-    ClickCell(Grid(), 1, 1);
-    prompts.openFile.clear();
-    ASSERT_TRUE(ChooseOption(*dialog, kIdFileOpen));
-    Undo();
-    EXPECT_EQ(Shown(), opened);
 }
 
 }  // namespace

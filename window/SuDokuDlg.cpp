@@ -61,10 +61,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     , m_strAppPath(appPath)
     , m_menuSystem(this)
 {
-    m_strStatus.clear();
-    m_strSolved.clear();
     m_hIcon = Artwork::Load(Artwork::kAppIcon);
-    m_bSet = false;
 
     m_menuOptions.setObjectName(QStringLiteral("Options"));
     m_menuSystem.setObjectName(QStringLiteral("System"));
@@ -85,17 +82,11 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(&m_startupTimer, &QTimer::timeout, this, [this] { OnTimer(kStartupTimerId); });
     connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
 
-    // Grid events; what each edit changes goes onto the undo stack.
-    connect(&m_Grid, &CSpreadSheet::RightClick, this, [this](short clickKind, int column, int row, int x, int y) {
-        RecordGridEdit([&] { OnGridRightClick(clickKind, column, row, x, y); });
-    });
-    connect(&m_Grid, &CSpreadSheet::Click, this,
-            [this](int column, int row) { RecordGridEdit([&] { OnGridClick(column, row); }); });
-    connect(&m_Grid, &CSpreadSheet::DblClick, this,
-            [this](int column, int row) { RecordGridEdit([&] { OnGridDblClick(column, row); }); });
-    connect(&m_Grid, &CSpreadSheet::KeyUp, this, [this](short keyCode, short shiftState) {
-        RecordGridEdit([&] { OnGridKeyUp(keyCode, shiftState); });
-    });
+    // Grid events.
+    connect(&m_Grid, &CSpreadSheet::RightClick, this, &CSuDokuDlg::OnGridRightClick);
+    connect(&m_Grid, &CSpreadSheet::Click, this, &CSuDokuDlg::OnGridClick);
+    connect(&m_Grid, &CSpreadSheet::DblClick, this, &CSuDokuDlg::OnGridDblClick);
+    connect(&m_Grid, &CSpreadSheet::KeyUp, this, &CSuDokuDlg::OnGridKeyUp);
 
     // Keys of the clipboard and the undo history.
     const auto addShortcut = [this](const QList<QKeySequence>& keys, void (CSuDokuDlg::*command)()) {
@@ -136,8 +127,8 @@ void CSuDokuDlg::BuildLayout()
         columnWidth = std::max(columnWidth, button->sizeHint().width());
         buttonHeight = std::max(buttonHeight, button->sizeHint().height());
     }
-    for (const QString& verdict : VerdictTexts())
-        columnWidth = std::max(columnWidth, FieldWidthFor(*m_editStatus, verdict));
+    for (const std::string& verdict : PuzzleModel::VerdictTexts())
+        columnWidth = std::max(columnWidth, FieldWidthFor(*m_editStatus, QString::fromStdString(verdict)));
     for (QPushButton* button : buttons)
         button->setFixedSize(columnWidth, buttonHeight);
     for (QLineEdit* field : fields)
@@ -236,21 +227,15 @@ void CSuDokuDlg::OnInitDialog()
 
 void CSuDokuDlg::UpdateDataToWindow()
 {
-    const std::pair<QLineEdit*, const QString&> fields[] = {
-        {m_editStatus, m_strStatus}, {m_editSolved, m_strSolved}, {m_editUnique, m_strUnique}, {m_editRating, m_strRating}};
+    const std::pair<QLineEdit*, const std::string&> fields[] = {{m_editStatus, m_model.Status()},
+                                                                {m_editSolved, m_model.Solved()},
+                                                                {m_editUnique, m_model.Unique()},
+                                                                {m_editRating, m_model.Rating()}};
     for (const auto& [field, text] : fields) {
-        field->setText(text);
+        field->setText(QString::fromStdString(text));
         // A line edit scrolls to its cursor, which setText puts at the end; a verdict reads from its start.
         field->setCursorPosition(0);
     }
-}
-
-void CSuDokuDlg::UpdateDataFromWindow()
-{
-    m_strStatus = m_editStatus->text();
-    m_strSolved = m_editSolved->text();
-    m_strUnique = m_editUnique->text();
-    m_strRating = m_editRating->text();
 }
 
 void CSuDokuDlg::ShowSystemMenu(const QPoint& globalPosition)

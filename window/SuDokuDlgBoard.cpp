@@ -1,7 +1,6 @@
-// Moving digits between the grid and the boards, and the person's cell editing.
+// Drawing the model's cells in the grid, and the person's cell editing.
 #include "SuDokuDlg.h"
 
-#include "CellText.h"
 #include "OleColor.h"
 
 namespace {
@@ -11,65 +10,31 @@ constexpr short kKeyDigit1 = 0x31;
 constexpr short kKeyDigit9 = 0x39;
 constexpr short kKeyDigit0 = 0x30;
 
+int CellOf(int column, int row)
+{
+    return (row - 1) * 9 + (column - 1);
+}
+
 }  // namespace
 
-QString CSuDokuDlg::ValueToText(int value)
+void CSuDokuDlg::ShowBoard()
 {
-    return QString::fromStdString(::ValueToText(value));
-}
-
-int CSuDokuDlg::TextToValue(const QString& text)
-{
-    return ::TextToValue(text.toStdString());
-}
-
-void CSuDokuDlg::ReadGrid(CSuDokuBoard& board)
-{
-    int values[81];
+    const PuzzleModel::ShownBoard& shown = m_model.Shown();
     for (int row = 1; row <= 9; ++row) {
         m_Grid.SetRow(row);
         for (int column = 1; column <= 9; ++column) {
             m_Grid.SetCol(column);
-            values[(row - 1) * 9 + (column - 1)] = TextToValue(m_Grid.GetText());
+            const PuzzleModel::ShownCell& cell = shown[static_cast<std::size_t>(CellOf(column, row))];
+            m_Grid.SetForeColor(cell.bySolver ? kSolverColor : kPersonColor);
+            m_Grid.SetText(QString::fromStdString(cell.text));
         }
     }
-    board.Load(values);
-}
-
-void CSuDokuDlg::ShowBoard(const CSuDokuBoard& board)
-{
-    for (int row = 1; row <= 9; ++row) {
-        m_Grid.SetRow(row);
-        for (int column = 1; column <= 9; ++column) {
-            m_Grid.SetCol(column);
-            // The colour always follows the puzzle as entered, whichever board is shown.
-            const bool entered = ValueToText(m_boardEntered.GetValueRowCol(row - 1, column - 1)) != QLatin1String("?");
-            m_Grid.SetForeColor(entered ? kPersonColor : kSolverColor);
-            const QString text = ValueToText(board.GetValueRowCol(row - 1, column - 1));
-            m_Grid.SetText(text == QLatin1String("?") ? QString() : text);
-        }
-    }
-}
-
-void CSuDokuDlg::WritePersonCell(int value)
-{
-    m_Grid.SetForeColor(kPersonColor);
-    const QString text = ValueToText(value);
-    m_Grid.SetText(text == QLatin1String("?") ? QString() : text);
 }
 
 void CSuDokuDlg::OnGridClick(int column, int row)
 {
-    if (m_bSet)
-        return;
-    m_Grid.SetRow(row);
-    m_Grid.SetCol(column);
-    int next = TextToValue(m_Grid.GetText()) + 1;  // empty -> 1 -> ... -> 9 -> empty
-    if (next > 9)
-        next = -1;
-    else if (next < 1)
-        next = 1;
-    WritePersonCell(next);
+    m_model.StepUp(CellOf(column, row));
+    ShowBoard();
 }
 
 void CSuDokuDlg::OnGridDblClick(int column, int row)
@@ -79,30 +44,21 @@ void CSuDokuDlg::OnGridDblClick(int column, int row)
 
 void CSuDokuDlg::OnGridRightClick(short clickKind, int column, int row, int /*x*/, int /*y*/)
 {
-    if (m_bSet)
-        return;
     if (clickKind != 0 && clickKind != 2)
         return;
-    m_Grid.SetRow(row);
-    m_Grid.SetCol(column);
-    int next = TextToValue(m_Grid.GetText()) - 1;  // empty -> 9 -> ... -> 1 -> empty
-    if (next == 0)
-        next = -1;
-    else if (next < 0)
-        next = 9;
-    WritePersonCell(next);
+    m_model.StepDown(CellOf(column, row));
+    ShowBoard();
 }
 
 void CSuDokuDlg::OnGridKeyUp(short keyCode, short /*shiftState*/)
 {
-    if (m_bSet)
-        return;
-    const bool digit = keyCode >= kKeyDigit1 && keyCode <= kKeyDigit9;
-    if (!digit && keyCode != kKeySpace)
-        return;
     // The key acts on the cell with the focus.
-    m_Grid.SetRow(m_Grid.GetActiveRow());
-    m_Grid.SetCol(m_Grid.GetActiveCol());
-    m_Grid.SetForeColor(kPersonColor);
-    m_Grid.SetText(digit ? QString::number(keyCode - kKeyDigit0) : QString());
+    const int cell = CellOf(m_Grid.GetActiveCol(), m_Grid.GetActiveRow());
+    if (keyCode >= kKeyDigit1 && keyCode <= kKeyDigit9)
+        m_model.TypeDigit(cell, keyCode - kKeyDigit0);
+    else if (keyCode == kKeySpace)
+        m_model.EmptyCell(cell);
+    else
+        return;
+    ShowBoard();
 }

@@ -1,7 +1,6 @@
-// Puzzles as text through the clipboard, and the undo history of the person's grid edits.
+// Puzzles as text through the clipboard, and the undo history of the edit state.
 #include "SuDokuDlg.h"
 
-#include "GridEditCommand.h"
 #include "PuzzleText.h"
 
 #include <QClipboard>
@@ -19,52 +18,28 @@ QString CSuDokuDlg::NotABoardText(const QString& source, std::size_t cellCount)
 
 void CSuDokuDlg::OnCopy()
 {
-    // The grid as shown: a revealed digit is copied, a "?" or any other text is an empty cell.
-    const BoardPicture cells = m_Grid.Picture();
-    int values[81];
-    for (size_t cell = 0; cell < cells.size(); ++cell)
-        values[cell] = TextToValue(cells[cell].text);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(PuzzleToLine(values)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_model.CopyText()));
 }
 
 void CSuDokuDlg::OnPaste()
 {
-    if (m_bSet)
+    if (!m_model.IsEnabled(PuzzleModel::Command::Paste))
         return;
     const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
-    const PuzzleText puzzle = ReadPuzzleText(std::string_view(text.constData(), static_cast<size_t>(text.size())));
-    if (!puzzle.IsBoard()) {
-        Ask(NotABoardText(QStringLiteral("The clipboard"), puzzle.cellCount), QMessageBox::Ok);
-        return;
-    }
-    // As if the person had typed every cell.
-    RecordGridEdit([&] {
-        for (int row = 1; row <= 9; ++row) {
-            for (int column = 1; column <= 9; ++column) {
-                m_Grid.SetRow(row);
-                m_Grid.SetCol(column);
-                WritePersonCell(puzzle.values[static_cast<size_t>((row - 1) * 9 + (column - 1))]);
-            }
-        }
-    });
-}
-
-void CSuDokuDlg::RecordGridEdit(const std::function<void()>& edit)
-{
-    const GridState before = CaptureGrid(m_Grid);
-    edit();
-    if (auto change = CGridEditCommand::FromChange(m_Grid, before, CaptureGrid(m_Grid)))
-        m_undoStack.push(change.release());
+    const std::size_t cellCount = m_model.Paste(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    if (cellCount != PuzzleText::kBoardCells)
+        Ask(NotABoardText(QStringLiteral("The clipboard"), cellCount), QMessageBox::Ok);
+    ShowBoard();
 }
 
 void CSuDokuDlg::OnUndo()
 {
-    if (!m_bSet)
-        m_undoStack.undo();
+    m_model.Undo();
+    ShowBoard();
 }
 
 void CSuDokuDlg::OnRedo()
 {
-    if (!m_bSet)
-        m_undoStack.redo();
+    m_model.Redo();
+    ShowBoard();
 }

@@ -3,8 +3,6 @@
 #include "SuDokuDlg.h"
 
 #include "CommandIds.h"
-#include "Difficulty.h"
-#include "OleColor.h"
 #include "SolutionCount.h"
 #include "SolveLogicDlg.h"
 #include "UserPrompts.h"
@@ -20,34 +18,14 @@ const QString kInconsistentText = QStringLiteral("This puzzle contains an incons
 const QString kUnsolvableText = QStringLiteral("This puzzle is unsolvable. Best guess so far will be shown.");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the board to the original Su Doku?");
 const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the board?");
-const QString kYes = QStringLiteral("YES");
-const QString kNo = QStringLiteral("NO");
-const QString kConsistent = QStringLiteral("OK");
-const QString kInconsistent = QStringLiteral("INCONSISTENT");
 const QString kSeveralSolutionsNote =
     QStringLiteral("This puzzle has more than one solution; the steps below lead to one of them.");
 
 }  // namespace
 
-QStringList CSuDokuDlg::VerdictTexts()
-{
-    QStringList texts = {kYes, kNo, kConsistent, kInconsistent};
-    for (const Difficulty rating : {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod})
-        texts.append(QString::fromLatin1(DifficultyName(rating)));
-    return texts;
-}
-
 QMessageBox::StandardButton CSuDokuDlg::Ask(const QString& text, QMessageBox::StandardButtons buttons)
 {
     return UserPrompts::Current().ShowMessage(this, kCaption, text, buttons);
-}
-
-void CSuDokuDlg::UpdateStatus()
-{
-    UpdateDataFromWindow();
-    m_strSolved = m_boardSolved.IsSolved() ? kYes : kNo;
-    m_strStatus = m_boardSolved.IsConsistent() ? kConsistent : kInconsistent;
-    UpdateDataToWindow();
 }
 
 void CSuDokuDlg::EnableControls()
@@ -55,16 +33,18 @@ void CSuDokuDlg::EnableControls()
     // A button disabled while it has the focus hands it on down the tab order (from Set Su Doku to
     // Help, where the next Enter would open the help); the grid, where the person works, takes it.
     const QWidget* focused = focusWidget();
-    m_btnSetSuDoku->setEnabled(!m_bSet);
-    m_btnSolve->setEnabled(m_bSet);
-    m_btnSolveCell->setEnabled(m_bSet);
-    const std::pair<int, bool> commands[] = {{kIdFileOpen, !m_bSet},      {kIdFileSaveAs, m_bSet},
-                                             {kIdResetBoard, m_bSet},     {kIdClearBoard, m_bSet},
-                                             {kIdShowSolveLogic, m_bSet}, {kIdEditPaste, !m_bSet}};
+    using Command = PuzzleModel::Command;
+    m_btnSetSuDoku->setEnabled(m_model.IsEnabled(Command::SetSuDoku));
+    m_btnSolve->setEnabled(m_model.IsEnabled(Command::Solve));
+    m_btnSolveCell->setEnabled(m_model.IsEnabled(Command::SolveCell));
+    const std::pair<int, Command> commands[] = {{kIdFileOpen, Command::Open},       {kIdFileSaveAs, Command::SaveAs},
+                                                {kIdResetBoard, Command::Reset},    {kIdClearBoard, Command::Clear},
+                                                {kIdShowSolveLogic, Command::ShowSolveLogic},
+                                                {kIdEditPaste, Command::Paste}};
     for (QAction* action : m_menuOptions.actions()) {
-        for (const auto& [commandId, enabled] : commands) {
+        for (const auto& [commandId, command] : commands) {
             if (action->data().toInt() == commandId)
-                action->setEnabled(enabled);
+                action->setEnabled(m_model.IsEnabled(command));
         }
     }
     if (focused && !focused->isEnabled())
@@ -73,67 +53,32 @@ void CSuDokuDlg::EnableControls()
 
 void CSuDokuDlg::OnSetSuDoku()
 {
-    ReadGrid(m_boardSolved);
-    ReadGrid(m_boardEntered);
-    if (!m_boardSolved.IsConsistent()) {
-        Ask(kInconsistentText, QMessageBox::Ok);
-        m_Grid.setFocus();  // where the person mends the puzzle
-        return;
+    PuzzleModel::SetOutcome outcome;
+    {
+        const WaitCursor wait;
+        outcome = m_model.SetSuDoku();
     }
-    m_bSet = true;
     EnableControls();
-
-    StepList steps;
-    bool solved = false;
-    {
-        const WaitCursor wait;
-        solved = m_boardSolved.Search(steps);
-    }
-    m_listLogic = std::move(steps);
-    RateEnteredPuzzle(solved);
-
-    if (!solved) {
+    if (outcome == PuzzleModel::SetOutcome::Inconsistent)
+        Ask(kInconsistentText, QMessageBox::Ok);
+    else if (outcome == PuzzleModel::SetOutcome::Unsolvable)
         Ask(kUnsolvableText, QMessageBox::Ok);
-        ShowBoard(m_boardSolved);
-    }
+    // The grid changes once the message has been read, and keeps the focus where the person works.
+    ShowBoard();
     UpdateDataToWindow();
-    UpdateStatus();
-}
-
-void CSuDokuDlg::RateEnteredPuzzle(bool solved)
-{
-    // Counted on the puzzle as entered, by a solver of its own, so the board and the step list
-    // stay exactly as the search left them.
-    int puzzle[81];
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column)
-            puzzle[row * 9 + column] = m_boardEntered.GetValueRowCol(row, column);
-    }
-    {
-        const WaitCursor wait;
-        m_nSolutionCount = CountSolutions(puzzle);
-    }
-    m_strUnique = m_nSolutionCount == 1 ? kYes : kNo;
-    const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, m_listLogic);
-    m_strRating = rating ? QString::fromLatin1(DifficultyName(*rating)) : QString();
+    m_Grid.setFocus();
 }
 
 void CSuDokuDlg::OnSolve()
 {
-    UpdateDataFromWindow();
-    ShowBoard(m_boardSolved);
-    UpdateDataToWindow();
+    m_model.Solve();
+    ShowBoard();
 }
 
 void CSuDokuDlg::OnSolveCell()
 {
-    const int row = m_Grid.GetActiveRow();
-    const int column = m_Grid.GetActiveCol();
-    m_Grid.SetRow(row);
-    m_Grid.SetCol(column);
-    m_Grid.SetForeColor(kSolverColor);
-    // Unlike ShowBoard, a cell the solver could not determine shows "?".
-    m_Grid.SetText(ValueToText(m_boardSolved.GetValueRowCol(row - 1, column - 1)));
+    m_model.SolveCell((m_Grid.GetActiveRow() - 1) * 9 + (m_Grid.GetActiveCol() - 1));
+    ShowBoard();
 }
 
 void CSuDokuDlg::OnOptions()
@@ -156,31 +101,18 @@ void CSuDokuDlg::OnReset()
 {
     if (Ask(kResetQuestion, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    m_bSet = true;
-    EnableControls();
-    ShowBoard(m_boardEntered);
+    m_model.Reset();
+    ShowBoard();
     UpdateDataToWindow();
-    UpdateStatus();
 }
 
 void CSuDokuDlg::OnClear()
 {
-    if (Ask(kClearQuestion, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
-        ClearBoard();
-    UpdateStatus();
-}
-
-void CSuDokuDlg::ClearBoard()
-{
-    m_bSet = false;
-    EnableControls();
-    m_boardSolved.Clear();
-    m_boardEntered.Clear();
-    ShowBoard(m_boardSolved);
-    // The verdicts belonged to the puzzle just cleared; the next "Set Su Doku" gives new ones.
-    m_strUnique.clear();
-    m_strRating.clear();
-    m_undoStack.clear();
+    if (Ask(kClearQuestion, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+        m_model.Clear();
+        EnableControls();
+        ShowBoard();
+    }
     UpdateDataToWindow();
 }
 
@@ -193,9 +125,9 @@ void CSuDokuDlg::OnPrint()
 void CSuDokuDlg::OnShowSolveLogic()
 {
     CSolveLogicDlg logic(this);
-    if (m_nSolutionCount >= kSeveralSolutions)
+    if (m_model.SolutionCount() >= kSeveralSolutions)
         logic.m_strLogic = kSeveralSolutionsNote + QStringLiteral("\r\n");
-    for (const std::string& sentence : m_listLogic)
+    for (const std::string& sentence : m_model.Steps())
         logic.m_strLogic += QString::fromStdString(sentence) + QStringLiteral("\r\n");
     logic.exec();
 }

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -64,10 +65,8 @@ bool CSuDokuDlg::OpenBoardFile(const QString& path)
     } else if (!ReadBoardFile(FileSystemPath(path), values)) {
         return false;
     }
-    m_boardSolved.Load(values);
-    m_boardEntered.Load(values);
-    ShowBoard(m_boardSolved);
-    m_undoStack.clear();
+    m_model.Open(values);
+    ShowBoard();
     return true;
 }
 
@@ -85,30 +84,17 @@ bool CSuDokuDlg::ReadTextPuzzleFile(const QString& path, int values[81])
     return true;
 }
 
-QString CSuDokuDlg::SaveFolder() const
-{
-    const QString savedGames = m_strAppPath + kSavedGames;
-    if (m_strRating.isEmpty())
-        return savedGames;
-    // The rating names its folder; should that folder have gone, the dialog starts one level up.
-    const QString ratingFolder = savedGames + m_strRating + u'/';
-    return QFileInfo(ratingFolder).isDir() ? ratingFolder : savedGames;
-}
-
 void CSuDokuDlg::OnSaveBoardAs()
 {
+    const QString saveFolder = QString::fromStdString(m_model.SaveFolder(m_strAppPath.toStdString()));
     const QString path =
-        UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(kSaveTitle, SaveFolder(), kBoardFilter));
+        UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(kSaveTitle, saveFolder, kBoardFilter));
     if (path.isEmpty())
         return;
     // The puzzle as entered, never the solution.
-    int values[81];
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column)
-            values[row * 9 + column] = m_boardEntered.GetValueRowCol(row, column);
-    }
+    const std::array<int, 81> values = m_model.EnteredPuzzle();
     std::string reason;
     // A silent failure would let the person close the program believing the puzzle was kept.
-    if (!WriteBoardFile(FileSystemPath(path), values, &reason))
+    if (!WriteBoardFile(FileSystemPath(path), values.data(), &reason))
         Ask(kSaveFailedText.arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)), QMessageBox::Ok);
 }

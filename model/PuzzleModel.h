@@ -1,0 +1,111 @@
+// The puzzle being worked on in the main window, as data: the window forwards the person's gestures
+// and commands here and draws what the model shows.
+//
+// The model is in the edit state (m_bSet false) while the person enters a puzzle: the gestures
+// change the shown cells, and each change that can be seen goes onto the undo history. SetSuDoku
+// reads the shown cells into both boards, solves the working board silently and enters the set
+// state, where the gestures change nothing and the solution can be revealed whole (Solve) or cell by
+// cell (SolveCell). Only SetSuDoku and Reset enter the set state; only Clear leaves it.
+//
+// Cells are numbered 0..80 row by row from the top left (cell = row * 9 + column, both 0-based).
+// A shown cell is a text ("" for empty, "1".."9", or the "?" of a cell the solver could not
+// determine) and whose it is: the person's (black) or the solver's (blue).
+#pragma once
+
+#include "SuDokuBoard.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class PuzzleModel {
+public:
+    struct ShownCell {
+        std::string text;
+        bool bySolver = false;
+
+        bool operator==(const ShownCell&) const = default;
+    };
+    using ShownBoard = std::array<ShownCell, 81>;
+
+    enum class Command { SetSuDoku, Solve, SolveCell, Open, SaveAs, Copy, Paste, Reset, Clear, ShowSolveLogic };
+    enum class SetOutcome { Inconsistent, Solved, Unsolvable };
+
+    bool IsSet() const { return m_bSet; }
+    bool IsEnabled(Command command) const;
+    const ShownBoard& Shown() const { return m_shown; }
+
+    // --- Entering a puzzle (edit state only; in the set state they change nothing) -------------
+    // What a cell's text steps from: a text other than one digit counts as empty.
+    void StepUp(int cell);    // a click: empty, 1, 2, ... 9, empty
+    void StepDown(int cell);  // a right click: empty, 9, 8, ... 1, empty
+    void TypeDigit(int cell, int digit);  // 1..9
+    void EmptyCell(int cell);
+    // Puts a puzzle from text into the cells as if typed, when the text holds exactly one board;
+    // returns the number of cells the text holds either way.
+    std::size_t Paste(std::string_view text);
+    // Takes back, or does again, the last change of the edit state.
+    void Undo();
+    void Redo();
+
+    // --- Commands on the whole puzzle ------------------------------------------------------------
+    // Reads the shown cells as the puzzle. A puzzle that repeats a digit in a unit is refused and
+    // changes nothing. Otherwise it is solved silently; the verdicts are filled, and a puzzle
+    // without solution shows what logic found.
+    SetOutcome SetSuDoku();
+    void Solve();             // shows the whole solution
+    void SolveCell(int cell);  // shows the solution of one cell, "?" where there is none
+    void Reset();             // back to the puzzle as entered, solution hidden
+    void Clear();             // an empty board in the edit state, verdicts and history gone
+    // Puts a puzzle (81 values row by row, -1 empty) into the cells, for the edit state; the
+    // history starts afresh.
+    void Open(const int values[81]);
+
+    // The shown cells as one line of 81 characters, "." for an empty cell or a "?".
+    std::string CopyText() const;
+    // The puzzle as entered at the last SetSuDoku (row by row, -1 empty), for Save As.
+    std::array<int, 81> EnteredPuzzle() const;
+    // Where Save As starts below appPath: the rating's folder in "Saved Games/", or that folder
+    // itself when there is no rating or its folder is gone.
+    std::string SaveFolder(const std::string& appPath) const;
+
+    // The verdicts as the window's fields show them: Solved and Status "YES"/"NO" and
+    // "OK"/"INCONSISTENT" after SetSuDoku, Reset and Clear; Unique "YES"/"NO" and Rating
+    // ("Easy" ... "RiverAzevod", or empty) from SetSuDoku until Clear.
+    const std::string& Solved() const { return m_strSolved; }
+    const std::string& Status() const { return m_strStatus; }
+    const std::string& Unique() const { return m_strUnique; }
+    const std::string& Rating() const { return m_strRating; }
+    // Every text those fields can show.
+    static std::vector<std::string> VerdictTexts();
+
+    // The last solve's step sentences, and its solution count (0, 1 or kSeveralSolutions).
+    const StepList& Steps() const { return m_listLogic; }
+    int SolutionCount() const { return m_nSolutionCount; }
+
+private:
+    void WritePersonCell(int cell, int value);
+    void ShowBoard(const CSuDokuBoard& board);
+    void ReadShown(CSuDokuBoard& board) const;
+    void UpdateStatus();
+    // Runs an edit of the shown cells and records it for undo when the person can see it.
+    template <typename Edit>
+    void RecordEdit(Edit edit);
+    // One step back or forth: the cells from the top of one history, the current ones onto the other.
+    void StepHistory(std::vector<ShownBoard>& from, std::vector<ShownBoard>& to);
+
+    bool m_bSet = false;
+    ShownBoard m_shown;  // at first every cell empty and the person's
+    CSuDokuBoard m_boardSolved;
+    CSuDokuBoard m_boardEntered;
+    StepList m_listLogic;
+    int m_nSolutionCount = 0;
+    std::string m_strStatus;
+    std::string m_strSolved;
+    std::string m_strUnique;
+    std::string m_strRating;
+    std::vector<ShownBoard> m_undo;  // the cells before each recorded change, oldest first
+    std::vector<ShownBoard> m_redo;  // the cells after each undone change, most recent last
+};

@@ -1,0 +1,260 @@
+// The puzzle model under the main window: entering a puzzle, undo, paste and copy, the commands,
+// the verdicts and which commands each state allows, as plain table rows without any widget.
+#include "PuzzleModel.h"
+#include "TemporaryFolderTest.h"
+#include "TestBoards.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using Command = PuzzleModel::Command;
+using SetOutcome = PuzzleModel::SetOutcome;
+
+const std::string kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kRepeatedDigit = "5...5....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+// No repeats, but the top-right cell can hold nothing: 1..8 are in its row and 9 below it.
+const std::string kNoSolution = "12345678.........9" + std::string(63, '.');
+// kPuzzle without one given: several solutions.
+const std::string kSeveral = "53..7....6..195....9.....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+// The shown cells row by row: a cell's single character, '.' for an empty cell, '#' otherwise.
+std::string ShownText(const PuzzleModel& model)
+{
+    std::string text;
+    for (const PuzzleModel::ShownCell& cell : model.Shown())
+        text += cell.text.empty() ? '.' : cell.text.size() == 1 ? cell.text[0] : '#';
+    return text;
+}
+
+// The solver's cells as '*', the person's as '-'.
+std::string Colours(const PuzzleModel& model)
+{
+    std::string colours;
+    for (const PuzzleModel::ShownCell& cell : model.Shown())
+        colours += cell.bySolver ? '*' : '-';
+    return colours;
+}
+
+void Type(PuzzleModel& model, const std::string& puzzle)
+{
+    for (int cell = 0; cell < 81; ++cell) {
+        const char digit = puzzle[static_cast<std::size_t>(cell)];
+        if (digit >= '1' && digit <= '9')
+            model.TypeDigit(cell, digit - '0');
+    }
+}
+
+TEST(PuzzleModel, EachGestureStepsTheCell)
+{
+    const std::function<void(PuzzleModel&)> up = [](PuzzleModel& m) { m.StepUp(49); };
+    const std::function<void(PuzzleModel&)> down = [](PuzzleModel& m) { m.StepDown(49); };
+    const struct {
+        const char* name;
+        int before;  // -1 empty
+        std::vector<std::function<void(PuzzleModel&)>> gestures;
+        const char* after;
+    } rows[] = {
+        {"click on empty", -1, {up}, "1"},
+        {"click on 4", 4, {up}, "5"},
+        {"click on 9", 9, {up}, ""},
+        {"ten clicks go round", -1, std::vector(10, up), ""},
+        {"right click on empty", -1, {down}, "9"},
+        {"right click on 5", 5, {down}, "4"},
+        {"right click on 1", 1, {down}, ""},
+        {"click then right click", 3, {up, down}, "3"},
+        {"digit replaces", 2, {[](PuzzleModel& m) { m.TypeDigit(49, 9); }}, "9"},
+        {"emptying", 6, {[](PuzzleModel& m) { m.EmptyCell(49); }}, ""},
+    };
+    for (const auto& row : rows) {
+        PuzzleModel model;
+        if (row.before != -1)
+            model.TypeDigit(49, row.before);
+        for (const auto& gesture : row.gestures)
+            gesture(model);
+        EXPECT_EQ(model.Shown()[49].text, row.after) << row.name;
+        EXPECT_FALSE(model.Shown()[49].bySolver) << row.name;
+        std::string others = ShownText(model);
+        others.erase(49, 1);
+        EXPECT_EQ(others, std::string(80, '.')) << row.name << ": only the cell itself changes";
+    }
+}
+
+TEST(PuzzleModel, SetSuDokuSolvesSilentlyAndLocksTheCells)
+{
+    PuzzleModel model;
+    Type(model, kPuzzle);
+    ASSERT_EQ(model.SetSuDoku(), SetOutcome::Solved);
+    EXPECT_TRUE(model.IsSet());
+    EXPECT_EQ(ShownText(model), kPuzzle) << "the solution stays hidden";
+    EXPECT_EQ(model.Solved(), "YES");
+    EXPECT_EQ(model.Status(), "OK");
+    EXPECT_EQ(model.Unique(), "YES");
+    EXPECT_EQ(model.Rating(), "Easy");
+    EXPECT_FALSE(model.Steps().empty());
+
+    const PuzzleModel::ShownBoard locked = model.Shown();
+    model.StepUp(2);
+    model.StepDown(2);
+    model.TypeDigit(2, 4);
+    model.EmptyCell(0);
+    EXPECT_EQ(model.Paste(kSeveral), 81u);
+    model.Undo();
+    EXPECT_EQ(model.Shown(), locked);
+}
+
+TEST(PuzzleModel, SolveAndSolveCellRevealInTheSolversColour)
+{
+    PuzzleModel model;
+    Type(model, kPuzzle);
+    model.SetSuDoku();
+    model.SolveCell(2);
+    EXPECT_EQ(ShownText(model).substr(0, 3), "534");
+    EXPECT_EQ(Colours(model).substr(0, 3), "--*");
+    model.Solve();
+    EXPECT_TRUE(IsValidSolution(ShownText(model), kPuzzle)) << ShownText(model);
+    for (int cell = 0; cell < 81; ++cell)
+        EXPECT_EQ(model.Shown()[static_cast<std::size_t>(cell)].bySolver, kPuzzle[static_cast<std::size_t>(cell)] == '.');
+    EXPECT_TRUE(IsValidSolution(model.CopyText(), kPuzzle)) << "Copy takes the grid as shown";
+    model.Reset();
+    EXPECT_EQ(ShownText(model), kPuzzle);
+    EXPECT_TRUE(model.IsSet());
+}
+
+TEST(PuzzleModel, OutcomesOfSetSuDoku)
+{
+    const struct {
+        const char* name;
+        const std::string& puzzle;
+        SetOutcome outcome;
+        const char* solved;
+        const char* status;
+        const char* unique;
+        const char* rating;
+    } rows[] = {
+        {"repeated digit", kRepeatedDigit, SetOutcome::Inconsistent, "", "", "", ""},
+        {"no solution", kNoSolution, SetOutcome::Unsolvable, "NO", "INCONSISTENT", "NO", ""},
+        {"several solutions", kSeveral, SetOutcome::Solved, "YES", "OK", "NO", "Hard"},
+        {"empty grid", std::string(81, '.'), SetOutcome::Solved, "YES", "OK", "NO", "RiverAzevod"},
+    };
+    for (const auto& row : rows) {
+        PuzzleModel model;
+        Type(model, row.puzzle);
+        EXPECT_EQ(model.SetSuDoku(), row.outcome) << row.name;
+        EXPECT_EQ(model.IsSet(), row.outcome != SetOutcome::Inconsistent) << row.name;
+        EXPECT_EQ(model.Solved(), row.solved) << row.name;
+        EXPECT_EQ(model.Status(), row.status) << row.name;
+        EXPECT_EQ(model.Unique(), row.unique) << row.name;
+        EXPECT_EQ(model.Rating(), row.rating) << row.name;
+    }
+}
+
+TEST(PuzzleModel, AnUnsolvablePuzzleShowsWhatLogicFound)
+{
+    PuzzleModel model;
+    Type(model, kNoSolution);
+    model.SetSuDoku();
+    EXPECT_EQ(ShownText(model).substr(0, 18), "12345678#........9") << "the cell without candidate";
+    EXPECT_EQ(model.CopyText().substr(0, 9), "12345678.");
+}
+
+TEST(PuzzleModel, EachStateAllowsItsCommands)
+{
+    const Command editOnly[] = {Command::SetSuDoku, Command::Open, Command::Paste};
+    const Command setOnly[] = {Command::Solve,  Command::SolveCell, Command::SaveAs,
+                               Command::Reset, Command::Clear,     Command::ShowSolveLogic};
+    PuzzleModel model;
+    for (int round = 0; round < 2; ++round) {
+        for (const Command command : editOnly)
+            EXPECT_EQ(model.IsEnabled(command), !model.IsSet());
+        for (const Command command : setOnly)
+            EXPECT_EQ(model.IsEnabled(command), model.IsSet());
+        EXPECT_TRUE(model.IsEnabled(Command::Copy));
+        Type(model, kPuzzle);
+        model.SetSuDoku();
+    }
+}
+
+TEST(PuzzleModel, ClearEmptiesTheBoardTheVerdictsAndTheHistory)
+{
+    PuzzleModel model;
+    Type(model, kPuzzle);
+    model.SetSuDoku();
+    model.Clear();
+    EXPECT_FALSE(model.IsSet());
+    EXPECT_EQ(ShownText(model), std::string(81, '.'));
+    EXPECT_EQ(model.Unique(), "");
+    EXPECT_EQ(model.Rating(), "");
+    EXPECT_EQ(model.Solved(), "NO");
+    EXPECT_EQ(model.Status(), "OK");
+    model.Undo();
+    EXPECT_EQ(ShownText(model), std::string(81, '.'));
+}
+
+TEST(PuzzleModel, UndoAndRedoWalkThroughTheVisibleEdits)
+{
+    PuzzleModel model;
+    model.StepUp(0);          // 1
+    model.StepUp(0);          // 2
+    model.TypeDigit(0, 2);    // no change: no step
+    model.EmptyCell(5);       // no change: no step
+    model.Paste(kPuzzle);     // one step
+    model.Undo();
+    EXPECT_EQ(ShownText(model), "2" + std::string(80, '.'));
+    model.Undo();
+    model.Undo();
+    EXPECT_EQ(ShownText(model), std::string(81, '.'));
+    model.Undo();  // nothing more
+    model.Redo();
+    EXPECT_EQ(ShownText(model), "1" + std::string(80, '.'));
+    model.StepDown(80);  // a new edit drops what could be redone
+    model.Redo();
+    EXPECT_EQ(ShownText(model), "1" + std::string(79, '.') + "9");
+
+    // A refused Set Su Doku keeps the history; opening a puzzle starts afresh.
+    model.TypeDigit(1, 1);
+    EXPECT_EQ(model.SetSuDoku(), SetOutcome::Inconsistent);
+    model.Undo();
+    EXPECT_EQ(ShownText(model), "1" + std::string(79, '.') + "9");
+    int values[81];
+    std::fill(values, values + 81, 7);
+    model.Open(values);
+    model.Undo();
+    EXPECT_EQ(ShownText(model), std::string(81, '7'));
+}
+
+TEST(PuzzleModel, PasteTakesOnlyOneWholeBoard)
+{
+    PuzzleModel model;
+    model.TypeDigit(10, 3);
+    EXPECT_EQ(model.Paste("1234"), 4u);
+    EXPECT_EQ(model.Paste(kPuzzle + kPuzzle), 162u);
+    EXPECT_EQ(ShownText(model), std::string(10, '.') + "3" + std::string(70, '.')) << "refused pastes change nothing";
+    EXPECT_EQ(model.Paste(kPuzzle), 81u);
+    EXPECT_EQ(ShownText(model), kPuzzle);
+    EXPECT_EQ(Colours(model), std::string(81, '-')) << "pasted digits are the person's own";
+    EXPECT_EQ(model.CopyText(), kPuzzle);
+}
+
+class SaveFolderTest : public TemporaryFolderTest {};
+
+TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolder)
+{
+    const std::string appPath = folder.string() + "/";
+    std::filesystem::create_directories(folder / "Saved Games" / "Easy");
+    PuzzleModel model;
+    EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/") << "no rating yet";
+    Type(model, kPuzzle);
+    model.SetSuDoku();
+    EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/Easy/");
+    std::filesystem::remove(folder / "Saved Games" / "Easy");
+    EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/") << "the rating's folder is gone";
+
+    const std::array<int, 81> entered = model.EnteredPuzzle();
+    for (std::size_t cell = 0; cell < 81; ++cell)
+        EXPECT_EQ(entered[cell], kPuzzle[cell] == '.' ? -1 : kPuzzle[cell] - '0');
+}
+
+}  // namespace
