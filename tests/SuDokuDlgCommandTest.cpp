@@ -192,19 +192,6 @@ TEST_F(CommandTest, SolveShowsTheWholeSolutionInTheSolverColour)
     EXPECT_TRUE(InSetState());
 }
 
-TEST_F(CommandTest, AnEmptyGridIsSolvedByGuessing)
-{
-    SetPuzzle(std::string(81, '.'));
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(GridText(Grid()), std::string(81, '.'));
-    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
-    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("YES"));
-    Press(QStringLiteral("Solve"));
-    EXPECT_TRUE(IsValidSolution(GridText(Grid()), std::string(81, '.')));
-    for (int cell = 0; cell < 81; ++cell)
-        EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), kBlue);
-}
-
 TEST_F(CommandTest, AnInconsistentPuzzleIsRefusedAndTheEditStateStays)
 {
     TypePuzzle(Grid(), kRepeatedDigit);
@@ -374,20 +361,6 @@ TEST_F(CommandTest, ShowSolveLogicListsTheStepsOneALine)
     }
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(GridText(Grid()), kPuzzle);
-}
-
-TEST_F(CommandTest, AFilledConsistentGridNeedsNoSteps)
-{
-    SetPuzzle(kPuzzle);
-    Press(QStringLiteral("Solve"));
-    const std::string solution = GridText(Grid());
-    prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
-    SetPuzzle(solution);
-    QString shown = QStringLiteral("not read");
-    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdShowSolveLogic)); },
-                    [&](QWidget* window) { shown = window->findChild<QPlainTextEdit*>()->toPlainText(); });
-    EXPECT_EQ(shown, QString());
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 namespace {
 
 const QColor kBlack(Qt::black);
-const QColor kBlue(Qt::blue);
 
 // What a person can do to one cell.
 enum class Action { Click, RightClick, DoubleClick, RightDoubleClick, Key, KeypadKey };

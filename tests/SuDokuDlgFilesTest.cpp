@@ -155,59 +155,6 @@ TEST_F(BoardFilesTest, AFileThatCannotBeReadChangesNothing)
     }
 }
 
-struct FileContent {
-    const char* name;
-    QByteArray bytes;
-    std::string grid;
-};
-
-void PrintTo(const FileContent& content, std::ostream* out)
-{
-    *out << content.name;
-}
-
-QByteArray NineLinesOfDigits()
-{
-    QByteArray lines;
-    for (int row = 0; row < 9; ++row)
-        lines += "123456789\r\n";
-    return lines;
-}
-
-class OpeningBytes : public BoardFilesTest, public ::testing::WithParamInterface<FileContent> {};
-
-TEST_P(OpeningBytes, AreReadCellByCellFromTheTopLeft)
-{
-    ASSERT_TRUE(Open(WriteSavedGame(QStringLiteral("board.sdf"), GetParam().bytes)));
-    EXPECT_EQ(GridText(Grid()), GetParam().grid);
-    EXPECT_TRUE(InEditState());
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    for (int cell = 0; cell < 81; ++cell) {
-        if (GetParam().grid[static_cast<size_t>(cell)] != '.') {
-            EXPECT_EQ(CellColor(Grid(), cell % 9 + 1, cell / 9 + 1), QColor(Qt::black)) << cell;
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BoardFiles, OpeningBytes,
-    ::testing::Values(
-        FileContent{"DigitsTopLeftAndBottomRight", "5" + QByteArray(79, '?') + "3", "5" + std::string(79, '.') + "3"},
-        FileContent{"ZerosBlanksAndNulBytesAreEmpty", QByteArray(27, '0') + QByteArray(27, ' ') + QByteArray(27, '\0'),
-                    kEmptyGrid},
-        // Read by position: the line ends are empty cells and push every later cell on.
-        FileContent{"NineLinesWithLineEnds", NineLinesOfDigits(),
-                    "123456789..123456789..123456789..123456789..123456789..123456789..123456789..1234"},
-        FileContent{"LongerFileUsesItsFirst81Bytes", QByteArray::fromStdString(AsFileBytes(kPuzzle)) + "999999999",
-                    kPuzzle},
-        FileContent{"ShorterFileLeavesTheRestEmpty", "12345677", "12345677" + std::string(73, '.')},
-        FileContent{"EmptyFile", QByteArray(), kEmptyGrid},
-        FileContent{"Junk", QByteArray("\xff\xfe\x39\x80-5a\n\x07", 9) + QByteArray(72, '\x31'),
-                    "..9..5..." + std::string(72, '1')},
-        // Repeated digits are loaded as they stand; Set Su Doku is the one to refuse them.
-        FileContent{"RepeatedDigits", "55" + QByteArray(79, '?'), "55" + std::string(79, '.')}),
-    [](const auto& info) { return info.param.name; });
-
 TEST_F(BoardFilesTest, OpenedBytesOtherThanDigitsComeBackAsQuestionMarks)
 {
     QByteArray bytes = QByteArray::fromStdString(kPuzzle);
@@ -215,14 +162,6 @@ TEST_F(BoardFilesTest, OpenedBytesOtherThanDigitsComeBackAsQuestionMarks)
     ASSERT_TRUE(Open(WriteSavedGame(QStringLiteral("zeros.sdf"), bytes)));
     Press(QStringLiteral("Set Su Doku"));
     const QString path = SavedGame(QStringLiteral("questions.sdf"));
-    ASSERT_TRUE(SaveAs(path));
-    EXPECT_EQ(ReadFile(path).toStdString(), AsFileBytes(kPuzzle));
-}
-
-TEST_F(BoardFilesTest, SavingReplacesALongerFileWhole)
-{
-    const QString path = WriteSavedGame(QStringLiteral("long.sdf"), QByteArray(200, '7'));
-    SetPuzzle(kPuzzle);
     ASSERT_TRUE(SaveAs(path));
     EXPECT_EQ(ReadFile(path).toStdString(), AsFileBytes(kPuzzle));
 }
