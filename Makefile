@@ -2,7 +2,7 @@
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize fuzz package bench deps build clean
+.PHONY: run test test-slow test-sanitize fuzz package bench deps build clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -15,7 +15,11 @@ run: build
 	@bash scripts/run.sh build/$(PRESET)
 
 test: build
-	ctest --preset $(PRESET) -j $(JOBS)
+	ctest --preset $(PRESET) -j $(JOBS) -LE slow
+
+# The tests labelled slow: the reference comparison swept over whole puzzle collections.
+test-slow: build
+	ctest --preset $(PRESET) -j $(JOBS) -L slow
 
 test-sanitize:
 	$(MAKE) test PRESET=sanitize

@@ -148,10 +148,22 @@ TEST_P(CollectionEquivalence, EngineAndReferenceAgreeOnEveryPuzzle)
     }
 }
 
-// The small collections whole (the largest split so that the halves run in parallel), the big
-// ones as an even sample: the reference needs up to seconds for one of the hardest puzzles.
+// A few puzzles of every collection, for every test run.
 INSTANTIATE_TEST_SUITE_P(
-    Collections, CollectionEquivalence,
+    Sample, CollectionEquivalence,
+    ::testing::Values(CollectionSample{"golden.jsonl", 26, 1}, CollectionSample{"magictour_top95.txt", 10, 2},
+                      CollectionSample{"norvig_hardest11.txt", 3, 0},
+                      CollectionSample{"unbiased_first1000.txt", 100, 3},
+                      CollectionSample{"magictour_top1465.txt", 150, 4},
+                      CollectionSample{"forum_hardest_1106.txt", 125, 5},
+                      CollectionSample{"forum_hardest_1905_11plus.txt", 10000, 6},
+                      CollectionSample{"17_clue.txt", 5000, 7}, CollectionSample{"serg_benchmark.txt", 1000, 8}));
+
+// The sweep, labelled "slow" for the build (continuous integration runs it): the small
+// collections whole (the largest split so that the halves run in parallel), the big ones as an
+// even sample, since the reference needs up to seconds for one of the hardest puzzles.
+INSTANTIATE_TEST_SUITE_P(
+    Sweep, CollectionEquivalence,
     ::testing::Values(CollectionSample{"golden.jsonl", 1, 0}, CollectionSample{"magictour_top95.txt", 1, 0},
                       CollectionSample{"norvig_hardest11.txt", 1, 0},
                       CollectionSample{"unbiased_first1000.txt", 1, 0},
