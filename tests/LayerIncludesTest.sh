@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# No folder includes a header of a folder above it: engine < storage < model < dialogs < window < app,
+# with cli on model. Prints each offending include and fails if there is one.
+set -euo pipefail
+cd "$1"
+layers=(engine storage model dialogs window app)
+failed=0
+headers_of() { find "$1" -maxdepth 1 -name '*.h' -printf '%f\n'; }
+check() {  # folder, then the folders it must not include from
+    local folder=$1; shift
+    for above in "$@"; do
+        for header in $(headers_of "$above"); do
+            if grep -Hn "#include \"$header\"" "$folder"/*.cpp "$folder"/*.h 2>/dev/null; then
+                echo "  ^ $folder includes $above/$header"
+                failed=1
+            fi
+        done
+    done
+}
+for ((i = 0; i < ${#layers[@]}; i++)); do
+    check "${layers[$i]}" "${layers[@]:$((i + 1))}"
+done
+check cli dialogs window app
+# Qt stays out of the layers below the windows and out of the command-line solver.
+if grep -Hn '#include <Q' engine/* storage/* model/* cli/*; then
+    echo "  ^ Qt below the windows"
+    failed=1
+fi
+exit $failed
