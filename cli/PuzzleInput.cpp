@@ -171,7 +171,8 @@ void ReadPuzzleArgument(const std::string& argument, PuzzleReceiver& receiver)
     }
     const std::string name = QuotedName(argument);
     if (!exists) {
-        receiver.OnError("cannot open " + name + ": no such file, and not an 81-character puzzle");
+        receiver.OnError("cannot open " + name + ": no such file, and "
+                         + (argument.size() == kPuzzleLength ? "a puzzle holds no '/'" : "not an 81-character puzzle"));
         return;
     }
     if (std::filesystem::is_directory(argument, ignored)) {
