@@ -103,8 +103,8 @@ int main(int argc, char* argv[])
             options.summary = true;
         } else if (argument == "--strict") {
             options.batch.strict = true;
-        } else if (argument == "-j" || argument == "--jobs" || argument.rfind("--jobs=", 0) == 0
-                   || argument.rfind("-j", 0) == 0) {
+        } else if (argument.rfind("-j", 0) == 0 || argument == "--jobs" || argument.rfind("--jobs=", 0) == 0) {
+            // -j 4, -j4, --jobs 4 and --jobs=4
             std::string value;
             if (argument == "-j" || argument == "--jobs") {
                 if (i + 1 == argc)

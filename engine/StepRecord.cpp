@@ -36,6 +36,7 @@ void StepRecorder::AppendSentencesTo(StepList& steps) const
     steps.reserve(steps.size() + m_size);
     for (size_t i = 0; i < m_size; ++i) {
         std::string sentence;
+        sentence.reserve(kSentenceCapacity);
         AppendSentence(sentence, m_records[i]);
         steps.push_back(std::move(sentence));
     }

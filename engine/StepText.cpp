@@ -57,6 +57,7 @@ template <typename Append>
 std::string Sentence(const Append& append)
 {
     std::string text;
+    text.reserve(kSentenceCapacity);
     append(text);
     return text;
 }

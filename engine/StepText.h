@@ -5,8 +5,13 @@
 // thousands of sentences allocates nothing per sentence; the others return it as a new string.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+// Room for every sentence of a 9x9 board (the longest, a square's digit set of all nine digits,
+// has 74 characters): reserving it makes a sentence of its own one allocation.
+inline constexpr size_t kSentenceCapacity = 80;
 
 void AppendDeterminedSentence(std::string& out, int x, int y, int digit);
 void AppendHiddenSingleSentence(std::string& out, int unitKind, int x, int y, int digit);
