@@ -1,17 +1,27 @@
 // orvandel-solve: the Vantrel Orvandel solver for the command line and for scripts.
+#include "BatchSolver.h"
 #include "PuzzleInput.h"
-#include "SolveReport.h"
+#include "ResultOutput.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int kExitAllSolved = 0;
-constexpr int kExitSomeNotSolved = 1;
 constexpr int kExitInputError = 2;
+// More threads than this would only wait for one another.
+constexpr unsigned kMaxJobs = 1024;
 
 const char kUsage[] =
     "Usage: orvandel-solve [OPTIONS] [PUZZLE ...]\n"
@@ -23,73 +33,125 @@ const char kUsage[] =
     "and lines starting with # are skipped.\n"
     "\n"
     "Options:\n"
-    "  --steps     also print the solver's reasoning, one sentence a line\n"
-    "  --json      print one JSON object per puzzle, one a line\n"
-    "  --help      show this help and exit\n"
-    "  --version   show the version and exit\n"
+    "  --steps         also print the solver's reasoning, one sentence a line\n"
+    "  --json          print one JSON object per puzzle, one a line\n"
+    "  --csv           print one CSV line per puzzle under a header line:\n"
+    "                  number,puzzle,result,unique,rating,level,solution\n"
+    "  -j, --jobs N    solve N puzzles at a time (default: one per core); the output\n"
+    "                  is the same, in input order\n"
+    "  --summary       after the results, print the counts per result and per rating\n"
+    "                  and the puzzles per second on standard error\n"
+    "  --strict        count a puzzle with several solutions as not solved\n"
+    "  -h, --help      show this help and exit\n"
+    "  --version       show the version and exit\n"
     "\n"
-    "Exit status: 0 every puzzle solved, 1 some puzzle unsolvable or inconsistent,\n"
-    "2 a usage or input error.\n";
+    "Exit status: 0 every puzzle solved, 1 some puzzle unsolvable or inconsistent (with\n"
+    "--strict: or with several solutions), 2 a usage, input or output error.\n";
 
 struct Options {
-    bool steps = false;
-    bool json = false;
+    BatchOptions batch;
+    bool summary = false;
     std::vector<std::string> puzzles;
 };
+
+std::optional<unsigned> ParseJobs(const std::string& text)
+{
+    unsigned jobs = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    if (error != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > kMaxJobs)
+        return std::nullopt;
+    return jobs;
+}
+
+unsigned DefaultJobs()
+{
+    return std::max(std::thread::hardware_concurrency(), 1u);
+}
+
+int UsageError(const std::string& message)
+{
+    std::cerr << "orvandel-solve: " << message << " (see --help)\n";
+    return kExitInputError;
+}
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    const auto start = std::chrono::steady_clock::now();
     std::ios::sync_with_stdio(false);
     Options options;
+    options.batch.jobs = DefaultJobs();
     bool optionsEnded = false;
+    bool json = false;
+    bool csv = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (optionsEnded || argument == "-" || argument.rfind("--", 0) != 0) {
+        const bool isOption = !optionsEnded && argument.size() >= 2 && argument[0] == '-'
+            && (argument[1] == '-' || argument == "-h" || argument.rfind("-j", 0) == 0);
+        if (!isOption) {
             options.puzzles.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (argument == "--steps") {
-            options.steps = true;
+            options.batch.steps = true;
         } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "--help") {
+            json = true;
+        } else if (argument == "--csv") {
+            csv = true;
+        } else if (argument == "--summary") {
+            options.summary = true;
+        } else if (argument == "--strict") {
+            options.batch.strict = true;
+        } else if (argument.rfind("-j", 0) == 0 || argument == "--jobs" || argument.rfind("--jobs=", 0) == 0) {
+            // -j 4, -j4, --jobs 4 and --jobs=4
+            std::string value;
+            if (argument == "-j" || argument == "--jobs") {
+                if (i + 1 == argc)
+                    return UsageError("'" + argument + "' needs a number of jobs");
+                value = argv[++i];
+            } else {
+                value = argument.substr(argument[1] == 'j' ? 2 : 7);
+            }
+            const std::optional<unsigned> jobs = ParseJobs(value);
+            if (!jobs)
+                return UsageError("the number of jobs must be 1 to " + std::to_string(kMaxJobs) + ", not "
+                                  + QuotedName(value));
+            options.batch.jobs = *jobs;
+        } else if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;
             return kExitAllSolved;
         } else if (argument == "--version") {
             std::cout << "orvandel-solve " ORVANDEL_VERSION "\n";
             return kExitAllSolved;
         } else {
-            std::cerr << "orvandel-solve: unknown option '" << argument << "' (see --help)\n";
-            return kExitInputError;
+            return UsageError("unknown option " + QuotedName(argument));
         }
     }
+    if (json && csv)
+        return UsageError("--json and --csv cannot be combined");
+    options.batch.format = json ? OutputFormat::Json : csv ? OutputFormat::Csv : OutputFormat::Text;
     if (options.puzzles.empty())
         options.puzzles.push_back("-");
 
-    int status = kExitAllSolved;
-    bool first = true;
-    const PuzzleSink solve = [&](const Puzzle& puzzle) {
-        const SolveOutcome outcome = SolvePuzzle(puzzle.values);
-        if (outcome.result != SolveResult::Solved && status == kExitAllSolved)
-            status = kExitSomeNotSolved;
-        if (options.json) {
-            PrintJson(std::cout, outcome);
-        } else {
-            if (!first)
-                std::cout << '\n';
-            PrintText(std::cout, outcome, options.steps);
-        }
-        first = false;
-    };
-    const ErrorSink report = [&](const std::string& message) {
-        std::cout.flush();
-        std::cerr << "orvandel-solve: " << message << '\n';
-        status = kExitInputError;
-    };
-    for (const std::string& argument : options.puzzles)
-        ReadPuzzleArgument(argument, solve, report);
-    std::cout.flush();
-    return status;
+    ResultOutput output(stdout);
+    BatchSolver batch(options.batch, output, std::cerr);
+    try {
+        for (const std::string& argument : options.puzzles)
+            ReadPuzzleArgument(argument, batch);
+        batch.Finish();
+    } catch (const WriteFailure& failure) {
+        // A reader that has gone needs no message; a full disk or a failing device does.
+        if (failure.error != EPIPE)
+            std::cerr << "orvandel-solve: cannot write the results: " << std::strerror(failure.error) << '\n';
+        return kExitInputError;
+    } catch (const std::exception& error) {
+        std::cerr << "orvandel-solve: stopped: " << error.what() << '\n';
+        return kExitInputError;
+    }
+    if (options.summary) {
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        std::cerr << "orvandel-solve: " << batch.Summary(elapsed.count()) << '\n';
+    }
+    return batch.ExitStatus();
 }

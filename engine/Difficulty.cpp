@@ -17,13 +17,18 @@ bool UsesDigitSets(const StepList& steps)
 
 std::optional<Difficulty> RateSearch(bool solved, int guessLevel, const StepList& steps)
 {
+    return RateSearch(solved, guessLevel, solved && guessLevel == 0 && UsesDigitSets(steps));
+}
+
+std::optional<Difficulty> RateSearch(bool solved, int guessLevel, bool usedDigitSets)
+{
     if (!solved)
         return std::nullopt;
     if (guessLevel >= 3)
         return Difficulty::RiverAzevod;
     if (guessLevel >= 1)
         return Difficulty::Hard;
-    return UsesDigitSets(steps) ? Difficulty::Mild : Difficulty::Easy;
+    return usedDigitSets ? Difficulty::Mild : Difficulty::Easy;
 }
 
 const char* DifficultyName(Difficulty difficulty)

@@ -18,6 +18,8 @@ enum class Difficulty {
 // removes a candidate and failed guesses leave no sentence, so the step list tells whether digit
 // sets were needed on the way to the solution.
 std::optional<Difficulty> RateSearch(bool solved, int guessLevel, const StepList& steps);
+// The same for a caller that knows whether the steps hold a digit set.
+std::optional<Difficulty> RateSearch(bool solved, int guessLevel, bool usedDigitSets);
 
 // "Easy", "Mild", "Hard" or "RiverAzevod": the folder name, also shown to the person.
 const char* DifficultyName(Difficulty difficulty);

@@ -8,6 +8,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 enum class StepKind : std::uint8_t {
     Determined,    // a peer left with one candidate by elimination
@@ -46,6 +47,9 @@ public:
     size_t Size() const { return m_size; }
     // Forgets every step after the first `size`: those of a failed guess.
     void Truncate(size_t size) { m_size = size; }
+    const StepRecord& operator[](size_t i) const { return m_records[i]; }
+    // Whether any step restricted a cell to a digit set.
+    bool HasDigitSet() const;
 
     // Appends the sentence of every recorded step, in order.
     void AppendSentencesTo(StepList& steps) const;
@@ -54,3 +58,6 @@ private:
     std::array<StepRecord, kCapacity> m_records;
     size_t m_size = 0;
 };
+
+// Writes the step's sentence at the end of out.
+void AppendSentence(std::string& out, const StepRecord& step);

@@ -1,4 +1,5 @@
 // orvandel-solve as a person or a script runs it: arguments, files, output and exit status.
+#include "PuzzleInput.h"
 #include "TemporaryFolderTest.h"
 
 #include <sstream>
@@ -25,11 +26,12 @@ struct CommandRun {
 
 class SolverCommandTest : public TemporaryFolderTest {
 protected:
-    CommandRun Solve(const std::string& arguments, const std::string& input = "")
+    CommandRun Solve(const std::string& arguments, const std::string& input = "",
+                     const std::string& outputTo = "stdout.txt")
     {
         WriteFile("stdin.txt", input);
         const std::string command = std::string("cd '") + folder.string() + "' && '" + ORVANDEL_SOLVE + "' "
-            + arguments + " < stdin.txt > stdout.txt 2> stderr.txt";
+            + arguments + " < stdin.txt > " + outputTo + " 2> stderr.txt";
         const int raw = std::system(command.c_str());
         CommandRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -132,6 +134,13 @@ TEST_F(SolverCommandTest, InputErrorsNameWhatAndWhereAndGiveStatusTwo)
     const ErrorCase cases[] = {
         {"unknown option", "--fast", "", "unknown option '--fast'", 0},
         {"missing file", "--json nowhere.txt", "", "cannot open 'nowhere.txt'", 0},
+        {"81 characters with a slash", "--json " + kEasy.substr(0, 80) + "/", "", "a puzzle holds no '/'", 0},
+        {"control characters shown escaped", "--json \"$(printf 'a\\nb\\001')\"", "", "cannot open 'a\\nb\\x01'", 0},
+        {"overlong line", "--json -", kEasy + "\n" + std::string(kMaxLineLength + 1, '1') + "\n" + kEasy,
+         "<stdin>:2: the line is longer than 1 MiB; skipped", 2},
+        {"not text", "--json /dev/zero", "", "/dev/zero:1: holds a NUL byte; this is not a text file", 0},
+        {"no jobs", "-j 0 " + kEasy, "", "the number of jobs must be 1 to", 0},
+        {"two formats", "--json --csv " + kEasy, "", "--json and --csv cannot be combined", 0},
         {"folder", "--json .", "", "cannot read '.': it is a directory", 0},
         {"short line, the rest still solved", "--json -", kEasy + "\n12345\n" + kEasy + "\n",
          "<stdin>:2: the line has 5 characters; a puzzle needs 81", 2},
@@ -151,9 +160,77 @@ TEST_F(SolverCommandTest, HelpAndVersion)
     const CommandRun help = Solve("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: orvandel-solve [OPTIONS] [PUZZLE ...]\n", 0), 0u);
+    EXPECT_EQ(Solve("-h").out, help.out);
     const CommandRun version = Solve("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("orvandel-solve ") + ORVANDEL_VERSION + "\n");
+}
+
+TEST_F(SolverCommandTest, LineEndsAndByteOrderMarkDoNotChangeThePuzzles)
+{
+    const std::string lines[] = {
+        kEasy + "\n" + kRepeat + "\n",
+        "\xEF\xBB\xBF" + kEasy + "\r\n" + kRepeat,
+        kEasy + "\r" + kRepeat + "\r",
+        "\xEF\xBB\xBF# comment\r\r" + kEasy + "\r\n\r" + kRepeat + "\n",
+    };
+    const std::string expected = Solve("--json", lines[0]).out;
+    ASSERT_EQ(std::count(expected.begin(), expected.end(), '\n'), 2);
+    for (const std::string& input : lines) {
+        const CommandRun run = Solve("--json", input);
+        EXPECT_EQ(run.out, expected) << input;
+        EXPECT_EQ(run.err, "") << input;
+    }
+}
+
+TEST_F(SolverCommandTest, CsvNumbersThePuzzlesAcrossArgumentsAndSummaryCountsThem)
+{
+    const CommandRun run = Solve("--csv --summary " + kEasy + " " + kRepeat + " -", kTwoSolutions + "\n");
+    EXPECT_EQ(run.status, 1);
+    std::string solution = kEasySolved;
+    solution.erase(std::remove(solution.begin(), solution.end(), '\n'), solution.end());
+    EXPECT_EQ(run.out.substr(0, run.out.rfind("\n3,")),
+              "number,puzzle,result,unique,rating,level,solution\n1," + kEasy + ",solved,true,Easy,0," + solution
+                  + "\n2," + kRepeat + ",inconsistent,false,,0," + kRepeat);
+    EXPECT_EQ(run.out.find("3," + kTwoSolutions + ",solved,false,Hard,1,"), run.out.rfind("\n3,") + 1);
+    EXPECT_NE(run.err.find(": 3 puzzles: 2 solved, 0 unsolvable, 1 inconsistent; 1 unique; "
+                           "1 Easy, 0 Mild, 1 Hard, 0 RiverAzevod; "),
+              std::string::npos)
+        << run.err;
+}
+
+TEST_F(SolverCommandTest, StrictCountsSeveralSolutionsAsNotSolved)
+{
+    EXPECT_EQ(Solve("--csv " + kTwoSolutions).status, 0);
+    EXPECT_EQ(Solve("--csv --strict " + kTwoSolutions).status, 1);
+    EXPECT_EQ(Solve("--csv --strict " + kEasy).status, 0);
+}
+
+TEST_F(SolverCommandTest, ParallelRunsWriteWhatOneThreadWritesInInputOrder)
+{
+    // More puzzles than one batch holds, with input errors among them.
+    std::ifstream collection(std::string(ORVANDEL_TEST_DATA) + "/magictour_top1465.txt");
+    std::string input;
+    std::string line;
+    for (int i = 0; i < 1100 && std::getline(collection, line); ++i)
+        input += line + (i % 500 == 7 ? "\nshort\n" : "\n");
+    for (const char* format : {"--steps", "--json", "--csv"}) {
+        const CommandRun one = Solve(std::string(format) + " -j 1", input);
+        ASSERT_EQ(one.status, 2) << format;
+        ASSERT_EQ(std::count(one.err.begin(), one.err.end(), '\n'), 3) << format;
+        const CommandRun three = Solve(std::string(format) + " --jobs=3 - " + kNoSolution, input);
+        EXPECT_EQ(three.status, 2) << format;
+        EXPECT_EQ(three.err, one.err) << format;
+        EXPECT_EQ(three.out.substr(0, one.out.size()), one.out) << format;
+        EXPECT_GT(three.out.size(), one.out.size()) << format;
+    }
+}
+
+TEST_F(SolverCommandTest, AFailedWriteEndsTheRunWithStatusTwo)
+{
+    const CommandRun run = Solve("--json " + kEasy, "", "/dev/full");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cannot write the results: "), std::string::npos) << run.err;
 }
 
 }  // namespace

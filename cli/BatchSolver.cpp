@@ -1,0 +1,167 @@
+#include "BatchSolver.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <ostream>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+// Puzzles solved together before their results are written. Enough to keep every thread busy
+// between two waits, few enough that a million-line input never sits in memory.
+constexpr size_t kBatchSize = 1024;
+
+}  // namespace
+
+BatchSolver::BatchSolver(const BatchOptions& options, ResultOutput& output, std::ostream& errors)
+    : m_options(options), m_output(output), m_errors(errors)
+{
+    m_options.jobs = std::max(m_options.jobs, 1u);
+    if (m_options.format == OutputFormat::Csv)
+        m_output.Write(kCsvHeader);
+}
+
+BatchSolver::Entry& BatchSolver::NextEntry()
+{
+    if (m_pending == m_entries.size())
+        m_entries.emplace_back();
+    return m_entries[m_pending++];
+}
+
+void BatchSolver::OnPuzzle(const Puzzle& puzzle)
+{
+    Entry& entry = NextEntry();
+    entry.isError = false;
+    entry.puzzle = puzzle;
+    entry.number = ++m_puzzleCount;
+    if (m_pending == kBatchSize)
+        SolvePending();
+}
+
+void BatchSolver::OnError(const std::string& message)
+{
+    Entry& entry = NextEntry();
+    entry.isError = true;
+    entry.text = message;
+    if (m_pending == kBatchSize)
+        SolvePending();
+}
+
+void BatchSolver::OnInputWait()
+{
+    SolvePending();
+    m_output.Flush();
+}
+
+void BatchSolver::Finish()
+{
+    SolvePending();
+    m_output.Flush();
+}
+
+void BatchSolver::SolveEntry(Entry& entry, SolveOutcome& outcome) const
+{
+    SolvePuzzle(entry.puzzle.values, outcome);
+    entry.result = outcome.result;
+    entry.unique = outcome.solutionCount == 1;
+    entry.rating = outcome.rating;
+    entry.text.clear();
+    switch (m_options.format) {
+    case OutputFormat::Text:
+        if (entry.number > 1)
+            entry.text += '\n';
+        AppendText(entry.text, outcome, m_options.steps);
+        break;
+    case OutputFormat::Json:
+        AppendJson(entry.text, outcome);
+        break;
+    case OutputFormat::Csv:
+        AppendCsv(entry.text, entry.number, outcome);
+        break;
+    }
+}
+
+void BatchSolver::SolvePending()
+{
+    const size_t count = m_pending;
+    std::atomic<size_t> next{0};
+    std::mutex failureMutex;
+    std::exception_ptr failure;
+    // Each thread takes the next unsolved entry until none is left; the engine keeps no state
+    // between solves, so the threads share nothing but the entries they write one each.
+    const auto work = [&] {
+        try {
+            const auto outcome = std::make_unique<SolveOutcome>();
+            for (size_t i = next++; i < count; i = next++) {
+                if (!m_entries[i].isError)
+                    SolveEntry(m_entries[i], *outcome);
+            }
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(failureMutex);
+            if (!failure)
+                failure = std::current_exception();
+            next = count;
+        }
+    };
+    const size_t threadCount = std::min<size_t>(m_options.jobs, count);
+    std::vector<std::thread> helpers;
+    for (size_t t = 1; t < threadCount; ++t) {
+        try {
+            helpers.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;  // no more threads to be had: the ones running do the work
+        }
+    }
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    WritePending();
+}
+
+void BatchSolver::WritePending()
+{
+    for (size_t i = 0; i < m_pending; ++i) {
+        const Entry& entry = m_entries[i];
+        if (entry.isError) {
+            // Everything before the message is out first, so that the two read in order.
+            m_output.Flush();
+            m_errors << "orvandel-solve: " << entry.text << '\n';
+            m_inputError = true;
+            continue;
+        }
+        m_output.Write(entry.text);
+        ++m_results[static_cast<size_t>(entry.result)];
+        if (entry.rating)
+            ++m_ratings[static_cast<size_t>(*entry.rating)];
+        m_unique += entry.unique ? 1 : 0;
+        if (entry.result != SolveResult::Solved || (m_options.strict && !entry.unique))
+            m_someNotSolved = true;
+    }
+    m_pending = 0;
+}
+
+int BatchSolver::ExitStatus() const
+{
+    if (m_inputError)
+        return 2;
+    return m_someNotSolved ? 1 : 0;
+}
+
+std::string BatchSolver::Summary(double seconds) const
+{
+    const long puzzles = m_results[0] + m_results[1] + m_results[2];
+    char line[320];
+    std::snprintf(line, sizeof line,
+                  "%ld puzzles: %ld solved, %ld unsolvable, %ld inconsistent; %ld unique; "
+                  "%ld Easy, %ld Mild, %ld Hard, %ld RiverAzevod; %.0f puzzles/s",
+                  puzzles, m_results[0], m_results[1], m_results[2], m_unique, m_ratings[0], m_ratings[1],
+                  m_ratings[2], m_ratings[3], seconds > 0 ? static_cast<double>(puzzles) / seconds : 0.0);
+    return line;
+}
