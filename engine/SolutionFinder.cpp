@@ -7,12 +7,49 @@
 namespace grid {
 namespace {
 
+// A segment is the three cells a column or row shares with a square. Segments 0..26 lie in rows
+// (row y, square column b: y * 3 + b), 27..53 in columns (column x, square row b: 27 + x * 3 + b).
+constexpr int kSegmentCount = 54;
+
+struct Segment {
+    std::uint8_t cells[3];
+    std::uint8_t lineOthers[2];    // the line's segments in the two other squares
+    std::uint8_t squareOthers[2];  // the square's segments of the same direction in the other lines
+};
+
+constexpr std::array<Segment, kSegmentCount> MakeSegments()
+{
+    std::array<Segment, kSegmentCount> table{};
+    for (int direction = 0; direction < 2; ++direction) {
+        for (int line = 0; line < 9; ++line) {
+            for (int block = 0; block < 3; ++block) {
+                Segment& segment = table[direction * 27 + line * 3 + block];
+                for (int i = 0; i < 3; ++i) {
+                    const int along = block * 3 + i;
+                    segment.cells[i] = static_cast<std::uint8_t>(direction == 0 ? CellIndex(along, line)
+                                                                                : CellIndex(line, along));
+                }
+                for (int other = 1; other <= 2; ++other) {
+                    const int otherBlock = (block + other) % 3;
+                    const int otherLine = line / 3 * 3 + (line + other) % 3;
+                    segment.lineOthers[other - 1] = static_cast<std::uint8_t>(direction * 27 + line * 3 + otherBlock);
+                    segment.squareOthers[other - 1] = static_cast<std::uint8_t>(direction * 27 + otherLine * 3 + block);
+                }
+            }
+        }
+    }
+    return table;
+}
+
+inline constexpr std::array<Segment, kSegmentCount> kSegments = MakeSegments();
+
 struct SolverState {
     std::uint16_t candidates[kCellCount];
     std::uint32_t changedUnits;  // units that lost a candidate since hidden singles were last sought
 };
 
-// Cells determined but not yet removed from their peers' candidates.
+// Cells determined but not yet removed from their peers' candidates. A cell enters at most once
+// per propagation, when it becomes determined.
 struct PendingCells {
     std::uint8_t cells[kCellCount];
     int count = 0;
@@ -20,10 +57,13 @@ struct PendingCells {
     void Push(int cell) { cells[count++] = static_cast<std::uint8_t>(cell); }
 };
 
-// Removes a digit that is a candidate of the cell. False when the cell is left without any.
-bool Eliminate(SolverState& state, int cell, unsigned digit, PendingCells& pending)
+// Removes digits from a cell. False when the cell is left without any.
+bool Eliminate(SolverState& state, int cell, unsigned digits, PendingCells& pending)
 {
-    const unsigned left = state.candidates[cell] & ~digit;
+    const unsigned before = state.candidates[cell];
+    if ((before & digits) == 0)
+        return true;
+    const unsigned left = before & ~digits;
     state.candidates[cell] = static_cast<std::uint16_t>(left);
     state.changedUnits |= kCellUnitMasks[cell];
     if (left == 0)
@@ -33,51 +73,154 @@ bool Eliminate(SolverState& state, int cell, unsigned digit, PendingCells& pendi
     return true;
 }
 
-// Naked and hidden singles until neither finds anything more. False on a contradiction: a cell
-// without candidates, a digit without a place in a unit, or two digits bound to one cell.
+// Naked singles: every determined cell's digit leaves its peers.
+bool PropagateNakedSingles(SolverState& state, PendingCells& pending)
+{
+    while (pending.count > 0) {
+        const int cell = pending.cells[--pending.count];
+        const unsigned digit = state.candidates[cell];
+        for (const int peer : kPeers[cell]) {
+            if (!Eliminate(state, peer, digit, pending))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Hidden singles in the units that changed. False on a digit without a place in a unit or two
+// digits bound to one cell.
+bool FindHiddenSingles(SolverState& state, PendingCells& pending)
+{
+    const std::uint32_t units = state.changedUnits;
+    state.changedUnits = 0;
+    for (std::uint32_t left = units; left != 0; left &= left - 1) {
+        const auto& cells = kUnitCells[std::countr_zero(left)];
+        unsigned once = 0;
+        unsigned twice = 0;
+        unsigned determined = 0;
+        for (const int cell : cells) {
+            const unsigned digits = state.candidates[cell];
+            twice |= once & digits;
+            once |= digits;
+            determined |= IsSingleBit(digits) ? digits : 0;
+        }
+        if (once != kAllDigits)
+            return false;
+        const unsigned hidden = once & ~twice & ~determined;
+        if (hidden == 0)
+            continue;
+        for (const int cell : cells) {
+            const unsigned digit = state.candidates[cell] & hidden;
+            if (digit == 0)
+                continue;
+            if (!IsSingleBit(digit))
+                return false;
+            state.candidates[cell] = static_cast<std::uint16_t>(digit);
+            state.changedUnits |= kCellUnitMasks[cell];
+            pending.Push(cell);
+        }
+    }
+    return true;
+}
+
+// Locked candidates: a digit that a square holds only in one segment leaves the rest of that
+// segment's line, and a digit that a line holds only in one segment leaves the rest of the
+// square. The masks are read once up front; a mask that has since lost digits only makes a
+// deduction weaker, never wrong. Sets `changed` when a candidate went.
+bool FindLockedCandidates(SolverState& state, PendingCells& pending, bool& changed)
+{
+    unsigned digits[kSegmentCount];
+    for (int s = 0; s < kSegmentCount; ++s) {
+        const auto& cells = kSegments[s].cells;
+        digits[s] = state.candidates[cells[0]] | state.candidates[cells[1]] | state.candidates[cells[2]];
+    }
+    const std::uint32_t unitsBefore = state.changedUnits;
+    state.changedUnits = 0;
+    for (int s = 0; s < kSegmentCount; ++s) {
+        const Segment& segment = kSegments[s];
+        const unsigned lineRest = digits[segment.lineOthers[0]] | digits[segment.lineOthers[1]];
+        const unsigned squareRest = digits[segment.squareOthers[0]] | digits[segment.squareOthers[1]];
+        const unsigned pointing = digits[s] & ~squareRest & lineRest;
+        const unsigned claiming = digits[s] & ~lineRest & squareRest;
+        for (int other = 0; other < 2 && pointing != 0; ++other) {
+            for (const int cell : kSegments[segment.lineOthers[other]].cells) {
+                if (!Eliminate(state, cell, pointing, pending))
+                    return false;
+            }
+        }
+        for (int other = 0; other < 2 && claiming != 0; ++other) {
+            for (const int cell : kSegments[segment.squareOthers[other]].cells) {
+                if (!Eliminate(state, cell, claiming, pending))
+                    return false;
+            }
+        }
+    }
+    changed = state.changedUnits != 0;
+    state.changedUnits |= unitsBefore;
+    return true;
+}
+
+// Singles, then locked candidates, until none of them finds anything more. False on a
+// contradiction.
 bool Propagate(SolverState& state, PendingCells& pending)
 {
     for (;;) {
-        while (pending.count > 0) {
-            const int cell = pending.cells[--pending.count];
-            const unsigned digit = state.candidates[cell];
-            for (const int peer : kPeers[cell]) {
-                if ((state.candidates[peer] & digit) && !Eliminate(state, peer, digit, pending))
-                    return false;
-            }
-        }
-        const std::uint32_t units = state.changedUnits;
-        state.changedUnits = 0;
-        for (std::uint32_t left = units; left != 0; left &= left - 1) {
-            const auto& cells = kUnitCells[std::countr_zero(left)];
-            unsigned once = 0;
-            unsigned twice = 0;
-            unsigned determined = 0;
-            for (const int cell : cells) {
-                const unsigned digits = state.candidates[cell];
-                twice |= once & digits;
-                once |= digits;
-                determined |= IsSingleBit(digits) ? digits : 0;
-            }
-            if (once != kAllDigits)
-                return false;
-            const unsigned hidden = once & ~twice & ~determined;
-            if (hidden == 0)
-                continue;
-            for (const int cell : cells) {
-                const unsigned digit = state.candidates[cell] & hidden;
-                if (digit == 0)
-                    continue;
-                if (!IsSingleBit(digit))
-                    return false;
-                state.candidates[cell] = static_cast<std::uint16_t>(digit);
-                state.changedUnits |= kCellUnitMasks[cell];
-                pending.Push(cell);
-            }
-        }
-        if (pending.count == 0)
+        if (!PropagateNakedSingles(state, pending))
+            return false;
+        if (!FindHiddenSingles(state, pending))
+            return false;
+        if (pending.count > 0)
+            continue;
+        bool changed = false;
+        if (!FindLockedCandidates(state, pending, changed))
+            return false;
+        if (!changed)
             return true;
     }
+}
+
+// Where to branch: either one cell's digits, or the places of one digit in one unit. Both split
+// the solutions into disjoint parts, so counting stays exact.
+struct Branch {
+    int cell = -1;        // branch on this cell's candidates, or
+    int unit = -1;        // on the places of `digit` in this unit
+    unsigned digit = 0;
+};
+
+// The cell with the fewest candidates; when it has more than two, a digit with only two places in
+// a unit, if there is one. No branch at all means the board is solved.
+Branch ChooseBranch(const SolverState& state)
+{
+    Branch branch;
+    int fewest = 10;
+    for (int cell = 0; cell < kCellCount && fewest > 2; ++cell) {
+        const int count = kBitCounts[state.candidates[cell]];
+        if (count >= 2 && count < fewest) {
+            fewest = count;
+            branch.cell = cell;
+        }
+    }
+    if (fewest <= 2)
+        return branch;
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        unsigned once = 0;
+        unsigned twice = 0;
+        unsigned thrice = 0;
+        for (const int cell : kUnitCells[unit]) {
+            const unsigned digits = state.candidates[cell];
+            thrice |= twice & digits;
+            twice |= once & digits;
+            once |= digits;
+        }
+        const unsigned pairs = twice & ~thrice;
+        if (pairs != 0) {
+            branch.cell = -1;
+            branch.unit = unit;
+            branch.digit = pairs & (~pairs + 1);
+            return branch;
+        }
+    }
+    return branch;
 }
 
 // Adds the solutions below this state to `found`, stopping at `limit`; the first one is written.
@@ -85,30 +228,32 @@ void Solve(SolverState& state, PendingCells& pending, int limit, int& found, std
 {
     if (!Propagate(state, pending))
         return;
-    // Guess on the cell with the fewest candidates.
-    int guessCell = -1;
-    int fewest = 10;
-    for (int cell = 0; cell < kCellCount && fewest > 2; ++cell) {
-        const int count = kBitCounts[state.candidates[cell]];
-        if (count >= 2 && count < fewest) {
-            fewest = count;
-            guessCell = cell;
-        }
-    }
-    if (guessCell < 0) {
+    const Branch branch = ChooseBranch(state);
+    if (branch.cell < 0 && branch.unit < 0) {
         if (found++ == 0) {
             for (int cell = 0; cell < kCellCount; ++cell)
                 solution[cell] = static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(state.candidates[cell])) + 1);
         }
         return;
     }
-    for (unsigned digits = state.candidates[guessCell]; digits != 0 && found < limit; digits &= digits - 1) {
+    const auto tryDigit = [&](int cell, unsigned digit) {
         SolverState trial = state;
-        trial.candidates[guessCell] = static_cast<std::uint16_t>(digits & (~digits + 1));
-        trial.changedUnits |= kCellUnitMasks[guessCell];
+        trial.candidates[cell] = static_cast<std::uint16_t>(digit);
+        trial.changedUnits |= kCellUnitMasks[cell];
         pending.count = 0;
-        pending.Push(guessCell);
+        pending.Push(cell);
         Solve(trial, pending, limit, found, solution);
+    };
+    if (branch.cell >= 0) {
+        for (unsigned digits = state.candidates[branch.cell]; digits != 0 && found < limit; digits &= digits - 1)
+            tryDigit(branch.cell, digits & (~digits + 1));
+        return;
+    }
+    for (const int cell : kUnitCells[branch.unit]) {
+        if (found >= limit)
+            return;
+        if (state.candidates[cell] & branch.digit)
+            tryDigit(cell, branch.digit);
     }
 }
 
