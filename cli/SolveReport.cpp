@@ -70,13 +70,16 @@ SolveOutcome SolvePuzzle(const int puzzle[81])
 {
     SolveOutcome outcome{};
     std::copy(puzzle, puzzle + 81, outcome.puzzle);
-    outcome.solutionCount = CountSolutions(puzzle);
+    int solution[81];
+    outcome.solutionCount = CountSolutions(puzzle, solution);
     outcome.board.Load(puzzle);
     if (!outcome.board.IsConsistent()) {
         outcome.result = SolveResult::Inconsistent;
         return outcome;
     }
-    const bool solved = outcome.board.Search(outcome.steps);
+    // A puzzle's only solution settles every guess of the search without looking again.
+    const bool solved = outcome.solutionCount == 1 ? outcome.board.Search(outcome.steps, solution)
+                                                   : outcome.board.Search(outcome.steps);
     outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
     outcome.rating = RateSearch(solved, outcome.board.m_nGuessLevel, outcome.steps);
     return outcome;
