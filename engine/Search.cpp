@@ -104,10 +104,13 @@ int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81]
         found = solution[cell];
     }
     allowed &= (1u << (found - 1)) - 1;
-    // Each solution found rules out the digits above its own; look again below it.
+    // Each solution found rules out the digits above its own; look again below it, first near
+    // the solution in hand: on a sparse board a blind look can wander long before finding one.
     for (; allowed != 0; allowed &= (1u << (found - 1)) - 1) {
         candidates[cell] = static_cast<std::uint16_t>(allowed);
-        if (!grid::FindSolution(candidates, solution))
+        std::uint8_t near[grid::kCellCount];
+        std::copy(std::begin(solution), std::end(solution), near);
+        if (!grid::FindSolution(candidates, solution, near))
             break;
         found = solution[cell];
     }

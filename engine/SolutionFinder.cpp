@@ -223,43 +223,80 @@ Branch ChooseBranch(const SolverState& state)
     return branch;
 }
 
-// Adds the solutions below this state to `found`, stopping at `limit`; the first one is written.
-void Solve(SolverState& state, PendingCells& pending, int limit, int& found, std::uint8_t (&solution)[81])
-{
-    if (!Propagate(state, pending))
-        return;
-    const Branch branch = ChooseBranch(state);
-    if (branch.cell < 0 && branch.unit < 0) {
-        if (found++ == 0) {
-            for (int cell = 0; cell < kCellCount; ++cell)
-                solution[cell] = static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(state.candidates[cell])) + 1);
-        }
-        return;
-    }
-    const auto tryDigit = [&](int cell, unsigned digit) {
-        SolverState trial = state;
-        trial.candidates[cell] = static_cast<std::uint16_t>(digit);
-        trial.changedUnits |= kCellUnitMasks[cell];
-        pending.count = 0;
-        pending.Push(cell);
-        Solve(trial, pending, limit, found, solution);
-    };
-    if (branch.cell >= 0) {
-        for (unsigned digits = state.candidates[branch.cell]; digits != 0 && found < limit; digits &= digits - 1)
-            tryDigit(branch.cell, digits & (~digits + 1));
-        return;
-    }
-    for (const int cell : kUnitCells[branch.unit]) {
-        if (found >= limit)
+// The first node limit of a search for one solution, and of a count: a count of a puzzle with one
+// solution must search the whole tree, so a limit cuts it short more often.
+constexpr long kFirstNodeLimitToFind = 1000;
+constexpr long kFirstNodeLimitToCount = 8000;
+
+struct Search {
+    int limit;
+    const std::uint8_t* preferred;  // a digit per cell to try first, or null
+    bool descending;                // try the other digits from 9 down instead of from 1 up
+    long nodesLeft;                 // the search gives up when they run out
+    std::uint8_t (&solution)[81];
+    int found = 0;
+    bool gaveUp = false;
+
+    bool Done() const { return found >= limit || gaveUp; }
+
+    // Adds the solutions below this state to `found`, stopping at `limit`; the first one is written.
+    void Solve(SolverState& state, PendingCells& pending)
+    {
+        if (--nodesLeft < 0) {
+            gaveUp = true;
             return;
-        if (state.candidates[cell] & branch.digit)
-            tryDigit(cell, branch.digit);
+        }
+        if (!Propagate(state, pending))
+            return;
+        const Branch branch = ChooseBranch(state);
+        if (branch.cell < 0 && branch.unit < 0) {
+            if (found++ == 0) {
+                for (int cell = 0; cell < kCellCount; ++cell)
+                    solution[cell] = static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(state.candidates[cell])) + 1);
+            }
+            return;
+        }
+        const auto tryDigit = [&](int cell, unsigned digit) {
+            SolverState trial = state;
+            trial.candidates[cell] = static_cast<std::uint16_t>(digit);
+            trial.changedUnits |= kCellUnitMasks[cell];
+            pending.count = 0;
+            pending.Push(cell);
+            Solve(trial, pending);
+        };
+        if (branch.cell >= 0) {
+            unsigned digits = state.candidates[branch.cell];
+            if (const unsigned first = PreferredDigit(branch.cell) & digits; first != 0) {
+                tryDigit(branch.cell, first);
+                digits &= ~first;
+            }
+            for (; digits != 0 && !Done(); digits &= ~Next(digits))
+                tryDigit(branch.cell, Next(digits));
+            return;
+        }
+        int skip = -1;
+        for (const int cell : kUnitCells[branch.unit]) {
+            if ((state.candidates[cell] & branch.digit) && (PreferredDigit(cell) & branch.digit)) {
+                tryDigit(cell, branch.digit);
+                skip = cell;
+            }
+        }
+        for (int place = 0; place < 9 && !Done(); ++place) {
+            const int cell = kUnitCells[branch.unit][descending ? 8 - place : place];
+            if (cell != skip && (state.candidates[cell] & branch.digit))
+                tryDigit(cell, branch.digit);
+        }
     }
-}
+
+    unsigned Next(unsigned digits) const { return descending ? 1u << (31 - std::countl_zero(digits)) : digits & (~digits + 1); }
+
+    unsigned PreferredDigit(int cell) const { return preferred ? 1u << preferred[cell] >> 1 : 0; }
+};
 
 }  // namespace
 
-int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81])
+int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81],
+                   const std::uint8_t* preferred)
 {
     SolverState state;
     state.changedUnits = (1u << kUnitCount) - 1;
@@ -271,9 +308,22 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
         if (IsSingleBit(state.candidates[cell]))
             pending.Push(cell);
     }
-    int found = 0;
-    Solve(state, pending, limit, found, solution);
-    return found;
+    // A depth-first search can spend long below one early choice that leads nowhere, when a
+    // solution lies below another. So it runs with a node limit, from the same start in the two
+    // digit orders by turns, the limit doubling each round: a search that completes proves as much
+    // as one without limit, and the rounds before it cost at most about as much again.
+    const SolverState start = state;
+    const PendingCells startPending = pending;
+    for (long nodes = limit == 1 ? kFirstNodeLimitToFind : kFirstNodeLimitToCount;; nodes *= 2) {
+        for (const bool descending : {false, true}) {
+            Search search{limit, preferred, descending, nodes, solution};
+            state = start;
+            pending = startPending;
+            search.Solve(state, pending);
+            if (!search.gaveUp)
+                return search.found;
+        }
+    }
 }
 
 }  // namespace grid
