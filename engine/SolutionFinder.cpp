@@ -2,7 +2,9 @@
 
 #include "GridGeometry.h"
 
+#include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace grid {
 namespace {
@@ -223,10 +225,10 @@ Branch ChooseBranch(const SolverState& state)
     return branch;
 }
 
-// The first node limit of a search for one solution, and of a count: a count of a puzzle with one
-// solution must search the whole tree, so a limit cuts it short more often.
-constexpr long kFirstNodeLimitToFind = 1000;
-constexpr long kFirstNodeLimitToCount = 8000;
+// The first node limit of a search for one solution. Counts run without limit: they mostly
+// settle a board with one solution or none, where every order must search the whole tree and a
+// run cut short is only lost work.
+constexpr long kFirstNodeLimit = 1000;
 
 struct Search {
     int limit;
@@ -308,13 +310,15 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
         if (IsSingleBit(state.candidates[cell]))
             pending.Push(cell);
     }
-    // A depth-first search can spend long below one early choice that leads nowhere, when a
-    // solution lies below another. So it runs with a node limit, from the same start in the two
-    // digit orders by turns, the limit doubling each round: a search that completes proves as much
-    // as one without limit, and the rounds before it cost at most about as much again.
+    // A depth-first search for one solution can spend long below one early choice that leads
+    // nowhere, when a solution lies below another. So it runs with a node limit, from the same
+    // start in the two digit orders by turns, the limit doubling each round: a search that
+    // completes proves as much as one without limit, and the rounds before it cost at most about
+    // as much again.
     const SolverState start = state;
     const PendingCells startPending = pending;
-    for (long nodes = limit == 1 ? kFirstNodeLimitToFind : kFirstNodeLimitToCount;; nodes *= 2) {
+    constexpr long kNoLimit = std::numeric_limits<long>::max();
+    for (long nodes = limit == 1 ? kFirstNodeLimit : kNoLimit;; nodes = std::min(nodes, kNoLimit / 2) * 2) {
         for (const bool descending : {false, true}) {
             Search search{limit, preferred, descending, nodes, solution};
             state = start;
