@@ -24,10 +24,13 @@ test-slow: build
 test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
-# The fuzz targets, each run for a bounded time (ORVANDEL_FUZZ_SECONDS, 60 by default).
+# The fuzz targets, each run for a bounded time: FUZZ_SECONDS for the readers, SOLVER_FUZZ_SECONDS
+# for the solve pipeline.
+FUZZ_SECONDS ?= 60
+SOLVER_FUZZ_SECONDS ?= 600
 fuzz:
 	@bash scripts/install-deps.sh fuzz
-	cmake --preset fuzz
+	cmake --preset fuzz -DORVANDEL_FUZZ_SECONDS=$(FUZZ_SECONDS) -DORVANDEL_SOLVER_FUZZ_SECONDS=$(SOLVER_FUZZ_SECONDS)
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
 

@@ -1,16 +1,18 @@
 // orvandel-bench: times the engine on puzzle collections, with the full step list, next to the
 // first, straightforward engine it replaced, and checks that both tell exactly the same story.
 #include "PuzzleCollection.h"
+#include "RandomBoards.h"
 #include "ReferenceSuDokuBoard.h"
 #include "SolutionCount.h"
+#include "SolveReport.h"
 #include "SolveTranscript.h"
 #include "SuDokuBoard.h"
 #include "TimingSummary.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -20,8 +22,9 @@ const char kUsage[] =
     "Usage: orvandel-bench [OPTIONS] FILE ...\n"
     "Solve every puzzle of each FILE with the full step list, first with the engine, then with the\n"
     "reference engine, and print a Markdown table: puzzles per second, mean, median, 99th percentile\n"
-    "and worst time per puzzle, the slowest puzzle, and how many times faster the engine is. A third\n"
-    "row times the unique-solution count that \"Set Su Doku\" runs after the search.\n"
+    "and worst time per puzzle, the slowest puzzle, and how many times faster the engine is. Two more\n"
+    "rows time the unique-solution count that \"Set Su Doku\" runs beside the search, and the whole of\n"
+    "\"Set Su Doku\": consistency check, search with sentences, count and rating.\n"
     "A FILE holds one puzzle a line; in a .jsonl file each line's \"puzzle\" field is the puzzle.\n"
     "\n"
     "Options:\n"
@@ -31,6 +34,9 @@ const char kUsage[] =
     "  --no-reference       time the engine alone\n"
     "  --repeat N           solve each puzzle N times with each engine and keep the fastest time:\n"
     "                       on a busy machine this filters out the pauses other programs cause\n"
+    "  --random N           also time the whole of \"Set Su Doku\" and the count on N random\n"
+    "                       consistent boards of 14 to 30 givens, and show the slowest\n"
+    "  --seed S             the seed of those boards (default 1)\n"
     "  --help               show this help and exit\n"
     "\n"
     "Where both engines solve a puzzle, their results, levels, boards and step lists are compared;\n"
@@ -41,6 +47,8 @@ struct Options {
     size_t referenceLimit = 100;     // 0: as many as the engine
     bool withReference = true;
     size_t repeat = 1;
+    size_t randomBoards = 0;
+    size_t seed = 1;
     std::vector<std::string> files;
 };
 
@@ -65,11 +73,14 @@ int ParseOptions(int argc, char* argv[], Options& options)
         }
         if (argument == "--no-reference") {
             options.withReference = false;
-        } else if (argument == "--limit" || argument == "--reference-limit" || argument == "--repeat") {
+        } else if (argument == "--limit" || argument == "--reference-limit" || argument == "--repeat" ||
+                   argument == "--random" || argument == "--seed") {
             size_t& count = argument == "--limit"             ? options.limit
                             : argument == "--reference-limit" ? options.referenceLimit
+                            : argument == "--random"          ? options.randomBoards
+                            : argument == "--seed"            ? options.seed
                                                               : options.repeat;
-            const bool zeroAllowed = argument == "--reference-limit";
+            const bool zeroAllowed = argument == "--reference-limit" || argument == "--seed";
             if (i + 1 >= argc || !ParseCount(argv[i + 1], count, zeroAllowed)) {
                 std::fprintf(stderr, "orvandel-bench: %s needs a %s number\n", argument.c_str(),
                              zeroAllowed ? "non-negative" : "positive");
@@ -83,7 +94,7 @@ int ParseOptions(int argc, char* argv[], Options& options)
             options.files.push_back(argument);
         }
     }
-    if (options.files.empty()) {
+    if (options.files.empty() && options.randomBoards == 0) {
         std::fputs("orvandel-bench: no puzzle file given (see --help)\n", stderr);
         return 2;
     }
@@ -105,40 +116,67 @@ void PrintRow(const std::string& collection, const char* engine, const TimingSum
     std::fflush(stdout);
 }
 
+void PrintHeader()
+{
+    std::printf("| Collection | Engine | Puzzles | Puzzles/s | Mean | Median | 99th pct | Worst | Worst line | Speed-up |\n");
+    std::printf("|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+}
+
+// Processor time of this thread: unlike the wall clock it does not run on while other programs
+// have the processor, which on a shared machine is most of the noise.
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The fastest of `repeat` runs of `work`, in processor time.
+template <class Work>
+double Fastest(size_t repeat, Work&& work)
+{
+    double fastest = 0;
+    for (size_t run = 0; run < repeat; ++run) {
+        const double start = ThreadSeconds();
+        work();
+        const double seconds = ThreadSeconds() - start;
+        fastest = run == 0 ? seconds : std::min(fastest, seconds);
+    }
+    return fastest;
+}
+
 // The fastest of `repeat` solves; the transcript is that of the last.
 template <class Board>
 double TimeSolve(const int values[81], size_t repeat, Board& board, SolveTranscript& transcript)
 {
-    double fastest = 0;
-    for (size_t run = 0; run < repeat; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        Solve(values, board, transcript);
-        const auto stop = std::chrono::steady_clock::now();
-        const double seconds = std::chrono::duration<double>(stop - start).count();
-        fastest = run == 0 ? seconds : std::min(fastest, seconds);
-    }
+    const double seconds = Fastest(repeat, [&] { Solve(values, board, transcript); });
     RecordBoard(board, transcript);
-    return fastest;
+    return seconds;
 }
 
 // The fastest of `repeat` counts of the puzzle's solutions.
 double TimeCount(const int values[81], size_t repeat)
 {
-    double fastest = 0;
-    for (size_t run = 0; run < repeat; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        const int solutions = CountSolutions(values);
-        const auto stop = std::chrono::steady_clock::now();
-        const double seconds = std::chrono::duration<double>(stop - start).count();
-        fastest = run == 0 ? seconds : std::min(fastest, seconds);
-        if (solutions < 0)
+    return Fastest(repeat, [&] {
+        if (CountSolutions(values) < 0)
             std::abort();  // keeps the count from being optimised away; it is never negative
-    }
-    return fastest;
+    });
+}
+
+// The fastest of `repeat` runs of all that "Set Su Doku" does.
+double TimePipeline(const int values[81], size_t repeat)
+{
+    SolveOutcome outcome;
+    return Fastest(repeat, [&] {
+        SolvePuzzle(values, outcome);
+        if (outcome.steps.Size() > 100000)
+            std::abort();  // keeps the work from being optimised away; no search writes that much
+    });
 }
 
 struct CollectionReport {
     std::vector<std::string> worstPuzzles;  // one line per engine
+    std::string countToSearch;              // the count's time over the search's
     size_t differences = 0;
 };
 
@@ -150,6 +188,7 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
                                       : std::min(options.referenceLimit, collection.puzzles.size());
     std::vector<double> fastSeconds;
     std::vector<double> countSeconds;
+    std::vector<double> pipelineSeconds;
     std::vector<double> referenceSeconds;
     CSuDokuBoard board;
     reference::CSuDokuBoard referenceBoard;
@@ -161,6 +200,7 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
         PuzzleValues(puzzle.text, values);
         fastSeconds.push_back(TimeSolve(values, options.repeat, board, transcript));
         countSeconds.push_back(TimeCount(values, options.repeat));
+        pipelineSeconds.push_back(TimePipeline(values, options.repeat));
         if (i >= referenceCount)
             continue;
         referenceSeconds.push_back(TimeSolve(values, options.repeat, referenceBoard, referenceTranscript));
@@ -191,6 +231,21 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
                                       collection.puzzles[fast.worstIndex].text);
     const TimingSummary count = Summarize(countSeconds);
     PrintRow(collection.name, "solution count", count, collection.puzzles[count.worstIndex].line, "-");
+    const TimingSummary pipeline = Summarize(pipelineSeconds);
+    PrintRow(collection.name, "Set Su Doku", pipeline, collection.puzzles[pipeline.worstIndex].line, "-");
+    report.worstPuzzles.push_back(collection.name + ", Set Su Doku, line " +
+                                  std::to_string(collection.puzzles[pipeline.worstIndex].line) + ": " +
+                                  collection.puzzles[pipeline.worstIndex].text);
+    size_t worstRatio = 0;
+    for (size_t i = 0; i < countSeconds.size(); ++i) {
+        if (countSeconds[i] * fastSeconds[worstRatio] > countSeconds[worstRatio] * fastSeconds[i])
+            worstRatio = i;
+    }
+    char ratios[160];
+    std::snprintf(ratios, sizeof ratios, "%s: %.2f in all, %.2f at worst (line %d)", collection.name.c_str(),
+                  count.totalSeconds / fast.totalSeconds, countSeconds[worstRatio] / fastSeconds[worstRatio],
+                  collection.puzzles[worstRatio].line);
+    report.countToSearch = ratios;
     if (!referenceSeconds.empty()) {
         const TimingSummary slow = Summarize(referenceSeconds);
         const int slowWorstLine = collection.puzzles[slow.worstIndex].line;
@@ -201,6 +256,60 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
     return report;
 }
 
+// Times "Set Su Doku" and the count on random consistent boards. Each board is timed once; the
+// slowest ones are timed again `retimed` times, so that a pause of the machine is not taken for a
+// slow board.
+void BenchRandomBoards(const Options& options)
+{
+    RandomBoards boards(options.seed, 14, 30);
+    struct Slow {
+        double seconds;
+        std::string text;
+    };
+    std::vector<Slow> slowest;  // the slowest boards, slowest first
+    const size_t kept = 10;
+    const size_t retimed = 5;
+    std::vector<double> pipelineSeconds;
+    std::vector<double> countSeconds;
+    pipelineSeconds.reserve(options.randomBoards);
+    countSeconds.reserve(options.randomBoards);
+    for (size_t i = 0; i < options.randomBoards; ++i) {
+        int values[81];
+        boards.Next(values);
+        const double seconds = TimePipeline(values, 1);
+        pipelineSeconds.push_back(seconds);
+        countSeconds.push_back(TimeCount(values, 1));
+        if (slowest.size() < kept || seconds > slowest.back().seconds) {
+            std::string text(81, '.');
+            for (int cell = 0; cell < 81; ++cell) {
+                if (values[cell] > 0)
+                    text[static_cast<size_t>(cell)] = static_cast<char>('0' + values[cell]);
+            }
+            slowest.push_back({seconds, text});
+            std::sort(slowest.begin(), slowest.end(), [](const Slow& a, const Slow& b) { return a.seconds > b.seconds; });
+            if (slowest.size() > kept)
+                slowest.pop_back();
+        }
+    }
+    for (Slow& slow : slowest) {
+        int values[81];
+        PuzzleValues(slow.text, values);
+        slow.seconds = TimePipeline(values, retimed);
+    }
+    std::sort(slowest.begin(), slowest.end(), [](const Slow& a, const Slow& b) { return a.seconds > b.seconds; });
+    const std::string name = "random, 14-30 givens, seed " + std::to_string(options.seed);
+    std::printf("\n");
+    PrintHeader();
+    TimingSummary pipeline = Summarize(pipelineSeconds);
+    if (!slowest.empty())
+        pipeline.worstSeconds = slowest.front().seconds;
+    PrintRow(name, "Set Su Doku", pipeline, 0, "-");
+    PrintRow(name, "solution count", Summarize(countSeconds), 0, "-");
+    std::printf("\nSlowest random boards, Set Su Doku, fastest of %zu runs:\n", retimed);
+    for (const Slow& slow : slowest)
+        std::printf("- %.3f ms: %s\n", Milliseconds(slow.seconds), slow.text.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -209,13 +318,13 @@ int main(int argc, char* argv[])
     if (const int status = ParseOptions(argc, argv, options); status != 0)
         return status < 0 ? 0 : status;
 
-    std::printf("Build: %s. Times per puzzle in milliseconds, full step list included", ORVANDEL_BUILD_TYPE);
+    std::printf("Build: %s. Processor time per puzzle in milliseconds, full step list included", ORVANDEL_BUILD_TYPE);
     if (options.repeat > 1)
         std::printf("; the fastest of %zu solves of each puzzle", options.repeat);
     std::printf(".\n\n");
-    std::printf("| Collection | Engine | Puzzles | Puzzles/s | Mean | Median | 99th pct | Worst | Worst line | Speed-up |\n");
-    std::printf("|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    PrintHeader();
     std::vector<std::string> worstPuzzles;
+    std::vector<std::string> countToSearch;
     size_t differences = 0;
     bool inputError = false;
     for (const std::string& path : options.files) {
@@ -230,11 +339,17 @@ int main(int argc, char* argv[])
             continue;
         const CollectionReport report = BenchCollection(collection, options);
         worstPuzzles.insert(worstPuzzles.end(), report.worstPuzzles.begin(), report.worstPuzzles.end());
+        countToSearch.push_back(report.countToSearch);
         differences += report.differences;
     }
     std::printf("\nSlowest puzzles:\n");
     for (const std::string& line : worstPuzzles)
         std::printf("- %s\n", line.c_str());
+    std::printf("\nSolution count over search, time:\n");
+    for (const std::string& line : countToSearch)
+        std::printf("- %s\n", line.c_str());
+    if (options.randomBoards > 0)
+        BenchRandomBoards(options);
     if (options.withReference)
         std::printf("\nDifferences between the engines: %zu\n", differences);
     if (inputError)

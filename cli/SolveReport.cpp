@@ -103,7 +103,8 @@ void SolvePuzzle(const int puzzle[81], SolveOutcome& outcome)
     std::copy(puzzle, puzzle + 81, outcome.puzzle);
     outcome.steps.Truncate(0);
     outcome.rating.reset();
-    outcome.solutionCount = CountSolutions(puzzle);
+    int solution[81];
+    outcome.solutionCount = CountSolutions(puzzle, solution);
     outcome.board = CSuDokuBoard();
     outcome.board.Load(puzzle);
     if (!outcome.board.IsConsistent()) {
@@ -111,9 +112,17 @@ void SolvePuzzle(const int puzzle[81], SolveOutcome& outcome)
         return;
     }
     // CSuDokuBoard::Search, keeping the steps as records so that they are written without a
-    // string of their own.
+    // string of their own. A puzzle's only solution settles every guess without looking again.
     CandidateGrid grid(outcome.board);
-    const bool solved = grid.Search(outcome.steps);
+    bool solved = false;
+    if (outcome.solutionCount == 1) {
+        std::uint8_t only[grid::kCellCount];
+        for (int cell = 0; cell < grid::kCellCount; ++cell)
+            only[cell] = static_cast<std::uint8_t>(solution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
+        solved = grid.Search(outcome.steps, only, CandidateGrid::SolutionKnown::Only);
+    } else {
+        solved = grid.Search(outcome.steps);
+    }
     grid.StoreInto(outcome.board);
     outcome.board.Evaluate();
     outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;

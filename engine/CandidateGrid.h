@@ -37,6 +37,11 @@ public:
     void RestrictToDigitSet(int cell, unsigned digitMask, int unitKind, StepRecorder& steps, bool& changed);
     void ApplyLogic(StepRecorder& steps);
     bool Search(StepRecorder& steps);
+    // What `solution` tells of this board: nothing yet, one of its solutions, or its only one.
+    enum class SolutionKnown { No, One, Only };
+    // Search, given what `solution` holds of this board; leaves in `solution` one that holds
+    // every digit guessed below, when the search skipped failing guesses.
+    bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown known);
     void Guess(int cell, int digit, StepRecorder& steps);
 
 private:
@@ -68,12 +73,10 @@ private:
     int FindGuessCell() const;
     // True unless a cell with two or more candidates is closed for guessing.
     bool CanGuessOnEveryUndeterminedCell() const;
-    // Search, given a solution of this board when solutionKnown; leaves in `solution` one that
-    // holds every digit guessed below, when the search skipped failing guesses.
-    bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], bool solutionKnown);
     // The smallest candidate of the cell that leaves the board a solution, 0 when none does;
-    // `solution` is then one with that digit. solutionKnown: it holds a solution already.
-    int FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], bool solutionKnown) const;
+    // `solution` is then one with that digit. Raises `known` to Only when it finds the board has
+    // exactly one solution.
+    int FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], SolutionKnown& known) const;
 
     std::uint16_t m_candidates[grid::kCellCount];
     std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it

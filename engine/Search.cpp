@@ -25,10 +25,10 @@ void CandidateGrid::ApplyLogic(StepRecorder& steps)
 bool CandidateGrid::Search(StepRecorder& steps)
 {
     std::uint8_t solution[grid::kCellCount];
-    return Search(steps, solution, false);
+    return Search(steps, solution, SolutionKnown::No);
 }
 
-bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], bool solutionKnown)
+bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown known)
 {
     if (m_guessLevel == 0 && !IsConsistent())
         return false;
@@ -51,7 +51,7 @@ bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], bo
     // be thrown away anyway.
     const bool skipFailures = CanGuessOnEveryUndeterminedCell();
     if (skipFailures) {
-        const int digit = FirstDigitWithSolution(cell, solution, solutionKnown);
+        const int digit = FirstDigitWithSolution(cell, solution, known);
         if (digit == 0)
             return false;
         digits = 1u << (digit - 1);
@@ -62,7 +62,7 @@ bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], bo
         trial = *this;
         trial.Guess(cell, std::countr_zero(digits) + 1, steps);
         // The solution found holds the guessed digit, so it is one of the trial board's too.
-        if (trial.Search(steps, solution, skipFailures)) {
+        if (trial.Search(steps, solution, skipFailures ? known : SolutionKnown::No)) {
             *this = trial;
             return true;
         }
@@ -80,20 +80,37 @@ bool CandidateGrid::CanGuessOnEveryUndeterminedCell() const
     return true;
 }
 
-int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], bool solutionKnown) const
+int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], SolutionKnown& known) const
 {
+    // A board with a single solution keeps it after every guess that agrees with it, and loses it
+    // after every other guess: the solution's digit is the only one that succeeds.
+    if (known == SolutionKnown::Only)
+        return solution[cell];
     std::uint16_t candidates[grid::kCellCount];
     std::copy(std::begin(m_candidates), std::end(m_candidates), candidates);
     unsigned allowed = m_candidates[cell];
     int found = 0;
-    if (solutionKnown) {
+    if (known == SolutionKnown::No) {
+        // The first look counts to two: proving one solution the only one costs about what
+        // proving the other digits wrong would, and spares every look further down.
+        const int count = grid::CountSolutions(candidates, 2, solution);
+        if (count == 0)
+            return 0;
         found = solution[cell];
-        allowed &= (1u << (found - 1)) - 1;
+        known = count == 1 ? SolutionKnown::Only : SolutionKnown::One;
+        if (known == SolutionKnown::Only)
+            return found;
+    } else {
+        found = solution[cell];
     }
-    // Each solution found rules out the digits above its own; look again below it.
+    allowed &= (1u << (found - 1)) - 1;
+    // Each solution found rules out the digits above its own; look again below it, first near
+    // the solution in hand: on a sparse board a blind look can wander long before finding one.
     for (; allowed != 0; allowed &= (1u << (found - 1)) - 1) {
         candidates[cell] = static_cast<std::uint16_t>(allowed);
-        if (!grid::FindSolution(candidates, solution))
+        std::uint8_t near[grid::kCellCount];
+        std::copy(std::begin(solution), std::end(solution), near);
+        if (!grid::FindSolution(candidates, solution, near))
             break;
         found = solution[cell];
     }
@@ -121,15 +138,33 @@ void CSuDokuBoard::ApplyLogic(StepList& steps)
     records.AppendSentencesTo(steps);
 }
 
-bool CSuDokuBoard::Search(StepList& steps)
+namespace {
+
+bool SearchBoard(CSuDokuBoard& board, StepList& steps, std::uint8_t (&solution)[81], CandidateGrid::SolutionKnown known)
 {
-    CandidateGrid grid(*this);
+    CandidateGrid grid(board);
     StepRecorder records;
-    const bool solved = grid.Search(records);
-    grid.StoreInto(*this);
-    Evaluate();
+    const bool solved = grid.Search(records, solution, known);
+    grid.StoreInto(board);
+    board.Evaluate();
     records.AppendSentencesTo(steps);
     return solved;
+}
+
+}  // namespace
+
+bool CSuDokuBoard::Search(StepList& steps)
+{
+    std::uint8_t solution[grid::kCellCount];
+    return SearchBoard(*this, steps, solution, CandidateGrid::SolutionKnown::No);
+}
+
+bool CSuDokuBoard::Search(StepList& steps, const int (&onlySolution)[81])
+{
+    std::uint8_t solution[grid::kCellCount];
+    for (int cell = 0; cell < grid::kCellCount; ++cell)
+        solution[cell] = static_cast<std::uint8_t>(onlySolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
+    return SearchBoard(*this, steps, solution, CandidateGrid::SolutionKnown::Only);
 }
 
 void CSuDokuBoard::Guess(int x, int y, int digit, StepList& steps)

@@ -96,6 +96,9 @@ public:
     // failure the board holds what the top-level logic deduced. Guesses bound to fail (they leave
     // a board without solution) are recognised and skipped unsearched; the outcome is the same.
     bool Search(StepList& steps);
+    // The same search for a board whose only solution the caller already knows (81 digits row by
+    // row, as CountSolutions gives it): the outcome is the same, found without looking again.
+    bool Search(StepList& steps, const int (&onlySolution)[81]);
     // Fixes digit in cell (x, y), closes the cell for guessing and goes one guess level deeper.
     void Guess(int x, int y, int digit, StepList& steps);
 

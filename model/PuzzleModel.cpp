@@ -180,14 +180,15 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
         return SetOutcome::Inconsistent;
     m_bSet = true;
 
-    StepList steps;
-    const bool solved = m_boardSolved.Search(steps);
-    m_listLogic = std::move(steps);
-    // Counted on the puzzle as entered, by a solver of its own, so the board and the step list stay
-    // exactly as the search left them.
+    // Counted on the puzzle as entered, by a solver of its own; a puzzle's only solution then
+    // settles every guess of the search, which tells the same steps faster.
     const std::array<int, 81> puzzle = EnteredPuzzle();
-    m_nSolutionCount = CountSolutions(puzzle.data());
+    int solution[81];
+    m_nSolutionCount = CountSolutions(puzzle.data(), solution);
     m_strUnique = m_nSolutionCount == 1 ? kYes : kNo;
+    StepList steps;
+    const bool solved = m_nSolutionCount == 1 ? m_boardSolved.Search(steps, solution) : m_boardSolved.Search(steps);
+    m_listLogic = std::move(steps);
     const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, m_listLogic);
     m_strRating = rating ? DifficultyName(*rating) : std::string();
 

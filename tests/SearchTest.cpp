@@ -1,4 +1,5 @@
 // The logic pass and the guessing search.
+#include "SolutionCount.h"
 #include "SuDokuBoard.h"
 #include "TestBoards.h"
 
@@ -118,6 +119,25 @@ TEST(Search, SuccessfulChainsReadInOrderOnHardPuzzles)
 {
     for (const std::string& puzzle : ReadPuzzleFile("norvig_hardest11.txt"))
         ExpectConsistentGuessChain(puzzle);
+}
+
+TEST(Search, KnowingTheOnlySolutionChangesNothing)
+{
+    for (const char* file : {"norvig_hardest11.txt", "magictour_top95.txt"}) {
+        for (const std::string& puzzle : ReadPuzzleFile(file)) {
+            const std::array<int, 81> values = ValuesFromText(puzzle);
+            int solution[81];
+            ASSERT_EQ(CountSolutions(values.data(), solution), 1) << puzzle;
+            CSuDokuBoard searched = BoardFromText(puzzle);
+            CSuDokuBoard told = searched;
+            StepList searchedSteps;
+            StepList toldSteps;
+            EXPECT_EQ(searched.Search(searchedSteps), told.Search(toldSteps, solution)) << puzzle;
+            EXPECT_EQ(searchedSteps, toldSteps) << puzzle;
+            EXPECT_EQ(BoardToText(searched), BoardToText(told)) << puzzle;
+            EXPECT_EQ(searched.m_nGuessLevel, told.m_nGuessLevel) << puzzle;
+        }
+    }
 }
 
 TEST(Search, PuzzleWithSeveralSolutionsGetsOneOfThem)

@@ -91,6 +91,8 @@ TEST(SolutionCount, EdgeCases)
         {"digit twice in a column", "1" + std::string(8, '.') + "1" + std::string(71, '.'), 0},
         {"digit twice in a square", "1" + std::string(9, '.') + "1" + std::string(70, '.'), 0},
         {"consistent, no solution", kDeepContradiction, 0},
+        // Fourteen givens and no solution: a finder without locked candidates searched this for minutes.
+        {"sparse, no solution", ".....5.8....6.1...............5........1.6...3.......55......61........4.........", 0},
         {"a cell with no digit left", noCandidateLeft, 0},
     };
     for (const CountCase& c : cases) {

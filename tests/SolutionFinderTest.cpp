@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         FinderCase{"Complete", "534678912672195348198342567859761423426853791713924856961537284287419635345286179", true},
         FinderCase{"Empty", "", true},
         FinderCase{"Hardest", "..53.....8......2..7..1.5..4....53...1..7...6..32...8..6.5....9..4....3......97..", true},
+        // Eleven givens: a search that goes down the wrong branch first wanders for long.
+        FinderCase{"ElevenGivens", "...........1........8.................6.1........8..............1.6...3..........", true},
         FinderCase{"SeventeenGivens", ".................1.....2.3......3.2...1.4......5....6..3......4.7..8...962...7...", true},
         // Two 5s in the first row.
         FinderCase{"RepeatedDigit", "55...............................................................................", false},
@@ -69,6 +71,22 @@ INSTANTIATE_TEST_SUITE_P(
         FinderCase{"CellWithoutPlace", ".12345678.........9..............................................................",
                    false}),
     [](const ::testing::TestParamInfo<FinderCase>& info) { return std::string(info.param.name); });
+
+TEST_P(SolutionFinderCases, DigitsToTryFirstChangeNoCount)
+{
+    const FinderCase& c = GetParam();
+    std::uint16_t candidates[81];
+    CandidatesOf(BoardFromText(c.puzzle), candidates);
+    std::uint8_t solution[81] = {};
+    const int count = grid::CountSolutions(candidates, 2, solution);
+    std::uint8_t preferred[81];
+    for (int cell = 0; cell < 81; ++cell)
+        preferred[cell] = static_cast<std::uint8_t>(9 - cell % 10);  // 0 (none) in every tenth cell
+    EXPECT_EQ(grid::CountSolutions(candidates, 2, solution, preferred), count);
+    if (count > 0) {
+        EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
+    }
+}
 
 TEST(SolutionFinder, KeepsToTheCandidatesItIsGiven)
 {

@@ -1,0 +1,19 @@
+// Random consistent boards for stress timing: no digit twice in a column, row or square, most of
+// them without a solution. The same seed always gives the same boards.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+class RandomBoards {
+public:
+    RandomBoards(std::uint64_t seed, int fewestGivens, int mostGivens);
+
+    // The next board, row by row: 1..9 a given, -1 an empty cell.
+    void Next(int values[81]);
+
+private:
+    std::mt19937_64 m_random;
+    int m_fewestGivens;
+    int m_mostGivens;
+};
