@@ -1,6 +1,5 @@
 #include "SolveReport.h"
 
-#include "CandidateGrid.h"
 #include "SolutionCount.h"
 
 #include <algorithm>
@@ -111,20 +110,9 @@ void SolvePuzzle(const int puzzle[81], SolveOutcome& outcome)
         outcome.result = SolveResult::Inconsistent;
         return;
     }
-    // CSuDokuBoard::Search, keeping the steps as records so that they are written without a
-    // string of their own. A puzzle's only solution settles every guess without looking again.
-    CandidateGrid grid(outcome.board);
-    bool solved = false;
-    if (outcome.solutionCount == 1) {
-        std::uint8_t only[grid::kCellCount];
-        for (int cell = 0; cell < grid::kCellCount; ++cell)
-            only[cell] = static_cast<std::uint8_t>(solution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
-        solved = grid.Search(outcome.steps, only, CandidateGrid::SolutionKnown::Only);
-    } else {
-        solved = grid.Search(outcome.steps);
-    }
-    grid.StoreInto(outcome.board);
-    outcome.board.Evaluate();
+    // The steps kept as records, so that they are written without a string of their own; a
+    // puzzle's only solution settles every guess without looking again.
+    const bool solved = outcome.board.Search(outcome.steps, outcome.solutionCount == 1 ? solution : nullptr);
     outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
     outcome.rating = RateSearch(solved, outcome.board.m_nGuessLevel, outcome.steps.HasDigitSet());
 }

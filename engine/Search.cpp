@@ -138,33 +138,36 @@ void CSuDokuBoard::ApplyLogic(StepList& steps)
     records.AppendSentencesTo(steps);
 }
 
-namespace {
-
-bool SearchBoard(CSuDokuBoard& board, StepList& steps, std::uint8_t (&solution)[81], CandidateGrid::SolutionKnown known)
+bool CSuDokuBoard::Search(StepRecorder& records, const int* onlySolution)
 {
-    CandidateGrid grid(board);
-    StepRecorder records;
+    std::uint8_t solution[grid::kCellCount];
+    auto known = CandidateGrid::SolutionKnown::No;
+    if (onlySolution) {
+        for (int cell = 0; cell < grid::kCellCount; ++cell)
+            solution[cell] = static_cast<std::uint8_t>(onlySolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
+        known = CandidateGrid::SolutionKnown::Only;
+    }
+    CandidateGrid grid(*this);
     const bool solved = grid.Search(records, solution, known);
-    grid.StoreInto(board);
-    board.Evaluate();
+    grid.StoreInto(*this);
+    Evaluate();
+    return solved;
+}
+
+bool CSuDokuBoard::Search(StepList& steps)
+{
+    StepRecorder records;
+    const bool solved = Search(records);
     records.AppendSentencesTo(steps);
     return solved;
 }
 
-}  // namespace
-
-bool CSuDokuBoard::Search(StepList& steps)
-{
-    std::uint8_t solution[grid::kCellCount];
-    return SearchBoard(*this, steps, solution, CandidateGrid::SolutionKnown::No);
-}
-
 bool CSuDokuBoard::Search(StepList& steps, const int (&onlySolution)[81])
 {
-    std::uint8_t solution[grid::kCellCount];
-    for (int cell = 0; cell < grid::kCellCount; ++cell)
-        solution[cell] = static_cast<std::uint8_t>(onlySolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
-    return SearchBoard(*this, steps, solution, CandidateGrid::SolutionKnown::Only);
+    StepRecorder records;
+    const bool solved = Search(records, onlySolution);
+    records.AppendSentencesTo(steps);
+    return solved;
 }
 
 void CSuDokuBoard::Guess(int x, int y, int digit, StepList& steps)

@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+class StepRecorder;
+
 // One sentence per deduction or guess, in the order the solver reasoned.
 using StepList = std::vector<std::string>;
 
@@ -99,6 +101,9 @@ public:
     // The same search for a board whose only solution the caller already knows (81 digits row by
     // row, as CountSolutions gives it): the outcome is the same, found without looking again.
     bool Search(StepList& steps, const int (&onlySolution)[81]);
+    // The same search keeping its steps as records (StepRecord.h), appended to `records`, for a
+    // caller that writes or inspects them itself; onlySolution as above, or null when not known.
+    bool Search(StepRecorder& records, const int* onlySolution = nullptr);
     // Fixes digit in cell (x, y), closes the cell for guessing and goes one guess level deeper.
     void Guess(int x, int y, int digit, StepList& steps);
 

@@ -4,6 +4,7 @@
 #include "Difficulty.h"
 #include "PuzzleText.h"
 #include "SolutionCount.h"
+#include "StepRecord.h"
 
 #include <filesystem>
 #include <optional>
@@ -186,10 +187,11 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
     int solution[81];
     m_nSolutionCount = CountSolutions(puzzle.data(), solution);
     m_strUnique = m_nSolutionCount == 1 ? kYes : kNo;
-    StepList steps;
-    const bool solved = m_nSolutionCount == 1 ? m_boardSolved.Search(steps, solution) : m_boardSolved.Search(steps);
-    m_listLogic = std::move(steps);
-    const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, m_listLogic);
+    StepRecorder records;
+    const bool solved = m_boardSolved.Search(records, m_nSolutionCount == 1 ? solution : nullptr);
+    m_listLogic.clear();
+    records.AppendSentencesTo(m_listLogic);
+    const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, records.HasDigitSet());
     m_strRating = rating ? DifficultyName(*rating) : std::string();
 
     if (!solved)
