@@ -34,11 +34,12 @@ fuzz:
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
 
-# The Debian package, built from the default preset and checked: what it installs validates, and
+# The Debian package, built from the release preset and checked: what it installs validates, and
 # the installed program opens a board.
-package: build
+package:
+	$(MAKE) build PRESET=release
 	@bash scripts/install-deps.sh package
-	bash scripts/check-package.sh build/$(PRESET)
+	bash scripts/check-package.sh build/release
 
 bench: build
 	build/$(PRESET)/bench/orvandel-bench data/*.txt data/golden.jsonl

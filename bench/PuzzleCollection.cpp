@@ -52,11 +52,3 @@ bool ReadCollection(const std::string& path, size_t limit, PuzzleCollection& col
     }
     return true;
 }
-
-void PuzzleValues(const std::string& text81, int values[81])
-{
-    for (size_t cell = 0; cell < 81; ++cell) {
-        const char c = text81[cell];
-        values[cell] = (c >= '1' && c <= '9') ? c - '0' : -1;
-    }
-}

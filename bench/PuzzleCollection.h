@@ -19,6 +19,3 @@ struct PuzzleCollection {
 // comments, shorter than 81 characters, JSON without a "puzzle" field) are skipped. Returns false
 // with a message when the file cannot be read.
 bool ReadCollection(const std::string& path, size_t limit, PuzzleCollection& collection, std::string& error);
-
-// The board array of a puzzle: row by row, -1 for an empty cell.
-void PuzzleValues(const std::string& text81, int values[81]);

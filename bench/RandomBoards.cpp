@@ -9,17 +9,17 @@ RandomBoards::RandomBoards(std::uint64_t seed, int fewestGivens, int mostGivens)
 {
 }
 
-void RandomBoards::Next(int values[81])
+Puzzle RandomBoards::Next()
 {
-    std::fill(values, values + 81, -1);
-    int order[81];
-    std::iota(order, order + 81, 0);
-    std::shuffle(order, order + 81, m_random);
+    Puzzle board;
+    int order[kCellCount];
+    std::iota(order, order + kCellCount, 0);
+    std::shuffle(order, order + kCellCount, m_random);
     const int givens = std::uniform_int_distribution<int>(m_fewestGivens, m_mostGivens)(m_random);
     // Digits already used per row, column and square, bit d - 1 for digit d.
     unsigned used[27] = {};
     int placed = 0;
-    for (int i = 0; i < 81 && placed < givens; ++i) {
+    for (int i = 0; i < kCellCount && placed < givens; ++i) {
         const int cell = order[i];
         const int row = cell / 9;
         const int column = cell % 9;
@@ -35,7 +35,8 @@ void RandomBoards::Next(int values[81])
         used[row] |= bit;
         used[9 + column] |= bit;
         used[square] |= bit;
-        values[cell] = std::countr_zero(bit) + 1;
+        board[cell] = std::countr_zero(bit) + 1;
         ++placed;
     }
+    return board;
 }

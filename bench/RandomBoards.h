@@ -2,6 +2,8 @@
 // them without a solution. The same seed always gives the same boards.
 #pragma once
 
+#include "Puzzle.h"
+
 #include <cstdint>
 #include <random>
 
@@ -9,8 +11,7 @@ class RandomBoards {
 public:
     RandomBoards(std::uint64_t seed, int fewestGivens, int mostGivens);
 
-    // The next board, row by row: 1..9 a given, -1 an empty cell.
-    void Next(int values[81]);
+    Puzzle Next();
 
 private:
     std::mt19937_64 m_random;

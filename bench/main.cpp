@@ -4,7 +4,7 @@
 #include "RandomBoards.h"
 #include "ReferenceSuDokuBoard.h"
 #include "SolutionCount.h"
-#include "SolveReport.h"
+#include "SolvePuzzle.h"
 #include "SolveTranscript.h"
 #include "SuDokuBoard.h"
 #include "TimingSummary.h"
@@ -147,28 +147,28 @@ double Fastest(size_t repeat, Work&& work)
 
 // The fastest of `repeat` solves; the transcript is that of the last.
 template <class Board>
-double TimeSolve(const int values[81], size_t repeat, Board& board, SolveTranscript& transcript)
+double TimeSolve(const Puzzle& puzzle, size_t repeat, Board& board, SolveTranscript& transcript)
 {
-    const double seconds = Fastest(repeat, [&] { Solve(values, board, transcript); });
+    const double seconds = Fastest(repeat, [&] { Solve(puzzle.data(), board, transcript); });
     RecordBoard(board, transcript);
     return seconds;
 }
 
 // The fastest of `repeat` counts of the puzzle's solutions.
-double TimeCount(const int values[81], size_t repeat)
+double TimeCount(const Puzzle& puzzle, size_t repeat)
 {
     return Fastest(repeat, [&] {
-        if (CountSolutions(values) < 0)
+        if (CountSolutions(puzzle.data()) < 0)
             std::abort();  // keeps the count from being optimised away; it is never negative
     });
 }
 
 // The fastest of `repeat` runs of all that "Set Su Doku" does.
-double TimePipeline(const int values[81], size_t repeat)
+double TimePipeline(const Puzzle& puzzle, size_t repeat)
 {
     SolveOutcome outcome;
     return Fastest(repeat, [&] {
-        SolvePuzzle(values, outcome);
+        SolvePuzzle(puzzle, outcome);
         if (outcome.steps.Size() > 100000)
             std::abort();  // keeps the work from being optimised away; no search writes that much
     });
@@ -196,14 +196,13 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
     SolveTranscript referenceTranscript;
     for (size_t i = 0; i < collection.puzzles.size(); ++i) {
         const CollectionPuzzle& puzzle = collection.puzzles[i];
-        int values[81];
-        PuzzleValues(puzzle.text, values);
-        fastSeconds.push_back(TimeSolve(values, options.repeat, board, transcript));
-        countSeconds.push_back(TimeCount(values, options.repeat));
-        pipelineSeconds.push_back(TimePipeline(values, options.repeat));
+        const Puzzle given = Puzzle::FromLine(puzzle.text);
+        fastSeconds.push_back(TimeSolve(given, options.repeat, board, transcript));
+        countSeconds.push_back(TimeCount(given, options.repeat));
+        pipelineSeconds.push_back(TimePipeline(given, options.repeat));
         if (i >= referenceCount)
             continue;
-        referenceSeconds.push_back(TimeSolve(values, options.repeat, referenceBoard, referenceTranscript));
+        referenceSeconds.push_back(TimeSolve(given, options.repeat, referenceBoard, referenceTranscript));
         if (!(transcript == referenceTranscript)) {
             if (report.differences == 0)
                 std::fprintf(stderr, "orvandel-bench: %s line %d: the engines disagree on %s\n",
@@ -274,27 +273,19 @@ void BenchRandomBoards(const Options& options)
     pipelineSeconds.reserve(options.randomBoards);
     countSeconds.reserve(options.randomBoards);
     for (size_t i = 0; i < options.randomBoards; ++i) {
-        int values[81];
-        boards.Next(values);
-        const double seconds = TimePipeline(values, 1);
+        const Puzzle board = boards.Next();
+        const double seconds = TimePipeline(board, 1);
         pipelineSeconds.push_back(seconds);
-        countSeconds.push_back(TimeCount(values, 1));
+        countSeconds.push_back(TimeCount(board, 1));
         if (slowest.size() < kept || seconds > slowest.back().seconds) {
-            std::string text(81, '.');
-            for (int cell = 0; cell < 81; ++cell) {
-                if (values[cell] > 0)
-                    text[static_cast<size_t>(cell)] = static_cast<char>('0' + values[cell]);
-            }
-            slowest.push_back({seconds, text});
+            slowest.push_back({seconds, board.ToLine()});
             std::sort(slowest.begin(), slowest.end(), [](const Slow& a, const Slow& b) { return a.seconds > b.seconds; });
             if (slowest.size() > kept)
                 slowest.pop_back();
         }
     }
     for (Slow& slow : slowest) {
-        int values[81];
-        PuzzleValues(slow.text, values);
-        slow.seconds = TimePipeline(values, retimed);
+        slow.seconds = TimePipeline(Puzzle::FromLine(slow.text), retimed);
     }
     std::sort(slowest.begin(), slowest.end(), [](const Slow& a, const Slow& b) { return a.seconds > b.seconds; });
     const std::string name = "random, 14-30 givens, seed " + std::to_string(options.seed);

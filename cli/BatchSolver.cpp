@@ -66,7 +66,7 @@ void BatchSolver::Finish()
 
 void BatchSolver::SolveEntry(Entry& entry, SolveOutcome& outcome) const
 {
-    SolvePuzzle(entry.puzzle.values, outcome);
+    SolvePuzzle(entry.puzzle, outcome);
     entry.result = outcome.result;
     entry.unique = outcome.solutionCount == 1;
     entry.rating = outcome.rating;

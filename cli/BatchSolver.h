@@ -40,7 +40,7 @@ private:
     // One puzzle or one error message, in input order.
     struct Entry {
         bool isError = false;
-        Puzzle puzzle{};
+        Puzzle puzzle;
         long number = 0;
         std::string text;  // the error message, or the puzzle's output once solved
         SolveResult result = SolveResult::Solved;

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr size_t kPuzzleLength = 81;
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 bool IsBlank(const std::string& line)
@@ -76,11 +75,11 @@ private:
             m_receiver.OnError(Where(m_lineNumber) + "the line is longer than 1 MiB; skipped");
         } else if (IsBlank(m_line) || m_line.front() == '#') {
             // nothing to solve
-        } else if (m_line.size() < kPuzzleLength) {
+        } else if (m_line.size() < static_cast<size_t>(kCellCount)) {
             m_receiver.OnError(Where(m_lineNumber) + "the line has " + std::to_string(m_line.size())
                                + " characters; a puzzle needs 81");
         } else {
-            m_receiver.OnPuzzle(PuzzleFromText(m_line));
+            m_receiver.OnPuzzle(Puzzle::FromLine(m_line));
         }
         m_line.clear();
         m_overlong = false;
@@ -119,16 +118,6 @@ std::string QuotedName(const std::string& name)
     return quoted + "'";
 }
 
-Puzzle PuzzleFromText(const std::string& text81)
-{
-    Puzzle puzzle{};
-    for (size_t cell = 0; cell < kPuzzleLength; ++cell) {
-        const char c = cell < text81.size() ? text81[cell] : '.';
-        puzzle.values[cell] = (c >= '1' && c <= '9') ? c - '0' : -1;
-    }
-    return puzzle;
-}
-
 void ReadPuzzleLines(std::istream& in, const std::string& sourceName, PuzzleReceiver& receiver)
 {
     LineReader lines(sourceName, receiver);
@@ -165,14 +154,14 @@ void ReadPuzzleArgument(const std::string& argument, PuzzleReceiver& receiver)
     }
     std::error_code ignored;
     const bool exists = std::filesystem::exists(argument, ignored);
-    if (!exists && argument.size() == kPuzzleLength && argument.find('/') == std::string::npos) {
-        receiver.OnPuzzle(PuzzleFromText(argument));
+    if (!exists && argument.size() == static_cast<size_t>(kCellCount) && argument.find('/') == std::string::npos) {
+        receiver.OnPuzzle(Puzzle::FromLine(argument));
         return;
     }
     const std::string name = QuotedName(argument);
     if (!exists) {
         receiver.OnError("cannot open " + name + ": no such file, and "
-                         + (argument.size() == kPuzzleLength ? "a puzzle holds no '/'" : "not an 81-character puzzle"));
+                         + (argument.size() == static_cast<size_t>(kCellCount) ? "a puzzle holds no '/'" : "not an 81-character puzzle"));
         return;
     }
     if (std::filesystem::is_directory(argument, ignored)) {
@@ -180,8 +169,8 @@ void ReadPuzzleArgument(const std::string& argument, PuzzleReceiver& receiver)
         return;
     }
     if (HasSdfExtension(argument)) {
-        Puzzle puzzle{};
-        if (ReadBoardFile(argument, puzzle.values))
+        Puzzle puzzle;
+        if (ReadBoardFile(argument, puzzle))
             receiver.OnPuzzle(puzzle);
         else
             receiver.OnError("cannot read " + name + ": " + std::strerror(errno));

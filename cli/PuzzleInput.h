@@ -3,16 +3,11 @@
 // holds more than one line, itself at most kMaxLineLength bytes, in memory.
 #pragma once
 
+#include "Puzzle.h"
+
 #include <cstddef>
 #include <iosfwd>
 #include <string>
-
-struct Puzzle {
-    int values[81];  // row by row, -1 for an empty cell
-};
-
-// A puzzle in text: "1".."9" are digits, any other character an empty cell.
-Puzzle PuzzleFromText(const std::string& text81);
 
 // Receives what the reader finds, in input order.
 class PuzzleReceiver {

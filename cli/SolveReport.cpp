@@ -1,7 +1,5 @@
 #include "SolveReport.h"
 
-#include "SolutionCount.h"
-
 #include <algorithm>
 #include <charconv>
 
@@ -16,12 +14,6 @@ char PuzzleChar(int value)
 char BoardChar(int value)
 {
     return value == -2 ? '!' : PuzzleChar(value);
-}
-
-void AppendPuzzle(std::string& out, const int (&puzzle)[81])
-{
-    for (const int value : puzzle)
-        out += PuzzleChar(value);
 }
 
 void AppendBoard(std::string& out, const CSuDokuBoard& board)
@@ -84,39 +76,6 @@ void EscapeJsonTail(std::string& out, size_t from)
 
 }  // namespace
 
-const char* ResultName(SolveResult result)
-{
-    switch (result) {
-    case SolveResult::Solved:
-        return "solved";
-    case SolveResult::Unsolvable:
-        return "unsolvable";
-    case SolveResult::Inconsistent:
-        return "inconsistent";
-    }
-    return "";
-}
-
-void SolvePuzzle(const int puzzle[81], SolveOutcome& outcome)
-{
-    std::copy(puzzle, puzzle + 81, outcome.puzzle);
-    outcome.steps.Truncate(0);
-    outcome.rating.reset();
-    int solution[81];
-    outcome.solutionCount = CountSolutions(puzzle, solution);
-    outcome.board = CSuDokuBoard();
-    outcome.board.Load(puzzle);
-    if (!outcome.board.IsConsistent()) {
-        outcome.result = SolveResult::Inconsistent;
-        return;
-    }
-    // The steps kept as records, so that they are written without a string of their own; a
-    // puzzle's only solution settles every guess without looking again.
-    const bool solved = outcome.board.Search(outcome.steps, outcome.solutionCount == 1 ? solution : nullptr);
-    outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
-    outcome.rating = RateSearch(solved, outcome.board.m_nGuessLevel, outcome.steps.HasDigitSet());
-}
-
 void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
 {
     // Both the search and the consistency check end with an evaluation, so the verdicts are current.
@@ -150,7 +109,7 @@ void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
 void AppendJson(std::string& out, const SolveOutcome& outcome)
 {
     out += "{\"puzzle\":\"";
-    AppendPuzzle(out, outcome.puzzle);
+    out += outcome.puzzle.ToLine();
     out += "\",\"result\":\"";
     out += ResultName(outcome.result);
     out += "\",\"level\":";
@@ -183,7 +142,7 @@ void AppendCsv(std::string& out, long number, const SolveOutcome& outcome)
     // No field can hold a comma, a quote or a line break, so none is quoted.
     AppendNumber(out, number);
     out += ',';
-    AppendPuzzle(out, outcome.puzzle);
+    out += outcome.puzzle.ToLine();
     out += ',';
     out += ResultName(outcome.result);
     out += outcome.solutionCount == 1 ? ",true," : ",false,";

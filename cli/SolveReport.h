@@ -1,31 +1,9 @@
-// Solving one puzzle as the window's "Set Su Doku" does, and writing the outcome.
+// Writing the outcome of solving one puzzle, as text, JSON or CSV.
 #pragma once
 
-#include "Difficulty.h"
-#include "StepRecord.h"
-#include "SuDokuBoard.h"
+#include "SolvePuzzle.h"
 
-#include <optional>
 #include <string>
-
-enum class SolveResult { Solved, Unsolvable, Inconsistent };
-
-struct SolveOutcome {
-    int puzzle[81];      // the puzzle as given, row by row
-    SolveResult result;
-    CSuDokuBoard board;  // after the search, or as the consistency check left it
-    StepRecorder steps;  // empty for an inconsistent puzzle: no search is run
-    int solutionCount;   // 0, 1 or kSeveralSolutions, counted apart from the search
-    std::optional<Difficulty> rating;  // none unless solved
-};
-
-// A puzzle that repeats a digit in a unit is refused before any search, as the window refuses it;
-// it has no solution and no rating. The outcome is large (the step records), so it is filled in
-// place rather than returned.
-void SolvePuzzle(const int puzzle[81], SolveOutcome& outcome);
-
-// "solved", "unsolvable" or "inconsistent".
-const char* ResultName(SolveResult result);
 
 // Each writer appends to the end of out; sentences go straight into it.
 // The window's verdicts and message, with the grid: nine lines of nine, '.' where no digit is known.

@@ -6,12 +6,14 @@
 // x-major (x ascending, y ascending within each x).
 #pragma once
 
+#include "Puzzle.h"
+
 #include <array>
 #include <cstdint>
 
 namespace grid {
 
-constexpr int kCellCount = 81;
+using ::kCellCount;
 constexpr int kUnitCount = 27;
 constexpr int kPeerCount = 20;
 constexpr unsigned kAllDigits = 0x1FF;  // bit d - 1 stands for digit d

@@ -26,6 +26,14 @@ void CSuDokuBoard::Clear()
     m_nGuessLevel = 0;
 }
 
+Puzzle CSuDokuBoard::Values() const
+{
+    Puzzle values;
+    for (int cell = 0; cell < kCellCount; ++cell)
+        values[cell] = GetValueRowCol(cell / 9, cell % 9);
+    return values;
+}
+
 void CSuDokuBoard::Load(const int values[81])
 {
     for (int x = 0; x < 9; ++x) {

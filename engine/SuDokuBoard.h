@@ -19,6 +19,8 @@
 //   sentences themselves, and those only for the steps that end up in the list.
 #pragma once
 
+#include "Puzzle.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,6 +46,9 @@ public:
     // Takes 81 values row by row. A value of -1 leaves all candidates; 1..9 leaves only that digit;
     // anything else leaves none. Values are stored raw until the next Evaluate. Verdicts untouched.
     void Load(const int values[81]);
+    void Load(const Puzzle& puzzle) { Load(puzzle.data()); }
+    // The stored values row by row (no Evaluate), as a puzzle: -2 stays -2.
+    Puzzle Values() const;
     // Recomputes every value and both verdicts from the candidates. Solved: no cell has more than
     // one candidate. Consistent: no cell is without candidates and no determined digit repeats in a
     // unit. The two are independent: a board can be "solved" and inconsistent at once.

@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PuzzleText all = ReadPuzzleText(text);
     std::istringstream stream(text);
     const PuzzleText first = ReadFirstPuzzle(stream);
-    if (first.cellCount > all.cellCount || all.IsBoard() != (all.cellCount == PuzzleText::kBoardCells))
+    if (first.cellCount > all.cellCount || all.IsBoard() != (all.cellCount == static_cast<std::size_t>(kCellCount)))
         std::abort();
     for (const PuzzleText* read : {&all, &first}) {
-        for (std::size_t cell = 0; cell < PuzzleText::kBoardCells; ++cell) {
-            const int value = read->values[cell];
-            const bool expected = cell < read->cellCount ? (value == -1 || (value >= 1 && value <= 9)) : value == -1;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const int value = read->puzzle[cell];
+            const bool expected = static_cast<std::size_t>(cell) < read->cellCount ? (value == -1 || (value >= 1 && value <= 9)) : value == -1;
             if (!expected)
                 std::abort();
         }

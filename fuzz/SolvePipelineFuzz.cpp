@@ -1,7 +1,7 @@
 // libFuzzer target for all that "Set Su Doku" does with a board: consistency check, explained
 // search, solution count and rating. Every answer is checked against the rules and against a
 // plain backtracker, and a board that takes more than 100 ms of processor time is a finding.
-#include "SolveReport.h"
+#include "SolvePuzzle.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::clock_t start = std::clock();
     static SolveOutcome outcome;  // large: the step records
-    SolvePuzzle(puzzle, outcome);
+    SolvePuzzle(Puzzle(puzzle), outcome);
     if (static_cast<double>(std::clock() - start) > 0.1 * CLOCKS_PER_SEC)
         Fail("slower than 100 ms", puzzle);
 

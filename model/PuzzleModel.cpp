@@ -3,11 +3,8 @@
 #include "CellText.h"
 #include "Difficulty.h"
 #include "PuzzleText.h"
-#include "SolutionCount.h"
-#include "StepRecord.h"
 
 #include <filesystem>
-#include <optional>
 
 namespace {
 
@@ -120,8 +117,8 @@ std::size_t PuzzleModel::Paste(std::string_view text)
         return puzzle.cellCount;
     // As if the person had typed every cell: one step to undo.
     RecordEdit([&] {
-        for (int cell = 0; cell < 81; ++cell)
-            WritePersonCell(cell, puzzle.values[static_cast<std::size_t>(cell)]);
+        for (int cell = 0; cell < kCellCount; ++cell)
+            WritePersonCell(cell, puzzle.puzzle[cell]);
     });
     return puzzle.cellCount;
 }
@@ -145,12 +142,12 @@ void PuzzleModel::StepHistory(std::vector<ShownBoard>& from, std::vector<ShownBo
     from.pop_back();
 }
 
-void PuzzleModel::ReadShown(CSuDokuBoard& board) const
+Puzzle PuzzleModel::ShownPuzzle() const
 {
-    int values[81];
-    for (std::size_t cell = 0; cell < m_shown.size(); ++cell)
-        values[cell] = ValueOf(m_shown[cell]);
-    board.Load(values);
+    Puzzle puzzle;
+    for (int cell = 0; cell < kCellCount; ++cell)
+        puzzle[cell] = ValueOf(m_shown[static_cast<std::size_t>(cell)]);
+    return puzzle;
 }
 
 void PuzzleModel::ShowBoard(const CSuDokuBoard& board)
@@ -175,25 +172,20 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
 {
     if (m_bSet)
         return SetOutcome::Solved;
-    ReadShown(m_boardSolved);
-    ReadShown(m_boardEntered);
-    if (!m_boardSolved.IsConsistent())
+    const Puzzle puzzle = ShownPuzzle();
+    m_boardEntered.Load(puzzle);
+    SolvePuzzle(puzzle, m_solve);
+    m_boardSolved = m_solve.board;
+    if (m_solve.result == SolveResult::Inconsistent)
         return SetOutcome::Inconsistent;
     m_bSet = true;
 
-    // Counted on the puzzle as entered, by a solver of its own; a puzzle's only solution then
-    // settles every guess of the search, which tells the same steps faster.
-    const std::array<int, 81> puzzle = EnteredPuzzle();
-    int solution[81];
-    m_nSolutionCount = CountSolutions(puzzle.data(), solution);
-    m_strUnique = m_nSolutionCount == 1 ? kYes : kNo;
-    StepRecorder records;
-    const bool solved = m_boardSolved.Search(records, m_nSolutionCount == 1 ? solution : nullptr);
+    m_strUnique = m_solve.solutionCount == 1 ? kYes : kNo;
     m_listLogic.clear();
-    records.AppendSentencesTo(m_listLogic);
-    const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, records.HasDigitSet());
-    m_strRating = rating ? DifficultyName(*rating) : std::string();
+    m_solve.steps.AppendSentencesTo(m_listLogic);
+    m_strRating = m_solve.rating ? DifficultyName(*m_solve.rating) : std::string();
 
+    const bool solved = m_solve.result == SolveResult::Solved;
     if (!solved)
         ShowBoard(m_boardSolved);
     UpdateStatus();
@@ -235,12 +227,12 @@ void PuzzleModel::Clear()
     UpdateStatus();
 }
 
-void PuzzleModel::Open(const int values[81])
+void PuzzleModel::Open(const Puzzle& puzzle)
 {
     if (m_bSet)
         return;
-    m_boardSolved.Load(values);
-    m_boardEntered.Load(values);
+    m_boardSolved.Load(puzzle);
+    m_boardEntered.Load(puzzle);
     ShowBoard(m_boardSolved);
     m_undo.clear();
     m_redo.clear();
@@ -249,18 +241,12 @@ void PuzzleModel::Open(const int values[81])
 std::string PuzzleModel::CopyText() const
 {
     // The grid as shown: a revealed digit is copied, a "?" is an empty cell.
-    int values[81];
-    for (std::size_t cell = 0; cell < m_shown.size(); ++cell)
-        values[cell] = ValueOf(m_shown[cell]);
-    return PuzzleToLine(values);
+    return ShownPuzzle().ToLine();
 }
 
-std::array<int, 81> PuzzleModel::EnteredPuzzle() const
+Puzzle PuzzleModel::EnteredPuzzle() const
 {
-    std::array<int, 81> values;
-    for (int cell = 0; cell < 81; ++cell)
-        values[static_cast<std::size_t>(cell)] = m_boardEntered.GetValueRowCol(cell / 9, cell % 9);
-    return values;
+    return m_boardEntered.Values();
 }
 
 std::string PuzzleModel::SaveFolder(const std::string& appPath) const

@@ -12,6 +12,8 @@
 // determine) and whose it is: the person's (black) or the solver's (blue).
 #pragma once
 
+#include "Puzzle.h"
+#include "SolvePuzzle.h"
 #include "SuDokuBoard.h"
 
 #include <array>
@@ -59,14 +61,13 @@ public:
     void SolveCell(int cell);  // shows the solution of one cell, "?" where there is none
     void Reset();             // back to the puzzle as entered, solution hidden
     void Clear();             // an empty board in the edit state, verdicts and history gone
-    // Puts a puzzle (81 values row by row, -1 empty) into the cells, for the edit state; the
-    // history starts afresh.
-    void Open(const int values[81]);
+    // Puts a puzzle into the cells, for the edit state; the history starts afresh.
+    void Open(const Puzzle& puzzle);
 
     // The shown cells as one line of 81 characters, "." for an empty cell or a "?".
     std::string CopyText() const;
-    // The puzzle as entered at the last SetSuDoku (row by row, -1 empty), for Save As.
-    std::array<int, 81> EnteredPuzzle() const;
+    // The puzzle as entered at the last SetSuDoku, for Save As.
+    Puzzle EnteredPuzzle() const;
     // Where Save As starts below appPath: the rating's folder in "Saved Games/", or that folder
     // itself when there is no rating or its folder is gone.
     std::string SaveFolder(const std::string& appPath) const;
@@ -83,12 +84,12 @@ public:
 
     // The last solve's step sentences, and its solution count (0, 1 or kSeveralSolutions).
     const StepList& Steps() const { return m_listLogic; }
-    int SolutionCount() const { return m_nSolutionCount; }
+    int SolutionCount() const { return m_solve.solutionCount; }
 
 private:
     void WritePersonCell(int cell, int value);
     void ShowBoard(const CSuDokuBoard& board);
-    void ReadShown(CSuDokuBoard& board) const;
+    Puzzle ShownPuzzle() const;  // a "?" is an empty cell
     void UpdateStatus();
     // Runs an edit of the shown cells and records it for undo when the person can see it.
     template <typename Edit>
@@ -98,10 +99,10 @@ private:
 
     bool m_bSet = false;
     ShownBoard m_shown;  // at first every cell empty and the person's
+    SolveOutcome m_solve;  // of the last SetSuDoku
     CSuDokuBoard m_boardSolved;
     CSuDokuBoard m_boardEntered;
     StepList m_listLogic;
-    int m_nSolutionCount = 0;
     std::string m_strStatus;
     std::string m_strSolved;
     std::string m_strUnique;

@@ -1,6 +1,5 @@
 #include "BoardFile.h"
 
-#include "CellText.h"
 #include "FilePrefix.h"
 
 #include <cerrno>
@@ -15,7 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kCellCount = 81;
 constexpr const char* kSavingMark = ".saving-";
 constexpr std::size_t kSavingDigits = 6;
 constexpr int kMaxLinkHops = 40;  // as the kernel allows when it resolves a path
@@ -118,28 +116,18 @@ bool WriteAll(int descriptor, const std::string& bytes)
 
 }  // namespace
 
-void DecodeBoardBytes(const std::string& bytes, int values[81])
-{
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        const size_t index = static_cast<size_t>(cell);
-        values[cell] = index < bytes.size() ? TextToValue(std::string(1, bytes[index])) : -1;
-    }
-}
-
-bool ReadBoardFile(const fs::path& path, int values[81])
+bool ReadBoardFile(const fs::path& path, Puzzle& puzzle)
 {
     std::string bytes;
     if (!ReadFilePrefix(path, kCellCount, bytes))
         return false;
-    DecodeBoardBytes(bytes, values);
+    puzzle = Puzzle::FromLine(bytes);
     return true;
 }
 
-bool WriteBoardFile(const fs::path& path, const int values[81], std::string* error)
+bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, std::string* error)
 {
-    std::string bytes;
-    for (int cell = 0; cell < kCellCount; ++cell)
-        bytes += ValueToText(values[cell]).front();
+    const std::string bytes = puzzle.ToLine('?');
 
     const fs::path target = SaveTarget(path);
     const fs::path folder = target.parent_path();

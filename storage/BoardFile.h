@@ -3,13 +3,15 @@
 // other than "1".."9" is an empty cell, so files from any source open without complaint.
 #pragma once
 
+#include "Puzzle.h"
+
 #include <filesystem>
 #include <string>
 
-// Reads the board into values (row by row, -1 for empty). Bytes beyond the 81st are never read;
-// cells past the end of a shorter file are empty. Returns false, leaving values untouched, when
+// Reads the board into puzzle. Bytes beyond the 81st are never read;
+// cells past the end of a shorter file are empty. Returns false, leaving puzzle untouched, when
 // the file cannot be opened or read or is not a regular file (a FIFO or a device never blocks it).
-bool ReadBoardFile(const std::filesystem::path& path, int values[81]);
+bool ReadBoardFile(const std::filesystem::path& path, Puzzle& puzzle);
 
 // Writes the board's 81 cell bytes. The content goes to a new file in the same folder first
 // ("<name>.saving-NNNNNN", flushed to the disk) and replaces the old file only once it is
@@ -17,7 +19,4 @@ bool ReadBoardFile(const std::filesystem::path& path, int values[81]);
 // killed are removed by the next save of the same board. A symbolic link is written through: the
 // file it names gets the board and the link stays. A read-only file, or anything but a regular
 // file, is refused. Returns false on failure, with the reason in *error when given.
-bool WriteBoardFile(const std::filesystem::path& path, const int values[81], std::string* error = nullptr);
-
-// The cell values of 81 file bytes; fewer bytes leave the remaining cells empty.
-void DecodeBoardBytes(const std::string& bytes, int values[81]);
+bool WriteBoardFile(const std::filesystem::path& path, const Puzzle& puzzle, std::string* error = nullptr);

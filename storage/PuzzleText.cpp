@@ -10,6 +10,9 @@
 
 namespace {
 
+// kCellCount as a size, for the counts of cells the scanner keeps.
+constexpr std::size_t kBoardCells = kCellCount;
+
 enum class CharKind {
     Digit,      // a given digit
     Empty,      // an empty cell
@@ -129,7 +132,7 @@ public:
         }
         PuzzleText text;
         text.cellCount = m_cellCount;
-        std::copy_n(m_values.begin(), std::min(m_cellCount, PuzzleText::kBoardCells), text.values.begin());
+        std::copy_n(m_values.begin(), std::min(m_cellCount, kBoardCells), text.puzzle.cells.begin());
         return text;
     }
 
@@ -211,7 +214,7 @@ private:
 
     void AddCell(int value)
     {
-        if (m_cellCount < PuzzleText::kBoardCells)
+        if (m_cellCount < kBoardCells)
             m_values[m_cellCount] = value;
         ++m_cellCount;
     }
@@ -222,9 +225,9 @@ private:
     {
         if (m_lineHasRuleRun && !m_lineHasContent)
             m_cellCount = m_lineStart;  // a rule line's "*" and "." are its corners
-        if (m_goal == Goal::FirstPuzzle && m_cellCount >= PuzzleText::kBoardCells) {
+        if (m_goal == Goal::FirstPuzzle && m_cellCount >= kBoardCells) {
             if (m_lineStart == 0)
-                m_cellCount = PuzzleText::kBoardCells;  // a puzzle on one line; the rest is a note
+                m_cellCount = kBoardCells;  // a puzzle on one line; the rest is a note
             m_done = true;
         }
         m_lineStart = m_cellCount;
@@ -235,7 +238,7 @@ private:
     }
 
     Goal m_goal;
-    std::array<int, PuzzleText::kBoardCells> m_values{};  // the first cells found
+    std::array<int, kBoardCells> m_values{};  // the first cells found
     std::size_t m_cellCount = 0;
     bool m_done = false;
 
@@ -280,14 +283,4 @@ bool ReadFirstPuzzleFile(const std::filesystem::path& path, PuzzleText& result)
     std::istringstream stream(std::move(text));
     result = ReadFirstPuzzle(stream);
     return true;
-}
-
-std::string PuzzleToLine(const int values[81])
-{
-    std::string line(PuzzleText::kBoardCells, '.');
-    for (std::size_t cell = 0; cell < line.size(); ++cell) {
-        if (values[cell] >= 1 && values[cell] <= 9)
-            line[cell] = static_cast<char>('0' + values[cell]);
-    }
-    return line;
 }

@@ -21,7 +21,8 @@
 // The reader never fails: every text yields a count of the cells it holds.
 #pragma once
 
-#include <array>
+#include "Puzzle.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <iosfwd>
@@ -29,18 +30,12 @@
 #include <string_view>
 
 struct PuzzleText {
-    static constexpr std::size_t kBoardCells = 81;
-
     std::size_t cellCount = 0;  // the cells found
-    // The first cells found, row by row: 1..9 a digit, -1 empty. Cells past cellCount are -1.
-    std::array<int, kBoardCells> values = [] {
-        std::array<int, kBoardCells> empty;
-        empty.fill(-1);
-        return empty;
-    }();
+    // The first cells found; cells past cellCount are empty.
+    Puzzle puzzle;
 
-    // True when exactly one board's cells were found, so values holds a whole puzzle.
-    bool IsBoard() const { return cellCount == kBoardCells; }
+    // True when exactly one board's cells were found, so puzzle holds a whole one.
+    bool IsBoard() const { return cellCount == kCellCount; }
 };
 
 // Every cell of a text, as pasted: a board only when the text holds exactly 81 cells. Reads the
@@ -64,7 +59,3 @@ inline constexpr std::size_t kMaxPuzzleFileBytes = 1024 * 1024;
 // ReadFirstPuzzle on the first kMaxPuzzleFileBytes of a regular file. Returns false, leaving
 // result untouched, when the file cannot be opened or read or is not a regular file.
 bool ReadFirstPuzzleFile(const std::filesystem::path& path, PuzzleText& result);
-
-// The board as one line of 81 characters, row by row: "1".."9" for a digit, "." for any other
-// value. No line end.
-std::string PuzzleToLine(const int values[81]);

@@ -14,25 +14,17 @@ namespace fs = std::filesystem;
 
 class BoardFileTest : public TemporaryFolderTest {
 protected:
-    static std::string ValuesText(const int values[81])
-    {
-        std::string text;
-        for (int cell = 0; cell < 81; ++cell)
-            text += values[cell] == -1 ? '.' : static_cast<char>('0' + values[cell]);
-        return text;
-    }
     std::string ReadAsText(const fs::path& path)
     {
-        int values[81];
-        EXPECT_TRUE(ReadBoardFile(path, values)) << path;
-        return ValuesText(values);
+        Puzzle puzzle;
+        EXPECT_TRUE(ReadBoardFile(path, puzzle)) << path;
+        return puzzle.ToLine();
     }
 };
 
 TEST_F(BoardFileTest, SavedCornersGiveTheDocumentedBytesAndReadBack)
 {
-    int values[81];
-    std::fill(values, values + 81, -1);
+    Puzzle values;
     values[0] = 5;
     values[80] = 3;
     const fs::path path = folder / "corners.sdf";
@@ -44,9 +36,7 @@ TEST_F(BoardFileTest, SavedCornersGiveTheDocumentedBytesAndReadBack)
 TEST_F(BoardFileTest, RoundTripKeepsEveryCell)
 {
     const std::string puzzle = "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
-    int values[81];
-    for (int cell = 0; cell < 81; ++cell)
-        values[cell] = puzzle[static_cast<size_t>(cell)] == '.' ? -1 : puzzle[static_cast<size_t>(cell)] - '0';
+    const Puzzle values = Puzzle::FromLine(puzzle);
     const fs::path path = folder / "round.sdf";
     ASSERT_TRUE(WriteBoardFile(path, values));
     EXPECT_EQ(fs::file_size(path), 81u);
@@ -84,18 +74,16 @@ TEST_F(BoardFileTest, ReadingTakesBytesPositionally)
 
 TEST_F(BoardFileTest, MissingFileOrFolderIsNotReadAndLeavesValuesAlone)
 {
-    int values[81];
-    std::fill(values, values + 81, 4);
+    Puzzle values = Puzzle::FromLine(std::string(81, '4'));
     EXPECT_FALSE(ReadBoardFile(folder / "missing.sdf", values));
     EXPECT_FALSE(ReadBoardFile(folder, values));
-    EXPECT_EQ(ValuesText(values), std::string(81, '4'));
+    EXPECT_EQ(values.ToLine(), std::string(81, '4'));
 }
 
 TEST_F(BoardFileTest, SavingReplacesALongerFileWhole)
 {
     const fs::path path = WriteFile("old.sdf", std::string(200, '9'));
-    int values[81];
-    std::fill(values, values + 81, 2);
+    Puzzle values = Puzzle::FromLine(std::string(81, '2'));
     ASSERT_TRUE(WriteBoardFile(path, values));
     EXPECT_EQ(ReadBytes(path), std::string(81, '2'));
     EXPECT_EQ(FileCount(), 1) << "no file left behind";
@@ -105,8 +93,7 @@ TEST_F(BoardFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
 {
     const std::string old = "1" + std::string(80, '?');
     const fs::path path = WriteFile("kept.sdf", old);
-    int values[81];
-    std::fill(values, values + 81, 8);
+    Puzzle values = Puzzle::FromLine(std::string(81, '8'));
 
     // A file size limit makes the write itself fail part-way, for any user, root included.
     struct rlimit saved {};
@@ -133,8 +120,7 @@ TEST_F(BoardFileTest, UnwritableFolderFailsAndKeepsTheOldFile)
     const std::string old = std::string(81, '6');
     const fs::path path = WriteFile("kept.sdf", old);
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    int values[81];
-    std::fill(values, values + 81, 1);
+    Puzzle values = Puzzle::FromLine(std::string(81, '1'));
     std::string error;
     EXPECT_FALSE(WriteBoardFile(path, values, &error));
     EXPECT_FALSE(error.empty());
@@ -143,8 +129,7 @@ TEST_F(BoardFileTest, UnwritableFolderFailsAndKeepsTheOldFile)
 
 TEST_F(BoardFileTest, SavingIntoAMissingFolderFails)
 {
-    int values[81];
-    std::fill(values, values + 81, -1);
+    const Puzzle values;
     std::string error;
     EXPECT_FALSE(WriteBoardFile(folder / "no-such-folder" / "board.sdf", values, &error));
     EXPECT_FALSE(error.empty());
@@ -155,11 +140,10 @@ TEST_F(BoardFileTest, FifosAndDevicesAreRefusedWithoutWaiting)
     const fs::path fifo = folder / "fifo.sdf";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", folder / "endless.sdf");
-    int values[81];
-    std::fill(values, values + 81, 4);
+    Puzzle values = Puzzle::FromLine(std::string(81, '4'));
     for (const fs::path& path : {fifo, folder / "endless.sdf", fs::path("/dev/null")})
         EXPECT_FALSE(ReadBoardFile(path, values)) << path;
-    EXPECT_EQ(ValuesText(values), std::string(81, '4'));
+    EXPECT_EQ(values.ToLine(), std::string(81, '4'));
 }
 
 TEST_F(BoardFileTest, StaleTemporariesOfTheSameBoardGoOnTheNextSave)
@@ -171,8 +155,7 @@ TEST_F(BoardFileTest, StaleTemporariesOfTheSameBoardGoOnTheNextSave)
         WriteFile(name, "x");
     for (const std::string& name : kept)
         WriteFile(name, "x");
-    int values[81];
-    std::fill(values, values + 81, 3);
+    Puzzle values = Puzzle::FromLine(std::string(81, '3'));
     ASSERT_TRUE(WriteBoardFile(board, values));
     for (const std::string& name : stale)
         EXPECT_FALSE(fs::exists(folder / name)) << name;
@@ -187,8 +170,7 @@ TEST_F(BoardFileTest, ALinkIsWrittenThroughAndStaysALink)
     const fs::path real = WriteFile("boards/real.sdf", std::string(81, '1'));
     const fs::path link = folder / "link.sdf";
     fs::create_symlink("boards/real.sdf", link);
-    int values[81];
-    std::fill(values, values + 81, 5);
+    Puzzle values = Puzzle::FromLine(std::string(81, '5'));
     ASSERT_TRUE(WriteBoardFile(link, values));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(real), std::string(81, '5'));
@@ -198,8 +180,7 @@ TEST_F(BoardFileTest, AReadOnlyFileIsRefusedAndKept)
 {
     const fs::path path = WriteFile("read-only.sdf", std::string(81, '7'));
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-    int values[81];
-    std::fill(values, values + 81, 2);
+    Puzzle values = Puzzle::FromLine(std::string(81, '2'));
     std::string error;
     EXPECT_FALSE(WriteBoardFile(path, values, &error));
     EXPECT_EQ(error, "the file is read-only");
@@ -212,8 +193,7 @@ TEST_F(BoardFileTest, NamesUpToTheFileSystemsLimitAreSaved)
     const std::string names[] = {std::string(251, 'n') + ".sdf",
                                  std::string(240, 'n') + "\xc3\xa9" + std::string(9, 'm') + ".sdf"};
     for (const std::string& name : names) {
-        int values[81];
-        std::fill(values, values + 81, 6);
+        const Puzzle values = Puzzle::FromLine(std::string(81, '6'));
         std::string error;
         EXPECT_TRUE(WriteBoardFile(folder / name, values, &error)) << name.size() << ": " << error;
         EXPECT_EQ(ReadBytes(folder / name), std::string(81, '6'));

@@ -56,14 +56,14 @@ TEST(GoldenTranscripts, EveryLineIsReproducedExactly)
         const int level = std::stoi(Field(expected, levelPattern));
         const std::string board = Field(expected, boardPattern);
 
-        const std::array<int, 81> values = ValuesFromText(puzzle);
-        std::array<int, 81> solution;
-        const int solutions = CountSolutions(values.data(), solution.data());
+        const Puzzle values = Puzzle::FromLine(puzzle);
+        Puzzle solution;
+        const int solutions = CountSolutions(values.data(), solution.cells.data());
         if (result == "solved") {
             ASSERT_TRUE(IsValidSolution(board, puzzle)) << "line " << lines;
             ASSERT_GE(solutions, 1) << "line " << lines;
             if (solutions == 1) {
-                EXPECT_EQ(TextFromValues(solution.data()), board) << "line " << lines << ": one solution, two answers";
+                EXPECT_EQ(solution.ToLine(), board) << "line " << lines << ": one solution, two answers";
             }
         } else {
             EXPECT_EQ(solutions, 0) << "line " << lines << " is " << result;
@@ -75,7 +75,7 @@ TEST(GoldenTranscripts, EveryLineIsReproducedExactly)
         std::string withVerdicts = expected;
         withVerdicts.insert(withVerdicts.size() - 1,
                             std::string(",\"unique\":") + (solutions == 1 ? "true" : "false") + ",\"rating\":" + rating);
-        SolvePuzzle(values.data(), *outcome);
+        SolvePuzzle(values, *outcome);
         std::string actual;
         AppendJson(actual, *outcome);
         EXPECT_EQ(actual, withVerdicts + "\n") << "line " << lines;

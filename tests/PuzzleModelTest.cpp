@@ -218,9 +218,7 @@ TEST(PuzzleModel, UndoAndRedoWalkThroughTheVisibleEdits)
     EXPECT_EQ(model.SetSuDoku(), SetOutcome::Inconsistent);
     model.Undo();
     EXPECT_EQ(ShownText(model), "1" + std::string(79, '.') + "9");
-    int values[81];
-    std::fill(values, values + 81, 7);
-    model.Open(values);
+    model.Open(Puzzle::FromLine(std::string(81, '7')));
     model.Undo();
     EXPECT_EQ(ShownText(model), std::string(81, '7'));
 }
@@ -252,9 +250,7 @@ TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolder)
     std::filesystem::remove(folder / "Saved Games" / "Easy");
     EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/") << "the rating's folder is gone";
 
-    const std::array<int, 81> entered = model.EnteredPuzzle();
-    for (std::size_t cell = 0; cell < 81; ++cell)
-        EXPECT_EQ(entered[cell], kPuzzle[cell] == '.' ? -1 : kPuzzle[cell] - '0');
+    EXPECT_EQ(model.EnteredPuzzle().ToLine(), kPuzzle);
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(PuzzleText, EveryCommonLayoutGivesTheSameBoard)
         const PuzzleText text = ReadPuzzleText(c.text);
         EXPECT_EQ(text.cellCount, 81u) << c.name << ":\n" << c.text;
         EXPECT_TRUE(text.IsBoard()) << c.name;
-        EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
+        EXPECT_EQ(text.puzzle.ToLine(), c.board) << c.name;
     }
 }
 
@@ -140,7 +140,7 @@ TEST(PuzzleText, CaptionsCommentsAndNotesAddNoCells)
     for (const LayoutCase& c : cases) {
         const PuzzleText text = ReadPuzzleText(c.text);
         EXPECT_EQ(text.cellCount, 81u) << c.name << ":\n" << c.text;
-        EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
+        EXPECT_EQ(text.puzzle.ToLine(), c.board) << c.name;
     }
 }
 
@@ -170,7 +170,7 @@ TEST(PuzzleText, NonAsciiTextIsReadAsUtf8)
     for (const LayoutCase& c : cases) {
         const PuzzleText text = ReadPuzzleText(c.text);
         EXPECT_EQ(text.cellCount, 81u) << c.name;
-        EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
+        EXPECT_EQ(text.puzzle.ToLine(), c.board) << c.name;
     }
 }
 
@@ -201,10 +201,10 @@ TEST(PuzzleText, TextsWithoutExactlyOneBoardReportWhatTheyHold)
 TEST(PuzzleText, CellsPastTheCountAreEmptyAndTheFirst81AreKept)
 {
     PuzzleText text = ReadPuzzleText("123");
-    EXPECT_EQ(TextFromValues(text.values.data()), "123" + std::string(78, '.'));
+    EXPECT_EQ(text.puzzle.ToLine(), "123" + std::string(78, '.'));
     text = ReadPuzzleText(kOther + kPuzzle);
     EXPECT_EQ(text.cellCount, 162u);
-    EXPECT_EQ(TextFromValues(text.values.data()), kOther);
+    EXPECT_EQ(text.puzzle.ToLine(), kOther);
 }
 
 TEST(PuzzleText, TenMegabytesAreCountedWhole)
@@ -228,13 +228,14 @@ TEST(PuzzleText, TenMegabytesAreCountedWhole)
 
 TEST(PuzzleText, WritingGivesOneLineThatReadsBack)
 {
-    std::array<int, 81> values = ValuesFromText(kPuzzle);
-    EXPECT_EQ(PuzzleToLine(values.data()), kPuzzle);
-    EXPECT_EQ(TextFromValues(ReadPuzzleText(PuzzleToLine(values.data())).values.data()), kPuzzle);
+    Puzzle values = Puzzle::FromLine(kPuzzle);
+    EXPECT_EQ(values.ToLine(), kPuzzle);
+    EXPECT_EQ(ReadPuzzleText(values.ToLine()).puzzle, values);
     values[2] = -2;
     values[3] = 0;
     values[4] = 10;
-    EXPECT_EQ(PuzzleToLine(values.data()), "53..." + kPuzzle.substr(5));
+    EXPECT_EQ(values.ToLine(), "53..." + kPuzzle.substr(5));
+    EXPECT_EQ(Puzzle::FromLine("12").ToLine('?'), "12" + std::string(79, '?')) << "a short line ends in empty cells";
 }
 
 class PuzzleFileTest : public TemporaryFolderTest {
@@ -283,7 +284,7 @@ TEST_F(PuzzleFileTest, TheFirstPuzzleOfAFile)
         EXPECT_EQ(text.cellCount, c.cells) << c.name;
         EXPECT_EQ(text.IsBoard(), c.cells == 81) << c.name;
         if (c.cells == 81) {
-            EXPECT_EQ(TextFromValues(text.values.data()), c.board) << c.name;
+            EXPECT_EQ(text.puzzle.ToLine(), c.board) << c.name;
         }
     }
 }
@@ -295,7 +296,7 @@ TEST_F(PuzzleFileTest, ReadingStopsAtTheFirstPuzzle)
         collection += kOther + "\n" + kPuzzle + "\n";
     std::istringstream in(collection);
     const PuzzleText text = ReadFirstPuzzle(in);
-    EXPECT_EQ(TextFromValues(text.values.data()), kOther);
+    EXPECT_EQ(text.puzzle.ToLine(), kOther);
     EXPECT_LT(static_cast<size_t>(in.tellg()), collection.size() / 10) << "read far beyond the first line";
 }
 
@@ -306,7 +307,7 @@ TEST_F(PuzzleFileTest, OnlyTheFirstMebibyteOfAFileIsRead)
     ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("near.txt", notes + "\n" + kPuzzle + "\n"), text));
     EXPECT_FALSE(text.IsBoard()) << "the puzzle ends beyond the first mebibyte";
     ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("within.txt", notes.substr(200) + "\n" + kPuzzle + "\n"), text));
-    EXPECT_EQ(TextFromValues(text.values.data()), kPuzzle);
+    EXPECT_EQ(text.puzzle.ToLine(), kPuzzle);
 }
 
 TEST_F(PuzzleFileTest, PublicCollectionsGiveTheirFirstLine)
@@ -314,7 +315,7 @@ TEST_F(PuzzleFileTest, PublicCollectionsGiveTheirFirstLine)
     for (const char* file : {"magictour_top95.txt", "17_clue.txt", "serg_benchmark.txt"}) {
         PuzzleText text;
         ASSERT_TRUE(ReadFirstPuzzleFile(std::string(ORVANDEL_TEST_DATA) + "/" + file, text)) << file;
-        EXPECT_EQ(TextFromValues(text.values.data()), ReadPuzzleFile(file).front()) << file;
+        EXPECT_EQ(text.puzzle.ToLine(), ReadPuzzleFile(file).front()) << file;
     }
 }
 
@@ -328,7 +329,7 @@ TEST_F(PuzzleFileTest, UnreadableFilesLeaveTheResultAlone)
     std::filesystem::create_symlink("/dev/zero", folder / "endless.txt");
     EXPECT_FALSE(ReadFirstPuzzleFile(folder / "endless.txt", text)) << "a link to an endless device";
     EXPECT_EQ(text.cellCount, 81u);
-    EXPECT_EQ(TextFromValues(text.values.data()), kPuzzle);
+    EXPECT_EQ(text.puzzle.ToLine(), kPuzzle);
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ TEST(Search, KnowingTheOnlySolutionChangesNothing)
 {
     for (const char* file : {"norvig_hardest11.txt", "magictour_top95.txt"}) {
         for (const std::string& puzzle : ReadPuzzleFile(file)) {
-            const std::array<int, 81> values = ValuesFromText(puzzle);
+            const Puzzle values = Puzzle::FromLine(puzzle);
             int solution[81];
             ASSERT_EQ(CountSolutions(values.data(), solution), 1) << puzzle;
             CSuDokuBoard searched = BoardFromText(puzzle);

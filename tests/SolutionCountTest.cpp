@@ -18,12 +18,10 @@ const std::string kDeepContradiction =
 
 int Count(const std::string& puzzle, std::string* solution = nullptr)
 {
-    const std::array<int, 81> values = ValuesFromText(puzzle);
-    std::array<int, 81> found;
-    found.fill(-1);
-    const int count = CountSolutions(values.data(), found.data());
+    Puzzle found;
+    const int count = CountSolutions(Puzzle::FromLine(puzzle).data(), found.cells.data());
     if (solution != nullptr)
-        *solution = TextFromValues(found.data());
+        *solution = found.ToLine();
     return count;
 }
 
@@ -107,7 +105,7 @@ TEST(SolutionCount, EdgeCases)
 TEST(SolutionCount, OnlyMinusOneAndOneToNineAreCells)
 {
     for (const int odd : {0, 10, -2, -100}) {
-        std::array<int, 81> values = ValuesFromText(kEasy);
+        Puzzle values = Puzzle::FromLine(kEasy);
         values[2] = odd;
         EXPECT_EQ(CountSolutions(values.data()), 0) << odd;
     }
@@ -115,12 +113,11 @@ TEST(SolutionCount, OnlyMinusOneAndOneToNineAreCells)
 
 TEST(SolutionCount, SolutionIsOnlyWrittenWhenThereIsOne)
 {
-    const std::array<int, 81> puzzle = ValuesFromText(kDeepContradiction);
-    std::array<int, 81> solution;
-    solution.fill(7);
-    EXPECT_EQ(CountSolutions(puzzle.data(), solution.data()), 0);
-    EXPECT_EQ(std::count(solution.begin(), solution.end(), 7), 81);
-    EXPECT_EQ(puzzle, ValuesFromText(kDeepContradiction)) << "the puzzle is only read";
+    const Puzzle puzzle = Puzzle::FromLine(kDeepContradiction);
+    Puzzle solution = Puzzle::FromLine(std::string(81, '7'));
+    EXPECT_EQ(CountSolutions(puzzle.data(), solution.cells.data()), 0);
+    EXPECT_EQ(solution.ToLine(), std::string(81, '7'));
+    EXPECT_EQ(puzzle, Puzzle::FromLine(kDeepContradiction)) << "the puzzle is only read";
 }
 
 TEST(SolutionCount, RectangleOfTwoDigitsGivesExactlyTwoSolutions)

@@ -5,32 +5,9 @@
 
 CSuDokuBoard BoardFromText(const std::string& text81)
 {
-    int values[81];
-    for (int cell = 0; cell < 81; ++cell) {
-        const char c = static_cast<size_t>(cell) < text81.size() ? text81[static_cast<size_t>(cell)] : '.';
-        values[cell] = (c >= '1' && c <= '9') ? c - '0' : -1;
-    }
     CSuDokuBoard board;
-    board.Load(values);
+    board.Load(Puzzle::FromLine(text81));
     return board;
-}
-
-std::array<int, 81> ValuesFromText(const std::string& text81)
-{
-    std::array<int, 81> values;
-    for (size_t cell = 0; cell < values.size(); ++cell) {
-        const char c = cell < text81.size() ? text81[cell] : '.';
-        values[cell] = (c >= '1' && c <= '9') ? c - '0' : -1;
-    }
-    return values;
-}
-
-std::string TextFromValues(const int values[81])
-{
-    std::string text;
-    for (int cell = 0; cell < 81; ++cell)
-        text += (values[cell] >= 1 && values[cell] <= 9) ? static_cast<char>('0' + values[cell]) : '.';
-    return text;
 }
 
 std::string BoardToText(const CSuDokuBoard& board)

@@ -9,10 +9,6 @@
 
 // "1".."9" are digits; any other character is an empty cell.
 CSuDokuBoard BoardFromText(const std::string& text81);
-// A board array, row by row: 1..9 for "1".."9", -1 for any other character.
-std::array<int, 81> ValuesFromText(const std::string& text81);
-// The reverse: "1".."9" for a digit, '.' for any other value.
-std::string TextFromValues(const int values[81]);
 // The board's values row by row: the digit, '.' for -1, '!' for -2 (no Evaluate is run).
 std::string BoardToText(const CSuDokuBoard& board);
 // True when every row, column and square holds 1..9 once and every given digit is kept.

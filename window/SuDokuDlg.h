@@ -95,7 +95,7 @@ private:
     void OnOpenBoard();
     void OnSaveBoardAs();
     // Reads the first puzzle of a text file; false when there is none or the file cannot be read.
-    bool ReadTextPuzzleFile(const QString& path, int values[81]);
+    bool ReadTextPuzzleFile(const QString& path, Puzzle& puzzle);
 
     CImageButton m_btnWebSite;
     CMenuButton m_btnOptions;

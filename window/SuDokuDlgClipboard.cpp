@@ -13,7 +13,7 @@ QString CSuDokuDlg::NotABoardText(const QString& source, std::size_t cellCount)
     const QString cells = cellCount == 0   ? QStringLiteral("no cells")
                           : cellCount == 1 ? QStringLiteral("1 cell")
                                            : QStringLiteral("%1 cells").arg(cellCount);
-    return QStringLiteral("%1 holds %2; a board needs %3.").arg(source, cells).arg(PuzzleText::kBoardCells);
+    return QStringLiteral("%1 holds %2; a board needs %3.").arg(source, cells).arg(kCellCount);
 }
 
 void CSuDokuDlg::OnCopy()
@@ -27,7 +27,7 @@ void CSuDokuDlg::OnPaste()
         return;
     const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
     const std::size_t cellCount = m_model.Paste(std::string_view(text.constData(), static_cast<size_t>(text.size())));
-    if (cellCount != PuzzleText::kBoardCells)
+    if (cellCount != kCellCount)
         Ask(NotABoardText(QStringLiteral("The clipboard"), cellCount), QMessageBox::Ok);
     ShowBoard();
 }

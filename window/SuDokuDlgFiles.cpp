@@ -58,29 +58,29 @@ bool CSuDokuDlg::OpenBoardFile(const QString& path)
         Ask(kNotAFileText.arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
         return false;
     }
-    int values[81];
+    Puzzle puzzle;
     if (IsTextPuzzleFile(path)) {
-        if (!ReadTextPuzzleFile(path, values))
+        if (!ReadTextPuzzleFile(path, puzzle))
             return false;
-    } else if (!ReadBoardFile(FileSystemPath(path), values)) {
+    } else if (!ReadBoardFile(FileSystemPath(path), puzzle)) {
         return false;
     }
-    m_model.Open(values);
+    m_model.Open(puzzle);
     ShowBoard();
     return true;
 }
 
-bool CSuDokuDlg::ReadTextPuzzleFile(const QString& path, int values[81])
+bool CSuDokuDlg::ReadTextPuzzleFile(const QString& path, Puzzle& puzzle)
 {
-    PuzzleText puzzle;
-    if (!ReadFirstPuzzleFile(FileSystemPath(path), puzzle))
+    PuzzleText text;
+    if (!ReadFirstPuzzleFile(FileSystemPath(path), text))
         return false;  // silent, like a saved board that cannot be read
-    if (!puzzle.IsBoard()) {
-        Ask(NotABoardText(QStringLiteral("The file %1").arg(QDir::toNativeSeparators(path)), puzzle.cellCount),
+    if (!text.IsBoard()) {
+        Ask(NotABoardText(QStringLiteral("The file %1").arg(QDir::toNativeSeparators(path)), text.cellCount),
             QMessageBox::Ok);
         return false;
     }
-    std::copy(puzzle.values.begin(), puzzle.values.end(), values);
+    puzzle = text.puzzle;
     return true;
 }
 
@@ -92,9 +92,8 @@ void CSuDokuDlg::OnSaveBoardAs()
     if (path.isEmpty())
         return;
     // The puzzle as entered, never the solution.
-    const std::array<int, 81> values = m_model.EnteredPuzzle();
     std::string reason;
     // A silent failure would let the person close the program believing the puzzle was kept.
-    if (!WriteBoardFile(FileSystemPath(path), values.data(), &reason))
+    if (!WriteBoardFile(FileSystemPath(path), m_model.EnteredPuzzle(), &reason))
         Ask(kSaveFailedText.arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)), QMessageBox::Ok);
 }

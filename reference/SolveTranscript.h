@@ -1,5 +1,6 @@
-// Solving one puzzle the way "Set Su Doku" does, with either engine, and everything that came out:
-// what the benchmark times and the equivalence tests compare.
+// The explained search of either engine on one puzzle, and everything that came out of it: what the
+// benchmark times and the equivalence tests compare between the two engines. (All that "Set Su
+// Doku" does, with the count and the rating, is SolvePuzzle in model/.)
 #pragma once
 
 #include <string>
