@@ -2,8 +2,6 @@
 // are those of the saved-board folders, so a rated puzzle can be filed where it belongs.
 #pragma once
 
-#include "SuDokuBoard.h"
-
 #include <optional>
 
 enum class Difficulty {
@@ -13,12 +11,9 @@ enum class Difficulty {
     RiverAzevod,  // three guesses or more
 };
 
-// Rates a search from its result, the board's m_nGuessLevel afterwards and the step list it
-// wrote. Only a successful search has a rating. A digit-set deduction writes a sentence whenever it
-// removes a candidate and failed guesses leave no sentence, so the step list tells whether digit
-// sets were needed on the way to the solution.
-std::optional<Difficulty> RateSearch(bool solved, int guessLevel, const StepList& steps);
-// The same for a caller that knows whether the steps hold a digit set.
+// Rates a search from its result, the board's m_nGuessLevel afterwards and whether its steps hold
+// a digit set (StepRecorder::HasDigitSet). Only a successful search has a rating. Failed guesses
+// leave no steps, so the steps tell whether digit sets were needed on the way to the solution.
 std::optional<Difficulty> RateSearch(bool solved, int guessLevel, bool usedDigitSets);
 
 // "Easy", "Mild", "Hard" or "RiverAzevod": the folder name, also shown to the person.

@@ -30,7 +30,7 @@ public:
 
         bool operator==(const ShownCell&) const = default;
     };
-    using ShownBoard = std::array<ShownCell, 81>;
+    using ShownBoard = std::array<ShownCell, kCellCount>;
 
     enum class Command { SetSuDoku, Solve, SolveCell, Open, SaveAs, Copy, Paste, Reset, Clear, ShowSolveLogic };
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };

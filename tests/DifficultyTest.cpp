@@ -1,45 +1,38 @@
-// The difficulty rating: the rule itself, and real searches on puzzles of every rating.
+// The difficulty rating: the rule itself, and Set Su Doku on puzzles of every rating.
 #include "Difficulty.h"
+#include "SolvePuzzle.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <regex>
 
 namespace {
-
-const std::string kSingleSentence = "In column x=4, digit 1 must go in row y=2.";
-const std::string kDigitSetSentence = "In its square, one of digits 2,6 must go in cell (x=6, y=5).";
-const std::string kGuessSentence = "Guessing x=2, y=7, digit=8, recursion level=1.";
 
 struct RuleCase {
     const char* name;
     bool solved;
     int guessLevel;
-    StepList steps;
+    bool usedDigitSets;
     std::optional<Difficulty> rating;
 };
 
 TEST(Difficulty, RuleTable)
 {
     const RuleCase cases[] = {
-        {"complete as given", true, 0, {}, Difficulty::Easy},
-        {"singles only", true, 0, {kSingleSentence, kSingleSentence}, Difficulty::Easy},
-        {"one digit set among singles", true, 0, {kSingleSentence, kDigitSetSentence, kSingleSentence},
-         Difficulty::Mild},
-        {"digit set in a row sentence", true, 0, {"In row y=3, one of digits 4,8,9 must go in column x=2."},
-         Difficulty::Mild},
-        {"one guess", true, 1, {kGuessSentence}, Difficulty::Hard},
-        {"two guesses after digit sets", true, 2, {kDigitSetSentence, kGuessSentence, kGuessSentence},
-         Difficulty::Hard},
-        {"three guesses", true, 3, {}, Difficulty::RiverAzevod},
-        {"many guesses", true, 47, {kSingleSentence}, Difficulty::RiverAzevod},
-        {"unsolvable after logic", false, 0, {kDigitSetSentence}, std::nullopt},
-        {"unsolvable with a level", false, 2, {}, std::nullopt},
+        {"singles only", true, 0, false, Difficulty::Easy},
+        {"a digit set", true, 0, true, Difficulty::Mild},
+        {"one guess", true, 1, false, Difficulty::Hard},
+        {"two guesses after digit sets", true, 2, true, Difficulty::Hard},
+        {"three guesses", true, 3, false, Difficulty::RiverAzevod},
+        {"many guesses", true, 47, true, Difficulty::RiverAzevod},
+        {"unsolvable after logic", false, 0, true, std::nullopt},
+        {"unsolvable with a level", false, 2, false, std::nullopt},
     };
     for (const RuleCase& c : cases)
-        EXPECT_EQ(RateSearch(c.solved, c.guessLevel, c.steps), c.rating) << c.name;
+        EXPECT_EQ(RateSearch(c.solved, c.guessLevel, c.usedDigitSets), c.rating) << c.name;
 }
 
 TEST(Difficulty, NamesAreTheSavedBoardFolders)
@@ -60,8 +53,9 @@ bool SinglesAloneSolve(const std::string& puzzle)
     return board.IsSolved() && board.IsConsistent();
 }
 
-// Real searches on a stretch of random puzzles, which hold every rating. The expected rating is
-// read off the sentences; Easy and Mild are also told apart by running the single-digit rules alone.
+// Set Su Doku on a stretch of random puzzles, which hold every rating. The rating comes from the
+// step records; the expected one is read off the sentences, and Easy and Mild are also told apart
+// by running the single-digit rules alone.
 TEST(Difficulty, RandomPuzzlesOfEveryRatingFollowTheRule)
 {
     static const std::regex guessing(R"(^Guessing x=\d, y=\d, digit=\d, recursion level=\d+\.$)");
@@ -70,11 +64,12 @@ TEST(Difficulty, RandomPuzzlesOfEveryRatingFollowTheRule)
     ASSERT_GE(puzzles.size(), 60u);
     puzzles.resize(60);
     std::map<Difficulty, int> seen;
+    auto outcome = std::make_unique<SolveOutcome>();
     for (const std::string& puzzle : puzzles) {
-        CSuDokuBoard board = BoardFromText(puzzle);
+        SolvePuzzle(Puzzle::FromLine(puzzle), *outcome);
+        ASSERT_EQ(outcome->result, SolveResult::Solved) << puzzle;
         StepList steps;
-        const bool solved = board.Search(steps);
-        ASSERT_TRUE(solved) << puzzle;
+        outcome->steps.AppendSentencesTo(steps);
         const auto guesses = std::count_if(steps.begin(), steps.end(),
                                            [](const std::string& s) { return std::regex_match(s, guessing); });
         const bool usedDigitSets = std::any_of(steps.begin(), steps.end(),
@@ -83,7 +78,7 @@ TEST(Difficulty, RandomPuzzlesOfEveryRatingFollowTheRule)
             : guesses >= 1                       ? Difficulty::Hard
             : usedDigitSets                      ? Difficulty::Mild
                                                  : Difficulty::Easy;
-        const std::optional<Difficulty> rating = RateSearch(solved, board.m_nGuessLevel, steps);
+        const std::optional<Difficulty> rating = outcome->rating;
         ASSERT_TRUE(rating) << puzzle;
         EXPECT_EQ(*rating, expected) << puzzle;
         if (*rating == Difficulty::Easy || *rating == Difficulty::Mild) {
@@ -99,11 +94,10 @@ TEST(Difficulty, PuzzlesWithoutASolutionHaveNoRating)
     for (const std::string& puzzle :
          {std::string("48.3............71.2.......1.5....6....2..8.............1.76...3.....4......5...."),
           std::string(".12345678" "9") + std::string(71, '.')}) {
-        CSuDokuBoard board = BoardFromText(puzzle);
-        StepList steps;
-        const bool solved = board.Search(steps);
-        EXPECT_FALSE(solved) << puzzle;
-        EXPECT_FALSE(RateSearch(solved, board.m_nGuessLevel, steps)) << puzzle;
+        auto outcome = std::make_unique<SolveOutcome>();
+        SolvePuzzle(Puzzle::FromLine(puzzle), *outcome);
+        EXPECT_EQ(outcome->result, SolveResult::Unsolvable) << puzzle;
+        EXPECT_FALSE(outcome->rating) << puzzle;
     }
 }
 

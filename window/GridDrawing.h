@@ -2,6 +2,8 @@
 // shaded squares, the cell font, the digits and the lines between cells and squares.
 #pragma once
 
+#include "Puzzle.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -17,7 +19,7 @@ struct CellPicture {
     QColor background;
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
-using BoardPicture = std::array<CellPicture, 81>;
+using BoardPicture = std::array<CellPicture, kCellCount>;
 
 // What a print shows besides the digits themselves.
 struct PrintOptions {

@@ -1,5 +1,6 @@
 #include "SpreadSheet.h"
 
+#include "Puzzle.h"
 #include "UserPrompts.h"
 #include "VirtualKey.h"
 
@@ -229,7 +230,7 @@ void CSpreadSheet::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        const int next = (currentRow() * 9 + currentColumn() + 1) % 81;
+        const int next = (currentRow() * 9 + currentColumn() + 1) % kCellCount;
         setCurrentCell(next / 9, next % 9);
         break;
     }
