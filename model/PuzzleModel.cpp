@@ -3,6 +3,7 @@
 #include "CellText.h"
 #include "Difficulty.h"
 #include "PuzzleText.h"
+#include "StepHint.h"
 
 #include <filesystem>
 
@@ -53,6 +54,9 @@ bool PuzzleModel::IsEnabled(Command command) const
     case Command::Reset:
     case Command::Clear:
     case Command::ShowSolveLogic: return m_bSet;
+    case Command::PreviousStep: return m_bSet && m_replay.Position() > 0;
+    case Command::NextStep:
+    case Command::Hint: return m_bSet && m_replay.Position() < m_replay.StepCount();
     case Command::Copy: return true;
     }
     return false;
@@ -184,6 +188,8 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
     m_listLogic.clear();
     m_solve.steps.AppendSentencesTo(m_listLogic);
     m_strRating = m_solve.rating ? DifficultyName(*m_solve.rating) : std::string();
+    m_replay.Start(puzzle, m_solve.steps);
+    ClearMarks();
 
     const bool solved = m_solve.result == SolveResult::Solved;
     if (!solved)
@@ -194,8 +200,11 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
 
 void PuzzleModel::Solve()
 {
-    if (m_bSet)
-        ShowBoard(m_boardSolved);
+    if (!m_bSet)
+        return;
+    ShowBoard(m_boardSolved);
+    m_replay.GoTo(m_replay.StepCount());
+    ClearMarks();
 }
 
 void PuzzleModel::SolveCell(int cell)
@@ -210,6 +219,8 @@ void PuzzleModel::Reset()
     if (!m_bSet)
         return;
     ShowBoard(m_boardEntered);
+    m_replay.GoTo(0);
+    ClearMarks();
     UpdateStatus();
 }
 
@@ -224,6 +235,8 @@ void PuzzleModel::Clear()
     m_strRating.clear();
     m_undo.clear();
     m_redo.clear();
+    m_replay.Start(Puzzle(), StepRecorder());
+    ClearMarks();
     UpdateStatus();
 }
 
@@ -236,6 +249,66 @@ void PuzzleModel::Open(const Puzzle& puzzle)
     ShowBoard(m_boardSolved);
     m_undo.clear();
     m_redo.clear();
+}
+
+void PuzzleModel::ClearMarks()
+{
+    m_marks.fill(CellMark::None);
+    m_stepText.clear();
+    m_hintShown = false;
+}
+
+void PuzzleModel::ShowReplay(int position)
+{
+    m_replay.GoTo(position);
+    const Puzzle& digits = m_replay.Digits();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const bool entered = m_boardEntered.GetValueRowCol(cell / 9, cell % 9) != -1;
+        m_shown[static_cast<std::size_t>(cell)] = {ShownText(digits[cell]), !entered};
+    }
+    ClearMarks();
+    m_marks = m_replay.Marks();
+    if (m_replay.Position() > 0)
+        m_stepText = m_listLogic[static_cast<std::size_t>(m_replay.Position() - 1)];
+}
+
+void PuzzleModel::GoToStep(int position)
+{
+    if (m_bSet)
+        ShowReplay(position);
+}
+
+void PuzzleModel::NextStep()
+{
+    if (IsEnabled(Command::NextStep))
+        ShowReplay(m_replay.Position() + 1);
+}
+
+void PuzzleModel::PreviousStep()
+{
+    if (IsEnabled(Command::PreviousStep))
+        ShowReplay(m_replay.Position() - 1);
+}
+
+void PuzzleModel::Hint()
+{
+    if (!IsEnabled(Command::Hint))
+        return;
+    if (m_hintShown) {
+        NextStep();
+        return;
+    }
+    // From the board the replay stands at, whatever Solve Cell has revealed since.
+    ShowReplay(m_replay.Position());
+    const StepRecord& next = *m_replay.StepAhead();
+    m_marks = HintMarks(next);
+    m_stepText = HintSentence(next);
+    m_hintShown = true;
+}
+
+CandidateMasks PuzzleModel::Candidates() const
+{
+    return m_bSet ? m_replay.Candidates() : PeerCandidates(ShownPuzzle());
 }
 
 std::string PuzzleModel::CopyText() const

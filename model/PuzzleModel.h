@@ -14,6 +14,7 @@
 
 #include "Puzzle.h"
 #include "SolvePuzzle.h"
+#include "SolveReplay.h"
 #include "SuDokuBoard.h"
 
 #include <array>
@@ -32,7 +33,10 @@ public:
     };
     using ShownBoard = std::array<ShownCell, kCellCount>;
 
-    enum class Command { SetSuDoku, Solve, SolveCell, Open, SaveAs, Copy, Paste, Reset, Clear, ShowSolveLogic };
+    enum class Command {
+        SetSuDoku, Solve, SolveCell, Open, SaveAs, Copy, Paste, Reset, Clear, ShowSolveLogic,
+        PreviousStep, NextStep, Hint,
+    };
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };
 
     bool IsSet() const { return m_bSet; }
@@ -64,6 +68,25 @@ public:
     // Puts a puzzle into the cells, for the edit state; the history starts afresh.
     void Open(const Puzzle& puzzle);
 
+    // --- The replay of the solve (set state) ------------------------------------------------------
+    // SetSuDoku and Reset put the replay at its start, Solve at its end. Moving it shows the board
+    // after that many steps (the solver's digits in its colour), marks the step that led there and
+    // puts its sentence in StepText.
+    int StepCount() const { return m_replay.StepCount(); }
+    int StepPosition() const { return m_replay.Position(); }
+    void GoToStep(int position);  // kept within 0..StepCount()
+    void NextStep();
+    void PreviousStep();
+    // The first Hint marks where the next step is found and says what kind of step it is, without
+    // its digit; the next one takes the step.
+    void Hint();
+    // The line under the board: the sentence of the step on show, or a hint; empty otherwise.
+    const std::string& StepText() const { return m_stepText; }
+    const CellMarks& Marks() const { return m_marks; }
+    // The candidates of the cells as shown: in the edit state those the digits shown leave, in
+    // the set state those of the replay's board.
+    CandidateMasks Candidates() const;
+
     // The shown cells as one line of 81 characters, "." for an empty cell or a "?".
     std::string CopyText() const;
     // The puzzle as entered at the last SetSuDoku, for Save As.
@@ -91,6 +114,9 @@ private:
     void ShowBoard(const CSuDokuBoard& board);
     Puzzle ShownPuzzle() const;  // a "?" is an empty cell
     void UpdateStatus();
+    // Moves the replay and shows its board, its marks and its sentence.
+    void ShowReplay(int position);
+    void ClearMarks();
     // Runs an edit of the shown cells and records it for undo when the person can see it.
     template <typename Edit>
     void RecordEdit(Edit edit);
@@ -103,6 +129,10 @@ private:
     CSuDokuBoard m_boardSolved;
     CSuDokuBoard m_boardEntered;
     StepList m_listLogic;
+    SolveReplay m_replay;
+    CellMarks m_marks{};  // every cell CellMark::None
+    std::string m_stepText;
+    bool m_hintShown = false;
     std::string m_strStatus;
     std::string m_strSolved;
     std::string m_strUnique;

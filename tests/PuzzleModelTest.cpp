@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -251,6 +252,58 @@ TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolder)
     EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/") << "the rating's folder is gone";
 
     EXPECT_EQ(model.EnteredPuzzle().ToLine(), kPuzzle);
+}
+
+}  // namespace
+
+namespace {
+
+int MarkedCells(const PuzzleModel& model, CellMark mark)
+{
+    return static_cast<int>(std::count(model.Marks().begin(), model.Marks().end(), mark));
+}
+
+TEST(PuzzleModel, TheReplayWalksTheSolveOnTheBoard)
+{
+    PuzzleModel model;
+    Type(model, kPuzzle);
+    EXPECT_EQ(model.Candidates()[2], 0b1011) << "row 1, column 3 can hold 1, 2 or 4";
+    EXPECT_FALSE(model.IsEnabled(Command::NextStep));
+    model.SetSuDoku();
+    ASSERT_GT(model.StepCount(), 3);
+    EXPECT_FALSE(model.IsEnabled(Command::PreviousStep));
+    EXPECT_TRUE(model.IsEnabled(Command::Hint));
+
+    model.NextStep();
+    EXPECT_EQ(model.StepPosition(), 1);
+    EXPECT_EQ(model.StepText(), model.Steps()[0]);
+    EXPECT_EQ(MarkedCells(model, CellMark::StepCell), 1);
+    const std::string afterOne = ShownText(model);
+    EXPECT_EQ(std::count(afterOne.begin(), afterOne.end(), '.') + 1, std::count(kPuzzle.begin(), kPuzzle.end(), '.'));
+
+    // A hint first says where to look; the next press takes the step.
+    model.Hint();
+    EXPECT_EQ(model.StepPosition(), 1);
+    EXPECT_EQ(model.StepText().rfind("Look at ", 0), 0u) << model.StepText();
+    EXPECT_EQ(ShownText(model), afterOne);
+    model.Hint();
+    EXPECT_EQ(model.StepPosition(), 2);
+    EXPECT_EQ(model.StepText(), model.Steps()[1]);
+    model.PreviousStep();
+    EXPECT_EQ(ShownText(model), afterOne);
+
+    model.Solve();
+    EXPECT_EQ(model.StepPosition(), model.StepCount());
+    EXPECT_FALSE(model.IsEnabled(Command::NextStep));
+    EXPECT_EQ(MarkedCells(model, CellMark::None), 81);
+    const std::string solved = ShownText(model);
+    model.GoToStep(0);
+    EXPECT_EQ(ShownText(model), kPuzzle);
+    model.GoToStep(model.StepCount());
+    EXPECT_EQ(ShownText(model), solved) << "the replay ends where Solve does";
+    model.Reset();
+    EXPECT_EQ(model.StepPosition(), 0);
+    EXPECT_EQ(model.StepText(), "");
 }
 
 }  // namespace

@@ -1,0 +1,149 @@
+#include "SolveReplay.h"
+
+#include "GridGeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint16_t kAllDigits = 0x1FF;
+
+std::uint16_t DigitBit(int digit)
+{
+    return static_cast<std::uint16_t>(1u << (digit - 1));
+}
+
+// The engine numbers cells x * 9 + y; the replay row by row.
+int RowMajor(int engineCell)
+{
+    return grid::CellY(engineCell) * 9 + grid::CellX(engineCell);
+}
+
+bool ArePeers(int a, int b)
+{
+    const int rowA = a / 9, columnA = a % 9, rowB = b / 9, columnB = b % 9;
+    return rowA == rowB || columnA == columnB || (rowA / 3 == rowB / 3 && columnA / 3 == columnB / 3);
+}
+
+// The cells of the unit of the given kind (0 column, 1 row, otherwise square) through a cell.
+std::array<int, 9> UnitCells(int unitKind, int cell)
+{
+    const int row = cell / 9;
+    const int column = cell % 9;
+    std::array<int, 9> cells{};
+    for (int i = 0; i < 9; ++i) {
+        switch (SentenceUnitKind(unitKind)) {
+        case 0:
+            cells[static_cast<std::size_t>(i)] = i * 9 + column;
+            break;
+        case 1:
+            cells[static_cast<std::size_t>(i)] = row * 9 + i;
+            break;
+        default:
+            cells[static_cast<std::size_t>(i)] = (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3;
+        }
+    }
+    return cells;
+}
+
+void Place(Puzzle& digits, CandidateMasks& candidates, int cell, int digit)
+{
+    digits[cell] = digit;
+    for (int other = 0; other < kCellCount; ++other) {
+        if (other != cell && ArePeers(cell, other))
+            candidates[static_cast<std::size_t>(other)] &= static_cast<std::uint16_t>(~DigitBit(digit));
+    }
+    candidates[static_cast<std::size_t>(cell)] = DigitBit(digit);
+}
+
+}  // namespace
+
+CandidateMasks PeerCandidates(const Puzzle& puzzle)
+{
+    CandidateMasks candidates;
+    candidates.fill(kAllDigits);
+    Puzzle placed;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (puzzle[cell] >= 1 && puzzle[cell] <= 9)
+            Place(placed, candidates, cell, puzzle[cell]);
+    }
+    // A digit repeated in a unit rules itself out; the cell still shows what it holds.
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (puzzle[cell] >= 1 && puzzle[cell] <= 9)
+            candidates[static_cast<std::size_t>(cell)] = DigitBit(puzzle[cell]);
+    }
+    return candidates;
+}
+
+CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before)
+{
+    CellMarks marks;
+    marks.fill(CellMark::None);
+    const int cell = RowMajor(step.cell);
+    if (step.kind == StepKind::HiddenSingle || step.kind == StepKind::DigitSet) {
+        for (const int member : UnitCells(step.unitKind, cell)) {
+            const bool inSet = step.kind == StepKind::DigitSet &&
+                               (before[static_cast<std::size_t>(member)] & step.digitMask) != 0;
+            marks[static_cast<std::size_t>(member)] = inSet ? CellMark::SetCell : CellMark::Unit;
+        }
+    }
+    marks[static_cast<std::size_t>(cell)] = step.kind == StepKind::Guess ? CellMark::GuessCell : CellMark::StepCell;
+    return marks;
+}
+
+CellMarks HintMarks(const StepRecord& step)
+{
+    CellMarks marks;
+    marks.fill(CellMark::None);
+    const int cell = RowMajor(step.cell);
+    if (step.kind == StepKind::HiddenSingle || step.kind == StepKind::DigitSet) {
+        for (const int member : UnitCells(step.unitKind, cell))
+            marks[static_cast<std::size_t>(member)] = CellMark::Unit;
+    } else if (step.kind == StepKind::Determined) {
+        marks[static_cast<std::size_t>(cell)] = CellMark::StepCell;
+    }
+    return marks;
+}
+
+void SolveReplay::Start(const Puzzle& entered, const StepRecorder& steps)
+{
+    m_steps.assign(steps.Size(), StepRecord{});
+    for (std::size_t i = 0; i < steps.Size(); ++i)
+        m_steps[i] = steps[i];
+    Board board{entered, PeerCandidates(entered)};
+    m_boards.assign(1, board);
+    m_boards.reserve(m_steps.size() + 1);
+    for (const StepRecord& step : m_steps) {
+        const int cell = RowMajor(step.cell);
+        if (step.kind == StepKind::DigitSet)
+            board.candidates[static_cast<std::size_t>(cell)] &= step.digitMask;
+        else
+            Place(board.digits, board.candidates, cell, step.digit);
+        m_boards.push_back(board);
+    }
+    m_position = 0;
+}
+
+void SolveReplay::GoTo(int position)
+{
+    m_position = std::clamp(position, 0, StepCount());
+}
+
+const StepRecord* SolveReplay::StepTaken() const
+{
+    return m_position > 0 ? &m_steps[Index() - 1] : nullptr;
+}
+
+const StepRecord* SolveReplay::StepAhead() const
+{
+    return m_position < StepCount() ? &m_steps[Index()] : nullptr;
+}
+
+CellMarks SolveReplay::Marks() const
+{
+    if (const StepRecord* step = StepTaken())
+        return StepMarks(*step, m_boards[Index() - 1].candidates);
+    CellMarks none;
+    none.fill(CellMark::None);
+    return none;
+}

@@ -1,0 +1,70 @@
+// The solve of a set puzzle, step by step: the board as it stood after each step and the cells
+// each step is about, so that the window can replay the solve on the board.
+//
+// Cells are numbered row by row (cell = row * 9 + column), as in Puzzle. The board after a step
+// holds the givens, the digits the steps so far have placed, and as candidates the digits that no
+// placed digit of the cell's column, row or square rules out, narrowed by the digit sets found so
+// far.
+#pragma once
+
+#include "Puzzle.h"
+#include "StepRecord.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// What a cell is to the step on show, for drawing it.
+enum class CellMark : std::uint8_t {
+    None,
+    Unit,       // in the column, row or square the step was found in
+    SetCell,    // one of the cells a digit set is confined to
+    StepCell,   // the cell the step gives a digit or a digit set
+    GuessCell,  // the cell the solver guesses
+};
+using CellMarks = std::array<CellMark, kCellCount>;
+// Per cell, bit d - 1 for digit d.
+using CandidateMasks = std::array<std::uint16_t, kCellCount>;
+
+// The candidates of a puzzle's cells: for a cell with a digit that digit alone, for an empty cell
+// every digit that no digit of its column, row or square rules out.
+CandidateMasks PeerCandidates(const Puzzle& puzzle);
+
+// The cells of a step: its unit, the cells of its digit set and its own cell, judged on the board
+// it was taken on (cell numbers of the step are the engine's, x * 9 + y).
+CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before);
+// The cells a hint for the step points to: its unit, or the cell of a determined digit; none for a
+// guess, which has no logical reason.
+CellMarks HintMarks(const StepRecord& step);
+
+class SolveReplay {
+public:
+    // Starts before the first step, with the board as entered.
+    void Start(const Puzzle& entered, const StepRecorder& steps);
+
+    int StepCount() const { return static_cast<int>(m_steps.size()); }
+    // 0 before any step; k after the k-th.
+    int Position() const { return m_position; }
+    // Moves to the position, kept within 0..StepCount().
+    void GoTo(int position);
+
+    // The board at the position: the digits known (Puzzle::kEmpty elsewhere) and the candidates.
+    const Puzzle& Digits() const { return m_boards[Index()].digits; }
+    const CandidateMasks& Candidates() const { return m_boards[Index()].candidates; }
+    // The step that led to the position, and the one after it; null at the start and at the end.
+    const StepRecord* StepTaken() const;
+    const StepRecord* StepAhead() const;
+    // The marks of StepTaken on the board it was taken on; no marks at the start.
+    CellMarks Marks() const;
+
+private:
+    struct Board {
+        Puzzle digits;
+        CandidateMasks candidates;
+    };
+    std::size_t Index() const { return static_cast<std::size_t>(m_position); }
+
+    std::vector<StepRecord> m_steps;
+    std::vector<Board> m_boards{Board{}};  // m_boards[k]: after k steps
+    int m_position = 0;
+};

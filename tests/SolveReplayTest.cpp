@@ -1,0 +1,117 @@
+// The replay of a solve: the board after every step agrees with what the step says, and ends where
+// the search ended; the marks and the hints point where the step was found.
+#include "SolvePuzzle.h"
+#include "SolveReplay.h"
+#include "StepHint.h"
+#include "TestBoards.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <memory>
+
+namespace {
+
+int RowMajor(int engineCell)
+{
+    return engineCell % 9 * 9 + engineCell / 9;
+}
+
+bool HasCandidate(const CandidateMasks& candidates, int cell, int digit)
+{
+    return (candidates[static_cast<std::size_t>(cell)] >> (digit - 1) & 1u) != 0;
+}
+
+// Every step of the replay is checked against the board before it: a placed digit was still a
+// candidate of its cell, a hidden single's digit had that one place left in its unit, a digit set
+// covers as many cells as it has digits. At the end the board is the search's.
+TEST(SolveReplay, EveryStepFitsTheBoardItWasTakenOn)
+{
+    std::vector<std::string> puzzles = ReadPuzzleFile("magictour_top95.txt");
+    puzzles.resize(20);
+    auto outcome = std::make_unique<SolveOutcome>();
+    int digitSets = 0;
+    for (const std::string& text : puzzles) {
+        SolvePuzzle(Puzzle::FromLine(text), *outcome);
+        ASSERT_EQ(outcome->result, SolveResult::Solved) << text;
+        SolveReplay replay;
+        replay.Start(outcome->puzzle, outcome->steps);
+        ASSERT_EQ(replay.StepCount(), static_cast<int>(outcome->steps.Size()));
+        for (int position = 1; position <= replay.StepCount(); ++position) {
+            replay.GoTo(position - 1);
+            const CandidateMasks before = replay.Candidates();
+            const StepRecord& step = *replay.StepAhead();
+            const int cell = RowMajor(step.cell);
+            const CellMarks marks = StepMarks(step, before);
+            if (step.kind == StepKind::DigitSet) {
+                const auto setCells = std::count(marks.begin(), marks.end(), CellMark::SetCell) +
+                                      std::count(marks.begin(), marks.end(), CellMark::StepCell);
+                EXPECT_EQ(setCells, std::popcount(unsigned{step.digitMask})) << text << " step " << position;
+                ++digitSets;
+            } else {
+                EXPECT_TRUE(HasCandidate(before, cell, step.digit)) << text << " step " << position;
+            }
+            if (step.kind == StepKind::HiddenSingle) {
+                int places = 0;
+                for (int other = 0; other < kCellCount; ++other)
+                    places += marks[static_cast<std::size_t>(other)] != CellMark::None && HasCandidate(before, other, step.digit);
+                EXPECT_EQ(places, 1) << text << " step " << position;
+            }
+            replay.GoTo(position);
+            EXPECT_EQ(replay.StepTaken(), &step);
+            if (step.kind != StepKind::DigitSet) {
+                EXPECT_EQ(replay.Digits()[cell], step.digit);
+            }
+        }
+        EXPECT_EQ(replay.Digits().ToLine(), outcome->board.Values().ToLine()) << text;
+    }
+    EXPECT_GT(digitSets, 0) << "the puzzles should need digit sets";
+}
+
+TEST(SolveReplay, PositionsStayOnTheSolve)
+{
+    auto outcome = std::make_unique<SolveOutcome>();
+    SolvePuzzle(Puzzle::FromLine(ReadPuzzleFile("norvig_hardest11.txt").front()), *outcome);
+    SolveReplay replay;
+    replay.Start(outcome->puzzle, outcome->steps);
+    ASSERT_GT(replay.StepCount(), 2);
+    EXPECT_EQ(replay.Digits(), outcome->puzzle);
+    EXPECT_EQ(replay.StepTaken(), nullptr);
+    const CellMarks marks = replay.Marks();
+    EXPECT_EQ(std::count(marks.begin(), marks.end(), CellMark::None), kCellCount);
+    for (const auto& [asked, kept] : {std::pair{-3, 0}, {1, 1}, {replay.StepCount() + 5, replay.StepCount()}}) {
+        replay.GoTo(asked);
+        EXPECT_EQ(replay.Position(), kept) << asked;
+    }
+    EXPECT_EQ(replay.StepAhead(), nullptr);
+}
+
+TEST(StepHint, SaysWhereToLookButNotTheDigit)
+{
+    // Engine cells are x * 9 + y: cell 4 * 9 + 2 is column x=5, row y=3.
+    const int cell = 4 * 9 + 2;
+    const struct {
+        StepRecord step;
+        const char* hint;
+        int markedCells;
+    } rows[] = {
+        {{StepKind::HiddenSingle, 0, cell, 0, 7, 0}, "Look at column x=5: one digit has only one place left.", 9},
+        {{StepKind::HiddenSingle, 1, cell, 0, 7, 0}, "Look at row y=3: one digit has only one place left.", 9},
+        {{StepKind::HiddenSingle, 2, cell, 0, 7, 0}, "Look at the top centre square: one digit has only one place left.", 9},
+        {{StepKind::Determined, 0, cell, 0, 7, 0}, "Look at cell (x=5, y=3): only one digit is left for it.", 1},
+        {{StepKind::DigitSet, 1, cell, 0b101, 0, 0}, "Look at row y=3: two digits have only the same two cells left.", 9},
+        {{StepKind::DigitSet, 2, 8 * 9 + 8, 0b111, 0, 0},
+         "Look at the bottom right square: three digits have only the same three cells left.", 9},
+        {{StepKind::Guess, 0, cell, 0, 7, 1}, "No logical step is left: the solver guesses here.", 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(HintSentence(row.step), row.hint);
+        const CellMarks marks = HintMarks(row.step);
+        EXPECT_EQ(kCellCount - std::count(marks.begin(), marks.end(), CellMark::None), row.markedCells) << row.hint;
+        if (row.markedCells > 0 && row.step.cell == cell) {
+            EXPECT_NE(marks[2 * 9 + 4], CellMark::None) << row.hint << ": row 3, column 5 is in every unit marked";
+        }
+    }
+}
+
+}  // namespace
