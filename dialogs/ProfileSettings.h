@@ -1,6 +1,6 @@
 // The program's per-user settings. They live under organisation "VantrelInc", application
 // "Orvandel" (on Windows the registry key Software\VantrelInc\Orvandel), in one group per program
-// name and section: "<program name>/DEBUG", "<program name>/HELP". The same program under another
+// name and section: "<program name>/DEBUG", "<program name>/HELP", "<program name>/VIEW". The same program under another
 // file name thus starts with fresh settings.
 #pragma once
 
@@ -11,6 +11,8 @@ inline constexpr const char* kDebugSection = "DEBUG";
 inline constexpr const char* kAppPathEntry = "APP_PATH";
 inline constexpr const char* kHelpSection = "HELP";
 inline constexpr const char* kFirstTimeEntry = "FIRST TIME";
+inline constexpr const char* kViewSection = "VIEW";
+inline constexpr const char* kShowCandidatesEntry = "SHOW CANDIDATES";
 
 // The application's name: the program file's name without its folder and extension.
 QString ProgramBaseName();

@@ -2,11 +2,22 @@
 
 #include "DocumentKeys.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSentenceRole = Qt::UserRole;
+
+}  // namespace
 
 CSolveLogicDlg::CSolveLogicDlg(QWidget* parent)
     : QDialog(parent)
@@ -19,30 +30,67 @@ CSolveLogicDlg::CSolveLogicDlg(QWidget* parent)
     exitButton->setDefault(true);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_editLogic = new QPlainTextEdit(this);
-    m_editLogic->setObjectName(QStringLiteral("Logic"));
-    m_editLogic->setReadOnly(true);
-    m_editLogic->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_editLogic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_editLogic->setMinimumSize(495, 406);  // 330 x 254 dialog units
+    m_listLogic = new QListWidget(this);
+    m_listLogic->setObjectName(QStringLiteral("Logic"));
+    m_listLogic->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listLogic->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listLogic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_listLogic->setMinimumSize(495, 406);  // 330 x 254 dialog units
+    connect(m_listLogic, &QListWidget::currentRowChanged, this, &CSolveLogicDlg::OnCurrentRowChanged);
 
-    AddDocumentStartAndEndKeys(*this, *m_editLogic);
+    AddDocumentStartAndEndKeys(*this, *m_listLogic);
+    auto* copy = new QShortcut(QKeySequence::Copy, m_listLogic);
+    connect(copy, &QShortcut::activated, this, [this] { QApplication::clipboard()->setText(SelectedSentences()); });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Solve Logic"), this), 0, 0, Qt::AlignLeft | Qt::AlignBottom);
     layout->addWidget(exitButton, 0, 1, Qt::AlignRight);
-    layout->addWidget(m_editLogic, 1, 0, 1, 2);
+    layout->addWidget(m_listLogic, 1, 0, 1, 2);
 }
 
-void CSolveLogicDlg::showEvent(QShowEvent* event)
+void CSolveLogicDlg::SetSteps(const QString& note, const QStringList& sentences)
 {
-    UpdateDataToWindow();
-    QDialog::showEvent(event);
+    m_selecting = true;
+    m_listLogic->clear();
+    m_firstStepRow = note.isEmpty() ? 0 : 1;
+    if (!note.isEmpty()) {
+        auto* noteItem = new QListWidgetItem(note, m_listLogic);
+        noteItem->setFlags(Qt::ItemIsEnabled);  // read, never chosen
+    }
+    for (int step = 1; step <= sentences.size(); ++step) {
+        const QString& sentence = sentences[step - 1];
+        auto* item = new QListWidgetItem(QStringLiteral("%1. %2").arg(step).arg(sentence), m_listLogic);
+        item->setData(kSentenceRole, sentence);
+    }
+    m_listLogic->scrollToTop();
+    m_selecting = false;
 }
 
-void CSolveLogicDlg::UpdateDataToWindow()
+void CSolveLogicDlg::SelectStep(int step)
 {
-    m_editLogic->setPlainText(m_strLogic);
-    m_editLogic->moveCursor(QTextCursor::Start);
-    m_editLogic->verticalScrollBar()->setValue(0);
+    m_selecting = true;
+    const int row = step > 0 ? m_firstStepRow + step - 1 : -1;
+    m_listLogic->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    if (row < 0)
+        m_listLogic->clearSelection();
+    else if (QListWidgetItem* item = m_listLogic->item(row))
+        m_listLogic->scrollToItem(item);
+    m_selecting = false;
+}
+
+QString CSolveLogicDlg::SelectedSentences() const
+{
+    QList<QListWidgetItem*> items = m_listLogic->selectedItems();
+    std::sort(items.begin(), items.end(),
+              [this](QListWidgetItem* a, QListWidgetItem* b) { return m_listLogic->row(a) < m_listLogic->row(b); });
+    QStringList sentences;
+    for (const QListWidgetItem* item : items)
+        sentences << item->data(kSentenceRole).toString();
+    return sentences.join(u'\n');
+}
+
+void CSolveLogicDlg::OnCurrentRowChanged(int row)
+{
+    if (!m_selecting && row >= m_firstStepRow)
+        emit StepChosen(row - m_firstStepRow + 1);
 }

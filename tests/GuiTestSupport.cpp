@@ -1,12 +1,14 @@
 #include "GuiTestSupport.h"
 
 #include "AppStartup.h"
-
+#include "CommandIds.h"
 #include "ModalWatcher.h"
+#include "SolveLogicDlg.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
@@ -141,6 +143,18 @@ bool ChooseOption(CSuDokuDlg& dialog, int commandId)
     });
     QTest::mouseClick(ButtonOf(dialog, QStringLiteral("Options")), Qt::LeftButton);
     return enabled;
+}
+
+QString SolveLogicLines(CSuDokuDlg& dialog)
+{
+    const auto* logic = ChooseOption(dialog, kIdShowSolveLogic) ? dialog.findChild<CSolveLogicDlg*>() : nullptr;
+    if (!logic || !logic->isVisible())
+        return QStringLiteral("not shown");
+    QString lines;
+    const auto* list = logic->findChild<QListWidget*>();
+    for (int row = 0; row < list->count(); ++row)
+        lines += list->item(row)->text() + u'\n';
+    return lines;
 }
 
 QStringList OptionTexts(CSuDokuDlg& dialog)

@@ -49,6 +49,10 @@ bool ChooseOption(CSuDokuDlg& dialog, int commandId);
 QStringList OptionTexts(CSuDokuDlg& dialog);
 bool OptionEnabled(CSuDokuDlg& dialog, int commandId);
 
+// Opens the solve-logic window from the menu and gives its lines, each followed by '\n'; "not
+// shown" when it did not open.
+QString SolveLogicLines(CSuDokuDlg& dialog);
+
 // Runs `open` and, once a modal window appears, hands it to `inspect`, then closes it.
 void WithModalWindow(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect);
 

@@ -1,96 +1,89 @@
-// The solve-logic window on its own: one sentence a line, read-only, from the top.
+// The solve-logic window on its own: numbered sentences under the note, choosing a step, copying.
 #include "SolveLogicDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
 
-QPlainTextEdit& LogicText(CSolveLogicDlg& dialog)
+QListWidget& Lines(CSolveLogicDlg& dialog)
 {
-    return *dialog.findChild<QPlainTextEdit*>();
+    return *dialog.findChild<QListWidget*>();
 }
 
-QString Sentences(int count)
+QStringList Sentences(int count)
 {
-    QString text;
+    QStringList sentences;
     for (int sentence = 1; sentence <= count; ++sentence)
-        text += QStringLiteral("In row y=%1, digit %2 must go in column x=3.\r\n").arg(sentence % 9 + 1).arg(sentence);
-    return text;
+        sentences << QStringLiteral("In row y=%1, digit %2 must go in column x=3.").arg(sentence % 9 + 1).arg(sentence % 9 + 1);
+    return sentences;
 }
 
-TEST(SolveLogicDlgTest, ShowsEachSentenceOnItsOwnLineWithAnEmptyLastLine)
+TEST(SolveLogicDlgTest, NumbersEachSentenceUnderTheNote)
 {
     CSolveLogicDlg dialog;
-    dialog.m_strLogic = QStringLiteral("First.\r\nSecond, with 2,7.\r\nThird.\r\n");
+    dialog.SetSteps(QStringLiteral("A note."), {QStringLiteral("First."), QStringLiteral("Second, with 2,7.")});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    const QPlainTextEdit& text = LogicText(dialog);
-    EXPECT_EQ(text.toPlainText(), QStringLiteral("First.\nSecond, with 2,7.\nThird.\n"));
-    EXPECT_EQ(text.blockCount(), 4);
-    EXPECT_TRUE(text.isReadOnly());
-    EXPECT_EQ(text.lineWrapMode(), QPlainTextEdit::NoWrap);
+    QListWidget& lines = Lines(dialog);
+    ASSERT_EQ(lines.count(), 3);
+    EXPECT_EQ(lines.item(0)->text(), QStringLiteral("A note."));
+    EXPECT_EQ(lines.item(1)->text(), QStringLiteral("1. First."));
+    EXPECT_EQ(lines.item(2)->text(), QStringLiteral("2. Second, with 2,7."));
+    EXPECT_FALSE(lines.item(0)->flags() & Qt::ItemIsSelectable);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Show Su Doku Solve Logic"));
-    ASSERT_NE(dialog.findChild<QLabel*>(), nullptr);
     EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Solve Logic"));
 }
 
-TEST(SolveLogicDlgTest, AnEmptyListGivesAnEmptyWindow)
+TEST(SolveLogicDlgTest, ChoosingASentenceReportsItsStepAndSelectingOneReportsNothing)
 {
     CSolveLogicDlg dialog;
-    dialog.show();
-    EXPECT_EQ(LogicText(dialog).toPlainText(), QString());
-}
-
-TEST(SolveLogicDlgTest, HundredsOfSentencesAreAllThereAndShownFromTheTop)
-{
-    CSolveLogicDlg dialog;
-    dialog.m_strLogic = Sentences(600);
+    dialog.SetSteps(QStringLiteral("A note."), Sentences(600));
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    QPlainTextEdit& text = LogicText(dialog);
-    EXPECT_EQ(text.blockCount(), 601);
-    EXPECT_EQ(text.verticalScrollBar()->value(), 0);
-    EXPECT_GT(text.verticalScrollBar()->maximum(), 0) << "the text scrolls";
-    EXPECT_EQ(text.textCursor().position(), 0);
+    QSignalSpy chosen(&dialog, &CSolveLogicDlg::StepChosen);
+    QListWidget& lines = Lines(dialog);
+    EXPECT_EQ(lines.verticalScrollBar()->value(), 0);
 
-    // Typing changes nothing.
-    text.setFocus();
-    QTest::keyClicks(&text, QStringLiteral("xyz"));
-    QTest::keyClick(&text, Qt::Key_Delete);
-    EXPECT_EQ(text.toPlainText(), QString(Sentences(600)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
+    dialog.SelectStep(500);
+    EXPECT_EQ(lines.currentRow(), 500);
+    EXPECT_GT(lines.verticalScrollBar()->value(), 0) << "scrolled to the step";
+    EXPECT_EQ(chosen.count(), 0);
 
-TEST(SolveLogicDlgTest, CtrlEndAndCtrlHomeGoToTheEndAndTheStart)
-{
-    CSolveLogicDlg dialog;
-    dialog.m_strLogic = Sentences(600);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     QApplication::setActiveWindow(&dialog);
-    QPlainTextEdit& text = LogicText(dialog);
-    text.setFocus();
-    QTest::keyClick(&text, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(text.verticalScrollBar()->value(), text.verticalScrollBar()->maximum());
-    QTest::keyClick(&text, Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(text.verticalScrollBar()->value(), 0);
+    lines.setFocus();
+    QTest::keyClick(&lines, Qt::Key_Down);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toInt(), 501);
+
+    // Copy takes the selected sentences without their numbers.
+    QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&lines, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), Sentences(502).mid(500).join(u'\n'));
+
+    dialog.SelectStep(0);
+    EXPECT_TRUE(lines.selectedItems().isEmpty());
+    QTest::keyClick(&lines, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(lines.verticalScrollBar()->value(), lines.verticalScrollBar()->maximum());
 }
 
 TEST(SolveLogicDlgTest, ExitAndEscapeCloseTheWindow)
 {
     for (const bool useEscape : {false, true}) {
         CSolveLogicDlg dialog;
-        dialog.m_strLogic = Sentences(3);
+        dialog.SetSteps(QString(), Sentences(3));
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         if (useEscape)
-            QTest::keyClick(&LogicText(dialog), Qt::Key_Escape);
+            QTest::keyClick(&Lines(dialog), Qt::Key_Escape);
         else
             QTest::mouseClick(dialog.findChild<QPushButton*>(), Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());

@@ -2,6 +2,7 @@
 // their enabling in the edit and set states, the Status and Solved fields and every message.
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
+#include "SolveLogicDlg.h"
 #include "ImageButton.h"
 #include "ModalWatcher.h"
 #include "TestBoards.h"
@@ -85,7 +86,8 @@ TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
     EXPECT_EQ(OptionTexts(*dialog),
               QStringList({"Open ...", "Save As ...", "-", "Copy\tCtrl+C", "Paste\tCtrl+V", "-", "Reset Su Doku Board",
                            "Clear Su Doku Board", "-", "Print ...", "-", "Show Solve Logic ...", "-",
-                           "About Vantrel Orvandel ..."}));
+                           "Show Candidates\tCtrl+K", "Previous Step\tCtrl+Left", "Next Step\tCtrl+Right",
+                           "Hint\tH", "-", "About Vantrel Orvandel ..."}));
     const auto* webSite = dialog->findChild<CImageButton*>();
     ASSERT_NE(webSite, nullptr);
     EXPECT_EQ(webSite->toolTip(), QStringLiteral("Visit Tessaly Web Site"));
@@ -331,20 +333,12 @@ TEST_F(CommandTest, ShowSolveLogicListsTheStepsOneALine)
     board.Search(steps);
     ASSERT_GE(steps.size(), 3u);
     QString expected;
-    for (const std::string& sentence : steps)
-        expected += QString::fromStdString(sentence) + QStringLiteral("\n");
+    for (std::size_t step = 0; step < steps.size(); ++step)
+        expected += QStringLiteral("%1. %2\n").arg(step + 1).arg(QString::fromStdString(steps[step]));
 
-    for (int showing = 0; showing < 2; ++showing) {
-        QString shown;
-        QString title;
-        WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdShowSolveLogic)); },
-                        [&](QWidget* window) {
-                            title = window->windowTitle();
-                            shown = window->findChild<QPlainTextEdit*>()->toPlainText();
-                        });
-        EXPECT_EQ(title, QStringLiteral("Show Su Doku Solve Logic"));
-        EXPECT_EQ(shown, expected) << "showing " << showing;
-    }
+    for (int showing = 0; showing < 2; ++showing)
+        EXPECT_EQ(SolveLogicLines(*dialog), expected) << "showing " << showing;
+    EXPECT_EQ(dialog->findChild<CSolveLogicDlg*>()->windowTitle(), QStringLiteral("Show Su Doku Solve Logic"));
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(GridText(Grid()), kPuzzle);
 }

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <memory>
 
@@ -33,13 +32,7 @@ protected:
         prompts.answers = {QMessageBox::Yes};
         ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
     }
-    QString SolveLogicText()
-    {
-        QString shown = QStringLiteral("not shown");
-        WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdShowSolveLogic)); },
-                        [&](QWidget* window) { shown = window->findChild<QPlainTextEdit*>()->toPlainText(); });
-        return shown;
-    }
+    QString SolveLogicText() { return SolveLogicLines(*dialog); }
     // Where a cancelled Save As started.
     QString SaveAsStart()
     {

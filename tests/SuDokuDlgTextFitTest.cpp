@@ -61,9 +61,10 @@ TEST_P(TextFitTest, EveryButtonAndFieldShowsItsWholeText)
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), ButtonTextRoom(*button))
             << button->text().toStdString();
     }
-    const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
-    ASSERT_EQ(fields.size(), 4);
-    for (const QLineEdit* field : fields) {
+    // The step's sentence may run past its field, which shows it whole as its tooltip.
+    for (const char* name : {"Solved", "Unique", "Status", "Rating"}) {
+        const auto* field = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+        ASSERT_NE(field, nullptr) << name;
         for (const QString& verdict : kVerdicts)
             EXPECT_LE(field->fontMetrics().horizontalAdvance(verdict), FieldTextRoom(*field))
                 << field->objectName().toStdString() << ": " << verdict.toStdString();

@@ -9,6 +9,11 @@ constexpr int kIdShowSolveLogic = 32771;
 constexpr int kIdResetBoard = 32772;
 constexpr int kIdClearBoard = 32773;
 constexpr int kIdAbout = 32779;
+// Seeing the reasoning on the board.
+constexpr int kIdShowCandidates = 32780;
+constexpr int kIdPreviousStep = 32781;
+constexpr int kIdNextStep = 32782;
+constexpr int kIdHint = 32783;
 // Puzzles as text (the usual edit-copy and edit-paste numbers).
 constexpr int kIdEditCopy = 57634;
 constexpr int kIdEditPaste = 57637;

@@ -3,6 +3,26 @@
 #include <QPainter>
 #include <QRectF>
 
+namespace {
+
+constexpr double kCandidateHeightPerCell = 0.24;
+const QColor kCandidateColor(96, 96, 96);
+
+// Translucent, so that the shading of the squares still shows through.
+QColor MarkTint(CellMark mark)
+{
+    switch (mark) {
+    case CellMark::Unit: return QColor(255, 214, 0, 60);
+    case CellMark::SetCell: return QColor(255, 150, 0, 110);
+    case CellMark::StepCell: return QColor(40, 180, 60, 120);
+    case CellMark::GuessCell: return QColor(230, 40, 40, 120);
+    case CellMark::None: break;
+    }
+    return Qt::transparent;
+}
+
+}  // namespace
+
 QColor ShadedSquareColor()
 {
     return QColor(220, 217, 253);
@@ -24,11 +44,33 @@ QFont CellFont()
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font)
 {
     painter.fillRect(cell, picture.background);
-    if (picture.text.isEmpty())
+    if (picture.mark != CellMark::None)
+        painter.fillRect(cell, MarkTint(picture.mark));
+    if (picture.text.isEmpty()) {
+        DrawCandidates(painter, cell, picture.candidates);
         return;
+    }
     painter.setFont(font);
     painter.setPen(picture.textColor);
     painter.drawText(cell, Qt::AlignCenter, picture.text);
+}
+
+void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates)
+{
+    if (candidates == 0)
+        return;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(qMax(1, qRound(cell.height() * kCandidateHeightPerCell)));
+    painter.setFont(font);
+    painter.setPen(kCandidateColor);
+    const double third = cell.width() / 3.0;
+    for (int digit = 1; digit <= 9; ++digit) {
+        if ((candidates >> (digit - 1) & 1u) == 0)
+            continue;
+        const QRectF place(cell.left() + (digit - 1) % 3 * third, cell.top() + (digit - 1) / 3 * third, third, third);
+        painter.drawText(place, Qt::AlignCenter, QString::number(digit));
+    }
 }
 
 void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder)

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "Puzzle.h"
+#include "SolveReplay.h"
 
 #include <QColor>
 #include <QFont>
 #include <QString>
 
 #include <array>
+#include <cstdint>
 
 class QPainter;
 class QRectF;
@@ -17,6 +19,8 @@ struct CellPicture {
     QString text;
     QColor textColor;
     QColor background;
+    std::uint16_t candidates = 0;  // drawn small in a cell without text; bit d - 1 for digit d
+    CellMark mark = CellMark::None;  // a step's cells are tinted over the background
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
 using BoardPicture = std::array<CellPicture, kCellCount>;
@@ -37,8 +41,11 @@ QFont CellFont();
 // The share of a cell's side that the digits' height takes, so printing scales like the screen.
 constexpr double kDigitHeightPerCell = 0.6;
 
-// Fills the cell with its background and centres its text in it.
+// Fills the cell with its background, tinted by its mark, and centres its text in it; a cell
+// without text shows its candidates, 1 top left to 9 bottom right.
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font);
+// The candidates of a cell, small and grey in a 3x3 layout.
+void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates);
 // Thin lines between cells, thick ones between squares; the outer border too when asked.
 void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder);
 // The whole board scaled into the square `board`.

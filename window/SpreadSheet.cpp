@@ -32,6 +32,18 @@ int CellSize()
     return std::max(kMinCellSize, qRound(QFontInfo(CellFont()).pixelSize() / kDigitHeightPerCell));
 }
 
+// Where a cell keeps its candidates and its mark besides its text and colours.
+constexpr int kCandidatesRole = Qt::UserRole;
+constexpr int kMarkRole = Qt::UserRole + 1;
+
+CellPicture PictureOf(const QModelIndex& index)
+{
+    return {index.data(Qt::DisplayRole).toString(), index.data(Qt::ForegroundRole).value<QBrush>().color(),
+            index.data(Qt::BackgroundRole).value<QBrush>().color(),
+            static_cast<std::uint16_t>(index.data(kCandidatesRole).toUInt()),
+            static_cast<CellMark>(index.data(kMarkRole).toInt())};
+}
+
 // Draws each cell with the board's own look instead of the item view's selection style.
 class CellDelegate final : public QStyledItemDelegate {
 public:
@@ -39,10 +51,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const CellPicture picture{index.data(Qt::DisplayRole).toString(),
-                                  index.data(Qt::ForegroundRole).value<QBrush>().color(),
-                                  index.data(Qt::BackgroundRole).value<QBrush>().color()};
-        DrawCell(*painter, option.rect, picture, option.font);
+        DrawCell(*painter, option.rect, PictureOf(index), option.font);
     }
 };
 
@@ -149,6 +158,18 @@ void CSpreadSheet::SetText(const QString& text)
         cell->setText(text);
 }
 
+void CSpreadSheet::SetCandidates(std::uint16_t candidates)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setData(kCandidatesRole, candidates);
+}
+
+void CSpreadSheet::SetMark(CellMark mark)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setData(kMarkRole, static_cast<int>(mark));
+}
+
 void CSpreadSheet::SetPrintOptions(bool colors, bool gridLines, bool shading)
 {
     m_printOptions = PrintOptions{colors, gridLines, shading};
@@ -177,11 +198,8 @@ BoardPicture CSpreadSheet::Picture() const
 {
     BoardPicture cells;
     for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column) {
-            const QTableWidgetItem* cell = item(row, column);
-            cells[static_cast<size_t>(row * 9 + column)] = {cell->text(), cell->foreground().color(),
-                                                            cell->background().color()};
-        }
+        for (int column = 0; column < 9; ++column)
+            cells[static_cast<size_t>(row * 9 + column)] = PictureOf(model()->index(row, column));
     }
     return cells;
 }

@@ -31,6 +31,10 @@ public:
     // Exactly what was last written; empty for a cell never written.
     QString GetText() const;
     void SetText(const QString& text);
+    // The candidates drawn in the addressed cell while it has no text (bit d - 1 for digit d), and
+    // how the cell is marked.
+    void SetCandidates(std::uint16_t candidates);
+    void SetMark(CellMark mark);
 
     // What the next PrintCells puts on paper besides the digits.
     void SetPrintOptions(bool colors, bool gridLines, bool shading);
@@ -38,7 +42,7 @@ public:
     // scaled to the page. Tells the person when the printer cannot be opened.
     void PrintCells();
 
-    // The 81 cells as they are shown: text, text colour and background.
+    // The 81 cells as they are shown: text, colours, candidates and marks.
     BoardPicture Picture() const;
 
 signals:

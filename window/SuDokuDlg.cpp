@@ -3,6 +3,7 @@
 
 #include "Artwork.h"
 #include "CommandIds.h"
+#include "ProfileSettings.h"
 
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,6 +34,17 @@ constexpr int kLineEditTextMargin = 2;
 QPushButton* MakeCommandButton(const QString& text, QWidget* parent)
 {
     return new QPushButton(text, parent);
+}
+
+QToolButton* MakeStepButton(Qt::ArrowType arrow, const QString& name, const QString& tip, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setArrowType(arrow);
+    button->setToolTip(tip);
+    button->setAccessibleName(name == QStringLiteral("PreviousStep") ? QStringLiteral("Previous Step")
+                                                                       : QStringLiteral("Next Step"));
+    return button;
 }
 
 QLineEdit* MakeResultField(const QString& name, QWidget* parent)
@@ -81,6 +94,8 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(&m_btnWebSite, &CImageButton::clicked, this, &CSuDokuDlg::OnVisitWebSite);
     connect(&m_startupTimer, &QTimer::timeout, this, [this] { OnTimer(kStartupTimerId); });
     connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnPreviousStep, &QToolButton::clicked, this, &CSuDokuDlg::OnPreviousStep);
+    connect(m_btnNextStep, &QToolButton::clicked, this, &CSuDokuDlg::OnNextStep);
 
     // Grid events.
     connect(&m_Grid, &CSpreadSheet::RightClick, this, &CSuDokuDlg::OnGridRightClick);
@@ -99,6 +114,11 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &CSuDokuDlg::OnUndo);
     addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                 &CSuDokuDlg::OnRedo);
+    // And of the reasoning on the board.
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_K)}, &CSuDokuDlg::OnShowCandidates);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Left)}, &CSuDokuDlg::OnPreviousStep);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Right)}, &CSuDokuDlg::OnNextStep);
+    addShortcut({QKeySequence(Qt::Key_H)}, &CSuDokuDlg::OnHint);
 
     OnInitDialog();
 }
@@ -116,6 +136,14 @@ void CSuDokuDlg::BuildLayout()
     m_editSolved = MakeResultField(QStringLiteral("Solved"), this);
     m_editUnique = MakeResultField(QStringLiteral("Unique"), this);
     m_editRating = MakeResultField(QStringLiteral("Rating"), this);
+    m_btnPreviousStep =
+        MakeStepButton(Qt::LeftArrow, QStringLiteral("PreviousStep"), QStringLiteral("Previous Step (Ctrl+Left)"), this);
+    m_btnNextStep =
+        MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"), QStringLiteral("Next Step (Ctrl+Right)"), this);
+    m_editStep = new QLineEdit(this);
+    m_editStep->setObjectName(QStringLiteral("Step"));
+    m_editStep->setReadOnly(true);
+    m_editStep->setAccessibleName(QStringLiteral("Step"));
     const std::initializer_list<QPushButton*> buttons = {&m_btnOptions, m_btnSetSuDoku, m_btnSolve,
                                                          m_btnSolveCell, m_btnHelp,     m_btnExit};
     const std::initializer_list<QLineEdit*> fields = {m_editSolved, m_editUnique, m_editStatus, m_editRating};
@@ -157,7 +185,18 @@ void CSuDokuDlg::BuildLayout()
     window->setContentsMargins(10, 10, 10, 10);
     window->setSpacing(10);
     window->setSizeConstraint(QLayout::SetFixedSize);
-    window->addWidget(&m_Grid, 0, Qt::AlignTop);
+    // Under the grid, the replay of the solve: one step back, the step's sentence, one step on.
+    auto* stepBar = new QHBoxLayout;
+    stepBar->setSpacing(4);
+    stepBar->addWidget(m_btnPreviousStep);
+    stepBar->addWidget(m_editStep, 1);
+    stepBar->addWidget(m_btnNextStep);
+    auto* board = new QVBoxLayout;
+    board->setSpacing(6);
+    board->addWidget(&m_Grid);
+    board->addLayout(stepBar);
+    board->addStretch();
+    window->addLayout(board);
     window->addLayout(commands);
 
     // Tab order as the window's controls are listed: grid, then the buttons top to bottom.
@@ -168,12 +207,16 @@ void CSuDokuDlg::BuildLayout()
     setTabOrder(m_btnSolveCell, m_btnHelp);
     setTabOrder(m_btnHelp, m_btnExit);
     setTabOrder(m_btnExit, &m_btnWebSite);
+    setTabOrder(&m_btnWebSite, m_btnPreviousStep);
+    setTabOrder(m_btnPreviousStep, m_btnNextStep);
 }
 
 void CSuDokuDlg::BuildOptionsMenu()
 {
     const auto addCommand = [this](const QString& text, int commandId) {
-        m_menuOptions.addAction(text)->setData(commandId);
+        QAction* action = m_menuOptions.addAction(text);
+        action->setData(commandId);
+        return action;
     };
     addCommand(QStringLiteral("Open ..."), kIdFileOpen);
     addCommand(QStringLiteral("Save As ..."), kIdFileSaveAs);
@@ -188,7 +231,16 @@ void CSuDokuDlg::BuildOptionsMenu()
     m_menuOptions.addSeparator();
     addCommand(QStringLiteral("Show Solve Logic ..."), kIdShowSolveLogic);
     m_menuOptions.addSeparator();
+    m_actionShowCandidates = addCommand(QStringLiteral("Show Candidates\tCtrl+K"), kIdShowCandidates);
+    addCommand(QStringLiteral("Previous Step\tCtrl+Left"), kIdPreviousStep);
+    addCommand(QStringLiteral("Next Step\tCtrl+Right"), kIdNextStep);
+    addCommand(QStringLiteral("Hint\tH"), kIdHint);
+    m_menuOptions.addSeparator();
     addCommand(QStringLiteral("About Vantrel Orvandel ..."), kIdAbout);
+
+    m_bShowCandidates = ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0) != 0;
+    m_actionShowCandidates->setCheckable(true);
+    m_actionShowCandidates->setChecked(m_bShowCandidates);
 }
 
 void CSuDokuDlg::OnInitDialog()

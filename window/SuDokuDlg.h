@@ -1,5 +1,6 @@
-// The program's main window: the board grid, the command buttons, the web-site button and the
-// Solved, Unique, Status and Rating fields.
+// The program's main window: the board grid with the step bar under it (Previous Step, the step's
+// sentence, Next Step), the command buttons, the web-site button and the Solved, Unique, Status
+// and Rating fields.
 //
 // The puzzle itself, its states and the rules of every command live in the PuzzleModel below the
 // window: the handlers forward the person's clicks, keys and commands to it, show the dialogs the
@@ -21,8 +22,10 @@
 
 #include <cstddef>
 
+class CSolveLogicDlg;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 class CSuDokuDlg : public QDialog {
     Q_OBJECT
@@ -83,6 +86,15 @@ private:
     void OnClear();
     void OnPrint();
     void OnShowSolveLogic();
+
+    // The reasoning on the board: the candidates, the replay of the solve and the hint. The
+    // solve-logic window, while open, follows the replay and drives it.
+    void OnShowCandidates();
+    void OnPreviousStep();
+    void OnNextStep();
+    void OnHint();
+    void OnSolveLogicStepChosen(int step);
+    void ShowSolveLogicSteps();
     QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     // Windows of the application shell: the help text, the About box, the splash screen, the
@@ -116,4 +128,10 @@ private:
     QLineEdit* m_editSolved = nullptr;
     QLineEdit* m_editUnique = nullptr;
     QLineEdit* m_editRating = nullptr;
+    QToolButton* m_btnPreviousStep = nullptr;
+    QToolButton* m_btnNextStep = nullptr;
+    QLineEdit* m_editStep = nullptr;  // the step's sentence, or a hint
+    QAction* m_actionShowCandidates = nullptr;
+    bool m_bShowCandidates = false;  // remembered in the settings
+    CSolveLogicDlg* m_dlgSolveLogic = nullptr;  // made when first shown
 };

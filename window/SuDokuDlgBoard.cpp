@@ -1,7 +1,10 @@
-// Drawing the model's cells in the grid, and the person's cell editing.
+// Drawing the model's cells in the grid with the step bar under it, and the person's cell editing.
 #include "SuDokuDlg.h"
 
 #include "OleColor.h"
+#include "SolveLogicDlg.h"
+
+#include <QLineEdit>
 
 namespace {
 
@@ -20,15 +23,25 @@ int CellOf(int column, int row)
 void CSuDokuDlg::ShowBoard()
 {
     const PuzzleModel::ShownBoard& shown = m_model.Shown();
+    const CandidateMasks candidates = m_model.Candidates();
+    const CellMarks& marks = m_model.Marks();
     for (int row = 1; row <= 9; ++row) {
         m_Grid.SetRow(row);
         for (int column = 1; column <= 9; ++column) {
             m_Grid.SetCol(column);
-            const PuzzleModel::ShownCell& cell = shown[static_cast<std::size_t>(CellOf(column, row))];
-            m_Grid.SetForeColor(cell.bySolver ? kSolverColor : kPersonColor);
-            m_Grid.SetText(QString::fromStdString(cell.text));
+            const auto cell = static_cast<std::size_t>(CellOf(column, row));
+            m_Grid.SetForeColor(shown[cell].bySolver ? kSolverColor : kPersonColor);
+            m_Grid.SetText(QString::fromStdString(shown[cell].text));
+            m_Grid.SetCandidates(m_bShowCandidates && shown[cell].text.empty() ? candidates[cell] : 0);
+            m_Grid.SetMark(marks[cell]);
         }
     }
+    const QString step = QString::fromStdString(m_model.StepText());
+    m_editStep->setText(step);
+    m_editStep->setCursorPosition(0);
+    m_editStep->setToolTip(step);
+    if (m_dlgSolveLogic)
+        m_dlgSolveLogic->SelectStep(m_model.StepPosition());
 }
 
 void CSuDokuDlg::OnGridClick(int column, int row)

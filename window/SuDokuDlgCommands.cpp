@@ -40,13 +40,18 @@ void CSuDokuDlg::EnableControls()
     const std::pair<int, Command> commands[] = {{kIdFileOpen, Command::Open},       {kIdFileSaveAs, Command::SaveAs},
                                                 {kIdResetBoard, Command::Reset},    {kIdClearBoard, Command::Clear},
                                                 {kIdShowSolveLogic, Command::ShowSolveLogic},
-                                                {kIdEditPaste, Command::Paste}};
+                                                {kIdEditPaste, Command::Paste},
+                                                {kIdPreviousStep, Command::PreviousStep},
+                                                {kIdNextStep, Command::NextStep},
+                                                {kIdHint, Command::Hint}};
     for (QAction* action : m_menuOptions.actions()) {
         for (const auto& [commandId, command] : commands) {
             if (action->data().toInt() == commandId)
                 action->setEnabled(m_model.IsEnabled(command));
         }
     }
+    m_btnPreviousStep->setEnabled(m_model.IsEnabled(Command::PreviousStep));
+    m_btnNextStep->setEnabled(m_model.IsEnabled(Command::NextStep));
     if (focused && !focused->isEnabled())
         m_Grid.setFocus();
 }
@@ -64,6 +69,8 @@ void CSuDokuDlg::OnSetSuDoku()
     else if (outcome == PuzzleModel::SetOutcome::Unsolvable)
         Ask(kUnsolvableText, QMessageBox::Ok);
     // The grid changes once the message has been read, and keeps the focus where the person works.
+    if (m_dlgSolveLogic && m_dlgSolveLogic->isVisible())
+        ShowSolveLogicSteps();
     ShowBoard();
     UpdateDataToWindow();
     m_Grid.setFocus();
@@ -72,6 +79,7 @@ void CSuDokuDlg::OnSetSuDoku()
 void CSuDokuDlg::OnSolve()
 {
     m_model.Solve();
+    EnableControls();
     ShowBoard();
 }
 
@@ -93,6 +101,10 @@ void CSuDokuDlg::OnOptions()
     case kIdFilePrint: OnPrint(); break;
     case kIdShowSolveLogic: OnShowSolveLogic(); break;
     case kIdAbout: OnAbout(); break;
+    case kIdShowCandidates: OnShowCandidates(); break;
+    case kIdPreviousStep: OnPreviousStep(); break;
+    case kIdNextStep: OnNextStep(); break;
+    case kIdHint: OnHint(); break;
     default: break;
     }
 }
@@ -102,6 +114,7 @@ void CSuDokuDlg::OnReset()
     if (Ask(kResetQuestion, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_model.Reset();
+    EnableControls();
     ShowBoard();
     UpdateDataToWindow();
 }
@@ -110,6 +123,8 @@ void CSuDokuDlg::OnClear()
 {
     if (Ask(kClearQuestion, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
         m_model.Clear();
+        if (m_dlgSolveLogic)
+            m_dlgSolveLogic->hide();  // its steps were the cleared puzzle's
         EnableControls();
         ShowBoard();
     }
@@ -124,10 +139,24 @@ void CSuDokuDlg::OnPrint()
 
 void CSuDokuDlg::OnShowSolveLogic()
 {
-    CSolveLogicDlg logic(this);
-    if (m_model.SolutionCount() >= kSeveralSolutions)
-        logic.m_strLogic = kSeveralSolutionsNote + QStringLiteral("\r\n");
+    if (!m_model.IsEnabled(PuzzleModel::Command::ShowSolveLogic))
+        return;
+    if (!m_dlgSolveLogic) {
+        m_dlgSolveLogic = new CSolveLogicDlg(this);
+        connect(m_dlgSolveLogic, &CSolveLogicDlg::StepChosen, this, &CSuDokuDlg::OnSolveLogicStepChosen);
+    }
+    ShowSolveLogicSteps();
+    m_dlgSolveLogic->show();
+    m_dlgSolveLogic->raise();
+    m_dlgSolveLogic->activateWindow();
+}
+
+void CSuDokuDlg::ShowSolveLogicSteps()
+{
+    QStringList sentences;
     for (const std::string& sentence : m_model.Steps())
-        logic.m_strLogic += QString::fromStdString(sentence) + QStringLiteral("\r\n");
-    logic.exec();
+        sentences << QString::fromStdString(sentence);
+    m_dlgSolveLogic->SetSteps(m_model.SolutionCount() >= kSeveralSolutions ? kSeveralSolutionsNote : QString(),
+                              sentences);
+    m_dlgSolveLogic->SelectStep(m_model.StepPosition());
 }

@@ -1,0 +1,89 @@
+// The reasoning on the board in the main window: the candidates toggle and its setting, the step
+// bar and its keys, the hint, and the solve-logic window driving the replay. The rules are the
+// model's and are tested there.
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+#include "ProfileSettings.h"
+#include "SolveLogicDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+
+namespace {
+
+const std::string kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+class ReplayTest : public MainWindowTest {
+protected:
+    void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { PressKeysInGrid(*dialog, key, modifiers); }
+    QString StepField() { return dialog->findChild<QLineEdit*>(QStringLiteral("Step"))->text(); }
+    QToolButton& StepButton(const char* name) { return *dialog->findChild<QToolButton*>(QString::fromLatin1(name)); }
+    int Candidates(int row, int column) { return Grid().Picture()[static_cast<std::size_t>(row * 9 + column)].candidates; }
+};
+
+TEST_F(ReplayTest, CandidatesAreShownOnRequestAndTheChoiceIsRemembered)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    EXPECT_EQ(Candidates(0, 2), 0);
+    Keys(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(Candidates(0, 2), 0b1011) << "row 1, column 3 can hold 1, 2 or 4; printing draws the same picture";
+    EXPECT_EQ(Candidates(0, 0), 0) << "a cell with a digit shows the digit";
+    EXPECT_EQ(ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0), 1);
+    {
+        // A new window starts with the remembered choice.
+        CSuDokuDlg again(appPath);
+        again.OpenBoardFile(WriteSavedGame(QStringLiteral("board.sdf"), QByteArray::fromStdString(kPuzzle)));
+        EXPECT_EQ(GridOf(again).Picture()[2].candidates, 0b1011);
+    }
+
+    ASSERT_TRUE(ChooseOption(*dialog, kIdShowCandidates));
+    EXPECT_EQ(Candidates(0, 2), 0);
+    EXPECT_EQ(ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 1), 0);
+}
+
+TEST_F(ReplayTest, TheStepBarTheKeysAndTheHintMoveThroughTheSolve)
+{
+    EXPECT_FALSE(StepButton("NextStep").isEnabled());
+    SetPuzzle(kPuzzle);
+    EXPECT_FALSE(StepButton("PreviousStep").isEnabled());
+    EXPECT_EQ(StepField(), QString());
+
+    Keys(Qt::Key_Right, Qt::ControlModifier);
+    const QString first = StepField();
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Step"))->toolTip(), first);
+    EXPECT_NE(GridText(Grid()), kPuzzle) << "the step's digit is shown";
+    EXPECT_TRUE(StepButton("PreviousStep").isEnabled());
+
+    Keys(Qt::Key_H);
+    EXPECT_TRUE(StepField().startsWith(QStringLiteral("Look at "))) << StepField().toStdString();
+    ASSERT_TRUE(ChooseOption(*dialog, kIdHint));
+    EXPECT_NE(StepField(), first);
+
+    StepButton("PreviousStep").click();
+    EXPECT_EQ(StepField(), first);
+    Keys(Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(GridText(Grid()), kPuzzle);
+    EXPECT_FALSE(ChooseOption(*dialog, kIdPreviousStep));
+}
+
+TEST_F(ReplayTest, TheSolveLogicWindowFollowsTheReplayAndDrivesIt)
+{
+    SetPuzzle(kPuzzle);
+    ASSERT_NE(SolveLogicLines(*dialog), QStringLiteral("not shown"));
+    auto* lines = dialog->findChild<CSolveLogicDlg*>()->findChild<QListWidget*>();
+    EXPECT_TRUE(dialog->isEnabled()) << "the window is modeless";
+
+    lines->setCurrentRow(4);
+    EXPECT_TRUE(lines->item(4)->text().endsWith(StepField())) << "the board shows step 5";
+    StepButton("NextStep").click();
+    EXPECT_EQ(lines->currentRow(), 5);
+    Press(QStringLiteral("Solve"));
+    EXPECT_EQ(lines->currentRow(), lines->count() - 1);
+}
+
+}  // namespace
