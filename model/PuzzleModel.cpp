@@ -261,10 +261,16 @@ void PuzzleModel::ClearMarks()
 void PuzzleModel::ShowReplay(int position)
 {
     m_replay.GoTo(position);
-    const Puzzle& digits = m_replay.Digits();
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        const bool entered = m_boardEntered.GetValueRowCol(cell / 9, cell % 9) != -1;
-        m_shown[static_cast<std::size_t>(cell)] = {ShownText(digits[cell]), !entered};
+    if (m_replay.Position() == m_replay.StepCount()) {
+        // Where the steps of a puzzle without solution run into a contradiction, the solver's own
+        // board tells what it made of it: the end of the replay is what Solve shows.
+        ShowBoard(m_boardSolved);
+    } else {
+        const Puzzle& digits = m_replay.Digits();
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const bool entered = m_boardEntered.GetValueRowCol(cell / 9, cell % 9) != -1;
+            m_shown[static_cast<std::size_t>(cell)] = {ShownText(digits[cell]), !entered};
+        }
     }
     ClearMarks();
     m_marks = m_replay.Marks();

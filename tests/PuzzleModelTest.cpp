@@ -304,6 +304,16 @@ TEST(PuzzleModel, TheReplayWalksTheSolveOnTheBoard)
     model.Reset();
     EXPECT_EQ(model.StepPosition(), 0);
     EXPECT_EQ(model.StepText(), "");
+
+    // Without a solution too, the replay ends on what Solve shows.
+    model.Clear();
+    Type(model, kNoSolution);
+    model.SetSuDoku();
+    model.Solve();
+    const std::string contradiction = ShownText(model);
+    model.GoToStep(0);
+    model.GoToStep(model.StepCount());
+    EXPECT_EQ(ShownText(model), contradiction);
 }
 
 }  // namespace

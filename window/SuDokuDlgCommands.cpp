@@ -9,6 +9,7 @@
 #include "WaitCursor.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QPushButton>
 
 namespace {
@@ -144,6 +145,10 @@ void CSuDokuDlg::OnShowSolveLogic()
     if (!m_dlgSolveLogic) {
         m_dlgSolveLogic = new CSolveLogicDlg(this);
         connect(m_dlgSolveLogic, &CSolveLogicDlg::StepChosen, this, &CSuDokuDlg::OnSolveLogicStepChosen);
+        // Beside the board rather than over it, where the screen has room.
+        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), m_dlgSolveLogic->sizeHint());
+        if (screen() && screen()->availableGeometry().contains(beside))
+            m_dlgSolveLogic->move(beside.topLeft());
     }
     ShowSolveLogicSteps();
     m_dlgSolveLogic->show();
