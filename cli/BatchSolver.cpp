@@ -78,7 +78,7 @@ void BatchSolver::SolveEntry(Entry& entry, SolveOutcome& outcome) const
         AppendText(entry.text, outcome, m_options.steps);
         break;
     case OutputFormat::Json:
-        AppendJson(entry.text, outcome);
+        AppendJson(entry.text, outcome, m_options.trace);
         break;
     case OutputFormat::Csv:
         AppendCsv(entry.text, entry.number, outcome);

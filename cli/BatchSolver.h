@@ -17,6 +17,7 @@ enum class OutputFormat { Text, Json, Csv };
 struct BatchOptions {
     OutputFormat format = OutputFormat::Text;
     bool steps = false;   // text only: the sentences after the verdicts
+    bool trace = false;   // JSON only: the board after every step
     bool strict = false;  // a puzzle with several solutions counts as not solved
     unsigned jobs = 1;
 };

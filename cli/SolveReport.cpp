@@ -1,5 +1,7 @@
 #include "SolveReport.h"
 
+#include "SolveReplay.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -74,6 +76,44 @@ void EscapeJsonTail(std::string& out, size_t from)
     }
 }
 
+// The replay of the solve, step by step, as the window shows it.
+void AppendTrace(std::string& out, const SolveOutcome& outcome)
+{
+    SolveReplay replay;
+    replay.Start(outcome.puzzle, outcome.steps);
+    out += ",\"trace\":[";
+    for (int position = 1; position <= replay.StepCount(); ++position) {
+        replay.GoTo(position);
+        out += position > 1 ? ",{\"board\":\"" : "{\"board\":\"";
+        // A solve without solution ends in a contradiction; its last board is the one the search left.
+        out += position < replay.StepCount() ? replay.Digits().ToLine() : outcome.board.Values().ToLine();
+        out += "\",\"candidates\":[";
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            out += cell > 0 ? ",\"" : "\"";
+            for (int digit = 1; digit <= 9; ++digit) {
+                if (replay.Candidates()[static_cast<size_t>(cell)] >> (digit - 1) & 1u)
+                    out += static_cast<char>('0' + digit);
+            }
+            out += '"';
+        }
+        out += "],\"cells\":[";
+        const CellMarks marks = replay.Marks();
+        bool first = true;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            if (marks[static_cast<size_t>(cell)] == CellMark::None)
+                continue;
+            out += first ? "[" : ",[";
+            first = false;
+            AppendNumber(out, cell % 9 + 1);
+            out += ',';
+            AppendNumber(out, cell / 9 + 1);
+            out += ']';
+        }
+        out += "]}";
+    }
+    out += ']';
+}
+
 }  // namespace
 
 void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
@@ -106,7 +146,7 @@ void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
     }
 }
 
-void AppendJson(std::string& out, const SolveOutcome& outcome)
+void AppendJson(std::string& out, const SolveOutcome& outcome, bool withTrace)
 {
     out += "{\"puzzle\":\"";
     out += outcome.puzzle.ToLine();
@@ -134,6 +174,8 @@ void AppendJson(std::string& out, const SolveOutcome& outcome)
     } else {
         out += "null";
     }
+    if (withTrace)
+        AppendTrace(out, outcome);
     out += "}\n";
 }
 

@@ -35,6 +35,8 @@ const char kUsage[] =
     "Options:\n"
     "  --steps         also print the solver's reasoning, one sentence a line\n"
     "  --json          print one JSON object per puzzle, one a line\n"
+    "  --trace         with --json: add the board, the candidates and the marked cells\n"
+    "                  after every step, as \"trace\"\n"
     "  --csv           print one CSV line per puzzle under a header line:\n"
     "                  number,puzzle,result,unique,rating,level,solution\n"
     "  -j, --jobs N    solve N puzzles at a time (default: one per core); the output\n"
@@ -97,6 +99,8 @@ int main(int argc, char* argv[])
             options.batch.steps = true;
         } else if (argument == "--json") {
             json = true;
+        } else if (argument == "--trace") {
+            options.batch.trace = true;
         } else if (argument == "--csv") {
             csv = true;
         } else if (argument == "--summary") {
@@ -130,6 +134,8 @@ int main(int argc, char* argv[])
     }
     if (json && csv)
         return UsageError("--json and --csv cannot be combined");
+    if (options.batch.trace && !json)
+        return UsageError("--trace needs --json");
     options.batch.format = json ? OutputFormat::Json : csv ? OutputFormat::Csv : OutputFormat::Text;
     if (options.puzzles.empty())
         options.puzzles.push_back("-");

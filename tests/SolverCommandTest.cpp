@@ -58,6 +58,28 @@ TEST_F(SolverCommandTest, StepsFollowTheVerdicts)
     EXPECT_EQ(run.out.find("Guessing"), std::string::npos) << "this one falls to logic alone";
 }
 
+TEST_F(SolverCommandTest, TraceAddsTheReplayAndEndsOnTheBoard)
+{
+    const std::string puzzles = kEasy + "\n" + kNoSolution + "\n" + kTwoSolutions + "\n";
+    const CommandRun plain = Solve("--json -", puzzles);
+    const CommandRun traced = Solve("--json --trace -", puzzles);
+    std::istringstream plainLines(plain.out);
+    std::istringstream tracedLines(traced.out);
+    std::string plainLine;
+    std::string line;
+    int lines = 0;
+    while (std::getline(plainLines, plainLine) && std::getline(tracedLines, line)) {
+        ++lines;
+        EXPECT_EQ(line.rfind(plainLine.substr(0, plainLine.size() - 1) + ",\"trace\":[{\"board\":\"", 0), 0u) << line;
+        const std::string board = line.substr(line.find("\"board\":\"") + 9, 81);
+        EXPECT_EQ(line.substr(line.rfind("{\"board\":\"") + 10, 81), board) << "the last step ends on the board";
+        EXPECT_NE(line.find("\"candidates\":[\""), std::string::npos);
+        EXPECT_NE(line.find("\"cells\":[["), std::string::npos);
+    }
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(Solve("--trace -", puzzles).status, 2) << "a trace needs --json";
+}
+
 TEST_F(SolverCommandTest, FailuresGiveTheWindowsMessageAndStatusOne)
 {
     const CommandRun repeat = Solve(kRepeat);
