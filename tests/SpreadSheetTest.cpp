@@ -86,6 +86,34 @@ TEST_F(SpreadSheetTest, TheFocusFrameIsDimmedWhileTheGridHasNoKeyboardFocus)
     EXPECT_GT(unfocused.lightness(), focused.lightness() + 40) << "fainter against the light cell";
 }
 
+TEST_F(SpreadSheetTest, UnderADarkPaletteTheScreenIsDarkAndThePictureForPrintingStaysLight)
+{
+    Write(2, 1, QStringLiteral("5"), kSolverColor);
+    QPalette dark = grid.palette();
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    grid.setPalette(dark);
+    const QImage screen = grid.viewport()->grab().toImage();
+    const int cell = grid.rowHeight(0);
+    const auto corner = [&](int column, int row) { return screen.pixelColor(column * cell + 6, row * cell + cell - 6); };
+    const QColor plain = corner(3, 0);   // row 1, column 4: an unshaded square
+    const QColor shaded = corner(0, 0);  // row 1, column 1: a shaded square
+    EXPECT_LT(plain.lightness(), 60);
+    EXPECT_GT(shaded.lightness(), plain.lightness()) << "the shaded squares a slightly lighter shade";
+    EXPECT_LT(shaded.lightness(), 100);
+    bool lightBlueDigit = false;
+    for (int y = 0; y < cell; ++y) {
+        for (int x = cell; x < 2 * cell; ++x) {
+            const QColor pixel = screen.pixelColor(x, y);
+            lightBlueDigit = lightBlueDigit || (pixel.blue() > 200 && pixel.red() > 90 && pixel.red() < pixel.blue());
+        }
+    }
+    EXPECT_TRUE(lightBlueDigit) << "the solver's digit reads in a light blue";
+    EXPECT_EQ(grid.Picture()[3].background, QColor(Qt::white)) << "printing draws the light board";
+    EXPECT_EQ(grid.Picture()[1].textColor, QColor(Qt::blue));
+    EXPECT_EQ(grid.palette().color(QPalette::WindowText), DarkPaletteLineColor()) << "the border follows";
+}
+
 TEST_F(SpreadSheetTest, TextAndColourActOnTheAddressedCellOnly)
 {
     Write(4, 7, QStringLiteral("5"), kSolverColor);

@@ -1,12 +1,12 @@
 #include "GridDrawing.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QRectF>
 
 namespace {
 
 constexpr double kCandidateHeightPerCell = 0.24;
-const QColor kCandidateColor(96, 96, 96);
 
 // Translucent, so that the shading of the squares still shows through.
 QColor MarkTint(CellMark mark)
@@ -22,6 +22,25 @@ QColor MarkTint(CellMark mark)
 }
 
 }  // namespace
+
+bool IsDarkPalette(const QPalette& palette)
+{
+    return palette.color(QPalette::Base).lightness() < 128;
+}
+
+CellPicture ForDarkPalette(CellPicture picture)
+{
+    picture.background = picture.background == ShadedSquareColor() ? QColor(58, 56, 84) : QColor(36, 36, 40);
+    // The solver's digits are blue on the board; anything else is the person's.
+    picture.textColor = picture.textColor == QColor(Qt::blue) ? QColor(130, 180, 255) : QColor(236, 236, 236);
+    picture.candidateColor = QColor(170, 170, 170);
+    return picture;
+}
+
+QColor DarkPaletteLineColor()
+{
+    return QColor(200, 200, 200);
+}
 
 QColor ShadedSquareColor()
 {
@@ -47,7 +66,7 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
     if (picture.mark != CellMark::None)
         painter.fillRect(cell, MarkTint(picture.mark));
     if (picture.text.isEmpty()) {
-        DrawCandidates(painter, cell, picture.candidates);
+        DrawCandidates(painter, cell, picture.candidates, picture.candidateColor);
         return;
     }
     painter.setFont(font);
@@ -55,7 +74,7 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
     painter.drawText(cell, Qt::AlignCenter, picture.text);
 }
 
-void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates)
+void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color)
 {
     if (candidates == 0)
         return;
@@ -63,7 +82,7 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qMax(1, qRound(cell.height() * kCandidateHeightPerCell)));
     painter.setFont(font);
-    painter.setPen(kCandidateColor);
+    painter.setPen(color);
     const double third = cell.width() / 3.0;
     for (int digit = 1; digit <= 9; ++digit) {
         if ((candidates >> (digit - 1) & 1u) == 0)
@@ -73,13 +92,14 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
     }
 }
 
-void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder)
+void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder,
+                   const QColor& color)
 {
     const double cell = board.width() / 9.0;
     const int first = withBorder ? 0 : 1;
     const int last = withBorder ? 9 : 8;
     for (int line = first; line <= last; ++line) {
-        painter.setPen(QPen(Qt::black, line % 3 == 0 ? thickWidth : thinWidth, Qt::SolidLine, Qt::SquareCap));
+        painter.setPen(QPen(color, line % 3 == 0 ? thickWidth : thinWidth, Qt::SolidLine, Qt::SquareCap));
         const double x = board.left() + line * cell;
         const double y = board.top() + line * cell;
         painter.drawLine(QPointF(x, board.top()), QPointF(x, board.bottom()));

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 class QPainter;
+class QPalette;
 class QRectF;
 
 struct CellPicture {
@@ -21,6 +22,7 @@ struct CellPicture {
     QColor background;
     std::uint16_t candidates = 0;  // drawn small in a cell without text; bit d - 1 for digit d
     CellMark mark = CellMark::None;  // a step's cells are tinted over the background
+    QColor candidateColor = QColor(96, 96, 96);
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
 using BoardPicture = std::array<CellPicture, kCellCount>;
@@ -31,6 +33,15 @@ struct PrintOptions {
     bool gridLines = true;  // the lines between cells and squares
     bool shading = true;    // the checkerboard of shaded squares
 };
+
+// Whether a palette is a dark one: its text fields are darker than middle grey.
+bool IsDarkPalette(const QPalette& palette);
+// The cell as the screen shows it under a dark palette: dark cells, the shaded squares a slightly
+// lighter shade, the person's digits light and the solver's a light blue. The board itself keeps
+// its light colours, which printing uses.
+CellPicture ForDarkPalette(CellPicture picture);
+// The lines between cells under a dark palette.
+QColor DarkPaletteLineColor();
 
 // The shading of the four corner squares and the centre square.
 QColor ShadedSquareColor();
@@ -45,8 +56,9 @@ constexpr double kDigitHeightPerCell = 0.6;
 // without text shows its candidates, 1 top left to 9 bottom right.
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font);
 // The candidates of a cell, small and grey in a 3x3 layout.
-void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates);
+void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color);
 // Thin lines between cells, thick ones between squares; the outer border too when asked.
-void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder);
+void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder,
+                   const QColor& color = Qt::black);
 // The whole board scaled into the square `board`.
 void DrawBoard(QPainter& painter, const QRectF& board, const BoardPicture& cells, const PrintOptions& options);

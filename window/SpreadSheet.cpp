@@ -51,7 +51,8 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        DrawCell(*painter, option.rect, PictureOf(index), option.font);
+        const CellPicture picture = PictureOf(index);
+        DrawCell(*painter, option.rect, IsDarkPalette(option.palette) ? ForDarkPalette(picture) : picture, option.font);
     }
 };
 
@@ -93,9 +94,7 @@ CSpreadSheet::CSpreadSheet(QWidget* parent)
     setShowGrid(false);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kBorderWidth);
-    QPalette framePalette = palette();
-    framePalette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(framePalette);
+    UpdateFrameColour();
     setFont(CellFont());
     setItemDelegate(new CellDelegate(this));
     setFixedSize(9 * m_cellSize + 2 * kBorderWidth, 9 * m_cellSize + 2 * kBorderWidth);
@@ -287,11 +286,31 @@ void CSpreadSheet::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
+void CSpreadSheet::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        UpdateFrameColour();
+}
+
+void CSpreadSheet::UpdateFrameColour()
+{
+    // The border is drawn in the text colour; it follows the grid lines, which follow the palette.
+    const QColor frame = IsDarkPalette(palette()) ? DarkPaletteLineColor() : QColor(Qt::black);
+    if (palette().color(QPalette::WindowText) == frame)
+        return;
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::WindowText, frame);
+    setPalette(framePalette);
+}
+
 void CSpreadSheet::paintEvent(QPaintEvent* event)
 {
     QTableWidget::paintEvent(event);
     QPainter painter(viewport());
-    DrawGridLines(painter, QRectF(0, 0, 9 * m_cellSize, 9 * m_cellSize), kThinLine, kThickLine, false);
+    const bool dark = IsDarkPalette(palette());
+    DrawGridLines(painter, QRectF(0, 0, 9 * m_cellSize, 9 * m_cellSize), kThinLine, kThickLine, false,
+                  dark ? DarkPaletteLineColor() : QColor(Qt::black));
     const QModelIndex focusCell = currentIndex();
     if (focusCell.isValid()) {
         painter.setPen(QPen(hasFocus() ? kFocusFrameColor : kUnfocusedFrameColor, kFocusFrameWidth));

@@ -5,7 +5,8 @@
 // board do nothing (GetText then reads empty). The active cell is the one with the focus, moved by
 // the mouse and the arrow keys, and by Enter to the next cell (left to right, then down); it starts
 // at row 1, column 1. The grid keeps Enter and Escape to itself. Its focus frame is dimmed while
-// the grid does not have the keyboard focus.
+// the grid does not have the keyboard focus. Under a dark palette the screen shows the board in
+// dark colours; what it prints stays light.
 //
 // The person cannot type into a cell: the grid only reports clicks and keys, and the window's
 // handlers decide what the cells show.
@@ -66,9 +67,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QTableWidgetItem* AddressedItem() const;
+    void UpdateFrameColour();
 
     int m_cellSize;  // pixels, from the cell font
     int m_nCol = 1;
