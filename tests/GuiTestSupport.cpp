@@ -23,8 +23,9 @@ CSpreadSheet& GridOf(CSuDokuDlg& dialog)
 
 QPushButton* ButtonOf(CSuDokuDlg& dialog, const QString& text)
 {
+    // The text as shown: a mnemonic's '&' is not.
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        if (button->text() == text)
+        if (QString(button->text()).remove(u'&') == text)
             return button;
     }
     return nullptr;

@@ -107,6 +107,7 @@ CSpreadSheet::CSpreadSheet(QWidget* parent)
             cell->setForeground(Qt::black);
             cell->setBackground(IsShadedCell(row, column) ? ShadedSquareColor() : QColor(Qt::white));
             setItem(row, column, cell);
+            UpdateAccessibleText(*cell);
         }
     }
     setCurrentCell(0, 0);
@@ -141,8 +142,10 @@ QTableWidgetItem* CSpreadSheet::AddressedItem() const
 
 void CSpreadSheet::SetForeColor(OleColor color)
 {
-    if (QTableWidgetItem* cell = AddressedItem())
+    if (QTableWidgetItem* cell = AddressedItem()) {
         cell->setForeground(OleColorToQColor(color));
+        UpdateAccessibleText(*cell);
+    }
 }
 
 QString CSpreadSheet::GetText() const
@@ -153,8 +156,19 @@ QString CSpreadSheet::GetText() const
 
 void CSpreadSheet::SetText(const QString& text)
 {
-    if (QTableWidgetItem* cell = AddressedItem())
+    if (QTableWidgetItem* cell = AddressedItem()) {
         cell->setText(text);
+        UpdateAccessibleText(*cell);
+    }
+}
+
+void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
+{
+    // What a screen reader says of the cell: where it is and what it holds.
+    const QString place = QStringLiteral("Row %1, column %2, ").arg(cell.row() + 1).arg(cell.column() + 1);
+    const QString whose = cell.foreground().color() == OleColorToQColor(kSolverColor) ? QStringLiteral(", solved")
+                                                                                      : QStringLiteral(", given");
+    cell.setData(Qt::AccessibleTextRole, cell.text().isEmpty() ? place + QStringLiteral("empty") : place + cell.text() + whose);
 }
 
 void CSpreadSheet::SetCandidates(std::uint16_t candidates)

@@ -72,6 +72,7 @@ protected:
 private:
     QTableWidgetItem* AddressedItem() const;
     void UpdateFrameColour();
+    static void UpdateAccessibleText(QTableWidgetItem& cell);
 
     int m_cellSize;  // pixels, from the cell font
     int m_nCol = 1;

@@ -69,7 +69,7 @@ int FieldWidthFor(const QLineEdit& field, const QString& text)
 
 CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     : QDialog(parent)
-    , m_btnOptions(QStringLiteral("Options"))
+    , m_btnOptions(QStringLiteral("&Options"))
     , m_menuOptions(QStringLiteral("OPTIONS"), this)
     , m_strAppPath(appPath)
     , m_menuSystem(this)
@@ -125,11 +125,12 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 
 void CSuDokuDlg::BuildLayout()
 {
-    m_btnSetSuDoku = MakeCommandButton(QStringLiteral("Set Su Doku"), this);
-    m_btnSolve = MakeCommandButton(QStringLiteral("Solve"), this);
-    m_btnSolveCell = MakeCommandButton(QStringLiteral("Solve Cell"), this);
-    m_btnHelp = MakeCommandButton(QStringLiteral("Help"), this);
-    m_btnExit = MakeCommandButton(QStringLiteral("Exit"), this);
+    // Each with an Alt key of its own; the words stay as they are.
+    m_btnSetSuDoku = MakeCommandButton(QStringLiteral("&Set Su Doku"), this);
+    m_btnSolve = MakeCommandButton(QStringLiteral("Sol&ve"), this);
+    m_btnSolveCell = MakeCommandButton(QStringLiteral("Solve &Cell"), this);
+    m_btnHelp = MakeCommandButton(QStringLiteral("&Help"), this);
+    m_btnExit = MakeCommandButton(QStringLiteral("E&xit"), this);
     m_btnExit->setDefault(true);
     m_btnWebSite.setFixedSize(63, 56);
     m_editStatus = MakeResultField(QStringLiteral("Status"), this);
@@ -176,7 +177,11 @@ void CSuDokuDlg::BuildLayout()
     for (QLineEdit* field : fields) {
         if (field != m_editSolved)
             results->addSpacing(5);
-        results->addWidget(new QLabel(field->objectName(), this));
+        // The label names its field for assistive technology too.
+        auto* label = new QLabel(field->objectName(), this);
+        label->setBuddy(field);
+        field->setAccessibleName(field->objectName());
+        results->addWidget(label);
         results->addWidget(field);
     }
     commands->addLayout(results);
@@ -256,6 +261,7 @@ void CSuDokuDlg::OnInitDialog()
     m_btnOptions.SetMenu(&m_menuOptions);
 
     m_btnWebSite.SetTooltip(kWebSiteTooltip);
+    m_btnWebSite.setAccessibleName(kWebSiteTooltip);
     m_btnWebSite.SetImage(Artwork::kWebButton);
     m_btnWebSite.SetMouseCursorHand();
 
