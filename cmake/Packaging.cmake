@@ -3,10 +3,13 @@ set(CPACK_PACKAGE_NAME vantrel-orvandel)
 set(CPACK_PACKAGE_VENDOR "Vantrel Inc.")
 set(CPACK_PACKAGE_CONTACT "Vantrel Orvandel developers <orvandel@tessaly.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Su Doku assistant that solves puzzles and explains every step")
+# Lines of at most 80 characters, as Debian reads the description.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Vantrel Orvandel solves 9x9 Su Doku puzzles typed into its grid or opened from a file, keeps the solution\n\
-hidden until asked, reveals single cells as hints, and shows the solver's reasoning one sentence per step.\n\
-A command-line solver, orvandel-solve, checks whole puzzle collections.")
+    "Vantrel Orvandel solves 9x9 Su Doku puzzles typed into its grid or opened\n\
+from a file, keeps the solution hidden until asked, reveals single cells as\n\
+hints, and shows the solver's reasoning one sentence per step, also on the\n\
+board, step by step. A command-line solver, orvandel-solve, checks whole\n\
+puzzle collections.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tessaly.example/")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -37,10 +37,13 @@ CAboutDlg::CAboutDlg() : QDialog(nullptr)
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);
-    layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+    layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
     layout->addWidget(PlainLabel(QString::fromLatin1(kVersionLine)), 0, 1);
     layout->addWidget(PlainLabel(QStringLiteral("Copyright \u00A9 2026 Tessaly. All rights reserved.")), 1, 1);
     layout->addWidget(PlainLabel(QStringLiteral("Su Doku help that explains every step it takes.")), 2, 1);
+    layout->addWidget(PlainLabel(QStringLiteral("Free software under the GNU General Public License, version 3 or "
+                                                "later.")),
+                      3, 1);
     layout->addWidget(okButton, 0, 2, Qt::AlignTop);
     layout->setColumnStretch(1, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);

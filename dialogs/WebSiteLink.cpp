@@ -17,7 +17,7 @@ constexpr const char* kShellMessages[22] = {
     "Associated executable path not found.\nExecuting %1",
     nullptr,
     "Attempt to dynamically link to a task, or there is a sharing or network protection error.\nExecuting %1",
-    "Library requires separate data segements for each task.\nExecuting %1",
+    "Library requires separate data segments for each task.\nExecuting %1",
     nullptr,
     "There is insufficient memory to start the application.\nExecuting %1",
     nullptr,

@@ -15,7 +15,7 @@ if [ "${1:-}" = fuzz ]; then
 fi
 # "package": the tools that build the Debian package and check what it installs.
 if [ "${1:-}" = package ]; then
-    packages+=(dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info man-db imagemagick)
+    packages+=(dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info man-db imagemagick lintian)
 fi
 
 missing=()

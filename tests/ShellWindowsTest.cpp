@@ -231,8 +231,9 @@ TEST(AboutBox, NamesTheProgramAndItsVersion)
             texts.append(label->text());
     }
     EXPECT_TRUE(hasIcon);
-    ASSERT_EQ(texts.size(), 3);
-    EXPECT_EQ(texts[0], QStringLiteral("Vantrel Orvandel Version 1.0"));
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_EQ(texts[0], QStringLiteral("Vantrel Orvandel Version " ORVANDEL_VERSION));
+    EXPECT_TRUE(texts[3].contains(QStringLiteral("GNU General Public License, version 3")));
     EXPECT_TRUE(ButtonNamed(about, QStringLiteral("OK"))->isDefault());
 }
 

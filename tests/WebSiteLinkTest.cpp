@@ -64,7 +64,7 @@ TEST(WebSiteLink, EveryFailureCodeHasAMessageNamingTheFile)
             EXPECT_TRUE(message.endsWith(QStringLiteral(".\nExecuting F"))) << code;
     }
     EXPECT_EQ(ShellErrorMessage(6, QStringLiteral("F")),
-              QStringLiteral("Library requires separate data segements for each task.\nExecuting F"));
+              QStringLiteral("Library requires separate data segments for each task.\nExecuting F"));
     EXPECT_TRUE(ShellErrorMessage(kShellFirstSuccess, QStringLiteral("F")).isEmpty());
     EXPECT_TRUE(ShellErrorMessage(0xFFFF, QStringLiteral("F")).isEmpty());
 }
