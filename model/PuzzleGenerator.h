@@ -1,4 +1,4 @@
-// New puzzles for the window's New command and orvandel-solve --generate: unique, minimal, and of
+// New puzzles for the window and for orvandel-solve --generate: unique, minimal, and of
 // a chosen rating as Set Su Doku rates them.
 #pragma once
 
