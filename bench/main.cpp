@@ -1,6 +1,7 @@
 // orvandel-bench: times the engine on puzzle collections, with the full step list, next to the
 // first, straightforward engine it replaced, and checks that both tell exactly the same story.
 #include "PuzzleCollection.h"
+#include "PuzzleGenerator.h"
 #include "RandomBoards.h"
 #include "ReferenceSuDokuBoard.h"
 #include "SolutionCount.h"
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +38,11 @@ const char kUsage[] =
     "                       on a busy machine this filters out the pauses other programs cause\n"
     "  --random N           also time the whole of \"Set Su Doku\" and the count on N random\n"
     "                       consistent boards of 14 to 30 givens, and show the slowest\n"
-    "  --seed S             the seed of those boards (default 1)\n"
+    "  --seed S             the seed of those boards (default 1), and of the first generated puzzle\n"
+    "  --generate N         also generate N puzzles of each rating, with the seeds S, S + 1, ..., and\n"
+    "                       print per rating the puzzles per second, the median time, the attempts\n"
+    "                       it took and the givens; the givens are symmetric, the generator's default\n"
+    "  --asymmetric         with --generate: givens anywhere\n"
     "  --help               show this help and exit\n"
     "\n"
     "Where both engines solve a puzzle, their results, levels, boards and step lists are compared;\n"
@@ -49,6 +55,8 @@ struct Options {
     size_t repeat = 1;
     size_t randomBoards = 0;
     size_t seed = 1;
+    size_t generate = 0;
+    bool symmetric = true;
     std::vector<std::string> files;
 };
 
@@ -73,12 +81,15 @@ int ParseOptions(int argc, char* argv[], Options& options)
         }
         if (argument == "--no-reference") {
             options.withReference = false;
+        } else if (argument == "--asymmetric") {
+            options.symmetric = false;
         } else if (argument == "--limit" || argument == "--reference-limit" || argument == "--repeat" ||
-                   argument == "--random" || argument == "--seed") {
+                   argument == "--random" || argument == "--seed" || argument == "--generate") {
             size_t& count = argument == "--limit"             ? options.limit
                             : argument == "--reference-limit" ? options.referenceLimit
                             : argument == "--random"          ? options.randomBoards
                             : argument == "--seed"            ? options.seed
+                            : argument == "--generate"        ? options.generate
                                                               : options.repeat;
             const bool zeroAllowed = argument == "--reference-limit" || argument == "--seed";
             if (i + 1 >= argc || !ParseCount(argv[i + 1], count, zeroAllowed)) {
@@ -94,7 +105,7 @@ int ParseOptions(int argc, char* argv[], Options& options)
             options.files.push_back(argument);
         }
     }
-    if (options.files.empty() && options.randomBoards == 0) {
+    if (options.files.empty() && options.randomBoards == 0 && options.generate == 0) {
         std::fputs("orvandel-bench: no puzzle file given (see --help)\n", stderr);
         return 2;
     }
@@ -301,6 +312,43 @@ void BenchRandomBoards(const Options& options)
         std::printf("- %.3f ms: %s\n", Milliseconds(slow.seconds), slow.text.c_str());
 }
 
+// Generates options.generate puzzles of each rating and prints a row per rating. The attempts are
+// counted by the generator's cancellation question, which it asks before each attempt.
+void BenchGenerator(const Options& options)
+{
+    std::printf("Build: %s. Generated puzzles, %s givens, seeds %zu to %zu; processor time.\n\n", ORVANDEL_BUILD_TYPE,
+                options.symmetric ? "symmetric" : "asymmetric", options.seed, options.seed + options.generate - 1);
+    std::printf("| Rating | Puzzles | Puzzles/s | Median s | Worst s | Attempts per puzzle "
+                "| Givens min / median / max |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---|\n");
+    for (const Difficulty rating : {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod}) {
+        std::vector<double> seconds;
+        std::vector<int> givens;
+        size_t attempts = 0;
+        for (size_t i = 0; i < options.generate; ++i) {
+            GeneratorOptions generator;
+            generator.rating = rating;
+            generator.symmetric = options.symmetric;
+            generator.seed = options.seed + i;
+            const double start = ThreadSeconds();
+            const std::optional<Puzzle> puzzle = GeneratePuzzle(generator, [&] {
+                ++attempts;
+                return false;
+            });
+            seconds.push_back(ThreadSeconds() - start);
+            const auto isGiven = [](int cell) { return cell != Puzzle::kEmpty; };
+            givens.push_back(static_cast<int>(std::count_if(puzzle->cells.begin(), puzzle->cells.end(), isGiven)));
+        }
+        std::sort(givens.begin(), givens.end());
+        const TimingSummary summary = Summarize(seconds);
+        std::printf("| %s | %zu | %.1f | %.4f | %.4f | %.1f | %d / %d / %d |\n", DifficultyName(rating), summary.count,
+                    summary.PuzzlesPerSecond(), summary.medianSeconds, summary.worstSeconds,
+                    static_cast<double>(attempts) / static_cast<double>(options.generate), givens.front(),
+                    givens[givens.size() / 2], givens.back());
+        std::fflush(stdout);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -308,6 +356,12 @@ int main(int argc, char* argv[])
     Options options;
     if (const int status = ParseOptions(argc, argv, options); status != 0)
         return status < 0 ? 0 : status;
+    if (options.generate > 0) {
+        BenchGenerator(options);
+        if (options.files.empty() && options.randomBoards == 0)
+            return 0;
+        std::printf("\n");
+    }
 
     std::printf("Build: %s. Processor time per puzzle in milliseconds, full step list included", ORVANDEL_BUILD_TYPE);
     if (options.repeat > 1)

@@ -1,5 +1,6 @@
 // orvandel-solve: the Vantrel Orvandel solver for the command line and for scripts.
 #include "BatchSolver.h"
+#include "GeneratedPuzzles.h"
 #include "PuzzleInput.h"
 #include "ResultOutput.h"
 
@@ -7,11 +8,13 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <iostream>
 #include <optional>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,17 +47,38 @@ const char kUsage[] =
     "  --summary       after the results, print the counts per result and per rating\n"
     "                  and the puzzles per second on standard error\n"
     "  --strict        count a puzzle with several solutions as not solved\n"
+    "  --generate N    instead of solving, print N new puzzles with exactly one solution,\n"
+    "                  minimal, one 81-character line each ('.' an empty cell); with\n"
+    "                  --json or --csv, each as its solve result\n"
+    "  --rating R      with --generate: easy (the default), mild, hard or riverazevod\n"
+    "  --symmetric     with --generate: givens in 180-degree rotational symmetry\n"
+    "  --seed S        with --generate: puzzle i (from 0) comes from seed S + i, so the\n"
+    "                  same seed gives the same puzzles (default: a random seed)\n"
     "  -h, --help      show this help and exit\n"
     "  --version       show the version and exit\n"
     "\n"
-    "Exit status: 0 every puzzle solved, 1 some puzzle unsolvable or inconsistent (with\n"
-    "--strict: or with several solutions), 2 a usage, input or output error.\n";
+    "Exit status: 0 every puzzle solved (with --generate: every puzzle written), 1 some\n"
+    "puzzle unsolvable or inconsistent (with --strict: or with several solutions), 2 a\n"
+    "usage, input or output error.\n";
 
 struct Options {
     BatchOptions batch;
     bool summary = false;
     std::vector<std::string> puzzles;
+    std::optional<std::uint64_t> generate;  // the number of puzzles to generate
+    std::optional<Difficulty> rating;
+    bool symmetric = false;
+    std::optional<std::uint64_t> seed;
 };
+
+std::optional<std::uint64_t> ParseNumber(const std::string& text)
+{
+    std::uint64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return number;
+}
 
 std::optional<unsigned> ParseJobs(const std::string& text)
 {
@@ -76,6 +100,50 @@ int UsageError(const std::string& message)
     return kExitInputError;
 }
 
+void ReportWriteFailure(const WriteFailure& failure)
+{
+    // A reader that has gone needs no message; a full disk or a failing device does.
+    if (failure.error != EPIPE)
+        std::cerr << "orvandel-solve: cannot write the results: " << std::strerror(failure.error) << '\n';
+}
+
+// A value given as "--name V" or "--name=V": true when argument is that option; the value is then
+// taken, or left empty when it is missing.
+bool TakeValue(const std::string& argument, const char* name, int& i, int argc, char* argv[],
+               std::optional<std::string>& value)
+{
+    const std::string option = name;
+    if (argument == option) {
+        value = i + 1 < argc ? std::optional<std::string>(argv[++i]) : std::nullopt;
+        return true;
+    }
+    if (argument.rfind(option + "=", 0) != 0)
+        return false;
+    value = argument.substr(option.size() + 1);
+    return true;
+}
+
+std::uint64_t RandomSeed()
+{
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) ^ device();
+}
+
+// Writes the puzzles; 0, or 2 when the output cannot be written.
+int RunGeneration(const GenerateRequest& request, ResultOutput& output)
+{
+    try {
+        WriteGeneratedPuzzles(request, output);
+    } catch (const WriteFailure& failure) {
+        ReportWriteFailure(failure);
+        return kExitInputError;
+    } catch (const std::exception& error) {
+        std::cerr << "orvandel-solve: stopped: " << error.what() << '\n';
+        return kExitInputError;
+    }
+    return kExitAllSolved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -89,6 +157,7 @@ int main(int argc, char* argv[])
     bool csv = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        std::optional<std::string> given;  // the value of --generate, --rating or --seed
         const bool isOption = !optionsEnded && argument.size() >= 2 && argument[0] == '-'
             && (argument[1] == '-' || argument == "-h" || argument.rfind("-j", 0) == 0);
         if (!isOption) {
@@ -107,6 +176,23 @@ int main(int argc, char* argv[])
             options.summary = true;
         } else if (argument == "--strict") {
             options.batch.strict = true;
+        } else if (argument == "--symmetric") {
+            options.symmetric = true;
+        } else if (TakeValue(argument, "--generate", i, argc, argv, given)) {
+            options.generate = given ? ParseNumber(*given) : std::nullopt;
+            if (!options.generate || *options.generate == 0)
+                return UsageError("'--generate' needs a number of puzzles from 1, not "
+                                  + QuotedName(given.value_or("")));
+        } else if (TakeValue(argument, "--rating", i, argc, argv, given)) {
+            options.rating = given ? DifficultyFromName(*given) : std::nullopt;
+            if (!options.rating)
+                return UsageError("the rating must be easy, mild, hard or riverazevod, not "
+                                  + QuotedName(given.value_or("")));
+        } else if (TakeValue(argument, "--seed", i, argc, argv, given)) {
+            options.seed = given ? ParseNumber(*given) : std::nullopt;
+            if (!options.seed)
+                return UsageError("the seed must be a number from 0 to 18446744073709551615, not "
+                                  + QuotedName(given.value_or("")));
         } else if (argument.rfind("-j", 0) == 0 || argument == "--jobs" || argument.rfind("--jobs=", 0) == 0) {
             // -j 4, -j4, --jobs 4 and --jobs=4
             std::string value;
@@ -137,19 +223,34 @@ int main(int argc, char* argv[])
     if (options.batch.trace && !json)
         return UsageError("--trace needs --json");
     options.batch.format = json ? OutputFormat::Json : csv ? OutputFormat::Csv : OutputFormat::Text;
+    if (!options.generate && (options.rating || options.symmetric || options.seed))
+        return UsageError("--rating, --symmetric and --seed need --generate");
+    if (options.generate && !options.puzzles.empty())
+        return UsageError("--generate reads no puzzles");
+    if (options.generate && (options.batch.steps || options.batch.strict || options.summary))
+        return UsageError("--generate cannot be combined with --steps, --strict or --summary");
     if (options.puzzles.empty())
         options.puzzles.push_back("-");
 
     ResultOutput output(stdout);
+    if (options.generate) {
+        GenerateRequest request;
+        request.count = *options.generate;
+        request.generator.rating = options.rating.value_or(Difficulty::Easy);
+        request.generator.symmetric = options.symmetric;
+        request.generator.seed = options.seed ? *options.seed : RandomSeed();
+        request.format = options.batch.format;
+        request.trace = options.batch.trace;
+        request.jobs = options.batch.jobs;
+        return RunGeneration(request, output);
+    }
     BatchSolver batch(options.batch, output, std::cerr);
     try {
         for (const std::string& argument : options.puzzles)
             ReadPuzzleArgument(argument, batch);
         batch.Finish();
     } catch (const WriteFailure& failure) {
-        // A reader that has gone needs no message; a full disk or a failing device does.
-        if (failure.error != EPIPE)
-            std::cerr << "orvandel-solve: cannot write the results: " << std::strerror(failure.error) << '\n';
+        ReportWriteFailure(failure);
         return kExitInputError;
     } catch (const std::exception& error) {
         std::cerr << "orvandel-solve: stopped: " << error.what() << '\n';

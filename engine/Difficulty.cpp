@@ -1,5 +1,7 @@
 #include "Difficulty.h"
 
+#include <algorithm>
+
 std::optional<Difficulty> RateSearch(bool solved, int guessLevel, bool usedDigitSets)
 {
     if (!solved)
@@ -24,4 +26,17 @@ const char* DifficultyName(Difficulty difficulty)
         return "RiverAzevod";
     }
     return "";
+}
+
+std::optional<Difficulty> DifficultyFromName(std::string_view name)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (const Difficulty difficulty :
+         {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod}) {
+        const std::string_view known = DifficultyName(difficulty);
+        if (std::equal(name.begin(), name.end(), known.begin(), known.end(),
+                       [&](char a, char b) { return lower(a) == lower(b); }))
+            return difficulty;
+    }
+    return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 enum class Difficulty {
     Easy,         // single-digit deductions alone
@@ -18,3 +19,5 @@ std::optional<Difficulty> RateSearch(bool solved, int guessLevel, bool usedDigit
 
 // "Easy", "Mild", "Hard" or "RiverAzevod": the folder name, also shown to the person.
 const char* DifficultyName(Difficulty difficulty);
+// The rating named by DifficultyName, in any case ("mild", "RIVERAZEVOD"); none for another name.
+std::optional<Difficulty> DifficultyFromName(std::string_view name);

@@ -43,6 +43,17 @@ TEST(Difficulty, NamesAreTheSavedBoardFolders)
     EXPECT_STREQ(DifficultyName(Difficulty::RiverAzevod), "RiverAzevod");
 }
 
+TEST(Difficulty, NamesAreReadInAnyCase)
+{
+    const std::pair<const char*, std::optional<Difficulty>> cases[] = {
+        {"easy", Difficulty::Easy}, {"MILD", Difficulty::Mild}, {"Hard", Difficulty::Hard},
+        {"riverAZEVOD", Difficulty::RiverAzevod}, {"", std::nullopt}, {"eas", std::nullopt},
+        {"easy ", std::nullopt}, {"river", std::nullopt},
+    };
+    for (const auto& [name, rating] : cases)
+        EXPECT_EQ(DifficultyFromName(name), rating) << name;
+}
+
 // Single-digit deductions alone, repeated until they stall.
 bool SinglesAloneSolve(const std::string& puzzle)
 {

@@ -2,6 +2,7 @@
 #include "PuzzleInput.h"
 #include "TemporaryFolderTest.h"
 
+#include <regex>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -246,6 +247,28 @@ TEST_F(SolverCommandTest, ParallelRunsWriteWhatOneThreadWritesInInputOrder)
         EXPECT_EQ(three.out.substr(0, one.out.size()), one.out) << format;
         EXPECT_GT(three.out.size(), one.out.size()) << format;
     }
+}
+
+TEST_F(SolverCommandTest, GeneratedPuzzlesAreLinesThatSolveToTheRatingAskedFor)
+{
+    const CommandRun one = Solve("--generate 3 --seed 5 --rating mild -j 1");
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.err, "");
+    EXPECT_TRUE(std::regex_match(one.out, std::regex("([.1-9]{81}\n){3}"))) << one.out;
+    EXPECT_EQ(Solve("--generate=3 --seed=5 --rating=MILD -j 2").out, one.out);
+    std::string puzzles = one.out;
+    std::replace(puzzles.begin(), puzzles.end(), '\n', ' ');
+    const CommandRun solved = Solve(puzzles);
+    EXPECT_EQ(solved.status, 0);
+    int mild = 0;
+    for (size_t at = 0; (at = solved.out.find("Rating: Mild\n", at)) != std::string::npos; ++at)
+        ++mild;
+    EXPECT_EQ(mild, 3) << solved.out;
+    const CommandRun json = Solve("--json --generate 3 --seed 5 --rating mild");
+    EXPECT_EQ(json.out.find("{\"puzzle\":\"" + one.out.substr(0, 81) + "\",\"result\":\"solved\""), 0u) << json.out;
+    for (const char* bad : {"--generate 3 --rating tricky", "--generate 0", "--generate", "--generate 2 --seed -1",
+                            "--seed 4", "--generate 2 --steps"})
+        EXPECT_EQ(Solve(bad).status, 2) << bad;
 }
 
 TEST_F(SolverCommandTest, AFailedWriteEndsTheRunWithStatusTwo)

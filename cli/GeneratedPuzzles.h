@@ -1,0 +1,20 @@
+// orvandel-solve --generate: new puzzles, several at a time, written in order as one line each.
+#pragma once
+
+#include "BatchSolver.h"
+#include "PuzzleGenerator.h"
+#include "ResultOutput.h"
+
+#include <cstdint>
+
+struct GenerateRequest {
+    std::uint64_t count = 0;
+    GeneratorOptions generator;  // puzzle i (from 0) takes the seed generator.seed + i
+    OutputFormat format = OutputFormat::Text;  // Text: the 81-character line, '.' for an empty cell
+    bool trace = false;  // JSON only, as when solving
+    unsigned jobs = 1;
+};
+
+// Generates and writes the puzzles; the output does not depend on the number of jobs. Throws
+// WriteFailure when a write fails.
+void WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output);

@@ -1,0 +1,102 @@
+// The puzzle generator: one solution, the rating asked for, minimal, symmetric when asked, and the
+// same puzzle from the same seed.
+#include "PuzzleGenerator.h"
+#include "SolutionCount.h"
+#include "SolvePuzzle.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+bool Fits(const Puzzle& puzzle, int cell, int digit)
+{
+    const int row = cell / 9;
+    const int column = cell % 9;
+    const int box = row / 3 * 27 + column / 3 * 3;
+    for (int i = 0; i < 9; ++i) {
+        if (puzzle[row * 9 + i] == digit || puzzle[i * 9 + column] == digit || puzzle[box + i / 3 * 9 + i % 3] == digit)
+            return false;
+    }
+    return true;
+}
+
+// Solutions up to two, by plain backtracking on the empty cell with the fewest digits that fit:
+// a count that shares nothing with the engine's.
+int CountByBacktracking(Puzzle& puzzle)
+{
+    int best = -1;
+    int bestFits = 10;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (!puzzle.IsEmpty(cell))
+            continue;
+        int fits = 0;
+        for (int digit = 1; digit <= 9; ++digit)
+            fits += Fits(puzzle, cell, digit) ? 1 : 0;
+        if (fits < bestFits) {
+            best = cell;
+            bestFits = fits;
+        }
+    }
+    if (best < 0)
+        return 1;
+    int count = 0;
+    for (int digit = 1; digit <= 9 && count < 2; ++digit) {
+        if (Fits(puzzle, best, digit)) {
+            puzzle[best] = digit;
+            count += CountByBacktracking(puzzle);
+            puzzle[best] = Puzzle::kEmpty;
+        }
+    }
+    return count;
+}
+
+struct GeneratorCase {
+    Difficulty rating;
+    bool symmetric;
+    std::uint64_t seed;
+};
+
+TEST(PuzzleGenerator, UniqueRatedMinimalAndSymmetricWhenAsked)
+{
+    const GeneratorCase cases[] = {
+        {Difficulty::Easy, true, 1},   {Difficulty::Easy, false, 2}, {Difficulty::Mild, true, 3},
+        {Difficulty::Mild, false, 4},  {Difficulty::Hard, true, 5},  {Difficulty::Hard, false, 6},
+        {Difficulty::RiverAzevod, true, 7},
+    };
+    const auto outcome = std::make_unique<SolveOutcome>();
+    for (const GeneratorCase& c : cases) {
+        const std::string name = std::string(DifficultyName(c.rating)) + (c.symmetric ? ", symmetric" : "");
+        const std::optional<Puzzle> generated = GeneratePuzzle({c.rating, c.symmetric, c.seed});
+        ASSERT_TRUE(generated) << name;
+        Puzzle puzzle = *generated;
+        EXPECT_EQ(CountSolutions(puzzle.data()), 1) << name;
+        EXPECT_EQ(CountByBacktracking(puzzle), 1) << name;
+        SolvePuzzle(puzzle, *outcome);
+        EXPECT_EQ(outcome->rating, c.rating) << name;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const int partner = c.symmetric ? kCellCount - 1 - cell : cell;
+            if (c.symmetric) {
+                EXPECT_EQ(puzzle.IsEmpty(cell), puzzle.IsEmpty(partner)) << name << ", cell " << cell;
+            }
+            if (puzzle.IsEmpty(cell))
+                continue;
+            Puzzle fewer = puzzle;
+            fewer[cell] = Puzzle::kEmpty;
+            fewer[partner] = Puzzle::kEmpty;
+            EXPECT_EQ(CountSolutions(fewer.data()), kSeveralSolutions) << name << ", without cell " << cell;
+        }
+        EXPECT_EQ(GeneratePuzzle({c.rating, c.symmetric, c.seed}), puzzle) << name;
+        EXPECT_NE(GeneratePuzzle({c.rating, c.symmetric, c.seed + 100}), puzzle) << name;
+    }
+}
+
+TEST(PuzzleGenerator, CancelledAtOnceGivesNothing)
+{
+    int asked = 0;
+    EXPECT_EQ(GeneratePuzzle({Difficulty::RiverAzevod, true, 9}, [&] { return ++asked > 0; }), std::nullopt);
+    EXPECT_EQ(asked, 1);
+}
+
+}  // namespace
