@@ -47,7 +47,8 @@ bool PuzzleModel::IsEnabled(Command command) const
     switch (command) {
     case Command::SetSuDoku:
     case Command::Open:
-    case Command::Paste: return !m_bSet;
+    case Command::Paste:
+    case Command::NewPuzzle: return !m_bSet;
     case Command::Solve:
     case Command::SolveCell:
     case Command::SaveAs:
@@ -117,14 +118,20 @@ void PuzzleModel::EmptyCell(int cell)
 std::size_t PuzzleModel::Paste(std::string_view text)
 {
     const PuzzleText puzzle = ReadPuzzleText(text);
-    if (m_bSet || !puzzle.IsBoard())
-        return puzzle.cellCount;
+    if (puzzle.IsBoard())
+        EnterPuzzle(puzzle.puzzle);
+    return puzzle.cellCount;
+}
+
+void PuzzleModel::EnterPuzzle(const Puzzle& puzzle)
+{
+    if (m_bSet)
+        return;
     // As if the person had typed every cell: one step to undo.
     RecordEdit([&] {
         for (int cell = 0; cell < kCellCount; ++cell)
-            WritePersonCell(cell, puzzle.puzzle[cell]);
+            WritePersonCell(cell, puzzle[cell]);
     });
-    return puzzle.cellCount;
 }
 
 void PuzzleModel::Undo()

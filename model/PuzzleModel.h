@@ -35,7 +35,7 @@ public:
 
     enum class Command {
         SetSuDoku, Solve, SolveCell, Open, SaveAs, Copy, Paste, Reset, Clear, ShowSolveLogic,
-        PreviousStep, NextStep, Hint,
+        PreviousStep, NextStep, Hint, NewPuzzle,
     };
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };
 
@@ -52,6 +52,8 @@ public:
     // Puts a puzzle from text into the cells as if typed, when the text holds exactly one board;
     // returns the number of cells the text holds either way.
     std::size_t Paste(std::string_view text);
+    // Puts a whole puzzle into the cells as if typed, as one step to undo: a new puzzle, say.
+    void EnterPuzzle(const Puzzle& puzzle);
     // Takes back, or does again, the last change of the edit state.
     void Undo();
     void Redo();

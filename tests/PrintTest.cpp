@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,6 +156,33 @@ TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReported)
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Vantrel Orvandel"));
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The board could not be printed."));
+}
+
+TEST_F(PrintTest, PrintsTheCandidatesWhenTheyAreShown)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    PressKeysInGrid(*dialog, Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    PressKeysInGrid(*dialog, Qt::Key_K, Qt::ControlModifier);  // as the other tests expect it
+    const std::string printed = PrintedDigits(prompts.printFile);
+    EXPECT_GT(printed.size(), Digits(kPuzzle).size() + 100) << "the empty cells' candidates are printed";
+}
+
+TEST_F(PrintTest, PrintPuzzlesPutsFourToAPageAndTheSolutionsLast)
+{
+    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdPrintPuzzles)); },
+                    [](QWidget* window) {
+                        window->findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(5);
+                        window->findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(0);
+                        qobject_cast<QDialog*>(window)->accept();
+                    });
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {prompts.printFile, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished());
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Puzzle 5 (Easy)"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Solution 5")));
+    EXPECT_EQ(text.count(QChar(u'\f')), 3) << "two pages of puzzles, one of solutions";
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,6 +78,29 @@ TEST_F(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryKindOfEdit)
     EXPECT_EQ(Shown(), states.back());
     EXPECT_TRUE(InEditState());
     EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(UndoTest, ANewPuzzleGoesIntoTheGridAsTypedAndUndoTakesItBack)
+{
+    ClickCell(Grid(), 1, 1);
+    const std::string before = Shown();
+    // Options, then the first item (the New Puzzle menu), its first rating (Easy), with the keys.
+    QTimer::singleShot(0, [] {
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    });
+    QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Options")), Qt::LeftButton);
+    const std::string puzzle = GridText(Grid());
+    EXPECT_GE(81 - std::count(puzzle.begin(), puzzle.end(), '.'), 17) << puzzle;
+    EXPECT_TRUE(InEditState());
+    Undo();
+    EXPECT_EQ(Shown(), before);
+    RedoWithY();
+    EXPECT_EQ(GridText(Grid()), puzzle);
+    Press(QStringLiteral("Set Su Doku"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Unique")), QStringLiteral("YES"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Rating")), QStringLiteral("Easy"));
 }
 
 }  // namespace

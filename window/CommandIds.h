@@ -14,6 +14,10 @@ constexpr int kIdShowCandidates = 32780;
 constexpr int kIdPreviousStep = 32781;
 constexpr int kIdNextStep = 32782;
 constexpr int kIdHint = 32783;
+// New puzzles: one id per rating, Easy to RiverAzevod, in the order of Difficulty.
+constexpr int kIdNewPuzzleEasy = 32784;
+constexpr int kIdNewPuzzleLast = kIdNewPuzzleEasy + 3;
+constexpr int kIdPrintPuzzles = 32788;
 // Puzzles as text (the usual edit-copy and edit-paste numbers).
 constexpr int kIdEditCopy = 57634;
 constexpr int kIdEditPaste = 57637;

@@ -223,6 +223,13 @@ void CSuDokuDlg::BuildOptionsMenu()
         action->setData(commandId);
         return action;
     };
+    QMenu* newPuzzle = m_menuOptions.addMenu(QStringLiteral("New Puzzle"));
+    newPuzzle->setObjectName(QStringLiteral("NewPuzzle"));
+    for (int commandId = kIdNewPuzzleEasy; commandId <= kIdNewPuzzleLast; ++commandId) {
+        const auto rating = static_cast<Difficulty>(commandId - kIdNewPuzzleEasy);
+        newPuzzle->addAction(QString::fromLatin1(DifficultyName(rating)))->setData(commandId);
+    }
+    m_menuOptions.addSeparator();
     addCommand(QStringLiteral("Open ..."), kIdFileOpen);
     addCommand(QStringLiteral("Save As ..."), kIdFileSaveAs);
     m_menuOptions.addSeparator();
@@ -233,6 +240,7 @@ void CSuDokuDlg::BuildOptionsMenu()
     addCommand(QStringLiteral("Clear Su Doku Board"), kIdClearBoard);
     m_menuOptions.addSeparator();
     addCommand(QStringLiteral("Print ..."), kIdFilePrint);
+    addCommand(QStringLiteral("Print Puzzles ..."), kIdPrintPuzzles);
     m_menuOptions.addSeparator();
     addCommand(QStringLiteral("Show Solve Logic ..."), kIdShowSolveLogic);
     m_menuOptions.addSeparator();

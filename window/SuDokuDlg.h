@@ -94,6 +94,10 @@ private:
     void OnNextStep();
     void OnHint();
     void OnSolveLogicStepChosen(int step);
+    // Puts a new puzzle of the rating into the grid, as if typed (edit state).
+    void OnNewPuzzle(Difficulty rating);
+    // Prints a chosen number of new puzzles of a chosen rating, with their solutions.
+    void OnPrintPuzzles();
     void ShowSolveLogicSteps();
     QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 

@@ -45,6 +45,8 @@ void CSuDokuDlg::EnableControls()
                                                 {kIdPreviousStep, Command::PreviousStep},
                                                 {kIdNextStep, Command::NextStep},
                                                 {kIdHint, Command::Hint}};
+    if (QMenu* newPuzzle = m_menuOptions.findChild<QMenu*>(QStringLiteral("NewPuzzle")))
+        newPuzzle->setEnabled(m_model.IsEnabled(Command::NewPuzzle));
     for (QAction* action : m_menuOptions.actions()) {
         for (const auto& [commandId, command] : commands) {
             if (action->data().toInt() == commandId)
@@ -92,7 +94,8 @@ void CSuDokuDlg::OnSolveCell()
 
 void CSuDokuDlg::OnOptions()
 {
-    switch (m_btnOptions.GetMenuResult()) {
+    const int command = m_btnOptions.GetMenuResult();
+    switch (command) {
     case kIdFileOpen: OnOpenBoard(); break;
     case kIdFileSaveAs: OnSaveBoardAs(); break;
     case kIdEditCopy: OnCopy(); break;
@@ -100,13 +103,17 @@ void CSuDokuDlg::OnOptions()
     case kIdResetBoard: OnReset(); break;
     case kIdClearBoard: OnClear(); break;
     case kIdFilePrint: OnPrint(); break;
+    case kIdPrintPuzzles: OnPrintPuzzles(); break;
     case kIdShowSolveLogic: OnShowSolveLogic(); break;
     case kIdAbout: OnAbout(); break;
     case kIdShowCandidates: OnShowCandidates(); break;
     case kIdPreviousStep: OnPreviousStep(); break;
     case kIdNextStep: OnNextStep(); break;
     case kIdHint: OnHint(); break;
-    default: break;
+    default:
+        if (command >= kIdNewPuzzleEasy && command <= kIdNewPuzzleLast)
+            OnNewPuzzle(static_cast<Difficulty>(command - kIdNewPuzzleEasy));
+        break;
     }
 }
 

@@ -1,0 +1,46 @@
+// New puzzles: one into the grid, or a stack of them on paper.
+#include "SuDokuDlg.h"
+
+#include "GenerationProgress.h"
+#include "PrintPuzzlesDlg.h"
+#include "PuzzleSheets.h"
+#include "UserPrompts.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include <random>
+
+void CSuDokuDlg::OnNewPuzzle(Difficulty rating)
+{
+    if (!m_model.IsEnabled(PuzzleModel::Command::NewPuzzle))
+        return;
+    const GeneratorOptions options{rating, true, std::random_device()()};
+    const std::vector<Puzzle> puzzles = GeneratePuzzlesWithProgress(this, options, 1);
+    if (puzzles.empty())
+        return;  // cancelled
+    m_model.EnterPuzzle(puzzles.front());
+    ShowBoard();
+    m_Grid.setFocus();
+}
+
+void CSuDokuDlg::OnPrintPuzzles()
+{
+    CPrintPuzzlesDlg choice(this);
+    if (choice.exec() != QDialog::Accepted)
+        return;
+    const GeneratorOptions options{choice.Rating(), true, std::random_device()()};
+    const std::vector<Puzzle> puzzles = GeneratePuzzlesWithProgress(this, options, choice.Count());
+    if (puzzles.empty())
+        return;  // cancelled
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    if (!UserPrompts::Current().ConfirmPrint(this, printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        Ask(QStringLiteral("The puzzles could not be printed."), QMessageBox::Ok);
+        return;
+    }
+    PaintPuzzleSheets(painter, printer, puzzles, choice.Rating());
+}
