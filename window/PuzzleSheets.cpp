@@ -48,7 +48,7 @@ void PaintBoards(QPainter& painter, QPagedPaintDevice& device, const std::vector
         if (onPage == 0 && (i > 0 || newPageFirst))
             device.newPage();
         const QPointF corner(page.left() + (page.width() - place * perRow) / 2 + onPage % perRow * place,
-                             page.top() + onPage / perRow * place);
+                             page.top() + (page.height() - place * perRow) / 2 + onPage / perRow * place);
         const QRectF captionRect(corner.x(), corner.y(), place, place * kCaptionShare);
         painter.setFont(font);
         painter.setPen(Qt::black);
