@@ -1,14 +1,10 @@
 #include "BatchSolver.h"
 
+#include "ParallelTasks.h"
+
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <exception>
-#include <memory>
-#include <mutex>
 #include <ostream>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -88,40 +84,12 @@ void BatchSolver::SolveEntry(Entry& entry, SolveOutcome& outcome) const
 
 void BatchSolver::SolvePending()
 {
-    const size_t count = m_pending;
-    std::atomic<size_t> next{0};
-    std::mutex failureMutex;
-    std::exception_ptr failure;
-    // Each thread takes the next unsolved entry until none is left; the engine keeps no state
-    // between solves, so the threads share nothing but the entries they write one each.
-    const auto work = [&] {
-        try {
-            const auto outcome = std::make_unique<SolveOutcome>();
-            for (size_t i = next++; i < count; i = next++) {
-                if (!m_entries[i].isError)
-                    SolveEntry(m_entries[i], *outcome);
-            }
-        } catch (...) {
-            const std::lock_guard<std::mutex> lock(failureMutex);
-            if (!failure)
-                failure = std::current_exception();
-            next = count;
-        }
-    };
-    const size_t threadCount = std::min<size_t>(m_options.jobs, count);
-    std::vector<std::thread> helpers;
-    for (size_t t = 1; t < threadCount; ++t) {
-        try {
-            helpers.emplace_back(work);
-        } catch (const std::system_error&) {
-            break;  // no more threads to be had: the ones running do the work
-        }
-    }
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    // The engine keeps no state between solves, so the threads share nothing but the entries
+    // they write one each.
+    RunParallelTasks(m_pending, m_options.jobs, [this](std::size_t i, SolveOutcome& outcome) {
+        if (!m_entries[i].isError)
+            SolveEntry(m_entries[i], outcome);
+    });
     WritePending();
 }
 

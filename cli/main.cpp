@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <random>
@@ -129,19 +130,20 @@ std::uint64_t RandomSeed()
     return (std::uint64_t{device()} << 32) ^ device();
 }
 
-// Writes the puzzles; 0, or 2 when the output cannot be written.
-int RunGeneration(const GenerateRequest& request, ResultOutput& output)
+// Runs the work; false, after a message, when it stopped because the output could not be
+// written or for any other failure.
+bool RunReportingFailures(const std::function<void()>& work)
 {
     try {
-        WriteGeneratedPuzzles(request, output);
+        work();
     } catch (const WriteFailure& failure) {
         ReportWriteFailure(failure);
-        return kExitInputError;
+        return false;
     } catch (const std::exception& error) {
         std::cerr << "orvandel-solve: stopped: " << error.what() << '\n';
-        return kExitInputError;
+        return false;
     }
-    return kExitAllSolved;
+    return true;
 }
 
 }  // namespace
@@ -242,20 +244,16 @@ int main(int argc, char* argv[])
         request.format = options.batch.format;
         request.trace = options.batch.trace;
         request.jobs = options.batch.jobs;
-        return RunGeneration(request, output);
+        return RunReportingFailures([&] { WriteGeneratedPuzzles(request, output); }) ? kExitAllSolved : kExitInputError;
     }
     BatchSolver batch(options.batch, output, std::cerr);
-    try {
+    const bool finished = RunReportingFailures([&] {
         for (const std::string& argument : options.puzzles)
             ReadPuzzleArgument(argument, batch);
         batch.Finish();
-    } catch (const WriteFailure& failure) {
-        ReportWriteFailure(failure);
+    });
+    if (!finished)
         return kExitInputError;
-    } catch (const std::exception& error) {
-        std::cerr << "orvandel-solve: stopped: " << error.what() << '\n';
-        return kExitInputError;
-    }
     if (options.summary) {
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         std::cerr << "orvandel-solve: " << batch.Summary(elapsed.count()) << '\n';
