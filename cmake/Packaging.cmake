@@ -10,7 +10,7 @@ from a file, keeps the solution hidden until asked, reveals single cells as\n\
 hints, and shows the solver's reasoning one sentence per step, also on the\n\
 board, step by step. A command-line solver, orvandel-solve, checks whole\n\
 puzzle collections.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tessaly.example/")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${ORVANDEL_WEB_SITE}")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

@@ -46,6 +46,11 @@ QString ShellErrorMessage(quint16 code, const QString& file)
         return {};
     if (code < std::size(kShellMessages) && kShellMessages[code])
         return QString::fromLatin1(kShellMessages[code]).arg(file);
+    // What the desktop answers when it has nothing to open the address with.
+    if (code == kShellNoAssociation)
+        return QStringLiteral("No program on this computer could open %1.\nOpen the address in your web browser "
+                              "yourself.")
+            .arg(file);
     return QStringLiteral("Error %1 executing %2.").arg(QString::number(code), file);
 }
 

@@ -14,8 +14,9 @@ inline constexpr quint16 kShellLaunched = 42;
 inline constexpr quint16 kShellNoAssociation = 31;
 inline constexpr quint16 kShellFirstSuccess = 33;
 
-// The maker's web site, opened by the main window's image button.
-inline constexpr const char* kTessalyWebSite = "https://www.tessaly.example/";
+// The maker's web site, opened by the main window's image button: a build setting, the same
+// address the package and the metainfo give as the program's home page.
+inline constexpr const char* kTessalyWebSite = ORVANDEL_WEB_SITE;
 inline constexpr const char* kWebSiteTooltip = "Visit Tessaly Web Site";
 
 // The message for a failed launch of file with code, or an empty text for a success.

@@ -94,7 +94,7 @@ TEST_F(ShellWindowsFromMainWindow, AWebSiteTheDesktopCannotOpenIsReported)
     prompts.desktopAcceptsUrls = false;
     QTest::mouseClick(dialog->findChild<CImageButton*>(), Qt::LeftButton);
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Error 31 executing %1.").arg(kTessalyWebSite));
+    EXPECT_EQ(prompts.messages[0].text, ShellErrorMessage(kShellNoAssociation, QString::fromLatin1(kTessalyWebSite)));
     EXPECT_EQ(prompts.messages[0].parent, dialog.get());
 }
 
