@@ -465,20 +465,24 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
                    const std::uint8_t* preferred)
 {
     // The callers index cells column by column; the finder row by row.
+    // Every digit everywhere, less what the candidates rule out: on the sparse boards that take
+    // longest, few digits are.
     Board start{};
+    for (auto& places : start.places)
+        std::fill(std::begin(places), std::end(places), kBandCells);
     start.changed = kEveryBand;
     std::fill(std::begin(start.columns), std::end(start.columns), ~std::uint32_t{0});
-    std::uint8_t preferredByPosition[kPositions];
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const int position = CellY(cell) * 9 + CellX(cell);
         const unsigned digits = candidates[cell] & kAllDigits;
         if (digits == 0)
             return 0;
-        for (unsigned left = digits; left != 0; left &= left - 1)
-            start.places[std::countr_zero(left)][BandOf(position)] |= BitOf(position);
-        if (preferred)
-            preferredByPosition[position] = preferred[cell];
+        const int position = CellY(cell) * 9 + CellX(cell);
+        for (unsigned absent = kAllDigits & ~digits; absent != 0; absent &= absent - 1)
+            start.places[std::countr_zero(absent)][BandOf(position)] &= ~BitOf(position);
     }
+    std::uint8_t preferredByPosition[kPositions];
+    for (int cell = 0; cell < kCellCount && preferred; ++cell)
+        preferredByPosition[CellY(cell) * 9 + CellX(cell)] = preferred[cell];
     // Cells given a single digit are placed like any other; the rules find them.
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
