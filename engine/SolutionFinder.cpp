@@ -312,25 +312,61 @@ int ChooseTwoDigitCell(const Board& board)
     return best;
 }
 
-// True unless some of the sets, taken together, have fewer members than there are sets. Only sets
-// of two to four members are looked at: singles are placed already, and a larger crowded group
-// leaves, in the same unit seen the other way round, a crowded one of at most four.
-bool NoneCrowded(const unsigned (&sets)[9])
+// Looks through the groups of sets with two to four members each, among nine sets. False when a
+// group is crowded: its sets together have fewer members than it has sets. Otherwise calls
+// tight(group, members) for every group whose sets together have exactly as many members as it
+// has sets (group: bit i for sets[i]). Singles are placed already, and a larger crowded or tight
+// group leaves, in the same unit seen the other way round, one of at most four.
+template <class Tight>
+bool ForEachTightGroup(const unsigned (&sets)[9], Tight&& tight)
 {
     unsigned few[9];
+    unsigned fewIndex[9];
     int count = 0;
-    for (const unsigned set : sets) {
-        if (kBitCounts[set] >= 2 && kBitCounts[set] <= 4)
-            few[count++] = set;
+    for (unsigned index = 0; index < 9; ++index) {
+        if (kBitCounts[sets[index]] >= 2 && kBitCounts[sets[index]] <= 4) {
+            few[count] = sets[index];
+            fewIndex[count++] = 1u << index;
+        }
     }
     unsigned together[512];
+    unsigned group[512];
     together[0] = 0;
+    group[0] = 0;
     for (unsigned subset = 1; subset < 1u << count; ++subset) {
-        together[subset] = together[subset & (subset - 1)] | few[std::countr_zero(subset)];
+        const int newest = std::countr_zero(subset);
+        together[subset] = together[subset & (subset - 1)] | few[newest];
+        group[subset] = group[subset & (subset - 1)] | fewIndex[newest];
         if (kBitCounts[together[subset]] < kBitCounts[subset])
             return false;
+        if (kBitCounts[together[subset]] == kBitCounts[subset])
+            tight(group[subset], together[subset]);
     }
     return true;
+}
+
+// For every column, row and square: the digits of its cells (in the unit's order) and the places
+// of its digits.
+struct UnitView {
+    unsigned options[9];
+    unsigned places[9];
+};
+
+UnitView ViewUnit(const unsigned (&digits)[kCellCount], const std::array<std::uint8_t, 9>& cells)
+{
+    UnitView view{};
+    for (int place = 0; place < 9; ++place) {
+        view.options[place] = digits[cells[static_cast<size_t>(place)]];
+        for (unsigned left = view.options[place]; left != 0; left &= left - 1)
+            view.places[std::countr_zero(left)] |= 1u << place;
+    }
+    return view;
+}
+
+void DigitsByCell(const Board& board, unsigned (&digits)[kCellCount])
+{
+    for (int cell = 0; cell < kCellCount; ++cell)
+        digits[cell] = DigitsAt(board, CellY(cell) * 9 + CellX(cell));
 }
 
 // True when in every column, row and square no group of cells holds fewer digits than it has
@@ -341,17 +377,57 @@ bool NoneCrowded(const unsigned (&sets)[9])
 bool EveryUnitCanBeFilled(const Board& board)
 {
     unsigned digits[kCellCount];
-    for (int cell = 0; cell < kCellCount; ++cell)
-        digits[cell] = DigitsAt(board, CellY(cell) * 9 + CellX(cell));
+    DigitsByCell(board, digits);
+    const auto ignore = [](unsigned, unsigned) {};
     for (const auto& cells : kUnitCells) {
-        unsigned options[9];
-        unsigned places[9] = {};
-        for (int place = 0; place < 9; ++place) {
-            options[place] = digits[cells[static_cast<size_t>(place)]];
-            for (unsigned left = options[place]; left != 0; left &= left - 1)
-                places[std::countr_zero(left)] |= 1u << place;
-        }
-        if (!NoneCrowded(options) || !NoneCrowded(places))
+        const UnitView view = ViewUnit(digits, cells);
+        if (!ForEachTightGroup(view.options, ignore) || !ForEachTightGroup(view.places, ignore))
+            return false;
+    }
+    return true;
+}
+
+// The positions of a unit's cells selected by `places` (bit i for its i-th cell), per band.
+std::array<std::uint32_t, 3> PositionsOf(const std::array<std::uint8_t, 9>& cells, unsigned places)
+{
+    std::array<std::uint32_t, 3> positions{};
+    for (; places != 0; places &= places - 1) {
+        const int cell = cells[static_cast<size_t>(std::countr_zero(places))];
+        const int position = CellY(cell) * 9 + CellX(cell);
+        positions[static_cast<size_t>(BandOf(position))] |= BitOf(position);
+    }
+    return positions;
+}
+
+// Digit sets: n cells of a unit that hold n digits between them keep those digits from the unit's
+// other cells, and n digits with n places between them keep the other digits from those places.
+// The explained search reasons so before it guesses, so a count that does the same first needs
+// no search on the puzzles it solves by reasoning. False on a crowded group.
+bool ClearDigitSets(Board& board)
+{
+    unsigned digits[kCellCount];
+    DigitsByCell(board, digits);
+    for (const auto& cells : kUnitCells) {
+        const UnitView view = ViewUnit(digits, cells);
+        const auto clearOtherCells = [&](unsigned group, unsigned members) {
+            const auto others = PositionsOf(cells, kAllDigits & ~group);
+            for (; members != 0; members &= members - 1) {
+                for (int band = 0; band < 3; ++band) {
+                    const int digit = std::countr_zero(members);
+                    NoteChange(board, digit, band, board.places[digit][band] & ~others[static_cast<size_t>(band)]);
+                }
+            }
+        };
+        const auto clearOtherDigits = [&](unsigned group, unsigned members) {
+            const auto held = PositionsOf(cells, members);
+            for (unsigned others = kAllDigits & ~group; others != 0; others &= others - 1) {
+                for (int band = 0; band < 3; ++band) {
+                    const int digit = std::countr_zero(others);
+                    NoteChange(board, digit, band, board.places[digit][band] & ~held[static_cast<size_t>(band)]);
+                }
+            }
+        };
+        if (!ForEachTightGroup(view.options, clearOtherCells) || !ForEachTightGroup(view.places, clearOtherDigits))
             return false;
     }
     return true;
@@ -483,7 +559,18 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
     std::uint8_t preferredByPosition[kPositions];
     for (int cell = 0; cell < kCellCount && preferred; ++cell)
         preferredByPosition[CellY(cell) * 9 + CellX(cell)] = preferred[cell];
-    // Cells given a single digit are placed like any other; the rules find them.
+    // Cells given a single digit are placed like any other; the rules find them. The digit sets
+    // are looked for once, here, where they cost little beside the search they can spare.
+    for (;;) {
+        if (!Propagate(start))
+            return 0;
+        if ((start.placed[0] & start.placed[1] & start.placed[2]) == kBandCells)
+            break;
+        if (!ClearDigitSets(start))
+            return 0;
+        if (start.changed == 0)
+            break;
+    }
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
     // start in the two digit orders by turns, the limit doubling each round: a search that
