@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <limits>
+#include <utility>
 
 namespace grid {
 namespace {
@@ -121,12 +122,24 @@ struct Board {
 
 constexpr std::uint32_t kEveryBand = (1u << 27) - 1;
 
+// Without a branch: whether places change is as good as random to the processor.
 void NoteChange(Board& board, int digit, int band, std::uint32_t kept)
 {
-    if (kept != board.places[digit][band]) {
-        board.places[digit][band] = kept;
-        board.changed |= 1u << (digit * 3 + band);
-    }
+    board.changed |= static_cast<std::uint32_t>(kept != board.places[digit][band]) << (digit * 3 + band);
+    board.places[digit][band] = kept;
+}
+
+// Calls body(digit) for the digits 0..8, written out rather than looped, for the same reason.
+template <class Body, int... Digits>
+void ForEveryDigit(Body&& body, std::integer_sequence<int, Digits...>)
+{
+    (body(Digits), ...);
+}
+
+template <class Body>
+void ForEveryDigit(Body&& body)
+{
+    ForEveryDigit(body, std::make_integer_sequence<int, 9>());
 }
 
 // A placed cell's digit leaves its peers; the other digits have already left the cell.
@@ -158,15 +171,10 @@ bool RestrictDigit(Board& board, int digit, unsigned bands)
         places[band] = cells & kSegmentCells[paired];
         if (const std::uint32_t singles = RowSingles(places[band]) & ~board.placed[band]; singles != 0) {
             board.placed[band] |= singles;
-            // Every digit leaves the cells, then this one returns: no branch per digit.
-            std::uint32_t changed = 0;
-            for (int other = 0; other < 9; ++other) {
-                const std::uint32_t kept = board.places[other][band] & ~singles;
-                changed |= static_cast<std::uint32_t>(kept != board.places[other][band]) << (other * 3 + band);
-                board.places[other][band] = kept;
-            }
+            // Every digit leaves the cells, then this one returns.
+            ForEveryDigit([&](int other) { NoteChange(board, other, band, board.places[other][band] & ~singles); });
             places[band] |= singles;
-            board.changed |= changed & ~(1u << (digit * 3 + band));
+            board.changed &= ~(1u << (digit * 3 + band));
         }
     }
     // The digit's columns band by band, bits band * 9 + column: the stacks are its squares.
@@ -204,10 +212,10 @@ bool Propagate(Board& board)
         for (int band = 0; band < 3; ++band) {
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
-            for (const auto& places : board.places) {
-                twice |= once & places[band];
-                once |= places[band];
-            }
+            ForEveryDigit([&](int digit) {
+                twice |= once & board.places[digit][band];
+                once |= board.places[digit][band];
+            });
             if (once != kBandCells)
                 return false;
             for (std::uint32_t lone = once & ~twice & ~board.placed[band]; lone != 0; lone &= lone - 1) {
@@ -277,11 +285,11 @@ int ChooseTwoDigitCell(const Board& board)
         std::uint32_t once = 0;
         std::uint32_t twice = 0;
         std::uint32_t thrice = 0;
-        for (const auto& places : board.places) {
-            thrice |= twice & places[band];
-            twice |= once & places[band];
-            once |= places[band];
-        }
+        ForEveryDigit([&](int digit) {
+            thrice |= twice & board.places[digit][band];
+            twice |= once & board.places[digit][band];
+            once |= board.places[digit][band];
+        });
         pairs[band] = twice & ~thrice;
     }
     int cleared[kPositions];
