@@ -320,37 +320,44 @@ int ChooseTwoDigitCell(const Board& board)
     return best;
 }
 
-// Looks through the groups of sets with two to four members each, among nine sets. False when a
-// group is crowded: its sets together have fewer members than it has sets. Otherwise calls
-// tight(group, members) for every group whose sets together have exactly as many members as it
-// has sets (group: bit i for sets[i]). Singles are placed already, and a larger crowded or tight
-// group leaves, in the same unit seen the other way round, one of at most four.
+// Every crowded group of sets has at most four members together, or leaves, in the same unit seen
+// the other way round (cells for digits, digits for cells), a crowded one that has. Singles are
+// placed already.
+constexpr int kCrowdedMembers = 4;
+// Tight groups cost more to look for the more members they have: the digit sets of two cells or
+// digits are the ones worth it.
+constexpr int kTightMembers = 2;
+
+// Extends a group (of `size` sets with `together` members, bit i for sets[i] in `group`) by the
+// sets from `next` on, depth first, as long as the members stay at most `most`.
 template <class Tight>
-bool ForEachTightGroup(const unsigned (&sets)[9], Tight&& tight)
+bool ExtendGroup(const unsigned (&sets)[9], int most, int next, unsigned group, unsigned together, int size,
+                 Tight& tight)
 {
-    unsigned few[9];
-    unsigned fewIndex[9];
-    int count = 0;
-    for (unsigned index = 0; index < 9; ++index) {
-        if (kBitCounts[sets[index]] >= 2 && kBitCounts[sets[index]] <= 4) {
-            few[count] = sets[index];
-            fewIndex[count++] = 1u << index;
-        }
-    }
-    unsigned together[512];
-    unsigned group[512];
-    together[0] = 0;
-    group[0] = 0;
-    for (unsigned subset = 1; subset < 1u << count; ++subset) {
-        const int newest = std::countr_zero(subset);
-        together[subset] = together[subset & (subset - 1)] | few[newest];
-        group[subset] = group[subset & (subset - 1)] | fewIndex[newest];
-        if (kBitCounts[together[subset]] < kBitCounts[subset])
+    for (int index = next; index < 9; ++index) {
+        const unsigned joined = together | sets[index];
+        const int members = kBitCounts[joined];
+        if (members > most || kBitCounts[sets[index]] < 2)
+            continue;
+        if (members <= size)
             return false;
-        if (kBitCounts[together[subset]] == kBitCounts[subset])
-            tight(group[subset], together[subset]);
+        const unsigned extended = group | 1u << index;
+        if (members == size + 1)
+            tight(extended, joined);
+        if (!ExtendGroup(sets, most, index + 1, extended, joined, size + 1, tight))
+            return false;
     }
     return true;
+}
+
+// Looks through the groups among nine sets (the digits of a unit's cells, or the places of its
+// digits) with at most `most` members together. False when a group is crowded: its sets together
+// have fewer members than it has sets. Otherwise calls tight(group, members) for every group whose
+// sets together have exactly as many members as it has sets (group: bit i for sets[i]).
+template <class Tight>
+bool ForEachTightGroup(const unsigned (&sets)[9], int most, Tight&& tight)
+{
+    return ExtendGroup(sets, most, 0, 0, 0, 0, tight);
 }
 
 // For every column, row and square: the digits of its cells (in the unit's order) and the places
@@ -377,19 +384,31 @@ void DigitsByCell(const Board& board, unsigned (&digits)[kCellCount])
         digits[cell] = DigitsAt(board, CellY(cell) * 9 + CellX(cell));
 }
 
-// True when in every column, row and square no group of cells holds fewer digits than it has
-// cells, and no group of digits fewer places than it has digits. The singles and the pairings
-// miss, say, three digits of a square left with two cells between them; while the board is
-// sparse, nothing near such a spot forces a choice, and a search that does not branch there would
-// meet it again below every other choice.
+// True when in every column, row and square no group of digits has fewer places than it has
+// digits. The singles and the pairings miss, say, three digits of a square left with two cells
+// between them; while the board is sparse, nothing near such a spot forces a choice, and a search
+// that does not branch there would meet it again below every other choice. The places are read
+// off the digits' bit sets directly: rows as they stand, squares and columns gathered.
 bool EveryUnitCanBeFilled(const Board& board)
 {
-    unsigned digits[kCellCount];
-    DigitsByCell(board, digits);
+    unsigned places[kUnitCount][9] = {};  // rows, columns, squares; [unit][digit - 1]
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t cells = board.places[digit][band];
+            for (int third = 0; third < 3; ++third) {
+                places[band * 3 + third][digit] = cells >> (third * 9) & kRowCells;
+                const std::uint32_t square = cells >> (third * 3);
+                places[18 + band * 3 + third][digit] = (square & 7) | (square >> 6 & 0x38) | (square >> 12 & 0x1C0);
+            }
+            for (int column = 0; column < 9; ++column) {
+                const std::uint32_t down = cells >> column;
+                places[9 + column][digit] |= ((down & 1) | (down >> 8 & 2) | (down >> 16 & 4)) << (band * 3);
+            }
+        }
+    }
     const auto ignore = [](unsigned, unsigned) {};
-    for (const auto& cells : kUnitCells) {
-        const UnitView view = ViewUnit(digits, cells);
-        if (!ForEachTightGroup(view.options, ignore) || !ForEachTightGroup(view.places, ignore))
+    for (const auto& unit : places) {
+        if (!ForEachTightGroup(unit, kCrowdedMembers, ignore))
             return false;
     }
     return true;
@@ -418,7 +437,12 @@ bool ClearDigitSets(Board& board)
     for (const auto& cells : kUnitCells) {
         const UnitView view = ViewUnit(digits, cells);
         const auto clearOtherCells = [&](unsigned group, unsigned members) {
-            const auto others = PositionsOf(cells, kAllDigits & ~group);
+            unsigned elsewhere = 0;
+            for (unsigned left = members; left != 0; left &= left - 1)
+                elsewhere |= view.places[std::countr_zero(left)] & ~group;
+            if (elsewhere == 0)
+                return;
+            const auto others = PositionsOf(cells, elsewhere);
             for (; members != 0; members &= members - 1) {
                 for (int band = 0; band < 3; ++band) {
                     const int digit = std::countr_zero(members);
@@ -427,7 +451,12 @@ bool ClearDigitSets(Board& board)
             }
         };
         const auto clearOtherDigits = [&](unsigned group, unsigned members) {
-            const auto held = PositionsOf(cells, members);
+            unsigned mixed = 0;
+            for (unsigned left = members; left != 0; left &= left - 1)
+                mixed |= (view.options[std::countr_zero(left)] & ~group) != 0 ? 1u << std::countr_zero(left) : 0;
+            if (mixed == 0)
+                return;
+            const auto held = PositionsOf(cells, mixed);
             for (unsigned others = kAllDigits & ~group; others != 0; others &= others - 1) {
                 for (int band = 0; band < 3; ++band) {
                     const int digit = std::countr_zero(others);
@@ -435,7 +464,8 @@ bool ClearDigitSets(Board& board)
                 }
             }
         };
-        if (!ForEachTightGroup(view.options, clearOtherCells) || !ForEachTightGroup(view.places, clearOtherDigits))
+        if (!ForEachTightGroup(view.options, kTightMembers, clearOtherCells) ||
+            !ForEachTightGroup(view.places, kTightMembers, clearOtherDigits))
             return false;
     }
     return true;
@@ -445,7 +475,8 @@ bool ClearDigitSets(Board& board)
 // there can the search wander long without meeting such a unit's contradiction.
 constexpr int kSparse = 35;
 
-// A cell with two digits; else the first open cell with the fewest digits. No way at all when the board is full, or found to have no solution.
+// A cell with two digits; else the first open cell with the fewest digits. No way at all when the
+// board is full, or found to have no solution.
 Branch ChooseBranch(const Board& board)
 {
     Branch branch;
@@ -458,20 +489,30 @@ Branch ChooseBranch(const Board& board)
         branch.count = -1;
         return branch;
     }
-    int best = -1;
-    int fewest = 10;
-    for (int position = 0; position < kPositions; ++position) {
-        if (board.placed[BandOf(position)] & BitOf(position))
-            continue;
-        const int count = kBitCounts[DigitsAt(board, position)];
-        if (count < fewest) {
-            fewest = count;
-            best = position;
-        }
+    // Every open cell's count of digits, as four bit sets per band (bit i of the count in count[i]).
+    std::uint32_t count[3][4] = {};
+    for (int band = 0; band < 3; ++band) {
+        ForEveryDigit([&](int digit) {
+            std::uint32_t carry = board.places[digit][band];
+            for (std::uint32_t& bit : count[band]) {
+                const std::uint32_t next = bit & carry;
+                bit ^= carry;
+                carry = next;
+            }
+        });
     }
-    if (best >= 0) {
-        for (unsigned digits = DigitsAt(board, best); digits != 0; digits &= digits - 1)
-            branch.Add(best, std::countr_zero(digits));
+    for (unsigned fewest = 3; fewest <= 9; ++fewest) {
+        for (int band = 0; band < 3; ++band) {
+            std::uint32_t cells = kBandCells & ~board.placed[band];
+            for (unsigned bit = 0; bit < 4; ++bit)
+                cells &= (fewest >> bit & 1) != 0 ? count[band][bit] : ~count[band][bit];
+            if (cells != 0) {
+                const int position = band * 27 + std::countr_zero(cells);
+                for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
+                    branch.Add(position, std::countr_zero(digits));
+                return branch;
+            }
+        }
     }
     return branch;
 }
@@ -543,15 +584,13 @@ struct Search {
     }
 };
 
-}  // namespace
-
-int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81],
-                   const std::uint8_t* preferred)
+// The board of the candidates (cell index x * 9 + y), its rules applied. False when they already
+// show it has no solution.
+bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& start)
 {
-    // The callers index cells column by column; the finder row by row.
     // Every digit everywhere, less what the candidates rule out: on the sparse boards that take
     // longest, few digits are.
-    Board start{};
+    start = Board{};
     for (auto& places : start.places)
         std::fill(std::begin(places), std::end(places), kBandCells);
     start.changed = kEveryBand;
@@ -559,26 +598,27 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
     for (int cell = 0; cell < kCellCount; ++cell) {
         const unsigned digits = candidates[cell] & kAllDigits;
         if (digits == 0)
-            return 0;
+            return false;
         const int position = CellY(cell) * 9 + CellX(cell);
         for (unsigned absent = kAllDigits & ~digits; absent != 0; absent &= absent - 1)
             start.places[std::countr_zero(absent)][BandOf(position)] &= ~BitOf(position);
     }
+    // Cells given a single digit are placed like any other; the rules find them. The digit sets
+    // are looked for once, here, where they cost little beside the search they can spare.
+    if (!Propagate(start))
+        return false;
+    if (digitSetsFirst && (start.placed[0] & start.placed[1] & start.placed[2]) != kBandCells)
+        return ClearDigitSets(start) && Propagate(start);
+    return true;
+}
+
+// Counts the solutions below a prepared board as CountSolutions does; `preferred` and `solution`
+// index cells column by column, as the callers do.
+int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const std::uint8_t* preferred)
+{
     std::uint8_t preferredByPosition[kPositions];
     for (int cell = 0; cell < kCellCount && preferred; ++cell)
         preferredByPosition[CellY(cell) * 9 + CellX(cell)] = preferred[cell];
-    // Cells given a single digit are placed like any other; the rules find them. The digit sets
-    // are looked for once, here, where they cost little beside the search they can spare.
-    for (;;) {
-        if (!Propagate(start))
-            return 0;
-        if ((start.placed[0] & start.placed[1] & start.placed[2]) == kBandCells)
-            break;
-        if (!ClearDigitSets(start))
-            return 0;
-        if (start.changed == 0)
-            break;
-    }
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
     // start in the two digit orders by turns, the limit doubling each round: a search that
@@ -600,6 +640,37 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
             return search.found;
         }
     }
+}
+
+}  // namespace
+
+int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81],
+                   bool digitSetsFirst)
+{
+    Board start;
+    return Prepare(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution, nullptr) : 0;
+}
+
+int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81])
+{
+    // The board is prepared once, when there is a smaller digit to look for at all; each look
+    // below the digit in hand starts from a copy of it, near the solution in hand.
+    Board start;
+    if ((candidates[cell] & ((1u << (solution[cell] - 1)) - 1)) == 0 || !Prepare(candidates, false, start))
+        return solution[cell];
+    const int position = CellY(cell) * 9 + CellX(cell);
+    for (unsigned below = (1u << (solution[cell] - 1)) - 1; (candidates[cell] & below) != 0;
+         below = (1u << (solution[cell] - 1)) - 1) {
+        Board trial = start;
+        for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
+            NoteChange(trial, std::countr_zero(other), BandOf(position),
+                       trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
+        std::uint8_t near[kCellCount];
+        std::copy(std::begin(solution), std::end(solution), near);
+        if (CountFrom(trial, 1, solution, near) == 0)
+            break;
+    }
+    return solution[cell];
 }
 
 }  // namespace grid
