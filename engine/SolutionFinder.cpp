@@ -603,8 +603,13 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
         for (unsigned absent = kAllDigits & ~digits; absent != 0; absent &= absent - 1)
             start.places[std::countr_zero(absent)][BandOf(position)] &= ~BitOf(position);
     }
-    // Cells given a single digit are placed like any other; the rules find them. The digit sets
-    // are looked for once, here, where they cost little beside the search they can spare.
+    // Cells given a single digit are placed before the rules run, which then start from a board
+    // without their digits among their peers. The digit sets are looked for once, here, where they
+    // cost little beside the search they can spare.
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (IsSingleBit(candidates[cell] & kAllDigits))
+            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), CellY(cell) * 9 + CellX(cell));
+    }
     if (!Propagate(start))
         return false;
     if (digitSetsFirst && (start.placed[0] & start.placed[1] & start.placed[2]) != kBandCells)
