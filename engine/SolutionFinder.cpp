@@ -120,7 +120,7 @@ struct Board {
     std::uint32_t columns[9];      // the digit's columns (see RestrictDigit) when its stacks were last paired
 };
 
-constexpr std::uint32_t kEveryBand = (1u << 27) - 1;
+constexpr std::uint32_t kEveryBand = (1u << 27) - 1;  // every digit's every band, in Board::changed
 
 // Without a branch: whether places change is as good as random to the processor.
 void NoteChange(Board& board, int digit, int band, std::uint32_t kept)
