@@ -111,8 +111,10 @@ void SolvePuzzle(const int puzzle[81], SolveOutcome& outcome)
         return;
     }
     // The steps kept as records, so that they are written without a string of their own; a
-    // puzzle's only solution settles every guess without looking again.
-    const bool solved = outcome.board.Search(outcome.steps, outcome.solutionCount == 1 ? solution : nullptr);
+    // puzzle's only solution settles every guess without looking again, and any solution spares
+    // the search its own first count.
+    const bool solved =
+        outcome.board.Search(outcome.steps, outcome.solutionCount > 0 ? solution : nullptr, outcome.solutionCount);
     outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
     outcome.rating = RateSearch(solved, outcome.board.m_nGuessLevel, outcome.steps.HasDigitSet());
 }

@@ -125,14 +125,14 @@ void CSuDokuBoard::ApplyLogic(StepList& steps)
     records.AppendSentencesTo(steps);
 }
 
-bool CSuDokuBoard::Search(StepRecorder& records, const int* onlySolution)
+bool CSuDokuBoard::Search(StepRecorder& records, const int* knownSolution, int solutionCount)
 {
     std::uint8_t solution[grid::kCellCount];
     auto known = CandidateGrid::SolutionKnown::No;
-    if (onlySolution) {
+    if (knownSolution) {
         for (int cell = 0; cell < grid::kCellCount; ++cell)
-            solution[cell] = static_cast<std::uint8_t>(onlySolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
-        known = CandidateGrid::SolutionKnown::Only;
+            solution[cell] = static_cast<std::uint8_t>(knownSolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
+        known = solutionCount == 1 ? CandidateGrid::SolutionKnown::Only : CandidateGrid::SolutionKnown::One;
     }
     CandidateGrid grid(*this);
     const bool solved = grid.Search(records, solution, known);

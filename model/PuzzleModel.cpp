@@ -182,13 +182,14 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
     m_bSet = true;
 
     // Counted on the puzzle as entered, by a solver of its own; a puzzle's only solution then
-    // settles every guess of the search, which tells the same steps faster.
+    // settles every guess of the search, which tells the same steps faster, and any solution
+    // spares the search its own first count.
     const std::array<int, 81> puzzle = EnteredPuzzle();
     int solution[81];
     m_nSolutionCount = CountSolutions(puzzle.data(), solution);
     m_strUnique = m_nSolutionCount == 1 ? kYes : kNo;
     StepRecorder records;
-    const bool solved = m_boardSolved.Search(records, m_nSolutionCount == 1 ? solution : nullptr);
+    const bool solved = m_boardSolved.Search(records, m_nSolutionCount > 0 ? solution : nullptr, m_nSolutionCount);
     m_listLogic.clear();
     records.AppendSentencesTo(m_listLogic);
     const std::optional<Difficulty> rating = RateSearch(solved, m_boardSolved.m_nGuessLevel, records.HasDigitSet());
