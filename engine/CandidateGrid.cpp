@@ -7,22 +7,27 @@
 using grid::kCellUnits;
 
 CandidateGrid::CandidateGrid(const CSuDokuBoard& board)
-    : m_candidates{}, m_places{}, m_determinedDigits{}, m_unitsForHiddenSingles{},
+    : m_candidates{}, m_determinedDigits{}, m_unitsForHiddenSingles{},
       m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{}, m_open{}, m_undeterminedCount(0),
       m_guessLevel(board.m_nGuessLevel), m_contradiction(false)
 {
     for (std::uint32_t& units : m_unitsForHiddenSingles)
         units = (1u << grid::kUnitCount) - 1;
+    // Every digit in every place, less the digits each cell lacks: most cells of a puzzle lack none.
+    for (auto& places : m_places) {
+        for (std::uint16_t& unitPlaces : places)
+            unitPlaces = grid::kAllDigits;
+    }
     for (int cell = 0; cell < grid::kCellCount; ++cell) {
         const int x = grid::CellX(cell);
         const int y = grid::CellY(cell);
         const unsigned candidates = board.m_nCandidates[x][y] & grid::kAllDigits;
         m_candidates[cell] = static_cast<std::uint16_t>(candidates);
         const grid::CellUnits& units = kCellUnits[cell];
-        for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
-            std::uint16_t* places = m_places[std::countr_zero(digits)];
+        for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
+            std::uint16_t* places = m_places[std::countr_zero(absent)];
             for (int kind = 0; kind < 3; ++kind)
-                places[units.unit[kind]] |= static_cast<std::uint16_t>(1u << units.place[kind]);
+                places[units.unit[kind]] &= static_cast<std::uint16_t>(~units.placeBit[kind]);
         }
         if (candidates == 0) {
             m_contradiction = true;

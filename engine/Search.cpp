@@ -88,33 +88,20 @@ int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81]
         return solution[cell];
     std::uint16_t candidates[grid::kCellCount];
     std::copy(std::begin(m_candidates), std::end(m_candidates), candidates);
-    unsigned allowed = m_candidates[cell];
-    int found = 0;
     if (known == SolutionKnown::No) {
         // The first look counts to two: proving one solution the only one costs about what
         // proving the other digits wrong would, and spares every look further down.
         const int count = grid::CountSolutions(candidates, 2, solution);
         if (count == 0)
             return 0;
-        found = solution[cell];
         known = count == 1 ? SolutionKnown::Only : SolutionKnown::One;
         if (known == SolutionKnown::Only)
-            return found;
-    } else {
-        found = solution[cell];
+            return solution[cell];
     }
-    allowed &= (1u << (found - 1)) - 1;
-    // Each solution found rules out the digits above its own; look again below it, first near
-    // the solution in hand: on a sparse board a blind look can wander long before finding one.
-    for (; allowed != 0; allowed &= (1u << (found - 1)) - 1) {
-        candidates[cell] = static_cast<std::uint16_t>(allowed);
-        std::uint8_t near[grid::kCellCount];
-        std::copy(std::begin(solution), std::end(solution), near);
-        if (!grid::FindSolution(candidates, solution, near))
-            break;
-        found = solution[cell];
-    }
-    return found;
+    // Each solution found rules out the digits above its own; the finder looks again below it,
+    // first near the solution in hand: on a sparse board a blind look can wander long before
+    // finding one.
+    return grid::SmallestDigitWithSolution(candidates, cell, solution);
 }
 
 void CandidateGrid::Guess(int cell, int digit, StepRecorder& steps)
@@ -138,14 +125,14 @@ void CSuDokuBoard::ApplyLogic(StepList& steps)
     records.AppendSentencesTo(steps);
 }
 
-bool CSuDokuBoard::Search(StepRecorder& records, const int* onlySolution)
+bool CSuDokuBoard::Search(StepRecorder& records, const int* knownSolution, int solutionCount)
 {
     std::uint8_t solution[grid::kCellCount];
     auto known = CandidateGrid::SolutionKnown::No;
-    if (onlySolution) {
+    if (knownSolution) {
         for (int cell = 0; cell < grid::kCellCount; ++cell)
-            solution[cell] = static_cast<std::uint8_t>(onlySolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
-        known = CandidateGrid::SolutionKnown::Only;
+            solution[cell] = static_cast<std::uint8_t>(knownSolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
+        known = solutionCount == 1 ? CandidateGrid::SolutionKnown::Only : CandidateGrid::SolutionKnown::One;
     }
     CandidateGrid grid(*this);
     const bool solved = grid.Search(records, solution, known);

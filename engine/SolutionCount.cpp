@@ -18,7 +18,7 @@ int CountSolutions(const int puzzle[81], int solution[81])
         }
     }
     std::uint8_t found[81];
-    const int count = grid::CountSolutions(candidates, kSeveralSolutions, found);
+    const int count = grid::CountSolutions(candidates, kSeveralSolutions, found, true);
     if (count > 0 && solution) {
         for (int y = 0; y < 9; ++y) {
             for (int x = 0; x < 9; ++x)

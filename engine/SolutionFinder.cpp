@@ -3,223 +3,515 @@
 #include "GridGeometry.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <limits>
+#include <utility>
 
 namespace grid {
 namespace {
 
-// A segment is the three cells a column or row shares with a square. Segments 0..26 lie in rows
-// (row y, square column b: y * 3 + b), 27..53 in columns (column x, square row b: 27 + x * 3 + b).
-constexpr int kSegmentCount = 54;
+// The finder works digit by digit: for each digit, the cells that may still hold it, as a bit set
+// over the board. A board position is row * 9 + column; the rows come in three bands of three, and
+// a band's 27 cells fit one 32-bit word (bit (row % 3) * 9 + column). One rule then looks at all
+// cells of a band at once, with a few bit operations and table lookups.
+//
+// Within a band, a digit takes one cell in each row and one in each square, so its three rows and
+// three squares pair up as a permutation. A segment is the three cells a row shares with a square;
+// numbered row * 3 + square within the band, the band's segments form a 9-bit pattern.
+constexpr int kPositions = 81;
+constexpr std::uint32_t kBandCells = (1u << 27) - 1;
+constexpr std::uint32_t kRowCells = 0x1FF;
+constexpr std::uint32_t kColumnInBand = 1u | 1u << 9 | 1u << 18;  // times a 9-bit column mask
 
-struct Segment {
-    std::uint8_t cells[3];
-    std::uint8_t lineOthers[2];    // the line's segments in the two other squares
-    std::uint8_t squareOthers[2];  // the square's segments of the same direction in the other lines
-};
+constexpr int BandOf(int position) { return position / 27; }
+constexpr std::uint32_t BitOf(int position) { return 1u << (position % 27); }
 
-constexpr std::array<Segment, kSegmentCount> MakeSegments()
+// The segments (bit square) a row's 9 cells touch.
+constexpr std::array<std::uint8_t, 512> MakeRowSegments()
 {
-    std::array<Segment, kSegmentCount> table{};
-    for (int direction = 0; direction < 2; ++direction) {
-        for (int line = 0; line < 9; ++line) {
-            for (int block = 0; block < 3; ++block) {
-                Segment& segment = table[direction * 27 + line * 3 + block];
-                for (int i = 0; i < 3; ++i) {
-                    const int along = block * 3 + i;
-                    segment.cells[i] = static_cast<std::uint8_t>(direction == 0 ? CellIndex(along, line)
-                                                                                : CellIndex(line, along));
-                }
-                for (int other = 1; other <= 2; ++other) {
-                    const int otherBlock = (block + other) % 3;
-                    const int otherLine = line / 3 * 3 + (line + other) % 3;
-                    segment.lineOthers[other - 1] = static_cast<std::uint8_t>(direction * 27 + line * 3 + otherBlock);
-                    segment.squareOthers[other - 1] = static_cast<std::uint8_t>(direction * 27 + otherLine * 3 + block);
-                }
-            }
+    std::array<std::uint8_t, 512> table{};
+    for (unsigned row = 0; row < 512; ++row) {
+        for (int square = 0; square < 3; ++square)
+            table[row] |= static_cast<std::uint8_t>((row >> (square * 3) & 7) != 0 ? 1u << square : 0);
+    }
+    return table;
+}
+
+// The segments of a band's pattern that belong to some pairing of its rows with its squares, one
+// segment per row and per square: the only ones that can hold the digit. 0 when there is no such
+// pairing, so the digit cannot be placed in the band.
+constexpr std::array<std::uint16_t, 512> MakePairedSegments()
+{
+    constexpr int kPairings[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+    std::array<std::uint16_t, 512> table{};
+    for (unsigned pattern = 0; pattern < 512; ++pattern) {
+        for (const auto& pairing : kPairings) {
+            unsigned segments = 0;
+            for (int row = 0; row < 3; ++row)
+                segments |= 1u << (row * 3 + pairing[row]);
+            if ((pattern & segments) == segments)
+                table[pattern] = static_cast<std::uint16_t>(table[pattern] | segments);
         }
     }
     return table;
 }
 
-inline constexpr std::array<Segment, kSegmentCount> kSegments = MakeSegments();
-
-struct SolverState {
-    std::uint16_t candidates[kCellCount];
-    std::uint32_t changedUnits;  // units that lost a candidate since hidden singles were last sought
-};
-
-// Cells determined but not yet removed from their peers' candidates. A cell enters at most once
-// per propagation, when it becomes determined.
-struct PendingCells {
-    std::uint8_t cells[kCellCount];
-    int count = 0;
-
-    void Push(int cell) { cells[count++] = static_cast<std::uint8_t>(cell); }
-};
-
-// Removes digits from a cell. False when the cell is left without any.
-bool Eliminate(SolverState& state, int cell, unsigned digits, PendingCells& pending)
+// The band's cells in the segments of a pattern.
+constexpr std::array<std::uint32_t, 512> MakeSegmentCells()
 {
-    const unsigned before = state.candidates[cell];
-    if ((before & digits) == 0)
-        return true;
-    const unsigned left = before & ~digits;
-    state.candidates[cell] = static_cast<std::uint16_t>(left);
-    state.changedUnits |= kCellUnitMasks[cell];
-    if (left == 0)
-        return false;
-    if (IsSingleBit(left))
-        pending.Push(cell);
-    return true;
-}
-
-// Naked singles: every determined cell's digit leaves its peers.
-bool PropagateNakedSingles(SolverState& state, PendingCells& pending)
-{
-    while (pending.count > 0) {
-        const int cell = pending.cells[--pending.count];
-        const unsigned digit = state.candidates[cell];
-        for (const int peer : kPeers[cell]) {
-            if (!Eliminate(state, peer, digit, pending))
-                return false;
+    std::array<std::uint32_t, 512> table{};
+    for (unsigned pattern = 0; pattern < 512; ++pattern) {
+        for (int segment = 0; segment < 9; ++segment) {
+            if (pattern >> segment & 1)
+                table[pattern] |= 7u << (segment / 3 * 9 + segment % 3 * 3);
         }
     }
-    return true;
+    return table;
 }
 
-// Hidden singles in the units that changed. False on a digit without a place in a unit or two
-// digits bound to one cell.
-bool FindHiddenSingles(SolverState& state, PendingCells& pending)
+// Every position's peers: the cells of its row, column and square but itself, per band.
+constexpr std::array<std::array<std::uint32_t, 3>, kPositions> MakePeerCells()
 {
-    const std::uint32_t units = state.changedUnits;
-    state.changedUnits = 0;
-    for (std::uint32_t left = units; left != 0; left &= left - 1) {
-        const auto& cells = kUnitCells[std::countr_zero(left)];
-        unsigned once = 0;
-        unsigned twice = 0;
-        unsigned determined = 0;
-        for (const int cell : cells) {
-            const unsigned digits = state.candidates[cell];
-            twice |= once & digits;
-            once |= digits;
-            determined |= IsSingleBit(digits) ? digits : 0;
+    std::array<std::array<std::uint32_t, 3>, kPositions> table{};
+    for (int position = 0; position < kPositions; ++position) {
+        const int row = position / 9;
+        const int column = position % 9;
+        for (int other = 0; other < kPositions; ++other) {
+            const int otherRow = other / 9;
+            const int otherColumn = other % 9;
+            const bool peer = otherRow == row || otherColumn == column ||
+                              (otherRow / 3 == row / 3 && otherColumn / 3 == column / 3);
+            if (peer && other != position)
+                table[position][static_cast<size_t>(BandOf(other))] |= BitOf(other);
         }
-        if (once != kAllDigits)
+    }
+    return table;
+}
+
+inline constexpr std::array<std::uint8_t, 512> kRowSegments = MakeRowSegments();
+inline constexpr std::array<std::uint16_t, 512> kPairedSegments = MakePairedSegments();
+inline constexpr std::array<std::uint32_t, 512> kSegmentCells = MakeSegmentCells();
+inline constexpr std::array<std::array<std::uint32_t, 3>, kPositions> kPeerCells = MakePeerCells();
+
+// The columns of a band's cells, as a 9-bit mask.
+constexpr std::uint32_t ColumnsOf(std::uint32_t band)
+{
+    return (band | band >> 9 | band >> 18) & kRowCells;
+}
+
+// The band's cells that are the only one of their row.
+constexpr std::uint32_t RowSingles(std::uint32_t band)
+{
+    std::uint32_t singles = 0;
+    for (int row = 0; row < 3; ++row) {
+        const std::uint32_t cells = band & kRowCells << (row * 9);
+        singles |= (cells & (cells - 1)) == 0 ? cells : 0;
+    }
+    return singles;
+}
+
+// A board in the finder's terms. Placed cells keep their digit and nothing else, and their digit
+// has left their peers; every other cell keeps the digits not yet ruled out.
+struct Board {
+    std::uint32_t places[9][3];    // [digit - 1][band]: the cells that may hold the digit
+    std::uint32_t placed[3];
+    std::uint32_t changed;         // bit digit * 3 + band: places changed since the band was looked at
+    std::uint32_t columns[9];      // the digit's columns (see RestrictDigit) when its stacks were last paired
+};
+
+constexpr std::uint32_t kEveryBand = (1u << 27) - 1;  // every digit's every band, in Board::changed
+
+// Without a branch: whether places change is as good as random to the processor.
+void NoteChange(Board& board, int digit, int band, std::uint32_t kept)
+{
+    board.changed |= static_cast<std::uint32_t>(kept != board.places[digit][band]) << (digit * 3 + band);
+    board.places[digit][band] = kept;
+}
+
+// Calls body(digit) for the digits 0..8, written out rather than looped, for the same reason.
+template <class Body, int... Digits>
+void ForEveryDigit(Body&& body, std::integer_sequence<int, Digits...>)
+{
+    (body(Digits), ...);
+}
+
+template <class Body>
+void ForEveryDigit(Body&& body)
+{
+    ForEveryDigit(body, std::make_integer_sequence<int, 9>());
+}
+
+// A placed cell's digit leaves its peers; the other digits have already left the cell.
+void Place(Board& board, int digit, int position)
+{
+    const auto& peers = kPeerCells[static_cast<size_t>(position)];
+    for (int band = 0; band < 3; ++band)
+        NoteChange(board, digit, band, board.places[digit][band] & ~peers[static_cast<size_t>(band)]);
+    board.placed[BandOf(position)] |= BitOf(position);
+}
+
+// The rules of one digit whose places changed in the given bands: in each of them its rows pair
+// with the band's squares, and the cells left alone in their row hold it, so the other digits
+// leave them. Then, when the digit's columns changed, the same pairing for each stack of three
+// squares, between its bands and its columns. Each rule only clears places the pairing rules out,
+// so the other rules' views of them stay sound. False when the digit has no place left in some
+// row, column or square.
+bool RestrictDigit(Board& board, int digit, unsigned bands)
+{
+    std::uint32_t (&places)[3] = board.places[digit];
+    for (; bands != 0; bands &= bands - 1) {
+        const int band = std::countr_zero(bands);
+        const std::uint32_t cells = places[band];
+        const unsigned pattern = kRowSegments[cells & kRowCells] | kRowSegments[cells >> 9 & kRowCells] << 3 |
+                                 kRowSegments[cells >> 18] << 6;
+        const unsigned paired = kPairedSegments[pattern];
+        if (paired == 0)
             return false;
-        const unsigned hidden = once & ~twice & ~determined;
-        if (hidden == 0)
-            continue;
-        for (const int cell : cells) {
-            const unsigned digit = state.candidates[cell] & hidden;
-            if (digit == 0)
-                continue;
-            if (!IsSingleBit(digit))
-                return false;
-            state.candidates[cell] = static_cast<std::uint16_t>(digit);
-            state.changedUnits |= kCellUnitMasks[cell];
-            pending.Push(cell);
+        places[band] = cells & kSegmentCells[paired];
+        if (const std::uint32_t singles = RowSingles(places[band]) & ~board.placed[band]; singles != 0) {
+            board.placed[band] |= singles;
+            // Every digit leaves the cells, then this one returns.
+            ForEveryDigit([&](int other) { NoteChange(board, other, band, board.places[other][band] & ~singles); });
+            places[band] |= singles;
+            board.changed &= ~(1u << (digit * 3 + band));
         }
     }
+    // The digit's columns band by band, bits band * 9 + column: the stacks are its squares.
+    const std::uint32_t columns = ColumnsOf(places[0]) | ColumnsOf(places[1]) << 9 | ColumnsOf(places[2]) << 18;
+    if (columns == board.columns[digit])
+        return true;
+    std::uint32_t allowed = 0;
+    for (int shift = 0; shift < 9; shift += 3) {
+        const std::uint32_t stack = columns >> shift;
+        const unsigned stackPaired = kPairedSegments[(stack & 7) | (stack >> 6 & 0x38) | (stack >> 12 & 0x1C0)];
+        if (stackPaired == 0)
+            return false;
+        allowed |= ((stackPaired & 7) | (stackPaired & 0x38) << 6 | (stackPaired & 0x1C0) << 12) << shift;
+    }
+    for (int each = 0; each < 3; ++each)
+        NoteChange(board, digit, each, places[each] & (allowed >> (each * 9) & kRowCells) * kColumnInBand);
+    board.columns[digit] = columns & allowed;
     return true;
 }
 
-// Locked candidates: a digit that a square holds only in one segment leaves the rest of that
-// segment's line, and a digit that a line holds only in one segment leaves the rest of the
-// square. The masks are read once up front; a mask that has since lost digits only makes a
-// deduction weaker, never wrong. Sets `changed` when a candidate went.
-bool FindLockedCandidates(SolverState& state, PendingCells& pending, bool& changed)
-{
-    unsigned digits[kSegmentCount];
-    for (int s = 0; s < kSegmentCount; ++s) {
-        const auto& cells = kSegments[s].cells;
-        digits[s] = state.candidates[cells[0]] | state.candidates[cells[1]] | state.candidates[cells[2]];
-    }
-    const std::uint32_t unitsBefore = state.changedUnits;
-    state.changedUnits = 0;
-    for (int s = 0; s < kSegmentCount; ++s) {
-        const Segment& segment = kSegments[s];
-        const unsigned lineRest = digits[segment.lineOthers[0]] | digits[segment.lineOthers[1]];
-        const unsigned squareRest = digits[segment.squareOthers[0]] | digits[segment.squareOthers[1]];
-        const unsigned pointing = digits[s] & ~squareRest & lineRest;
-        const unsigned claiming = digits[s] & ~lineRest & squareRest;
-        for (int other = 0; other < 2 && pointing != 0; ++other) {
-            for (const int cell : kSegments[segment.lineOthers[other]].cells) {
-                if (!Eliminate(state, cell, pointing, pending))
-                    return false;
-            }
-        }
-        for (int other = 0; other < 2 && claiming != 0; ++other) {
-            for (const int cell : kSegments[segment.squareOthers[other]].cells) {
-                if (!Eliminate(state, cell, claiming, pending))
-                    return false;
-            }
-        }
-    }
-    changed = state.changedUnits != 0;
-    state.changedUnits |= unitsBefore;
-    return true;
-}
-
-// Singles, then locked candidates, until none of them finds anything more. False on a
+// Every rule until none finds anything more: each changed digit's rules, then the cells left with
+// one digit. A digit's only place in a column or square is, once its bands and stacks are paired,
+// also the only one in its row, so the row singles find every hidden single. False on a
 // contradiction.
-bool Propagate(SolverState& state, PendingCells& pending)
+bool Propagate(Board& board)
 {
     for (;;) {
-        if (!PropagateNakedSingles(state, pending))
-            return false;
-        if (!FindHiddenSingles(state, pending))
-            return false;
-        if (pending.count > 0)
-            continue;
-        bool changed = false;
-        if (!FindLockedCandidates(state, pending, changed))
-            return false;
-        if (!changed)
+        while (board.changed != 0) {
+            const int digit = std::countr_zero(board.changed) / 3;
+            const unsigned bands = board.changed >> (digit * 3) & 7;
+            board.changed &= ~(7u << (digit * 3));
+            if (!RestrictDigit(board, digit, bands))
+                return false;
+        }
+        for (int band = 0; band < 3; ++band) {
+            std::uint32_t once = 0;
+            std::uint32_t twice = 0;
+            ForEveryDigit([&](int digit) {
+                twice |= once & board.places[digit][band];
+                once |= board.places[digit][band];
+            });
+            if (once != kBandCells)
+                return false;
+            for (std::uint32_t lone = once & ~twice & ~board.placed[band]; lone != 0; lone &= lone - 1) {
+                const std::uint32_t bit = lone & (~lone + 1);
+                // An earlier placement here may have taken the cell's last digit.
+                int digit = 0;
+                while (digit < 9 && (board.places[digit][band] & bit) == 0)
+                    ++digit;
+                if (digit == 9)
+                    return false;
+                Place(board, digit, band * 27 + std::countr_zero(bit));
+            }
+        }
+        if (board.changed == 0)
             return true;
     }
 }
 
-// Where to branch: either one cell's digits, or the places of one digit in one unit. Both split
-// the solutions into disjoint parts, so counting stays exact.
+// The bits set in three 27-bit words together, without a popcount instruction, which a portable
+// build lacks.
+constexpr int CountBits(std::uint32_t first, std::uint32_t second, std::uint32_t third)
+{
+    constexpr std::uint64_t kPairs = 0x5555555555555555;
+    constexpr std::uint64_t kNibbles = 0x3333333333333333;
+    constexpr std::uint64_t kBytes = 0x0F0F0F0F0F0F0F0F;
+    const auto partial = [](std::uint64_t word) {
+        word -= word >> 1 & kPairs;
+        word = (word & kNibbles) + (word >> 2 & kNibbles);
+        return (word + (word >> 4)) & kBytes;  // each byte at most 8
+    };
+    const std::uint64_t bytes = partial(first | std::uint64_t{second} << 32) + partial(third);
+    return static_cast<int>((bytes * 0x0101010101010101) >> 56);
+}
+
+// The digits a position may hold, as a 9-bit mask.
+unsigned DigitsAt(const Board& board, int position)
+{
+    const int band = BandOf(position);
+    const std::uint32_t bit = BitOf(position);
+    unsigned digits = 0;
+    for (int digit = 0; digit < 9; ++digit)
+        digits |= (board.places[digit][band] & bit) != 0 ? 1u << digit : 0;
+    return digits;
+}
+
+// Where to branch: the ways a part of the board can be filled, each a digit in a position. Every
+// solution takes exactly one of them, so the solutions below them add up to those of the board.
 struct Branch {
-    int cell = -1;        // branch on this cell's candidates, or
-    int unit = -1;        // on the places of `digit` in this unit
-    unsigned digit = 0;
+    std::uint8_t positions[9];
+    std::uint8_t digits[9];  // digit - 1
+    int count = 0;           // 0 when every cell is placed, -1 when there is no way
+
+    void Add(int position, int digit)
+    {
+        positions[count] = static_cast<std::uint8_t>(position);
+        digits[count] = static_cast<std::uint8_t>(digit);
+        ++count;
+    }
 };
 
-// The cell with the fewest candidates; when it has more than two, a digit with only two places in
-// a unit, if there is one. No branch at all means the board is solved.
-Branch ChooseBranch(const SolverState& state)
+// Of the open cells with two digits, the one whose digits most often stand among its peers, so
+// that either choice clears most; -1 when there is none.
+int ChooseTwoDigitCell(const Board& board)
 {
-    Branch branch;
-    int fewest = 10;
-    for (int cell = 0; cell < kCellCount && fewest > 2; ++cell) {
-        const int count = kBitCounts[state.candidates[cell]];
-        if (count >= 2 && count < fewest) {
-            fewest = count;
-            branch.cell = cell;
+    std::uint32_t pairs[3];
+    for (int band = 0; band < 3; ++band) {
+        std::uint32_t once = 0;
+        std::uint32_t twice = 0;
+        std::uint32_t thrice = 0;
+        ForEveryDigit([&](int digit) {
+            thrice |= twice & board.places[digit][band];
+            twice |= once & board.places[digit][band];
+            once |= board.places[digit][band];
+        });
+        pairs[band] = twice & ~thrice;
+    }
+    int cleared[kPositions];
+    for (int band = 0; band < 3; ++band) {
+        for (std::uint32_t cells = pairs[band]; cells != 0; cells &= cells - 1)
+            cleared[band * 27 + std::countr_zero(cells)] = 0;
+    }
+    for (const auto& places : board.places) {
+        for (int band = 0; band < 3; ++band) {
+            for (std::uint32_t cells = pairs[band] & places[band]; cells != 0; cells &= cells - 1) {
+                const int position = band * 27 + std::countr_zero(cells);
+                const auto& peers = kPeerCells[static_cast<size_t>(position)];
+                cleared[position] += CountBits(places[0] & peers[0], places[1] & peers[1], places[2] & peers[2]);
+            }
         }
     }
-    if (fewest <= 2)
-        return branch;
-    for (int unit = 0; unit < kUnitCount; ++unit) {
-        unsigned once = 0;
-        unsigned twice = 0;
-        unsigned thrice = 0;
-        for (const int cell : kUnitCells[unit]) {
-            const unsigned digits = state.candidates[cell];
-            thrice |= twice & digits;
-            twice |= once & digits;
-            once |= digits;
+    int best = -1;
+    int mostCleared = -1;
+    for (int band = 0; band < 3; ++band) {
+        for (std::uint32_t cells = pairs[band]; cells != 0; cells &= cells - 1) {
+            const int position = band * 27 + std::countr_zero(cells);
+            if (cleared[position] > mostCleared) {
+                mostCleared = cleared[position];
+                best = position;
+            }
         }
-        const unsigned pairs = twice & ~thrice;
-        if (pairs != 0) {
-            branch.cell = -1;
-            branch.unit = unit;
-            branch.digit = pairs & (~pairs + 1);
-            return branch;
+    }
+    return best;
+}
+
+// Every crowded group of sets has at most four members together, or leaves, in the same unit seen
+// the other way round (cells for digits, digits for cells), a crowded one that has. Singles are
+// placed already.
+constexpr int kCrowdedMembers = 4;
+// Tight groups cost more to look for the more members they have: the digit sets of two cells or
+// digits are the ones worth it.
+constexpr int kTightMembers = 2;
+
+// Extends a group (of `size` sets with `together` members, bit i for sets[i] in `group`) by the
+// sets from `next` on, depth first, as long as the members stay at most `most`.
+template <class Tight>
+bool ExtendGroup(const unsigned (&sets)[9], int most, int next, unsigned group, unsigned together, int size,
+                 Tight& tight)
+{
+    for (int index = next; index < 9; ++index) {
+        const unsigned joined = together | sets[index];
+        const int members = kBitCounts[joined];
+        if (members > most || kBitCounts[sets[index]] < 2)
+            continue;
+        if (members <= size)
+            return false;
+        const unsigned extended = group | 1u << index;
+        if (members == size + 1)
+            tight(extended, joined);
+        if (!ExtendGroup(sets, most, index + 1, extended, joined, size + 1, tight))
+            return false;
+    }
+    return true;
+}
+
+// Looks through the groups among nine sets (the digits of a unit's cells, or the places of its
+// digits) with at most `most` members together. False when a group is crowded: its sets together
+// have fewer members than it has sets. Otherwise calls tight(group, members) for every group whose
+// sets together have exactly as many members as it has sets (group: bit i for sets[i]).
+template <class Tight>
+bool ForEachTightGroup(const unsigned (&sets)[9], int most, Tight&& tight)
+{
+    return ExtendGroup(sets, most, 0, 0, 0, 0, tight);
+}
+
+// For every column, row and square: the digits of its cells (in the unit's order) and the places
+// of its digits.
+struct UnitView {
+    unsigned options[9];
+    unsigned places[9];
+};
+
+UnitView ViewUnit(const unsigned (&digits)[kCellCount], const std::array<std::uint8_t, 9>& cells)
+{
+    UnitView view{};
+    for (int place = 0; place < 9; ++place) {
+        view.options[place] = digits[cells[static_cast<size_t>(place)]];
+        for (unsigned left = view.options[place]; left != 0; left &= left - 1)
+            view.places[std::countr_zero(left)] |= 1u << place;
+    }
+    return view;
+}
+
+void DigitsByCell(const Board& board, unsigned (&digits)[kCellCount])
+{
+    for (int cell = 0; cell < kCellCount; ++cell)
+        digits[cell] = DigitsAt(board, CellY(cell) * 9 + CellX(cell));
+}
+
+// True when in every column, row and square no group of digits has fewer places than it has
+// digits. The singles and the pairings miss, say, three digits of a square left with two cells
+// between them; while the board is sparse, nothing near such a spot forces a choice, and a search
+// that does not branch there would meet it again below every other choice. The places are read
+// off the digits' bit sets directly: rows as they stand, squares and columns gathered.
+bool EveryUnitCanBeFilled(const Board& board)
+{
+    unsigned places[kUnitCount][9] = {};  // rows, columns, squares; [unit][digit - 1]
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t cells = board.places[digit][band];
+            for (int third = 0; third < 3; ++third) {
+                places[band * 3 + third][digit] = cells >> (third * 9) & kRowCells;
+                const std::uint32_t square = cells >> (third * 3);
+                places[18 + band * 3 + third][digit] = (square & 7) | (square >> 6 & 0x38) | (square >> 12 & 0x1C0);
+            }
+            for (int column = 0; column < 9; ++column) {
+                const std::uint32_t down = cells >> column;
+                places[9 + column][digit] |= ((down & 1) | (down >> 8 & 2) | (down >> 16 & 4)) << (band * 3);
+            }
+        }
+    }
+    const auto ignore = [](unsigned, unsigned) {};
+    for (const auto& unit : places) {
+        if (!ForEachTightGroup(unit, kCrowdedMembers, ignore))
+            return false;
+    }
+    return true;
+}
+
+// The positions of a unit's cells selected by `places` (bit i for its i-th cell), per band.
+std::array<std::uint32_t, 3> PositionsOf(const std::array<std::uint8_t, 9>& cells, unsigned places)
+{
+    std::array<std::uint32_t, 3> positions{};
+    for (; places != 0; places &= places - 1) {
+        const int cell = cells[static_cast<size_t>(std::countr_zero(places))];
+        const int position = CellY(cell) * 9 + CellX(cell);
+        positions[static_cast<size_t>(BandOf(position))] |= BitOf(position);
+    }
+    return positions;
+}
+
+// Digit sets: n cells of a unit that hold n digits between them keep those digits from the unit's
+// other cells, and n digits with n places between them keep the other digits from those places.
+// The explained search reasons so before it guesses, so a count that does the same first needs
+// no search on the puzzles it solves by reasoning. False on a crowded group.
+bool ClearDigitSets(Board& board)
+{
+    unsigned digits[kCellCount];
+    DigitsByCell(board, digits);
+    for (const auto& cells : kUnitCells) {
+        const UnitView view = ViewUnit(digits, cells);
+        const auto clearOtherCells = [&](unsigned group, unsigned members) {
+            unsigned elsewhere = 0;
+            for (unsigned left = members; left != 0; left &= left - 1)
+                elsewhere |= view.places[std::countr_zero(left)] & ~group;
+            if (elsewhere == 0)
+                return;
+            const auto others = PositionsOf(cells, elsewhere);
+            for (; members != 0; members &= members - 1) {
+                for (int band = 0; band < 3; ++band) {
+                    const int digit = std::countr_zero(members);
+                    NoteChange(board, digit, band, board.places[digit][band] & ~others[static_cast<size_t>(band)]);
+                }
+            }
+        };
+        const auto clearOtherDigits = [&](unsigned group, unsigned members) {
+            unsigned mixed = 0;
+            for (unsigned left = members; left != 0; left &= left - 1)
+                mixed |= (view.options[std::countr_zero(left)] & ~group) != 0 ? 1u << std::countr_zero(left) : 0;
+            if (mixed == 0)
+                return;
+            const auto held = PositionsOf(cells, mixed);
+            for (unsigned others = kAllDigits & ~group; others != 0; others &= others - 1) {
+                for (int band = 0; band < 3; ++band) {
+                    const int digit = std::countr_zero(others);
+                    NoteChange(board, digit, band, board.places[digit][band] & ~held[static_cast<size_t>(band)]);
+                }
+            }
+        };
+        if (!ForEachTightGroup(view.options, kTightMembers, clearOtherCells) ||
+            !ForEachTightGroup(view.places, kTightMembers, clearOtherDigits))
+            return false;
+    }
+    return true;
+}
+
+// Boards with fewer placed cells than this are checked for units that cannot be filled: only
+// there can the search wander long without meeting such a unit's contradiction.
+constexpr int kSparse = 35;
+
+// A cell with two digits; else the first open cell with the fewest digits. No way at all when the
+// board is full, or found to have no solution.
+Branch ChooseBranch(const Board& board)
+{
+    Branch branch;
+    if (const int position = ChooseTwoDigitCell(board); position >= 0) {
+        for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
+            branch.Add(position, std::countr_zero(digits));
+        return branch;
+    }
+    if (CountBits(board.placed[0], board.placed[1], board.placed[2]) < kSparse && !EveryUnitCanBeFilled(board)) {
+        branch.count = -1;
+        return branch;
+    }
+    // Every open cell's count of digits, as four bit sets per band (bit i of the count in count[i]).
+    std::uint32_t count[3][4] = {};
+    for (int band = 0; band < 3; ++band) {
+        ForEveryDigit([&](int digit) {
+            std::uint32_t carry = board.places[digit][band];
+            for (std::uint32_t& bit : count[band]) {
+                const std::uint32_t next = bit & carry;
+                bit ^= carry;
+                carry = next;
+            }
+        });
+    }
+    for (unsigned fewest = 3; fewest <= 9; ++fewest) {
+        for (int band = 0; band < 3; ++band) {
+            std::uint32_t cells = kBandCells & ~board.placed[band];
+            for (unsigned bit = 0; bit < 4; ++bit)
+                cells &= (fewest >> bit & 1) != 0 ? count[band][bit] : ~count[band][bit];
+            if (cells != 0) {
+                const int position = band * 27 + std::countr_zero(cells);
+                for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
+                    branch.Add(position, std::countr_zero(digits));
+                return branch;
+            }
         }
     }
     return branch;
@@ -232,102 +524,158 @@ constexpr long kFirstNodeLimit = 1000;
 
 struct Search {
     int limit;
-    const std::uint8_t* preferred;  // a digit per cell to try first, or null
+    const std::uint8_t* preferred;  // a digit per position to try first, or null
     bool descending;                // try the other digits from 9 down instead of from 1 up
     long nodesLeft;                 // the search gives up when they run out
-    std::uint8_t (&solution)[81];
+    std::uint8_t (&solution)[kPositions];
     int found = 0;
     bool gaveUp = false;
 
     bool Done() const { return found >= limit || gaveUp; }
 
-    // Adds the solutions below this state to `found`, stopping at `limit`; the first one is written.
-    void Solve(SolverState& state, PendingCells& pending)
+    // Adds the solutions below this board to `found`, stopping at `limit`; the first one is written.
+    void Solve(Board& board)
     {
         if (--nodesLeft < 0) {
             gaveUp = true;
             return;
         }
-        if (!Propagate(state, pending))
+        if (!Propagate(board))
             return;
-        const Branch branch = ChooseBranch(state);
-        if (branch.cell < 0 && branch.unit < 0) {
+        const Branch branch = ChooseBranch(board);
+        if (branch.count < 0)
+            return;
+        if (branch.count == 0) {
             if (found++ == 0) {
-                for (int cell = 0; cell < kCellCount; ++cell)
-                    solution[cell] = static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(state.candidates[cell])) + 1);
+                for (int digit = 0; digit < 9; ++digit) {
+                    for (int band = 0; band < 3; ++band) {
+                        for (std::uint32_t cells = board.places[digit][band]; cells != 0; cells &= cells - 1)
+                            solution[band * 27 + std::countr_zero(cells)] = static_cast<std::uint8_t>(digit + 1);
+                    }
+                }
             }
             return;
         }
-        const auto tryDigit = [&](int cell, unsigned digit) {
-            SolverState trial = state;
-            trial.candidates[cell] = static_cast<std::uint16_t>(digit);
-            trial.changedUnits |= kCellUnitMasks[cell];
-            pending.count = 0;
-            pending.Push(cell);
-            Solve(trial, pending);
+        const auto tryWay = [&](int way) {
+            const int position = branch.positions[way];
+            const int digit = branch.digits[way];
+            Board trial = board;
+            const int band = BandOf(position);
+            const std::uint32_t bit = BitOf(position);
+            for (int other = 0; other < 9; ++other) {
+                if (other != digit)
+                    NoteChange(trial, other, band, trial.places[other][band] & ~bit);
+            }
+            Place(trial, digit, position);
+            Solve(trial);
         };
-        if (branch.cell >= 0) {
-            unsigned digits = state.candidates[branch.cell];
-            if (const unsigned first = PreferredDigit(branch.cell) & digits; first != 0) {
-                tryDigit(branch.cell, first);
-                digits &= ~first;
-            }
-            for (; digits != 0 && !Done(); digits &= ~Next(digits))
-                tryDigit(branch.cell, Next(digits));
-            return;
+        int first = -1;
+        for (int way = 0; way < branch.count && preferred; ++way) {
+            if (preferred[branch.positions[way]] == branch.digits[way] + 1)
+                first = way;
         }
-        int skip = -1;
-        for (const int cell : kUnitCells[branch.unit]) {
-            if ((state.candidates[cell] & branch.digit) && (PreferredDigit(cell) & branch.digit)) {
-                tryDigit(cell, branch.digit);
-                skip = cell;
-            }
-        }
-        for (int place = 0; place < 9 && !Done(); ++place) {
-            const int cell = kUnitCells[branch.unit][descending ? 8 - place : place];
-            if (cell != skip && (state.candidates[cell] & branch.digit))
-                tryDigit(cell, branch.digit);
+        if (first >= 0)
+            tryWay(first);
+        for (int step = 0; step < branch.count && !Done(); ++step) {
+            const int way = descending ? branch.count - 1 - step : step;
+            if (way != first)
+                tryWay(way);
         }
     }
-
-    unsigned Next(unsigned digits) const { return descending ? 1u << (31 - std::countl_zero(digits)) : digits & (~digits + 1); }
-
-    unsigned PreferredDigit(int cell) const { return preferred ? 1u << preferred[cell] >> 1 : 0; }
 };
 
-}  // namespace
-
-int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81],
-                   const std::uint8_t* preferred)
+// The board of the candidates (cell index x * 9 + y), its rules applied. False when they already
+// show it has no solution.
+bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& start)
 {
-    SolverState state;
-    state.changedUnits = (1u << kUnitCount) - 1;
-    PendingCells pending;
+    // Every digit everywhere, less what the candidates rule out: on the sparse boards that take
+    // longest, few digits are.
+    start = Board{};
+    for (auto& places : start.places)
+        std::fill(std::begin(places), std::end(places), kBandCells);
+    start.changed = kEveryBand;
+    std::fill(std::begin(start.columns), std::end(start.columns), ~std::uint32_t{0});
     for (int cell = 0; cell < kCellCount; ++cell) {
-        state.candidates[cell] = static_cast<std::uint16_t>(candidates[cell] & kAllDigits);
-        if (state.candidates[cell] == 0)
-            return 0;
-        if (IsSingleBit(state.candidates[cell]))
-            pending.Push(cell);
+        const unsigned digits = candidates[cell] & kAllDigits;
+        if (digits == 0)
+            return false;
+        const int position = CellY(cell) * 9 + CellX(cell);
+        for (unsigned absent = kAllDigits & ~digits; absent != 0; absent &= absent - 1)
+            start.places[std::countr_zero(absent)][BandOf(position)] &= ~BitOf(position);
     }
+    // Cells given a single digit are placed before the rules run, which then start from a board
+    // without their digits among their peers. The digit sets are looked for once, here, where they
+    // cost little beside the search they can spare.
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (IsSingleBit(candidates[cell] & kAllDigits))
+            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), CellY(cell) * 9 + CellX(cell));
+    }
+    if (!Propagate(start))
+        return false;
+    if (digitSetsFirst && (start.placed[0] & start.placed[1] & start.placed[2]) != kBandCells)
+        return ClearDigitSets(start) && Propagate(start);
+    return true;
+}
+
+// Counts the solutions below a prepared board as CountSolutions does; `preferred` and `solution`
+// index cells column by column, as the callers do.
+int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const std::uint8_t* preferred)
+{
+    std::uint8_t preferredByPosition[kPositions];
+    for (int cell = 0; cell < kCellCount && preferred; ++cell)
+        preferredByPosition[CellY(cell) * 9 + CellX(cell)] = preferred[cell];
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
     // start in the two digit orders by turns, the limit doubling each round: a search that
     // completes proves as much as one without limit, and the rounds before it cost at most about
     // as much again.
-    const SolverState start = state;
-    const PendingCells startPending = pending;
+    std::uint8_t found[kPositions];
     constexpr long kNoLimit = std::numeric_limits<long>::max();
     for (long nodes = limit == 1 ? kFirstNodeLimit : kNoLimit;; nodes = std::min(nodes, kNoLimit / 2) * 2) {
         for (const bool descending : {false, true}) {
-            Search search{limit, preferred, descending, nodes, solution};
-            state = start;
-            pending = startPending;
-            search.Solve(state, pending);
-            if (!search.gaveUp)
-                return search.found;
+            Search search{limit, preferred ? preferredByPosition : nullptr, descending, nodes, found};
+            Board board = start;
+            search.Solve(board);
+            if (search.gaveUp)
+                continue;
+            if (search.found > 0) {
+                for (int cell = 0; cell < kCellCount; ++cell)
+                    solution[cell] = found[CellY(cell) * 9 + CellX(cell)];
+            }
+            return search.found;
         }
     }
+}
+
+}  // namespace
+
+int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81],
+                   bool digitSetsFirst)
+{
+    Board start;
+    return Prepare(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution, nullptr) : 0;
+}
+
+int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81])
+{
+    // The board is prepared once, when there is a smaller digit to look for at all; each look
+    // below the digit in hand starts from a copy of it, near the solution in hand.
+    Board start;
+    if ((candidates[cell] & ((1u << (solution[cell] - 1)) - 1)) == 0 || !Prepare(candidates, false, start))
+        return solution[cell];
+    const int position = CellY(cell) * 9 + CellX(cell);
+    for (unsigned below = (1u << (solution[cell] - 1)) - 1; (candidates[cell] & below) != 0;
+         below = (1u << (solution[cell] - 1)) - 1) {
+        Board trial = start;
+        for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
+            NoteChange(trial, std::countr_zero(other), BandOf(position),
+                       trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
+        std::uint8_t near[kCellCount];
+        std::copy(std::begin(solution), std::end(solution), near);
+        if (CountFrom(trial, 1, solution, near) == 0)
+            break;
+    }
+    return solution[cell];
 }
 
 }  // namespace grid

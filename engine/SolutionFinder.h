@@ -14,17 +14,15 @@ namespace grid {
 // column, row or square. Candidates are 9-bit masks, bit d - 1 for digit d.
 // Counts the solutions, stopping once `limit` (at least 1) are found, and writes the digits
 // (1..9) of the first one found into solution; leaves it untouched when there is none.
-// `preferred`, when given, holds a digit (1..9, or 0 for none) per cell to try before the others:
-// a solution of a similar board, near which a solution of this one is likely. It changes only
-// how soon one is found, never the count.
+// `digitSetsFirst` clears what digit sets rule out before the search: worth it on a puzzle as
+// given, which reasoning may solve outright, wasted on a board the explained search has reasoned
+// out already. It changes only the time taken, never the count.
 int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81],
-                   const std::uint8_t* preferred = nullptr);
+                   bool digitSetsFirst = false);
 
-// True, with a solution written, when the board has one.
-inline bool FindSolution(const std::uint16_t (&candidates)[81], std::uint8_t (&solution)[81],
-                         const std::uint8_t* preferred = nullptr)
-{
-    return CountSolutions(candidates, 1, solution, preferred) > 0;
-}
+// Given a solution of the board, the smallest digit the cell holds in any solution: the
+// solution's own digit unless a solution with a smaller one exists, which is then written. Each
+// look for one starts near the solution in hand, where on a sparse board one is likely.
+int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81]);
 
 }  // namespace grid

@@ -107,8 +107,10 @@ public:
     // row, as CountSolutions gives it): the outcome is the same, found without looking again.
     bool Search(StepList& steps, const int (&onlySolution)[81]);
     // The same search keeping its steps as records (StepRecord.h), appended to `records`, for a
-    // caller that writes or inspects them itself; onlySolution as above, or null when not known.
-    bool Search(StepRecorder& records, const int* onlySolution = nullptr);
+    // caller that writes or inspects them itself. `knownSolution`, when not null, is a solution the
+    // caller already knows (as above), and `solutionCount` what CountSolutions said: 1 when it is
+    // the only one, so that it settles every guess, or more, when it still spares the first look.
+    bool Search(StepRecorder& records, const int* knownSolution = nullptr, int solutionCount = 1);
     // Fixes digit in cell (x, y), closes the cell for guessing and goes one guess level deeper.
     void Guess(int x, int y, int digit, StepList& steps);
 

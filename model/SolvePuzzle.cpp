@@ -15,8 +15,10 @@ void SolvePuzzle(const Puzzle& puzzle, SolveOutcome& outcome)
         outcome.result = SolveResult::Inconsistent;
         return;
     }
-    // A puzzle's only solution settles every guess of the search without looking again.
-    const bool solved = outcome.board.Search(outcome.steps, outcome.solutionCount == 1 ? solution : nullptr);
+    // A puzzle's only solution settles every guess of the search without looking again, and any
+    // solution spares the search its own first count.
+    const bool solved =
+        outcome.board.Search(outcome.steps, outcome.solutionCount > 0 ? solution : nullptr, outcome.solutionCount);
     outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
     outcome.rating = RateSearch(solved, outcome.board.m_nGuessLevel, outcome.steps.HasDigitSet());
 }

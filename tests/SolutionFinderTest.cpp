@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -50,7 +52,7 @@ TEST_P(SolutionFinderCases, FindsAValidSolutionExactlyWhenThereIsOne)
     std::uint16_t candidates[81];
     CandidatesOf(BoardFromText(c.puzzle), candidates);
     std::uint8_t solution[81] = {};
-    ASSERT_EQ(grid::FindSolution(candidates, solution), c.solvable);
+    ASSERT_EQ(grid::CountSolutions(candidates, 1, solution) > 0, c.solvable);
     if (c.solvable) {
         EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
     }
@@ -69,22 +71,47 @@ INSTANTIATE_TEST_SUITE_P(
         FinderCase{"RepeatedDigit", "55...............................................................................", false},
         // Consistent, but the top-left cell can hold nothing: its row, column and square hold 1..9.
         FinderCase{"CellWithoutPlace", ".12345678.........9..............................................................",
+                   false},
+        // Sparse and consistent, but the bottom middle square has two cells for its 1, 5 and 6.
+        FinderCase{"CrowdedSquare", ".....5.8....6.1...............5........1.6...3.......55......61........4.........",
                    false}),
     [](const ::testing::TestParamInfo<FinderCase>& info) { return std::string(info.param.name); });
 
-TEST_P(SolutionFinderCases, DigitsToTryFirstChangeNoCount)
+TEST_P(SolutionFinderCases, DigitSetsFirstChangeNoCount)
 {
     const FinderCase& c = GetParam();
     std::uint16_t candidates[81];
     CandidatesOf(BoardFromText(c.puzzle), candidates);
     std::uint8_t solution[81] = {};
     const int count = grid::CountSolutions(candidates, 2, solution);
-    std::uint8_t preferred[81];
-    for (int cell = 0; cell < 81; ++cell)
-        preferred[cell] = static_cast<std::uint8_t>(9 - cell % 10);  // 0 (none) in every tenth cell
-    EXPECT_EQ(grid::CountSolutions(candidates, 2, solution, preferred), count);
+    EXPECT_EQ(grid::CountSolutions(candidates, 2, solution, true), count);
     if (count > 0) {
         EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
+    }
+}
+
+TEST_P(SolutionFinderCases, FindsTheSmallestDigitWithASolution)
+{
+    const FinderCase& c = GetParam();
+    std::uint16_t candidates[81];
+    CandidatesOf(BoardFromText(c.puzzle), candidates);
+    std::uint8_t solution[81] = {};
+    if (grid::CountSolutions(candidates, 1, solution) == 0)
+        return;
+    const auto open = std::find_if(std::begin(candidates), std::end(candidates),
+                                   [](std::uint16_t digits) { return (digits & (digits - 1)) != 0; });
+    if (open == std::end(candidates))
+        return;
+    const int cell = static_cast<int>(open - std::begin(candidates));
+    const int digit = grid::SmallestDigitWithSolution(candidates, cell, solution);
+    EXPECT_EQ(solution[cell], digit);
+    EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
+    for (int smaller = 1; smaller < digit; ++smaller) {
+        std::uint16_t pinned[81];
+        std::copy(std::begin(candidates), std::end(candidates), pinned);
+        pinned[cell] = static_cast<std::uint16_t>(candidates[cell] & (1u << (smaller - 1)));
+        std::uint8_t other[81];
+        EXPECT_EQ(grid::CountSolutions(pinned, 1, other), 0) << smaller;
     }
 }
 
@@ -95,10 +122,10 @@ TEST(SolutionFinder, KeepsToTheCandidatesItIsGiven)
     std::uint16_t candidates[81];
     CandidatesOf(BoardFromText(puzzle), candidates);
     std::uint8_t solution[81] = {};
-    ASSERT_TRUE(grid::FindSolution(candidates, solution));
+    ASSERT_EQ(grid::CountSolutions(candidates, 1, solution), 1);
     const int cell = 0;  // x = 0, y = 0: empty in the puzzle
     candidates[cell] = static_cast<std::uint16_t>(candidates[cell] & ~(1u << (solution[cell] - 1)));
-    EXPECT_FALSE(grid::FindSolution(candidates, solution));
+    EXPECT_EQ(grid::CountSolutions(candidates, 1, solution), 0);
 }
 
 }  // namespace
