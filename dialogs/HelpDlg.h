@@ -12,7 +12,6 @@ class CHelpDlg : public QDialog {
     Q_OBJECT
 
 public:
-
     // Loads the help text from helpTextPath (tests point it elsewhere). A text that cannot be read
     // leaves the window empty, without a message.
     explicit CHelpDlg(QWidget* parent = nullptr, const QString& helpTextPath = HelpTextResource());

@@ -128,7 +128,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 
 void CSuDokuDlg::BuildLayout()
 {
-    // Each with an Alt key of its own; the words stay as they are.
+    // Each with an Alt key of its own, in every translation too.
     m_btnSetSuDoku = MakeCommandButton(tr("&Set Su Doku"), this);
     m_btnSolve = MakeCommandButton(tr("Sol&ve"), this);
     m_btnSolveCell = MakeCommandButton(tr("Solve &Cell"), this);
