@@ -6,6 +6,8 @@
 #include "SuDokuDlg.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
 #include <utility>
@@ -52,6 +54,18 @@ void CSuDokuApp::NameApplication()
 CSuDokuApp::Places CSuDokuApp::ProgramPlaces()
 {
     return {ProgramBaseName(), QCoreApplication::applicationFilePath(), UserDataFolder()};
+}
+
+void CSuDokuApp::InstallTranslations(const QLocale& locale)
+{
+    // Owned by the application, so they last as long as the texts they translate.
+    auto* qtTranslator = new QTranslator(QCoreApplication::instance());
+    if (qtTranslator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(locale, QStringLiteral("orvandel"), QStringLiteral("_"), QStringLiteral(":/translations")))
+        QCoreApplication::installTranslator(translator);
 }
 
 CSuDokuApp::CommandLine CSuDokuApp::ReadCommandLine(const QStringList& arguments)

@@ -5,6 +5,7 @@
 // Nothing is saved on exit.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ public:
     // The places of the running program; NameApplication first, since the per-user folder
     // follows the names.
     static Places ProgramPlaces();
+    // Installs the program's translation for locale's languages, and Qt's own, on the running
+    // application; a language without a translation keeps the English texts. Before any window.
+    static void InstallTranslations(const QLocale& locale = QLocale());
 
     // What the command line asks for: an exit status when the program is done already, otherwise
     // the board to open (empty for none).

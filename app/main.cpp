@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
         return *commandLine.exitStatus;
 
     QApplication application(argc, argv);
+    CSuDokuApp::InstallTranslations();
     CSuDokuApp app;
     app.InitInstance(commandLine.boardFile);
     return 0;

@@ -23,7 +23,7 @@ QLabel* PlainLabel(const QString& text)
 
 CAboutDlg::CAboutDlg() : QDialog(nullptr)
 {
-    setWindowTitle(QStringLiteral("About Vantrel Orvandel"));
+    setWindowTitle(tr("About Vantrel Orvandel"));
 
     // Neither the icon nor the texts take clicks, so a click on them reaches the box.
     auto* icon = new QLabel;
@@ -31,18 +31,18 @@ CAboutDlg::CAboutDlg() : QDialog(nullptr)
                         .scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setFixedSize(kIconSize, kIconSize);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"));
+    auto* okButton = new QPushButton(tr("OK"));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);
     layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
-    layout->addWidget(PlainLabel(QString::fromLatin1(kVersionLine)), 0, 1);
-    layout->addWidget(PlainLabel(QStringLiteral("Copyright \u00A9 2026 Tessaly. All rights reserved.")), 1, 1);
-    layout->addWidget(PlainLabel(QStringLiteral("Su Doku help that explains every step it takes.")), 2, 1);
-    layout->addWidget(PlainLabel(QStringLiteral("Free software under the GNU General Public License, version 3 or "
-                                                "later.")),
+    layout->addWidget(PlainLabel(tr("Vantrel Orvandel Version %1").arg(QStringLiteral(ORVANDEL_VERSION))), 0, 1);
+    layout->addWidget(PlainLabel(tr("Copyright \u00A9 2026 Tessaly. All rights reserved.")), 1, 1);
+    layout->addWidget(PlainLabel(tr("Su Doku help that explains every step it takes.")), 2, 1);
+    layout->addWidget(PlainLabel(tr("Free software under the GNU General Public License, version 3 or "
+                                    "later.")),
                       3, 1);
     layout->addWidget(okButton, 0, 2, Qt::AlignTop);
     layout->setColumnStretch(1, 1);

@@ -1,5 +1,6 @@
 #include "GenerationProgress.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
@@ -32,9 +33,10 @@ std::vector<Puzzle> GeneratePuzzlesWithProgress(QWidget* parent, const Generator
         done = true;
     });
 
-    QProgressDialog progress(count == 1 ? QStringLiteral("Making a new puzzle ...")
-                                        : QStringLiteral("Making %1 new puzzles ...").arg(count),
-                             QStringLiteral("Cancel"), 0, count, parent);
+    QProgressDialog progress(count == 1 ? QCoreApplication::translate("GenerationProgress", "Making a new puzzle ...")
+                                        : QCoreApplication::translate("GenerationProgress", "Making %1 new puzzles ...")
+                                              .arg(count),
+                             QCoreApplication::translate("GenerationProgress", "Cancel"), 0, count, parent);
     progress.setWindowTitle(QStringLiteral("Vantrel Orvandel"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kShowAfterMilliseconds);

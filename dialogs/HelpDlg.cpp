@@ -10,9 +10,9 @@
 
 CHelpDlg::CHelpDlg(QWidget* parent, const QString& helpTextPath) : QDialog(parent), m_helpTextPath(helpTextPath)
 {
-    setWindowTitle(QStringLiteral("Vantrel Orvandel Help"));
+    setWindowTitle(tr("Vantrel Orvandel Help"));
 
-    auto* exitButton = new QPushButton(QStringLiteral("Exit"));
+    auto* exitButton = new QPushButton(tr("Exit"));
     exitButton->setDefault(true);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -31,6 +31,12 @@ CHelpDlg::CHelpDlg(QWidget* parent, const QString& helpTextPath) : QDialog(paren
     layout->addWidget(m_ctrlHelp, 1);
 
     OnInitDialog();
+}
+
+QString CHelpDlg::HelpTextResource()
+{
+    //: The resource that holds the help text in this language, an RTF file beside help.rtf.
+    return tr(":/res/help.rtf");
 }
 
 void CHelpDlg::OnInitDialog()

@@ -12,11 +12,11 @@ class CHelpDlg : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr const char* kHelpTextResource = ":/res/help.rtf";
-
     // Loads the help text from helpTextPath (tests point it elsewhere). A text that cannot be read
     // leaves the window empty, without a message.
-    explicit CHelpDlg(QWidget* parent = nullptr, const QString& helpTextPath = kHelpTextResource);
+    explicit CHelpDlg(QWidget* parent = nullptr, const QString& helpTextPath = HelpTextResource());
+    // The help text in the interface's language: each translation names its own resource.
+    static QString HelpTextResource();
 
     QTextEdit* HelpControl() const { return m_ctrlHelp; }
 

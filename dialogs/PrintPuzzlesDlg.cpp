@@ -15,7 +15,7 @@ constexpr int kPuzzlesPerPage = 4;
 CPrintPuzzlesDlg::CPrintPuzzlesDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Print Puzzles"));
+    setWindowTitle(tr("Print Puzzles"));
     m_spinCount = new QSpinBox(this);
     m_spinCount->setObjectName(QStringLiteral("Count"));
     m_spinCount->setRange(1, kMostPuzzles);
@@ -29,8 +29,8 @@ CPrintPuzzlesDlg::CPrintPuzzlesDlg(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("&Puzzles:"), m_spinCount);
-    layout->addRow(QStringLiteral("&Rating:"), m_comboRating);
+    layout->addRow(tr("&Puzzles:"), m_spinCount);
+    layout->addRow(tr("&Rating:"), m_comboRating);
     layout->addRow(buttons);
 }
 

@@ -22,11 +22,11 @@ constexpr int kSentenceRole = Qt::UserRole;
 CSolveLogicDlg::CSolveLogicDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Show Su Doku Solve Logic"));
+    setWindowTitle(tr("Show Su Doku Solve Logic"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
-    auto* exitButton = new QPushButton(QStringLiteral("Exit"), this);
+    auto* exitButton = new QPushButton(tr("Exit"), this);
     exitButton->setDefault(true);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -43,7 +43,7 @@ CSolveLogicDlg::CSolveLogicDlg(QWidget* parent)
     connect(copy, &QShortcut::activated, this, [this] { QApplication::clipboard()->setText(SelectedSentences()); });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Solve Logic"), this), 0, 0, Qt::AlignLeft | Qt::AlignBottom);
+    layout->addWidget(new QLabel(tr("Solve Logic"), this), 0, 0, Qt::AlignLeft | Qt::AlignBottom);
     layout->addWidget(exitButton, 0, 1, Qt::AlignRight);
     layout->addWidget(m_listLogic, 1, 0, 1, 2);
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ ninja-build make python3
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libgtest-dev
     poppler-utils xvfb xauth fonts-liberation
 )

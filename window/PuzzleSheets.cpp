@@ -3,6 +3,7 @@
 #include "GridDrawing.h"
 #include "SolutionCount.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -65,10 +66,12 @@ void PaintPuzzleSheets(QPainter& painter, QPagedPaintDevice& device, const std::
 {
     const QString name = QString::fromLatin1(DifficultyName(rating));
     PaintBoards(painter, device, puzzles, kPuzzlesPerRow, false,
-                [&](int number) { return QStringLiteral("Puzzle %1 (%2)").arg(number).arg(name); });
+                [&](int number) {
+                    return QCoreApplication::translate("PuzzleSheets", "Puzzle %1 (%2)").arg(number).arg(name);
+                });
     std::vector<Puzzle> solutions;
     for (const Puzzle& puzzle : puzzles)
         solutions.push_back(SolutionOf(puzzle));
     PaintBoards(painter, device, solutions, kSolutionsPerRow, true,
-                [](int number) { return QStringLiteral("Solution %1").arg(number); });
+                [](int number) { return QCoreApplication::translate("PuzzleSheets", "Solution %1").arg(number); });
 }

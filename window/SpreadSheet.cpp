@@ -165,10 +165,10 @@ void CSpreadSheet::SetText(const QString& text)
 void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
 {
     // What a screen reader says of the cell: where it is and what it holds.
-    const QString place = QStringLiteral("Row %1, column %2, ").arg(cell.row() + 1).arg(cell.column() + 1);
-    const QString whose = cell.foreground().color() == OleColorToQColor(kSolverColor) ? QStringLiteral(", solved")
-                                                                                      : QStringLiteral(", given");
-    cell.setData(Qt::AccessibleTextRole, cell.text().isEmpty() ? place + QStringLiteral("empty") : place + cell.text() + whose);
+    const QString place = tr("Row %1, column %2, ").arg(cell.row() + 1).arg(cell.column() + 1);
+    const QString whose = cell.foreground().color() == OleColorToQColor(kSolverColor) ? tr(", solved")
+                                                                                      : tr(", given");
+    cell.setData(Qt::AccessibleTextRole, cell.text().isEmpty() ? place + tr("empty") : place + cell.text() + whose);
 }
 
 void CSpreadSheet::SetCandidates(std::uint16_t candidates)

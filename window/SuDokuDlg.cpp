@@ -6,6 +6,7 @@
 #include "ProfileSettings.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +22,9 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Vantrel Orvandel");
-const QString kAboutMenuText = QStringLiteral("&About Vantrel Orvandel ...");
-const QString kWebSiteTooltip = QStringLiteral("Visit Tessaly Web Site");
+// Translated where shown: the translator is installed only after these exist.
+const char* const kAboutMenuText = QT_TRANSLATE_NOOP("CSuDokuDlg", "&About Vantrel Orvandel ...");
+const char* const kWebSiteTooltip = QT_TRANSLATE_NOOP("CSuDokuDlg", "Visit Tessaly Web Site");
 
 // The button column's proportions at the default font: 55 x 14 dialog units. A larger font widens
 // and heightens the column so that no text is cut.
@@ -42,8 +44,9 @@ QToolButton* MakeStepButton(Qt::ArrowType arrow, const QString& name, const QStr
     button->setObjectName(name);
     button->setArrowType(arrow);
     button->setToolTip(tip);
-    button->setAccessibleName(name == QStringLiteral("PreviousStep") ? QStringLiteral("Previous Step")
-                                                                       : QStringLiteral("Next Step"));
+    button->setAccessibleName(name == QStringLiteral("PreviousStep")
+                                  ? QCoreApplication::translate("CSuDokuDlg", "Previous Step")
+                                  : QCoreApplication::translate("CSuDokuDlg", "Next Step"));
     return button;
 }
 
@@ -69,7 +72,7 @@ int FieldWidthFor(const QLineEdit& field, const QString& text)
 
 CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     : QDialog(parent)
-    , m_btnOptions(QStringLiteral("&Options"))
+    , m_btnOptions(tr("&Options"))
     , m_menuOptions(QStringLiteral("OPTIONS"), this)
     , m_strAppPath(appPath)
     , m_menuSystem(this)
@@ -125,26 +128,26 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 
 void CSuDokuDlg::BuildLayout()
 {
-    // Each with an Alt key of its own; the words stay as they are.
-    m_btnSetSuDoku = MakeCommandButton(QStringLiteral("&Set Su Doku"), this);
-    m_btnSolve = MakeCommandButton(QStringLiteral("Sol&ve"), this);
-    m_btnSolveCell = MakeCommandButton(QStringLiteral("Solve &Cell"), this);
-    m_btnHelp = MakeCommandButton(QStringLiteral("&Help"), this);
-    m_btnExit = MakeCommandButton(QStringLiteral("E&xit"), this);
+    // Each with an Alt key of its own, in every translation too.
+    m_btnSetSuDoku = MakeCommandButton(tr("&Set Su Doku"), this);
+    m_btnSolve = MakeCommandButton(tr("Sol&ve"), this);
+    m_btnSolveCell = MakeCommandButton(tr("Solve &Cell"), this);
+    m_btnHelp = MakeCommandButton(tr("&Help"), this);
+    m_btnExit = MakeCommandButton(tr("E&xit"), this);
     m_btnExit->setDefault(true);
     m_btnWebSite.setFixedSize(63, 56);
-    m_editStatus = MakeResultField(QStringLiteral("Status"), this);
-    m_editSolved = MakeResultField(QStringLiteral("Solved"), this);
-    m_editUnique = MakeResultField(QStringLiteral("Unique"), this);
-    m_editRating = MakeResultField(QStringLiteral("Rating"), this);
+    m_editStatus = MakeResultField(QString::fromLatin1(QT_TR_NOOP("Status")), this);
+    m_editSolved = MakeResultField(QString::fromLatin1(QT_TR_NOOP("Solved")), this);
+    m_editUnique = MakeResultField(QString::fromLatin1(QT_TR_NOOP("Unique")), this);
+    m_editRating = MakeResultField(QString::fromLatin1(QT_TR_NOOP("Rating")), this);
     m_btnPreviousStep =
-        MakeStepButton(Qt::LeftArrow, QStringLiteral("PreviousStep"), QStringLiteral("Previous Step (Ctrl+Left)"), this);
+        MakeStepButton(Qt::LeftArrow, QStringLiteral("PreviousStep"), tr("Previous Step (Ctrl+Left)"), this);
     m_btnNextStep =
-        MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"), QStringLiteral("Next Step (Ctrl+Right)"), this);
+        MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"), tr("Next Step (Ctrl+Right)"), this);
     m_editStep = new QLineEdit(this);
     m_editStep->setObjectName(QStringLiteral("Step"));
     m_editStep->setReadOnly(true);
-    m_editStep->setAccessibleName(QStringLiteral("Step"));
+    m_editStep->setAccessibleName(tr("Step"));
     const std::initializer_list<QPushButton*> buttons = {&m_btnOptions, m_btnSetSuDoku, m_btnSolve,
                                                          m_btnSolveCell, m_btnHelp,     m_btnExit};
     const std::initializer_list<QLineEdit*> fields = {m_editSolved, m_editUnique, m_editStatus, m_editRating};
@@ -178,9 +181,10 @@ void CSuDokuDlg::BuildLayout()
         if (field != m_editSolved)
             results->addSpacing(5);
         // The label names its field for assistive technology too.
-        auto* label = new QLabel(field->objectName(), this);
+        const QString name = tr(field->objectName().toLatin1().constData());
+        auto* label = new QLabel(name, this);
         label->setBuddy(field);
-        field->setAccessibleName(field->objectName());
+        field->setAccessibleName(name);
         results->addWidget(label);
         results->addWidget(field);
     }
@@ -223,33 +227,33 @@ void CSuDokuDlg::BuildOptionsMenu()
         action->setData(commandId);
         return action;
     };
-    QMenu* newPuzzle = m_menuOptions.addMenu(QStringLiteral("New Puzzle"));
+    QMenu* newPuzzle = m_menuOptions.addMenu(tr("New Puzzle"));
     newPuzzle->setObjectName(QStringLiteral("NewPuzzle"));
     for (int commandId = kIdNewPuzzleEasy; commandId <= kIdNewPuzzleLast; ++commandId) {
         const auto rating = static_cast<Difficulty>(commandId - kIdNewPuzzleEasy);
         newPuzzle->addAction(QString::fromLatin1(DifficultyName(rating)))->setData(commandId);
     }
     m_menuOptions.addSeparator();
-    addCommand(QStringLiteral("Open ..."), kIdFileOpen);
-    addCommand(QStringLiteral("Save As ..."), kIdFileSaveAs);
+    addCommand(tr("Open ..."), kIdFileOpen);
+    addCommand(tr("Save As ..."), kIdFileSaveAs);
     m_menuOptions.addSeparator();
-    addCommand(QStringLiteral("Copy\tCtrl+C"), kIdEditCopy);
-    addCommand(QStringLiteral("Paste\tCtrl+V"), kIdEditPaste);
+    addCommand(tr("Copy\tCtrl+C"), kIdEditCopy);
+    addCommand(tr("Paste\tCtrl+V"), kIdEditPaste);
     m_menuOptions.addSeparator();
-    addCommand(QStringLiteral("Reset Su Doku Board"), kIdResetBoard);
-    addCommand(QStringLiteral("Clear Su Doku Board"), kIdClearBoard);
+    addCommand(tr("Reset Su Doku Board"), kIdResetBoard);
+    addCommand(tr("Clear Su Doku Board"), kIdClearBoard);
     m_menuOptions.addSeparator();
-    addCommand(QStringLiteral("Print ..."), kIdFilePrint);
-    addCommand(QStringLiteral("Print Puzzles ..."), kIdPrintPuzzles);
+    addCommand(tr("Print ..."), kIdFilePrint);
+    addCommand(tr("Print Puzzles ..."), kIdPrintPuzzles);
     m_menuOptions.addSeparator();
-    addCommand(QStringLiteral("Show Solve Logic ..."), kIdShowSolveLogic);
+    addCommand(tr("Show Solve Logic ..."), kIdShowSolveLogic);
     m_menuOptions.addSeparator();
-    m_actionShowCandidates = addCommand(QStringLiteral("Show Candidates\tCtrl+K"), kIdShowCandidates);
-    addCommand(QStringLiteral("Previous Step\tCtrl+Left"), kIdPreviousStep);
-    addCommand(QStringLiteral("Next Step\tCtrl+Right"), kIdNextStep);
-    addCommand(QStringLiteral("Hint\tH"), kIdHint);
+    m_actionShowCandidates = addCommand(tr("Show Candidates\tCtrl+K"), kIdShowCandidates);
+    addCommand(tr("Previous Step\tCtrl+Left"), kIdPreviousStep);
+    addCommand(tr("Next Step\tCtrl+Right"), kIdNextStep);
+    addCommand(tr("Hint\tH"), kIdHint);
     m_menuOptions.addSeparator();
-    addCommand(QStringLiteral("About Vantrel Orvandel ..."), kIdAbout);
+    addCommand(tr("About Vantrel Orvandel ..."), kIdAbout);
 
     m_bShowCandidates = ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0) != 0;
     m_actionShowCandidates->setCheckable(true);
@@ -260,7 +264,7 @@ void CSuDokuDlg::OnInitDialog()
 {
     m_menuSystem.addAction(tr("Close"))->setData(kScClose);
     m_menuSystem.addSeparator();
-    m_menuSystem.addAction(kAboutMenuText)->setData(kIdmAboutBox);
+    m_menuSystem.addAction(tr(kAboutMenuText))->setData(kIdmAboutBox);
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(systemMenuKey, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
 
@@ -268,8 +272,8 @@ void CSuDokuDlg::OnInitDialog()
 
     m_btnOptions.SetMenu(&m_menuOptions);
 
-    m_btnWebSite.SetTooltip(kWebSiteTooltip);
-    m_btnWebSite.setAccessibleName(kWebSiteTooltip);
+    m_btnWebSite.SetTooltip(tr(kWebSiteTooltip));
+    m_btnWebSite.setAccessibleName(tr(kWebSiteTooltip));
     m_btnWebSite.SetImage(Artwork::kWebButton);
     m_btnWebSite.SetMouseCursorHand();
 

@@ -10,10 +10,10 @@
 
 QString CSuDokuDlg::NotABoardText(const QString& source, std::size_t cellCount)
 {
-    const QString cells = cellCount == 0   ? QStringLiteral("no cells")
-                          : cellCount == 1 ? QStringLiteral("1 cell")
-                                           : QStringLiteral("%1 cells").arg(cellCount);
-    return QStringLiteral("%1 holds %2; a board needs %3.").arg(source, cells).arg(kCellCount);
+    const QString cells = cellCount == 0   ? tr("no cells")
+                          : cellCount == 1 ? tr("1 cell")
+                                           : tr("%1 cells").arg(cellCount);
+    return tr("%1 holds %2; a board needs %3.").arg(source, cells).arg(kCellCount);
 }
 
 void CSuDokuDlg::OnCopy()
@@ -28,7 +28,7 @@ void CSuDokuDlg::OnPaste()
     const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
     const std::size_t cellCount = m_model.Paste(std::string_view(text.constData(), static_cast<size_t>(text.size())));
     if (cellCount != kCellCount)
-        Ask(NotABoardText(QStringLiteral("The clipboard"), cellCount), QMessageBox::Ok);
+        Ask(NotABoardText(tr("The clipboard"), cellCount), QMessageBox::Ok);
     ShowBoard();
 }
 

@@ -14,13 +14,17 @@
 
 namespace {
 
+// Translated where shown: the translator is installed only after these exist.
 const QString kCaption = QStringLiteral("Vantrel Orvandel");
-const QString kInconsistentText = QStringLiteral("This puzzle contains an inconsistency, it cannot be solved.");
-const QString kUnsolvableText = QStringLiteral("This puzzle is unsolvable. Best guess so far will be shown.");
-const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the board to the original Su Doku?");
-const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the board?");
-const QString kSeveralSolutionsNote =
-    QStringLiteral("This puzzle has more than one solution; the steps below lead to one of them.");
+const char* const kInconsistentText =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "This puzzle contains an inconsistency, it cannot be solved.");
+const char* const kUnsolvableText =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "This puzzle is unsolvable. Best guess so far will be shown.");
+const char* const kResetQuestion =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "Are you sure you want to reset the board to the original Su Doku?");
+const char* const kClearQuestion = QT_TRANSLATE_NOOP("CSuDokuDlg", "Are you sure you want to clear the board?");
+const char* const kSeveralSolutionsNote =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "This puzzle has more than one solution; the steps below lead to one of them.");
 
 }  // namespace
 
@@ -68,9 +72,9 @@ void CSuDokuDlg::OnSetSuDoku()
     }
     EnableControls();
     if (outcome == PuzzleModel::SetOutcome::Inconsistent)
-        Ask(kInconsistentText, QMessageBox::Ok);
+        Ask(tr(kInconsistentText), QMessageBox::Ok);
     else if (outcome == PuzzleModel::SetOutcome::Unsolvable)
-        Ask(kUnsolvableText, QMessageBox::Ok);
+        Ask(tr(kUnsolvableText), QMessageBox::Ok);
     // The grid changes once the message has been read, and keeps the focus where the person works.
     if (m_dlgSolveLogic && m_dlgSolveLogic->isVisible())
         ShowSolveLogicSteps();
@@ -119,7 +123,7 @@ void CSuDokuDlg::OnOptions()
 
 void CSuDokuDlg::OnReset()
 {
-    if (Ask(kResetQuestion, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (Ask(tr(kResetQuestion), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_model.Reset();
     EnableControls();
@@ -129,7 +133,7 @@ void CSuDokuDlg::OnReset()
 
 void CSuDokuDlg::OnClear()
 {
-    if (Ask(kClearQuestion, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+    if (Ask(tr(kClearQuestion), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
         m_model.Clear();
         if (m_dlgSolveLogic)
             m_dlgSolveLogic->hide();  // its steps were the cleared puzzle's
@@ -168,7 +172,7 @@ void CSuDokuDlg::ShowSolveLogicSteps()
     QStringList sentences;
     for (const std::string& sentence : m_model.Steps())
         sentences << QString::fromStdString(sentence);
-    m_dlgSolveLogic->SetSteps(m_model.SolutionCount() >= kSeveralSolutions ? kSeveralSolutionsNote : QString(),
+    m_dlgSolveLogic->SetSteps(m_model.SolutionCount() >= kSeveralSolutions ? tr(kSeveralSolutionsNote) : QString(),
                               sentences);
     m_dlgSolveLogic->SelectStep(m_model.StepPosition());
 }

@@ -15,12 +15,14 @@
 
 namespace {
 
-const QString kOpenTitle = QStringLiteral("Vantrel Orvandel Open Saved Board");
-const QString kSaveTitle = QStringLiteral("Vantrel Orvandel Save Board");
-const QString kSaveFailedText = QStringLiteral("The board could not be saved to %1: %2.");
-const QString kNotAFileText = QStringLiteral("%1 is not a regular file, so it cannot be opened as a puzzle.");
-const QString kBoardFilter = QStringLiteral("Su Doku Files (*.sdf)");
-const QString kOpenFilter = kBoardFilter + QStringLiteral(";;Text Puzzles (*.txt)");
+// Translated where shown: the translator is installed only after these exist.
+const char* const kOpenTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel Open Saved Board");
+const char* const kSaveTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel Save Board");
+const char* const kSaveFailedText = QT_TRANSLATE_NOOP("CSuDokuDlg", "The board could not be saved to %1: %2.");
+const char* const kNotAFileText =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "%1 is not a regular file, so it cannot be opened as a puzzle.");
+const char* const kBoardFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Files (*.sdf)");
+const char* const kTextFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Text Puzzles (*.txt)");
 const QString kSavedGames = QStringLiteral("Saved Games/");
 
 FileDialogSettings BoardFileDialog(const QString& title, const QString& folder, const QString& filter)
@@ -42,7 +44,8 @@ bool IsTextPuzzleFile(const QString& path)
 
 void CSuDokuDlg::OnOpenBoard()
 {
-    const FileDialogSettings settings = BoardFileDialog(kOpenTitle, m_strAppPath + kSavedGames, kOpenFilter);
+    const QString filters = tr(kBoardFilter) + QStringLiteral(";;") + tr(kTextFilter);
+    const FileDialogSettings settings = BoardFileDialog(tr(kOpenTitle), m_strAppPath + kSavedGames, filters);
     const QString path = UserPrompts::Current().GetOpenFileName(this, settings);
     if (!path.isEmpty())
         OpenBoardFile(path);
@@ -55,7 +58,7 @@ bool CSuDokuDlg::OpenBoardFile(const QString& path)
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(FileSystemPath(path), error);
     if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        Ask(kNotAFileText.arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
+        Ask(tr(kNotAFileText).arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
         return false;
     }
     Puzzle puzzle;
@@ -76,7 +79,7 @@ bool CSuDokuDlg::ReadTextPuzzleFile(const QString& path, Puzzle& puzzle)
     if (!ReadFirstPuzzleFile(FileSystemPath(path), text))
         return false;  // silent, like a saved board that cannot be read
     if (!text.IsBoard()) {
-        Ask(NotABoardText(QStringLiteral("The file %1").arg(QDir::toNativeSeparators(path)), text.cellCount),
+        Ask(NotABoardText(tr("The file %1").arg(QDir::toNativeSeparators(path)), text.cellCount),
             QMessageBox::Ok);
         return false;
     }
@@ -88,12 +91,12 @@ void CSuDokuDlg::OnSaveBoardAs()
 {
     const QString saveFolder = QString::fromStdString(m_model.SaveFolder(m_strAppPath.toStdString()));
     const QString path =
-        UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(kSaveTitle, saveFolder, kBoardFilter));
+        UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(tr(kSaveTitle), saveFolder, tr(kBoardFilter)));
     if (path.isEmpty())
         return;
     // The puzzle as entered, never the solution.
     std::string reason;
     // A silent failure would let the person close the program believing the puzzle was kept.
     if (!WriteBoardFile(FileSystemPath(path), m_model.EnteredPuzzle(), &reason))
-        Ask(kSaveFailedText.arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)), QMessageBox::Ok);
+        Ask(tr(kSaveFailedText).arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)), QMessageBox::Ok);
 }

@@ -39,7 +39,7 @@ void CSuDokuDlg::OnPrintPuzzles()
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        Ask(QStringLiteral("The puzzles could not be printed."), QMessageBox::Ok);
+        Ask(tr("The puzzles could not be printed."), QMessageBox::Ok);
         return;
     }
     PaintPuzzleSheets(painter, printer, puzzles, choice.Rating());

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Vantrel Orvandel</source>
+        <translation>Über Vantrel Orvandel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Vantrel Orvandel Version %1</source>
+        <translation>Vantrel Orvandel Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Tessaly. All rights reserved.</source>
+        <translation>Copyright © 2026 Tessaly. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Su Doku help that explains every step it takes.</source>
+        <translation>Su-Doku-Hilfe, die jeden ihrer Schritte erklärt.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer.</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpDlg</name>
+    <message>
+        <source>Vantrel Orvandel Help</source>
+        <translation>Hilfe zu Vantrel Orvandel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>:/res/help.rtf</source>
+        <extracomment>The resource that holds the help text in this language, an RTF file beside help.rtf.</extracomment>
+        <translation>:/res/help_de.rtf</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintPuzzlesDlg</name>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Rätsel drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Rätsel:</translation>
+    </message>
+    <message>
+        <source>&amp;Rating:</source>
+        <translation>&amp;Schwierigkeit:</translation>
+    </message>
+</context>
+<context>
+    <name>CSolveLogicDlg</name>
+    <message>
+        <source>Show Su Doku Solve Logic</source>
+        <translation>Su-Doku-Lösungsweg anzeigen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Solve Logic</source>
+        <translation>Lösungsweg</translation>
+    </message>
+</context>
+<context>
+    <name>CSpreadSheet</name>
+    <message>
+        <source>Row %1, column %2, </source>
+        <translation>Zeile %1, Spalte %2, </translation>
+    </message>
+    <message>
+        <source>, solved</source>
+        <translation>, gelöst</translation>
+    </message>
+    <message>
+        <source>, given</source>
+        <translation>, vorgegeben</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>The board could not be printed.</source>
+        <translation>Das Spielfeld konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CSuDokuDlg</name>
+    <message>
+        <source>&amp;About Vantrel Orvandel ...</source>
+        <translation>Ü&amp;ber Vantrel Orvandel ...</translation>
+    </message>
+    <message>
+        <source>Visit Tessaly Web Site</source>
+        <translation>Website von Tessaly besuchen</translation>
+    </message>
+    <message>
+        <source>Previous Step</source>
+        <translation>Vorheriger Schritt</translation>
+    </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Nächster Schritt</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Set Su Doku</source>
+        <translation>Su Doku &amp;festlegen</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Cell</source>
+        <translation>&amp;Zelle lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>Unique</source>
+        <translation>Eindeutig</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Previous Step (Ctrl+Left)</source>
+        <translation>Vorheriger Schritt (Strg+Links)</translation>
+    </message>
+    <message>
+        <source>Next Step (Ctrl+Right)</source>
+        <translation>Nächster Schritt (Strg+Rechts)</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Neues Rätsel</translation>
+    </message>
+    <message>
+        <source>Open ...</source>
+        <translation>Öffnen ...</translation>
+    </message>
+    <message>
+        <source>Save As ...</source>
+        <translation>Speichern unter ...</translation>
+    </message>
+    <message>
+        <source>Copy	Ctrl+C</source>
+        <translation>Kopieren	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste	Ctrl+V</source>
+        <translation>Einfügen	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Reset Su Doku Board</source>
+        <translation>Su-Doku-Spielfeld zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Clear Su Doku Board</source>
+        <translation>Su-Doku-Spielfeld leeren</translation>
+    </message>
+    <message>
+        <source>Print ...</source>
+        <translation>Drucken ...</translation>
+    </message>
+    <message>
+        <source>Print Puzzles ...</source>
+        <translation>Rätsel drucken ...</translation>
+    </message>
+    <message>
+        <source>Show Solve Logic ...</source>
+        <translation>Lösungsweg anzeigen ...</translation>
+    </message>
+    <message>
+        <source>Show Candidates	Ctrl+K</source>
+        <translation>Kandidaten anzeigen	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Previous Step	Ctrl+Left</source>
+        <translation>Vorheriger Schritt	Ctrl+Left</translation>
+    </message>
+    <message>
+        <source>Next Step	Ctrl+Right</source>
+        <translation>Nächster Schritt	Ctrl+Right</translation>
+    </message>
+    <message>
+        <source>Hint	H</source>
+        <translation>Tipp	H</translation>
+    </message>
+    <message>
+        <source>About Vantrel Orvandel ...</source>
+        <translation>Über Vantrel Orvandel ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>no cells</source>
+        <translation>keine Zellen</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 holds %2; a board needs %3.</source>
+        <translation>%1 enthält %2; ein Spielfeld braucht %3.</translation>
+    </message>
+    <message>
+        <source>The clipboard</source>
+        <translation>Die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>This puzzle contains an inconsistency, it cannot be solved.</source>
+        <translation>Dieses Rätsel enthält einen Widerspruch und kann nicht gelöst werden.</translation>
+    </message>
+    <message>
+        <source>This puzzle is unsolvable. Best guess so far will be shown.</source>
+        <translation>Dieses Rätsel ist unlösbar. Der bisher beste Versuch wird angezeigt.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the board to the original Su Doku?</source>
+        <translation>Möchten Sie das Spielfeld wirklich auf das ursprüngliche Su Doku zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the board?</source>
+        <translation>Möchten Sie das Spielfeld wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution; the steps below lead to one of them.</source>
+        <translation>Dieses Rätsel hat mehr als eine Lösung; die folgenden Schritte führen zu einer davon.</translation>
+    </message>
+    <message>
+        <source>Vantrel Orvandel Open Saved Board</source>
+        <translation>Vantrel Orvandel – Gespeichertes Spielfeld öffnen</translation>
+    </message>
+    <message>
+        <source>Vantrel Orvandel Save Board</source>
+        <translation>Vantrel Orvandel – Spielfeld speichern</translation>
+    </message>
+    <message>
+        <source>The board could not be saved to %1: %2.</source>
+        <translation>Das Spielfeld konnte nicht unter %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be opened as a puzzle.</source>
+        <translation>%1 ist keine gewöhnliche Datei und kann daher nicht als Rätsel geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Su Doku Files (*.sdf)</source>
+        <translation>Su-Doku-Dateien (*.sdf)</translation>
+    </message>
+    <message>
+        <source>Text Puzzles (*.txt)</source>
+        <translation>Rätsel als Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>The file %1</source>
+        <translation>Die Datei %1</translation>
+    </message>
+    <message>
+        <source>The puzzles could not be printed.</source>
+        <translation>Die Rätsel konnten nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationProgress</name>
+    <message>
+        <source>Making a new puzzle ...</source>
+        <translation>Ein neues Rätsel wird erstellt ...</translation>
+    </message>
+    <message>
+        <source>Making %1 new puzzles ...</source>
+        <translation>%1 neue Rätsel werden erstellt ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleSheets</name>
+    <message>
+        <source>Puzzle %1 (%2)</source>
+        <translation>Rätsel %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Solution %1</source>
+        <translation>Lösung %1</translation>
+    </message>
+</context>
+<context>
+    <name>WebSiteLink</name>
+    <message>
+        <source>System is out of memory, executable file is corrupt, or relocations are invalid.
+Executing %1</source>
+        <translation>Der Arbeitsspeicher reicht nicht aus, die ausführbare Datei ist beschädigt oder ihre Verschiebungen sind ungültig.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Associated executable file not found.
+Executing %1</source>
+        <translation>Die zugeordnete ausführbare Datei wurde nicht gefunden.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Associated executable path not found.
+Executing %1</source>
+        <translation>Der Pfad der zugeordneten ausführbaren Datei wurde nicht gefunden.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Attempt to dynamically link to a task, or there is a sharing or network protection error.
+Executing %1</source>
+        <translation>Versuch, dynamisch mit einer Task zu verknüpfen, oder ein Freigabe- bzw. Netzwerkschutzfehler.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Library requires separate data segments for each task.
+Executing %1</source>
+        <translation>Die Bibliothek braucht für jede Task eigene Datensegmente.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>There is insufficient memory to start the application.
+Executing %1</source>
+        <translation>Der Arbeitsspeicher reicht nicht aus, um die Anwendung zu starten.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Windows version is incorrect.
+Executing %1</source>
+        <translation>Die Windows-Version ist falsch.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Executable file is invalid. Either it is not a Windows application or there was an error in the .EXE image.
+Executing %1</source>
+        <translation>Die ausführbare Datei ist ungültig. Entweder ist sie keine Windows-Anwendung, oder das .EXE-Abbild enthält einen Fehler.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Application designed for a different operating system.
+Executing %1</source>
+        <translation>Die Anwendung ist für ein anderes Betriebssystem bestimmt.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Application designed for MS-DOS 4.0.
+Executing %1</source>
+        <translation>Die Anwendung ist für MS-DOS 4.0 bestimmt.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Type of executable file is unknown.
+Executing %1</source>
+        <translation>Die Art der ausführbaren Datei ist unbekannt.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Attempt was made to load a real-mode application.
+Executing %1</source>
+        <translation>Es wurde versucht, eine Real-Mode-Anwendung zu laden.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Attempt was made to load a second instance of an executable file containing multiple data segments that are not marked read-only.
+Executing %1</source>
+        <translation>Es wurde versucht, eine zweite Instanz einer ausführbaren Datei zu laden, die mehrere nicht schreibgeschützte Datensegmente enthält.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Attempt was made to load a compressed executable.
+Executing %1</source>
+        <translation>Es wurde versucht, eine komprimierte ausführbare Datei zu laden.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Dynamic-link library (DLL) file is invalid.  One of the DLLs required to run this application is corrupt.
+Executing %1</source>
+        <translation>Eine Dynamic-Link-Library-Datei (DLL) ist ungültig. Eine der DLLs, die diese Anwendung braucht, ist beschädigt.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Application requires Microsoft Windows 32-bit extensions.
+Executing %1</source>
+        <translation>Die Anwendung braucht die 32-Bit-Erweiterungen von Microsoft Windows.
+Ausführen von %1</translation>
+    </message>
+    <message>
+        <source>Error %1 executing %2.</source>
+        <translation>Fehler %1 beim Ausführen von %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open %1.
+Open the address in your web browser yourself.</source>
+        <translation>Kein Programm auf diesem Computer konnte %1 öffnen.
+Öffnen Sie die Adresse bitte selbst in Ihrem Webbrowser.</translation>
+    </message>
+</context>
+</TS>
