@@ -7,6 +7,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPuzzlesPerRow = 2;       // four to a page
@@ -48,8 +50,11 @@ void PaintBoards(QPainter& painter, QPagedPaintDevice& device, const std::vector
         const int onPage = static_cast<int>(i) % perPage;
         if (onPage == 0 && (i > 0 || newPageFirst))
             device.newPage();
+        // The rows this page holds, centred on it.
+        const std::size_t onThisPage = std::min<std::size_t>(perPage, boards.size() - (i - onPage));
+        const int rows = static_cast<int>((onThisPage + perRow - 1) / perRow);
         const QPointF corner(page.left() + (page.width() - place * perRow) / 2 + onPage % perRow * place,
-                             page.top() + (page.height() - place * perRow) / 2 + onPage / perRow * place);
+                             page.top() + (page.height() - place * rows) / 2 + onPage / perRow * place);
         const QRectF captionRect(corner.x(), corner.y(), place, place * kCaptionShare);
         painter.setFont(font);
         painter.setPen(Qt::black);
