@@ -19,40 +19,28 @@ int RowMajor(int engineCell)
     return grid::CellY(engineCell) * 9 + grid::CellX(engineCell);
 }
 
-bool ArePeers(int a, int b)
+// And back: the engine's number of a cell counted row by row.
+int EngineCell(int cell)
 {
-    const int rowA = a / 9, columnA = a % 9, rowB = b / 9, columnB = b % 9;
-    return rowA == rowB || columnA == columnB || (rowA / 3 == rowB / 3 && columnA / 3 == columnB / 3);
+    return grid::CellIndex(cell % 9, cell / 9);
 }
 
-// The cells of the unit of the given kind (0 column, 1 row, otherwise square) through a cell.
+// The cells, row by row, of the unit of the given kind (0 column, 1 row, otherwise square)
+// through a cell, from the engine's own tables.
 std::array<int, 9> UnitCells(int unitKind, int cell)
 {
-    const int row = cell / 9;
-    const int column = cell % 9;
+    const int unit = grid::kCellUnits[static_cast<std::size_t>(EngineCell(cell))].unit[SentenceUnitKind(unitKind)];
     std::array<int, 9> cells{};
-    for (int i = 0; i < 9; ++i) {
-        switch (SentenceUnitKind(unitKind)) {
-        case 0:
-            cells[static_cast<std::size_t>(i)] = i * 9 + column;
-            break;
-        case 1:
-            cells[static_cast<std::size_t>(i)] = row * 9 + i;
-            break;
-        default:
-            cells[static_cast<std::size_t>(i)] = (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3;
-        }
-    }
+    std::transform(grid::kUnitCells[static_cast<std::size_t>(unit)].begin(),
+                   grid::kUnitCells[static_cast<std::size_t>(unit)].end(), cells.begin(), RowMajor);
     return cells;
 }
 
 void Place(Puzzle& digits, CandidateMasks& candidates, int cell, int digit)
 {
     digits[cell] = digit;
-    for (int other = 0; other < kCellCount; ++other) {
-        if (other != cell && ArePeers(cell, other))
-            candidates[static_cast<std::size_t>(other)] &= static_cast<std::uint16_t>(~DigitBit(digit));
-    }
+    for (const int peer : grid::kPeers[static_cast<std::size_t>(EngineCell(cell))])
+        candidates[static_cast<std::size_t>(RowMajor(peer))] &= static_cast<std::uint16_t>(~DigitBit(digit));
     candidates[static_cast<std::size_t>(cell)] = DigitBit(digit);
 }
 
