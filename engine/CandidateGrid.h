@@ -40,8 +40,9 @@ public:
     // What `solution` tells of this board: nothing yet, one of its solutions, or its only one.
     enum class SolutionKnown { No, One, Only };
     // Search, given what `solution` holds of this board; leaves in `solution` one that holds
-    // every digit guessed below, when the search skipped failing guesses.
-    bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown known);
+    // every digit guessed below, when the search skipped failing guesses, and in `known` what it
+    // then holds: a search that starts knowing nothing counts the solutions at its first guess.
+    bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown& known);
     void Guess(int cell, int digit, StepRecorder& steps);
 
 private:

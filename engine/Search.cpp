@@ -1,6 +1,7 @@
 // The logic pass and the guessing search that completes it.
 #include "CandidateGrid.h"
 #include "CellSet.h"
+#include "SolutionCount.h"
 #include "SolutionFinder.h"
 
 #include <algorithm>
@@ -25,10 +26,11 @@ void CandidateGrid::ApplyLogic(StepRecorder& steps)
 bool CandidateGrid::Search(StepRecorder& steps)
 {
     std::uint8_t solution[grid::kCellCount];
-    return Search(steps, solution, SolutionKnown::No);
+    auto known = SolutionKnown::No;
+    return Search(steps, solution, known);
 }
 
-bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown known)
+bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown& known)
 {
     if (m_guessLevel == 0 && !IsConsistent())
         return false;
@@ -62,7 +64,8 @@ bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], So
         trial = *this;
         trial.Guess(cell, std::countr_zero(digits) + 1, steps);
         // The solution found holds the guessed digit, so it is one of the trial board's too.
-        if (trial.Search(steps, solution, skipFailures ? known : SolutionKnown::No)) {
+        auto knownBelow = skipFailures ? known : SolutionKnown::No;
+        if (trial.Search(steps, solution, knownBelow)) {
             *this = trial;
             return true;
         }
@@ -125,19 +128,19 @@ void CSuDokuBoard::ApplyLogic(StepList& steps)
     records.AppendSentencesTo(steps);
 }
 
-bool CSuDokuBoard::Search(StepRecorder& records, const int* knownSolution, int solutionCount)
+bool CSuDokuBoard::Search(StepRecorder& records, int* solutionCount)
 {
     std::uint8_t solution[grid::kCellCount];
     auto known = CandidateGrid::SolutionKnown::No;
-    if (knownSolution) {
-        for (int cell = 0; cell < grid::kCellCount; ++cell)
-            solution[cell] = static_cast<std::uint8_t>(knownSolution[grid::CellY(cell) * 9 + grid::CellX(cell)]);
-        known = solutionCount == 1 ? CandidateGrid::SolutionKnown::Only : CandidateGrid::SolutionKnown::One;
-    }
     CandidateGrid grid(*this);
     const bool solved = grid.Search(records, solution, known);
     grid.StoreInto(*this);
     Evaluate();
+    if (solutionCount) {
+        // Without a guess the logic alone solved the board; its rules keep every solution, so
+        // the one it found is the only one.
+        *solutionCount = !solved ? 0 : known == CandidateGrid::SolutionKnown::One ? kSeveralSolutions : 1;
+    }
     return solved;
 }
 
@@ -145,14 +148,6 @@ bool CSuDokuBoard::Search(StepList& steps)
 {
     StepRecorder records;
     const bool solved = Search(records);
-    records.AppendSentencesTo(steps);
-    return solved;
-}
-
-bool CSuDokuBoard::Search(StepList& steps, const int (&onlySolution)[81])
-{
-    StepRecorder records;
-    const bool solved = Search(records, onlySolution);
     records.AppendSentencesTo(steps);
     return solved;
 }

@@ -171,10 +171,16 @@ bool RestrictDigit(Board& board, int digit, unsigned bands)
         places[band] = cells & kSegmentCells[paired];
         if (const std::uint32_t singles = RowSingles(places[band]) & ~board.placed[band]; singles != 0) {
             board.placed[band] |= singles;
-            // Every digit leaves the cells, then this one returns.
-            ForEveryDigit([&](int other) { NoteChange(board, other, band, board.places[other][band] & ~singles); });
-            places[band] |= singles;
-            board.changed &= ~(1u << (digit * 3 + band));
+            // The other digits leave the cells. Their changes are gathered apart from the board,
+            // whose every store the compiler would otherwise take to alias them.
+            std::uint32_t noted = 0;
+            ForEveryDigit([&](int other) {
+                const std::uint32_t before = board.places[other][band];
+                const std::uint32_t kept = other == digit ? before : before & ~singles;
+                board.places[other][band] = kept;
+                noted |= static_cast<std::uint32_t>(kept != before) << (other * 3);
+            });
+            board.changed |= noted << band;
         }
     }
     // The digit's columns band by band, bits band * 9 + column: the stacks are its squares.

@@ -103,14 +103,12 @@ public:
     // failure the board holds what the top-level logic deduced. Guesses bound to fail (they leave
     // a board without solution) are recognised and skipped unsearched; the outcome is the same.
     bool Search(StepList& steps);
-    // The same search for a board whose only solution the caller already knows (81 digits row by
-    // row, as CountSolutions gives it): the outcome is the same, found without looking again.
-    bool Search(StepList& steps, const int (&onlySolution)[81]);
     // The same search keeping its steps as records (StepRecord.h), appended to `records`, for a
-    // caller that writes or inspects them itself. `knownSolution`, when not null, is a solution the
-    // caller already knows (as above), and `solutionCount` what CountSolutions said: 1 when it is
-    // the only one, so that it settles every guess, or more, when it still spares the first look.
-    bool Search(StepRecorder& records, const int* knownSolution = nullptr, int solutionCount = 1);
+    // caller that writes or inspects them itself. For a board as loaded, every cell open for
+    // guessing, `solutionCount` (when not null) receives how many solutions the board has, as
+    // CountSolutions gives it: the search counts them at its first guess, when the board has lost
+    // only digits no solution holds, and a board solved without a guess has one.
+    bool Search(StepRecorder& records, int* solutionCount = nullptr);
     // Fixes digit in cell (x, y), closes the cell for guessing and goes one guess level deeper.
     void Guess(int x, int y, int digit, StepList& steps);
 

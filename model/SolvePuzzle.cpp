@@ -1,24 +1,22 @@
 #include "SolvePuzzle.h"
 
-#include "SolutionCount.h"
-
 void SolvePuzzle(const Puzzle& puzzle, SolveOutcome& outcome)
 {
     outcome.puzzle = puzzle;
     outcome.steps.Truncate(0);
     outcome.rating.reset();
-    int solution[kCellCount];
-    outcome.solutionCount = CountSolutions(puzzle.data(), solution);
     outcome.board = CSuDokuBoard();
     outcome.board.Load(puzzle);
     if (!outcome.board.IsConsistent()) {
+        // A digit twice in a unit: no solution.
+        outcome.solutionCount = 0;
         outcome.result = SolveResult::Inconsistent;
         return;
     }
-    // A puzzle's only solution settles every guess of the search without looking again, and any
-    // solution spares the search its own first count.
-    const bool solved =
-        outcome.board.Search(outcome.steps, outcome.solutionCount > 0 ? solution : nullptr, outcome.solutionCount);
+    // The search counts the solutions itself, where it first guesses: by then its reasoning has
+    // narrowed the board, so the count costs less than on the puzzle as given, and a puzzle that
+    // reasoning solves needs none.
+    const bool solved = outcome.board.Search(outcome.steps, &outcome.solutionCount);
     outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
     outcome.rating = RateSearch(solved, outcome.board.m_nGuessLevel, outcome.steps.HasDigitSet());
 }

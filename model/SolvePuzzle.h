@@ -16,7 +16,7 @@ struct SolveOutcome {
     SolveResult result = SolveResult::Inconsistent;
     CSuDokuBoard board;  // after the search, or as the consistency check left it
     StepRecorder steps;  // what each step did, as records; empty for an inconsistent puzzle
-    int solutionCount = 0;  // 0, 1 or kSeveralSolutions, counted apart from the search
+    int solutionCount = 0;  // 0, 1 or kSeveralSolutions, as the search counted them
     std::optional<Difficulty> rating;  // none unless solved
 };
 

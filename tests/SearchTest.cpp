@@ -121,25 +121,6 @@ TEST(Search, SuccessfulChainsReadInOrderOnHardPuzzles)
         ExpectConsistentGuessChain(puzzle);
 }
 
-TEST(Search, KnowingTheOnlySolutionChangesNothing)
-{
-    for (const char* file : {"norvig_hardest11.txt", "magictour_top95.txt"}) {
-        for (const std::string& puzzle : ReadPuzzleFile(file)) {
-            const Puzzle values = Puzzle::FromLine(puzzle);
-            int solution[81];
-            ASSERT_EQ(CountSolutions(values.data(), solution), 1) << puzzle;
-            CSuDokuBoard searched = BoardFromText(puzzle);
-            CSuDokuBoard told = searched;
-            StepList searchedSteps;
-            StepList toldSteps;
-            EXPECT_EQ(searched.Search(searchedSteps), told.Search(toldSteps, solution)) << puzzle;
-            EXPECT_EQ(searchedSteps, toldSteps) << puzzle;
-            EXPECT_EQ(BoardToText(searched), BoardToText(told)) << puzzle;
-            EXPECT_EQ(searched.m_nGuessLevel, told.m_nGuessLevel) << puzzle;
-        }
-    }
-}
-
 TEST(Search, PuzzleWithSeveralSolutionsGetsOneOfThem)
 {
     // Two givens fewer than a unique puzzle: several solutions, and the search settles on one.
