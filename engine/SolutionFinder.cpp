@@ -283,7 +283,8 @@ struct Branch {
 };
 
 // Of the open cells with two digits, the one whose digits most often stand among its peers, so
-// that either choice clears most; -1 when there is none.
+// that either choice clears most; a peer with two digits counts three times, as either choice
+// then places a digit there at once, whose own peers go on the clearing. -1 when there is none.
 int ChooseTwoDigitCell(const Board& board)
 {
     std::uint32_t pairs[3];
@@ -308,7 +309,9 @@ int ChooseTwoDigitCell(const Board& board)
             for (std::uint32_t cells = pairs[band] & places[band]; cells != 0; cells &= cells - 1) {
                 const int position = band * 27 + std::countr_zero(cells);
                 const auto& peers = kPeerCells[static_cast<size_t>(position)];
-                cleared[position] += CountBits(places[0] & peers[0], places[1] & peers[1], places[2] & peers[2]);
+                const std::uint32_t near[3] = {places[0] & peers[0], places[1] & peers[1], places[2] & peers[2]};
+                cleared[position] += CountBits(near[0], near[1], near[2]) +
+                                     2 * CountBits(near[0] & pairs[0], near[1] & pairs[1], near[2] & pairs[2]);
             }
         }
     }
