@@ -1,11 +1,13 @@
 // The logic pass and the guessing search.
 #include "SolutionCount.h"
+#include "StepRecord.h"
 #include "SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -134,6 +136,32 @@ TEST(Search, PuzzleWithSeveralSolutionsGetsOneOfThem)
         }
     }
     ExpectConsistentGuessChain(ambiguous);
+}
+
+// The search counts the solutions where it first guesses. The finder, counting on the puzzle as
+// given, must agree: when reasoning alone solves it, when guesses do, when there are several
+// solutions and when there is none.
+TEST(Search, CountsTheSolutionsAsTheFinderDoesOnThePuzzleAsGiven)
+{
+    std::vector<std::string> puzzles = {kLogicOnly, kDeepContradiction, std::string(81, '.')};
+    for (const std::string& puzzle : ReadPuzzleFile("magictour_top95.txt")) {
+        puzzles.push_back(puzzle);
+        std::string fewerGivens = puzzle;
+        fewerGivens[fewerGivens.find_first_not_of('.')] = '.';
+        fewerGivens[fewerGivens.find_first_not_of('.')] = '.';
+        puzzles.push_back(fewerGivens);
+    }
+    std::set<int> countsSeen;
+    for (const std::string& puzzle : puzzles) {
+        CSuDokuBoard board = BoardFromText(puzzle);
+        StepRecorder records;
+        int count = -1;
+        const bool solved = board.Search(records, &count);
+        EXPECT_EQ(count, CountSolutions(Puzzle::FromLine(puzzle).data())) << puzzle;
+        EXPECT_EQ(solved, count > 0) << puzzle;
+        countsSeen.insert(count);
+    }
+    EXPECT_EQ(countsSeen, (std::set<int>{0, 1, kSeveralSolutions}));
 }
 
 }  // namespace
