@@ -5,8 +5,7 @@ void SolvePuzzle(const Puzzle& puzzle, SolveOutcome& outcome)
     outcome.puzzle = puzzle;
     outcome.steps.Truncate(0);
     outcome.rating.reset();
-    outcome.board = CSuDokuBoard();
-    outcome.board.Load(puzzle);
+    outcome.board.Load(puzzle);  // sets every field but the verdicts, which the check below sets
     if (!outcome.board.IsConsistent()) {
         // A digit twice in a unit: no solution.
         outcome.solutionCount = 0;
