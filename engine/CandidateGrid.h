@@ -36,10 +36,9 @@ public:
     bool DeduceDigitSets(int size, StepRecorder& steps);
     void RestrictToDigitSet(int cell, unsigned digitMask, int unitKind, StepRecorder& steps, bool& changed);
     void ApplyLogic(StepRecorder& steps);
-    bool Search(StepRecorder& steps);
     // What `solution` tells of this board: nothing yet, one of its solutions, or its only one.
     enum class SolutionKnown { No, One, Only };
-    // Search, given what `solution` holds of this board; leaves in `solution` one that holds
+    // The search of CSuDokuBoard, given what `solution` holds of this board; leaves in `solution` one that holds
     // every digit guessed below, when the search skipped failing guesses, and in `known` what it
     // then holds: a search that starts knowing nothing counts the solutions at its first guess.
     bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown& known);

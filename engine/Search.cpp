@@ -23,13 +23,6 @@ void CandidateGrid::ApplyLogic(StepRecorder& steps)
     }
 }
 
-bool CandidateGrid::Search(StepRecorder& steps)
-{
-    std::uint8_t solution[grid::kCellCount];
-    auto known = SolutionKnown::No;
-    return Search(steps, solution, known);
-}
-
 bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown& known)
 {
     if (m_guessLevel == 0 && !IsConsistent())
