@@ -1,5 +1,6 @@
 #include "BoardFile.h"
 
+#include "FileDescriptor.h"
 #include "FilePrefix.h"
 
 #include <cerrno>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,6 +70,31 @@ std::string SavingPrefix(const fs::path& target)
     return name + kSavingMark;
 }
 
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes the temporary file at path when no save is writing it: a save holds a lock on its
+// temporary file from creation to rename, and the lock goes with the process that held it.
+void RemoveIfStale(const fs::path& path)
+{
+    constexpr int kFlags = O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+    int descriptor = ::open(path.c_str(), O_RDONLY | kFlags);
+    if (descriptor < 0 && errno == EACCES)
+        descriptor = ::open(path.c_str(), O_WRONLY | kFlags);  // kept with the replaced file's mode
+    const FileDescriptor file(descriptor);
+    struct stat opened {};
+    if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+        return;
+    if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0)
+        return;  // a save is writing it
+    // Still the file that was locked: the name may have been renamed away meanwhile.
+    struct stat named {};
+    if (::lstat(path.c_str(), &named) == 0 && SameFile(named, opened))
+        ::unlink(path.c_str());
+}
+
 // A save that was killed leaves its temporary file behind; the next save of the board removes it.
 void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix)
 {
@@ -78,15 +105,13 @@ void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix)
         if (name.size() <= prefix.size() || name.size() > prefix.size() + kSavingDigits ||
             name.compare(0, prefix.size(), prefix) != 0)
             continue;
-        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos)
-            continue;
-        std::error_code ignored;
-        if (entry->is_regular_file(ignored))
-            fs::remove(entry->path(), ignored);
+        if (name.find_first_not_of("0123456789", prefix.size()) == std::string::npos)
+            RemoveIfStale(entry->path());
     }
 }
 
-// Creates a new temporary file beside the target; its descriptor, or -1 with errno set.
+// Creates a new temporary file beside the target and locks it, so that no other save takes it for
+// a stale one; its descriptor, or -1 with errno set.
 int CreateTemporary(const fs::path& folder, const std::string& prefix, mode_t mode, fs::path& temporary)
 {
     std::random_device entropy;
@@ -94,10 +119,30 @@ int CreateTemporary(const fs::path& folder, const std::string& prefix, mode_t mo
         std::string number = std::to_string(entropy() % 1000000u);
         number.insert(0, kSavingDigits - number.size(), '0');
         temporary = folder / (prefix + number);
-        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (descriptor >= 0 || errno != EEXIST)
-            return descriptor;
+        FileDescriptor created(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+        if (created.Get() < 0) {
+            if (errno == EEXIST)
+                continue;
+            return -1;
+        }
+        // Another save may have found the file in the moment before the lock and removed it: then
+        // it has no name any more, and a new one is made.
+        struct stat locked {};
+        if (::flock(created.Get(), LOCK_EX) != 0 || ::fstat(created.Get(), &locked) != 0)
+            return -1;
+        if (locked.st_nlink > 0)
+            return created.Release();
     }
+}
+
+// The replaced file's owner and group stay where the system allows it (the owner only for the
+// superuser, the group for its members), and its access whatever the umask; mode is set last,
+// since a change of owner clears the set-user-ID bits.
+void KeepOwnerAndMode(int descriptor, const struct stat& existing)
+{
+    if (::fchown(descriptor, existing.st_uid, existing.st_gid) != 0)
+        static_cast<void>(::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid));
+    static_cast<void>(::fchmod(descriptor, existing.st_mode & 07777));
 }
 
 bool WriteAll(int descriptor, const std::string& bytes)
@@ -148,23 +193,20 @@ bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, std::string* err
     RemoveStaleTemporaries(folder, prefix);
     fs::path temporary;
     errno = 0;
-    const int descriptor = CreateTemporary(folder, prefix, mode, temporary);
-    if (descriptor < 0)
+    // Held open, and so locked, until the rename is done.
+    FileDescriptor file(CreateTemporary(folder, prefix, mode, temporary));
+    if (file.Get() < 0)
         return FailWithErrno(error, "the file could not be created");
+    if (replacing)
+        KeepOwnerAndMode(file.Get(), existing);
     errno = 0;
-    // The old file's access stays as it was, whatever the umask; and the board is on the disk
-    // before the rename, so a crash cannot leave an empty file behind the name.
-    bool written = WriteAll(descriptor, bytes) && (!replacing || ::fchmod(descriptor, mode) == 0) &&
-                   ::fsync(descriptor) == 0;
-    const int writeError = errno;
-    written = ::close(descriptor) == 0 && written;
-    if (!written) {
-        errno = writeError ? writeError : errno;
+    // The board is on the disk before the rename, so a crash cannot leave an empty file behind
+    // the name.
+    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
         const bool reported = FailWithErrno(error, "the file could not be written");
         ::unlink(temporary.c_str());
         return reported;
     }
-
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const bool reported = FailWithErrno(error, "the file could not be replaced");
         ::unlink(temporary.c_str());

@@ -16,7 +16,9 @@ bool ReadBoardFile(const std::filesystem::path& path, Puzzle& puzzle);
 // Writes the board's 81 cell bytes. The content goes to a new file in the same folder first
 // ("<name>.saving-NNNNNN", flushed to the disk) and replaces the old file only once it is
 // complete, so a failed save never damages what was there; such files left by a save that was
-// killed are removed by the next save of the same board. A symbolic link is written through: the
-// file it names gets the board and the link stays. A read-only file, or anything but a regular
-// file, is refused. Returns false on failure, with the reason in *error when given.
+// killed are removed by the next save of the same board, while one that another save is still
+// writing (it holds a lock on it) is left alone. A replaced file keeps its mode, and its owner and
+// group where the system permits. A symbolic link is written through: the file it names gets the
+// board and the link stays. A read-only file, or anything but a regular file, is refused. Returns
+// false on failure, with the reason in *error when given.
 bool WriteBoardFile(const std::filesystem::path& path, const Puzzle& puzzle, std::string* error = nullptr);

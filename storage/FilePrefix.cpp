@@ -1,33 +1,13 @@
 #include "FilePrefix.h"
 
+#include "FileDescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <utility>
-
-namespace {
-
-// Closes the descriptor when the read is over, whichever way it ends.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int descriptor) : m_descriptor(descriptor) {}
-    ~FileDescriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int Get() const { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
-
-}  // namespace
 
 bool ReadFilePrefix(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes)
 {
