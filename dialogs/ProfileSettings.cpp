@@ -1,19 +1,60 @@
 #include "ProfileSettings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString kOrganisation = QStringLiteral("VantrelInc");
+const QString kApplication = QStringLiteral("Orvandel");
+
+#ifndef Q_OS_WIN
+// True when the file is a regular file or absent: anything else (a FIFO, whose open would wait
+// for a writer, a device, a folder) is no settings file.
+bool IsRegularOrAbsent(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode);
+}
+#endif
+
+// The settings store, or nullptr when the settings file is not a regular file.
+std::unique_ptr<QSettings> OpenSettings()
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+#else
+    const QString path = SettingsFilePath();
+    if (!IsRegularOrAbsent(path))
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+#endif
+}
+
+}  // namespace
 
 QString ProgramBaseName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+QString SettingsFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + kOrganisation + u'/' +
+           kApplication + QStringLiteral(".conf");
+}
+
 ProfileSettings::ProfileSettings(const QString& applicationName)
-    : m_applicationName(applicationName),
-      m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VantrelInc"),
-                 QStringLiteral("Orvandel"))
+    : m_applicationName(applicationName), m_settings(OpenSettings())
 {
 }
+
+ProfileSettings::~ProfileSettings() = default;
 
 QString ProfileSettings::Key(const QString& section, const QString& entry) const
 {
@@ -22,12 +63,14 @@ QString ProfileSettings::Key(const QString& section, const QString& entry) const
 
 QString ProfileSettings::GetProfileString(const QString& section, const QString& entry, const QString& fallback) const
 {
-    return m_settings.value(Key(section, entry), fallback).toString();
+    return m_settings ? m_settings->value(Key(section, entry), fallback).toString() : fallback;
 }
 
 int ProfileSettings::GetProfileInt(const QString& section, const QString& entry, int fallback) const
 {
-    const QVariant stored = m_settings.value(Key(section, entry));
+    if (!m_settings)
+        return fallback;
+    const QVariant stored = m_settings->value(Key(section, entry));
     bool isNumber = false;
     const int value = stored.toInt(&isNumber);
     return isNumber ? value : fallback;
@@ -35,6 +78,8 @@ int ProfileSettings::GetProfileInt(const QString& section, const QString& entry,
 
 void ProfileSettings::WriteProfileInt(const QString& section, const QString& entry, int value)
 {
-    m_settings.setValue(Key(section, entry), value);
-    m_settings.sync();
+    if (!m_settings)
+        return;
+    m_settings->setValue(Key(section, entry), value);
+    m_settings->sync();
 }

@@ -1,11 +1,16 @@
 // The program's per-user settings. They live under organisation "VantrelInc", application
 // "Orvandel" (on Windows the registry key Software\VantrelInc\Orvandel), in one group per program
 // name and section: "<program name>/DEBUG", "<program name>/HELP", "<program name>/VIEW". The same program under another
-// file name thus starts with fresh settings.
+// file name thus starts with fresh settings. Outside Windows they are the one file
+// SettingsFilePath(); when that is anything but a regular file (a FIFO, a device, a folder), the
+// program runs on the defaults and neither reads nor writes it, without a word.
 #pragma once
 
-#include <QSettings>
 #include <QString>
+
+#include <memory>
+
+class QSettings;
 
 inline constexpr const char* kDebugSection = "DEBUG";
 inline constexpr const char* kAppPathEntry = "APP_PATH";
@@ -17,9 +22,16 @@ inline constexpr const char* kShowCandidatesEntry = "SHOW CANDIDATES";
 // The application's name: the program file's name without its folder and extension.
 QString ProgramBaseName();
 
+// The settings file outside Windows: "VantrelInc/Orvandel.conf" in the per-user configuration
+// folder ($XDG_CONFIG_HOME, or ~/.config).
+QString SettingsFilePath();
+
 class ProfileSettings {
 public:
     explicit ProfileSettings(const QString& applicationName = ProgramBaseName());
+    ~ProfileSettings();
+    ProfileSettings(const ProfileSettings&) = delete;
+    ProfileSettings& operator=(const ProfileSettings&) = delete;
 
     // The stored text, or fallback when the entry is absent.
     QString GetProfileString(const QString& section, const QString& entry, const QString& fallback) const;
@@ -32,5 +44,5 @@ private:
     QString Key(const QString& section, const QString& entry) const;
 
     QString m_applicationName;
-    QSettings m_settings;
+    std::unique_ptr<QSettings> m_settings;  // nullptr: the defaults only
 };

@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Each test reads and writes the settings of a program name of its own, so none sees another's.
@@ -59,6 +61,26 @@ TEST(ProfileSettings, ValuesLiveInAGroupPerProgramAndSection)
     EXPECT_EQ(ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
     // Another program name starts afresh.
     EXPECT_EQ(ProfileSettings(program + QStringLiteral("_other")).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+}
+
+TEST(ProfileSettings, ASettingsFileThatIsAFifoIsNeitherReadNorWritten)
+{
+    // Opening a FIFO to read would wait for a writer that never comes.
+    const QByteArray fifo = QFile::encodeName(SettingsFilePath());
+    QFile::remove(SettingsFilePath());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(SettingsFilePath()).path()));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const QString program = FreshProgramName();
+    ProfileSettings profile(program);
+    EXPECT_EQ(profile.GetProfileString(kDebugSection, kAppPathEntry, QStringLiteral("none")), QStringLiteral("none"));
+    int shown = 0;
+    ShowHelpOnFirstStart(profile, [&shown] { ++shown; });
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+    struct stat status {};
+    ASSERT_EQ(::stat(fifo.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "still the FIFO, not replaced by a file";
+    QFile::remove(SettingsFilePath());
 }
 
 TEST(ProfileSettings, ANonNumberReadsAsTheDefault)

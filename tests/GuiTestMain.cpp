@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 
 int main(int argc, char* argv[])
@@ -12,8 +12,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    // The per-user configuration folder, where the program and QSettings both look.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
