@@ -38,8 +38,10 @@ bool IsSystemProgramFolder(const QString& folder, const QString& installBinFolde
 QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder,
                        const QString& installBinFolder)
 {
+    // Every folder path is built by appending to the application path, so it must end in '/':
+    // "/srv/boards" would make "/srv/boardsSaved Games/".
     if (!appPathSetting.isEmpty())
-        return appPathSetting;
+        return appPathSetting.endsWith(u'/') ? appPathSetting : appPathSetting + u'/';
     const QString programFolder = ProgramFolder(programFilePath);
     const QFileInfo folder(programFolder);
     // An installed program's folder is not the person's to write in, even where it can be written

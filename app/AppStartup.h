@@ -28,7 +28,8 @@ QString UserDataFolder();
 // install prefix's bin), or /usr, /bin, /sbin, /opt or any folder below them, after links are resolved.
 bool IsSystemProgramFolder(const QString& folder, const QString& installBinFolder);
 
-// The application path: appPathSetting verbatim when it is not empty (no '/' is added); otherwise
+// The application path: appPathSetting when it is not empty, with a '/' added when it does not end
+// in one; otherwise
 // ProgramFolder(programFilePath) when that is a folder that can be written and is no system
 // program folder; otherwise userDataFolder, which is then created if missing.
 QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder,

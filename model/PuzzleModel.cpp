@@ -17,6 +17,20 @@ const std::string kSavedGames = "Saved Games/";
 
 constexpr Difficulty kRatings[] = {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod};
 
+// Makes the folder (its parent must exist) unless it is there; false, with the reason, when it is
+// not a folder afterwards.
+bool MakeFolder(const std::string& folder, std::string& reason)
+{
+    // Without its closing '/', which would hide a file of the same name.
+    const std::filesystem::path path = std::filesystem::u8path(folder).parent_path();
+    std::error_code error;
+    std::error_code ignored;
+    if (std::filesystem::create_directory(path, error) || std::filesystem::is_directory(path, ignored))
+        return true;
+    reason = std::filesystem::exists(path, ignored) ? "a file of that name is in the way" : error.message();
+    return false;
+}
+
 // A cell's text as the grid shows a value: empty for a cell without a digit.
 std::string ShownText(int value)
 {
@@ -335,15 +349,19 @@ Puzzle PuzzleModel::EnteredPuzzle() const
     return m_boardEntered.Values();
 }
 
-std::string PuzzleModel::SaveFolder(const std::string& appPath) const
+PuzzleModel::SaveFolderChoice PuzzleModel::SaveFolder(const std::string& appPath) const
 {
-    const std::string savedGames = appPath + kSavedGames;
-    if (m_strRating.empty())
-        return savedGames;
-    // The rating names its folder; should that folder have gone, the dialog starts one level up.
-    const std::string ratingFolder = savedGames + m_strRating + '/';
-    std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::u8path(ratingFolder), error) ? ratingFolder : savedGames;
+    std::vector<std::string> folders = {appPath + kSavedGames};
+    if (!m_strRating.empty())
+        folders.push_back(folders.front() + m_strRating + '/');
+    SaveFolderChoice choice;
+    for (const std::string& folder : folders) {
+        std::string reason;
+        if (!MakeFolder(folder, reason))
+            return {choice.folder, folder, reason};
+        choice.folder = folder;
+    }
+    return choice;
 }
 
 std::vector<std::string> PuzzleModel::VerdictTexts()

@@ -93,9 +93,16 @@ public:
     std::string CopyText() const;
     // The puzzle as entered at the last SetSuDoku, for Save As.
     Puzzle EnteredPuzzle() const;
-    // Where Save As starts below appPath: the rating's folder in "Saved Games/", or that folder
-    // itself when there is no rating or its folder is gone.
-    std::string SaveFolder(const std::string& appPath) const;
+    // Where Save As starts below appPath (which ends in '/'): the rating's folder in "Saved Games/",
+    // or "Saved Games/" itself when there is no rating. A folder on the way that is missing is
+    // made, one level at a time, as at start-up; when one cannot be, Save As starts in the deepest
+    // that exists (folder empty when none does), and missing and reason say which and why.
+    struct SaveFolderChoice {
+        std::string folder;
+        std::string missing;
+        std::string reason;
+    };
+    SaveFolderChoice SaveFolder(const std::string& appPath) const;
 
     // The verdicts as the window's fields show them: Solved and Status "YES"/"NO" and
     // "OK"/"INCONSISTENT" after SetSuDoku, Reset and Clear; Unique "YES"/"NO" and Rating

@@ -148,17 +148,18 @@ TEST(StartUp, AppPathWithTrailingSeparatorHoldsTheFolders)
     ExpectSavedGameFolders(boards.path() + u'/');
 }
 
-TEST(StartUp, AppPathWithoutTrailingSeparatorIsUsedVerbatim)
+TEST(StartUp, AppPathWithoutTrailingSeparatorGetsOne)
 {
     QTemporaryDir top;
     const QString appPath = top.filePath(QStringLiteral("Boards"));
+    ASSERT_TRUE(QDir().mkpath(appPath));
     const QString program = FreshProgramName();
     StoreAppPath(program, appPath);
     ProfileSettings profile(program);
 
-    EXPECT_EQ(PrepareStartUp(profile, QString(), QString(), kNoHelp), appPath);
-    ExpectSavedGameFolders(appPath);  // ".../BoardsSaved Games/..."
-    EXPECT_TRUE(QFileInfo(top.filePath(QStringLiteral("BoardsSaved Games/RiverAzevod"))).isDir());
+    EXPECT_EQ(PrepareStartUp(profile, QString(), QString(), kNoHelp), appPath + u'/');
+    ExpectSavedGameFolders(appPath + u'/');
+    EXPECT_FALSE(QFileInfo::exists(top.filePath(QStringLiteral("BoardsSaved Games"))));
 }
 
 TEST(StartUp, WithoutAppPathTheProgramsFolderHoldsTheFolders)

@@ -239,19 +239,49 @@ TEST(PuzzleModel, PasteTakesOnlyOneWholeBoard)
 
 class SaveFolderTest : public TemporaryFolderTest {};
 
-TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolder)
+TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolderMadeWhenMissing)
 {
     const std::string appPath = folder.string() + "/";
-    std::filesystem::create_directories(folder / "Saved Games" / "Easy");
     PuzzleModel model;
-    EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/") << "no rating yet";
+    EXPECT_EQ(model.SaveFolder(appPath).folder, appPath + "Saved Games/") << "no rating yet";
     Type(model, kPuzzle);
     model.SetSuDoku();
-    EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/Easy/");
-    std::filesystem::remove(folder / "Saved Games" / "Easy");
-    EXPECT_EQ(model.SaveFolder(appPath), appPath + "Saved Games/") << "the rating's folder is gone";
-
+    const PuzzleModel::SaveFolderChoice choice = model.SaveFolder(appPath);
+    EXPECT_EQ(choice.folder, appPath + "Saved Games/Easy/");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "Saved Games" / "Easy"));
+    EXPECT_EQ(choice.missing, "");
     EXPECT_EQ(model.EnteredPuzzle().ToLine(), kPuzzle);
+}
+
+TEST_F(SaveFolderTest, AFolderThatCannotBeMadeIsNamedWithItsReason)
+{
+    PuzzleModel model;
+    Type(model, kPuzzle);
+    model.SetSuDoku();
+    const std::string top = folder.string() + "/";
+    const struct {
+        const char* name;
+        std::string appPath;
+        std::string fileInTheWay;  // below the application path
+        std::string start;
+        std::string missing;
+        std::string reason;
+    } rows[] = {
+        {"rating folder", top + "a/", "Saved Games/Easy", top + "a/Saved Games/", top + "a/Saved Games/Easy/",
+         "a file of that name is in the way"},
+        {"Saved Games", top + "b/", "Saved Games", "", top + "b/Saved Games/", "a file of that name is in the way"},
+        {"application path", top + "gone/", "", "", top + "gone/Saved Games/", "No such file or directory"},
+    };
+    for (const auto& row : rows) {
+        if (!row.fileInTheWay.empty()) {
+            std::filesystem::create_directories(std::filesystem::path(row.appPath + row.fileInTheWay).parent_path());
+            WriteFile(row.appPath.substr(top.size()) + row.fileInTheWay, "x");
+        }
+        const PuzzleModel::SaveFolderChoice choice = model.SaveFolder(row.appPath);
+        EXPECT_EQ(choice.folder, row.start) << row.name;
+        EXPECT_EQ(choice.missing, row.missing) << row.name;
+        EXPECT_EQ(choice.reason, row.reason) << row.name;
+    }
 }
 
 }  // namespace

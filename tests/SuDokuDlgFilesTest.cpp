@@ -106,6 +106,27 @@ TEST_F(BoardFilesTest, TheDialogsStartInSavedGamesWithTheirTitlesAndFilter)
     }
 }
 
+TEST_F(BoardFilesTest, WithoutSavedGamesTheDialogsStartHomeAndTheFirstSaveAsSaysWhy)
+{
+    // A file stands where the folders should be, so none of them can be made.
+    ASSERT_TRUE(QDir(SavedGame(QString())).removeRecursively());
+    QFile inTheWay(appPath + QStringLiteral("Saved Games"));
+    ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+    Open(QString());
+    SetPuzzle(kPuzzle);
+    SaveAs(QString());
+    SaveAs(QString());
+    ASSERT_EQ(prompts.fileDialogs.size(), 3);
+    for (const RecordingPrompts::FileDialog& asked : prompts.fileDialogs)
+        EXPECT_EQ(asked.settings.startPath, QDir::homePath());
+    ASSERT_EQ(prompts.messages.size(), 1) << "once a run";
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("The folder for saved games %1 could not be made: a file of that name is in the way. "
+                             "Save As starts in %2 instead.")
+                  .arg(SavedGame(QString()), QDir::homePath()));
+}
+
 TEST_F(BoardFilesTest, EachCommandOnlyInItsState)
 {
     EXPECT_FALSE(SaveAs(SavedGame(QStringLiteral("edit.sdf"))));

@@ -284,6 +284,10 @@
         <translation>Das Spielfeld konnte nicht unter %1 gespeichert werden: %2.</translation>
     </message>
     <message>
+        <source>The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.</source>
+        <translation>Der Ordner für gespeicherte Spiele %1 konnte nicht angelegt werden: %2. „Speichern unter“ beginnt stattdessen in %3.</translation>
+    </message>
+    <message>
         <source>%1 is not a regular file, so it cannot be opened as a puzzle.</source>
         <translation>%1 ist keine gewöhnliche Datei und kann daher nicht als Rätsel geöffnet werden.</translation>
     </message>

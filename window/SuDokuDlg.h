@@ -110,6 +110,9 @@ private:
     void OnVisitWebSite();
     void OnOpenBoard();
     void OnSaveBoardAs();
+    // Where Save As starts: the rating's folder, or the nearest that exists (the home folder when
+    // none below the application path does), after a message, once a run, when one is missing.
+    QString SaveAsFolder();
     // Reads the first puzzle of a text file; false when there is none or the file cannot be read.
     bool ReadTextPuzzleFile(const QString& path, Puzzle& puzzle);
 
@@ -138,4 +141,5 @@ private:
     QAction* m_actionShowCandidates = nullptr;
     bool m_bShowCandidates = false;  // remembered in the settings
     CSolveLogicDlg* m_dlgSolveLogic = nullptr;  // made when first shown
+    bool m_bToldSaveFolderMissing = false;
 };

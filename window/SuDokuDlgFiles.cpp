@@ -21,6 +21,8 @@ const char* const kSaveTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel
 const char* const kSaveFailedText = QT_TRANSLATE_NOOP("CSuDokuDlg", "The board could not be saved to %1: %2.");
 const char* const kNotAFileText =
     QT_TRANSLATE_NOOP("CSuDokuDlg", "%1 is not a regular file, so it cannot be opened as a puzzle.");
+const char* const kSaveFolderMissingText =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.");
 const char* const kBoardFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Files (*.sdf)");
 const char* const kTextFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Text Puzzles (*.txt)");
 const QString kSavedGames = QStringLiteral("Saved Games/");
@@ -45,7 +47,9 @@ bool IsTextPuzzleFile(const QString& path)
 void CSuDokuDlg::OnOpenBoard()
 {
     const QString filters = tr(kBoardFilter) + QStringLiteral(";;") + tr(kTextFilter);
-    const FileDialogSettings settings = BoardFileDialog(tr(kOpenTitle), m_strAppPath + kSavedGames, filters);
+    const QString savedGames = m_strAppPath + kSavedGames;
+    const QString folder = QFileInfo(savedGames).isDir() ? savedGames : QDir::homePath();
+    const FileDialogSettings settings = BoardFileDialog(tr(kOpenTitle), folder, filters);
     const QString path = UserPrompts::Current().GetOpenFileName(this, settings);
     if (!path.isEmpty())
         OpenBoardFile(path);
@@ -87,9 +91,24 @@ bool CSuDokuDlg::ReadTextPuzzleFile(const QString& path, Puzzle& puzzle)
     return true;
 }
 
+QString CSuDokuDlg::SaveAsFolder()
+{
+    const PuzzleModel::SaveFolderChoice choice = m_model.SaveFolder(m_strAppPath.toStdString());
+    const QString folder = choice.folder.empty() ? QDir::homePath() : QString::fromStdString(choice.folder);
+    // Said once a run: the person learns why the folders are not there, and is not nagged.
+    if (!choice.missing.empty() && !m_bToldSaveFolderMissing) {
+        m_bToldSaveFolderMissing = true;
+        Ask(tr(kSaveFolderMissingText)
+                .arg(QDir::toNativeSeparators(QString::fromStdString(choice.missing)),
+                     QString::fromStdString(choice.reason), QDir::toNativeSeparators(folder)),
+            QMessageBox::Ok);
+    }
+    return folder;
+}
+
 void CSuDokuDlg::OnSaveBoardAs()
 {
-    const QString saveFolder = QString::fromStdString(m_model.SaveFolder(m_strAppPath.toStdString()));
+    const QString saveFolder = SaveAsFolder();
     const QString path =
         UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(tr(kSaveTitle), saveFolder, tr(kBoardFilter)));
     if (path.isEmpty())
