@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -156,6 +159,54 @@ TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReported)
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Vantrel Orvandel"));
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The board could not be printed."));
+}
+
+TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
+{
+    const QString old = folder.filePath(QStringLiteral("old.pdf"));
+    QFile oldFile(old);
+    ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly) && oldFile.write("old") == 3);
+    oldFile.close();
+    const struct {
+        QString file;
+        rlim_t sizeLimit;  // a small one stops every write past it, as a full disk does
+        QString reason;
+    } rows[] = {{QStringLiteral("/dev/full"), RLIM_INFINITY, QStringLiteral("No space left on device")},
+                {old, 2000, QStringLiteral("the document could not be completed")}};
+    TypePuzzle(Grid(), kPuzzle);
+    for (const auto& row : rows) {
+        prompts.messages.clear();
+        prompts.printFile = row.file;
+        struct rlimit saved {};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit limited = saved;
+        limited.rlim_cur = row.sizeLimit;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const bool chosen = ChooseOption(*dialog, kIdFilePrint);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        ASSERT_TRUE(chosen);
+        ASSERT_EQ(prompts.messages.size(), 1) << row.file.toStdString();
+        EXPECT_EQ(prompts.messages[0].text,
+                  QStringLiteral("The board could not be printed to %1: %2.").arg(row.file, row.reason));
+    }
+    ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(oldFile.readAll(), QByteArray("old"));
+}
+
+TEST_F(PrintTest, PrintPuzzlesToAFullDiskIsReported)
+{
+    prompts.printFile = QStringLiteral("/dev/full");
+    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdPrintPuzzles)); },
+                    [](QWidget* window) {
+                        window->findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(1);
+                        window->findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(0);
+                        qobject_cast<QDialog*>(window)->accept();
+                    });
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("The puzzles could not be printed to /dev/full: No space left on device."));
 }
 
 TEST_F(PrintTest, PrintsTheCandidatesWhenTheyAreShown)

@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>CheckedPrint</name>
+    <message>
+        <source>the document could not be completed</source>
+        <translation>das Dokument konnte nicht fertiggestellt werden</translation>
+    </message>
+</context>
+<context>
     <name>CHelpDlg</name>
     <message>
         <source>Vantrel Orvandel Help</source>
@@ -95,6 +102,10 @@
     <message>
         <source>The board could not be printed.</source>
         <translation>Das Spielfeld konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The board could not be printed to %1: %2.</source>
+        <translation>Das Spielfeld konnte nicht in %1 gedruckt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -306,6 +317,10 @@
     <message>
         <source>The puzzles could not be printed.</source>
         <translation>Die Rätsel konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The puzzles could not be printed to %1: %2.</source>
+        <translation>Die Rätsel konnten nicht in %1 gedruckt werden: %2.</translation>
     </message>
 </context>
 <context>

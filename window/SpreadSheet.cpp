@@ -1,9 +1,11 @@
 #include "SpreadSheet.h"
 
+#include "CheckedPrint.h"
 #include "Puzzle.h"
 #include "UserPrompts.h"
 #include "VirtualKey.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -195,16 +197,21 @@ void CSpreadSheet::PrintCells()
     if (!UserPrompts::Current().ConfirmPrint(window(), printer))
         return;
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        UserPrompts::Current().ShowMessage(window(), window()->windowTitle(), tr("The board could not be printed."),
-                                           QMessageBox::Ok);
-        return;
+    CheckedPrint print(printer);
+    QString reason;
+    if (print.Begin(painter)) {
+        const QRectF page(0, 0, printer.width(), printer.height());
+        const double side = 0.9 * qMin(page.width(), page.height());
+        QRectF board(0, 0, side, side);
+        board.moveCenter(page.center());
+        DrawBoard(painter, board, Picture(), m_printOptions);
+        if (print.Finish(painter, reason))
+            return;
     }
-    const QRectF page(0, 0, printer.width(), printer.height());
-    const double side = 0.9 * qMin(page.width(), page.height());
-    QRectF board(0, 0, side, side);
-    board.moveCenter(page.center());
-    DrawBoard(painter, board, Picture(), m_printOptions);
+    const QString text = reason.isEmpty() ? tr("The board could not be printed.")
+                                          : tr("The board could not be printed to %1: %2.")
+                                                .arg(QDir::toNativeSeparators(print.FileName()), reason);
+    UserPrompts::Current().ShowMessage(window(), window()->windowTitle(), text, QMessageBox::Ok);
 }
 
 BoardPicture CSpreadSheet::Picture() const

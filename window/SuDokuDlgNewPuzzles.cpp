@@ -1,11 +1,13 @@
 // New puzzles: one into the grid, or a stack of them on paper.
 #include "SuDokuDlg.h"
 
+#include "CheckedPrint.h"
 #include "GenerationProgress.h"
 #include "PrintPuzzlesDlg.h"
 #include "PuzzleSheets.h"
 #include "UserPrompts.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QPrinter>
 
@@ -38,9 +40,15 @@ void CSuDokuDlg::OnPrintPuzzles()
     if (!UserPrompts::Current().ConfirmPrint(this, printer))
         return;
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        Ask(tr("The puzzles could not be printed."), QMessageBox::Ok);
-        return;
+    CheckedPrint print(printer);
+    QString reason;
+    if (print.Begin(painter)) {
+        PaintPuzzleSheets(painter, printer, puzzles, choice.Rating());
+        if (print.Finish(painter, reason))
+            return;
     }
-    PaintPuzzleSheets(painter, printer, puzzles, choice.Rating());
+    Ask(reason.isEmpty() ? tr("The puzzles could not be printed.")
+                         : tr("The puzzles could not be printed to %1: %2.")
+                               .arg(QDir::toNativeSeparators(print.FileName()), reason),
+        QMessageBox::Ok);
 }
