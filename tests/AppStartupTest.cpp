@@ -68,18 +68,12 @@ TEST(ProfileSettings, ASettingsFileThatIsAFifoIsNeitherReadNorWritten)
     // Opening a FIFO to read would wait for a writer that never comes.
     const QByteArray fifo = QFile::encodeName(SettingsFilePath());
     QFile::remove(SettingsFilePath());
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(SettingsFilePath()).path()));
-    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    const QString program = FreshProgramName();
-    ProfileSettings profile(program);
-    EXPECT_EQ(profile.GetProfileString(kDebugSection, kAppPathEntry, QStringLiteral("none")), QStringLiteral("none"));
-    int shown = 0;
-    ShowHelpOnFirstStart(profile, [&shown] { ++shown; });
-    EXPECT_EQ(shown, 1);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(SettingsFilePath()).path()) && ::mkfifo(fifo.constData(), 0600) == 0);
+    ProfileSettings profile(FreshProgramName());
+    profile.WriteProfileInt(kHelpSection, kFirstTimeEntry, 0);
     EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
     struct stat status {};
-    ASSERT_EQ(::stat(fifo.constData(), &status), 0);
-    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "still the FIFO, not replaced by a file";
+    EXPECT_TRUE(::stat(fifo.constData(), &status) == 0 && S_ISFIFO(status.st_mode)) << "not replaced by a file";
     QFile::remove(SettingsFilePath());
 }
 

@@ -163,36 +163,27 @@ TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReported)
 
 TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
 {
-    const QString old = folder.filePath(QStringLiteral("old.pdf"));
-    QFile oldFile(old);
-    ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly) && oldFile.write("old") == 3);
-    oldFile.close();
-    const struct {
-        QString file;
-        rlim_t sizeLimit;  // a small one stops every write past it, as a full disk does
-        QString reason;
-    } rows[] = {{QStringLiteral("/dev/full"), RLIM_INFINITY, QStringLiteral("No space left on device")},
-                {old, 2000, QStringLiteral("the document could not be completed")}};
     TypePuzzle(Grid(), kPuzzle);
-    for (const auto& row : rows) {
-        prompts.messages.clear();
-        prompts.printFile = row.file;
-        struct rlimit saved {};
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        struct rlimit limited = saved;
-        limited.rlim_cur = row.sizeLimit;
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const bool chosen = ChooseOption(*dialog, kIdFilePrint);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-        ASSERT_TRUE(chosen);
-        ASSERT_EQ(prompts.messages.size(), 1) << row.file.toStdString();
-        EXPECT_EQ(prompts.messages[0].text,
-                  QStringLiteral("The board could not be printed to %1: %2.").arg(row.file, row.reason));
-    }
-    ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(oldFile.readAll(), QByteArray("old"));
+    prompts.printFile = QStringLiteral("/dev/full");
+    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    // A file size limit stops the document part-way, as a full disk does.
+    QFile old(folder.filePath(QStringLiteral("old.pdf")));
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite) && old.write("old") == 3 && old.flush());
+    prompts.printFile = old.fileName();
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const struct rlimit limited = {2000, saved.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    ChooseOption(*dialog, kIdFilePrint);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    const QString text = QStringLiteral("The board could not be printed to %1: %2.");
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0].text, text.arg("/dev/full", "No space left on device"));
+    EXPECT_EQ(prompts.messages[1].text, text.arg(old.fileName(), "the document could not be completed"));
+    EXPECT_TRUE(old.seek(0));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
 }
 
 TEST_F(PrintTest, PrintPuzzlesToAFullDiskIsReported)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 namespace {
@@ -239,48 +240,31 @@ TEST(PuzzleModel, PasteTakesOnlyOneWholeBoard)
 
 class SaveFolderTest : public TemporaryFolderTest {};
 
-TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolderMadeWhenMissing)
+TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolderOrSaysWhyItCannotBeMade)
 {
-    const std::string appPath = folder.string() + "/";
     PuzzleModel model;
-    EXPECT_EQ(model.SaveFolder(appPath).folder, appPath + "Saved Games/") << "no rating yet";
     Type(model, kPuzzle);
-    model.SetSuDoku();
-    const PuzzleModel::SaveFolderChoice choice = model.SaveFolder(appPath);
-    EXPECT_EQ(choice.folder, appPath + "Saved Games/Easy/");
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "Saved Games" / "Easy"));
-    EXPECT_EQ(choice.missing, "");
+    model.SetSuDoku();  // rated Easy
     EXPECT_EQ(model.EnteredPuzzle().ToLine(), kPuzzle);
-}
-
-TEST_F(SaveFolderTest, AFolderThatCannotBeMadeIsNamedWithItsReason)
-{
-    PuzzleModel model;
-    Type(model, kPuzzle);
-    model.SetSuDoku();
-    const std::string top = folder.string() + "/";
-    const struct {
-        const char* name;
-        std::string appPath;
-        std::string fileInTheWay;  // below the application path
-        std::string start;
-        std::string missing;
-        std::string reason;
-    } rows[] = {
-        {"rating folder", top + "a/", "Saved Games/Easy", top + "a/Saved Games/", top + "a/Saved Games/Easy/",
-         "a file of that name is in the way"},
-        {"Saved Games", top + "b/", "Saved Games", "", top + "b/Saved Games/", "a file of that name is in the way"},
-        {"application path", top + "gone/", "", "", top + "gone/Saved Games/", "No such file or directory"},
-    };
-    for (const auto& row : rows) {
-        if (!row.fileInTheWay.empty()) {
-            std::filesystem::create_directories(std::filesystem::path(row.appPath + row.fileInTheWay).parent_path());
-            WriteFile(row.appPath.substr(top.size()) + row.fileInTheWay, "x");
+    const std::string inTheWay = "a file of that name is in the way";
+    // Below the temporary folder: the application path, a file in the way, where Save As starts,
+    // the folder that is missing and why.
+    const std::array<std::string, 5> rows[] = {
+        {"made/", "", "made/Saved Games/Easy/", "", ""},
+        {"a/", "a/Saved Games/Easy", "a/Saved Games/", "a/Saved Games/Easy/", inTheWay},
+        {"b/", "b/Saved Games", "", "b/Saved Games/", inTheWay},
+        {"gone/", "", "", "gone/Saved Games/", "No such file or directory"}};
+    for (const auto& [appPath, file, start, missing, reason] : rows) {
+        if (!file.empty()) {
+            std::filesystem::create_directories((folder / file).parent_path());
+            WriteFile(file, "x");
+        } else if (appPath != "gone/") {
+            std::filesystem::create_directories(folder / appPath);
         }
-        const PuzzleModel::SaveFolderChoice choice = model.SaveFolder(row.appPath);
-        EXPECT_EQ(choice.folder, row.start) << row.name;
-        EXPECT_EQ(choice.missing, row.missing) << row.name;
-        EXPECT_EQ(choice.reason, row.reason) << row.name;
+        const PuzzleModel::SaveFolderChoice choice = model.SaveFolder(folder.string() + "/" + appPath);
+        EXPECT_EQ(choice.folder, start.empty() ? "" : folder.string() + "/" + start) << appPath;
+        EXPECT_EQ(choice.missing, missing.empty() ? "" : folder.string() + "/" + missing) << appPath;
+        EXPECT_EQ(choice.reason, reason) << appPath;
     }
 }
 

@@ -22,7 +22,8 @@ const char* const kSaveFailedText = QT_TRANSLATE_NOOP("CSuDokuDlg", "The board c
 const char* const kNotAFileText =
     QT_TRANSLATE_NOOP("CSuDokuDlg", "%1 is not a regular file, so it cannot be opened as a puzzle.");
 const char* const kSaveFolderMissingText =
-    QT_TRANSLATE_NOOP("CSuDokuDlg", "The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.");
+    QT_TRANSLATE_NOOP("CSuDokuDlg",
+                      "The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.");
 const char* const kBoardFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Files (*.sdf)");
 const char* const kTextFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Text Puzzles (*.txt)");
 const QString kSavedGames = QStringLiteral("Saved Games/");
