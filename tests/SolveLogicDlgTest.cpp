@@ -75,6 +75,20 @@ TEST(SolveLogicDlgTest, ChoosingASentenceReportsItsStepAndSelectingOneReportsNot
     EXPECT_EQ(lines.verticalScrollBar()->value(), lines.verticalScrollBar()->maximum());
 }
 
+TEST(SolveLogicDlgTest, ALongSentenceWrapsInsteadOfScrollingSideways)
+{
+    CSolveLogicDlg dialog;
+    const QString longSentence = Sentences(12).join(u' ');
+    dialog.SetSteps(QString(), {longSentence, QStringLiteral("Short.")});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QListWidget& lines = Lines(dialog);
+    const QRect wrapped = lines.visualItemRect(lines.item(0));
+    EXPECT_LE(wrapped.right(), lines.viewport()->width());
+    EXPECT_GT(wrapped.height(), 2 * lines.visualItemRect(lines.item(1)).height());
+    EXPECT_EQ(lines.horizontalScrollBar()->maximum(), 0);
+}
+
 TEST(SolveLogicDlgTest, ExitAndEscapeCloseTheWindow)
 {
     for (const bool useEscape : {false, true}) {
