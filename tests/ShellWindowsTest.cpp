@@ -52,30 +52,34 @@ TEST(HelpWindow, ShowsTheHelpTextFormattedReadOnlyFromTheTop)
     EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("xyz")));
 }
 
+// A name wider than its paragraph's hanging indent pushes the text after the tab to the next tab
+// stop and leaves a ragged gap.
+void ExpectEveryHangingIndentHoldsTheNameBeforeItsTab(const char* resource)
+{
+    CHelpDlg help(nullptr, QString::fromLatin1(resource));
+    int hanging = 0;
+    for (QTextBlock block = help.HelpControl()->document()->begin(); block.isValid(); block = block.next()) {
+        const double indent = -block.blockFormat().textIndent();
+        if (indent <= 0 || !block.text().contains(u'\t'))
+            continue;
+        ++hanging;
+        double nameWidth = 0;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QString text = fragment.fragment().text();
+            const QFontMetricsF metrics(fragment.fragment().charFormat().font());
+            nameWidth += metrics.horizontalAdvance(text.left(text.indexOf(u'\t')));
+            if (text.contains(u'\t'))
+                break;
+        }
+        EXPECT_LE(nameWidth, indent) << resource << ": " << block.text().left(30).toStdString();
+    }
+    EXPECT_GT(hanging, 0) << "the buttons are listed with hanging indents";
+}
+
 TEST(HelpWindow, EveryHangingIndentHoldsTheNameBeforeItsTab)
 {
-    // A name wider than its paragraph's hanging indent pushes the text after the tab to the next
-    // tab stop and leaves a ragged gap.
-    for (const char* resource : {":/res/help.rtf", ":/res/help_de.rtf"}) {
-        CHelpDlg help(nullptr, QString::fromLatin1(resource));
-        int hanging = 0;
-        for (QTextBlock block = help.HelpControl()->document()->begin(); block.isValid(); block = block.next()) {
-            const double indent = -block.blockFormat().textIndent();
-            if (indent <= 0 || !block.text().contains(u'\t'))
-                continue;
-            ++hanging;
-            double nameWidth = 0;
-            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-                const QString text = fragment.fragment().text();
-                const QFontMetricsF metrics(fragment.fragment().charFormat().font());
-                nameWidth += metrics.horizontalAdvance(text.left(text.indexOf(u'\t')));
-                if (text.contains(u'\t'))
-                    break;
-            }
-            EXPECT_LE(nameWidth, indent) << resource << ": " << block.text().left(30).toStdString();
-        }
-        EXPECT_GT(hanging, 0) << "the buttons are listed with hanging indents";
-    }
+    ExpectEveryHangingIndentHoldsTheNameBeforeItsTab(":/res/help.rtf");
+    ExpectEveryHangingIndentHoldsTheNameBeforeItsTab(":/res/help_de.rtf");
 }
 
 TEST(HelpWindow, CtrlEndAndCtrlHomeGoToTheEndAndTheStart)
