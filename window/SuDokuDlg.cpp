@@ -7,7 +7,6 @@
 #include "ProfileSettings.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
