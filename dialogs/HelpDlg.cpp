@@ -1,8 +1,10 @@
 #include "HelpDlg.h"
 
 #include "DocumentKeys.h"
+#include "ReadableColours.h"
 #include "RtfReader.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QPushButton>
 #include <QTextEdit>
@@ -51,7 +53,16 @@ void CHelpDlg::OnInitDialog()
 void CHelpDlg::UpdateData()
 {
     SetRichOrPlainText(m_strHelpText, *m_ctrlHelp->document());
+    // The dialog's own palette: a new one reaches it before its children.
+    MakeTextReadable(*m_ctrlHelp->document(), palette().color(QPalette::Base));
     m_ctrlHelp->moveCursor(QTextCursor::Start);
+}
+
+void CHelpDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_ctrlHelp)
+        UpdateData();
 }
 
 void RunHelpDialog()

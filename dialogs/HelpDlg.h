@@ -20,9 +20,15 @@ public:
 
     QTextEdit* HelpControl() const { return m_ctrlHelp; }
 
+protected:
+    // A new palette shows the text anew, its colours made readable on the new background.
+    void changeEvent(QEvent* event) override;
+
 private:
     void OnInitDialog();
-    void UpdateData();  // m_strHelpText into the control, formatted when it is RTF
+    // m_strHelpText into the control, formatted when it is RTF, each coloured text in a shade
+    // readable on the control's background.
+    void UpdateData();
 
     QString m_helpTextPath;
     QTextEdit* m_ctrlHelp = nullptr;

@@ -32,10 +32,16 @@ CSolveLogicDlg::CSolveLogicDlg(QWidget* parent)
 
     m_listLogic = new QListWidget(this);
     m_listLogic->setObjectName(QStringLiteral("Logic"));
+    m_listLogic->setAccessibleName(tr("Solve Logic"));
     m_listLogic->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_listLogic->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_listLogic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_listLogic->setMinimumSize(495, 406);  // 330 x 254 dialog units
+    // Long sentences wrap at the window's edge, at any font size, rather than scroll sideways.
+    m_listLogic->setWordWrap(true);
+    m_listLogic->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_listLogic->setResizeMode(QListView::Adjust);
+    m_listLogic->setTextElideMode(Qt::ElideNone);
     connect(m_listLogic, &QListWidget::currentRowChanged, this, &CSolveLogicDlg::OnCurrentRowChanged);
 
     AddDocumentStartAndEndKeys(*this, *m_listLogic);

@@ -330,6 +330,7 @@ void PuzzleModel::Hint()
     const StepRecord& next = *m_replay.StepAhead();
     m_marks = HintMarks(next);
     m_stepText = HintSentence(next);
+    m_hint = HintFactsOf(next);
     m_hintShown = true;
 }
 

@@ -84,6 +84,8 @@ public:
     void Hint();
     // The line under the board: the sentence of the step on show, or a hint; empty otherwise.
     const std::string& StepText() const { return m_stepText; }
+    // While a hint is on show, what it tells; null otherwise.
+    const HintFacts* ShownHint() const { return m_hintShown ? &m_hint : nullptr; }
     const CellMarks& Marks() const { return m_marks; }
     // The candidates of the cells as shown: in the edit state those the digits shown leave, in
     // the set state those of the replay's board.
@@ -142,6 +144,7 @@ private:
     CellMarks m_marks{};  // every cell CellMark::None
     std::string m_stepText;
     bool m_hintShown = false;
+    HintFacts m_hint;  // of the hint on show
     std::string m_strStatus;
     std::string m_strSolved;
     std::string m_strUnique;

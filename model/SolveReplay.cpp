@@ -3,6 +3,7 @@
 #include "GridGeometry.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -91,6 +92,22 @@ CellMarks HintMarks(const StepRecord& step)
         marks[static_cast<std::size_t>(cell)] = CellMark::StepCell;
     }
     return marks;
+}
+
+HintFacts HintFactsOf(const StepRecord& step)
+{
+    HintFacts facts;
+    facts.unitKind = SentenceUnitKind(step.unitKind);
+    facts.column = grid::CellX(step.cell) + 1;
+    facts.row = grid::CellY(step.cell) + 1;
+    facts.digitCount = std::popcount(unsigned{step.digitMask});
+    switch (step.kind) {
+    case StepKind::Determined: facts.kind = HintFacts::Kind::OneDigitLeft; break;
+    case StepKind::HiddenSingle: facts.kind = HintFacts::Kind::OnePlaceLeft; break;
+    case StepKind::DigitSet: facts.kind = HintFacts::Kind::DigitSet; break;
+    case StepKind::Guess: facts.kind = HintFacts::Kind::Guess; break;
+    }
+    return facts;
 }
 
 void SolveReplay::Start(const Puzzle& entered, const StepRecorder& steps)

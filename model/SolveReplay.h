@@ -37,6 +37,18 @@ CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before);
 // guess, which has no logical reason.
 CellMarks HintMarks(const StepRecord& step);
 
+// What a hint tells, for the window to say in the person's language: the kind of the next step,
+// where to look and, for a digit set, how many digits it holds.
+struct HintFacts {
+    enum class Kind : std::uint8_t { OneDigitLeft, OnePlaceLeft, DigitSet, Guess };
+    Kind kind = Kind::Guess;
+    int unitKind = 0;   // the unit to look at: 0 column, 1 row, 2 square
+    int column = 1;     // the step's cell, from 1
+    int row = 1;
+    int digitCount = 0;  // of a digit set
+};
+HintFacts HintFactsOf(const StepRecord& step);
+
 class SolveReplay {
 public:
     // Starts before the first step, with the board as entered.

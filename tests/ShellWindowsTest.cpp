@@ -52,11 +52,11 @@ TEST(HelpWindow, ShowsTheHelpTextFormattedReadOnlyFromTheTop)
     EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("xyz")));
 }
 
-TEST(HelpWindow, EveryHangingIndentHoldsTheNameBeforeItsTab)
+// A name wider than its paragraph's hanging indent pushes the text after the tab to the next tab
+// stop and leaves a ragged gap.
+void ExpectEveryHangingIndentHoldsTheNameBeforeItsTab(const char* resource)
 {
-    // A name wider than its paragraph's hanging indent pushes the text after the tab to the next
-    // tab stop and leaves a ragged gap.
-    CHelpDlg help;
+    CHelpDlg help(nullptr, QString::fromLatin1(resource));
     int hanging = 0;
     for (QTextBlock block = help.HelpControl()->document()->begin(); block.isValid(); block = block.next()) {
         const double indent = -block.blockFormat().textIndent();
@@ -71,9 +71,15 @@ TEST(HelpWindow, EveryHangingIndentHoldsTheNameBeforeItsTab)
             if (text.contains(u'\t'))
                 break;
         }
-        EXPECT_LE(nameWidth, indent) << block.text().left(30).toStdString();
+        EXPECT_LE(nameWidth, indent) << resource << ": " << block.text().left(30).toStdString();
     }
     EXPECT_GT(hanging, 0) << "the buttons are listed with hanging indents";
+}
+
+TEST(HelpWindow, EveryHangingIndentHoldsTheNameBeforeItsTab)
+{
+    ExpectEveryHangingIndentHoldsTheNameBeforeItsTab(":/res/help.rtf");
+    ExpectEveryHangingIndentHoldsTheNameBeforeItsTab(":/res/help_de.rtf");
 }
 
 TEST(HelpWindow, CtrlEndAndCtrlHomeGoToTheEndAndTheStart)

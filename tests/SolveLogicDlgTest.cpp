@@ -75,6 +75,18 @@ TEST(SolveLogicDlgTest, ChoosingASentenceReportsItsStepAndSelectingOneReportsNot
     EXPECT_EQ(lines.verticalScrollBar()->value(), lines.verticalScrollBar()->maximum());
 }
 
+TEST(SolveLogicDlgTest, ALongSentenceWrapsInsteadOfScrollingSideways)
+{
+    CSolveLogicDlg dialog;
+    dialog.SetSteps(QString(), {Sentences(12).join(u' '), QStringLiteral("Short.")});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QListWidget& lines = Lines(dialog);
+    EXPECT_LE(lines.visualItemRect(lines.item(0)).right(), lines.viewport()->width());
+    EXPECT_GT(lines.visualItemRect(lines.item(0)).height(), 2 * lines.visualItemRect(lines.item(1)).height());
+    EXPECT_EQ(lines.horizontalScrollBar()->maximum(), 0);
+}
+
 TEST(SolveLogicDlgTest, ExitAndEscapeCloseTheWindow)
 {
     for (const bool useEscape : {false, true}) {

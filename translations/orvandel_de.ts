@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>:/res/help.rtf</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Solve Logic</source>
@@ -98,6 +98,14 @@
     <message>
         <source>empty</source>
         <translation>leer</translation>
+    </message>
+    <message>
+        <source>candidates %1</source>
+        <translation>Kandidaten %1</translation>
+    </message>
+    <message>
+        <source>Su Doku board</source>
+        <translation>Su-Doku-Spielfeld</translation>
     </message>
     <message>
         <source>The board could not be printed.</source>
@@ -167,14 +175,6 @@
         <translation>Schwierigkeit</translation>
     </message>
     <message>
-        <source>Previous Step (Ctrl+Left)</source>
-        <translation>Vorheriger Schritt (Strg+Links)</translation>
-    </message>
-    <message>
-        <source>Next Step (Ctrl+Right)</source>
-        <translation>Nächster Schritt (Strg+Rechts)</translation>
-    </message>
-    <message>
         <source>Step</source>
         <translation>Schritt</translation>
     </message>
@@ -191,12 +191,12 @@
         <translation>Speichern unter ...</translation>
     </message>
     <message>
-        <source>Copy	Ctrl+C</source>
-        <translation>Kopieren	Ctrl+C</translation>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
     </message>
     <message>
-        <source>Paste	Ctrl+V</source>
-        <translation>Einfügen	Ctrl+V</translation>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Reset Su Doku Board</source>
@@ -219,20 +219,12 @@
         <translation>Lösungsweg anzeigen ...</translation>
     </message>
     <message>
-        <source>Show Candidates	Ctrl+K</source>
-        <translation>Kandidaten anzeigen	Ctrl+K</translation>
+        <source>Show Candidates</source>
+        <translation>Kandidaten anzeigen</translation>
     </message>
     <message>
-        <source>Previous Step	Ctrl+Left</source>
-        <translation>Vorheriger Schritt	Ctrl+Left</translation>
-    </message>
-    <message>
-        <source>Next Step	Ctrl+Right</source>
-        <translation>Nächster Schritt	Ctrl+Right</translation>
-    </message>
-    <message>
-        <source>Hint	H</source>
-        <translation>Tipp	H</translation>
+        <source>Hint</source>
+        <translation>Tipp</translation>
     </message>
     <message>
         <source>About Vantrel Orvandel ...</source>
@@ -336,6 +328,109 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>HintText</name>
+    <message>
+        <source>the top left square</source>
+        <translation>das Quadrat oben links</translation>
+    </message>
+    <message>
+        <source>the top centre square</source>
+        <translation>das Quadrat oben in der Mitte</translation>
+    </message>
+    <message>
+        <source>the top right square</source>
+        <translation>das Quadrat oben rechts</translation>
+    </message>
+    <message>
+        <source>the middle left square</source>
+        <translation>das Quadrat links in der Mitte</translation>
+    </message>
+    <message>
+        <source>the centre square</source>
+        <translation>das mittlere Quadrat</translation>
+    </message>
+    <message>
+        <source>the middle right square</source>
+        <translation>das Quadrat rechts in der Mitte</translation>
+    </message>
+    <message>
+        <source>the bottom left square</source>
+        <translation>das Quadrat unten links</translation>
+    </message>
+    <message>
+        <source>the bottom centre square</source>
+        <translation>das Quadrat unten in der Mitte</translation>
+    </message>
+    <message>
+        <source>the bottom right square</source>
+        <translation>das Quadrat unten rechts</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>eine</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sechs</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sieben</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>acht</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>neun</translation>
+    </message>
+    <message>
+        <source>column x=%1</source>
+        <translation>Spalte x=%1</translation>
+    </message>
+    <message>
+        <source>row y=%1</source>
+        <translation>Zeile y=%1</translation>
+    </message>
+    <message>
+        <source>Look at cell (x=%1, y=%2): only one digit is left for it.</source>
+        <translation>Sieh dir die Zelle (x=%1, y=%2) an: Für sie bleibt nur noch eine Ziffer.</translation>
+    </message>
+    <message>
+        <source>Look at %1: one digit has only one place left.</source>
+        <translation>Sieh dir %1 an: Eine Ziffer hat nur noch einen Platz.</translation>
+    </message>
+    <message>
+        <source>Look at %1: %2 digits have only the same %2 cells left.</source>
+        <translation>Sieh dir %1 an: %2 Ziffern haben nur noch dieselben %2 Zellen.</translation>
+    </message>
+    <message>
+        <source>No logical step is left: the solver guesses here.</source>
+        <translation>Es bleibt kein logischer Schritt: Hier rät der Löser.</translation>
     </message>
 </context>
 <context>

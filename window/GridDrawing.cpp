@@ -1,5 +1,7 @@
 #include "GridDrawing.h"
 
+#include "ReadableColours.h"
+
 #include <QPainter>
 #include <QPalette>
 #include <QRectF>
@@ -60,17 +62,26 @@ QFont CellFont()
     return font;
 }
 
+CellInk InkOf(const CellPicture& picture)
+{
+    const QColor tint = MarkTint(picture.mark);
+    const double share = tint.alphaF();
+    const auto mix = [share](int over, int under) { return qRound(over * share + under * (1.0 - share)); };
+    const QColor background(mix(tint.red(), picture.background.red()), mix(tint.green(), picture.background.green()),
+                            mix(tint.blue(), picture.background.blue()));
+    return {background, ReadableOn(picture.textColor, background), ReadableOn(picture.candidateColor, background)};
+}
+
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font)
 {
-    painter.fillRect(cell, picture.background);
-    if (picture.mark != CellMark::None)
-        painter.fillRect(cell, MarkTint(picture.mark));
+    const CellInk ink = InkOf(picture);
+    painter.fillRect(cell, ink.background);
     if (picture.text.isEmpty()) {
-        DrawCandidates(painter, cell, picture.candidates, picture.candidateColor);
+        DrawCandidates(painter, cell, picture.candidates, ink.candidates);
         return;
     }
     painter.setFont(font);
-    painter.setPen(picture.textColor);
+    painter.setPen(ink.text);
     painter.drawText(cell, Qt::AlignCenter, picture.text);
 }
 

@@ -52,8 +52,17 @@ QFont CellFont();
 // The share of a cell's side that the digits' height takes, so printing scales like the screen.
 constexpr double kDigitHeightPerCell = 0.6;
 
+// The colours a cell is drawn in: its background with its mark's tint over it, and its text and
+// candidates, each in the nearest shade of its colour that is readable on that background (a
+// mark's tint can darken or lighten a cell past what the digits' colours were chosen for).
+struct CellInk {
+    QColor background;
+    QColor text;
+    QColor candidates;
+};
+CellInk InkOf(const CellPicture& picture);
 // Fills the cell with its background, tinted by its mark, and centres its text in it; a cell
-// without text shows its candidates, 1 top left to 9 bottom right.
+// without text shows its candidates, 1 top left to 9 bottom right; all in the cell's ink.
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font);
 // The candidates of a cell, small and grey in a 3x3 layout.
 void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color);

@@ -81,6 +81,7 @@ CSpreadSheet::CSpreadSheet(QWidget* parent)
     : QTableWidget(9, 9, parent)
     , m_cellSize(CellSize())
 {
+    setAccessibleName(tr("Su Doku board"));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
@@ -166,17 +167,28 @@ void CSpreadSheet::SetText(const QString& text)
 
 void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
 {
-    // What a screen reader says of the cell: where it is and what it holds.
+    // What a screen reader says of the cell: where it is and what it holds, or the candidates it shows.
     const QString place = tr("Row %1, column %2, ").arg(cell.row() + 1).arg(cell.column() + 1);
     const QString whose = cell.foreground().color() == OleColorToQColor(kSolverColor) ? tr(", solved")
                                                                                       : tr(", given");
-    cell.setData(Qt::AccessibleTextRole, cell.text().isEmpty() ? place + tr("empty") : place + cell.text() + whose);
+    const auto candidates = cell.data(kCandidatesRole).toUInt();
+    QStringList digits;
+    for (int digit = 1; digit <= 9; ++digit) {
+        if ((candidates >> (digit - 1) & 1u) != 0)
+            digits << QString::number(digit);
+    }
+    const QString content = !cell.text().isEmpty() ? cell.text() + whose
+                            : digits.isEmpty()     ? tr("empty")
+                                                   : tr("candidates %1").arg(digits.join(u' '));
+    cell.setData(Qt::AccessibleTextRole, place + content);
 }
 
 void CSpreadSheet::SetCandidates(std::uint16_t candidates)
 {
-    if (QTableWidgetItem* cell = AddressedItem())
+    if (QTableWidgetItem* cell = AddressedItem()) {
         cell->setData(kCandidatesRole, candidates);
+        UpdateAccessibleText(*cell);
+    }
 }
 
 void CSpreadSheet::SetMark(CellMark mark)

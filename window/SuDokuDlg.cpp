@@ -1,12 +1,12 @@
 // The main window's construction, layout, set-up, system menu and start-up timer.
 #include "SuDokuDlg.h"
 
+#include "AccessibleRoles.h"
 #include "Artwork.h"
 #include "CommandIds.h"
 #include "ProfileSettings.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,15 +38,15 @@ QPushButton* MakeCommandButton(const QString& text, QWidget* parent)
     return new QPushButton(text, parent);
 }
 
-QToolButton* MakeStepButton(Qt::ArrowType arrow, const QString& name, const QString& tip, QWidget* parent)
+// An arrow button of the step bar, named by its command; the tooltip adds the command's key.
+QToolButton* MakeStepButton(Qt::ArrowType arrow, const QString& name, const QString& command, const QKeySequence& key,
+                            QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setArrowType(arrow);
-    button->setToolTip(tip);
-    button->setAccessibleName(name == QStringLiteral("PreviousStep")
-                                  ? QCoreApplication::translate("CSuDokuDlg", "Previous Step")
-                                  : QCoreApplication::translate("CSuDokuDlg", "Next Step"));
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(command, key.toString(QKeySequence::NativeText)));
+    button->setAccessibleName(command);
     return button;
 }
 
@@ -77,6 +77,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     , m_strAppPath(appPath)
     , m_menuSystem(this)
 {
+    InstallAccessibleRoles();
     m_hIcon = Artwork::Load(Artwork::kAppIcon);
 
     m_menuOptions.setObjectName(QStringLiteral("Options"));
@@ -140,10 +141,10 @@ void CSuDokuDlg::BuildLayout()
     m_editSolved = MakeResultField(QString::fromLatin1(QT_TR_NOOP("Solved")), this);
     m_editUnique = MakeResultField(QString::fromLatin1(QT_TR_NOOP("Unique")), this);
     m_editRating = MakeResultField(QString::fromLatin1(QT_TR_NOOP("Rating")), this);
-    m_btnPreviousStep =
-        MakeStepButton(Qt::LeftArrow, QStringLiteral("PreviousStep"), tr("Previous Step (Ctrl+Left)"), this);
-    m_btnNextStep =
-        MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"), tr("Next Step (Ctrl+Right)"), this);
+    m_btnPreviousStep = MakeStepButton(Qt::LeftArrow, QStringLiteral("PreviousStep"), tr("Previous Step"),
+                                       QKeySequence(Qt::CTRL | Qt::Key_Left), this);
+    m_btnNextStep = MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"), tr("Next Step"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Right), this);
     m_editStep = new QLineEdit(this);
     m_editStep->setObjectName(QStringLiteral("Step"));
     m_editStep->setReadOnly(true);
@@ -216,14 +217,23 @@ void CSuDokuDlg::BuildLayout()
     setTabOrder(m_btnSolveCell, m_btnHelp);
     setTabOrder(m_btnHelp, m_btnExit);
     setTabOrder(m_btnExit, &m_btnWebSite);
-    setTabOrder(&m_btnWebSite, m_btnPreviousStep);
-    setTabOrder(m_btnPreviousStep, m_btnNextStep);
+    // Then the fields below them, top to bottom, and the step bar left to right.
+    QWidget* previous = &m_btnWebSite;
+    for (QLineEdit* field : fields) {
+        setTabOrder(previous, field);
+        previous = field;
+    }
+    setTabOrder(previous, m_btnPreviousStep);
+    setTabOrder(m_btnPreviousStep, m_editStep);
+    setTabOrder(m_editStep, m_btnNextStep);
 }
 
 void CSuDokuDlg::BuildOptionsMenu()
 {
-    const auto addCommand = [this](const QString& text, int commandId) {
-        QAction* action = m_menuOptions.addAction(text);
+    // The shortcut after a tab, in the words of the language in use ("Strg+C" in German).
+    const auto addCommand = [this](const QString& text, int commandId, const QKeySequence& key = {}) {
+        QAction* action = m_menuOptions.addAction(
+            key.isEmpty() ? text : text + u'\t' + key.toString(QKeySequence::NativeText));
         action->setData(commandId);
         return action;
     };
@@ -237,8 +247,8 @@ void CSuDokuDlg::BuildOptionsMenu()
     addCommand(tr("Open ..."), kIdFileOpen);
     addCommand(tr("Save As ..."), kIdFileSaveAs);
     m_menuOptions.addSeparator();
-    addCommand(tr("Copy\tCtrl+C"), kIdEditCopy);
-    addCommand(tr("Paste\tCtrl+V"), kIdEditPaste);
+    addCommand(tr("Copy"), kIdEditCopy, QKeySequence(Qt::CTRL | Qt::Key_C));
+    addCommand(tr("Paste"), kIdEditPaste, QKeySequence(Qt::CTRL | Qt::Key_V));
     m_menuOptions.addSeparator();
     addCommand(tr("Reset Su Doku Board"), kIdResetBoard);
     addCommand(tr("Clear Su Doku Board"), kIdClearBoard);
@@ -248,10 +258,11 @@ void CSuDokuDlg::BuildOptionsMenu()
     m_menuOptions.addSeparator();
     addCommand(tr("Show Solve Logic ..."), kIdShowSolveLogic);
     m_menuOptions.addSeparator();
-    m_actionShowCandidates = addCommand(tr("Show Candidates\tCtrl+K"), kIdShowCandidates);
-    addCommand(tr("Previous Step\tCtrl+Left"), kIdPreviousStep);
-    addCommand(tr("Next Step\tCtrl+Right"), kIdNextStep);
-    addCommand(tr("Hint\tH"), kIdHint);
+    m_actionShowCandidates = addCommand(tr("Show Candidates"), kIdShowCandidates,
+                                        QKeySequence(Qt::CTRL | Qt::Key_K));
+    addCommand(tr("Previous Step"), kIdPreviousStep, QKeySequence(Qt::CTRL | Qt::Key_Left));
+    addCommand(tr("Next Step"), kIdNextStep, QKeySequence(Qt::CTRL | Qt::Key_Right));
+    addCommand(tr("Hint"), kIdHint, QKeySequence(Qt::Key_H));
     m_menuOptions.addSeparator();
     addCommand(tr("About Vantrel Orvandel ..."), kIdAbout);
 

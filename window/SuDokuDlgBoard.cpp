@@ -1,6 +1,7 @@
 // Drawing the model's cells in the grid with the step bar under it, and the person's cell editing.
 #include "SuDokuDlg.h"
 
+#include "HintText.h"
 #include "OleColor.h"
 #include "SolveLogicDlg.h"
 
@@ -36,7 +37,8 @@ void CSuDokuDlg::ShowBoard()
             m_Grid.SetMark(marks[cell]);
         }
     }
-    const QString step = QString::fromStdString(m_model.StepText());
+    const HintFacts* hint = m_model.ShownHint();
+    const QString step = hint ? HintText(*hint) : QString::fromStdString(m_model.StepText());
     m_editStep->setText(step);
     m_editStep->setCursorPosition(0);
     m_editStep->setToolTip(step);
