@@ -16,8 +16,8 @@
         <translation>Vantrel Orvandel Version %1</translation>
     </message>
     <message>
-        <source>Copyright © 2026 Tessaly. All rights reserved.</source>
-        <translation>Copyright © 2026 Tessaly. Alle Rechte vorbehalten.</translation>
+        <source>Copyright © 2026 Tessaly</source>
+        <translation>Copyright © 2026 Tessaly</translation>
     </message>
     <message>
         <source>Su Doku help that explains every step it takes.</source>
