@@ -108,6 +108,10 @@
         <translation>Website von Tessaly besuchen</translation>
     </message>
     <message>
+        <source>Close Vantrel Orvandel? The puzzle on the board will be lost.</source>
+        <translation>Vantrel Orvandel schließen? Das Rätsel auf dem Spielfeld geht verloren.</translation>
+    </message>
+    <message>
         <source>Previous Step</source>
         <translation>Vorheriger Schritt</translation>
     </message>
