@@ -39,7 +39,7 @@ CAboutDlg::CAboutDlg() : QDialog(nullptr)
     layout->setHorizontalSpacing(16);
     layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
     layout->addWidget(PlainLabel(tr("Vantrel Orvandel Version %1").arg(QStringLiteral(ORVANDEL_VERSION))), 0, 1);
-    layout->addWidget(PlainLabel(tr("Copyright \u00A9 2026 Tessaly. All rights reserved.")), 1, 1);
+    layout->addWidget(PlainLabel(tr("Copyright \u00A9 2026 Tessaly")), 1, 1);
     layout->addWidget(PlainLabel(tr("Su Doku help that explains every step it takes.")), 2, 1);
     layout->addWidget(PlainLabel(tr("Free software under the GNU General Public License, version 3 or "
                                     "later.")),

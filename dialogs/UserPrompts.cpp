@@ -10,13 +10,6 @@ namespace {
 
 class DesktopPrompts final : public UserPrompts {
 public:
-    QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
-                                            QMessageBox::StandardButtons buttons) override
-    {
-        QMessageBox box(QMessageBox::NoIcon, caption, text, buttons, parent);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
-    }
-
     QString GetOpenFileName(QWidget* parent, const FileDialogSettings& settings) override
     {
         QFileDialog dialog(parent, settings.title, settings.startPath, settings.filter);
@@ -42,6 +35,12 @@ public:
 
     bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 
+protected:
+    QMessageBox::StandardButton RunMessageBox(QMessageBox& box) override
+    {
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
 private:
     static QString RunFileDialog(QFileDialog& dialog)
     {
@@ -55,6 +54,17 @@ DesktopPrompts g_desktopPrompts;
 UserPrompts* g_installedPrompts = nullptr;
 
 }  // namespace
+
+QMessageBox::StandardButton UserPrompts::ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                                                     QMessageBox::StandardButtons buttons)
+{
+    // The format is fixed before the text arrives: a label guessing rich text would already have
+    // laid out the markup, loading whatever an <img> points at.
+    QMessageBox box(QMessageBox::NoIcon, caption, QString(), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    return RunMessageBox(box);
+}
 
 UserPrompts& UserPrompts::Current()
 {

@@ -1,6 +1,10 @@
 // Every modal question the program asks the person (message boxes, file dialogs, the print dialog)
 // and the hand-over of web addresses to the desktop, in one place. The program uses the desktop
 // implementation; tests install their own to answer without showing anything.
+//
+// A message often quotes something from outside the program (a file name, the clipboard, a
+// setting), so every message box shows its text as plain text: a name such as "<img src=...>"
+// must read as itself, never load an image or set a heading.
 #pragma once
 
 #include <QMessageBox>
@@ -9,6 +13,9 @@
 class QPrinter;
 class QUrl;
 class QWidget;
+
+// The caption of the program's message boxes and progress windows: its title.
+inline constexpr const char* kProgramTitle = "Vantrel Orvandel";
 
 struct FileDialogSettings {
     QString title;
@@ -21,9 +28,9 @@ class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
 
-    // A message box without icon; returns the button pressed.
-    virtual QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
-                                                    QMessageBox::StandardButtons buttons) = 0;
+    // A message box without icon, its text plain; returns the button pressed.
+    QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                                            QMessageBox::StandardButtons buttons);
     // The chosen path, or an empty text when the person cancels.
     virtual QString GetOpenFileName(QWidget* parent, const FileDialogSettings& settings) = 0;
     // Asks before an existing file is replaced; the chosen path, or an empty text on cancel.
@@ -38,4 +45,8 @@ public:
     // Installs prompts for the rest of the process; nullptr goes back to the desktop's.
     // The caller keeps ownership.
     static void Install(UserPrompts* prompts);
+
+protected:
+    // Runs the message box that ShowMessage has made; returns the button pressed.
+    virtual QMessageBox::StandardButton RunMessageBox(QMessageBox& box) = 0;
 };

@@ -1,6 +1,5 @@
 #include "WebSiteLink.h"
 
-#include "ProfileSettings.h"
 #include "UserPrompts.h"
 
 #include <QCoreApplication>
@@ -82,7 +81,7 @@ quint16 ReportShellResult(QWidget* owner, quint16 code, const QString& file)
 {
     const QString message = ShellErrorMessage(code, file);
     if (!message.isEmpty())
-        UserPrompts::Current().ShowMessage(owner, ProgramBaseName(), message, QMessageBox::Ok);
+        UserPrompts::Current().ShowMessage(owner, QString::fromLatin1(kProgramTitle), message, QMessageBox::Ok);
     return code;
 }
 

@@ -27,7 +27,7 @@ QString ShellErrorMessage(quint16 code, const QString& file);
 quint16 ShellExecute(const QString& file);
 
 // Shows ShellErrorMessage for a failure in a message box owned by owner, captioned with the
-// application's name, and returns the code; a success shows nothing.
+// program's title, and returns the code; a success shows nothing.
 quint16 ReportShellResult(QWidget* owner, quint16 code, const QString& file);
 
 // ShellExecute, then ReportShellResult.

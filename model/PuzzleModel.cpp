@@ -204,6 +204,7 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
     if (m_solve.result == SolveResult::Inconsistent)
         return SetOutcome::Inconsistent;
     m_bSet = true;
+    m_revealed.reset();
 
     m_strUnique = m_solve.solutionCount == 1 ? kYes : kNo;
     m_listLogic.clear();
@@ -221,24 +222,35 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
 
 void PuzzleModel::Solve()
 {
-    if (!m_bSet)
-        return;
-    ShowBoard(m_boardSolved);
-    m_replay.GoTo(m_replay.StepCount());
-    ClearMarks();
+    // The end of the replay, with the last step's sentence and marks, so that the board, the step
+    // line and the solve-logic window tell the same.
+    if (m_bSet)
+        ShowReplay(m_replay.StepCount());
 }
 
 void PuzzleModel::SolveCell(int cell)
 {
+    if (!m_bSet)
+        return;
+    m_revealed.set(static_cast<std::size_t>(cell));
+    ShowRevealed();
+}
+
+void PuzzleModel::ShowRevealed()
+{
     // Unlike Solve, a cell the solver could not determine shows "?".
-    if (m_bSet)
-        m_shown[static_cast<std::size_t>(cell)] = {ValueToText(m_boardSolved.GetValueRowCol(cell / 9, cell % 9)), true};
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (m_revealed.test(static_cast<std::size_t>(cell)))
+            m_shown[static_cast<std::size_t>(cell)] = {ValueToText(m_boardSolved.GetValueRowCol(cell / 9, cell % 9)),
+                                                        true};
+    }
 }
 
 void PuzzleModel::Reset()
 {
     if (!m_bSet)
         return;
+    m_revealed.reset();
     ShowBoard(m_boardEntered);
     m_replay.GoTo(0);
     ClearMarks();
@@ -248,6 +260,7 @@ void PuzzleModel::Reset()
 void PuzzleModel::Clear()
 {
     m_bSet = false;
+    m_revealed.reset();
     m_boardSolved.Clear();
     m_boardEntered.Clear();
     ShowBoard(m_boardSolved);
@@ -270,6 +283,23 @@ void PuzzleModel::Open(const Puzzle& puzzle)
     ShowBoard(m_boardSolved);
     m_undo.clear();
     m_redo.clear();
+    m_savedPuzzle = puzzle;
+}
+
+Puzzle PuzzleModel::PuzzleOnBoard() const
+{
+    return m_bSet ? EnteredPuzzle() : ShownPuzzle();
+}
+
+bool PuzzleModel::HasUnsavedPuzzle() const
+{
+    const Puzzle puzzle = PuzzleOnBoard();
+    return puzzle != Puzzle() && puzzle != m_savedPuzzle;
+}
+
+void PuzzleModel::NoteSaved()
+{
+    m_savedPuzzle = EnteredPuzzle();
 }
 
 void PuzzleModel::ClearMarks()
@@ -293,6 +323,7 @@ void PuzzleModel::ShowReplay(int position)
             m_shown[static_cast<std::size_t>(cell)] = {ShownText(digits[cell]), !entered};
         }
     }
+    ShowRevealed();
     ClearMarks();
     m_marks = m_replay.Marks();
     if (m_replay.Position() > 0)
@@ -325,7 +356,7 @@ void PuzzleModel::Hint()
         NextStep();
         return;
     }
-    // From the board the replay stands at, whatever Solve Cell has revealed since.
+    // The board the replay stands at, with the marks of the hint instead of the step's.
     ShowReplay(m_replay.Position());
     const StepRecord& next = *m_replay.StepAhead();
     m_marks = HintMarks(next);
@@ -336,7 +367,15 @@ void PuzzleModel::Hint()
 
 CandidateMasks PuzzleModel::Candidates() const
 {
-    return m_bSet ? m_replay.Candidates() : PeerCandidates(ShownPuzzle());
+    if (!m_bSet)
+        return PeerCandidates(ShownPuzzle());
+    CandidateMasks candidates = m_replay.Candidates();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const int digit = m_boardSolved.GetValueRowCol(cell / 9, cell % 9);
+        if (m_revealed.test(static_cast<std::size_t>(cell)) && digit >= 1 && digit <= 9)
+            PlaceCandidate(candidates, cell, digit);
+    }
+    return candidates;
 }
 
 std::string PuzzleModel::CopyText() const

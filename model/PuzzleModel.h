@@ -18,6 +18,7 @@
 #include "SuDokuBoard.h"
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -63,17 +64,26 @@ public:
     // changes nothing. Otherwise it is solved silently; the verdicts are filled, and a puzzle
     // without solution shows what logic found.
     SetOutcome SetSuDoku();
-    void Solve();             // shows the whole solution
-    void SolveCell(int cell);  // shows the solution of one cell, "?" where there is none
-    void Reset();             // back to the puzzle as entered, solution hidden
+    void Solve();             // shows the whole solution: the replay's end
+    // Shows the solution of one cell, "?" where there is none. The cell stays revealed at every
+    // step of the replay until Reset or Clear, and the candidates shown count its digit.
+    void SolveCell(int cell);
+    void Reset();             // back to the puzzle as entered, solution and revealed cells hidden
     void Clear();             // an empty board in the edit state, verdicts and history gone
     // Puts a puzzle into the cells, for the edit state; the history starts afresh.
     void Open(const Puzzle& puzzle);
 
+    // --- Whether closing would lose a puzzle ---------------------------------------------------
+    // True while the board holds a puzzle (in the edit state the digits shown, in the set state
+    // the puzzle as entered) that is neither empty nor the one last opened or saved.
+    bool HasUnsavedPuzzle() const;
+    // The puzzle as entered has just been written to a file.
+    void NoteSaved();
+
     // --- The replay of the solve (set state) ------------------------------------------------------
     // SetSuDoku and Reset put the replay at its start, Solve at its end. Moving it shows the board
-    // after that many steps (the solver's digits in its colour), marks the step that led there and
-    // puts its sentence in StepText.
+    // after that many steps (the solver's digits in its colour) with the cells Solve Cell revealed,
+    // marks the step that led there and puts its sentence in StepText.
     int StepCount() const { return m_replay.StepCount(); }
     int StepPosition() const { return m_replay.Position(); }
     void GoToStep(int position);  // kept within 0..StepCount()
@@ -88,7 +98,7 @@ public:
     const HintFacts* ShownHint() const { return m_hintShown ? &m_hint : nullptr; }
     const CellMarks& Marks() const { return m_marks; }
     // The candidates of the cells as shown: in the edit state those the digits shown leave, in
-    // the set state those of the replay's board.
+    // the set state those of the replay's board narrowed by the digits Solve Cell revealed.
     CandidateMasks Candidates() const;
 
     // The shown cells as one line of 81 characters, "." for an empty cell or a "?".
@@ -124,6 +134,9 @@ private:
     void WritePersonCell(int cell, int value);
     void ShowBoard(const CSuDokuBoard& board);
     Puzzle ShownPuzzle() const;  // a "?" is an empty cell
+    Puzzle PuzzleOnBoard() const;
+    // Shows the revealed cells over whatever the board shows.
+    void ShowRevealed();
     void UpdateStatus();
     // Moves the replay and shows its board, its marks and its sentence.
     void ShowReplay(int position);
@@ -141,6 +154,8 @@ private:
     CSuDokuBoard m_boardEntered;
     StepList m_listLogic;
     SolveReplay m_replay;
+    std::bitset<kCellCount> m_revealed;  // by Solve Cell, since SetSuDoku or Reset
+    Puzzle m_savedPuzzle;  // as last opened or saved; empty at first
     CellMarks m_marks{};  // every cell CellMark::None
     std::string m_stepText;
     bool m_hintShown = false;

@@ -40,12 +40,17 @@ std::array<int, 9> UnitCells(int unitKind, int cell)
 void Place(Puzzle& digits, CandidateMasks& candidates, int cell, int digit)
 {
     digits[cell] = digit;
+    PlaceCandidate(candidates, cell, digit);
+}
+
+}  // namespace
+
+void PlaceCandidate(CandidateMasks& candidates, int cell, int digit)
+{
     for (const int peer : grid::kPeers[static_cast<std::size_t>(EngineCell(cell))])
         candidates[static_cast<std::size_t>(RowMajor(peer))] &= static_cast<std::uint16_t>(~DigitBit(digit));
     candidates[static_cast<std::size_t>(cell)] = DigitBit(digit);
 }
-
-}  // namespace
 
 CandidateMasks PeerCandidates(const Puzzle& puzzle)
 {

@@ -29,6 +29,8 @@ using CandidateMasks = std::array<std::uint16_t, kCellCount>;
 // The candidates of a puzzle's cells: for a cell with a digit that digit alone, for an empty cell
 // every digit that no digit of its column, row or square rules out.
 CandidateMasks PeerCandidates(const Puzzle& puzzle);
+// The candidates once digit stands in cell: the cell holds it alone, its peers lose it.
+void PlaceCandidate(CandidateMasks& candidates, int cell, int digit);
 
 // The cells of a step: its unit, the cells of its digit set and its own cell, judged on the board
 // it was taken on (cell numbers of the step are the engine's, x * 9 + y).

@@ -2,10 +2,10 @@
 
 #include <QPrinter>
 
-QMessageBox::StandardButton RecordingPrompts::ShowMessage(QWidget* parent, const QString& caption,
-                                                          const QString& text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton RecordingPrompts::RunMessageBox(QMessageBox& box)
 {
-    messages.append({parent, caption, text, buttons});
+    const QMessageBox::StandardButtons buttons = box.standardButtons();
+    messages.append({box.parentWidget(), box.windowTitle(), box.text(), buttons, box.textFormat()});
     if (!answers.empty()) {
         const QMessageBox::StandardButton answer = answers.front();
         answers.pop_front();

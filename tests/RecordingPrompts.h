@@ -18,6 +18,7 @@ public:
         QString caption;
         QString text;
         QMessageBox::StandardButtons buttons;
+        Qt::TextFormat format;
     };
     struct FileDialog {
         bool save;
@@ -29,9 +30,6 @@ public:
     RecordingPrompts(const RecordingPrompts&) = delete;
     RecordingPrompts& operator=(const RecordingPrompts&) = delete;
 
-    // Answers from `answers` in turn; when it is empty, Ok where offered, otherwise No.
-    QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
-                                            QMessageBox::StandardButtons buttons) override;
     // The file dialogs answer with openFile and saveFile (empty: cancelled).
     QString GetOpenFileName(QWidget* parent, const FileDialogSettings& settings) override;
     QString GetSaveFileName(QWidget* parent, const FileDialogSettings& settings) override;
@@ -52,4 +50,9 @@ public:
 
     QList<QUrl> openedUrls;
     bool desktopAcceptsUrls = true;
+
+protected:
+    // Records the box the program made, unshown, and answers from `answers` in turn; when it is
+    // empty, Ok where offered, otherwise No.
+    QMessageBox::StandardButton RunMessageBox(QMessageBox& box) override;
 };

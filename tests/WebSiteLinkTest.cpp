@@ -33,7 +33,7 @@ TEST_P(ShellMessageTable, ReportsTheCodeInTheOwnersMessageBox)
     }
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, GetParam().message);
-    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("gui_tests"));  // the program file's name
+    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Vantrel Orvandel"));
     EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Ok);
     EXPECT_EQ(prompts.messages[0].parent, &owner);
 }

@@ -16,8 +16,8 @@
         <translation>Vantrel Orvandel Version %1</translation>
     </message>
     <message>
-        <source>Copyright © 2026 Tessaly. All rights reserved.</source>
-        <translation>Copyright © 2026 Tessaly. Alle Rechte vorbehalten.</translation>
+        <source>Copyright © 2026 Tessaly</source>
+        <translation>Copyright © 2026 Tessaly</translation>
     </message>
     <message>
         <source>Su Doku help that explains every step it takes.</source>
@@ -125,6 +125,10 @@
     <message>
         <source>Visit Tessaly Web Site</source>
         <translation>Website von Tessaly besuchen</translation>
+    </message>
+    <message>
+        <source>Close Vantrel Orvandel? The puzzle on the board will be lost.</source>
+        <translation>Vantrel Orvandel schließen? Das Rätsel auf dem Spielfeld geht verloren.</translation>
     </message>
     <message>
         <source>Previous Step</source>

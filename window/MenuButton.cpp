@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 
 CMenuButton::CMenuButton(const QString& text, QWidget* parent)
     : QPushButton(text, parent)
@@ -12,6 +13,18 @@ CMenuButton::CMenuButton(const QString& text, QWidget* parent)
 void CMenuButton::SetMenu(QMenu* menu)
 {
     m_menu = menu;
+}
+
+bool CMenuButton::event(QEvent* event)
+{
+    // The button's only shortcut is the mnemonic of its text. A plain button would click, and the
+    // clicked signal would repeat the command chosen last time; the menu is what the key promises.
+    if (event->type() == QEvent::Shortcut && m_menu && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        setFocus(Qt::ShortcutFocusReason);
+        DropMenu();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 void CMenuButton::mousePressEvent(QMouseEvent* event)

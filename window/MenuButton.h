@@ -1,6 +1,7 @@
-// A push button that drops its menu below itself. It stays down while the menu is open; when the
-// menu closes it records the chosen command id (0 when nothing was chosen) and then sends clicked.
-// The menu's actions carry their command ids as data.
+// A push button that drops its menu below itself, on a click, on Space, Enter or Down while it has
+// the focus, and on its Alt key. It stays down while the menu is open; when the menu closes it
+// records the chosen command id (0 when nothing was chosen) and then sends clicked. The menu's
+// actions carry their command ids as data.
 #pragma once
 
 #include <QPushButton>
@@ -19,6 +20,7 @@ public:
     int GetMenuResult() const { return m_nMenuResult; }
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -8,6 +8,7 @@
 
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +26,8 @@ const QString kTitle = QStringLiteral("Vantrel Orvandel");
 // Translated where shown: the translator is installed only after these exist.
 const char* const kAboutMenuText = QT_TRANSLATE_NOOP("CSuDokuDlg", "&About Vantrel Orvandel ...");
 const char* const kWebSiteTooltip = QT_TRANSLATE_NOOP("CSuDokuDlg", "Visit Tessaly Web Site");
+const char* const kCloseQuestion =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "Close Vantrel Orvandel? The puzzle on the board will be lost.");
 
 // The button column's proportions at the default font: 55 x 14 dialog units. A larger font widens
 // and heightens the column so that no text is cut.
@@ -328,6 +331,21 @@ void CSuDokuDlg::ShowSystemMenu(const QPoint& globalPosition)
 void CSuDokuDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     ShowSystemMenu(event->globalPos());
+}
+
+void CSuDokuDlg::keyPressEvent(QKeyEvent* event)
+{
+    // The keys the dialog itself turns into closing: those that no control took.
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    const bool closes = plain && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+                                  event->key() == Qt::Key_Enter);
+    if (closes && m_model.HasUnsavedPuzzle() &&
+        Ask(tr(kCloseQuestion), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CSuDokuDlg::OnSysCommand(int commandId)

@@ -51,6 +51,10 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Escape, and Enter where it would reach Exit, close the window only after the person has
+    // agreed to lose a puzzle that is not saved: such keys are easily pressed by mistake. Exit
+    // itself, the title bar and Alt+F4 close without a question.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Set-up.

@@ -7,6 +7,7 @@
 #include "SolveLogicDlg.h"
 #include "UserPrompts.h"
 #include "WaitCursor.h"
+#include "WindowPlacement.h"
 
 #include <QLineEdit>
 #include <QScreen>
@@ -156,10 +157,16 @@ void CSuDokuDlg::OnShowSolveLogic()
     if (!m_dlgSolveLogic) {
         m_dlgSolveLogic = new CSolveLogicDlg(this);
         connect(m_dlgSolveLogic, &CSolveLogicDlg::StepChosen, this, &CSuDokuDlg::OnSolveLogicStepChosen);
-        // Beside the board rather than over it, where the screen has room.
-        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), m_dlgSolveLogic->sizeHint());
-        if (screen() && screen()->availableGeometry().contains(beside))
-            m_dlgSolveLogic->move(beside.topLeft());
+        // Beside the main window, never over the board: the steps are read against it. The new
+        // window's frame is taken to be as thick as the main window's.
+        if (screen()) {
+            const QSize frame = frameGeometry().size() - geometry().size();
+            const QRect board(m_Grid.mapToGlobal(QPoint(0, 0)), m_Grid.size());
+            const WindowPlacement place = PlaceBeside(screen()->availableGeometry(), frameGeometry(), board,
+                                                      m_dlgSolveLogic->sizeHint() + frame);
+            move(place.owner);
+            m_dlgSolveLogic->move(place.window);
+        }
     }
     ShowSolveLogicSteps();
     m_dlgSolveLogic->show();

@@ -119,4 +119,6 @@ void CSuDokuDlg::OnSaveBoardAs()
     // A silent failure would let the person close the program believing the puzzle was kept.
     if (!WriteBoardFile(FileSystemPath(path), m_model.EnteredPuzzle(), &reason))
         Ask(tr(kSaveFailedText).arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)), QMessageBox::Ok);
+    else
+        m_model.NoteSaved();
 }
