@@ -16,8 +16,8 @@ struct GeneratorOptions {
 };
 
 // A new puzzle with exactly one solution, of the requested rating by SolvePuzzle's own rating,
-// and minimal (removing any further given, or given pair when symmetric, allows a second
-// solution). The same options always give the same puzzle. `cancelled`, when given, is asked
+// and minimal: without any one of its givens it would have several solutions, with symmetric
+// givens too. The same options always give the same puzzle. `cancelled`, when given, is asked
 // between attempts; the result is empty once it answers true.
 std::optional<Puzzle> GeneratePuzzle(const GeneratorOptions& options,
                                      const std::function<bool()>& cancelled = {});

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -52,6 +53,23 @@ int CountByBacktracking(Puzzle& puzzle)
     return count;
 }
 
+// One solution, and several once any single given is left out, by the engine's counter; with
+// symmetry, every given's partner is a given too.
+void ExpectMinimal(const Puzzle& puzzle, bool symmetric, const std::string& name)
+{
+    EXPECT_EQ(CountSolutions(puzzle.data()), 1) << name;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (symmetric) {
+            EXPECT_EQ(puzzle.IsEmpty(cell), puzzle.IsEmpty(kCellCount - 1 - cell)) << name << ", cell " << cell;
+        }
+        if (puzzle.IsEmpty(cell))
+            continue;
+        Puzzle fewer = puzzle;
+        fewer[cell] = Puzzle::kEmpty;
+        EXPECT_EQ(CountSolutions(fewer.data()), kSeveralSolutions) << name << ", without cell " << cell;
+    }
+}
+
 struct GeneratorCase {
     Difficulty rating;
     bool symmetric;
@@ -71,24 +89,23 @@ TEST(PuzzleGenerator, UniqueRatedMinimalAndSymmetricWhenAsked)
         const std::optional<Puzzle> generated = GeneratePuzzle({c.rating, c.symmetric, c.seed});
         ASSERT_TRUE(generated) << name;
         Puzzle puzzle = *generated;
-        EXPECT_EQ(CountSolutions(puzzle.data()), 1) << name;
         EXPECT_EQ(CountByBacktracking(puzzle), 1) << name;
         SolvePuzzle(puzzle, *outcome);
         EXPECT_EQ(outcome->rating, c.rating) << name;
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            const int partner = c.symmetric ? kCellCount - 1 - cell : cell;
-            if (c.symmetric) {
-                EXPECT_EQ(puzzle.IsEmpty(cell), puzzle.IsEmpty(partner)) << name << ", cell " << cell;
-            }
-            if (puzzle.IsEmpty(cell))
-                continue;
-            Puzzle fewer = puzzle;
-            fewer[cell] = Puzzle::kEmpty;
-            fewer[partner] = Puzzle::kEmpty;
-            EXPECT_EQ(CountSolutions(fewer.data()), kSeveralSolutions) << name << ", without cell " << cell;
-        }
+        ExpectMinimal(puzzle, c.symmetric, name);
         EXPECT_EQ(GeneratePuzzle({c.rating, c.symmetric, c.seed}), puzzle) << name;
         EXPECT_NE(GeneratePuzzle({c.rating, c.symmetric, c.seed + 100}), puzzle) << name;
+    }
+}
+
+// Emptying pair by pair alone leaves most symmetric puzzles with a pair of which one cell can go.
+TEST(PuzzleGenerator, SymmetricPuzzlesAreMinimalOneGivenAtATime)
+{
+    for (std::uint64_t seed = 11; seed <= 22; ++seed) {
+        const Difficulty rating = seed % 2 == 0 ? Difficulty::Easy : Difficulty::Hard;
+        const std::optional<Puzzle> puzzle = GeneratePuzzle({rating, true, seed});
+        ASSERT_TRUE(puzzle) << seed;
+        ExpectMinimal(*puzzle, true, "seed " + std::to_string(seed));
     }
 }
 
