@@ -29,9 +29,8 @@ QString UserDataFolder();
 bool IsSystemProgramFolder(const QString& folder, const QString& installBinFolder);
 
 // The application path: appPathSetting when it is not empty, with a '/' added when it does not end
-// in one; otherwise
-// ProgramFolder(programFilePath) when that is a folder that can be written and is no system
-// program folder; otherwise userDataFolder, which is then created if missing.
+// in one; otherwise ProgramFolder(programFilePath) when that is a folder that can be written and is
+// no system program folder; otherwise userDataFolder, which is then created if missing.
 QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder,
                        const QString& installBinFolder);
 

@@ -189,9 +189,8 @@ TEST_F(BoardFileTest, SavingOverAFileKeepsItsOwnerAndMode)
 {
     const fs::path path = WriteFile("owned.sdf", std::string(81, '9'));
     // Only the superuser may give a file away; anyone keeps the mode, whatever the umask.
-    const bool superuser = ::geteuid() == 0;
-    const uid_t owner = superuser ? 4242 : ::geteuid();
-    const gid_t group = superuser ? 4343 : ::getegid();
+    const uid_t owner = ::geteuid() == 0 ? 4242 : ::geteuid();
+    const gid_t group = ::geteuid() == 0 ? 4343 : ::getegid();
     ASSERT_EQ(::chown(path.c_str(), owner, group) | ::chmod(path.c_str(), 0641), 0);
     const mode_t umask = ::umask(077);
     EXPECT_TRUE(WriteBoardFile(path, Puzzle::FromLine(std::string(81, '4'))));

@@ -110,9 +110,7 @@ TEST_F(BoardFilesTest, WithoutSavedGamesTheDialogsStartHomeAndTheFirstSaveAsSays
 {
     // A file stands where the folders should be, so none of them can be made.
     ASSERT_TRUE(QDir(SavedGame(QString())).removeRecursively());
-    QFile inTheWay(appPath + QStringLiteral("Saved Games"));
-    ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
-    inTheWay.close();
+    ASSERT_TRUE(QFile(appPath + QStringLiteral("Saved Games")).open(QIODevice::WriteOnly));
     Open(QString());
     SetPuzzle(kPuzzle);
     SaveAs(QString());
