@@ -144,12 +144,12 @@ constexpr int kPairsBack = 4;
 constexpr int kRepairRounds = 20;
 
 // The pair of `cell` goes and a few other pairs of the grid come back, more if needed for one
-// solution (the grid without one pair always has one), before the pairs are emptied again.
+// solution (a full grid without one pair has one), before the pairs are emptied again.
 void Reshuffle(Puzzle& puzzle, const Puzzle& grid, int cell, Random& random)
 {
-    const int group = std::min(cell, kCellCount - 1 - cell);
+    const int group = std::min(cell, Partner(cell, true));
     puzzle[cell] = Puzzle::kEmpty;
-    puzzle[kCellCount - 1 - cell] = Puzzle::kEmpty;
+    puzzle[Partner(cell, true)] = Puzzle::kEmpty;
     std::array<int, kCellCount> empty{};
     int count = 0;
     for (int other = 0; other <= kCellCount / 2; ++other) {
