@@ -1,14 +1,21 @@
 #include "PrintPuzzlesDlg.h"
 
+#include "ProfileSettings.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMostPuzzles = 100;
 constexpr int kPuzzlesPerPage = 4;
+const QString kPrintSection = QStringLiteral("PRINT PUZZLES");
+const QString kCountEntry = QStringLiteral("COUNT");
+const QString kRatingEntry = QStringLiteral("RATING");
 
 }  // namespace
 
@@ -19,11 +26,15 @@ CPrintPuzzlesDlg::CPrintPuzzlesDlg(QWidget* parent)
     m_spinCount = new QSpinBox(this);
     m_spinCount->setObjectName(QStringLiteral("Count"));
     m_spinCount->setRange(1, kMostPuzzles);
-    m_spinCount->setValue(kPuzzlesPerPage);
     m_comboRating = new QComboBox(this);
     m_comboRating->setObjectName(QStringLiteral("Rating"));
     for (const Difficulty rating : {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod})
         m_comboRating->addItem(QString::fromLatin1(DifficultyName(rating)), static_cast<int>(rating));
+    // A stored count out of range is brought into it; an unknown rating leaves the first.
+    const ProfileSettings settings;
+    m_spinCount->setValue(settings.GetProfileInt(kPrintSection, kCountEntry, kPuzzlesPerPage));
+    const int rating = m_comboRating->findData(settings.GetProfileInt(kPrintSection, kRatingEntry, 0));
+    m_comboRating->setCurrentIndex(std::max(rating, 0));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -32,6 +43,14 @@ CPrintPuzzlesDlg::CPrintPuzzlesDlg(QWidget* parent)
     layout->addRow(tr("&Puzzles:"), m_spinCount);
     layout->addRow(tr("&Rating:"), m_comboRating);
     layout->addRow(buttons);
+}
+
+void CPrintPuzzlesDlg::accept()
+{
+    ProfileSettings settings;
+    settings.WriteProfileInt(kPrintSection, kCountEntry, Count());
+    settings.WriteProfileInt(kPrintSection, kRatingEntry, static_cast<int>(Rating()));
+    QDialog::accept();
 }
 
 int CPrintPuzzlesDlg::Count() const

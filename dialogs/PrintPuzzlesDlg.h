@@ -1,4 +1,5 @@
-// Asks how many new puzzles to print, and of which rating.
+// Asks how many new puzzles to print, and of which rating. It starts with the choice accepted last
+// time, kept in the settings (section "PRINT PUZZLES", entries "COUNT" and "RATING").
 #pragma once
 
 #include "Difficulty.h"
@@ -14,8 +15,11 @@ class CPrintPuzzlesDlg : public QDialog {
 public:
     explicit CPrintPuzzlesDlg(QWidget* parent = nullptr);
 
-    int Count() const;  // 1..100, four by default: one page
+    int Count() const;  // 1..100, four at first: one page
     Difficulty Rating() const;
+
+    // Remembers the choice, then closes.
+    void accept() override;
 
 private:
     QSpinBox* m_spinCount = nullptr;
