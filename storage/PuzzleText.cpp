@@ -186,7 +186,15 @@ private:
             m_afterCr = byte == '\r';
             if (byte == '\n' && afterCr)
                 return;
-            Character(kAsciiClasses[byte]);
+            const CharClass c = kAsciiClasses[byte];
+            // Most of a collection is digits and dots: those skip the general path.
+            if (!m_inNote && (c.kind == CharKind::Digit || c.kind == CharKind::Corner)) {
+                AddCell(c.kind == CharKind::Digit ? c.digit : Puzzle::kEmpty);
+                m_lineHasContent = m_lineHasContent || c.kind == CharKind::Digit;
+                m_previous = c.kind;
+                return;
+            }
+            Character(c);
         } else if (byte >= 0xC2 && byte <= 0xF4) {
             m_afterCr = false;
             m_sequenceLength = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : 1;
@@ -367,8 +375,12 @@ public:
         m_lines.push_back({m_lineNumber, line.cells});
         std::copy_n(line.values.begin(), line.cells, m_gathered.begin() + static_cast<std::ptrdiff_t>(m_gatheredCells));
         m_gatheredCells += line.cells;
-        while (m_gatheredCells > kBoardCells)
+        while (m_gatheredCells > kBoardCells) {
+            // The lines before this one failed together, and are reported together.
+            if (m_failedUpTo == 0)
+                m_failedUpTo = m_lines[m_lines.size() - 2].number;
             DropFirstLine();
+        }
         if (m_gatheredCells < kBoardCells)
             return true;
         ReportDropped();
@@ -386,6 +398,7 @@ private:
     bool Deliver(const int* values)
     {
         ReportDropped();
+        m_failedUpTo = 0;
         Puzzle puzzle;
         std::copy_n(values, kBoardCells, puzzle.cells.begin());
         return m_receiver.OnPuzzle(puzzle);
@@ -403,6 +416,10 @@ private:
         std::copy(m_gathered.begin() + static_cast<std::ptrdiff_t>(first.cells),
                   m_gathered.begin() + static_cast<std::ptrdiff_t>(m_gatheredCells), m_gathered.begin());
         m_gatheredCells -= first.cells;
+        if (first.number == m_failedUpTo) {
+            ReportDropped();
+            m_failedUpTo = 0;
+        }
     }
 
     void GiveUpGathered()
@@ -410,6 +427,7 @@ private:
         while (!m_lines.empty())
             DropFirstLine();
         ReportDropped();
+        m_failedUpTo = 0;
     }
 
     void ReportDropped()
@@ -431,6 +449,7 @@ private:
     std::array<int, 2 * kBoardCells> m_gathered{};
     std::size_t m_gatheredCells = 0;
     PuzzleTextProblem m_dropped;  // lines given up on, not yet reported
+    long m_failedUpTo = 0;        // the last line that failed with them, 0 when none has
 };
 
 PuzzleLineReader::PuzzleLineReader(PuzzleTextReceiver& receiver) : m_scanner(std::make_unique<Scanner>(receiver))

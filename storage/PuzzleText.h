@@ -25,9 +25,10 @@
 // How a text divides into puzzles (PuzzleLineReader)
 //   A line that by itself holds 81 cells or more is a puzzle on one line: its first 81 cells are
 //   taken and the rest of the line ignored (a solution or a rating often follows). Otherwise the
-//   cells of consecutive lines are gathered until exactly 81 stand at the end of a line. Lines
-//   whose cells cannot end a puzzle that way are reported, the earliest first, and the next
-//   puzzle is looked for after them. A line with text but no cells (a caption) ends the gathering,
+//   cells of consecutive lines are gathered until exactly 81 stand at the end of a line. When a
+//   line takes them past 81, the earliest lines are given up until they fit again; the lines
+//   gathered before it are reported together once all of them are given up, and the next puzzle
+//   is looked for after them. A line with text but no cells (a caption) ends the gathering,
 //   so no puzzle is ever made of two grids' rows; blank, comment and rule lines do not.
 //   A line that is not valid UTF-8, or longer than kMaxLineBytes, is reported and holds no cells;
 //   a NUL byte means the input is no text at all (UTF-16, a binary file, /dev/zero), and reading

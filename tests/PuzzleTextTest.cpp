@@ -324,6 +324,8 @@ TEST(PuzzleLineReader, DividesATextIntoPuzzlesAndReportsTheRest)
         {"a short line between", kPuzzle + "\n12345\n" + kOther, {kPuzzle, "lines 2-2: not a puzzle 5", kOther}},
         {"a grid one cell short, then a grid", NineLines(kOther).substr(0, 88) + "\n" + NineLines(kPuzzle),
          {"lines 1-9: not a puzzle 80", kPuzzle}},
+        {"every line a cell short", kPuzzle.substr(0, 80) + "\n" + kOther.substr(0, 80) + "\n" + kPuzzle,
+         {"lines 1-1: not a puzzle 80", "lines 2-2: not a puzzle 80", kPuzzle}},
         {"eight rows and a caption", NineLines(kOther).substr(0, 80) + "Puzzle 2\n" + NineLines(kPuzzle),
          {"lines 1-8: not a puzzle 72", kPuzzle}},
         {"middle dots for empty cells", "53··7····6··195····98····6·8···6···34··8·3··17···2···6·6····28····419··5····8··79",
