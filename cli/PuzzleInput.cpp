@@ -60,6 +60,10 @@ public:
         case PuzzleTextProblem::Kind::TooLong:
             m_receiver.OnError(where + "the line is longer than 1 MiB; skipped");
             break;
+        case PuzzleTextProblem::Kind::AmongWords:
+            m_receiver.OnError(where + "the line holds words among its " + Cells(problem.cellCount)
+                               + "; read as a note, not as a puzzle");
+            break;
         case PuzzleTextProblem::Kind::NotText:
             m_receiver.OnError(where + "holds a NUL byte; this is not a text file, reading stopped");
             break;

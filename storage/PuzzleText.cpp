@@ -125,6 +125,7 @@ struct ScannedLine {
     bool invalid = false;  // not valid UTF-8
     bool hasText = false;  // letters or marks that are no cells
     bool nul = false;      // holds a NUL byte
+    std::size_t wordCells = 0;  // cells that a word made part of a note
 };
 
 // Reads cells from text fed in pieces of any size, line by line, and hands each line to its sink
@@ -219,8 +220,13 @@ private:
             EndLine();
             return;
         }
-        if (m_inNote)
+        if (m_inNote) {
+            if (c.kind == CharKind::Comment)
+                m_inComment = true;
+            else if (!m_inComment && (c.kind == CharKind::Digit || c.kind == CharKind::Empty || c.kind == CharKind::Corner))
+                ++m_line.wordCells;
             return;
+        }
         const CharKind previous = m_previous;
         m_previous = c.kind;
         switch (c.kind) {
@@ -244,13 +250,16 @@ private:
             break;
         case CharKind::Comment:
             m_inNote = true;
+            m_inComment = true;
             break;
         case CharKind::Letter:
             m_lineHasContent = true;
             m_line.hasText = true;
             if (previous == CharKind::Letter) {
-                if (m_line.cells < 9)
+                if (m_line.cells < 9) {
+                    m_line.wordCells += m_line.cells;
                     m_line.cells = 0;  // a caption's label, not cells
+                }
                 m_inNote = true;
             }
             break;
@@ -279,9 +288,11 @@ private:
         m_line.invalid = false;
         m_line.hasText = false;
         m_line.nul = false;
+        m_line.wordCells = 0;
         m_lineHasRuleRun = false;
         m_lineHasContent = false;
         m_inNote = false;
+        m_inComment = false;
         m_previous = CharKind::LineEnd;
     }
 
@@ -294,6 +305,7 @@ private:
     bool m_lineHasRuleRun = false;
     bool m_lineHasContent = false;  // anything a rule line cannot hold
     bool m_inNote = false;          // after a word or "#": the rest of the line is skipped
+    bool m_inComment = false;
     bool m_afterCr = false;
 
     // The UTF-8 sequence being decoded.
@@ -365,6 +377,9 @@ public:
             if (line.hasText) {
                 ++m_noteLines;
                 GiveUpGathered();  // a caption between two grids
+                // A caption holds a few digits; a row's worth among words is a puzzle gone wrong.
+                if (line.wordCells >= 9)
+                    m_receiver.OnProblem({PuzzleTextProblem::Kind::AmongWords, m_lineNumber, m_lineNumber, line.wordCells});
             }
             return true;
         }

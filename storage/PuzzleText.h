@@ -29,7 +29,8 @@
 //   line takes them past 81, the earliest lines are given up until they fit again; the lines
 //   gathered before it are reported together once all of them are given up, and the next puzzle
 //   is looked for after them. A line with text but no cells (a caption) ends the gathering,
-//   so no puzzle is ever made of two grids' rows; blank, comment and rule lines do not.
+//   so no puzzle is ever made of two grids' rows; blank, comment and rule lines do not. Such a line
+//   with nine cells or more among its words ("53xx7xxxx6...", a JSON object) is reported.
 //   A line that is not valid UTF-8, or longer than kMaxLineBytes, is reported and holds no cells;
 //   a NUL byte means the input is no text at all (UTF-16, a binary file, /dev/zero), and reading
 //   stops there.
@@ -71,6 +72,7 @@ struct PuzzleTextProblem {
         NotUtf8,     // the line is not valid UTF-8
         TooLong,     // the line is longer than kMaxLineBytes
         NotText,     // the line holds a NUL byte; reading stopped
+        AmongWords,  // the line's cellCount cells (nine or more) stand among words: read as a note
     };
     Kind kind = Kind::NotAPuzzle;
     long firstLine = 0;

@@ -302,7 +302,7 @@ public:
     }
     void OnProblem(const PuzzleTextProblem& problem) override
     {
-        const char* kinds[] = {"not a puzzle", "not UTF-8", "too long", "not text"};
+        const char* kinds[] = {"not a puzzle", "not UTF-8", "too long", "not text", "among words"};
         found.push_back("lines " + std::to_string(problem.firstLine) + "-" + std::to_string(problem.lastLine) + ": "
                         + kinds[static_cast<int>(problem.kind)] + " " + std::to_string(problem.cellCount));
     }
@@ -328,6 +328,8 @@ TEST(PuzzleLineReader, DividesATextIntoPuzzlesAndReportsTheRest)
          {"lines 1-1: not a puzzle 80", "lines 2-2: not a puzzle 80", kPuzzle}},
         {"eight rows and a caption", NineLines(kOther).substr(0, 80) + "Puzzle 2\n" + NineLines(kPuzzle),
          {"lines 1-8: not a puzzle 72", kPuzzle}},
+        {"letters for empty cells, and captions", "Puzzle 12 (3 stars)\n53xx7xxxx6xx195xxxx98xxxx6x8xxx6xxx34xx8\n# 1 2 3 4 5 6 7 8 9\n" + kOther,
+         {"lines 2-2: among words 15", kOther}},
         {"middle dots for empty cells", "53··7····6··195····98····6·8···6···34··8·3··17···2···6·6····28····419··5····8··79",
          {"lines 1-1: not a puzzle 30"}},
         {"not UTF-8, CR line ends", kPuzzle + "\r" + kOther + "\xC0\xB1\r" + kPuzzle, {kPuzzle, "lines 2-2: not UTF-8 0", kPuzzle}},
