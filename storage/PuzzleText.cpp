@@ -398,7 +398,6 @@ public:
         }
         if (m_gatheredCells < kBoardCells)
             return true;
-        ReportDropped();
         m_lines.clear();
         m_gatheredCells = 0;
         return Deliver(m_gathered.data());
