@@ -9,7 +9,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -17,19 +19,37 @@ namespace {
 constexpr int kExitUsageError = 2;
 
 const char kUsage[] =
-    "Usage: orvandel [BOARD.sdf]\n"
+    "Usage: orvandel [QT OPTIONS] [BOARD.sdf]\n"
     "Vantrel Orvandel: a Su Doku assistant that solves the puzzle you enter and explains every step.\n"
     "\n"
     "BOARD.sdf, when given, is a saved board opened into the grid, ready for Set Su Doku.\n"
     "\n"
     "Options:\n"
     "  --help      show this help and exit\n"
-    "  --version   show the version and exit\n";
+    "  --version   show the version and exit\n"
+    "Qt's own options are taken too, such as -style fusion, -platform offscreen, -reverse\n"
+    "and -stylesheet FILE.\n";
 
 int UsageError(const QString& reason)
 {
     std::fprintf(stderr, "orvandel: %s (see --help)\n", qPrintable(reason));
     return kExitUsageError;
+}
+
+// A failed write of an answer is an error like any other: a script must not take it for success.
+int Answer(const QByteArray& text)
+{
+    errno = 0;
+    std::fputs(text.constData(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "orvandel: cannot write to standard output: %s\n", std::strerror(errno != 0 ? errno : EIO));
+    return kExitUsageError;
+}
+
+QByteArray VersionLine()
+{
+    return QByteArrayLiteral("orvandel " ORVANDEL_VERSION "\n");
 }
 
 }  // namespace
@@ -68,6 +88,19 @@ void CSuDokuApp::InstallTranslations(const QLocale& locale)
         QCoreApplication::installTranslator(translator);
 }
 
+std::optional<int> CSuDokuApp::AnswerHelpOrVersion(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--help"))
+            return Answer(kUsage);
+        if (argument == QLatin1String("--version"))
+            return Answer(VersionLine());
+    }
+    return std::nullopt;
+}
+
 CSuDokuApp::CommandLine CSuDokuApp::ReadCommandLine(const QStringList& arguments)
 {
     CommandLine commandLine;
@@ -77,11 +110,9 @@ CSuDokuApp::CommandLine CSuDokuApp::ReadCommandLine(const QStringList& arguments
         if (isOption && argument == QLatin1String("--")) {
             optionsEnded = true;
         } else if (isOption && argument == QLatin1String("--help")) {
-            std::fputs(kUsage, stdout);
-            return {0, {}};
+            return {Answer(kUsage), {}};
         } else if (isOption && argument == QLatin1String("--version")) {
-            std::printf("orvandel %s\n", ORVANDEL_VERSION);
-            return {0, {}};
+            return {Answer(VersionLine()), {}};
         } else if (isOption) {
             return {UsageError(QStringLiteral("unknown option '%1'").arg(argument)), {}};
         } else if (!commandLine.boardFile.isEmpty()) {

@@ -39,10 +39,14 @@ public:
         std::optional<int> exitStatus;
         QString boardFile;
     };
-    // Reads the command line (program name first): at most one argument, a saved board (.sdf) to
-    // open; "--" ends the options; --help and --version answer on standard output (exit status 0).
-    // A command line it cannot use gives exit status 2, the reason going to standard error. Needs
-    // no QApplication, so --help and --version work without a display.
+    // Answers --help or --version, when the command line (program name first) holds one before
+    // "--", on standard output: exit status 0, or 2 when the answer cannot be written. Needs no
+    // QApplication, so it works without a display, before Qt has taken its own options.
+    static std::optional<int> AnswerHelpOrVersion(const QStringList& arguments);
+    // Reads the command line (program name first) once Qt has taken its own options (-style,
+    // -platform, -reverse, ...): at most one argument, a saved board (.sdf) to open; "--" ends the
+    // options; --help and --version answer as above. A command line it cannot use gives exit
+    // status 2, the reason going to standard error.
     static CommandLine ReadCommandLine(const QStringList& arguments);
 
     // Start-up, then the main dialog, modally, until it closes. A boardFile that is not empty is

@@ -1,6 +1,7 @@
 #include "PuzzleInput.h"
 
-#include "BoardFile.h"
+#include "FilePrefix.h"
+#include "PuzzleText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,15 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <vector>
 
 namespace {
-
-constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-
-bool IsBlank(const std::string& line)
-{
-    return std::all_of(line.begin(), line.end(), [](unsigned char c) { return std::isspace(c) != 0; });
-}
 
 bool HasSdfExtension(const std::string& argument)
 {
@@ -27,71 +22,91 @@ bool HasSdfExtension(const std::string& argument)
     return extension == ".sdf";
 }
 
-// Splits a stream into lines and hands each complete line on.
-class LineReader {
+std::string Cells(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " cell" : " cells");
+}
+
+// Hands the reader's puzzles on, and its problems as messages that say where they are.
+class SourceMessages : public PuzzleTextReceiver {
 public:
-    LineReader(const std::string& sourceName, PuzzleReceiver& receiver) : m_sourceName(sourceName), m_receiver(receiver)
+    SourceMessages(const std::string& sourceName, PuzzleReceiver& receiver)
+        : m_sourceName(sourceName), m_receiver(receiver)
     {
     }
 
-    // False when the block holds a NUL byte: reading stops there.
-    bool Take(const char* bytes, size_t count)
+    bool OnPuzzle(const Puzzle& puzzle) override
     {
-        for (size_t i = 0; i < count; ++i) {
-            const char c = bytes[i];
-            const bool afterCr = m_afterCr;
-            m_afterCr = c == '\r';
-            if (c == '\n' && afterCr)
-                continue;  // the second half of a CRLF
-            if (c == '\n' || c == '\r') {
-                EndLine();
-            } else if (c == '\0') {
-                m_receiver.OnError(Where(m_lineNumber + 1) + "holds a NUL byte; this is not a text file, reading stopped");
-                return false;
-            } else if (m_line.size() < kMaxLineLength) {
-                m_line += c;
-            } else {
-                m_overlong = true;  // the rest of the line is dropped as it comes
-            }
-        }
+        ++m_puzzles;
+        m_receiver.OnPuzzle(puzzle);
         return true;
     }
 
-    void Finish()
+    void OnProblem(const PuzzleTextProblem& problem) override
     {
-        if (!m_line.empty() || m_overlong)
-            EndLine();
+        ++m_problems;
+        std::string where = m_sourceName + ":" + std::to_string(problem.firstLine);
+        if (problem.lastLine != problem.firstLine)
+            where += "-" + std::to_string(problem.lastLine);
+        where += ": ";
+        switch (problem.kind) {
+        case PuzzleTextProblem::Kind::NotAPuzzle:
+            m_receiver.OnError(where + (problem.lastLine != problem.firstLine ? "the lines hold " : "the line holds ")
+                               + Cells(problem.cellCount) + "; a puzzle needs 81");
+            break;
+        case PuzzleTextProblem::Kind::NotUtf8:
+            m_receiver.OnError(where + "the line is not UTF-8 text; skipped");
+            break;
+        case PuzzleTextProblem::Kind::TooLong:
+            m_receiver.OnError(where + "the line is longer than 1 MiB; skipped");
+            break;
+        case PuzzleTextProblem::Kind::AmongWords:
+            m_receiver.OnError(where + "the line holds words among its " + Cells(problem.cellCount)
+                               + "; read as a note, not as a puzzle");
+            break;
+        case PuzzleTextProblem::Kind::NotText:
+            m_receiver.OnError(where + "holds a NUL byte; this is not a text file, reading stopped");
+            break;
+        }
     }
 
-    std::string Where(long lineNumber) const { return m_sourceName + ":" + std::to_string(lineNumber) + ": "; }
+    // Words without a single puzzle are no collection of puzzles, though no line is wrong as such.
+    void Finish(const PuzzleLineReader& reader)
+    {
+        if (m_puzzles == 0 && m_problems == 0 && reader.NoteLines() > 0)
+            m_receiver.OnError(m_sourceName + ": holds no puzzle, only words");
+    }
 
 private:
-    void EndLine()
-    {
-        ++m_lineNumber;
-        if (m_lineNumber == 1 && m_line.compare(0, 3, kByteOrderMark) == 0)
-            m_line.erase(0, 3);
-        if (m_overlong) {
-            m_receiver.OnError(Where(m_lineNumber) + "the line is longer than 1 MiB; skipped");
-        } else if (IsBlank(m_line) || m_line.front() == '#') {
-            // nothing to solve
-        } else if (m_line.size() < static_cast<size_t>(kCellCount)) {
-            m_receiver.OnError(Where(m_lineNumber) + "the line has " + std::to_string(m_line.size())
-                               + " characters; a puzzle needs 81");
-        } else {
-            m_receiver.OnPuzzle(Puzzle::FromLine(m_line));
-        }
-        m_line.clear();
-        m_overlong = false;
-    }
-
     const std::string& m_sourceName;
     PuzzleReceiver& m_receiver;
-    std::string m_line;
-    long m_lineNumber = 0;
-    bool m_afterCr = false;
-    bool m_overlong = false;
+    long m_puzzles = 0;
+    long m_problems = 0;
 };
+
+// An argument that names no file: the puzzles it holds itself, or none when any part of it is no
+// puzzle.
+std::vector<Puzzle> PuzzlesOfArgument(const std::string& argument)
+{
+    class Collect : public PuzzleTextReceiver {
+    public:
+        bool OnPuzzle(const Puzzle& puzzle) override
+        {
+            puzzles.push_back(puzzle);
+            return true;
+        }
+        void OnProblem(const PuzzleTextProblem&) override { wrong = true; }
+
+        std::vector<Puzzle> puzzles;
+        bool wrong = false;
+    } collect;
+    PuzzleLineReader reader(collect);
+    if (reader.Feed(argument))
+        reader.Finish();
+    if (collect.wrong)
+        collect.puzzles.clear();
+    return collect.puzzles;
+}
 
 }  // namespace
 
@@ -120,7 +135,8 @@ std::string QuotedName(const std::string& name)
 
 void ReadPuzzleLines(std::istream& in, const std::string& sourceName, PuzzleReceiver& receiver)
 {
-    LineReader lines(sourceName, receiver);
+    SourceMessages messages(sourceName, receiver);
+    PuzzleLineReader reader(messages);
     std::streambuf& input = *in.rdbuf();
     char block[1 << 16];
     try {
@@ -135,7 +151,7 @@ void ReadPuzzleLines(std::istream& in, const std::string& sourceName, PuzzleRece
             const std::streamsize count = input.sgetn(block, std::min<std::streamsize>(available, sizeof block));
             if (count <= 0)
                 break;
-            if (!lines.Take(block, static_cast<size_t>(count)))
+            if (!reader.Feed(std::string_view(block, static_cast<size_t>(count))))
                 return;
         }
     } catch (const std::ios_base::failure&) {
@@ -143,7 +159,8 @@ void ReadPuzzleLines(std::istream& in, const std::string& sourceName, PuzzleRece
         receiver.OnError(sourceName + ": reading stopped: " + std::strerror(errno));
         return;
     }
-    lines.Finish();
+    reader.Finish();
+    messages.Finish(reader);
 }
 
 void ReadPuzzleArgument(const std::string& argument, PuzzleReceiver& receiver)
@@ -153,15 +170,13 @@ void ReadPuzzleArgument(const std::string& argument, PuzzleReceiver& receiver)
         return;
     }
     std::error_code ignored;
-    const bool exists = std::filesystem::exists(argument, ignored);
-    if (!exists && argument.size() == static_cast<size_t>(kCellCount) && argument.find('/') == std::string::npos) {
-        receiver.OnPuzzle(Puzzle::FromLine(argument));
-        return;
-    }
     const std::string name = QuotedName(argument);
-    if (!exists) {
-        receiver.OnError("cannot open " + name + ": no such file, and "
-                         + (argument.size() == static_cast<size_t>(kCellCount) ? "a puzzle holds no '/'" : "not an 81-character puzzle"));
+    if (!std::filesystem::exists(argument, ignored)) {
+        const std::vector<Puzzle> puzzles = PuzzlesOfArgument(argument);
+        if (puzzles.empty())
+            receiver.OnError("cannot open " + name + ": no such file, and not a puzzle");
+        for (const Puzzle& puzzle : puzzles)
+            receiver.OnPuzzle(puzzle);
         return;
     }
     if (std::filesystem::is_directory(argument, ignored)) {
@@ -169,11 +184,16 @@ void ReadPuzzleArgument(const std::string& argument, PuzzleReceiver& receiver)
         return;
     }
     if (HasSdfExtension(argument)) {
-        Puzzle puzzle;
-        if (ReadBoardFile(argument, puzzle))
-            receiver.OnPuzzle(puzzle);
+        // Opened without waiting, so a FIFO given as a board never blocks the run.
+        std::string bytes;
+        std::string reason;
+        if (!ReadFilePrefix(argument, kCellCount, bytes, &reason))
+            receiver.OnError("cannot read " + name + ": " + reason);
+        else if (bytes.size() < static_cast<size_t>(kCellCount))
+            receiver.OnError("cannot read " + name + ": the file holds " + std::to_string(bytes.size())
+                             + (bytes.size() == 1 ? " byte" : " bytes") + "; a saved board needs 81");
         else
-            receiver.OnError("cannot read " + name + ": " + std::strerror(errno));
+            receiver.OnPuzzle(Puzzle::FromLine(bytes));
         return;
     }
     std::ifstream file(argument, std::ios::binary);

@@ -1,6 +1,6 @@
-// Where orvandel-solve finds its puzzles: saved-board files, text files with one puzzle a line,
-// puzzles given on the command line, and standard input. Text is read a block at a time and never
-// holds more than one line, itself at most kMaxLineLength bytes, in memory.
+// Where orvandel-solve finds its puzzles: saved-board files, text files, puzzles given on the
+// command line, and standard input. Text is divided into puzzles by the reader the window's Open
+// uses (storage/PuzzleText.h), a block at a time, so a whole collection never sits in memory.
 #pragma once
 
 #include "Puzzle.h"
@@ -21,19 +21,15 @@ public:
     virtual void OnInputWait() {}
 };
 
-// Longer lines are reported and skipped.
-inline constexpr size_t kMaxLineLength = size_t{1} << 20;
-
-// Reads puzzles from a text stream, one a line: the first 81 characters are the puzzle and the
-// rest of the line is ignored; blank lines and lines starting with '#' are skipped; a shorter or
-// overlong line is reported as "<sourceName>:<line>: ..." and skipped. LF, CRLF and a lone CR
-// each end a line; a UTF-8 byte-order mark at the start is ignored. A NUL byte stops the stream:
-// such input is not text (UTF-16, a binary file, /dev/zero).
+// Reads the puzzles of a text stream (PuzzleLineReader). Lines that make no puzzle are reported as
+// "<sourceName>:<line>: ..." and the reading goes on after them; a NUL byte stops it, since such
+// input is not text (UTF-16, a binary file, /dev/zero). A text with words but no puzzle at all
+// (a JSON file, say) is reported too.
 void ReadPuzzleLines(std::istream& in, const std::string& sourceName, PuzzleReceiver& receiver);
 
-// Reads every puzzle that one command-line argument names: "-" (standard input), a .sdf file,
-// a text file, or an 81-character puzzle (one without '/', so that a mistyped path is reported as
-// such).
+// Reads every puzzle that one command-line argument names: "-" (standard input), a saved board
+// (.sdf, exactly 81 bytes read; a shorter file, or anything but a regular file, is an error), a
+// text file, or, when no such file exists, the puzzles the argument itself holds as text.
 void ReadPuzzleArgument(const std::string& argument, PuzzleReceiver& receiver);
 
 // The name as messages show it, in quotes, with control characters escaped (\n, \t, \r, \xHH).

@@ -31,10 +31,13 @@ const char kUsage[] =
     "Usage: orvandel-solve [OPTIONS] [PUZZLE ...]\n"
     "Solve 9x9 Su Doku puzzles the way Vantrel Orvandel does, and explain every step.\n"
     "\n"
-    "A PUZZLE is a saved board (.sdf), a text file with one puzzle a line, an 81-character\n"
-    "puzzle, or - for standard input (the default). In text, 1-9 are digits and any other\n"
-    "character is an empty cell; the first 81 characters of a line are the puzzle, blank lines\n"
-    "and lines starting with # are skipped.\n"
+    "A PUZZLE is a saved board (.sdf), a text file, a puzzle given as text, or - for\n"
+    "standard input (the default). Text is read as UTF-8, as the window's Open reads it:\n"
+    "1-9 are digits and . 0 _ * ? empty cells; blanks, other marks and drawn grid lines\n"
+    "stand between cells; # starts a comment. A line with 81 cells or more is a puzzle\n"
+    "(the rest of the line is ignored), and so are consecutive lines that hold 81 cells\n"
+    "together, such as nine lines of nine. Lines that make no puzzle are reported and\n"
+    "skipped.\n"
     "\n"
     "Options:\n"
     "  --steps         also print the solver's reasoning, one sentence a line\n"
@@ -124,6 +127,17 @@ bool TakeValue(const std::string& argument, const char* name, int& i, int argc, 
     return true;
 }
 
+// Writes the answer to --help or --version; a failed write is an output error.
+int Answer(const char* text)
+{
+    errno = 0;
+    std::cout << text << std::flush;
+    if (std::cout)
+        return kExitAllSolved;
+    ReportWriteFailure(WriteFailure{errno != 0 ? errno : EIO});
+    return kExitInputError;
+}
+
 std::uint64_t RandomSeed()
 {
     std::random_device device;
@@ -211,11 +225,9 @@ int main(int argc, char* argv[])
                                   + QuotedName(value));
             options.batch.jobs = *jobs;
         } else if (argument == "--help" || argument == "-h") {
-            std::cout << kUsage;
-            return kExitAllSolved;
+            return Answer(kUsage);
         } else if (argument == "--version") {
-            std::cout << "orvandel-solve " ORVANDEL_VERSION "\n";
-            return kExitAllSolved;
+            return Answer("orvandel-solve " ORVANDEL_VERSION "\n");
         } else {
             return UsageError("unknown option " + QuotedName(argument));
         }
@@ -258,5 +270,6 @@ int main(int argc, char* argv[])
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         std::cerr << "orvandel-solve: " << batch.Summary(elapsed.count()) << '\n';
     }
-    return batch.ExitStatus();
+    // A summary or an input error message that could not be written is an output error too.
+    return std::cerr ? batch.ExitStatus() : kExitInputError;
 }

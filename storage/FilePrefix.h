@@ -9,5 +9,7 @@
 // Reads at most maxBytes from the start of the regular file at path (a symbolic link is followed)
 // into bytes. Returns false, leaving bytes untouched, when the file cannot be opened or read, or
 // is anything but a regular file (a folder, a FIFO, a device); such a file is opened without
-// waiting for a writer and never read.
-bool ReadFilePrefix(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes);
+// waiting for a writer and never read. The reason goes to *error when given ("not a regular
+// file", or the system's words).
+bool ReadFilePrefix(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes,
+                    std::string* error = nullptr);

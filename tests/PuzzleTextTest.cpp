@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -276,8 +277,10 @@ TEST_F(PuzzleFileTest, TheFirstPuzzleOfAFile)
                  text += kPuzzle.substr(row * 9, 9) + "   " + kOther.substr(row * 9, 9) + "\n";
              return text;
          }(),
-         90, ""},
-        {"stray cells before a one-line puzzle", "12345\n" + kPuzzle + "\n", 86, ""},
+         162, ""},
+        {"stray cells before a one-line puzzle", "12345\n" + kPuzzle + "\n", 81, kPuzzle},
+        {"eight rows, a caption, then a grid", NineLines(kOther).substr(0, 80) + "Puzzle 2\n" + NineLines(kPuzzle), 81,
+         kPuzzle},
     };
     for (const FileCase& c : cases) {
         const PuzzleText text = ReadFile("puzzles.txt", c.bytes);
@@ -286,6 +289,62 @@ TEST_F(PuzzleFileTest, TheFirstPuzzleOfAFile)
         if (c.cells == 81) {
             EXPECT_EQ(text.puzzle.ToLine(), c.board) << c.name;
         }
+    }
+}
+
+// What a line reader found, one entry a line: a puzzle, or "lines <first>-<last>: <kind> <cells>".
+class FoundInText : public PuzzleTextReceiver {
+public:
+    bool OnPuzzle(const Puzzle& puzzle) override
+    {
+        found.push_back(puzzle.ToLine());
+        return true;
+    }
+    void OnProblem(const PuzzleTextProblem& problem) override
+    {
+        const char* kinds[] = {"not a puzzle", "not UTF-8", "too long", "not text", "among words"};
+        found.push_back("lines " + std::to_string(problem.firstLine) + "-" + std::to_string(problem.lastLine) + ": "
+                        + kinds[static_cast<int>(problem.kind)] + " " + std::to_string(problem.cellCount));
+    }
+    std::vector<std::string> found;
+};
+
+struct StreamCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> found;
+};
+
+TEST(PuzzleLineReader, DividesATextIntoPuzzlesAndReportsTheRest)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const StreamCase cases[] = {
+        {"one a line, CRLF, byte-order marks where files were joined",
+         bom + kPuzzle + "\r\n" + bom + kOther + "\r\n" + bom + kPuzzle, {kPuzzle, kOther, kPuzzle}},
+        {"a short line between", kPuzzle + "\n12345\n" + kOther, {kPuzzle, "lines 2-2: not a puzzle 5", kOther}},
+        {"a grid one cell short, then a grid", NineLines(kOther).substr(0, 88) + "\n" + NineLines(kPuzzle),
+         {"lines 1-9: not a puzzle 80", kPuzzle}},
+        {"every line a cell short", kPuzzle.substr(0, 80) + "\n" + kOther.substr(0, 80) + "\n" + kPuzzle,
+         {"lines 1-1: not a puzzle 80", "lines 2-2: not a puzzle 80", kPuzzle}},
+        {"eight rows and a caption", NineLines(kOther).substr(0, 80) + "Puzzle 2\n" + NineLines(kPuzzle),
+         {"lines 1-8: not a puzzle 72", kPuzzle}},
+        {"letters for empty cells, and captions", "Puzzle 12 (3 stars)\n53xx7xxxx6xx195xxxx98xxxx6x8xxx6xxx34xx8\n# 1 2 3 4 5 6 7 8 9\n" + kOther,
+         {"lines 2-2: among words 15", kOther}},
+        {"middle dots for empty cells", "53··7····6··195····98····6·8···6···34··8·3··17···2···6·6····28····419··5····8··79",
+         {"lines 1-1: not a puzzle 30"}},
+        {"not UTF-8, CR line ends", kPuzzle + "\r" + kOther + "\xC0\xB1\r" + kPuzzle, {kPuzzle, "lines 2-2: not UTF-8 0", kPuzzle}},
+        {"cut inside a character", kPuzzle + "\n" + kOther + "\xE2\x80", {kPuzzle, "lines 2-2: not UTF-8 0"}},
+        {"a NUL byte stops", kPuzzle + "\n1" + std::string(1, '\0') + "2\n" + kOther, {kPuzzle, "lines 2-2: not text 0"}},
+        {"an overlong line", std::string(kMaxLineBytes + 1, '7') + "\n" + kOther, {"lines 1-1: too long 0", kOther}},
+    };
+    for (const StreamCase& c : cases) {
+        FoundInText found;
+        PuzzleLineReader reader(found);
+        // In two pieces cut mid-line, as blocks of a stream come.
+        if (reader.Feed(std::string_view(c.text).substr(0, c.text.size() / 2 + 1))
+            && reader.Feed(std::string_view(c.text).substr(c.text.size() / 2 + 1)))
+            reader.Finish();
+        EXPECT_EQ(found.found, c.found) << c.name;
     }
 }
 

@@ -1,9 +1,11 @@
 // orvandel-solve as a person or a script runs it: arguments, files, output and exit status.
 #include "PuzzleInput.h"
+#include "PuzzleText.h"
 #include "TemporaryFolderTest.h"
 
 #include <regex>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -28,11 +30,11 @@ struct CommandRun {
 class SolverCommandTest : public TemporaryFolderTest {
 protected:
     CommandRun Solve(const std::string& arguments, const std::string& input = "",
-                     const std::string& outputTo = "stdout.txt")
+                     const std::string& outputTo = "stdout.txt", const std::string& errorsTo = "stderr.txt")
     {
         WriteFile("stdin.txt", input);
         const std::string command = std::string("cd '") + folder.string() + "' && '" + ORVANDEL_SOLVE + "' "
-            + arguments + " < stdin.txt > " + outputTo + " 2> stderr.txt";
+            + arguments + " < stdin.txt > " + outputTo + " 2> " + errorsTo;
         const int raw = std::system(command.c_str());
         CommandRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -157,19 +159,30 @@ TEST_F(SolverCommandTest, InputErrorsNameWhatAndWhereAndGiveStatusTwo)
     const ErrorCase cases[] = {
         {"unknown option", "--fast", "", "unknown option '--fast'", 0},
         {"missing file", "--json nowhere.txt", "", "cannot open 'nowhere.txt'", 0},
-        {"81 characters with a slash", "--json " + kEasy.substr(0, 80) + "/", "", "a puzzle holds no '/'", 0},
+        {"80 cells and a slash", "--json " + kEasy.substr(0, 80) + "/", "", "no such file, and not a puzzle", 0},
         {"control characters shown escaped", "--json \"$(printf 'a\\nb\\001')\"", "", "cannot open 'a\\nb\\x01'", 0},
-        {"overlong line", "--json -", kEasy + "\n" + std::string(kMaxLineLength + 1, '1') + "\n" + kEasy,
+        {"overlong line", "--json -", kEasy + "\n" + std::string(kMaxLineBytes + 1, '1') + "\n" + kEasy,
          "<stdin>:2: the line is longer than 1 MiB; skipped", 2},
         {"not text", "--json /dev/zero", "", "/dev/zero:1: holds a NUL byte; this is not a text file", 0},
         {"no jobs", "-j 0 " + kEasy, "", "the number of jobs must be 1 to", 0},
         {"two formats", "--json --csv " + kEasy, "", "--json and --csv cannot be combined", 0},
         {"folder", "--json .", "", "cannot read '.': it is a directory", 0},
         {"short line, the rest still solved", "--json -", kEasy + "\n12345\n" + kEasy + "\n",
-         "<stdin>:2: the line has 5 characters; a puzzle needs 81", 2},
-        {"short line in a named file", "--json short.txt", "", "short.txt:1: the line has 3 characters", 0},
+         "<stdin>:2: the line holds 5 cells; a puzzle needs 81", 2},
+        {"short line in a named file", "--json short.txt", "", "short.txt:1: the line holds 3 cells", 0},
+        {"middle dots for empty cells", "--json -", "53··7····6··195····98····6·8···6···34··8·3··17···2···6·6····28····419··5····8··79\n",
+         "<stdin>:1: the line holds 30 cells; a puzzle needs 81", 0},
+        {"not UTF-8", "--json -", kEasy + "\xFF\n" + kEasy + "\n", "<stdin>:1: the line is not UTF-8 text", 1},
+        {"words but no puzzle", "--json -", "Puzzle 1\n", "<stdin>: holds no puzzle", 0},
+        {"a JSON line", "--json -", "{\"puzzle\":\"" + kEasy + "\"}\n" + kEasy, "<stdin>:1: the line holds words among its 81 cells", 1},
+        {"a FIFO as a board", "--json fifo.sdf", "", "cannot read 'fifo.sdf': not a regular file", 0},
+        {"an empty board file", "--json empty.sdf", "", "cannot read 'empty.sdf': the file holds 0 bytes", 0},
+        {"a short board file", "--json short.sdf", "", "the file holds 40 bytes; a saved board needs 81", 0},
     };
     WriteFile("short.txt", "123\n");
+    WriteFile("empty.sdf", "");
+    WriteFile("short.sdf", kEasy.substr(0, 40));
+    ASSERT_EQ(::mkfifo((folder / "fifo.sdf").c_str(), 0600), 0);
     for (const ErrorCase& c : cases) {
         const CommandRun run = Solve(c.arguments, c.input);
         EXPECT_EQ(run.status, 2) << c.name;
@@ -206,6 +219,42 @@ TEST_F(SolverCommandTest, LineEndsAndByteOrderMarkDoNotChangeThePuzzles)
     }
 }
 
+TEST_F(SolverCommandTest, TextMeansWhatTheWindowReadsInIt)
+{
+    std::string fullwidth;  // kEasy with fullwidth digits and fullwidth 0 for the empty cells
+    for (const char c : kEasy)
+        fullwidth += std::string("\xEF\xBC") + static_cast<char>('\x90' + (c == '.' ? 0 : c - '0'));
+    std::string grid;  // nine lines of nine, blanks between the cells
+    for (size_t cell = 0; cell < kEasy.size(); ++cell)
+        grid += std::string(1, kEasy[cell]) + (cell % 9 == 8 ? "\n" : " ");
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string expected = Solve("--csv", kEasy + "\n" + kRepeat + "\n" + kEasy + "\n" + kRepeat + "\n").out;
+    const std::pair<const char*, std::string> inputs[] = {
+        {"fullwidth digits", fullwidth + "\n" + kRepeat + "\n" + fullwidth + "\n" + kRepeat},
+        {"nine-line grids", grid + kRepeat + "\n" + grid + kRepeat},
+        {"files joined, each with its byte-order mark", bom + kEasy + "\n" + kRepeat + "\n" + bom + kEasy + "\n" + kRepeat},
+    };
+    for (const auto& [name, input] : inputs) {
+        const CommandRun run = Solve("--csv", input);
+        EXPECT_EQ(run.out, expected) << name;
+        EXPECT_EQ(run.err, "") << name;
+        EXPECT_EQ(run.status, 1) << name;
+    }
+    WriteFile("grid.txt", grid);
+    EXPECT_EQ(Solve("--csv grid.txt \"$(cat grid.txt)\"").out, Solve("--csv " + kEasy + " " + kEasy).out);
+}
+
+TEST_F(SolverCommandTest, AFailedWriteOfAnAnswerOrTheSummaryIsAnOutputError)
+{
+    for (const char* arguments : {"--version", "--help"}) {
+        const CommandRun run = Solve(arguments, "", "/dev/full");
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << arguments;
+    }
+    EXPECT_EQ(Solve("--summary " + kEasy, "", "stdout.txt", "/dev/full").status, 2);
+    EXPECT_EQ(Solve("--summary " + kEasy).status, 0);
+}
+
 TEST_F(SolverCommandTest, CsvNumbersThePuzzlesAcrossArgumentsAndSummaryCountsThem)
 {
     const CommandRun run = Solve("--csv --summary " + kEasy + " " + kRepeat + " -", kTwoSolutions + "\n");
@@ -236,7 +285,7 @@ TEST_F(SolverCommandTest, ParallelRunsWriteWhatOneThreadWritesInInputOrder)
     std::string input;
     std::string line;
     for (int i = 0; i < 1100 && std::getline(collection, line); ++i)
-        input += line + (i % 500 == 7 ? "\nshort\n" : "\n");
+        input += line + (i % 500 == 7 ? "\n12345\n" : "\n");
     for (const char* format : {"--steps", "--json", "--csv"}) {
         const CommandRun one = Solve(std::string(format) + " -j 1", input);
         ASSERT_EQ(one.status, 2) << format;

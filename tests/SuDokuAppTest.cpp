@@ -184,6 +184,53 @@ TEST(ProgramWithoutDisplay, AnswersHelpAndVersion)
     }
 }
 
+struct ProgramRun {
+    const char* name;
+    QStringList arguments;
+    QStringList environment;  // NAME=value to set; every display variable is removed first
+    int status;
+    const char* message;  // part of the error output
+    bool fullOutput = false;  // standard output is /dev/full
+};
+
+TEST(ProgramStart, WithoutDisplayWithQtOptionsAndWithAFullDevice)
+{
+    QTemporaryDir places;
+    const QString styleSheet = places.filePath(QStringLiteral("style.qss"));
+    QFile styleFile(styleSheet);
+    ASSERT_TRUE(styleFile.open(QIODevice::WriteOnly));
+    styleFile.close();
+    const ProgramRun runs[] = {
+        {"no display", {}, {}, 1, "orvandel: no display found (set DISPLAY, or run under xvfb-run)\n"},
+        {"only xcb, without a display", {"-platform", "xcb"}, {}, 1, "no display found"},
+        {"a display that is not there", {}, {"DISPLAY=:4321"}, 1, "could not connect to display"},
+        {"Qt's options are Qt's", {"-platform", "offscreen", "-style", "fusion", "-reverse", "-stylesheet", styleSheet, "--bogus"},
+         {}, 2, "orvandel: unknown option '--bogus'"},
+        {"the platform from the environment", {"-style=fusion", "a.sdf", "b.sdf"}, {"QT_QPA_PLATFORM=offscreen"}, 2,
+         "only one board can be opened"},
+        {"help to a full device", {"--help"}, {}, 2, "cannot write to standard output: No space left on device", true},
+        {"version to a full device", {"--version"}, {}, 2, "No space left on device", true},
+    };
+    for (const ProgramRun& run : runs) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(variable));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), places.path());  // holds no Wayland socket
+        for (const QString& variable : run.environment)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        if (run.fullOutput)
+            program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(QStringLiteral(ORVANDEL_PROGRAM), run.arguments);
+        ASSERT_TRUE(program.waitForFinished(30000)) << run.name;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << run.name;
+        EXPECT_EQ(program.exitCode(), run.status) << run.name;
+        const QByteArray errors = program.readAllStandardError();
+        EXPECT_TRUE(errors.contains(run.message)) << run.name << ": " << errors.toStdString();
+    }
+}
+
 TEST(ApplicationNames, PlaceTheSettingsAndThePerUserFolder)
 {
     const QString organisation = QCoreApplication::organizationName();
