@@ -86,6 +86,20 @@ TEST_F(SpreadSheetTest, TheFocusFrameIsDimmedWhileTheGridHasNoKeyboardFocus)
     EXPECT_GT(unfocused.lightness(), focused.lightness() + 40) << "fainter against the light cell";
 }
 
+TEST(FocusFrame, KeepsClearOfTheCandidatesAndOfTheLinesBetweenSquares)
+{
+    for (const double side : {40.0, 61.0}) {
+        const QRectF cell(80, 120, side, side);
+        const FocusFrame frame = FocusFrameOf(cell);
+        const double half = frame.width / 2;
+        const QRectF inner = frame.centreLine.adjusted(half, half, -half, -half);
+        const QRectF outer = frame.centreLine.adjusted(-half, -half, half, half);
+        EXPECT_TRUE(inner.contains(CandidateArea(cell, true))) << side;
+        EXPECT_TRUE(cell.adjusted(1.5, 1.5, -1.5, -1.5).contains(outer)) << side << ": half a thick line";
+        EXPECT_EQ(CandidateArea(cell, false), cell) << side;
+    }
+}
+
 TEST_F(SpreadSheetTest, UnderADarkPaletteTheScreenIsDarkAndThePictureForPrintingStaysLight)
 {
     Write(2, 1, QStringLiteral("5"), kSolverColor);

@@ -7,6 +7,9 @@
 namespace {
 
 constexpr double kCandidateHeightPerCell = 0.24;
+constexpr double kFocusFrameWidth = 3;
+// From the cell's edge to the frame's line: clear of half a thick line between squares.
+constexpr double kFocusFrameInset = 3.5;
 
 // Translucent, so that the shading of the squares still shows through.
 QColor MarkTint(CellMark mark)
@@ -60,13 +63,26 @@ QFont CellFont()
     return font;
 }
 
+FocusFrame FocusFrameOf(const QRectF& cell)
+{
+    return {cell.adjusted(kFocusFrameInset, kFocusFrameInset, -kFocusFrameInset, -kFocusFrameInset), kFocusFrameWidth};
+}
+
+QRectF CandidateArea(const QRectF& cell, bool focusFrame)
+{
+    if (!focusFrame)
+        return cell;
+    const double inside = kFocusFrameInset + kFocusFrameWidth / 2;
+    return cell.adjusted(inside, inside, -inside, -inside);
+}
+
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font)
 {
     painter.fillRect(cell, picture.background);
     if (picture.mark != CellMark::None)
         painter.fillRect(cell, MarkTint(picture.mark));
     if (picture.text.isEmpty()) {
-        DrawCandidates(painter, cell, picture.candidates, picture.candidateColor);
+        DrawCandidates(painter, cell, picture.candidates, picture.candidateColor, picture.focusFrame);
         return;
     }
     painter.setFont(font);
@@ -74,7 +90,8 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
     painter.drawText(cell, Qt::AlignCenter, picture.text);
 }
 
-void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color)
+void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color,
+                    bool focusFrame)
 {
     if (candidates == 0)
         return;
@@ -83,11 +100,12 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
     font.setPixelSize(qMax(1, qRound(cell.height() * kCandidateHeightPerCell)));
     painter.setFont(font);
     painter.setPen(color);
-    const double third = cell.width() / 3.0;
+    const QRectF area = CandidateArea(cell, focusFrame);
+    const double third = area.width() / 3.0;
     for (int digit = 1; digit <= 9; ++digit) {
         if ((candidates >> (digit - 1) & 1u) == 0)
             continue;
-        const QRectF place(cell.left() + (digit - 1) % 3 * third, cell.top() + (digit - 1) / 3 * third, third, third);
+        const QRectF place(area.left() + (digit - 1) % 3 * third, area.top() + (digit - 1) / 3 * third, third, third);
         painter.drawText(place, Qt::AlignCenter, QString::number(digit));
     }
 }
