@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>

@@ -16,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -180,17 +179,6 @@ TEST_F(CommandTest, EscapeOrEnterAsksBeforeAnUnsavedPuzzleIsLost)
     }
     ASSERT_EQ(prompts.messages.size(), 4);
     EXPECT_EQ(prompts.messages[3].text, QStringLiteral("Close Vantrel Orvandel? The puzzle on the board will be lost."));
-}
-
-TEST_F(CommandTest, AltOOpensTheOptionsMenu)
-{
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* menu = QApplication::activePopupWidget(); menu && menu->close())
-            shown = menu->objectName();
-    });
-    PressKeysInGrid(*dialog, Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(shown, QStringLiteral("Options"));
 }
 
 TEST_F(CommandTest, SetSuDokuSolvesSilentlyAndKeepsTheSolutionHidden)

@@ -161,8 +161,7 @@ TEST_F(BoardFilesTest, AFileNameInAMessageIsPlainTextThatLoadsNothing)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (QString name : {QStringLiteral("<img src=/dev/zero>"), "<img src=" + fifo + '>', QStringLiteral("<h1>Big")}) {
         QFile file(appFolder.filePath(name.replace(u'/', QStringLiteral("&#47;")) + QStringLiteral(".txt")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("1 2 3\n") == 6);
-        file.close();
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("1 2 3\n") == 6 && file.flush());
         EXPECT_FALSE(dialog->OpenBoardFile(file.fileName()));
         EXPECT_TRUE(prompts.messages.last().text.contains(QDir::toNativeSeparators(file.fileName())));
         EXPECT_EQ(prompts.messages.last().format, Qt::PlainText);
