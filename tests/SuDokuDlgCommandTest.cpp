@@ -178,7 +178,7 @@ TEST_F(CommandTest, EscapeOrEnterAsksBeforeAnUnsavedPuzzleIsLost)
         EXPECT_FALSE(window->isVisible()) << key;
     }
     ASSERT_EQ(prompts.messages.size(), 4);
-    EXPECT_EQ(prompts.messages[3].text, QStringLiteral("Close Vantrel Orvandel? The puzzle on the board will be lost."));
+    EXPECT_EQ(prompts.messages[3].text, "Close Vantrel Orvandel? The puzzle on the board will be lost.");
 }
 
 TEST_F(CommandTest, SetSuDokuSolvesSilentlyAndKeepsTheSolutionHidden)
