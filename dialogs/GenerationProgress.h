@@ -5,11 +5,12 @@
 
 #include "PuzzleGenerator.h"
 
+#include <QProgressDialog>
+
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QProgressDialog;
 class QWidget;
 
 // The progress window for `count` new puzzles: shown only once the wait passes half a second, and

@@ -41,7 +41,7 @@ void PressKeysInGrid(CSuDokuDlg& dialog, int qtKey, Qt::KeyboardModifiers modifi
 // Types an 81-character puzzle ("1".."9" digits, anything else empty) with the digit keys.
 void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81);
 
-// Drops the Options menu and picks the command with the given id by clicking it. A disabled
+// Drops the Options menu with Alt+O and picks the command with the given id by clicking it. A disabled
 // command cannot be picked: the menu is then closed with nothing chosen. Returns whether the
 // command was enabled.
 bool ChooseOption(CSuDokuDlg& dialog, int commandId);

@@ -1,6 +1,8 @@
 // Printing the board from the Options menu: to a PDF file, read back with poppler's tools.
 #include "CommandIds.h"
+#include "GenerationProgress.h"
 #include "GuiTestSupport.h"
+#include "PrintPuzzlesDlg.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
@@ -208,6 +210,19 @@ TEST_F(PrintTest, PrintsTheCandidatesWhenTheyAreShown)
     PressKeysInGrid(*dialog, Qt::Key_K, Qt::ControlModifier);  // as the other tests expect it
     const std::string printed = PrintedDigits(prompts.printFile);
     EXPECT_GT(printed.size(), Digits(kPuzzle).size() + 100) << "the empty cells' candidates are printed";
+}
+
+TEST(PrintPuzzlesChoice, StartsWithTheChoiceAcceptedLastTimeAndItsProgressShowsItsTitle)
+{
+    CPrintPuzzlesDlg choice;
+    choice.findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(7);
+    choice.findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(2);
+    choice.accept();
+    EXPECT_TRUE(CPrintPuzzlesDlg().Count() == 7 && CPrintPuzzlesDlg().Rating() == Difficulty::Hard);
+    const std::unique_ptr<QProgressDialog> progress = MakeGenerationProgress(nullptr, 7);
+    const QFontMetrics title(QFont(progress->font().family(), progress->font().pointSize(), QFont::Bold));
+    progress->show();  // beside the title, a title bar's icon, three buttons and gaps, each over a line wide
+    EXPECT_GE(progress->width(), title.horizontalAdvance(progress->windowTitle()) + 7 * title.height());
 }
 
 TEST_F(PrintTest, PrintPuzzlesPutsFourToAPageAndTheSolutionsLast)

@@ -52,7 +52,6 @@ public:
     bool desktopAcceptsUrls = true;
 
 protected:
-    // Records the box the program made, unshown, and answers from `answers` in turn; when it is
-    // empty, Ok where offered, otherwise No.
+    // Records the box unshown; answers from `answers` in turn, then Ok where offered, otherwise No.
     QMessageBox::StandardButton RunMessageBox(QMessageBox& box) override;
 };

@@ -1,5 +1,6 @@
 // The solve-logic window on its own: numbered sentences under the note, choosing a step, copying.
 #include "SolveLogicDlg.h"
+#include "WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,23 @@ QStringList Sentences(int count)
     for (int sentence = 1; sentence <= count; ++sentence)
         sentences << QStringLiteral("In row y=%1, digit %2 must go in column x=3.").arg(sentence % 9 + 1).arg(sentence % 9 + 1);
     return sentences;
+}
+
+TEST(SolveLogicPlacement, BesideWhereThereIsRoomElseBelowNeverOverTheBoard)
+{
+    const std::tuple<QRect, QRect, QPoint, QPoint> rows[] = {  // screen, main window before; window, main window
+        {{0, 0, 1280, 800}, {700, 500, 491, 300}, {175, 344}, {700, 500}},
+        {{0, 0, 1280, 800}, {100, 100, 491, 423}, {599, 100}, {100, 100}},
+        {{1280, 0, 1280, 800}, {1666, 169, 491, 423}, {2043, 169}, {1544, 169}},
+        {{0, 0, 800, 1000}, {150, 400, 491, 423}, {150, 544}, {150, 113}},
+        {{0, 0, 800, 600}, {0, 0, 491, 423}, {384, 0}, {0, 0}}};
+    for (const auto& [screen, owner, window, ownerAfter] : rows) {
+        const QRect board = QRect(10, 40, 366, 366).translated(owner.topLeft());
+        const WindowPlacement place = PlaceBeside(screen, owner, board, QSize(517, 456));
+        EXPECT_EQ(place.window, window);
+        EXPECT_EQ(place.owner, ownerAfter);
+        EXPECT_FALSE(QRect(place.window, QSize(517, 456)).intersects(board.translated(place.owner - owner.topLeft())));
+    }
 }
 
 TEST(SolveLogicDlgTest, NumbersEachSentenceUnderTheNote)

@@ -86,6 +86,14 @@ TEST_F(SpreadSheetTest, TheFocusFrameIsDimmedWhileTheGridHasNoKeyboardFocus)
     EXPECT_GT(unfocused.lightness(), focused.lightness() + 40) << "fainter against the light cell";
 }
 
+TEST(FocusFrame, KeepsClearOfTheCandidatesAndOfTheLinesBetweenSquares)
+{
+    const QRectF cell(0, 0, 40, 40);
+    const double half = FocusFrameOf(cell).width / 2;  // the lines between squares take 1.5 of the cell
+    EXPECT_TRUE(FocusFrameOf(cell).centreLine.adjusted(half, half, -half, -half).contains(CandidateArea(cell, true)));
+    EXPECT_TRUE(QRectF(1.5, 1.5, 37, 37).contains(FocusFrameOf(cell).centreLine.adjusted(-half, -half, half, half)));
+}
+
 TEST_F(SpreadSheetTest, UnderADarkPaletteTheScreenIsDarkAndThePictureForPrintingStaysLight)
 {
     Write(2, 1, QStringLiteral("5"), kSolverColor);

@@ -174,6 +174,19 @@ TEST_F(BoardFilesTest, AFileThatCannotBeReadChangesNothing)
     }
 }
 
+TEST_F(BoardFilesTest, AFileNameInAMessageIsPlainTextThatLoadsNothing)
+{
+    const QString fifo = appFolder.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (QString name : {QStringLiteral("<img src=/dev/zero>"), "<img src=" + fifo + '>', QStringLiteral("<h1>Big")}) {
+        QFile file(appFolder.filePath(name.replace(u'/', QStringLiteral("&#47;")) + QStringLiteral(".txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("1 2 3\n") == 6 && file.flush());
+        EXPECT_FALSE(dialog->OpenBoardFile(file.fileName()));
+        EXPECT_TRUE(prompts.messages.last().text.contains(QDir::toNativeSeparators(file.fileName())));
+        EXPECT_EQ(prompts.messages.last().format, Qt::PlainText);
+    }
+}
+
 TEST_F(BoardFilesTest, OpenedBytesOtherThanDigitsComeBackAsQuestionMarks)
 {
     QByteArray bytes = QByteArray::fromStdString(kPuzzle);

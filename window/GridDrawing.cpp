@@ -9,6 +9,9 @@
 namespace {
 
 constexpr double kCandidateHeightPerCell = 0.24;
+constexpr double kFocusFrameWidth = 3;
+// From the cell's edge to the frame's line: clear of half a thick line between squares.
+constexpr double kFocusFrameInset = 3.5;
 
 // Translucent, so that the shading of the squares still shows through.
 QColor MarkTint(CellMark mark)
@@ -72,12 +75,25 @@ CellInk InkOf(const CellPicture& picture)
     return {background, ReadableOn(picture.textColor, background), ReadableOn(picture.candidateColor, background)};
 }
 
+FocusFrame FocusFrameOf(const QRectF& cell)
+{
+    return {cell.adjusted(kFocusFrameInset, kFocusFrameInset, -kFocusFrameInset, -kFocusFrameInset), kFocusFrameWidth};
+}
+
+QRectF CandidateArea(const QRectF& cell, bool focusFrame)
+{
+    if (!focusFrame)
+        return cell;
+    const double inside = kFocusFrameInset + kFocusFrameWidth / 2;
+    return cell.adjusted(inside, inside, -inside, -inside);
+}
+
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font)
 {
     const CellInk ink = InkOf(picture);
     painter.fillRect(cell, ink.background);
     if (picture.text.isEmpty()) {
-        DrawCandidates(painter, cell, picture.candidates, ink.candidates);
+        DrawCandidates(painter, cell, picture.candidates, ink.candidates, picture.focusFrame);
         return;
     }
     painter.setFont(font);
@@ -85,7 +101,8 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
     painter.drawText(cell, Qt::AlignCenter, picture.text);
 }
 
-void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color)
+void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color,
+                    bool focusFrame)
 {
     if (candidates == 0)
         return;
@@ -94,11 +111,12 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
     font.setPixelSize(qMax(1, qRound(cell.height() * kCandidateHeightPerCell)));
     painter.setFont(font);
     painter.setPen(color);
-    const double third = cell.width() / 3.0;
+    const QRectF area = CandidateArea(cell, focusFrame);
+    const double third = area.width() / 3.0;
     for (int digit = 1; digit <= 9; ++digit) {
         if ((candidates >> (digit - 1) & 1u) == 0)
             continue;
-        const QRectF place(cell.left() + (digit - 1) % 3 * third, cell.top() + (digit - 1) / 3 * third, third, third);
+        const QRectF place(area.left() + (digit - 1) % 3 * third, area.top() + (digit - 1) / 3 * third, third, third);
         painter.drawText(place, Qt::AlignCenter, QString::number(digit));
     }
 }

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
 #include <QString>
 
 #include <array>
@@ -14,7 +15,6 @@
 
 class QPainter;
 class QPalette;
-class QRectF;
 
 struct CellPicture {
     QString text;
@@ -23,6 +23,7 @@ struct CellPicture {
     std::uint16_t candidates = 0;  // drawn small in a cell without text; bit d - 1 for digit d
     CellMark mark = CellMark::None;  // a step's cells are tinted over the background
     QColor candidateColor = QColor(96, 96, 96);
+    bool focusFrame = false;  // the cell has the focus frame: the candidates keep inside it
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
 using BoardPicture = std::array<CellPicture, kCellCount>;
@@ -61,11 +62,25 @@ struct CellInk {
     QColor candidates;
 };
 CellInk InkOf(const CellPicture& picture);
+
+// The frame that marks the cell with the focus: the line's centre and its width. It keeps clear of
+// the lines between cells.
+struct FocusFrame {
+    QRectF centreLine;
+    double width;
+};
+FocusFrame FocusFrameOf(const QRectF& cell);
+// Where a cell's candidates are laid out: the whole cell, or what lies inside its focus frame, so
+// that the frame never covers a digit.
+QRectF CandidateArea(const QRectF& cell, bool focusFrame);
+
 // Fills the cell with its background, tinted by its mark, and centres its text in it; a cell
 // without text shows its candidates, 1 top left to 9 bottom right; all in the cell's ink.
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font);
-// The candidates of a cell, small and grey in a 3x3 layout.
-void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color);
+// The candidates of a cell, small and grey in a 3x3 layout within its CandidateArea; their size
+// follows the whole cell.
+void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color,
+                    bool focusFrame = false);
 // Thin lines between cells, thick ones between squares; the outer border too when asked.
 void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder,
                    const QColor& color = Qt::black);

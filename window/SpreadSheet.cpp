@@ -22,7 +22,6 @@ constexpr int kMinCellSize = 40;   // pixels; square cells, larger where the cel
 constexpr int kBorderWidth = 2;    // the frame round the board
 constexpr int kThinLine = 1;
 constexpr int kThickLine = 3;      // between 3x3 squares
-constexpr int kFocusFrameWidth = 3;
 const QColor kFocusFrameColor(230, 80, 0);  // stands out from black, blue and the shading
 // The same frame while the grid does not have the keyboard focus, so that the person sees that a
 // typed digit would go elsewhere.
@@ -53,7 +52,9 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const CellPicture picture = PictureOf(index);
+        CellPicture picture = PictureOf(index);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        picture.focusFrame = view && view->currentIndex() == index;
         DrawCell(*painter, option.rect, IsDarkPalette(option.palette) ? ForDarkPalette(picture) : picture, option.font);
     }
 };
@@ -346,9 +347,9 @@ void CSpreadSheet::paintEvent(QPaintEvent* event)
                   dark ? DarkPaletteLineColor() : QColor(Qt::black));
     const QModelIndex focusCell = currentIndex();
     if (focusCell.isValid()) {
-        painter.setPen(QPen(hasFocus() ? kFocusFrameColor : kUnfocusedFrameColor, kFocusFrameWidth));
+        const FocusFrame frame = FocusFrameOf(QRectF(visualRect(focusCell)));
+        painter.setPen(QPen(hasFocus() ? kFocusFrameColor : kUnfocusedFrameColor, frame.width));
         painter.setBrush(Qt::NoBrush);
-        const int inset = kThickLine / 2 + kFocusFrameWidth / 2 + 1;
-        painter.drawRect(visualRect(focusCell).adjusted(inset, inset, -inset - 1, -inset - 1));
+        painter.drawRect(frame.centreLine);
     }
 }
