@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>CheckedPrint</name>
-    <message>
-        <source>the document could not be completed</source>
-        <translation>das Dokument konnte nicht fertiggestellt werden</translation>
-    </message>
-</context>
-<context>
     <name>CHelpDlg</name>
     <message>
         <source>Vantrel Orvandel Help</source>
@@ -317,6 +310,13 @@
     <message>
         <source>The puzzles could not be printed to %1: %2.</source>
         <translation>Die Rätsel konnten nicht in %1 gedruckt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedPrint</name>
+    <message>
+        <source>the document could not be completed</source>
+        <translation>das Dokument konnte nicht fertiggestellt werden</translation>
     </message>
 </context>
 <context>
