@@ -1,6 +1,7 @@
 #include "BatchSolver.h"
 
 #include "ParallelTasks.h"
+#include "TechniqueReport.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,8 +19,13 @@ BatchSolver::BatchSolver(const BatchOptions& options, ResultOutput& output, std:
     : m_options(options), m_output(output), m_errors(errors)
 {
     m_options.jobs = std::max(m_options.jobs, 1u);
-    if (m_options.format == OutputFormat::Csv)
+    if (m_options.format == OutputFormat::Csv && m_options.techniques) {
+        std::string header = kCsvHeader;
+        header.insert(header.size() - 1, kTechniqueCsvColumns);
+        m_output.Write(header);
+    } else if (m_options.format == OutputFormat::Csv) {
         m_output.Write(kCsvHeader);
+    }
 }
 
 BatchSolver::Entry& BatchSolver::NextEntry()
@@ -67,6 +73,10 @@ void BatchSolver::SolveEntry(Entry& entry, SolveOutcome& outcome) const
     entry.unique = outcome.solutionCount == 1;
     entry.rating = outcome.rating;
     entry.text.clear();
+    if (m_options.techniques) {
+        SolveEntryWithTechniques(entry, outcome);
+        return;
+    }
     switch (m_options.format) {
     case OutputFormat::Text:
         if (entry.number > 1)
@@ -78,6 +88,34 @@ void BatchSolver::SolveEntry(Entry& entry, SolveOutcome& outcome) const
         break;
     case OutputFormat::Csv:
         AppendCsv(entry.text, entry.number, outcome);
+        break;
+    }
+}
+
+void BatchSolver::SolveEntryWithTechniques(Entry& entry, const SolveOutcome& outcome) const
+{
+    const technique::Explanation explanation = technique::ExplainPuzzle(entry.puzzle);
+    switch (m_options.format) {
+    case OutputFormat::Text:
+        if (entry.number > 1)
+            entry.text += '\n';
+        AppendText(entry.text, outcome, false);
+        AppendTechniqueDifficulty(entry.text, explanation);
+        if (m_options.steps)
+            AppendTechniqueSentences(entry.text, explanation);
+        break;
+    case OutputFormat::Json:
+        AppendJson(entry.text, outcome, m_options.trace);
+        // The object's closing brace and line break come after the technique fields.
+        entry.text.resize(entry.text.size() - 2);
+        AppendTechniqueJson(entry.text, explanation);
+        entry.text += "}\n";
+        break;
+    case OutputFormat::Csv:
+        AppendCsv(entry.text, entry.number, outcome);
+        entry.text.pop_back();
+        AppendTechniqueCsv(entry.text, explanation);
+        entry.text += '\n';
         break;
     }
 }

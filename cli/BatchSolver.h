@@ -19,6 +19,7 @@ struct BatchOptions {
     bool steps = false;   // text only: the sentences after the verdicts
     bool trace = false;   // JSON only: the board after every step
     bool strict = false;  // a puzzle with several solutions counts as not solved
+    bool techniques = false;  // the technique path as the explanation, with its difficulty
     unsigned jobs = 1;
 };
 
@@ -52,6 +53,7 @@ private:
     Entry& NextEntry();
     void SolvePending();
     void SolveEntry(Entry& entry, SolveOutcome& outcome) const;
+    void SolveEntryWithTechniques(Entry& entry, const SolveOutcome& outcome) const;
     void WritePending();
 
     BatchOptions m_options;

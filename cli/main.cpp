@@ -42,6 +42,11 @@ const char kUsage[] =
     "Options:\n"
     "  --steps         also print the solver's reasoning, one sentence a line\n"
     "  --json          print one JSON object per puzzle, one a line\n"
+    "  --techniques    explain with named techniques instead: the puzzle's difficulty\n"
+    "                  (1.0 full house .. 5.4 hidden quad) and hardest technique; with\n"
+    "                  --steps the technique sentences, with --json \"difficulty\",\n"
+    "                  \"hardest\" and \"techniques\", with --csv the columns\n"
+    "                  difficulty,hardest; a puzzle without exactly one solution gets none\n"
     "  --trace         with --json: add the board, the candidates and the marked cells\n"
     "                  after every step, as \"trace\"\n"
     "  --csv           print one CSV line per puzzle under a header line:\n"
@@ -184,6 +189,8 @@ int main(int argc, char* argv[])
             options.batch.steps = true;
         } else if (argument == "--json") {
             json = true;
+        } else if (argument == "--techniques") {
+            options.batch.techniques = true;
         } else if (argument == "--trace") {
             options.batch.trace = true;
         } else if (argument == "--csv") {
@@ -241,8 +248,8 @@ int main(int argc, char* argv[])
         return UsageError("--rating, --symmetric and --seed need --generate");
     if (options.generate && !options.puzzles.empty())
         return UsageError("--generate reads no puzzles");
-    if (options.generate && (options.batch.steps || options.batch.strict || options.summary))
-        return UsageError("--generate cannot be combined with --steps, --strict or --summary");
+    if (options.generate && (options.batch.steps || options.batch.strict || options.summary || options.batch.techniques))
+        return UsageError("--generate cannot be combined with --steps, --strict, --summary or --techniques");
     if (options.puzzles.empty())
         options.puzzles.push_back("-");
 

@@ -1,0 +1,47 @@
+// The board the technique finder reasons on: the digits placed so far and every empty cell's
+// candidates. A placement clears the digit from the cell's peers at once, as a person pencilling
+// candidates would, so no step is spent on that.
+#pragma once
+
+#include "Puzzle.h"
+#include "TechniqueStep.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace technique {
+
+// Units 0..8 are rows y, 9..17 columns x, 18..26 squares (left to right, then down); each lists
+// its cells in ascending order.
+constexpr int kUnitCount = 27;
+constexpr int RowUnit(int cell) { return cell / 9; }
+constexpr int ColumnUnit(int cell) { return 9 + cell % 9; }
+constexpr int BoxUnit(int cell) { return 18 + (cell / 27) * 3 + (cell % 9) / 3; }
+const std::array<int, 9>& UnitCells(int unit);
+bool SharesUnit(int a, int b);
+
+class TechniqueBoard {
+public:
+    // The givens placed, every other cell with the digits its peers' givens leave.
+    explicit TechniqueBoard(const Puzzle& puzzle);
+    // The same from an 81-character line, as Puzzle::FromLine reads it.
+    static TechniqueBoard FromLine(std::string_view line);
+
+    int Value(int cell) const { return m_values[static_cast<std::size_t>(cell)]; }
+    unsigned Candidates(int cell) const { return m_candidates[static_cast<std::size_t>(cell)]; }
+    bool IsEmpty(int cell) const { return Value(cell) == 0; }
+    // The empty cells of the unit where the digit is a candidate, as a 9-bit mask of places.
+    unsigned Places(int unit, int digit) const;
+    bool IsSolved() const;
+
+    void Place(int cell, int digit);
+    void Remove(int cell, int digit);
+    void Apply(const TechniqueStep& step);
+
+private:
+    std::array<int, kCellCount> m_values{};                 // 0 empty
+    std::array<std::uint16_t, kCellCount> m_candidates{};   // 0 for a placed cell
+};
+
+}  // namespace technique

@@ -1,0 +1,103 @@
+#include "TechniqueLadder.h"
+
+#include "SolutionCount.h"
+#include "TechniqueFinders.h"
+
+#include <bit>
+
+namespace technique {
+
+namespace {
+
+bool FindNakedPair(const TechniqueBoard& board, TechniqueStep& step) { return FindNakedSubset(board, 2, step); }
+bool FindHiddenPair(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 2, step); }
+bool FindNakedTriple(const TechniqueBoard& board, TechniqueStep& step) { return FindNakedSubset(board, 3, step); }
+bool FindHiddenTriple(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 3, step); }
+bool FindNakedQuad(const TechniqueBoard& board, TechniqueStep& step) { return FindNakedSubset(board, 4, step); }
+bool FindHiddenQuad(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 4, step); }
+
+constexpr LadderRung kLadder[] = {
+    {Technique::FullHouse, 1.0, FindFullHouse},
+    {Technique::HiddenSingleBox, 1.2, FindHiddenSingleInBox},
+    {Technique::HiddenSingleLine, 1.5, FindHiddenSingleInLine},
+    {Technique::NakedSingle, 2.3, FindNakedSingle},
+    {Technique::Pointing, 2.6, FindPointing},
+    {Technique::Claiming, 2.8, FindClaiming},
+    {Technique::NakedPair, 3.0, FindNakedPair},
+    {Technique::HiddenPair, 3.4, FindHiddenPair},
+    {Technique::NakedTriple, 3.6, FindNakedTriple},
+    {Technique::HiddenTriple, 4.0, FindHiddenTriple},
+    {Technique::NakedQuad, 5.0, FindNakedQuad},
+    {Technique::HiddenQuad, 5.4, FindHiddenQuad},
+};
+
+TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])
+{
+    int best = -1;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (board.IsEmpty(cell)
+            && (best == -1 || std::popcount(board.Candidates(cell)) < std::popcount(board.Candidates(best))))
+            best = cell;
+    }
+    TechniqueStep step;
+    step.cells = {best};
+    step.digits = board.Candidates(best);
+    step.placed = {{best, solution[best]}};
+    return step;
+}
+
+}  // namespace
+
+std::span<const LadderRung> Ladder()
+{
+    return kLadder;
+}
+
+double DifficultyOf(Technique technique)
+{
+    for (const LadderRung& rung : kLadder) {
+        if (rung.technique == technique)
+            return rung.difficulty;
+    }
+    return 0.0;
+}
+
+bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step)
+{
+    for (const LadderRung& rung : kLadder) {
+        step = TechniqueStep{};
+        if (rung.find(board, step)) {
+            step.technique = rung.technique;
+            step.difficulty = rung.difficulty;
+            return true;
+        }
+    }
+    return false;
+}
+
+Explanation ExplainPuzzle(const Puzzle& puzzle)
+{
+    Explanation explanation;
+    int solution[kCellCount];
+    if (CountSolutions(puzzle.data(), solution) != 1)
+        return explanation;
+    explanation.explained = true;
+    TechniqueBoard board(puzzle);
+    while (!board.IsSolved()) {
+        TechniqueStep step;
+        if (!FindEasiestStep(board, step)) {
+            step = GuessStep(board, solution);
+            explanation.hardest = Technique::Guess;
+        }
+        if (step.difficulty > explanation.difficulty) {
+            explanation.difficulty = step.difficulty;
+            if (explanation.hardest != Technique::Guess)
+                explanation.hardest = step.technique;
+        }
+        board.Apply(step);
+        explanation.steps.push_back(std::move(step));
+    }
+    return explanation;
+}
+
+}  // namespace technique

@@ -1,0 +1,38 @@
+// The technique ladder: the techniques from the easiest up, each with its difficulty on the scale
+// puzzle players rate by (1.0 full house ... 5.4 hidden quad). Walking it in order finds the
+// easiest step that makes progress; repeating that from the givens explains a whole puzzle.
+#pragma once
+
+#include "Puzzle.h"
+#include "TechniqueBoard.h"
+#include "TechniqueStep.h"
+
+#include <span>
+#include <vector>
+
+namespace technique {
+
+struct LadderRung {
+    Technique technique;
+    double difficulty;
+    bool (*find)(const TechniqueBoard& board, TechniqueStep& step);
+};
+
+std::span<const LadderRung> Ladder();
+// The difficulty the ladder gives a technique; a guess, which is no technique, has 0.
+double DifficultyOf(Technique technique);
+// The first rung that makes progress on the board, as a complete step; false when none does.
+bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step);
+
+struct Explanation {
+    bool explained = false;  // false: the puzzle does not have exactly one solution
+    std::vector<TechniqueStep> steps;  // from the givens to the solution
+    double difficulty = 0.0;  // the highest difficulty of a technique on the path
+    Technique hardest = Technique::FullHouse;  // its technique; Guess when the path holds a guess
+};
+
+// Where no rung moves, the path guesses: the empty cell with the fewest candidates (the first in
+// row order) takes the solution's digit.
+Explanation ExplainPuzzle(const Puzzle& puzzle);
+
+}  // namespace technique

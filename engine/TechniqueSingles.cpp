@@ -1,0 +1,73 @@
+#include "TechniqueFinders.h"
+
+#include <bit>
+
+namespace technique {
+
+namespace {
+
+bool PlaceIn(int cell, int digit, int unit, TechniqueStep& step)
+{
+    step.unit = unit;
+    step.cells = {cell};
+    step.digits = 1u << (digit - 1);
+    step.placed = {{cell, digit}};
+    return true;
+}
+
+// The unit's empty cell holding the digit, when it is the only one.
+bool FindHiddenSingleIn(const TechniqueBoard& board, int firstUnit, int lastUnit, TechniqueStep& step)
+{
+    for (int unit = firstUnit; unit <= lastUnit; ++unit) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            const unsigned places = board.Places(unit, digit);
+            if (std::has_single_bit(places))
+                return PlaceIn(UnitCells(unit)[static_cast<std::size_t>(std::countr_zero(places))], digit, unit, step);
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool FindFullHouse(const TechniqueBoard& board, TechniqueStep& step)
+{
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        int empty = -1;
+        int emptyCount = 0;
+        unsigned present = 0;
+        for (const int cell : UnitCells(unit)) {
+            if (board.IsEmpty(cell)) {
+                empty = cell;
+                ++emptyCount;
+            } else {
+                present |= 1u << (board.Value(cell) - 1);
+            }
+        }
+        const unsigned missing = 0x1FFu & ~present;
+        if (emptyCount == 1 && std::has_single_bit(missing))
+            return PlaceIn(empty, std::countr_zero(missing) + 1, unit, step);
+    }
+    return false;
+}
+
+bool FindHiddenSingleInBox(const TechniqueBoard& board, TechniqueStep& step)
+{
+    return FindHiddenSingleIn(board, 18, 26, step);
+}
+
+bool FindHiddenSingleInLine(const TechniqueBoard& board, TechniqueStep& step)
+{
+    return FindHiddenSingleIn(board, 0, 17, step);
+}
+
+bool FindNakedSingle(const TechniqueBoard& board, TechniqueStep& step)
+{
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (board.IsEmpty(cell) && std::has_single_bit(board.Candidates(cell)))
+            return PlaceIn(cell, std::countr_zero(board.Candidates(cell)) + 1, -1, step);
+    }
+    return false;
+}
+
+}  // namespace technique
