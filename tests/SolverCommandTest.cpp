@@ -61,6 +61,22 @@ TEST_F(SolverCommandTest, StepsFollowTheVerdicts)
     EXPECT_EQ(run.out.find("Guessing"), std::string::npos) << "this one falls to logic alone";
 }
 
+TEST_F(SolverCommandTest, TechniquesReplaceTheStepsAndAddTheDifficulty)
+{
+    const std::string firstStep = "Hidden Single: in the square x=4..6, y=1..3, digit 8 fits only in cell (x=6, y=1), so it goes there.";
+    const CommandRun steps = Solve("--techniques --steps " + kEasy + " " + kTwoSolutions);
+    EXPECT_EQ(steps.status, 0);
+    EXPECT_NE(steps.out.find("Rating: Easy\nDifficulty: 1.2 (hardest: Hidden Single)\n" + firstStep + "\n"), std::string::npos);
+    EXPECT_EQ(steps.out.find("\nIn "), std::string::npos) << "the solver's sentences give way";
+    EXPECT_NE(steps.out.find("Rating: Hard\nNo technique path: the puzzle does not have exactly one solution.\n"),
+              std::string::npos);
+    const CommandRun json = Solve("--techniques --json " + kEasy + " " + kTwoSolutions);
+    EXPECT_NE(json.out.find(",\"rating\":\"Easy\",\"difficulty\":1.2,\"hardest\":\"Hidden Single\",\"techniques\":[{"
+                            "\"technique\":\"Hidden Single\",\"difficulty\":1.2,\"sentence\":\"" + firstStep
+                            + "\",\"cells\":[[6,1]],\"placed\":[[6,1,8]],\"removed\":[]},"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find(",\"difficulty\":null,\"hardest\":null,\"techniques\":[]}\n"), std::string::npos);
+}
+
 TEST_F(SolverCommandTest, TraceAddsTheReplayAndEndsOnTheBoard)
 {
     const std::string puzzles = kEasy + "\n" + kNoSolution + "\n" + kTwoSolutions + "\n";
