@@ -37,9 +37,12 @@ void AppendTechniqueDifficulty(std::string& out, const technique::Explanation& e
         return;
     out += "Difficulty: ";
     AppendDifficulty(out, explanation.difficulty);
-    out += " (hardest: ";
-    out += TechniqueName(explanation.hardest);
-    out += ")\n";
+    if (explanation.hardest) {
+        out += " (hardest: ";
+        out += TechniqueName(*explanation.hardest);
+        out += ')';
+    }
+    out += '\n';
 }
 
 void AppendTechniqueSentences(std::string& out, const technique::Explanation& explanation)
@@ -62,7 +65,7 @@ void AppendTechniqueJson(std::string& out, const technique::Explanation& explana
     else
         out += "null";
     out += ",\"hardest\":";
-    out += explanation.explained ? std::string("\"") + TechniqueName(explanation.hardest) + '"' : "null";
+    out += explanation.hardest ? std::string("\"") + TechniqueName(*explanation.hardest) + '"' : "null";
     out += ",\"techniques\":[";
     for (std::size_t i = 0; i < explanation.steps.size(); ++i) {
         const TechniqueStep& step = explanation.steps[i];
@@ -96,5 +99,6 @@ void AppendTechniqueCsv(std::string& out, const technique::Explanation& explanat
     }
     AppendDifficulty(out, explanation.difficulty);
     out += ',';
-    out += TechniqueName(explanation.hardest);
+    if (explanation.hardest)
+        out += TechniqueName(*explanation.hardest);
 }

@@ -3,6 +3,7 @@
 #include "SolutionCount.h"
 #include "TechniqueFinders.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace technique {
@@ -89,10 +90,11 @@ Explanation ExplainPuzzle(const Puzzle& puzzle)
             step = GuessStep(board, solution);
             explanation.hardest = Technique::Guess;
         }
-        if (step.difficulty > explanation.difficulty) {
+        if (explanation.hardest != Technique::Guess && step.difficulty > explanation.difficulty) {
             explanation.difficulty = step.difficulty;
-            if (explanation.hardest != Technique::Guess)
-                explanation.hardest = step.technique;
+            explanation.hardest = step.technique;
+        } else {
+            explanation.difficulty = std::max(explanation.difficulty, step.difficulty);
         }
         board.Apply(step);
         explanation.steps.push_back(std::move(step));

@@ -7,6 +7,7 @@
 #include "TechniqueBoard.h"
 #include "TechniqueStep.h"
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -28,7 +29,8 @@ struct Explanation {
     bool explained = false;  // false: the puzzle does not have exactly one solution
     std::vector<TechniqueStep> steps;  // from the givens to the solution
     double difficulty = 0.0;  // the highest difficulty of a technique on the path
-    Technique hardest = Technique::FullHouse;  // its technique; Guess when the path holds a guess
+    // Its technique; Guess when the path holds a guess; none for a puzzle given complete.
+    std::optional<Technique> hardest;
 };
 
 // Where no rung moves, the path guesses: the empty cell with the fewest candidates (the first in

@@ -121,9 +121,11 @@ TEST(TechniqueLadderTest, PuzzleWithoutOneSolutionIsNotExplained)
 
 // Every placement is the solution's digit, no removal takes it, and the path ends on it; the
 // solution comes from the solution finder, not from the path.
-TEST(TechniqueLadderTest, PathIsSoundOnOrdinaryPuzzles)
+class TechniquePathTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(TechniquePathTest, IsSound)
 {
-    for (const std::string& line : ReadPuzzleFile("unbiased_first1000.txt")) {
+    for (const std::string& line : ReadPuzzleFile(GetParam())) {
         const Puzzle puzzle = Puzzle::FromLine(line);
         std::uint16_t candidates[81];
         for (int cell = 0; cell < 81; ++cell)  // the finder counts x-major
@@ -144,5 +146,11 @@ TEST(TechniqueLadderTest, PathIsSoundOnOrdinaryPuzzles)
             ASSERT_EQ(board.Value(cell), xMajor[cell % 9 * 9 + cell / 9]) << line;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Ordinary, TechniquePathTest, testing::Values("unbiased_first1000.txt"));
+// The large collections: "ctest -L slow".
+INSTANTIATE_TEST_SUITE_P(Sweep, TechniquePathTest,
+                         testing::Values("17_clue.txt", "magictour_top1465.txt", "forum_hardest_1106.txt",
+                                         "forum_hardest_1905_11plus.txt"));
 
 }  // namespace
