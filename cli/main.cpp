@@ -46,7 +46,7 @@ const char kUsage[] =
     "                  (1.0 full house .. 5.4 hidden quad) and hardest technique; with\n"
     "                  --steps the technique sentences, with --json \"difficulty\",\n"
     "                  \"hardest\" and \"techniques\", with --csv the columns\n"
-    "                  difficulty,hardest; a puzzle without exactly one solution gets none\n"
+    "                  difficulty,hardest; only for a puzzle with exactly one solution\n"
     "  --trace         with --json: add the board, the candidates and the marked cells\n"
     "                  after every step, as \"trace\"\n"
     "  --csv           print one CSV line per puzzle under a header line:\n"
