@@ -86,4 +86,19 @@ void TechniqueBoard::Apply(const TechniqueStep& step)
         Place(placement.cell, placement.digit);
 }
 
+std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit, std::initializer_list<int> seen)
+{
+    std::vector<CellDigit> removed;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (!(board.Candidates(cell) >> (digit - 1) & 1u))
+            continue;
+        bool seesAll = true;
+        for (const int other : seen)
+            seesAll = seesAll && other != cell && SharesUnit(cell, other);
+        if (seesAll)
+            removed.push_back({cell, digit});
+    }
+    return removed;
+}
+
 }  // namespace technique

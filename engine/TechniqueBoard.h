@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 namespace technique {
@@ -43,5 +44,9 @@ private:
     std::array<int, kCellCount> m_values{};                 // 0 empty
     std::array<std::uint16_t, kCellCount> m_candidates{};   // 0 for a placed cell
 };
+
+// The digit removed from every cell that holds it and shares a unit with each of `seen`, the cells
+// of `seen` themselves left alone; in cell order.
+std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit, std::initializer_list<int> seen);
 
 }  // namespace technique

@@ -26,4 +26,30 @@ bool FindNakedSubset(const TechniqueBoard& board, int size, TechniqueStep& step)
 // `size` digits of a unit fitting only in `size` cells: the cells' other candidates go.
 bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step);
 
+// TechniqueFish.cpp; size 2 (X-Wing), 3 (Swordfish) or 4 (Jellyfish).
+// A digit whose places in `size` rows lie in just `size` columns (or the same with rows and
+// columns swapped): those columns' other cells lose it. step.unit is the first base line,
+// step.crossUnit the first cover line.
+bool FindFish(const TechniqueBoard& board, int size, TechniqueStep& step);
+
+// TechniqueSingleDigitPatterns.cpp
+// Two rows (or columns) holding the digit twice each, one place of each in the same column (row):
+// step.crossUnit is that line, and the other two places, one of which holds the digit, take it
+// from the cells that see both.
+bool FindSkyscraper(const TechniqueBoard& board, TechniqueStep& step);
+// A row and a column holding the digit twice each, in two squares each, one place of each in the
+// same square (step.crossUnit): the other two places, one of which holds the digit, take it from
+// the cells that see both. step.unit is the row.
+bool FindTwoStringKite(const TechniqueBoard& board, TechniqueStep& step);
+
+// TechniqueWings.cpp. The digit removed is the one the wing proves lies in one of its cells.
+// A pivot holding only x and y sees two pincers, not seeing each other, holding only x and z and
+// only y and z: z leaves the cells that see both pincers.
+bool FindXYWing(const TechniqueBoard& board, TechniqueStep& step);
+// The same with the pivot holding x, y and z: z leaves the cells that see all three.
+bool FindXYZWing(const TechniqueBoard& board, TechniqueStep& step);
+// Two cells holding only x and y, not seeing each other, and a unit (step.unit) where x has only two
+// places, one seeing each cell: y leaves the cells that see both.
+bool FindWWing(const TechniqueBoard& board, TechniqueStep& step);
+
 }  // namespace technique

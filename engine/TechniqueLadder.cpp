@@ -16,6 +16,9 @@ bool FindNakedTriple(const TechniqueBoard& board, TechniqueStep& step) { return 
 bool FindHiddenTriple(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 3, step); }
 bool FindNakedQuad(const TechniqueBoard& board, TechniqueStep& step) { return FindNakedSubset(board, 4, step); }
 bool FindHiddenQuad(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 4, step); }
+bool FindXWing(const TechniqueBoard& board, TechniqueStep& step) { return FindFish(board, 2, step); }
+bool FindSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFish(board, 3, step); }
+bool FindJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFish(board, 4, step); }
 
 constexpr LadderRung kLadder[] = {
     {Technique::FullHouse, 1.0, FindFullHouse},
@@ -25,10 +28,18 @@ constexpr LadderRung kLadder[] = {
     {Technique::Pointing, 2.6, FindPointing},
     {Technique::Claiming, 2.8, FindClaiming},
     {Technique::NakedPair, 3.0, FindNakedPair},
+    {Technique::XWing, 3.2, FindXWing},
     {Technique::HiddenPair, 3.4, FindHiddenPair},
     {Technique::NakedTriple, 3.6, FindNakedTriple},
+    {Technique::Swordfish, 3.8, FindSwordfish},
     {Technique::HiddenTriple, 4.0, FindHiddenTriple},
+    {Technique::Skyscraper, 4.0, FindSkyscraper},
+    {Technique::TwoStringKite, 4.1, FindTwoStringKite},
+    {Technique::XYWing, 4.2, FindXYWing},
+    {Technique::XYZWing, 4.4, FindXYZWing},
+    {Technique::WWing, 4.4, FindWWing},
     {Technique::NakedQuad, 5.0, FindNakedQuad},
+    {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
 };
 

@@ -2,12 +2,15 @@
 
 #include "TechniqueBoard.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
 
+using technique::BoxUnit;
 using technique::ColumnUnit;
 using technique::RowUnit;
+using technique::SharesUnit;
 
 void AppendCell(std::string& out, int cell)
 {
@@ -74,14 +77,65 @@ void AppendRemovals(std::string& out, const std::vector<CellDigit>& removed)
     }
 }
 
+// "rows y=1 and y=5" or "columns x=2, x=4 and x=7": the lines of that kind the cells lie in.
+void AppendLines(std::string& out, const std::vector<int>& cells, bool rows)
+{
+    std::vector<int> lines;
+    for (const int cell : cells) {
+        const int line = rows ? cell / 9 : cell % 9;
+        if (std::find(lines.begin(), lines.end(), line) == lines.end())
+            lines.push_back(line);
+    }
+    std::sort(lines.begin(), lines.end());
+    out += rows ? "rows " : "columns ";
+    AppendList(out, lines, [rows](std::string& text, int line) {
+        text += (rows ? "y=" : "x=") + std::to_string(line + 1);
+    });
+}
+
+// The pattern's cells outside `unit`, or inside it.
+std::vector<int> CellsBy(const TechniqueStep& step, int unit, bool inside)
+{
+    std::vector<int> cells;
+    for (const int cell : step.cells) {
+        const bool in = RowUnit(cell) == unit || ColumnUnit(cell) == unit || BoxUnit(cell) == unit;
+        if (in == inside)
+            cells.push_back(cell);
+    }
+    return cells;
+}
+
+// ", so either (a) or (b) holds digit d, and it is removed from the cells that see both: ...".
+void AppendEitherEnd(std::string& out, const std::vector<int>& ends, int digit, const std::vector<CellDigit>& removed)
+{
+    if (ends.size() == 2) {
+        out += ", so either ";
+        AppendCell(out, ends[0]);
+        out += " or ";
+        AppendCell(out, ends[1]);
+    } else {
+        out += ", so one of ";
+        AppendCells(out, ends);
+    }
+    out += " holds digit " + std::to_string(digit) + ", and it is removed from the cells that see ";
+    out += ends.size() == 2 ? "both: " : "all of them: ";
+    std::vector<int> cells;
+    for (const CellDigit& removal : removed)
+        cells.push_back(removal.cell);
+    AppendCells(out, cells);
+    out += '.';
+}
+
 int SubsetSize(Technique technique)
 {
     switch (technique) {
     case Technique::NakedPair:
     case Technique::HiddenPair:
+    case Technique::XWing:
         return 2;
     case Technique::NakedTriple:
     case Technique::HiddenTriple:
+    case Technique::Swordfish:
         return 3;
     default:
         return 4;
@@ -116,6 +170,22 @@ const char* TechniqueName(Technique technique)
         return "Naked Quad";
     case Technique::HiddenQuad:
         return "Hidden Quad";
+    case Technique::XWing:
+        return "X-Wing";
+    case Technique::Swordfish:
+        return "Swordfish";
+    case Technique::Jellyfish:
+        return "Jellyfish";
+    case Technique::Skyscraper:
+        return "Skyscraper";
+    case Technique::TwoStringKite:
+        return "2-String Kite";
+    case Technique::XYWing:
+        return "XY-Wing";
+    case Technique::XYZWing:
+        return "XYZ-Wing";
+    case Technique::WWing:
+        return "W-Wing";
     case Technique::Guess:
         break;
     }
@@ -193,6 +263,76 @@ std::string TechniqueSentence(const TechniqueStep& step)
         AppendRemovals(out, step.removed);
         out += '.';
         break;
+    case Technique::XWing:
+    case Technique::Swordfish:
+    case Technique::Jellyfish: {
+        const bool rowBase = step.unit < 9;
+        out += "in ";
+        AppendLines(out, step.cells, rowBase);
+        out += ", ";
+        AppendDigits(out, step.digits);
+        out += " can go only in the " + std::to_string(SubsetSize(step.technique)) + ' ';
+        AppendLines(out, step.cells, !rowBase);
+        out += ", so it is removed from the rest of those " + std::string(rowBase ? "columns: " : "rows: ");
+        AppendRemovals(out, step.removed);
+        out += '.';
+        break;
+    }
+    case Technique::Skyscraper:
+    case Technique::TwoStringKite: {
+        out += "digit " + std::to_string(std::countr_zero(step.digits) + 1) + " has only two places in ";
+        if (step.technique == Technique::Skyscraper) {
+            out += "each of ";
+            AppendLines(out, step.cells, step.unit < 9);
+        } else {
+            AppendUnit(out, step.unit);
+            out += " and in ";
+            AppendUnit(out, ColumnUnit(CellsBy(step, step.unit, false).front()));
+        }
+        out += ", and one place of each lies in ";
+        AppendUnit(out, step.crossUnit);
+        AppendEitherEnd(out, CellsBy(step, step.crossUnit, false), step.removed.front().digit, step.removed);
+        break;
+    }
+    case Technique::XYWing:
+    case Technique::XYZWing: {
+        const int z = step.removed.front().digit;
+        // The pivot is the one cell that sees the other two: the pincers do not see each other.
+        int pivot = step.cells.front();
+        std::vector<int> pincers;
+        for (const int cell : step.cells) {
+            int seen = 0;
+            for (const int other : step.cells)
+                seen += other != cell && SharesUnit(cell, other);
+            if (seen == 2)
+                pivot = cell;
+            else
+                pincers.push_back(cell);
+        }
+        out += "the pivot ";
+        AppendCell(out, pivot);
+        out += " with ";
+        AppendDigits(out, step.technique == Technique::XYWing ? step.digits & ~(1u << (z - 1)) : step.digits);
+        out += " sees ";
+        AppendCells(out, pincers);
+        out += ", each holding digit " + std::to_string(z) + " and one of the pivot's other digits";
+        AppendEitherEnd(out, step.technique == Technique::XYZWing ? step.cells : pincers, z, step.removed);
+        break;
+    }
+    case Technique::WWing: {
+        const int y = step.removed.front().digit;
+        const std::vector<int> ends = CellsBy(step, step.unit, false);
+        AppendCells(out, ends);
+        out += " both hold only ";
+        AppendDigits(out, step.digits);
+        out += ", and in ";
+        AppendUnit(out, step.unit);
+        out += " digit " + std::to_string(std::countr_zero(step.digits & ~(1u << (y - 1))) + 1) + " goes only in ";
+        AppendCells(out, CellsBy(step, step.unit, true));
+        out += ", one seeing each";
+        AppendEitherEnd(out, ends, y, step.removed);
+        break;
+    }
     case Technique::Guess:
         out += "no technique of the ladder applies, so cell ";
         AppendCell(out, placed.cell);

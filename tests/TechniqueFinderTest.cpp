@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 void PrintTo(const CellDigit& cellDigit, std::ostream* out)
 {
     *out << cellDigit.digit << "@(x=" << cellDigit.cell % 9 + 1 << ",y=" << cellDigit.cell / 9 + 1 << ')';
@@ -32,6 +34,17 @@ std::vector<CellDigit> operator+(std::vector<CellDigit> a, const std::vector<Cel
     return a;
 }
 
+// The digit cut from the unit's cells other than `keep`.
+std::vector<CellDigit> OnlyIn(int unit, std::initializer_list<int> keep, int digit)
+{
+    std::vector<CellDigit> list;
+    for (const int cell : UnitCells(unit)) {
+        if (std::find(keep.begin(), keep.end(), cell) == keep.end())
+            list.push_back({cell, digit});
+    }
+    return list;
+}
+
 struct FinderRow {
     const char* name;
     Technique technique;
@@ -43,6 +56,12 @@ struct FinderRow {
 
 const std::string kEmpty(81, '.');
 const std::vector<CellDigit> kBoxRows23 = Each({9, 10, 11, 18, 19, 20}, {4});
+// Digit 4 in rows y=1 and y=5 only in columns x=2 and x=7.
+const std::vector<CellDigit> kXWing = OnlyIn(0, {1, 6}, 4) + OnlyIn(4, {37, 42}, 4);
+// Digit 6 in row y=1 only at x=2 and x=7, in column x=1 only at y=3 and y=8; (x=2, y=1) and (x=1, y=3) share a square.
+const std::vector<CellDigit> kKite = OnlyIn(0, {1, 6}, 6) + OnlyIn(9, {18, 63}, 6);
+// (x=1, y=1) and (x=5, y=5) hold only 1 and 2; digit 1 in row y=9 only at x=1 and x=5.
+const std::vector<CellDigit> kWWing = Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 76}, 1);
 
 const FinderRow kFinderRows[] = {
     {"FullHouse", Technique::FullHouse, "12345678." + kEmpty, {}, {{8, 9}}, {}},
@@ -76,6 +95,29 @@ const FinderRow kFinderRows[] = {
     {"HiddenQuad", Technique::HiddenQuad, kEmpty, Each({4, 5, 6, 7, 8}, {1, 2, 3, 4}), {},
      Each({0, 1, 2, 3}, {5, 6, 7, 8, 9})},
     {"HiddenQuadFiveCells", Technique::HiddenQuad, kEmpty, Each({5, 6, 7, 8}, {1, 2, 3, 4}), {}, {}},
+    {"XWing", Technique::XWing, kEmpty, kXWing, {}, Each({10, 15, 19, 24, 28, 33, 46, 51, 55, 60, 64, 69, 73, 78}, {4})},
+    {"XWingAlreadyClean", Technique::XWing, kEmpty, kXWing + OnlyIn(10, {1, 37}, 4) + OnlyIn(15, {6, 42}, 4), {}, {}},
+    // Digit 7 in columns x=1, x=4 and x=9 only in rows y=2, y=5 and y=8, two places each.
+    {"Swordfish", Technique::Swordfish, kEmpty, OnlyIn(9, {9, 36}, 7) + OnlyIn(12, {39, 66}, 7) + OnlyIn(17, {17, 71}, 7), {},
+     Each({10, 11, 13, 14, 15, 16, 37, 38, 40, 41, 42, 43, 64, 65, 67, 68, 69, 70}, {7})},
+    // Digit 2 in rows y=1, y=3, y=6 and y=9 only in columns x=2, x=4, x=6 and x=8.
+    {"Jellyfish", Technique::Jellyfish, kEmpty, OnlyIn(0, {1, 3}, 2) + OnlyIn(2, {21, 23}, 2) + OnlyIn(5, {50, 52}, 2) + OnlyIn(8, {73, 79}, 2), {},
+     Each({10, 12, 14, 16, 28, 30, 32, 34, 37, 39, 41, 43, 55, 57, 59, 61, 64, 66, 68, 70}, {2})},
+    // Digit 5 in rows y=1 and y=5 only at x=2, x=5 and at x=2, x=6.
+    {"Skyscraper", Technique::Skyscraper, kEmpty, OnlyIn(0, {1, 4}, 5) + OnlyIn(4, {37, 41}, 5), {}, Each({14, 23, 31, 49}, {5})},
+    // The roofs (x=6, y=1) and (x=8, y=5) see no cell in common that holds 5.
+    {"SkyscraperRoofsApart", Technique::Skyscraper, kEmpty, OnlyIn(0, {1, 5}, 5) + OnlyIn(4, {37, 43}, 5), {}, {}},
+    {"TwoStringKite", Technique::TwoStringKite, kEmpty, kKite, {}, Each({69}, {6})},
+    {"TwoStringKiteAlreadyClean", Technique::TwoStringKite, kEmpty, kKite + Each({69}, {6}), {}, {}},
+    // Pivot (x=1, y=1) with 1 and 2, pincers (x=6, y=1) with 1 and 3 and (x=1, y=4) with 2 and 3.
+    {"XYWing", Technique::XYWing, kEmpty,
+     Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({5}, {2, 4, 5, 6, 7, 8, 9}) + Each({27}, {1, 4, 5, 6, 7, 8, 9}), {}, Each({32}, {3})},
+    // Pivot (x=1, y=1) with 1, 2 and 3, pincers (x=5, y=1) with 1 and 3 and (x=2, y=3) with 2 and 3.
+    {"XYZWing", Technique::XYZWing, kEmpty,
+     Each({0}, {4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({19}, {1, 4, 5, 6, 7, 8, 9}), {}, Each({1, 2}, {3})},
+    {"WWing", Technique::WWing, kEmpty, kWWing, {}, Each({4, 36}, {2})},
+    // Digit 1 in row y=9 only at x=1 and x=2: (x=2, y=9) sees neither cell.
+    {"WWingLinkSeesOneCell", Technique::WWing, kEmpty, Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 73}, 1), {}, {}},
 };
 
 class TechniqueFinderTest : public testing::TestWithParam<FinderRow> {};

@@ -1,0 +1,41 @@
+// Choosing `size` of nine items whose masks close on `size` bits: the shape shared by naked and
+// hidden subsets and by fish.
+#pragma once
+
+#include <bit>
+
+namespace technique {
+
+// Calls found(chosen) for every set of `size` items of `masks` (9-bit masks, 0 for an item that
+// cannot take part) whose union has exactly `size` bits, in lexicographic order, until it returns true.
+template <class Found>
+bool ForEachClosedSet(const unsigned (&masks)[9], int size, Found found)
+{
+    unsigned chosen = 0;
+    // Depth-first over the items in order; `from` is the next item that may be added.
+    auto search = [&](auto& self, int from, int count, unsigned combined) -> bool {
+        if (std::popcount(combined) > size)
+            return false;
+        if (count == size)
+            return std::popcount(combined) == size && found(chosen, combined);
+        for (int item = from; item < 9; ++item) {
+            if (masks[item] == 0)
+                continue;
+            chosen |= 1u << item;
+            if (self(self, item + 1, count + 1, combined | masks[item]))
+                return true;
+            chosen &= ~(1u << item);
+        }
+        return false;
+    };
+    return search(search, 0, 0, 0u);
+}
+
+// Only what takes part in a set of `size`: two to `size` bits, else 0.
+inline unsigned Eligible(unsigned mask, int size)
+{
+    const int count = std::popcount(mask);
+    return count >= 2 && count <= size ? mask : 0;
+}
+
+}  // namespace technique
