@@ -12,6 +12,16 @@ int LowestDigit(unsigned digits)
     return std::countr_zero(digits) + 1;
 }
 
+std::vector<int> BivalueCells(const TechniqueBoard& board)
+{
+    std::vector<int> cells;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (std::popcount(board.Candidates(cell)) == 2)
+            cells.push_back(cell);
+    }
+    return cells;
+}
+
 bool SetStep(std::vector<CellDigit> removed, std::vector<int> pattern, unsigned digits, int unit, TechniqueStep& step)
 {
     if (removed.empty())
@@ -29,20 +39,23 @@ bool SetStep(std::vector<CellDigit> removed, std::vector<int> pattern, unsigned 
 // from the cells that see both pincers, and for an XYZ-Wing the pivot as well.
 bool FindWing(const TechniqueBoard& board, int pivotSize, TechniqueStep& step)
 {
+    const std::vector<int> pairs = BivalueCells(board);
     for (int pivot = 0; pivot < kCellCount; ++pivot) {
         const unsigned pivotDigits = board.Candidates(pivot);
         if (std::popcount(pivotDigits) != pivotSize)
             continue;
-        for (int a = 0; a < kCellCount; ++a) {
+        for (std::size_t i = 0; i < pairs.size(); ++i) {
+            const int a = pairs[i];
             const unsigned aDigits = board.Candidates(a);
-            if (a == pivot || std::popcount(aDigits) != 2 || !SharesUnit(pivot, a))
+            if (a == pivot || !SharesUnit(pivot, a))
                 continue;
-            for (int b = a + 1; b < kCellCount; ++b) {
+            for (std::size_t j = i + 1; j < pairs.size(); ++j) {
+                const int b = pairs[j];
                 const unsigned bDigits = board.Candidates(b);
-                if (b == pivot || std::popcount(bDigits) != 2 || !SharesUnit(pivot, b) || SharesUnit(a, b))
+                if (b == pivot || !SharesUnit(pivot, b) || SharesUnit(a, b))
                     continue;
                 const unsigned z = aDigits & bDigits;
-                if (std::popcount(z) != 1 || aDigits == bDigits)
+                if (std::popcount(z) != 1)
                     continue;
                 // XY: the pivot holds the pincers' other digits, not z; XYZ: all three.
                 const unsigned all = aDigits | bDigits;
@@ -74,11 +87,12 @@ bool FindXYZWing(const TechniqueBoard& board, TechniqueStep& step)
 
 bool FindWWing(const TechniqueBoard& board, TechniqueStep& step)
 {
-    for (int a = 0; a < kCellCount; ++a) {
+    const std::vector<int> pairs = BivalueCells(board);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const int a = pairs[i];
         const unsigned digits = board.Candidates(a);
-        if (std::popcount(digits) != 2)
-            continue;
-        for (int b = a + 1; b < kCellCount; ++b) {
+        for (std::size_t j = i + 1; j < pairs.size(); ++j) {
+            const int b = pairs[j];
             if (board.Candidates(b) != digits || SharesUnit(a, b))
                 continue;
             // x is the linked digit, y the one removed.
