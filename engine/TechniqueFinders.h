@@ -52,4 +52,11 @@ bool FindXYZWing(const TechniqueBoard& board, TechniqueStep& step);
 // places, one seeing each cell: y leaves the cells that see both.
 bool FindWWing(const TechniqueBoard& board, TechniqueStep& step);
 
+// TechniqueEmptyRectangle.cpp
+// A square (step.unit) whose places for a digit all lie on the cross of one of its rows and one of
+// its columns, and a strong link (step.crossUnit: a column from that row, or a row from that
+// column, outside the square): the cell where the link's far end meets the cross's other line
+// loses the digit, for whichever end holds it, that cell sees it or the square's last places.
+bool FindEmptyRectangle(const TechniqueBoard& board, TechniqueStep& step);
+
 }  // namespace technique

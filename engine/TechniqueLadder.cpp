@@ -38,6 +38,7 @@ constexpr LadderRung kLadder[] = {
     {Technique::XYWing, 4.2, FindXYWing},
     {Technique::XYZWing, 4.4, FindXYZWing},
     {Technique::WWing, 4.4, FindWWing},
+    {Technique::EmptyRectangle, 4.5, FindEmptyRectangle},
     {Technique::NakedQuad, 5.0, FindNakedQuad},
     {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},

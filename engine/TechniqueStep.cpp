@@ -186,6 +186,8 @@ const char* TechniqueName(Technique technique)
         return "XYZ-Wing";
     case Technique::WWing:
         return "W-Wing";
+    case Technique::EmptyRectangle:
+        return "Empty Rectangle";
     case Technique::Guess:
         break;
     }
@@ -331,6 +333,37 @@ std::string TechniqueSentence(const TechniqueStep& step)
         AppendCells(out, CellsBy(step, step.unit, true));
         out += ", one seeing each";
         AppendEitherEnd(out, ends, y, step.removed);
+        break;
+    }
+    case Technique::EmptyRectangle: {
+        // The link's near end shares a line with the square's places; the far end does not.
+        const std::vector<int> boxCells = CellsBy(step, step.unit, true);
+        const std::vector<int> ends = CellsBy(step, step.unit, false);
+        const bool nearFirst = std::any_of(boxCells.begin(), boxCells.end(), [&](int cell) {
+            return RowUnit(cell) == RowUnit(ends[0]) || ColumnUnit(cell) == ColumnUnit(ends[0]);
+        });
+        const int near = nearFirst ? ends[0] : ends[1];
+        const int far = nearFirst ? ends[1] : ends[0];
+        const int target = step.removed.front().cell;
+        const int digit = step.removed.front().digit;
+        out += "in ";
+        AppendUnit(out, step.unit);
+        out += ", digit " + std::to_string(digit) + " lies only on one row and one column, and in ";
+        AppendUnit(out, step.crossUnit);
+        out += " it goes only in ";
+        AppendCell(out, near);
+        out += " and ";
+        AppendCell(out, far);
+        out += "; if ";
+        AppendCell(out, far);
+        out += " does not hold it, ";
+        AppendCell(out, near);
+        out += " does and leaves the square's digit " + std::to_string(digit) + " on the "
+            + (step.crossUnit < 9 ? "row" : "column") + " through ";
+        AppendCell(out, target);
+        out += ", so it is removed from ";
+        AppendCell(out, target);
+        out += '.';
         break;
     }
     case Technique::Guess:

@@ -24,6 +24,7 @@ enum class Technique {
     XYWing,
     XYZWing,
     WWing,
+    EmptyRectangle,
     NakedQuad,
     Jellyfish,
     HiddenQuad,

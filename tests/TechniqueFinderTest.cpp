@@ -116,6 +116,10 @@ const FinderRow kFinderRows[] = {
     {"XYZWing", Technique::XYZWing, kEmpty,
      Each({0}, {4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({19}, {1, 4, 5, 6, 7, 8, 9}), {}, Each({1, 2}, {3})},
     {"WWing", Technique::WWing, kEmpty, kWWing, {}, Each({4, 36}, {2})},
+    // Digit 3 in the top left square only on row y=1 and column x=1; in column x=5 only at y=1 and y=7.
+    {"EmptyRectangle", Technique::EmptyRectangle, kEmpty, Each({10, 11, 19, 20}, {3}) + OnlyIn(13, {4, 58}, 3), {}, Each({54}, {3})},
+    // The link's far end (x=5, y=2) lies in the square's rows.
+    {"EmptyRectangleLinkInBand", Technique::EmptyRectangle, kEmpty, Each({10, 11, 19, 20}, {3}) + OnlyIn(13, {4, 13}, 3), {}, {}},
     // Digit 1 in row y=9 only at x=1 and x=2: (x=2, y=9) sees neither cell.
     {"WWingLinkSeesOneCell", Technique::WWing, kEmpty, Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 73}, 1), {}, {}},
 };
