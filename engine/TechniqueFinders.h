@@ -31,6 +31,10 @@ bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step
 // columns swapped): those columns' other cells lose it. step.unit is the first base line,
 // step.crossUnit the first cover line.
 bool FindFish(const TechniqueBoard& board, int size, TechniqueStep& step);
+// The same where some base places (step.fins) lie outside the cover lines, all in one square:
+// whether or not a fin holds the digit, the cover lines' cells in that square outside the base
+// lines lose it. Sashimi: a base line holds just one place in the cover lines.
+bool FindFinnedFish(const TechniqueBoard& board, int size, bool sashimi, TechniqueStep& step);
 
 // TechniqueSingleDigitPatterns.cpp
 // Two rows (or columns) holding the digit twice each, one place of each in the same column (row):

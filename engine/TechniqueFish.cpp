@@ -51,4 +51,120 @@ bool FindFish(const TechniqueBoard& board, int size, TechniqueStep& step)
     return false;
 }
 
+namespace {
+
+// Calls found(lines) for every set of `size` of the nine lines marked in `eligible`, in order,
+// until it returns true.
+template <class Found>
+bool ForEachLineSet(unsigned eligible, int size, unsigned chosen, int from, Found& found)
+{
+    if (std::popcount(chosen) == size)
+        return found(chosen);
+    for (int line = from; line < 9; ++line) {
+        if ((eligible >> line & 1u) && ForEachLineSet(eligible, size, chosen | 1u << line, line + 1, found))
+            return true;
+    }
+    return false;
+}
+
+// The base lines' places outside `covers` are the fins, in the stack `stackMask`; true when they
+// lie in one square, the fish is of the kind asked for (sashimi: a base line holds just one place
+// in the covers) and the cover cells of that square outside the base lines lose the digit.
+bool FinnedStep(const TechniqueBoard& board, const unsigned (&places)[9], unsigned lines, unsigned covers,
+                unsigned stackMask, int firstBase, int firstCover, int digit, bool sashimi, TechniqueStep& step)
+{
+    int band = -1;
+    bool thin = false;
+    for (int line = 0; line < 9; ++line) {
+        if (!(lines >> line & 1u))
+            continue;
+        const int inCovers = std::popcount(places[line] & covers);
+        if (inCovers == 0)
+            return false;
+        thin = thin || inCovers == 1;
+        if (places[line] & ~covers) {
+            if (band != -1 && band != line / 3)
+                return false;
+            band = line / 3;
+        }
+    }
+    if (band == -1 || thin != sashimi)
+        return false;
+    const int stack = std::countr_zero(stackMask) / 3;
+    std::vector<CellDigit> removed;
+    for (int position = stack * 3; position < stack * 3 + 3; ++position) {
+        if (!(covers >> position & 1u))
+            continue;
+        for (int line = band * 3; line < band * 3 + 3; ++line) {
+            const int cell = UnitCells(firstCover + position)[static_cast<std::size_t>(line)];
+            if (!(lines >> line & 1u) && (board.Candidates(cell) >> (digit - 1) & 1u))
+                removed.push_back({cell, digit});
+        }
+    }
+    if (removed.empty())
+        return false;
+    step.cells.clear();
+    step.fins.clear();
+    for (int line = 0; line < 9; ++line) {
+        for (int position = 0; position < 9; ++position) {
+            if (!(lines >> line & 1u) || !(places[line] >> position & 1u))
+                continue;
+            const int cell = UnitCells(firstBase + line)[static_cast<std::size_t>(position)];
+            step.cells.push_back(cell);
+            if (!(covers >> position & 1u))
+                step.fins.push_back(cell);
+        }
+    }
+    std::sort(step.cells.begin(), step.cells.end());
+    std::sort(step.fins.begin(), step.fins.end());
+    std::sort(removed.begin(), removed.end(), [](const CellDigit& a, const CellDigit& b) { return a.cell < b.cell; });
+    step.unit = firstBase + std::countr_zero(lines);
+    step.crossUnit = firstCover + std::countr_zero(covers);
+    step.digits = 1u << (digit - 1);
+    step.removed = std::move(removed);
+    return true;
+}
+
+}  // namespace
+
+bool FindFinnedFish(const TechniqueBoard& board, int size, bool sashimi, TechniqueStep& step)
+{
+    for (const int firstBase : {0, 9}) {
+        const int firstCover = 9 - firstBase;
+        for (int digit = 1; digit <= 9; ++digit) {
+            unsigned places[9];
+            unsigned eligible = 0;
+            for (int line = 0; line < 9; ++line) {
+                places[line] = board.Places(firstBase + line, digit);
+                if (places[line] != 0 && std::popcount(places[line]) <= size + 3)
+                    eligible |= 1u << line;
+            }
+            auto tryLines = [&](unsigned lines) {
+                unsigned all = 0;
+                for (int line = 0; line < 9; ++line)
+                    all |= (lines >> line & 1u) ? places[line] : 0u;
+                if (std::popcount(all) <= size)
+                    return false;  // no fin: a plain fish
+                // The fins lie in one square: their places in one stack of three, their lines in one band.
+                for (int stack = 0; stack < 3; ++stack) {
+                    const unsigned stackMask = 7u << (stack * 3);
+                    const unsigned covers = all & ~stackMask;
+                    for (unsigned inStack = all & stackMask;; inStack = (inStack - 1) & (all & stackMask)) {
+                        if (std::popcount(covers | inStack) == size
+                            && FinnedStep(board, places, lines, covers | inStack, stackMask, firstBase, firstCover,
+                                          digit, sashimi, step))
+                            return true;
+                        if (inStack == 0)
+                            break;
+                    }
+                }
+                return false;
+            };
+            if (ForEachLineSet(eligible, size, 0u, 0, tryLines))
+                return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace technique

@@ -19,6 +19,10 @@ bool FindHiddenQuad(const TechniqueBoard& board, TechniqueStep& step) { return F
 bool FindXWing(const TechniqueBoard& board, TechniqueStep& step) { return FindFish(board, 2, step); }
 bool FindSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFish(board, 3, step); }
 bool FindJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFish(board, 4, step); }
+bool FindFinnedXWing(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 2, false, step); }
+bool FindSashimiXWing(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 2, true, step); }
+bool FindFinnedSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 3, false, step); }
+bool FindSashimiSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 3, true, step); }
 
 constexpr LadderRung kLadder[] = {
     {Technique::FullHouse, 1.0, FindFullHouse},
@@ -36,9 +40,13 @@ constexpr LadderRung kLadder[] = {
     {Technique::Skyscraper, 4.0, FindSkyscraper},
     {Technique::TwoStringKite, 4.1, FindTwoStringKite},
     {Technique::XYWing, 4.2, FindXYWing},
+    {Technique::FinnedXWing, 4.3, FindFinnedXWing},
+    {Technique::SashimiXWing, 4.3, FindSashimiXWing},
     {Technique::XYZWing, 4.4, FindXYZWing},
     {Technique::WWing, 4.4, FindWWing},
     {Technique::EmptyRectangle, 4.5, FindEmptyRectangle},
+    {Technique::FinnedSwordfish, 4.6, FindFinnedSwordfish},
+    {Technique::SashimiSwordfish, 4.6, FindSashimiSwordfish},
     {Technique::NakedQuad, 5.0, FindNakedQuad},
     {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},

@@ -132,10 +132,14 @@ int SubsetSize(Technique technique)
     case Technique::NakedPair:
     case Technique::HiddenPair:
     case Technique::XWing:
+    case Technique::FinnedXWing:
+    case Technique::SashimiXWing:
         return 2;
     case Technique::NakedTriple:
     case Technique::HiddenTriple:
     case Technique::Swordfish:
+    case Technique::FinnedSwordfish:
+    case Technique::SashimiSwordfish:
         return 3;
     default:
         return 4;
@@ -172,6 +176,14 @@ const char* TechniqueName(Technique technique)
         return "Hidden Quad";
     case Technique::XWing:
         return "X-Wing";
+    case Technique::FinnedXWing:
+        return "Finned X-Wing";
+    case Technique::SashimiXWing:
+        return "Sashimi X-Wing";
+    case Technique::FinnedSwordfish:
+        return "Finned Swordfish";
+    case Technique::SashimiSwordfish:
+        return "Sashimi Swordfish";
     case Technique::Swordfish:
         return "Swordfish";
     case Technique::Jellyfish:
@@ -276,6 +288,32 @@ std::string TechniqueSentence(const TechniqueStep& step)
         out += " can go only in the " + std::to_string(SubsetSize(step.technique)) + ' ';
         AppendLines(out, step.cells, !rowBase);
         out += ", so it is removed from the rest of those " + std::string(rowBase ? "columns: " : "rows: ");
+        AppendRemovals(out, step.removed);
+        out += '.';
+        break;
+    }
+    case Technique::FinnedXWing:
+    case Technique::SashimiXWing:
+    case Technique::FinnedSwordfish:
+    case Technique::SashimiSwordfish: {
+        const bool rowBase = step.unit < 9;
+        std::vector<int> covered;
+        for (const int cell : step.cells) {
+            if (std::find(step.fins.begin(), step.fins.end(), cell) == step.fins.end())
+                covered.push_back(cell);
+        }
+        out += "in ";
+        AppendLines(out, step.cells, rowBase);
+        out += ", ";
+        AppendDigits(out, step.digits);
+        out += " can go only in the " + std::to_string(SubsetSize(step.technique)) + ' ';
+        AppendLines(out, covered, !rowBase);
+        out += step.fins.size() > 1 ? " and the fins " : " and the fin ";
+        AppendCells(out, step.fins);
+        out += "; whether or not a fin holds it, it is removed from those " + std::string(rowBase ? "columns" : "rows")
+            + " within ";
+        AppendUnit(out, BoxUnit(step.fins.front()));
+        out += ": ";
         AppendRemovals(out, step.removed);
         out += '.';
         break;

@@ -22,9 +22,13 @@ enum class Technique {
     Skyscraper,
     TwoStringKite,
     XYWing,
+    FinnedXWing,
+    SashimiXWing,
     XYZWing,
     WWing,
     EmptyRectangle,
+    FinnedSwordfish,
+    SashimiSwordfish,
     NakedQuad,
     Jellyfish,
     HiddenQuad,
@@ -44,6 +48,7 @@ struct TechniqueStep {
     int unit = -1;                // the unit the pattern lies in (TechniqueBoard's numbering), -1 none
     int crossUnit = -1;           // locked candidates: the unit the digit is confined to
     std::vector<int> cells;       // the pattern's cells, ascending
+    std::vector<int> fins;        // finned fish: the cells of `cells` outside the cover lines
     unsigned digits = 0;          // the pattern's digits, bit d - 1 for digit d
     std::vector<CellDigit> placed;
     std::vector<CellDigit> removed;

@@ -97,6 +97,11 @@ const FinderRow kFinderRows[] = {
     {"HiddenQuadFiveCells", Technique::HiddenQuad, kEmpty, Each({5, 6, 7, 8}, {1, 2, 3, 4}), {}, {}},
     {"XWing", Technique::XWing, kEmpty, kXWing, {}, Each({10, 15, 19, 24, 28, 33, 46, 51, 55, 60, 64, 69, 73, 78}, {4})},
     {"XWingAlreadyClean", Technique::XWing, kEmpty, kXWing + OnlyIn(10, {1, 37}, 4) + OnlyIn(15, {6, 42}, 4), {}, {}},
+    // Digit 4 in rows y=1 and y=5 only in columns x=2 and x=7 and, in row y=5, the fin (x=8, y=5).
+    {"FinnedXWing", Technique::FinnedXWing, kEmpty, OnlyIn(0, {1, 6}, 4) + OnlyIn(4, {37, 42, 43}, 4), {}, Each({33, 51}, {4})},
+    // Read first as columns x=2 and x=8 with the fin (x=7, y=1), row y=1 holding one place in them.
+    {"SashimiXWing", Technique::SashimiXWing, kEmpty, OnlyIn(0, {1, 6}, 4) + OnlyIn(4, {37, 43}, 4), {}, Each({16, 25}, {4})},
+    {"FinnedXWingFinsInTwoSquares", Technique::FinnedXWing, kEmpty, OnlyIn(0, {1, 2, 6}, 4) + OnlyIn(4, {37, 42, 43}, 4), {}, {}},
     // Digit 7 in columns x=1, x=4 and x=9 only in rows y=2, y=5 and y=8, two places each.
     {"Swordfish", Technique::Swordfish, kEmpty, OnlyIn(9, {9, 36}, 7) + OnlyIn(12, {39, 66}, 7) + OnlyIn(17, {17, 71}, 7), {},
      Each({10, 11, 13, 14, 15, 16, 37, 38, 40, 41, 42, 43, 64, 65, 67, 68, 69, 70}, {7})},
