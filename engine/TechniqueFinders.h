@@ -45,6 +45,10 @@ bool FindSkyscraper(const TechniqueBoard& board, TechniqueStep& step);
 // same square (step.crossUnit): the other two places, one of which holds the digit, take it from
 // the cells that see both. step.unit is the row.
 bool FindTwoStringKite(const TechniqueBoard& board, TechniqueStep& step);
+// Two units (step.unit, step.crossUnit) holding the digit twice each, one place of the first seeing
+// one of the second: the other two places, one of which holds the digit, take it from the cells
+// that see both.
+bool FindTurbotFish(const TechniqueBoard& board, TechniqueStep& step);
 
 // TechniqueWings.cpp. The digit removed is the one the wing proves lies in one of its cells.
 // A pivot holding only x and y sees two pincers, not seeing each other, holding only x and z and

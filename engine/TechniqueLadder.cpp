@@ -40,6 +40,7 @@ constexpr LadderRung kLadder[] = {
     {Technique::Skyscraper, 4.0, FindSkyscraper},
     {Technique::TwoStringKite, 4.1, FindTwoStringKite},
     {Technique::XYWing, 4.2, FindXYWing},
+    {Technique::TurbotFish, 4.2, FindTurbotFish},
     {Technique::FinnedXWing, 4.3, FindFinnedXWing},
     {Technique::SashimiXWing, 4.3, FindSashimiXWing},
     {Technique::XYZWing, 4.4, FindXYZWing},

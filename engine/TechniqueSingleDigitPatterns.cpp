@@ -102,4 +102,40 @@ bool FindTwoStringKite(const TechniqueBoard& board, TechniqueStep& step)
     return false;
 }
 
+bool FindTurbotFish(const TechniqueBoard& board, TechniqueStep& step)
+{
+    struct Link {
+        int unit;
+        int cells[2];
+    };
+    for (int digit = 1; digit <= 9; ++digit) {
+        std::vector<Link> links;
+        for (int unit = 0; unit < kUnitCount; ++unit) {
+            Link link{unit, {}};
+            if (TwoPlaces(board, unit, digit, link.cells))
+                links.push_back(link);
+        }
+        for (std::size_t i = 0; i < links.size(); ++i) {
+            for (std::size_t j = i + 1; j < links.size(); ++j) {
+                const Link& first = links[i];
+                const Link& second = links[j];
+                for (int b = 0; b < 2; ++b) {
+                    for (int c = 0; c < 2; ++c) {
+                        const int ends[2] = {first.cells[1 - b], second.cells[1 - c]};
+                        const int inner[2] = {first.cells[b], second.cells[c]};
+                        // Four different cells, the inner two seeing each other.
+                        if (ends[0] == ends[1] || ends[0] == inner[1] || inner[0] == ends[1] || inner[0] == inner[1]
+                            || !SharesUnit(inner[0], inner[1]))
+                            continue;
+                        if (TakeFromBothSeen(board, digit, ends[0], ends[1], {ends[0], inner[0], inner[1], ends[1]},
+                                             first.unit, second.unit, step))
+                            return true;
+                    }
+                }
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace technique

@@ -192,6 +192,8 @@ const char* TechniqueName(Technique technique)
         return "Skyscraper";
     case Technique::TwoStringKite:
         return "2-String Kite";
+    case Technique::TurbotFish:
+        return "Turbot Fish";
     case Technique::XYWing:
         return "XY-Wing";
     case Technique::XYZWing:
@@ -332,6 +334,48 @@ std::string TechniqueSentence(const TechniqueStep& step)
         out += ", and one place of each lies in ";
         AppendUnit(out, step.crossUnit);
         AppendEitherEnd(out, CellsBy(step, step.crossUnit, false), step.removed.front().digit, step.removed);
+        break;
+    }
+    case Technique::TurbotFish: {
+        const int digit = step.removed.front().digit;
+        const std::vector<int> firstLink = CellsBy(step, step.unit, true);
+        const std::vector<int> secondLink = CellsBy(step, step.crossUnit, true);
+        // The inner pair: one place of each link seeing the other, the outer two seen by every removal.
+        int inner[2] = {firstLink[0], secondLink[0]};
+        int ends[2] = {firstLink[1], secondLink[1]};
+        for (int b = 0; b < 2; ++b) {
+            for (int c = 0; c < 2; ++c) {
+                const int a = firstLink[static_cast<std::size_t>(1 - b)];
+                const int d = secondLink[static_cast<std::size_t>(1 - c)];
+                const bool proves = SharesUnit(firstLink[static_cast<std::size_t>(b)], secondLink[static_cast<std::size_t>(c)])
+                    && std::all_of(step.removed.begin(), step.removed.end(), [&](const CellDigit& removal) {
+                           return SharesUnit(removal.cell, a) && SharesUnit(removal.cell, d);
+                       });
+                if (proves) {
+                    inner[0] = firstLink[static_cast<std::size_t>(b)];
+                    inner[1] = secondLink[static_cast<std::size_t>(c)];
+                    ends[0] = a;
+                    ends[1] = d;
+                }
+            }
+        }
+        out += "digit " + std::to_string(digit) + " has only two places in ";
+        AppendUnit(out, step.unit);
+        out += ", ";
+        AppendCell(out, ends[0]);
+        out += " and ";
+        AppendCell(out, inner[0]);
+        out += ", and in ";
+        AppendUnit(out, step.crossUnit);
+        out += ", ";
+        AppendCell(out, inner[1]);
+        out += " and ";
+        AppendCell(out, ends[1]);
+        out += ", and ";
+        AppendCell(out, inner[0]);
+        out += " sees ";
+        AppendCell(out, inner[1]);
+        AppendEitherEnd(out, {ends[0], ends[1]}, digit, step.removed);
         break;
     }
     case Technique::XYWing:

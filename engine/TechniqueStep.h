@@ -22,6 +22,7 @@ enum class Technique {
     Skyscraper,
     TwoStringKite,
     XYWing,
+    TurbotFish,
     FinnedXWing,
     SashimiXWing,
     XYZWing,

@@ -114,6 +114,9 @@ const FinderRow kFinderRows[] = {
     {"SkyscraperRoofsApart", Technique::Skyscraper, kEmpty, OnlyIn(0, {1, 5}, 5) + OnlyIn(4, {37, 43}, 5), {}, {}},
     {"TwoStringKite", Technique::TwoStringKite, kEmpty, kKite, {}, Each({69}, {6})},
     {"TwoStringKiteAlreadyClean", Technique::TwoStringKite, kEmpty, kKite + Each({69}, {6}), {}, {}},
+    // Digit 8 in the top left square only at (x=1, y=1) and (x=3, y=3), in column x=7 only at y=3 and y=8.
+    {"TurbotFish", Technique::TurbotFish, kEmpty, Each({1, 2, 9, 10, 11, 18, 19}, {8}) + OnlyIn(15, {24, 69}, 8), {}, Each({63}, {8})},
+    {"TurbotFishAlreadyClean", Technique::TurbotFish, kEmpty, Each({1, 2, 9, 10, 11, 18, 19, 63}, {8}) + OnlyIn(15, {24, 69}, 8), {}, {}},
     // Pivot (x=1, y=1) with 1 and 2, pincers (x=6, y=1) with 1 and 3 and (x=1, y=4) with 2 and 3.
     {"XYWing", Technique::XYWing, kEmpty,
      Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({5}, {2, 4, 5, 6, 7, 8, 9}) + Each({27}, {1, 4, 5, 6, 7, 8, 9}), {}, Each({32}, {3})},
