@@ -148,10 +148,10 @@ bool FindFinnedFish(const TechniqueBoard& board, int size, bool sashimi, Techniq
                 // The fins lie in one square: their places in one stack of three, their lines in one band.
                 for (int stack = 0; stack < 3; ++stack) {
                     const unsigned stackMask = 7u << (stack * 3);
-                    const unsigned covers = all & ~stackMask;
+                    const unsigned outside = all & ~stackMask;  // places off the fins' stack: all covered
                     for (unsigned inStack = all & stackMask;; inStack = (inStack - 1) & (all & stackMask)) {
-                        if (std::popcount(covers | inStack) == size
-                            && FinnedStep(board, places, lines, covers | inStack, stackMask, firstBase, firstCover,
+                        if (std::popcount(outside | inStack) == size
+                            && FinnedStep(board, places, lines, outside | inStack, stackMask, firstBase, firstCover,
                                           digit, sashimi, step))
                             return true;
                         if (inStack == 0)
