@@ -140,14 +140,14 @@ TEST_P(TechniqueFinderTest, FindsExactlyThePattern)
     TechniqueBoard board(Puzzle::FromLine(row.puzzle));
     for (const CellDigit& cut : row.cut)
         board.Remove(cut.cell, cut.digit);
-    for (const LadderRung& rung : Ladder()) {
-        if (rung.technique != row.technique)
-            continue;
-        TechniqueStep step;
-        EXPECT_EQ(rung.find(board, step), !row.placed.empty() || !row.removed.empty());
-        EXPECT_EQ(step.placed, row.placed);
-        EXPECT_EQ(step.removed, row.removed);
-    }
+    const auto ladder = Ladder();
+    const auto rung = std::find_if(ladder.begin(), ladder.end(),
+                                   [&](const LadderRung& each) { return each.technique == row.technique; });
+    ASSERT_NE(rung, ladder.end()) << "the technique is not on the ladder";
+    TechniqueStep step;
+    EXPECT_EQ(rung->find(board, step), !row.placed.empty() || !row.removed.empty());
+    EXPECT_EQ(step.placed, row.placed);
+    EXPECT_EQ(step.removed, row.removed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, TechniqueFinderTest, testing::ValuesIn(kFinderRows),
