@@ -101,4 +101,12 @@ std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit,
     return removed;
 }
 
+void AppendRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits)
+{
+    for (int digit = 1; digit <= 9; ++digit) {
+        if (digits >> (digit - 1) & 1u)
+            removed.push_back({cell, digit});
+    }
+}
+
 }  // namespace technique

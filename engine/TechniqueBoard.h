@@ -48,5 +48,7 @@ private:
 // The digit removed from every cell that holds it and shares a unit with each of `seen`, the cells
 // of `seen` themselves left alone; in cell order.
 std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit, std::initializer_list<int> seen);
+// Appends the removal of each digit of `digits` (bit d - 1 for digit d) from the cell, in digit order.
+void AppendRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits);
 
 }  // namespace technique

@@ -15,11 +15,9 @@ bool FindNakedSubset(const TechniqueBoard& board, int size, TechniqueStep& step)
         const bool found = ForEachClosedSet(candidates, size, [&](unsigned places, unsigned digits) {
             std::vector<CellDigit> removed;
             for (int place = 0; place < 9; ++place) {
-                const unsigned clear = (places >> place & 1u) ? 0 : board.Candidates(cells[static_cast<std::size_t>(place)]) & digits;
-                for (int digit = 1; digit <= 9; ++digit) {
-                    if (clear >> (digit - 1) & 1u)
-                        removed.push_back({cells[static_cast<std::size_t>(place)], digit});
-                }
+                const int cell = cells[static_cast<std::size_t>(place)];
+                if (!(places >> place & 1u))
+                    AppendRemovals(removed, cell, board.Candidates(cell) & digits);
             }
             if (removed.empty())
                 return false;
@@ -55,11 +53,7 @@ bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step
                     continue;
                 const int cell = cells[static_cast<std::size_t>(place)];
                 pattern.push_back(cell);
-                const unsigned clear = board.Candidates(cell) & ~digits;
-                for (int digit = 1; digit <= 9; ++digit) {
-                    if (clear >> (digit - 1) & 1u)
-                        removed.push_back({cell, digit});
-                }
+                AppendRemovals(removed, cell, board.Candidates(cell) & ~digits);
             }
             if (removed.empty())
                 return false;
