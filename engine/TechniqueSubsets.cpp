@@ -2,8 +2,26 @@
 #include "TechniqueSets.h"
 
 #include <bit>
+#include <utility>
 
 namespace technique {
+
+namespace {
+
+// The step of a subset: the unit's places in placeMask, holding digits, and what it removes.
+void DescribeSubset(TechniqueStep& step, int unit, unsigned placeMask, unsigned digits, std::vector<CellDigit> removed)
+{
+    step.unit = unit;
+    step.cells.clear();
+    for (int place = 0; place < 9; ++place) {
+        if (placeMask >> place & 1u)
+            step.cells.push_back(UnitCells(unit)[static_cast<std::size_t>(place)]);
+    }
+    step.digits = digits;
+    step.removed = std::move(removed);
+}
+
+}  // namespace
 
 bool FindNakedSubset(const TechniqueBoard& board, int size, TechniqueStep& step)
 {
@@ -21,14 +39,7 @@ bool FindNakedSubset(const TechniqueBoard& board, int size, TechniqueStep& step)
             }
             if (removed.empty())
                 return false;
-            step.unit = unit;
-            step.cells.clear();
-            for (int place = 0; place < 9; ++place) {
-                if (places >> place & 1u)
-                    step.cells.push_back(cells[static_cast<std::size_t>(place)]);
-            }
-            step.digits = digits;
-            step.removed = std::move(removed);
+            DescribeSubset(step, unit, places, digits, std::move(removed));
             return true;
         });
         if (found)
@@ -47,20 +58,14 @@ bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step
         const bool found = ForEachClosedSet(places, size, [&](unsigned digitIndices, unsigned placeMask) {
             const unsigned digits = digitIndices;  // item i is digit i + 1: the same bits
             std::vector<CellDigit> removed;
-            std::vector<int> pattern;
             for (int place = 0; place < 9; ++place) {
-                if (!(placeMask >> place & 1u))
-                    continue;
                 const int cell = cells[static_cast<std::size_t>(place)];
-                pattern.push_back(cell);
-                AppendRemovals(removed, cell, board.Candidates(cell) & ~digits);
+                if (placeMask >> place & 1u)
+                    AppendRemovals(removed, cell, board.Candidates(cell) & ~digits);
             }
             if (removed.empty())
                 return false;
-            step.unit = unit;
-            step.cells = std::move(pattern);
-            step.digits = digits;
-            step.removed = std::move(removed);
+            DescribeSubset(step, unit, placeMask, digits, std::move(removed));
             return true;
         });
         if (found)
