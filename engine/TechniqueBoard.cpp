@@ -101,7 +101,7 @@ std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit,
     return removed;
 }
 
-void AppendRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits)
+void AppendDigitRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits)
 {
     for (int digit = 1; digit <= 9; ++digit) {
         if (digits >> (digit - 1) & 1u)

@@ -49,6 +49,6 @@ private:
 // of `seen` themselves left alone; in cell order.
 std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit, std::initializer_list<int> seen);
 // Appends the removal of each digit of `digits` (bit d - 1 for digit d) from the cell, in digit order.
-void AppendRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits);
+void AppendDigitRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits);
 
 }  // namespace technique

@@ -35,7 +35,7 @@ bool FindNakedSubset(const TechniqueBoard& board, int size, TechniqueStep& step)
             for (int place = 0; place < 9; ++place) {
                 const int cell = cells[static_cast<std::size_t>(place)];
                 if (!(places >> place & 1u))
-                    AppendRemovals(removed, cell, board.Candidates(cell) & digits);
+                    AppendDigitRemovals(removed, cell, board.Candidates(cell) & digits);
             }
             if (removed.empty())
                 return false;
@@ -61,7 +61,7 @@ bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step
             for (int place = 0; place < 9; ++place) {
                 const int cell = cells[static_cast<std::size_t>(place)];
                 if (placeMask >> place & 1u)
-                    AppendRemovals(removed, cell, board.Candidates(cell) & ~digits);
+                    AppendDigitRemovals(removed, cell, board.Candidates(cell) & ~digits);
             }
             if (removed.empty())
                 return false;
