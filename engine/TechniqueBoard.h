@@ -35,6 +35,10 @@ public:
     // The empty cells of the unit where the digit is a candidate, as a 9-bit mask of places.
     unsigned Places(int unit, int digit) const;
     bool IsSolved() const;
+    // Whether the puzzle is known to have exactly one solution: only then may a step reason from
+    // uniqueness (unique rectangles, BUG), and its sentence says that it assumes so.
+    bool KnownUnique() const { return m_knownUnique; }
+    void SetKnownUnique(bool knownUnique) { m_knownUnique = knownUnique; }
 
     void Place(int cell, int digit);
     void Remove(int cell, int digit);
@@ -43,6 +47,7 @@ public:
 private:
     std::array<int, kCellCount> m_values{};                 // 0 empty
     std::array<std::uint16_t, kCellCount> m_candidates{};   // 0 for a placed cell
+    bool m_knownUnique = false;
 };
 
 // The digit removed from every cell that holds it and shares a unit with each of `seen`, the cells

@@ -105,6 +105,7 @@ Explanation ExplainPuzzle(const Puzzle& puzzle)
         return explanation;
     explanation.explained = true;
     TechniqueBoard board(puzzle);
+    board.SetKnownUnique(true);
     while (!board.IsSolved()) {
         TechniqueStep step;
         if (!FindEasiestStep(board, step)) {

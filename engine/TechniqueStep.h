@@ -51,6 +51,10 @@ struct TechniqueStep {
     std::vector<int> cells;       // the pattern's cells, ascending
     std::vector<int> fins;        // finned fish: the cells of `cells` outside the cover lines
     unsigned digits = 0;          // the pattern's digits, bit d - 1 for digit d
+    // The candidates that prove the step where `cells` and `digits` do not say which: a chain's
+    // candidates in chain order (links alternating strong, weak, from a strong one), the cells of
+    // one colour; empty otherwise.
+    std::vector<CellDigit> pattern;
     std::vector<CellDigit> placed;
     std::vector<CellDigit> removed;
 };
