@@ -8,6 +8,12 @@
 
 namespace technique {
 
+// The difficulty of a chain of `links` links on a technique's base: a tenth more each time the
+// length passes 4, 6, 8, 12, 16, 24, 32, ... (the thresholds growing by half and by a third in
+// turn), as players rate long chains harder than short ones. A finder that rates its own steps
+// sets step.difficulty; otherwise the ladder gives the rung's.
+double ChainDifficulty(double base, int links);
+
 // TechniqueSingles.cpp
 bool FindFullHouse(const TechniqueBoard& board, TechniqueStep& step);
 bool FindHiddenSingleInBox(const TechniqueBoard& board, TechniqueStep& step);

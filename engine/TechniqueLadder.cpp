@@ -70,6 +70,18 @@ TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCell
 
 }  // namespace
 
+double ChainDifficulty(double base, int links)
+{
+    int tenths = 0;
+    int threshold = 4;
+    for (bool byHalf = true; links > threshold; byHalf = !byHalf) {
+        ++tenths;
+        threshold = byHalf ? threshold * 3 / 2 : threshold * 4 / 3;
+    }
+    // Rounded to tenths, as the scale is.
+    return static_cast<double>(static_cast<int>(base * 10.0 + 0.5) + tenths) / 10.0;
+}
+
 std::span<const LadderRung> Ladder()
 {
     return kLadder;
@@ -90,7 +102,8 @@ bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step)
         step = TechniqueStep{};
         if (rung.find(board, step)) {
             step.technique = rung.technique;
-            step.difficulty = rung.difficulty;
+            if (step.difficulty == 0.0)
+                step.difficulty = rung.difficulty;
             return true;
         }
     }
