@@ -20,17 +20,24 @@ bool FindHiddenSingleInBox(const TechniqueBoard& board, TechniqueStep& step);
 bool FindHiddenSingleInLine(const TechniqueBoard& board, TechniqueStep& step);
 bool FindNakedSingle(const TechniqueBoard& board, TechniqueStep& step);
 
+// Whether a pattern's removals are the progress sought. The plain techniques take any removal; their
+// direct forms only removals that leave a digit one place in a unit, as a person without pencil
+// marks sees it: LeavesHiddenSingle then adds that placement to the step.
+using StepFilter = bool (*)(const TechniqueBoard& board, TechniqueStep& step);
+inline bool AnyRemoval(const TechniqueBoard&, TechniqueStep&) { return true; }
+bool LeavesHiddenSingle(const TechniqueBoard& board, TechniqueStep& step);
+
 // TechniqueLockedCandidates.cpp
 // A square's digit confined to one row or column: it leaves the rest of that line.
-bool FindPointing(const TechniqueBoard& board, TechniqueStep& step);
+bool FindPointing(const TechniqueBoard& board, TechniqueStep& step, StepFilter accept = AnyRemoval);
 // A row's or column's digit confined to one square: it leaves the rest of that square.
-bool FindClaiming(const TechniqueBoard& board, TechniqueStep& step);
+bool FindClaiming(const TechniqueBoard& board, TechniqueStep& step, StepFilter accept = AnyRemoval);
 
 // TechniqueSubsets.cpp; size 2, 3 or 4.
 // `size` cells of a unit holding only `size` digits between them: the digits leave the unit's other cells.
 bool FindNakedSubset(const TechniqueBoard& board, int size, TechniqueStep& step);
 // `size` digits of a unit fitting only in `size` cells: the cells' other candidates go.
-bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step);
+bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step, StepFilter accept = AnyRemoval);
 
 // TechniqueFish.cpp; size 2 (X-Wing), 3 (Swordfish) or 4 (Jellyfish).
 // A digit whose places in `size` rows lie in just `size` columns (or the same with rows and

@@ -10,6 +10,12 @@ namespace technique {
 
 namespace {
 
+bool FindDirectPointing(const TechniqueBoard& board, TechniqueStep& step) { return FindPointing(board, step, LeavesHiddenSingle); }
+bool FindDirectClaiming(const TechniqueBoard& board, TechniqueStep& step) { return FindClaiming(board, step, LeavesHiddenSingle); }
+bool FindDirectHiddenPair(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 2, step, LeavesHiddenSingle); }
+bool FindDirectHiddenTriple(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 3, step, LeavesHiddenSingle); }
+bool FindPlainPointing(const TechniqueBoard& board, TechniqueStep& step) { return FindPointing(board, step); }
+bool FindPlainClaiming(const TechniqueBoard& board, TechniqueStep& step) { return FindClaiming(board, step); }
 bool FindNakedPair(const TechniqueBoard& board, TechniqueStep& step) { return FindNakedSubset(board, 2, step); }
 bool FindHiddenPair(const TechniqueBoard& board, TechniqueStep& step) { return FindHiddenSubset(board, 2, step); }
 bool FindNakedTriple(const TechniqueBoard& board, TechniqueStep& step) { return FindNakedSubset(board, 3, step); }
@@ -28,29 +34,35 @@ constexpr LadderRung kLadder[] = {
     {Technique::FullHouse, 1.0, FindFullHouse},
     {Technique::HiddenSingleBox, 1.2, FindHiddenSingleInBox},
     {Technique::HiddenSingleLine, 1.5, FindHiddenSingleInLine},
+    {Technique::DirectPointing, 1.7, FindDirectPointing},
+    {Technique::DirectClaiming, 1.9, FindDirectClaiming},
+    {Technique::DirectHiddenPair, 2.0, FindDirectHiddenPair},
     {Technique::NakedSingle, 2.3, FindNakedSingle},
-    {Technique::Pointing, 2.6, FindPointing},
-    {Technique::Claiming, 2.8, FindClaiming},
+    {Technique::DirectHiddenTriple, 2.5, FindDirectHiddenTriple},
+    {Technique::Pointing, 2.6, FindPlainPointing},
+    {Technique::Claiming, 2.8, FindPlainClaiming},
     {Technique::NakedPair, 3.0, FindNakedPair},
     {Technique::XWing, 3.2, FindXWing},
     {Technique::HiddenPair, 3.4, FindHiddenPair},
     {Technique::NakedTriple, 3.6, FindNakedTriple},
     {Technique::Swordfish, 3.8, FindSwordfish},
     {Technique::HiddenTriple, 4.0, FindHiddenTriple},
-    {Technique::Skyscraper, 4.0, FindSkyscraper},
-    {Technique::TwoStringKite, 4.1, FindTwoStringKite},
     {Technique::XYWing, 4.2, FindXYWing},
-    {Technique::TurbotFish, 4.2, FindTurbotFish},
-    {Technique::FinnedXWing, 4.3, FindFinnedXWing},
-    {Technique::SashimiXWing, 4.3, FindSashimiXWing},
     {Technique::XYZWing, 4.4, FindXYZWing},
-    {Technique::WWing, 4.4, FindWWing},
-    {Technique::EmptyRectangle, 4.5, FindEmptyRectangle},
-    {Technique::FinnedSwordfish, 4.6, FindFinnedSwordfish},
-    {Technique::SashimiSwordfish, 4.6, FindSashimiSwordfish},
     {Technique::NakedQuad, 5.0, FindNakedQuad},
     {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
+    // Players rate these as the chains they are: a digit's three links (6.6), one of them a group
+    // of cells or a fin (6.7), two digits' five links (7.1).
+    {Technique::Skyscraper, 6.6, FindSkyscraper},
+    {Technique::TwoStringKite, 6.6, FindTwoStringKite},
+    {Technique::TurbotFish, 6.6, FindTurbotFish},
+    {Technique::EmptyRectangle, 6.7, FindEmptyRectangle},
+    {Technique::FinnedXWing, 6.7, FindFinnedXWing},
+    {Technique::SashimiXWing, 6.7, FindSashimiXWing},
+    {Technique::FinnedSwordfish, 6.9, FindFinnedSwordfish},
+    {Technique::SashimiSwordfish, 6.9, FindSashimiSwordfish},
+    {Technique::WWing, 7.1, FindWWing},
 };
 
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])

@@ -8,7 +8,7 @@ namespace {
 
 // The digit's places in `unit` all lie in `crossUnit`: it leaves crossUnit's other cells.
 // True when that removes something.
-bool Confine(const TechniqueBoard& board, int unit, int crossUnit, int digit, TechniqueStep& step)
+bool Confine(const TechniqueBoard& board, int unit, int crossUnit, int digit, TechniqueStep& step, StepFilter accept)
 {
     const unsigned bit = 1u << (digit - 1);
     std::vector<int> pattern;
@@ -29,7 +29,10 @@ bool Confine(const TechniqueBoard& board, int unit, int crossUnit, int digit, Te
     step.cells = std::move(pattern);
     step.digits = bit;
     step.removed = std::move(removed);
-    return true;
+    if (accept(board, step))
+        return true;
+    step = TechniqueStep{};
+    return false;
 }
 
 // The one unit among the candidates' units `unitOf` gives for every cell, or -1.
@@ -49,13 +52,13 @@ int CommonUnit(const TechniqueBoard& board, int unit, int digit, UnitOf unitOf)
 
 }  // namespace
 
-bool FindPointing(const TechniqueBoard& board, TechniqueStep& step)
+bool FindPointing(const TechniqueBoard& board, TechniqueStep& step, StepFilter accept)
 {
     for (int box = 18; box < kUnitCount; ++box) {
         for (int digit = 1; digit <= 9; ++digit) {
             for (const auto lineOf : {RowUnit, ColumnUnit}) {
                 const int line = CommonUnit(board, box, digit, lineOf);
-                if (line != -1 && Confine(board, box, line, digit, step))
+                if (line != -1 && Confine(board, box, line, digit, step, accept))
                     return true;
             }
         }
@@ -63,12 +66,12 @@ bool FindPointing(const TechniqueBoard& board, TechniqueStep& step)
     return false;
 }
 
-bool FindClaiming(const TechniqueBoard& board, TechniqueStep& step)
+bool FindClaiming(const TechniqueBoard& board, TechniqueStep& step, StepFilter accept)
 {
     for (int line = 0; line < 18; ++line) {
         for (int digit = 1; digit <= 9; ++digit) {
             const int box = CommonUnit(board, line, digit, BoxUnit);
-            if (box != -1 && Confine(board, line, box, digit, step))
+            if (box != -1 && Confine(board, line, box, digit, step, accept))
                 return true;
         }
     }

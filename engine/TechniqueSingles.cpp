@@ -1,5 +1,6 @@
 #include "TechniqueFinders.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace technique {
@@ -59,6 +60,27 @@ bool FindHiddenSingleInBox(const TechniqueBoard& board, TechniqueStep& step)
 bool FindHiddenSingleInLine(const TechniqueBoard& board, TechniqueStep& step)
 {
     return FindHiddenSingleIn(board, 0, 17, step);
+}
+
+bool LeavesHiddenSingle(const TechniqueBoard& board, TechniqueStep& step)
+{
+    for (const CellDigit& removal : step.removed) {
+        // A square's single first, as the ladder looks there first.
+        for (const int unit : {BoxUnit(removal.cell), RowUnit(removal.cell), ColumnUnit(removal.cell)}) {
+            unsigned places = board.Places(unit, removal.digit);
+            for (std::size_t place = 0; place < 9; ++place) {
+                const CellDigit here{UnitCells(unit)[place], removal.digit};
+                if (std::find(step.removed.begin(), step.removed.end(), here) != step.removed.end())
+                    places &= ~(1u << place);
+            }
+            if (std::has_single_bit(places)) {
+                step.placed = {{UnitCells(unit)[static_cast<std::size_t>(std::countr_zero(places))], removal.digit}};
+                step.placedUnit = unit;
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool FindNakedSingle(const TechniqueBoard& board, TechniqueStep& step)

@@ -126,17 +126,33 @@ void AppendEitherEnd(std::string& out, const std::vector<int>& ends, int digit, 
     out += '.';
 }
 
+// "." or, for a direct technique, "; that leaves digit 4 one place in row y=2, (x=5, y=2), so it goes there."
+void AppendSingleLeft(std::string& out, const TechniqueStep& step)
+{
+    if (step.placed.empty()) {
+        out += '.';
+        return;
+    }
+    out += "; that leaves digit " + std::to_string(step.placed.front().digit) + " one place in ";
+    AppendUnit(out, step.placedUnit);
+    out += ", ";
+    AppendCell(out, step.placed.front().cell);
+    out += ", so it goes there.";
+}
+
 int SubsetSize(Technique technique)
 {
     switch (technique) {
     case Technique::NakedPair:
     case Technique::HiddenPair:
+    case Technique::DirectHiddenPair:
     case Technique::XWing:
     case Technique::FinnedXWing:
     case Technique::SashimiXWing:
         return 2;
     case Technique::NakedTriple:
     case Technique::HiddenTriple:
+    case Technique::DirectHiddenTriple:
     case Technique::Swordfish:
     case Technique::FinnedSwordfish:
     case Technique::SashimiSwordfish:
@@ -158,6 +174,14 @@ const char* TechniqueName(Technique technique)
         return "Hidden Single";
     case Technique::NakedSingle:
         return "Naked Single";
+    case Technique::DirectPointing:
+        return "Direct Pointing";
+    case Technique::DirectClaiming:
+        return "Direct Claiming";
+    case Technique::DirectHiddenPair:
+        return "Direct Hidden Pair";
+    case Technique::DirectHiddenTriple:
+        return "Direct Hidden Triple";
     case Technique::Pointing:
         return "Pointing";
     case Technique::Claiming:
@@ -236,6 +260,8 @@ std::string TechniqueSentence(const TechniqueStep& step)
         break;
     case Technique::Pointing:
     case Technique::Claiming:
+    case Technique::DirectPointing:
+    case Technique::DirectClaiming:
         out += "in ";
         AppendUnit(out, step.unit);
         out += ", ";
@@ -251,7 +277,7 @@ std::string TechniqueSentence(const TechniqueStep& step)
                 cells.push_back(removal.cell);
             return cells;
         }());
-        out += '.';
+        AppendSingleLeft(out, step);
         break;
     case Technique::NakedPair:
     case Technique::NakedTriple:
@@ -269,6 +295,8 @@ std::string TechniqueSentence(const TechniqueStep& step)
     case Technique::HiddenPair:
     case Technique::HiddenTriple:
     case Technique::HiddenQuad:
+    case Technique::DirectHiddenPair:
+    case Technique::DirectHiddenTriple:
         out += "in ";
         AppendUnit(out, step.unit);
         out += ", ";
@@ -277,7 +305,7 @@ std::string TechniqueSentence(const TechniqueStep& step)
         AppendCells(out, step.cells);
         out += ", so the other candidates leave those cells: ";
         AppendRemovals(out, step.removed);
-        out += '.';
+        AppendSingleLeft(out, step);
         break;
     case Technique::XWing:
     case Technique::Swordfish:

@@ -10,7 +10,11 @@ enum class Technique {
     FullHouse,
     HiddenSingleBox,
     HiddenSingleLine,
+    DirectPointing,
+    DirectClaiming,
+    DirectHiddenPair,
     NakedSingle,
+    DirectHiddenTriple,
     Pointing,
     Claiming,
     NakedPair,
@@ -56,6 +60,7 @@ struct TechniqueStep {
     // one colour; empty otherwise.
     std::vector<CellDigit> pattern;
     std::vector<CellDigit> placed;
+    int placedUnit = -1;          // direct techniques: the unit the removals leave the placed digit one place in
     std::vector<CellDigit> removed;
 };
 

@@ -48,7 +48,7 @@ bool FindNakedSubset(const TechniqueBoard& board, int size, TechniqueStep& step)
     return false;
 }
 
-bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step)
+bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step, StepFilter accept)
 {
     for (int unit = 0; unit < kUnitCount; ++unit) {
         const std::array<int, 9>& cells = UnitCells(unit);
@@ -66,7 +66,10 @@ bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step
             if (removed.empty())
                 return false;
             DescribeSubset(step, unit, placeMask, digits, std::move(removed));
-            return true;
+            if (accept(board, step))
+                return true;
+            step = TechniqueStep{};
+            return false;
         });
         if (found)
             return true;

@@ -73,6 +73,14 @@ const FinderRow kFinderRows[] = {
     {"NakedSingleTwoLeft", Technique::NakedSingle, kEmpty, Each({40}, {1, 2, 3, 4, 5, 6, 7}), {}, {}},
     {"Pointing", Technique::Pointing, kEmpty, kBoxRows23, {}, Each({3, 4, 5, 6, 7, 8}, {4})},
     {"PointingNothingLeft", Technique::Pointing, kEmpty, kBoxRows23 + Each({3, 4, 5, 6, 7, 8}, {4}), {}, {}},
+    // The pointing leaves (x=4, y=2) the only place for 4 in column x=4.
+    {"DirectPointing", Technique::DirectPointing, kEmpty, kBoxRows23 + Each({21, 30, 39, 48, 57, 66, 75}, {4}), {{12, 4}},
+     Each({3, 4, 5, 6, 7, 8}, {4})},
+    {"DirectPointingNoSingleLeft", Technique::DirectPointing, kEmpty, kBoxRows23, {}, {}},
+    // The pair's cells lose 3, which leaves (x=1, y=2) the only place for 3 in the top left square.
+    {"DirectHiddenPair", Technique::DirectHiddenPair, kEmpty, Each({2, 3, 4, 5, 6, 7, 8}, {1, 2}) + Each({2, 10, 11, 18, 19, 20}, {3}),
+     {{9, 3}}, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9})},
+    {"DirectHiddenPairNoSingleLeft", Technique::DirectHiddenPair, kEmpty, Each({2, 3, 4, 5, 6, 7, 8}, {1, 2}), {}, {}},
     {"Claiming", Technique::Claiming, kEmpty, Each({3, 4, 5, 6, 7, 8}, {4}), {}, kBoxRows23},
     {"ClaimingNothingLeft", Technique::Claiming, kEmpty, kBoxRows23 + Each({3, 4, 5, 6, 7, 8}, {4}), {}, {}},
     {"NakedPair", Technique::NakedPair, kEmpty, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9}), {},
