@@ -2,6 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
+
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 TimingSummary Summarize(const std::vector<double>& seconds)
 {

@@ -16,5 +16,10 @@ struct TimingSummary {
     double MeanSeconds() const { return count > 0 ? totalSeconds / static_cast<double>(count) : 0; }
 };
 
+inline double Milliseconds(double seconds) { return seconds * 1000.0; }
+// Processor time of this thread: unlike the wall clock it does not run on while other programs
+// have the processor, which on a shared machine is most of the noise.
+double ThreadSeconds();
+
 // An empty series gives a summary of zeros.
 TimingSummary Summarize(const std::vector<double>& seconds);

@@ -9,6 +9,7 @@
 #include "SolvePuzzle.h"
 #include "SolveTranscript.h"
 #include "SuDokuBoard.h"
+#include "TechniqueBench.h"
 #include "TimingSummary.h"
 
 #include <algorithm>
@@ -46,6 +47,10 @@ const char kUsage[] =
     "                       print per rating the puzzles per second, the median time, the attempts\n"
     "                       it took and the givens; the givens are symmetric, the generator's default\n"
     "  --asymmetric         with --generate: givens anywhere\n"
+    "  --techniques         instead, explain each puzzle with the technique ladder, once, in file\n"
+    "                       order: how many need no guess, the path's time, the slowest hint (the\n"
+    "                       easiest step looked for from a position on the path) and the commonest\n"
+    "                       hardest techniques\n"
     "  --help               show this help and exit\n"
     "\n"
     "Where both engines solve a puzzle, their results, levels, boards and step lists are compared;\n"
@@ -60,6 +65,7 @@ struct Options {
     size_t seed = 1;
     size_t generate = 0;
     bool symmetric = true;
+    bool techniques = false;
     std::vector<std::string> files;
 };
 
@@ -86,6 +92,8 @@ int ParseOptions(int argc, char* argv[], Options& options)
             options.withReference = false;
         } else if (argument == "--asymmetric") {
             options.symmetric = false;
+        } else if (argument == "--techniques") {
+            options.techniques = true;
         } else if (argument == "--limit" || argument == "--reference-limit" || argument == "--repeat" ||
                    argument == "--random" || argument == "--seed" || argument == "--generate") {
             size_t& count = argument == "--limit"             ? options.limit
@@ -115,10 +123,6 @@ int ParseOptions(int argc, char* argv[], Options& options)
     return 0;
 }
 
-double Milliseconds(double seconds)
-{
-    return seconds * 1000.0;
-}
 
 void PrintRow(const std::string& collection, const char* engine, const TimingSummary& summary, int worstLine,
               const std::string& speedUp)
@@ -136,14 +140,6 @@ void PrintHeader()
     std::printf("|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
 }
 
-// Processor time of this thread: unlike the wall clock it does not run on while other programs
-// have the processor, which on a shared machine is most of the noise.
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 // The fastest of `repeat` runs of `work`, in processor time.
 template <class Work>
@@ -368,6 +364,26 @@ void BenchGenerator(const Options& options)
     }
 }
 
+// The technique ladder's table over the files; 2 when a file cannot be read.
+int BenchTechniqueFiles(const Options& options)
+{
+    std::printf("Build: %s. Processor time per puzzle in milliseconds, the whole technique path.\n\n",
+                ORVANDEL_BUILD_TYPE);
+    PrintTechniqueHeader();
+    int status = 0;
+    for (const std::string& path : options.files) {
+        PuzzleCollection collection;
+        std::string error;
+        if (!ReadCollection(path, options.limit, collection, error)) {
+            std::fprintf(stderr, "orvandel-bench: %s\n", error.c_str());
+            status = 2;
+        } else if (!collection.puzzles.empty()) {
+            BenchTechniques(collection);
+        }
+    }
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -375,6 +391,8 @@ int main(int argc, char* argv[])
     Options options;
     if (const int status = ParseOptions(argc, argv, options); status != 0)
         return status < 0 ? 0 : status;
+    if (options.techniques)
+        return BenchTechniqueFiles(options);
     if (options.generate > 0) {
         BenchGenerator(options);
         if (options.files.empty() && options.randomBoards == 0)
