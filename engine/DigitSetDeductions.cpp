@@ -5,7 +5,6 @@
 // whose cells hold nothing else clears nothing, so instead of walking every mask this finds the
 // next pair in that order that would clear a candidate, applies it, and looks again from there.
 #include "CandidateGrid.h"
-#include "StepText.h"
 
 #include <bit>
 #include <string>
@@ -173,25 +172,4 @@ bool CSuDokuBoard::DeduceDigitSets(StepList& steps, int size)
     grid.StoreInto(*this);
     records.AppendSentencesTo(steps);
     return changed;
-}
-
-void CSuDokuBoard::RestrictToDigitSet(int x, int y, std::vector<int> digitSet, StepList& steps, int unitKind,
-                                      bool& changed)
-{
-    unsigned digitMask = 0;
-    for (const int d : digitSet) {
-        if (d >= 1 && d <= 9)
-            digitMask |= 1u << (d - 1);
-    }
-    CandidateGrid grid(*this);
-    StepRecorder records;
-    grid.RestrictToDigitSet(grid::CellIndex(x, y), digitMask, unitKind, records, changed);
-    grid.StoreInto(*this);
-    if (records.Size() == 0)
-        return;
-    // The sentence lists the digits as the caller gave them.
-    std::string digitText;
-    for (size_t i = 0; i < digitSet.size(); ++i)
-        digitText += (i == 0 ? "" : ",") + std::to_string(digitSet[i]);
-    steps.push_back(DigitSetSentence(SentenceUnitKind(unitKind), digitText, x, y));
 }

@@ -103,21 +103,3 @@ bool CSuDokuBoard::DeduceSingles(StepList& steps)
     records.AppendSentencesTo(steps);
     return changed;
 }
-
-void CSuDokuBoard::EliminateFromPeer(int x, int y, int digit, StepList& steps, bool& changed)
-{
-    CandidateGrid grid(*this);
-    StepRecorder records;
-    grid.EliminateFromPeer(grid::CellIndex(x, y), digit, records, changed);
-    grid.StoreInto(*this);
-    records.AppendSentencesTo(steps);
-}
-
-void CSuDokuBoard::PlaceHiddenSingle(int x, int y, int digit, StepList& steps, int unitKind, bool& changed)
-{
-    CandidateGrid grid(*this);
-    StepRecorder records;
-    grid.PlaceHiddenSingle(grid::CellIndex(x, y), digit, unitKind, records, changed);
-    grid.StoreInto(*this);
-    records.AppendSentencesTo(steps);
-}

@@ -1,10 +1,11 @@
 #include "StepText.h"
 
 #include <charconv>
+#include <string_view>
 
 namespace {
 
-// The digits of a mask, listed as DigitText lists them.
+// The digits of a mask, listed as AppendDigitText lists them.
 struct DigitList {
     unsigned mask;
 };
@@ -37,8 +38,7 @@ void Put(std::string& out, const Pieces&... pieces)
     (Piece(out, pieces), ...);
 }
 
-template <typename Digits>
-void AppendDigitSetWording(std::string& out, int unitKind, const Digits& digits, int x, int y)
+void AppendDigitSetWording(std::string& out, int unitKind, DigitList digits, int x, int y)
 {
     switch (unitKind) {
     case 0:
@@ -50,16 +50,6 @@ void AppendDigitSetWording(std::string& out, int unitKind, const Digits& digits,
     default:
         Put(out, "In its square, one of digits ", digits, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
     }
-}
-
-// The sentence an Append function writes, as a string of its own.
-template <typename Append>
-std::string Sentence(const Append& append)
-{
-    std::string text;
-    text.reserve(kSentenceCapacity);
-    append(text);
-    return text;
 }
 
 }  // namespace
@@ -83,11 +73,6 @@ void AppendHiddenSingleSentence(std::string& out, int unitKind, int x, int y, in
     }
 }
 
-void AppendDigitSetSentence(std::string& out, int unitKind, std::string_view digitText, int x, int y)
-{
-    AppendDigitSetWording(out, unitKind, digitText, x, y);
-}
-
 void AppendDigitSetSentence(std::string& out, int unitKind, unsigned digitMask, int x, int y)
 {
     AppendDigitSetWording(out, unitKind, DigitList{digitMask}, x, y);
@@ -96,26 +81,6 @@ void AppendDigitSetSentence(std::string& out, int unitKind, unsigned digitMask, 
 void AppendGuessSentence(std::string& out, int x, int y, int digit, int guessLevel)
 {
     Put(out, "Guessing x=", x + 1, ", y=", y + 1, ", digit=", digit, ", recursion level=", guessLevel, '.');
-}
-
-std::string DeterminedSentence(int x, int y, int digit)
-{
-    return Sentence([&](std::string& out) { AppendDeterminedSentence(out, x, y, digit); });
-}
-
-std::string HiddenSingleSentence(int unitKind, int x, int y, int digit)
-{
-    return Sentence([&](std::string& out) { AppendHiddenSingleSentence(out, unitKind, x, y, digit); });
-}
-
-std::string DigitSetSentence(int unitKind, const std::string& digitText, int x, int y)
-{
-    return Sentence([&](std::string& out) { AppendDigitSetSentence(out, unitKind, std::string_view(digitText), x, y); });
-}
-
-std::string GuessSentence(int x, int y, int digit, int guessLevel)
-{
-    return Sentence([&](std::string& out) { AppendGuessSentence(out, x, y, digit, guessLevel); });
 }
 
 void AppendDigitText(std::string& out, unsigned digitMask)
@@ -129,9 +94,4 @@ void AppendDigitText(std::string& out, unsigned digitMask)
             first = false;
         }
     }
-}
-
-std::string DigitText(unsigned digitMask)
-{
-    return Sentence([&](std::string& out) { AppendDigitText(out, digitMask); });
 }

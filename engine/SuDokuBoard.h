@@ -78,20 +78,11 @@ public:
     // place left in a column, row or square (in that order, digits 1..9) is placed there.
     // Returns true when any candidate was cleared.
     bool DeduceSingles(StepList& steps);
-    // Removes digit from cell (x, y); writes a sentence when that leaves exactly one candidate.
-    void EliminateFromPeer(int x, int y, int digit, StepList& steps, bool& changed);
-    // Removes every candidate but digit from cell (x, y); writes a sentence when anything went.
-    // unitKind selects the sentence: 0 column, 1 row, anything else square.
-    void PlaceHiddenSingle(int x, int y, int digit, StepList& steps, int unitKind, bool& changed);
 
     // --- Digit-set deductions ------------------------------------------------------------------
     // Finds every digit set of exactly `size` digits (2..7) in columns, rows and squares, by digit
     // mask ascending, and restricts its cells to the set. Returns true when any candidate was cleared.
     bool DeduceDigitSets(StepList& steps, int size);
-    // Removes every candidate not in digitSet from cell (x, y); writes a sentence, listing the digits
-    // as given, when anything went.
-    void RestrictToDigitSet(int x, int y, std::vector<int> digitSet, StepList& steps, int unitKind,
-                            bool& changed);
 
     // --- Logic pass and search -----------------------------------------------------------------
     // Singles until they stall, then digit sets of size 2..7, starting over after every change;
