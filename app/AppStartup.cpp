@@ -1,6 +1,7 @@
 #include "AppStartup.h"
 
 #include "ProfileSettings.h"
+#include "SavedGames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,8 +55,8 @@ QString ResolveAppPath(const QString& appPathSetting, const QString& programFile
 
 void CreateSavedGameFolders(const QString& appPath)
 {
-    for (const QString& folder : kSavedGameFolders)
-        QDir().mkdir(appPath + folder);
+    for (const std::string& folder : SavedGameFolders())
+        QDir().mkdir(appPath + QString::fromStdString(folder));
 }
 
 void ShowHelpOnFirstStart(ProfileSettings& profile, const std::function<void()>& showHelp)

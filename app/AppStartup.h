@@ -4,17 +4,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
 class ProfileSettings;
-
-// The saved-board folders below the application path, parent first.
-inline const QStringList kSavedGameFolders = {
-    QStringLiteral("Saved Games/"),      QStringLiteral("Saved Games/Easy/"), QStringLiteral("Saved Games/Mild/"),
-    QStringLiteral("Saved Games/Hard/"), QStringLiteral("Saved Games/RiverAzevod/"),
-};
 
 // The folder of programFilePath with a trailing '/', when its last '/' stands after the first
 // character; otherwise programFilePath unchanged.
@@ -34,7 +27,7 @@ bool IsSystemProgramFolder(const QString& folder, const QString& installBinFolde
 QString ResolveAppPath(const QString& appPathSetting, const QString& programFilePath, const QString& userDataFolder,
                        const QString& installBinFolder);
 
-// Creates each of kSavedGameFolders below appPath, one level at a time; folders that exist or
+// Creates each of SavedGameFolders() below appPath, one level at a time; folders that exist or
 // cannot be made are passed over.
 void CreateSavedGameFolders(const QString& appPath);
 

@@ -14,7 +14,7 @@ class QPrinter;
 class QUrl;
 class QWidget;
 
-// The caption of the program's message boxes and progress windows: its title.
+// The program's title: the main window's caption and that of its message boxes and progress windows.
 inline constexpr const char* kProgramTitle = "Vantrel Orvandel";
 
 struct FileDialogSettings {

@@ -11,6 +11,7 @@ enum class Difficulty {
     Hard,         // one or two guesses on the chain that led to the solution
     RiverAzevod,  // three guesses or more
 };
+inline constexpr Difficulty kDifficulties[] = {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod};
 
 // Rates a search from its result, the board's m_nGuessLevel afterwards and whether its steps hold
 // a digit set (StepRecorder::HasDigitSet). Only a successful search has a rating. Failed guesses

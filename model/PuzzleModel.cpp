@@ -1,6 +1,7 @@
 #include "PuzzleModel.h"
 
 #include "CellText.h"
+#include "SavedGames.h"
 #include "Difficulty.h"
 #include "PuzzleText.h"
 #include "StepHint.h"
@@ -13,9 +14,7 @@ const std::string kYes = "YES";
 const std::string kNo = "NO";
 const std::string kConsistent = "OK";
 const std::string kInconsistent = "INCONSISTENT";
-const std::string kSavedGames = "Saved Games/";
 
-constexpr Difficulty kRatings[] = {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod};
 
 // Makes the folder (its parent must exist) unless it is there; false, with the reason, when it is
 // not a folder afterwards.
@@ -391,9 +390,9 @@ Puzzle PuzzleModel::EnteredPuzzle() const
 
 PuzzleModel::SaveFolderChoice PuzzleModel::SaveFolder(const std::string& appPath) const
 {
-    std::vector<std::string> folders = {appPath + kSavedGames};
+    std::vector<std::string> folders = {appPath + kSavedGamesFolder};
     if (!m_strRating.empty())
-        folders.push_back(folders.front() + m_strRating + '/');
+        folders.push_back(appPath + SavedGameFolder(m_strRating));
     SaveFolderChoice choice;
     for (const std::string& folder : folders) {
         std::string reason;
@@ -407,7 +406,7 @@ PuzzleModel::SaveFolderChoice PuzzleModel::SaveFolder(const std::string& appPath
 std::vector<std::string> PuzzleModel::VerdictTexts()
 {
     std::vector<std::string> texts = {kYes, kNo, kConsistent, kInconsistent};
-    for (const Difficulty rating : kRatings)
+    for (const Difficulty rating : kDifficulties)
         texts.emplace_back(DifficultyName(rating));
     return texts;
 }

@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "CommandIds.h"
 #include "ProfileSettings.h"
+#include "UserPrompts.h"
 
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
@@ -22,7 +23,6 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Vantrel Orvandel");
 // Translated where shown: the translator is installed only after these exist.
 const char* const kAboutMenuText = QT_TRANSLATE_NOOP("CSuDokuDlg", "&About Vantrel Orvandel ...");
 const char* const kWebSiteTooltip = QT_TRANSLATE_NOOP("CSuDokuDlg", "Visit Tessaly Web Site");
@@ -86,7 +86,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     m_menuOptions.setObjectName(QStringLiteral("Options"));
     m_menuSystem.setObjectName(QStringLiteral("System"));
     m_startupTimer.setObjectName(QStringLiteral("startupTimer"));
-    setWindowTitle(kTitle);
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     BuildLayout();

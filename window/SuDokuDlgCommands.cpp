@@ -16,7 +16,6 @@
 namespace {
 
 // Translated where shown: the translator is installed only after these exist.
-const QString kCaption = QStringLiteral("Vantrel Orvandel");
 const char* const kInconsistentText =
     QT_TRANSLATE_NOOP("CSuDokuDlg", "This puzzle contains an inconsistency, it cannot be solved.");
 const char* const kUnsolvableText =
@@ -31,7 +30,7 @@ const char* const kSeveralSolutionsNote =
 
 QMessageBox::StandardButton CSuDokuDlg::Ask(const QString& text, QMessageBox::StandardButtons buttons)
 {
-    return UserPrompts::Current().ShowMessage(this, kCaption, text, buttons);
+    return UserPrompts::Current().ShowMessage(this, QString::fromLatin1(kProgramTitle), text, buttons);
 }
 
 void CSuDokuDlg::EnableControls()

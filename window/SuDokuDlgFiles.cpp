@@ -3,6 +3,7 @@
 
 #include "BoardFile.h"
 #include "PuzzleText.h"
+#include "SavedGames.h"
 #include "UserPrompts.h"
 
 #include <QDir>
@@ -26,7 +27,6 @@ const char* const kSaveFolderMissingText =
                       "The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.");
 const char* const kBoardFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Files (*.sdf)");
 const char* const kTextFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Text Puzzles (*.txt)");
-const QString kSavedGames = QStringLiteral("Saved Games/");
 
 FileDialogSettings BoardFileDialog(const QString& title, const QString& folder, const QString& filter)
 {
@@ -48,7 +48,7 @@ bool IsTextPuzzleFile(const QString& path)
 void CSuDokuDlg::OnOpenBoard()
 {
     const QString filters = tr(kBoardFilter) + QStringLiteral(";;") + tr(kTextFilter);
-    const QString savedGames = m_strAppPath + kSavedGames;
+    const QString savedGames = m_strAppPath + QString::fromUtf8(kSavedGamesFolder);
     const QString folder = QFileInfo(savedGames).isDir() ? savedGames : QDir::homePath();
     const FileDialogSettings settings = BoardFileDialog(tr(kOpenTitle), folder, filters);
     const QString path = UserPrompts::Current().GetOpenFileName(this, settings);

@@ -1,4 +1,4 @@
-// The text form of a cell value, shared by the window, the saved-board file and the command line.
+// The text a shown cell holds: a digit, or the placeholder "?" of an empty cell.
 #pragma once
 
 #include <string>
