@@ -2,7 +2,6 @@
 
 #include "SolveReplay.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -30,50 +29,6 @@ void AppendNumber(std::string& out, long value)
 {
     char digits[24];
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
-bool NeedsJsonEscape(char c)
-{
-    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
-}
-
-// Escapes out[from, end) in place for a JSON string. The sentence templates hold nothing that
-// needs it, so this normally only looks.
-void EscapeJsonTail(std::string& out, size_t from)
-{
-    const auto first = std::find_if(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), NeedsJsonEscape);
-    if (first == out.end())
-        return;
-    const std::string tail(first, out.end());
-    out.erase(first, out.end());
-    for (const char c : tail) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                static const char kHex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += kHex[(c >> 4) & 0xf];
-                out += kHex[c & 0xf];
-            } else {
-                out += c;
-            }
-        }
-    }
 }
 
 // The replay of the solve, step by step, as the window shows it.
@@ -158,10 +113,9 @@ void AppendJson(std::string& out, const SolveOutcome& outcome, bool withTrace)
     AppendBoard(out, outcome.board);
     out += "\",\"steps\":[";
     for (size_t i = 0; i < outcome.steps.Size(); ++i) {
+        // The sentences are built from fixed words and numbers only: nothing to escape.
         out += i > 0 ? ",\"" : "\"";
-        const size_t start = out.size();
         AppendSentence(out, outcome.steps[i]);
-        EscapeJsonTail(out, start);
         out += '"';
     }
     out += "],\"unique\":";

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <set>
 
@@ -162,6 +163,21 @@ TEST(Search, CountsTheSolutionsAsTheFinderDoesOnThePuzzleAsGiven)
         countsSeen.insert(count);
     }
     EXPECT_EQ(countsSeen, (std::set<int>{0, 1, kSeveralSolutions}));
+}
+
+// orvandel-solve writes the sentences into JSON strings as they are: no template may hold a
+// character that would need escaping there.
+TEST(Search, SentencesHoldNothingAJsonStringMustEscape)
+{
+    std::string sentences;
+    for (const StepKind kind : {StepKind::Determined, StepKind::HiddenSingle, StepKind::DigitSet, StepKind::Guess}) {
+        for (std::uint8_t unitKind = 0; unitKind < 3; ++unitKind)
+            AppendSentence(sentences, {kind, unitKind, 80, 0x1FF, 9, 81});
+    }
+    EXPECT_EQ(std::count_if(sentences.begin(), sentences.end(),
+                            [](char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }),
+              0)
+        << sentences;
 }
 
 }  // namespace
