@@ -23,6 +23,8 @@ bool FindFinnedXWing(const TechniqueBoard& board, TechniqueStep& step) { return 
 bool FindSashimiXWing(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 2, true, step); }
 bool FindFinnedSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 3, false, step); }
 bool FindSashimiSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 3, true, step); }
+bool FindFinnedJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 4, false, step); }
+bool FindSashimiJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 4, true, step); }
 
 constexpr LadderRung kLadder[] = {
     {Technique::FullHouse, 1.0, FindFullHouse},
@@ -48,9 +50,19 @@ constexpr LadderRung kLadder[] = {
     {Technique::EmptyRectangle, 4.5, FindEmptyRectangle},
     {Technique::FinnedSwordfish, 4.6, FindFinnedSwordfish},
     {Technique::SashimiSwordfish, 4.6, FindSashimiSwordfish},
+    {Technique::UniqueRectangleType1, 4.5, FindUniqueRectangleType1},
+    {Technique::UniqueRectangleType4, 4.5, FindUniqueRectangleType4},
+    {Technique::UniqueRectangleType2, 4.6, FindUniqueRectangleType2},
+    {Technique::UniqueRectangleType3, 4.6, FindUniqueRectangleType3},
+    {Technique::HiddenUniqueRectangle, 4.8, FindHiddenUniqueRectangle},
     {Technique::NakedQuad, 5.0, FindNakedQuad},
     {Technique::Jellyfish, 5.2, FindJellyfish},
+    {Technique::FinnedJellyfish, 5.4, FindFinnedJellyfish},
+    {Technique::SashimiJellyfish, 5.4, FindSashimiJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
+    {Technique::BugPlusOne, 5.6, FindBugPlusOne},
+    // Almost locked sets are not on the community's scale; for now they come after every chain.
+    {Technique::AlsXz, 7.5, FindAlsXz},
 };
 
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])

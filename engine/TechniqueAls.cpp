@@ -1,0 +1,190 @@
+#include "TechniqueFinders.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+namespace technique {
+
+namespace {
+
+// Larger sets are rare in a step a person would take and multiply the pairs to try.
+constexpr int kMaxSetCells = 4;
+
+// A set of cells as two words, cell c at bit c % 64 of word c / 64.
+struct CellMask {
+    std::uint64_t words[2] = {0, 0};
+
+    constexpr void Add(int cell) { words[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
+    constexpr bool Empty() const { return (words[0] | words[1]) == 0; }
+    constexpr bool Within(const CellMask& other) const
+    {
+        return ((words[0] & ~other.words[0]) | (words[1] & ~other.words[1])) == 0;
+    }
+    friend constexpr CellMask operator&(const CellMask& a, const CellMask& b)
+    {
+        return {{a.words[0] & b.words[0], a.words[1] & b.words[1]}};
+    }
+    friend constexpr CellMask operator|(const CellMask& a, const CellMask& b)
+    {
+        return {{a.words[0] | b.words[0], a.words[1] | b.words[1]}};
+    }
+    template <class Visit>
+    void ForEach(Visit visit) const
+    {
+        for (int word = 0; word < 2; ++word) {
+            for (std::uint64_t bits = words[word]; bits != 0; bits &= bits - 1)
+                visit(word * 64 + std::countr_zero(bits));
+        }
+    }
+};
+
+constexpr CellMask kAllCells{{~std::uint64_t{0}, (std::uint64_t{1} << (kCellCount - 64)) - 1}};
+
+// Each cell's peers: the cells sharing a unit with it, itself left out.
+constexpr std::array<CellMask, kCellCount> MakePeers()
+{
+    std::array<CellMask, kCellCount> peers{};
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (int other = 0; other < kCellCount; ++other) {
+            const bool shares = RowUnit(cell) == RowUnit(other) || ColumnUnit(cell) == ColumnUnit(other)
+                || BoxUnit(cell) == BoxUnit(other);
+            if (other != cell && shares)
+                peers[static_cast<std::size_t>(cell)].Add(other);
+        }
+    }
+    return peers;
+}
+
+constexpr std::array<CellMask, kCellCount> kPeers = MakePeers();
+
+// An almost locked set: `size` empty cells of one unit holding size + 1 digits between them.
+struct AlmostLockedSet {
+    CellMask cells;
+    unsigned digits = 0;
+    int unit = -1;
+    int size = 0;
+    CellMask holding[9];  // the set's cells holding each digit
+    CellMask seeing[9];   // the cells that see every one of those
+};
+
+// The first unit holding all the cells: their row, else their column, else their square.
+int FirstUnit(const int* cells, int count)
+{
+    const bool oneRow = std::all_of(cells, cells + count, [&](int cell) { return RowUnit(cell) == RowUnit(cells[0]); });
+    if (oneRow)
+        return RowUnit(cells[0]);
+    const bool oneColumn = std::all_of(cells, cells + count, [&](int cell) { return ColumnUnit(cell) == ColumnUnit(cells[0]); });
+    return oneColumn ? ColumnUnit(cells[0]) : BoxUnit(cells[0]);
+}
+
+AlmostLockedSet MakeSet(const TechniqueBoard& board, const int* cells, int count, unsigned digits, int unit)
+{
+    AlmostLockedSet set;
+    set.digits = digits;
+    set.unit = unit;
+    set.size = count;
+    for (CellMask& seeing : set.seeing)
+        seeing = kAllCells;
+    for (int index = 0; index < count; ++index) {
+        const int cell = cells[index];
+        set.cells.Add(cell);
+        for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1) {
+            const int digit = std::countr_zero(held);
+            set.holding[digit].Add(cell);
+            set.seeing[digit] = set.seeing[digit] & kPeers[static_cast<std::size_t>(cell)];
+        }
+    }
+    return set;
+}
+
+// Every almost locked set of up to kMaxSetCells cells, each once (from the first unit holding it),
+// the smaller sets first.
+std::vector<AlmostLockedSet> CollectSets(const TechniqueBoard& board)
+{
+    std::vector<AlmostLockedSet> sets;
+    int chosen[kMaxSetCells];
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        int empty[9];
+        int emptyCount = 0;
+        for (const int cell : UnitCells(unit)) {
+            if (board.IsEmpty(cell))
+                empty[emptyCount++] = cell;
+        }
+        auto extend = [&](auto& self, int from, int count, unsigned digits) -> void {
+            if (count > 0 && std::popcount(digits) == count + 1 && FirstUnit(chosen, count) == unit)
+                sets.push_back(MakeSet(board, chosen, count, digits, unit));
+            if (count == kMaxSetCells)
+                return;
+            for (int index = from; index < emptyCount; ++index) {
+                const unsigned more = digits | board.Candidates(empty[index]);
+                if (std::popcount(more) > kMaxSetCells + 1)
+                    continue;
+                chosen[count] = empty[index];
+                self(self, index + 1, count + 1, more);
+            }
+        };
+        extend(extend, 0, 0, 0u);
+    }
+    std::stable_sort(sets.begin(), sets.end(),
+                     [](const AlmostLockedSet& a, const AlmostLockedSet& b) { return a.size < b.size; });
+    return sets;
+}
+
+std::vector<int> CellList(const CellMask& cells)
+{
+    std::vector<int> list;
+    cells.ForEach([&](int cell) { list.push_back(cell); });
+    return list;
+}
+
+}  // namespace
+
+bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step)
+{
+    const std::vector<AlmostLockedSet> sets = CollectSets(board);
+    CellMask holding[9];
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1)
+            holding[std::countr_zero(held)].Add(cell);
+    }
+    for (std::size_t first = 0; first < sets.size(); ++first) {
+        const AlmostLockedSet& a = sets[first];
+        for (std::size_t second = first + 1; second < sets.size(); ++second) {
+            const AlmostLockedSet& b = sets[second];
+            const unsigned common = a.digits & b.digits;
+            if (std::popcount(common) < 2 || !(a.cells & b.cells).Empty())
+                continue;
+            for (unsigned xs = common; xs != 0; xs &= xs - 1) {
+                // x is restricted: every place of x in one set sees every place in the other, so
+                // at most one set holds x, and the other is locked to its remaining digits.
+                const int x = std::countr_zero(xs);
+                if (!a.holding[x].Within(b.seeing[x]))
+                    continue;
+                std::vector<CellDigit> removed;
+                for (unsigned zs = common & ~(1u << x); zs != 0; zs &= zs - 1) {
+                    const int z = std::countr_zero(zs);
+                    (a.seeing[z] & b.seeing[z] & holding[z]).ForEach([&](int cell) { removed.push_back({cell, z + 1}); });
+                }
+                if (removed.empty())
+                    continue;
+                std::sort(removed.begin(), removed.end(), [](const CellDigit& left, const CellDigit& right) {
+                    return left.cell != right.cell ? left.cell < right.cell : left.digit < right.digit;
+                });
+                step.cells = CellList(a.cells | b.cells);
+                step.fins = CellList(b.cells);
+                step.unit = a.unit;
+                step.crossUnit = b.unit;
+                step.digits = 1u << x;
+                step.pattern.clear();
+                for (const int cell : step.cells)
+                    AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
+                step.removed = std::move(removed);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace technique
