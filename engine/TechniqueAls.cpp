@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSets.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,7 +10,7 @@ namespace technique {
 namespace {
 
 // Larger sets are rare in a step a person would take and multiply the pairs to try.
-constexpr int kMaxSetCells = 4;
+constexpr int kMaxSetCells = 5;
 
 // A set of cells as two words, cell c at bit c % 64 of word c / 64.
 struct CellMask {
@@ -58,12 +59,15 @@ constexpr std::array<CellMask, kCellCount> MakePeers()
 
 constexpr std::array<CellMask, kCellCount> kPeers = MakePeers();
 
-// An almost locked set: `size` empty cells of one unit holding size + 1 digits between them.
-struct AlmostLockedSet {
+// An almost locked set: `size` empty cells of one unit holding size + 1 digits between them. The
+// pair search reads only the cells and digits, kept apart from the rest for a compact scan.
+struct SetKey {
     CellMask cells;
     unsigned digits = 0;
+};
+
+struct SetDetail {
     int unit = -1;
-    int size = 0;
     CellMask holding[9];  // the set's cells holding each digit
     CellMask seeing[9];   // the cells that see every one of those
 };
@@ -78,56 +82,62 @@ int FirstUnit(const int* cells, int count)
     return oneColumn ? ColumnUnit(cells[0]) : BoxUnit(cells[0]);
 }
 
-AlmostLockedSet MakeSet(const TechniqueBoard& board, const int* cells, int count, unsigned digits, int unit)
-{
-    AlmostLockedSet set;
-    set.digits = digits;
-    set.unit = unit;
-    set.size = count;
-    for (CellMask& seeing : set.seeing)
-        seeing = kAllCells;
-    for (int index = 0; index < count; ++index) {
-        const int cell = cells[index];
-        set.cells.Add(cell);
-        for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1) {
-            const int digit = std::countr_zero(held);
-            set.holding[digit].Add(cell);
-            set.seeing[digit] = set.seeing[digit] & kPeers[static_cast<std::size_t>(cell)];
-        }
-    }
-    return set;
-}
+struct AlmostLockedSets {
+    std::vector<SetKey> keys;  // the smaller sets first, for the simpler steps
+    std::vector<SetDetail> details;
 
-// Every almost locked set of up to kMaxSetCells cells, each once (from the first unit holding it),
-// the smaller sets first.
-std::vector<AlmostLockedSet> CollectSets(const TechniqueBoard& board)
-{
-    std::vector<AlmostLockedSet> sets;
-    int chosen[kMaxSetCells];
-    for (int unit = 0; unit < kUnitCount; ++unit) {
-        int empty[9];
-        int emptyCount = 0;
-        for (const int cell : UnitCells(unit)) {
-            if (board.IsEmpty(cell))
-                empty[emptyCount++] = cell;
-        }
-        auto extend = [&](auto& self, int from, int count, unsigned digits) -> void {
-            if (count > 0 && std::popcount(digits) == count + 1 && FirstUnit(chosen, count) == unit)
-                sets.push_back(MakeSet(board, chosen, count, digits, unit));
-            if (count == kMaxSetCells)
-                return;
-            for (int index = from; index < emptyCount; ++index) {
-                const unsigned more = digits | board.Candidates(empty[index]);
-                if (std::popcount(more) > kMaxSetCells + 1)
-                    continue;
-                chosen[count] = empty[index];
-                self(self, index + 1, count + 1, more);
+    void Add(const TechniqueBoard& board, const int* cells, int count, unsigned digits, int unit)
+    {
+        SetKey& key = keys.emplace_back();
+        SetDetail& detail = details.emplace_back();
+        key.digits = digits;
+        detail.unit = unit;
+        for (CellMask& seeing : detail.seeing)
+            seeing = kAllCells;
+        for (int index = 0; index < count; ++index) {
+            const int cell = cells[index];
+            key.cells.Add(cell);
+            for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1) {
+                const int digit = std::countr_zero(held);
+                detail.holding[digit].Add(cell);
+                detail.seeing[digit] = detail.seeing[digit] & kPeers[static_cast<std::size_t>(cell)];
             }
-        };
-        extend(extend, 0, 0, 0u);
+        }
     }
-    std::stable_sort(sets.begin(), sets.end(),
-                     [](const AlmostLockedSet& a, const AlmostLockedSet& b) { return a.size < b.size; });
+};
+
+// Every almost locked set of up to kMaxSetCells cells, each once (from the first unit holding it).
+AlmostLockedSets CollectSets(const TechniqueBoard& board)
+{
+    AlmostLockedSets sets;
+    sets.keys.reserve(512);
+    sets.details.reserve(512);
+    int chosen[kMaxSetCells];
+    for (int size = 1; size <= kMaxSetCells; ++size) {
+        for (int unit = 0; unit < kUnitCount; ++unit) {
+            int empty[9];
+            int emptyCount = 0;
+            for (const int cell : UnitCells(unit)) {
+                if (board.IsEmpty(cell))
+                    empty[emptyCount++] = cell;
+            }
+            auto extend = [&](auto& self, int from, int count, unsigned digits) -> void {
+                if (count == size) {
+                    if (CountNine(digits) == size + 1 && FirstUnit(chosen, count) == unit)
+                        sets.Add(board, chosen, count, digits, unit);
+                    return;
+                }
+                for (int index = from; index < emptyCount; ++index) {
+                    const unsigned more = digits | board.Candidates(empty[index]);
+                    if (CountNine(more) > size + 1)
+                        continue;
+                    chosen[count] = empty[index];
+                    self(self, index + 1, count + 1, more);
+                }
+            };
+            extend(extend, 0, 0, 0u);
+        }
+    }
     return sets;
 }
 
@@ -142,19 +152,21 @@ std::vector<int> CellList(const CellMask& cells)
 
 bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step)
 {
-    const std::vector<AlmostLockedSet> sets = CollectSets(board);
+    const AlmostLockedSets sets = CollectSets(board);
     CellMask holding[9];
     for (int cell = 0; cell < kCellCount; ++cell) {
         for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1)
             holding[std::countr_zero(held)].Add(cell);
     }
-    for (std::size_t first = 0; first < sets.size(); ++first) {
-        const AlmostLockedSet& a = sets[first];
-        for (std::size_t second = first + 1; second < sets.size(); ++second) {
-            const AlmostLockedSet& b = sets[second];
-            const unsigned common = a.digits & b.digits;
-            if (std::popcount(common) < 2 || !(a.cells & b.cells).Empty())
+    for (std::size_t first = 0; first < sets.keys.size(); ++first) {
+        const SetKey& aKey = sets.keys[first];
+        for (std::size_t second = first + 1; second < sets.keys.size(); ++second) {
+            const SetKey& bKey = sets.keys[second];
+            const unsigned common = aKey.digits & bKey.digits;
+            if ((common & (common - 1)) == 0 || !(aKey.cells & bKey.cells).Empty())
                 continue;
+            const SetDetail& a = sets.details[first];
+            const SetDetail& b = sets.details[second];
             for (unsigned xs = common; xs != 0; xs &= xs - 1) {
                 // x is restricted: every place of x in one set sees every place in the other, so
                 // at most one set holds x, and the other is locked to its remaining digits.
@@ -171,8 +183,8 @@ bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step)
                 std::sort(removed.begin(), removed.end(), [](const CellDigit& left, const CellDigit& right) {
                     return left.cell != right.cell ? left.cell < right.cell : left.digit < right.digit;
                 });
-                step.cells = CellList(a.cells | b.cells);
-                step.fins = CellList(b.cells);
+                step.cells = CellList(aKey.cells | bKey.cells);
+                step.fins = CellList(bKey.cells);
                 step.unit = a.unit;
                 step.crossUnit = b.unit;
                 step.digits = 1u << x;
