@@ -83,8 +83,9 @@ int FirstUnit(const int* cells, int count)
 }
 
 struct AlmostLockedSets {
-    std::vector<SetKey> keys;  // the smaller sets first, for the simpler steps
+    std::vector<SetKey> keys;  // by size
     std::vector<SetDetail> details;
+    std::size_t sizeBegin[kMaxSetCells + 2] = {};  // where the sets of each size begin in keys
 
     void Add(const TechniqueBoard& board, const int* cells, int count, unsigned digits, int unit)
     {
@@ -114,6 +115,7 @@ AlmostLockedSets CollectSets(const TechniqueBoard& board)
     sets.details.reserve(512);
     int chosen[kMaxSetCells];
     for (int size = 1; size <= kMaxSetCells; ++size) {
+        sets.sizeBegin[size] = sets.keys.size();
         for (int unit = 0; unit < kUnitCount; ++unit) {
             int empty[9];
             int emptyCount = 0;
@@ -138,6 +140,7 @@ AlmostLockedSets CollectSets(const TechniqueBoard& board)
             extend(extend, 0, 0, 0u);
         }
     }
+    sets.sizeBegin[kMaxSetCells + 1] = sets.keys.size();
     return sets;
 }
 
@@ -146,6 +149,48 @@ std::vector<int> CellList(const CellMask& cells)
     std::vector<int> list;
     cells.ForEach([&](int cell) { list.push_back(cell); });
     return list;
+}
+
+// The ALS-XZ step of two sets, if they are disjoint and share a restricted digit x and another
+// digit whose places in both are all seen by cells holding it.
+bool Try(const TechniqueBoard& board, const AlmostLockedSets& sets, const CellMask (&holding)[9], std::size_t first,
+         std::size_t second, TechniqueStep& step)
+{
+    const SetKey& aKey = sets.keys[first];
+    const SetKey& bKey = sets.keys[second];
+    const unsigned common = aKey.digits & bKey.digits;
+    if ((common & (common - 1)) == 0 || !(aKey.cells & bKey.cells).Empty())
+        return false;
+    const SetDetail& a = sets.details[first];
+    const SetDetail& b = sets.details[second];
+    for (unsigned xs = common; xs != 0; xs &= xs - 1) {
+        // x is restricted: every place of x in one set sees every place in the other, so at most
+        // one set holds x, and the other is locked to its remaining digits.
+        const int x = std::countr_zero(xs);
+        if (!a.holding[x].Within(b.seeing[x]))
+            continue;
+        std::vector<CellDigit> removed;
+        for (unsigned zs = common & ~(1u << x); zs != 0; zs &= zs - 1) {
+            const int z = std::countr_zero(zs);
+            (a.seeing[z] & b.seeing[z] & holding[z]).ForEach([&](int cell) { removed.push_back({cell, z + 1}); });
+        }
+        if (removed.empty())
+            continue;
+        std::sort(removed.begin(), removed.end(), [](const CellDigit& left, const CellDigit& right) {
+            return left.cell != right.cell ? left.cell < right.cell : left.digit < right.digit;
+        });
+        step.cells = CellList(aKey.cells | bKey.cells);
+        step.fins = CellList(bKey.cells);
+        step.unit = a.unit;
+        step.crossUnit = b.unit;
+        step.digits = 1u << x;
+        step.pattern.clear();
+        for (const int cell : step.cells)
+            AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
+        step.removed = std::move(removed);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -158,41 +203,16 @@ bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step)
         for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1)
             holding[std::countr_zero(held)].Add(cell);
     }
-    for (std::size_t first = 0; first < sets.keys.size(); ++first) {
-        const SetKey& aKey = sets.keys[first];
-        for (std::size_t second = first + 1; second < sets.keys.size(); ++second) {
-            const SetKey& bKey = sets.keys[second];
-            const unsigned common = aKey.digits & bKey.digits;
-            if ((common & (common - 1)) == 0 || !(aKey.cells & bKey.cells).Empty())
-                continue;
-            const SetDetail& a = sets.details[first];
-            const SetDetail& b = sets.details[second];
-            for (unsigned xs = common; xs != 0; xs &= xs - 1) {
-                // x is restricted: every place of x in one set sees every place in the other, so
-                // at most one set holds x, and the other is locked to its remaining digits.
-                const int x = std::countr_zero(xs);
-                if (!a.holding[x].Within(b.seeing[x]))
-                    continue;
-                std::vector<CellDigit> removed;
-                for (unsigned zs = common & ~(1u << x); zs != 0; zs &= zs - 1) {
-                    const int z = std::countr_zero(zs);
-                    (a.seeing[z] & b.seeing[z] & holding[z]).ForEach([&](int cell) { removed.push_back({cell, z + 1}); });
+    // Every pair once, the fewest cells first, for the simplest step.
+    for (int cells = 2; cells <= 2 * kMaxSetCells; ++cells) {
+        for (int firstSize = std::max(1, cells - kMaxSetCells); firstSize <= cells / 2; ++firstSize) {
+            const int secondSize = cells - firstSize;
+            for (std::size_t first = sets.sizeBegin[firstSize]; first < sets.sizeBegin[firstSize + 1]; ++first) {
+                const std::size_t secondBegin = firstSize == secondSize ? first + 1 : sets.sizeBegin[secondSize];
+                for (std::size_t second = secondBegin; second < sets.sizeBegin[secondSize + 1]; ++second) {
+                    if (Try(board, sets, holding, first, second, step))
+                        return true;
                 }
-                if (removed.empty())
-                    continue;
-                std::sort(removed.begin(), removed.end(), [](const CellDigit& left, const CellDigit& right) {
-                    return left.cell != right.cell ? left.cell < right.cell : left.digit < right.digit;
-                });
-                step.cells = CellList(aKey.cells | bKey.cells);
-                step.fins = CellList(bKey.cells);
-                step.unit = a.unit;
-                step.crossUnit = b.unit;
-                step.digits = 1u << x;
-                step.pattern.clear();
-                for (const int cell : step.cells)
-                    AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
-                step.removed = std::move(removed);
-                return true;
             }
         }
     }
