@@ -82,9 +82,9 @@ bool FindUniqueRectangleType1(const TechniqueBoard& board, TechniqueStep& step);
 // Type 2: two corners on one side hold only a and b, the other two (the roof, in step.unit) one more
 // digit, the same: one of the roof holds it, so the cells that see both lose it.
 bool FindUniqueRectangleType2(const TechniqueBoard& board, TechniqueStep& step);
-// Type 3: as type 2 with the roof's other digits forming a naked subset with other cells of a unit
-// both roof cells share (step.unit; rated 4.5 and a tenth per such cell): the unit's other cells
-// lose those digits. step.pattern: the candidates of the roof and of those cells.
+// Type 3: as type 2 with the roof's other digits forming a naked subset with cells of a unit both
+// roof cells share (step.unit), cells without a and b (rated 4.5 and a tenth per such cell): the
+// unit's other cells lose those digits. step.pattern: the candidates of the roof and of those cells.
 bool FindUniqueRectangleType3(const TechniqueBoard& board, TechniqueStep& step);
 // Type 4: as type 2 with a or b confined to the roof in a unit it shares (step.unit): the roof
 // holds that digit, so neither roof cell can hold the other.

@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSets.h"
 
 #include <algorithm>
 #include <bit>
@@ -26,7 +27,7 @@ bool ForEachRectangle(const TechniqueBoard& board, Found found)
         for (int bottom = top + 1; bottom < 9; ++bottom) {
             for (int left = 0; left < 9; ++left) {
                 const unsigned leftDigits = board.Candidates(top * 9 + left) & board.Candidates(bottom * 9 + left);
-                if (std::popcount(leftDigits) < 2)
+                if (CountNine(leftDigits) < 2)
                     continue;
                 for (int right = left + 1; right < 9; ++right) {
                     // Two squares: the rows share a band or the columns a stack, not both.
@@ -100,10 +101,10 @@ template <class Found>
 bool ForEachNakedCompletion(const TechniqueBoard& board, const std::vector<int>& pool, int size, unsigned digits,
                             std::size_t from, std::vector<int>& chosen, Found& found)
 {
-    if (std::popcount(digits) > size + 1)
+    if (CountNine(digits) > size + 1)
         return false;
     if (static_cast<int>(chosen.size()) == size)
-        return std::popcount(digits) == size + 1 && found(chosen, digits);
+        return CountNine(digits) == size + 1 && found(chosen, digits);
     for (std::size_t index = from; index < pool.size(); ++index) {
         chosen.push_back(pool[index]);
         if (ForEachNakedCompletion(board, pool, size, digits | board.Candidates(pool[index]), index + 1, chosen, found))
@@ -143,7 +144,7 @@ bool FindUniqueRectangleType2(const TechniqueBoard& board, TechniqueStep& step)
         return false;
     return ForEachRoof(board, [&](const Rectangle& rectangle, const int (&roof)[2]) {
         const unsigned extra = board.Candidates(roof[0]) & ~rectangle.digits;
-        if (std::popcount(extra) != 1 || (board.Candidates(roof[1]) & ~rectangle.digits) != extra)
+        if (CountNine(extra) != 1 || (board.Candidates(roof[1]) & ~rectangle.digits) != extra)
             return false;
         std::vector<CellDigit> removed = RemovalsSeeingAll(board, std::countr_zero(extra) + 1, {roof[0], roof[1]});
         if (removed.empty())
@@ -161,7 +162,7 @@ bool FindUniqueRectangleType3(const TechniqueBoard& board, TechniqueStep& step)
     for (int size = 1; size <= 3; ++size) {
         const bool found = ForEachRoof(board, [&](const Rectangle& rectangle, const int (&roof)[2]) {
             const unsigned extra = (board.Candidates(roof[0]) | board.Candidates(roof[1])) & ~rectangle.digits;
-            if (std::popcount(extra) > size + 1)
+            if (CountNine(extra) > size + 1)
                 return false;
             for (const int unit : SharedUnits(roof[0], roof[1])) {
                 std::vector<int> pool;
@@ -186,7 +187,7 @@ bool FindUniqueRectangleType3(const TechniqueBoard& board, TechniqueStep& step)
                         if (board.Candidates(cell) != rectangle.digits)
                             AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
                     }
-                    step.difficulty = 4.5 + 0.1 * size;
+                    step.difficulty = (45 + size) / 10.0;  // 4.5 and a tenth per cell
                     return true;
                 };
                 if (ForEachNakedCompletion(board, pool, size, extra, 0, chosen, tryCompletion))
@@ -208,7 +209,7 @@ bool FindUniqueRectangleType4(const TechniqueBoard& board, TechniqueStep& step)
         for (const int unit : SharedUnits(roof[0], roof[1])) {
             // One digit confined to the roof in the unit: the roof holds it, so it cannot hold the other too.
             for (unsigned held = rectangle.digits; held != 0; held &= held - 1) {
-                if (std::popcount(board.Places(unit, std::countr_zero(held) + 1)) != 2)
+                if (CountNine(board.Places(unit, std::countr_zero(held) + 1)) != 2)
                     continue;
                 std::vector<CellDigit> removed;
                 for (const int cell : roof)
@@ -234,8 +235,7 @@ bool FindHiddenUniqueRectangle(const TechniqueBoard& board, TechniqueStep& step)
             const int cell = rectangle.corners[corner];
             for (unsigned held = rectangle.digits; held != 0; held &= held - 1) {
                 const int digit = std::countr_zero(held) + 1;
-                if (std::popcount(board.Places(RowUnit(cell), digit)) != 2
-                    || std::popcount(board.Places(ColumnUnit(cell), digit)) != 2)
+                if (CountNine(board.Places(RowUnit(cell), digit)) != 2 || CountNine(board.Places(ColumnUnit(cell), digit)) != 2)
                     continue;
                 std::vector<CellDigit> removed;
                 AppendDigitRemovals(removed, cell, rectangle.digits & ~(held & (0u - held)));
@@ -254,7 +254,7 @@ bool FindBugPlusOne(const TechniqueBoard& board, TechniqueStep& step)
         return false;
     int extra = -1;
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const int count = std::popcount(board.Candidates(cell));
+        const int count = CountNine(board.Candidates(cell));
         if (count == 0 || count == 2)
             continue;
         if (count != 3 || extra != -1)
@@ -270,7 +270,7 @@ bool FindBugPlusOne(const TechniqueBoard& board, TechniqueStep& step)
         for (int unit = 0; unit < kUnitCount && grave; ++unit) {
             const bool holdsExtra = unit == RowUnit(extra) || unit == ColumnUnit(extra) || unit == BoxUnit(extra);
             for (int other = 1; other <= 9 && grave; ++other) {
-                const int places = std::popcount(board.Places(unit, other)) - (holdsExtra && other == digit ? 1 : 0);
+                const int places = CountNine(board.Places(unit, other)) - (holdsExtra && other == digit ? 1 : 0);
                 grave = places == 0 || places == 2;
             }
         }
