@@ -255,7 +255,7 @@ bool FindBugPlusOne(const TechniqueBoard& board, TechniqueStep& step)
     int extra = -1;
     for (int cell = 0; cell < kCellCount; ++cell) {
         const int count = CountNine(board.Candidates(cell));
-        if (count == 0 || count == 2)
+        if (!board.IsEmpty(cell) || count == 2)
             continue;
         if (count != 3 || extra != -1)
             return false;
