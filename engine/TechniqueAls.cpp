@@ -151,8 +151,10 @@ std::vector<int> CellList(const CellMask& cells)
     return list;
 }
 
-// The ALS-XZ step of two sets, if they are disjoint and share a restricted digit x and another
-// digit whose places in both are all seen by cells holding it.
+// The ALS-XZ step of two disjoint sets sharing a restricted digit x: every place of x in one sees
+// every place in the other, so at most one set holds x and the other is locked to its remaining
+// digits; any other shared digit then lies in one of them. With two restricted digits each set
+// lacks one of them and is locked to all its others.
 bool Try(const TechniqueBoard& board, const AlmostLockedSets& sets, const CellMask (&holding)[9], std::size_t first,
          std::size_t second, TechniqueStep& step)
 {
@@ -163,34 +165,45 @@ bool Try(const TechniqueBoard& board, const AlmostLockedSets& sets, const CellMa
         return false;
     const SetDetail& a = sets.details[first];
     const SetDetail& b = sets.details[second];
+    unsigned restricted = 0;
     for (unsigned xs = common; xs != 0; xs &= xs - 1) {
-        // x is restricted: every place of x in one set sees every place in the other, so at most
-        // one set holds x, and the other is locked to its remaining digits.
         const int x = std::countr_zero(xs);
-        if (!a.holding[x].Within(b.seeing[x]))
-            continue;
-        std::vector<CellDigit> removed;
-        for (unsigned zs = common & ~(1u << x); zs != 0; zs &= zs - 1) {
-            const int z = std::countr_zero(zs);
-            (a.seeing[z] & b.seeing[z] & holding[z]).ForEach([&](int cell) { removed.push_back({cell, z + 1}); });
-        }
-        if (removed.empty())
-            continue;
-        std::sort(removed.begin(), removed.end(), [](const CellDigit& left, const CellDigit& right) {
-            return left.cell != right.cell ? left.cell < right.cell : left.digit < right.digit;
-        });
-        step.cells = CellList(aKey.cells | bKey.cells);
-        step.fins = CellList(bKey.cells);
-        step.unit = a.unit;
-        step.crossUnit = b.unit;
-        step.digits = 1u << x;
-        step.pattern.clear();
-        for (const int cell : step.cells)
-            AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
-        step.removed = std::move(removed);
-        return true;
+        if (a.holding[x].Within(b.seeing[x]))
+            restricted |= 1u << x;
     }
-    return false;
+    if (restricted == 0)
+        return false;
+    std::vector<CellDigit> removed;
+    auto removeSeen = [&](unsigned digits, auto seen) {
+        for (; digits != 0; digits &= digits - 1) {
+            const int digit = std::countr_zero(digits);
+            (seen(digit) & holding[digit]).ForEach([&](int cell) { removed.push_back({cell, digit + 1}); });
+        }
+    };
+    auto seenFromBoth = [&](int digit) { return a.seeing[digit] & b.seeing[digit]; };
+    if (CountNine(restricted) == 1) {
+        removeSeen(common & ~restricted, seenFromBoth);
+    } else {
+        removeSeen(restricted, seenFromBoth);
+        removeSeen(aKey.digits & ~restricted, [&](int digit) { return a.seeing[digit]; });
+        removeSeen(bKey.digits & ~restricted, [&](int digit) { return b.seeing[digit]; });
+    }
+    if (removed.empty())
+        return false;
+    std::sort(removed.begin(), removed.end(), [](const CellDigit& left, const CellDigit& right) {
+        return left.cell != right.cell ? left.cell < right.cell : left.digit < right.digit;
+    });
+    removed.erase(std::unique(removed.begin(), removed.end()), removed.end());
+    step.cells = CellList(aKey.cells | bKey.cells);
+    step.fins = CellList(bKey.cells);
+    step.unit = a.unit;
+    step.crossUnit = b.unit;
+    step.digits = restricted;
+    step.pattern.clear();
+    for (const int cell : step.cells)
+        AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
+    step.removed = std::move(removed);
+    return true;
 }
 
 }  // namespace

@@ -100,7 +100,9 @@ bool FindBugPlusOne(const TechniqueBoard& board, TechniqueStep& step);
 // Two almost locked sets (n cells of one unit holding n + 1 digits; step.unit and step.crossUnit,
 // the second's cells in step.fins) sharing a digit x (step.digits) whose places in one set all see
 // those in the other: at most one set holds x, so the other is locked, and any other shared digit
-// leaves the cells that see all its places in both sets.
+// leaves the cells that see all its places in both sets. With two such digits (doubly linked), each
+// set is locked to all its digits but one of them: those leave the cells that see all their places
+// in the set, and the two leave the cells that see all their places in both.
 bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step);
 
 }  // namespace technique

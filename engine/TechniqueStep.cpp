@@ -278,10 +278,18 @@ void AppendAlsXz(std::string& out, const TechniqueStep& step)
     appendSet(first, step.unit);
     out += ", and ";
     appendSet(step.fins, step.crossUnit);
-    out += ", one digit more than cells each; digit " + std::to_string(std::countr_zero(step.digits) + 1)
-        + " can lie in only one of the sets, as each of its places in one sees all in the other, so the other set "
-          "is locked to its other digits, and each other digit both sets hold lies in one of them and leaves the "
-          "cells that see all its places in both: ";
+    out += ", one digit more than cells each; ";
+    if (std::popcount(step.digits) == 1) {
+        out += "digit " + std::to_string(std::countr_zero(step.digits) + 1)
+            + " can lie in only one of the sets, as each of its places in one sees all in the other, so the other set "
+              "is locked to its other digits, and each other digit both sets hold lies in one of them and leaves the "
+              "cells that see all its places in both: ";
+    } else {
+        AppendDigits(out, step.digits);
+        out += " can each lie in only one of the sets, as each of their places in one sees all in the other, so "
+               "each set lacks one of them and holds all its other digits, which leave the cells that see all their "
+               "places: ";
+    }
     AppendRemovals(out, step.removed);
     out += '.';
 }

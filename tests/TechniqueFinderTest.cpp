@@ -202,6 +202,9 @@ const FinderRow kFinderRows[] = {
     // {1, 2} and {1, 3} in the row, {3, 4} and {2, 4} in the square: 3 restricted, 2 seen from both ends.
     {"AlsXz", Technique::AlsXz, kEmpty, kAls, {}, Each({4, 5, 18, 19, 20}, {2})},
     {"AlsXzNothingSeen", Technique::AlsXz, kEmpty, kAls + Each({4, 5, 18, 19, 20}, {2}), {}, {}},
+    // (x=1, y=1) with 1 and 2 sees both places of each in {1, 3} and {2, 3} beside it: doubly linked.
+    {"AlsXzDoublyLinked", Technique::AlsXz, kEmpty, Keep({0}, {1, 2}) + Keep({1}, {1, 3}) + Keep({2}, {2, 3}), {},
+     Each({3, 4, 5, 6, 7, 8, 9, 10, 11, 18, 19, 20}, {1, 2, 3})},
 };
 
 class TechniqueFinderTest : public testing::TestWithParam<FinderRow> {};
