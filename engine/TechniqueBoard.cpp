@@ -32,6 +32,8 @@ bool SharesUnit(int a, int b)
 TechniqueBoard::TechniqueBoard(const Puzzle& puzzle)
 {
     m_candidates.fill(0x1FF);
+    for (auto& places : m_places)
+        places.fill(0x1FF);
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (!puzzle.IsEmpty(cell) && puzzle[cell] >= 1 && puzzle[cell] <= 9)
             Place(cell, puzzle[cell]);
@@ -41,17 +43,6 @@ TechniqueBoard::TechniqueBoard(const Puzzle& puzzle)
 TechniqueBoard TechniqueBoard::FromLine(std::string_view line)
 {
     return TechniqueBoard(Puzzle::FromLine(line));
-}
-
-unsigned TechniqueBoard::Places(int unit, int digit) const
-{
-    unsigned places = 0;
-    const std::array<int, 9>& cells = UnitCells(unit);
-    for (int place = 0; place < 9; ++place) {
-        if (Candidates(cells[static_cast<std::size_t>(place)]) >> (digit - 1) & 1u)
-            places |= 1u << place;
-    }
-    return places;
 }
 
 bool TechniqueBoard::IsSolved() const
@@ -66,7 +57,8 @@ bool TechniqueBoard::IsSolved() const
 void TechniqueBoard::Place(int cell, int digit)
 {
     m_values[static_cast<std::size_t>(cell)] = digit;
-    m_candidates[static_cast<std::size_t>(cell)] = 0;
+    for (int other = 1; other <= 9; ++other)
+        Remove(cell, other);
     for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
         for (const int peer : UnitCells(unit))
             Remove(peer, digit);
@@ -75,7 +67,21 @@ void TechniqueBoard::Place(int cell, int digit)
 
 void TechniqueBoard::Remove(int cell, int digit)
 {
-    m_candidates[static_cast<std::size_t>(cell)] &= static_cast<std::uint16_t>(~(1u << (digit - 1)));
+    const auto bit = static_cast<std::uint16_t>(1u << (digit - 1));
+    std::uint16_t& candidates = m_candidates[static_cast<std::size_t>(cell)];
+    if (!(candidates & bit))
+        return;
+    candidates = static_cast<std::uint16_t>(candidates & ~bit);
+    const int row = cell / 9;
+    const int column = cell % 9;
+    const auto digitIndex = static_cast<std::size_t>(digit - 1);
+    auto clearPlace = [&](int unit, int place) {
+        std::uint16_t& places = m_places[static_cast<std::size_t>(unit)][digitIndex];
+        places = static_cast<std::uint16_t>(places & ~(1u << place));
+    };
+    clearPlace(RowUnit(cell), column);
+    clearPlace(ColumnUnit(cell), row);
+    clearPlace(BoxUnit(cell), row % 3 * 3 + column % 3);
 }
 
 void TechniqueBoard::Apply(const TechniqueStep& step)

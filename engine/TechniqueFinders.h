@@ -80,4 +80,36 @@ bool FindWWing(const TechniqueBoard& board, TechniqueStep& step);
 // loses the digit, for whichever end holds it, that cell sees it or the square's last places.
 bool FindEmptyRectangle(const TechniqueBoard& board, TechniqueStep& step);
 
+// TechniqueUniqueness.cpp. Only on a board whose puzzle is known to have one solution: a pattern
+// whose two digits could swap would give it a second one. A unique rectangle is four cells in two
+// rows, two columns and two squares, all holding two digits a and b (step.digits); step.cells holds
+// its corners (type 3: and the subset's cells).
+// Type 1: three corners hold only a and b, so the fourth loses them.
+bool FindUniqueRectangleType1(const TechniqueBoard& board, TechniqueStep& step);
+// Type 2: two corners on one side hold only a and b, the other two (the roof, in step.unit) one more
+// digit, the same: one of the roof holds it, so the cells that see both lose it.
+bool FindUniqueRectangleType2(const TechniqueBoard& board, TechniqueStep& step);
+// Type 3: as type 2 with the roof's other digits forming a naked subset with cells of a unit both
+// roof cells share (step.unit), cells without a and b (rated 4.5 and a tenth per such cell): the
+// unit's other cells lose those digits. step.pattern: the candidates of the roof and of those cells.
+bool FindUniqueRectangleType3(const TechniqueBoard& board, TechniqueStep& step);
+// Type 4: as type 2 with a or b confined to the roof in a unit it shares (step.unit): the roof
+// holds that digit, so neither roof cell can hold the other.
+bool FindUniqueRectangleType4(const TechniqueBoard& board, TechniqueStep& step);
+// A corner whose opposite corner holds only a and b, with a confined to the rectangle in the
+// corner's row (step.unit) and column (step.crossUnit): the corner loses b.
+bool FindHiddenUniqueRectangle(const TechniqueBoard& board, TechniqueStep& step);
+// Every empty cell holds two candidates but one with three, and every digit has two places or none
+// in every unit but one digit of that cell, with three in its units: the cell holds that digit.
+bool FindBugPlusOne(const TechniqueBoard& board, TechniqueStep& step);
+
+// TechniqueAls.cpp
+// Two almost locked sets (n cells of one unit holding n + 1 digits; step.unit and step.crossUnit,
+// the second's cells in step.fins) sharing a digit x (step.digits) whose places in one set all see
+// those in the other: at most one set holds x, so the other is locked, and any other shared digit
+// leaves the cells that see all its places in both sets. With two such digits (doubly linked), each
+// set is locked to all its digits but one of them: those leave the cells that see all their places
+// in the set, and the two leave the cells that see all their places in both.
+bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step);
+
 }  // namespace technique

@@ -2,18 +2,43 @@
 #include "TechniqueSets.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace technique {
 
+namespace {
+
+// Every digit's places in every row (base 0: a place is a column) and every column (base 1: a
+// place is a row), as Places gives them, from one pass over the cells.
+struct LinePlaces {
+    unsigned masks[2][9][9] = {};  // [base][digit - 1][line]
+
+    explicit LinePlaces(const TechniqueBoard& board)
+    {
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1) {
+                const int digit = std::countr_zero(held);
+                masks[0][digit][cell / 9] |= 1u << (cell % 9);
+                masks[1][digit][cell % 9] |= 1u << (cell / 9);
+            }
+        }
+    }
+
+    unsigned Of(int firstBase, int line, int digit) const { return masks[firstBase == 0 ? 0 : 1][digit - 1][line]; }
+};
+
+}  // namespace
+
 bool FindFish(const TechniqueBoard& board, int size, TechniqueStep& step)
 {
+    const LinePlaces linePlaces(board);
     // Base lines rows (cover columns), then base lines columns (cover rows).
     for (const int firstBase : {0, 9}) {
         const int firstCover = 9 - firstBase;
         for (int digit = 1; digit <= 9; ++digit) {
             unsigned places[9];
             for (int line = 0; line < 9; ++line)
-                places[line] = Eligible(board.Places(firstBase + line, digit), size);
+                places[line] = Eligible(linePlaces.Of(firstBase, line, digit), size);
             const bool found = ForEachClosedSet(places, size, [&](unsigned lines, unsigned covers) {
                 // Place `line` of a cover unit is the cell on base line `line`.
                 std::vector<CellDigit> removed;
@@ -53,15 +78,20 @@ bool FindFish(const TechniqueBoard& board, int size, TechniqueStep& step)
 
 namespace {
 
-// Calls found(lines) for every set of `size` of the nine lines marked in `eligible`, in order,
-// until it returns true.
+// Calls found(lines, all) for every set of `size` of the nine lines marked in `eligible` whose
+// places (`all`, their union) fit a finned fish: the `size` cover lines and at most two more, in
+// order, until it returns true. (A fin stack without a cover line would remove nothing.)
 template <class Found>
-bool ForEachLineSet(unsigned eligible, int size, unsigned chosen, int from, Found& found)
+bool ForEachLineSet(const unsigned (&places)[9], unsigned eligible, int size, unsigned chosen, int count, unsigned all,
+                    int from, Found& found)
 {
-    if (std::popcount(chosen) == size)
-        return found(chosen);
+    if (CountNine(all) > size + 2)
+        return false;
+    if (count == size)
+        return found(chosen, all);
     for (int line = from; line < 9; ++line) {
-        if ((eligible >> line & 1u) && ForEachLineSet(eligible, size, chosen | 1u << line, line + 1, found))
+        if ((eligible >> line & 1u)
+            && ForEachLineSet(places, eligible, size, chosen | 1u << line, count + 1, all | places[line], line + 1, found))
             return true;
     }
     return false;
@@ -78,7 +108,7 @@ bool FinnedStep(const TechniqueBoard& board, const unsigned (&places)[9], unsign
     for (int line = 0; line < 9; ++line) {
         if (!(lines >> line & 1u))
             continue;
-        const int inCovers = std::popcount(places[line] & covers);
+        const int inCovers = CountNine(places[line] & covers);
         if (inCovers == 0)
             return false;
         thin = thin || inCovers == 1;
@@ -129,38 +159,37 @@ bool FinnedStep(const TechniqueBoard& board, const unsigned (&places)[9], unsign
 
 bool FindFinnedFish(const TechniqueBoard& board, int size, bool sashimi, TechniqueStep& step)
 {
+    const LinePlaces linePlaces(board);
     for (const int firstBase : {0, 9}) {
         const int firstCover = 9 - firstBase;
         for (int digit = 1; digit <= 9; ++digit) {
             unsigned places[9];
             unsigned eligible = 0;
             for (int line = 0; line < 9; ++line) {
-                places[line] = board.Places(firstBase + line, digit);
-                if (places[line] != 0 && std::popcount(places[line]) <= size + 3)
+                places[line] = linePlaces.Of(firstBase, line, digit);
+                if (places[line] != 0 && CountNine(places[line]) <= size + 2)
                     eligible |= 1u << line;
             }
-            auto tryLines = [&](unsigned lines) {
-                unsigned all = 0;
-                for (int line = 0; line < 9; ++line)
-                    all |= (lines >> line & 1u) ? places[line] : 0u;
-                if (std::popcount(all) <= size)
+            auto tryLines = [&](unsigned lines, unsigned all) {
+                if (CountNine(all) <= size)
                     return false;  // no fin: a plain fish
-                // The fins lie in one square: their places in one stack of three, their lines in one band.
+                // The fins lie in one square: their places in one stack of three, their lines in one
+                // band; at least one cover line crosses that stack, or nothing is removed.
                 for (int stack = 0; stack < 3; ++stack) {
                     const unsigned stackMask = 7u << (stack * 3);
                     const unsigned outside = all & ~stackMask;  // places off the fins' stack: all covered
-                    for (unsigned inStack = all & stackMask;; inStack = (inStack - 1) & (all & stackMask)) {
-                        if (std::popcount(outside | inStack) == size
+                    if (CountNine(outside) >= size)
+                        continue;
+                    for (unsigned inStack = all & stackMask; inStack != 0; inStack = (inStack - 1) & (all & stackMask)) {
+                        if (CountNine(outside | inStack) == size
                             && FinnedStep(board, places, lines, outside | inStack, stackMask, firstBase, firstCover,
                                           digit, sashimi, step))
                             return true;
-                        if (inStack == 0)
-                            break;
                     }
                 }
                 return false;
             };
-            if (ForEachLineSet(eligible, size, 0u, 0, tryLines))
+            if (ForEachLineSet(places, eligible, size, 0u, 0, 0u, 0, tryLines))
                 return true;
         }
     }

@@ -29,6 +29,8 @@ bool FindFinnedXWing(const TechniqueBoard& board, TechniqueStep& step) { return 
 bool FindSashimiXWing(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 2, true, step); }
 bool FindFinnedSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 3, false, step); }
 bool FindSashimiSwordfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 3, true, step); }
+bool FindFinnedJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 4, false, step); }
+bool FindSashimiJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 4, true, step); }
 
 constexpr LadderRung kLadder[] = {
     {Technique::FullHouse, 1.0, FindFullHouse},
@@ -49,11 +51,17 @@ constexpr LadderRung kLadder[] = {
     {Technique::HiddenTriple, 4.0, FindHiddenTriple},
     {Technique::XYWing, 4.2, FindXYWing},
     {Technique::XYZWing, 4.4, FindXYZWing},
+    {Technique::UniqueRectangleType1, 4.5, FindUniqueRectangleType1},
+    {Technique::UniqueRectangleType4, 4.5, FindUniqueRectangleType4},
+    {Technique::UniqueRectangleType2, 4.6, FindUniqueRectangleType2},
+    {Technique::UniqueRectangleType3, 4.6, FindUniqueRectangleType3},
+    {Technique::HiddenUniqueRectangle, 4.8, FindHiddenUniqueRectangle},
     {Technique::NakedQuad, 5.0, FindNakedQuad},
     {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
+    {Technique::BugPlusOne, 5.6, FindBugPlusOne},
     // Players rate these as the chains they are: a digit's three links (6.6), one of them a group
-    // of cells or a fin (6.7), two digits' five links (7.1).
+    // of cells or a fin (6.7, the larger fish more), two digits' five links (7.1).
     {Technique::Skyscraper, 6.6, FindSkyscraper},
     {Technique::TwoStringKite, 6.6, FindTwoStringKite},
     {Technique::TurbotFish, 6.6, FindTurbotFish},
@@ -62,7 +70,11 @@ constexpr LadderRung kLadder[] = {
     {Technique::SashimiXWing, 6.7, FindSashimiXWing},
     {Technique::FinnedSwordfish, 6.9, FindFinnedSwordfish},
     {Technique::SashimiSwordfish, 6.9, FindSashimiSwordfish},
+    {Technique::FinnedJellyfish, 7.0, FindFinnedJellyfish},
+    {Technique::SashimiJellyfish, 7.0, FindSashimiJellyfish},
     {Technique::WWing, 7.1, FindWWing},
+    // Almost locked sets are not on the players' scale; they come after every chain.
+    {Technique::AlsXz, 7.5, FindAlsXz},
 };
 
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])

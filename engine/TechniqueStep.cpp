@@ -93,13 +93,17 @@ void AppendLines(std::string& out, const std::vector<int>& cells, bool rows)
     });
 }
 
+bool InUnit(int cell, int unit)
+{
+    return RowUnit(cell) == unit || ColumnUnit(cell) == unit || BoxUnit(cell) == unit;
+}
+
 // The pattern's cells outside `unit`, or inside it.
 std::vector<int> CellsBy(const TechniqueStep& step, int unit, bool inside)
 {
     std::vector<int> cells;
     for (const int cell : step.cells) {
-        const bool in = RowUnit(cell) == unit || ColumnUnit(cell) == unit || BoxUnit(cell) == unit;
-        if (in == inside)
+        if (InUnit(cell, unit) == inside)
             cells.push_back(cell);
     }
     return cells;
@@ -138,6 +142,170 @@ void AppendSingleLeft(std::string& out, const TechniqueStep& step)
     out += ", ";
     AppendCell(out, step.placed.front().cell);
     out += ", so it goes there.";
+}
+
+// The digits the step's pattern gives the cells, bit d - 1 for digit d.
+unsigned PatternDigits(const TechniqueStep& step, const std::vector<int>& cells)
+{
+    unsigned digits = 0;
+    for (const CellDigit& candidate : step.pattern) {
+        if (std::find(cells.begin(), cells.end(), candidate.cell) != cells.end())
+            digits |= 1u << (candidate.digit - 1);
+    }
+    return digits;
+}
+
+// The rectangle, what breaks its deadly pattern and what that removes. The roof is the side whose
+// cells hold other digits: the cells of step.unit (types 2 and 4), or the pattern's corners (type 3).
+void AppendUniqueRectangle(std::string& out, const TechniqueStep& step)
+{
+    const std::string a = std::to_string(std::countr_zero(step.digits) + 1);
+    const std::string b = std::to_string(32 - std::countl_zero(step.digits));
+    const std::string swap = ", the four cells would let " + a + " and " + b + " swap, and the puzzle has one solution";
+    const int target = step.removed.front().cell;
+    const int removedDigit = step.removed.front().digit;
+    const std::string kept = std::to_string(std::countr_zero(step.digits & ~(1u << (removedDigit - 1))) + 1);
+    std::vector<int> corners;
+    std::vector<int> roof;
+    std::vector<int> subset;
+    for (const int cell : step.cells) {
+        const unsigned digits = PatternDigits(step, {cell});
+        if (step.technique == Technique::UniqueRectangleType3 && digits != 0 && !(digits & step.digits)) {
+            subset.push_back(cell);
+            continue;
+        }
+        corners.push_back(cell);
+        const bool inRoof = step.technique == Technique::UniqueRectangleType3
+            ? digits != 0
+            : (step.technique == Technique::UniqueRectangleType2 || step.technique == Technique::UniqueRectangleType4)
+                && InUnit(cell, step.unit);
+        if (inRoof)
+            roof.push_back(cell);
+    }
+    std::vector<int> floor;
+    for (const int cell : corners) {
+        if (std::ranges::count(roof, cell) == 0)
+            floor.push_back(cell);
+    }
+    AppendCells(out, corners);
+    out += ", in two rows, two columns and two squares, all hold digits " + a + " and " + b + ", and ";
+    switch (step.technique) {
+    case Technique::UniqueRectangleType1:
+        out += "all but ";
+        AppendCell(out, target);
+        out += " nothing else; were ";
+        AppendCell(out, target);
+        out += " to take " + a + " or " + b + swap + ", so both are removed from ";
+        AppendCell(out, target);
+        out += '.';
+        break;
+    case Technique::UniqueRectangleType2:
+    case Technique::UniqueRectangleType3: {
+        const unsigned others = PatternDigits(step, roof) & ~step.digits;
+        AppendCells(out, floor);
+        out += " nothing else; were neither ";
+        AppendCell(out, roof[0]);
+        out += " nor ";
+        AppendCell(out, roof[1]);
+        if (step.technique == Technique::UniqueRectangleType2) {
+            out += " to take their other digit " + std::to_string(removedDigit) + swap;
+            AppendEitherEnd(out, roof, removedDigit, step.removed);
+            break;
+        }
+        out += std::popcount(others) == 1 ? " to take their other " : " to take one of their other ";
+        AppendDigits(out, others);
+        out += swap + ", so one of them does, and with ";
+        AppendCells(out, subset);
+        out += " they hold a naked subset of ";
+        AppendDigits(out, PatternDigits(step, step.cells) & ~step.digits);
+        out += " in ";
+        AppendUnit(out, step.unit);
+        out += ", which leave the unit's other cells: ";
+        AppendRemovals(out, step.removed);
+        out += '.';
+        break;
+    }
+    case Technique::UniqueRectangleType4:
+        AppendCells(out, floor);
+        out += " nothing else; in ";
+        AppendUnit(out, step.unit);
+        out += " digit " + kept + " goes only in ";
+        AppendCells(out, roof);
+        out += ", so one of them holds it, and were the other to take " + std::to_string(removedDigit) + swap
+            + ", so digit " + std::to_string(removedDigit) + " is removed from ";
+        AppendCells(out, roof);
+        out += '.';
+        break;
+    default: {
+        // Hidden: the corner opposite the target holds only the two digits; the target's row and
+        // column hold the kept digit only in the rectangle.
+        int opposite = target;
+        int inRow = target;
+        int inColumn = target;
+        for (const int cell : corners) {
+            if (cell != target && RowUnit(cell) == RowUnit(target))
+                inRow = cell;
+            else if (cell != target && ColumnUnit(cell) == ColumnUnit(target))
+                inColumn = cell;
+            else if (cell != target)
+                opposite = cell;
+        }
+        AppendCell(out, opposite);
+        out += " nothing else; in ";
+        AppendUnit(out, RowUnit(target));
+        out += " and in ";
+        AppendUnit(out, ColumnUnit(target));
+        out += " digit " + kept + " goes only in the rectangle, so were ";
+        AppendCell(out, target);
+        out += " to take " + std::to_string(removedDigit) + ", ";
+        AppendCell(out, inRow);
+        out += " and ";
+        AppendCell(out, inColumn);
+        out += " would take " + kept + " and ";
+        AppendCell(out, opposite);
+        out += ' ' + std::to_string(removedDigit) + ", which would let " + a + " and " + b
+            + " swap, and the puzzle has one solution, so digit " + std::to_string(removedDigit) + " is removed from ";
+        AppendCell(out, target);
+        out += '.';
+        break;
+    }
+    }
+}
+
+// Both almost locked sets (the second's cells are step.fins), the restricted digit, the removals.
+void AppendAlsXz(std::string& out, const TechniqueStep& step)
+{
+    std::vector<int> first;
+    for (const int cell : step.cells) {
+        if (std::ranges::count(step.fins, cell) == 0)
+            first.push_back(cell);
+    }
+    auto appendSet = [&](const std::vector<int>& cells, int unit) {
+        AppendCells(out, cells);
+        if (cells.size() > 1) {
+            out += " in ";
+            AppendUnit(out, unit);
+        }
+        out += cells.size() > 1 ? " hold only " : " holds only ";
+        AppendDigits(out, PatternDigits(step, cells));
+    };
+    appendSet(first, step.unit);
+    out += ", and ";
+    appendSet(step.fins, step.crossUnit);
+    out += ", one digit more than cells each; ";
+    if (std::popcount(step.digits) == 1) {
+        out += "digit " + std::to_string(std::countr_zero(step.digits) + 1)
+            + " can lie in only one of the sets, as each of its places in one sees all in the other, so the other set "
+              "is locked to its other digits, and each other digit both sets hold lies in one of them and leaves the "
+              "cells that see all its places in both: ";
+    } else {
+        AppendDigits(out, step.digits);
+        out += " can each lie in only one of the sets, as each of their places in one sees all in the other, so "
+               "each set lacks one of them and holds all its other digits, which leave the cells that see all their "
+               "places: ";
+    }
+    AppendRemovals(out, step.removed);
+    out += '.';
 }
 
 int SubsetSize(Technique technique)
@@ -226,6 +394,24 @@ const char* TechniqueName(Technique technique)
         return "W-Wing";
     case Technique::EmptyRectangle:
         return "Empty Rectangle";
+    case Technique::UniqueRectangleType1:
+        return "Unique Rectangle Type 1";
+    case Technique::UniqueRectangleType2:
+        return "Unique Rectangle Type 2";
+    case Technique::UniqueRectangleType3:
+        return "Unique Rectangle Type 3";
+    case Technique::UniqueRectangleType4:
+        return "Unique Rectangle Type 4";
+    case Technique::HiddenUniqueRectangle:
+        return "Hidden Unique Rectangle";
+    case Technique::FinnedJellyfish:
+        return "Finned Jellyfish";
+    case Technique::SashimiJellyfish:
+        return "Sashimi Jellyfish";
+    case Technique::BugPlusOne:
+        return "BUG+1";
+    case Technique::AlsXz:
+        return "ALS-XZ";
     case Technique::Guess:
         break;
     }
@@ -325,7 +511,9 @@ std::string TechniqueSentence(const TechniqueStep& step)
     case Technique::FinnedXWing:
     case Technique::SashimiXWing:
     case Technique::FinnedSwordfish:
-    case Technique::SashimiSwordfish: {
+    case Technique::SashimiSwordfish:
+    case Technique::FinnedJellyfish:
+    case Technique::SashimiJellyfish: {
         const bool rowBase = step.unit < 9;
         std::vector<int> covered;
         for (const int cell : step.cells) {
@@ -476,6 +664,26 @@ std::string TechniqueSentence(const TechniqueStep& step)
         out += '.';
         break;
     }
+    case Technique::UniqueRectangleType1:
+    case Technique::UniqueRectangleType2:
+    case Technique::UniqueRectangleType3:
+    case Technique::UniqueRectangleType4:
+    case Technique::HiddenUniqueRectangle:
+        AppendUniqueRectangle(out, step);
+        break;
+    case Technique::BugPlusOne:
+        out += "every empty cell but ";
+        AppendCell(out, placed.cell);
+        out += " holds two candidates, and every digit has two places or none in each row, column and square but digit "
+            + std::to_string(placed.digit) + ", which has three in those of ";
+        AppendCell(out, placed.cell);
+        out += "; without it the board would have no solution or more than one, and the puzzle has one solution, so ";
+        AppendCell(out, placed.cell);
+        out += " holds digit " + std::to_string(placed.digit) + '.';
+        break;
+    case Technique::AlsXz:
+        AppendAlsXz(out, step);
+        break;
     case Technique::Guess:
         out += "no technique of the ladder applies, so cell ";
         AppendCell(out, placed.cell);

@@ -37,6 +37,17 @@ enum class Technique {
     NakedQuad,
     Jellyfish,
     HiddenQuad,
+    // Uniqueness (only on a puzzle known to have one solution), the larger finned fish, and
+    // almost locked sets; they sit in the ladder at their difficulty.
+    UniqueRectangleType1,
+    UniqueRectangleType2,
+    UniqueRectangleType3,
+    UniqueRectangleType4,
+    HiddenUniqueRectangle,
+    FinnedJellyfish,
+    SashimiJellyfish,
+    BugPlusOne,
+    AlsXz,
     Guess,
 };
 
@@ -53,11 +64,14 @@ struct TechniqueStep {
     int unit = -1;                // the unit the pattern lies in (TechniqueBoard's numbering), -1 none
     int crossUnit = -1;           // locked candidates: the unit the digit is confined to
     std::vector<int> cells;       // the pattern's cells, ascending
-    std::vector<int> fins;        // finned fish: the cells of `cells` outside the cover lines
+    // Finned fish: the cells of `cells` outside the cover lines; ALS-XZ: the second set's cells.
+    std::vector<int> fins;
     unsigned digits = 0;          // the pattern's digits, bit d - 1 for digit d
     // The candidates that prove the step where `cells` and `digits` do not say which: a chain's
     // candidates in chain order (links alternating strong, weak, from a strong one), the cells of
-    // one colour; empty otherwise.
+    // one colour; a unique rectangle of type 3: every candidate of its two cells with other digits
+    // and of the cells completing their naked subset; ALS-XZ: every candidate of both sets; empty
+    // otherwise.
     std::vector<CellDigit> pattern;
     std::vector<CellDigit> placed;
     int placedUnit = -1;          // direct techniques: the unit the removals leave the placed digit one place in

@@ -1,6 +1,7 @@
 // The technique finder: each family on hand-made candidate boards, and the whole path checked
 // against the solution finder.
 #include "SolutionFinder.h"
+#include "TechniqueFinders.h"
 #include "TechniqueLadder.h"
 #include "TestBoards.h"
 
@@ -45,6 +46,19 @@ std::vector<CellDigit> OnlyIn(int unit, std::initializer_list<int> keep, int dig
     return list;
 }
 
+// Every digit but `kept` cut from the cells.
+std::vector<CellDigit> Keep(std::initializer_list<int> cells, std::initializer_list<int> kept)
+{
+    std::vector<CellDigit> list;
+    for (const int cell : cells) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (std::find(kept.begin(), kept.end(), digit) == kept.end())
+                list.push_back({cell, digit});
+        }
+    }
+    return list;
+}
+
 struct FinderRow {
     const char* name;
     Technique technique;
@@ -52,6 +66,7 @@ struct FinderRow {
     std::vector<CellDigit> cut;  // candidates removed from the puzzle's board first
     std::vector<CellDigit> placed;
     std::vector<CellDigit> removed;
+    bool knownUnique = false;
 };
 
 const std::string kEmpty(81, '.');
@@ -62,6 +77,35 @@ const std::vector<CellDigit> kXWing = OnlyIn(0, {1, 6}, 4) + OnlyIn(4, {37, 42},
 const std::vector<CellDigit> kKite = OnlyIn(0, {1, 6}, 6) + OnlyIn(9, {18, 63}, 6);
 // (x=1, y=1) and (x=5, y=5) hold only 1 and 2; digit 1 in row y=9 only at x=1 and x=5.
 const std::vector<CellDigit> kWWing = Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 76}, 1);
+
+// A rectangle in rows y=1, y=2 and columns x=1, x=4 whose top side holds only 1 and 2.
+const std::vector<CellDigit> kFloor = Keep({0, 3}, {1, 2});
+const std::vector<CellDigit> kRoof78 = kFloor + Keep({9}, {1, 2, 7}) + Keep({12}, {1, 2, 8});
+// Digit 2 in rows y=1, y=3, y=6 and y=9 only in columns x=2, x=4, x=6 and x=8, and at (x=9, y=9).
+const std::vector<CellDigit> kFinnedJellyfish =
+    OnlyIn(0, {1, 3}, 2) + OnlyIn(2, {21, 23}, 2) + OnlyIn(5, {50, 52}, 2) + OnlyIn(8, {73, 79, 80}, 2);
+// (x=1, y=1) and (x=4, y=1) in row y=1, (x=5, y=2) and (x=6, y=3) in the square x=4..6, y=1..3.
+const std::vector<CellDigit> kAls = Keep({0}, {1, 2}) + Keep({3}, {1, 3}) + Keep({13}, {3, 4}) + Keep({23}, {2, 4});
+
+// Made for the pattern, not from a puzzle: a solved grid's 1s, 2s and 3s blanked, each keeping its
+// digit and the next (3: 1), which gives every digit two places or none in every unit; with
+// `extra`, (x=1, y=1) keeps all three.
+const std::string kSolved = "123675948456982371789314562964157283517238496832496157271849635395761824648523719";
+std::string Blanked()
+{
+    std::string line = kSolved;
+    std::replace_if(line.begin(), line.end(), [](char digit) { return digit <= '3'; }, '.');
+    return line;
+}
+std::vector<CellDigit> Bivalue(bool extra)
+{
+    std::vector<CellDigit> cut;
+    for (int cell = extra ? 1 : 0; cell < 81; ++cell) {
+        if (kSolved[static_cast<std::size_t>(cell)] <= '3')
+            cut.push_back({cell, (kSolved[static_cast<std::size_t>(cell)] - '0' + 1) % 3 + 1});
+    }
+    return cut;
+}
 
 const FinderRow kFinderRows[] = {
     {"FullHouse", Technique::FullHouse, "12345678." + kEmpty, {}, {{8, 9}}, {}},
@@ -138,6 +182,37 @@ const FinderRow kFinderRows[] = {
     {"EmptyRectangleLinkInBand", Technique::EmptyRectangle, kEmpty, Each({10, 11, 19, 20}, {3}) + OnlyIn(13, {4, 13}, 3), {}, {}},
     // Digit 1 in row y=9 only at x=1 and x=2: (x=2, y=9) sees neither cell.
     {"WWingLinkSeesOneCell", Technique::WWing, kEmpty, Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 73}, 1), {}, {}},
+    {"UniqueRectangleType1", Technique::UniqueRectangleType1, kEmpty, Keep({0, 3, 9}, {1, 2}), {}, Each({12}, {1, 2}), true},
+    {"UniqueRectangleNotKnownUnique", Technique::UniqueRectangleType1, kEmpty, Keep({0, 3, 9}, {1, 2}), {}, {}},
+    {"UniqueRectangleType2", Technique::UniqueRectangleType2, kEmpty, kFloor + Keep({9, 12}, {1, 2, 7}), {},
+     Each({10, 11, 13, 14, 15, 16, 17}, {7}), true},
+    {"UniqueRectangleType2TwoExtras", Technique::UniqueRectangleType2, kEmpty, kRoof78, {}, {}, true},
+    // (x=7, y=2) with 7 and 8 completes a pair with the roof's 7 and 8.
+    {"UniqueRectangleType3", Technique::UniqueRectangleType3, kEmpty, kRoof78 + Keep({15}, {7, 8}), {},
+     Each({10, 11, 13, 14, 16, 17}, {7, 8}), true},
+    {"UniqueRectangleType3NoSubset", Technique::UniqueRectangleType3, kEmpty, kRoof78 + Keep({15}, {6, 7, 8}), {}, {}, true},
+    {"UniqueRectangleType4", Technique::UniqueRectangleType4, kEmpty, kFloor + OnlyIn(1, {9, 12}, 1), {}, Each({9, 12}, {2}), true},
+    {"UniqueRectangleType4NotConfined", Technique::UniqueRectangleType4, kEmpty, kFloor + OnlyIn(1, {9, 12, 15}, 1), {}, {}, true},
+    // (x=4, y=2) holds only 1 and 2; digit 1 in row y=1 and column x=1 only in the rectangle.
+    {"HiddenUniqueRectangle", Technique::HiddenUniqueRectangle, kEmpty,
+     Keep({12}, {1, 2}) + OnlyIn(0, {0, 3}, 1) + OnlyIn(9, {0, 9}, 1), {}, Each({0}, {2}), true},
+    {"HiddenUniqueRectangleRowOpen", Technique::HiddenUniqueRectangle, kEmpty,
+     Keep({12}, {1, 2}) + OnlyIn(0, {0, 3, 6}, 1) + OnlyIn(9, {0, 9}, 1), {}, {}, true},
+    {"BugPlusOne", Technique::BugPlusOne, Blanked(), Bivalue(true), {{0, 3}}, {}, true},
+    {"BugPlusOneAllBivalue", Technique::BugPlusOne, Blanked(), Bivalue(false), {}, {}, true},
+    {"BugPlusOneNotKnownUnique", Technique::BugPlusOne, Blanked(), Bivalue(true), {}, {}},
+    // The fin (x=9, y=9) covers column x=8's cells of its square.
+    {"FinnedJellyfish", Technique::FinnedJellyfish, kEmpty, kFinnedJellyfish, {}, Each({61, 70}, {2})},
+    // Read with the fins (x=4, y=1) and (x=4, y=3), row y=1 holding one place in the columns x=2, x=6, x=8, x=9.
+    {"SashimiJellyfish", Technique::SashimiJellyfish, kEmpty, kFinnedJellyfish, {}, Each({14}, {2})},
+    {"FinnedJellyfishNoFin", Technique::FinnedJellyfish, kEmpty,
+     OnlyIn(0, {1, 3}, 2) + OnlyIn(2, {21, 23}, 2) + OnlyIn(5, {50, 52}, 2) + OnlyIn(8, {73, 79}, 2), {}, {}},
+    // {1, 2} and {1, 3} in the row, {3, 4} and {2, 4} in the square: 3 restricted, 2 seen from both ends.
+    {"AlsXz", Technique::AlsXz, kEmpty, kAls, {}, Each({4, 5, 18, 19, 20}, {2})},
+    {"AlsXzNothingSeen", Technique::AlsXz, kEmpty, kAls + Each({4, 5, 18, 19, 20}, {2}), {}, {}},
+    // (x=1, y=1) with 1 and 2 sees both places of each in {1, 3} and {2, 3} beside it: doubly linked.
+    {"AlsXzDoublyLinked", Technique::AlsXz, kEmpty, Keep({0}, {1, 2}) + Keep({1}, {1, 3}) + Keep({2}, {2, 3}), {},
+     Each({3, 4, 5, 6, 7, 8, 9, 10, 11, 18, 19, 20}, {1, 2, 3})},
 };
 
 class TechniqueFinderTest : public testing::TestWithParam<FinderRow> {};
@@ -146,6 +221,7 @@ TEST_P(TechniqueFinderTest, FindsExactlyThePattern)
 {
     const FinderRow& row = GetParam();
     TechniqueBoard board(Puzzle::FromLine(row.puzzle));
+    board.SetKnownUnique(row.knownUnique);
     for (const CellDigit& cut : row.cut)
         board.Remove(cut.cell, cut.digit);
     const auto ladder = Ladder();
@@ -173,6 +249,22 @@ TEST(TechniqueLadderTest, TakesTheEasiestStepAndSaysWhatItProves)
     EXPECT_EQ(TechniqueSentence(step),
               "Pointing: in the square x=1..3, y=1..3, digit 4 can go only in row y=1, so it is removed from "
               "the rest of row y=1: (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1).");
+}
+
+TEST(TechniqueLadderTest, UniquenessStepSaysItReliesOnOneSolution)
+{
+    TechniqueBoard board(Puzzle::FromLine(kEmpty));
+    board.SetKnownUnique(true);
+    for (const CellDigit& cut : Keep({0, 3, 9}, {1, 2}))
+        board.Remove(cut.cell, cut.digit);
+    TechniqueStep step;
+    ASSERT_TRUE(FindUniqueRectangleType1(board, step));
+    step.technique = Technique::UniqueRectangleType1;
+    EXPECT_EQ(TechniqueSentence(step),
+              "Unique Rectangle Type 1: (x=1, y=1), (x=4, y=1), (x=1, y=2) and (x=4, y=2), in two rows, two columns "
+              "and two squares, all hold digits 1 and 2, and all but (x=4, y=2) nothing else; were (x=4, y=2) to take "
+              "1 or 2, the four cells would let 1 and 2 swap, and the puzzle has one solution, so both are removed "
+              "from (x=4, y=2).");
 }
 
 TEST(TechniqueLadderTest, PuzzleWithoutOneSolutionIsNotExplained)
