@@ -73,4 +73,23 @@ bool FindWWing(const TechniqueBoard& board, TechniqueStep& step);
 // loses the digit, for whichever end holds it, that cell sees it or the square's last places.
 bool FindEmptyRectangle(const TechniqueBoard& board, TechniqueStep& step);
 
+// TechniqueColouring.cpp
+// One digit's cells joined by conjugate pairs (a unit's only two places), coloured in turn: one
+// colour holds the digit. A cell seeing both colours loses it (step.removed, the shortest proofs
+// first); a colour with two cells in one unit is false and loses it everywhere. step.cells is the
+// cluster, step.pattern the cells of one colour (for a wrap, the false one). Rated as the X-chain
+// that proves it.
+bool FindSimpleColouring(const TechniqueBoard& board, TechniqueStep& step);
+
+// TechniqueChains.cpp. The shortest chain, links alternating strong and weak and both ends strong,
+// that removes something: one of its ends is true, so a candidate in conflict with both goes; a
+// chain from a candidate back to itself places it. step.pattern is the chain, rated by its length.
+// One digit, cells linked by conjugate pairs and by seeing each other.
+bool FindXChain(const TechniqueBoard& board, TechniqueStep& step);
+// Cells of two candidates, linked within a cell and by one digit in cells that see each other;
+// both ends the same digit.
+bool FindXYChain(const TechniqueBoard& board, TechniqueStep& step);
+// Any digits, with grouped nodes (step.nodeSizes).
+bool FindAlternatingChain(const TechniqueBoard& board, TechniqueStep& step);
+
 }  // namespace technique

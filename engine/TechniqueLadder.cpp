@@ -51,6 +51,11 @@ constexpr LadderRung kLadder[] = {
     {Technique::NakedQuad, 5.0, FindNakedQuad},
     {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
+    // The chains rate themselves by their length from these bases.
+    {Technique::SimpleColouring, 6.5, FindSimpleColouring},
+    {Technique::XChain, 6.6, FindXChain},
+    {Technique::XYChain, 6.6, FindXYChain},
+    {Technique::AlternatingChain, 7.0, FindAlternatingChain},
 };
 
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])

@@ -33,6 +33,10 @@ enum class Technique {
     NakedQuad,
     Jellyfish,
     HiddenQuad,
+    SimpleColouring,
+    XChain,
+    XYChain,
+    AlternatingChain,
     Guess,
 };
 
@@ -55,6 +59,10 @@ struct TechniqueStep {
     // candidates in chain order (links alternating strong, weak, from a strong one), the cells of
     // one colour; empty otherwise.
     std::vector<CellDigit> pattern;
+    // A chain with grouped nodes (a digit's places in one square within one row or column, true
+    // when one of them holds it): how many of `pattern`'s candidates each node takes, in chain
+    // order; empty when each candidate is a node of its own.
+    std::vector<int> nodeSizes;
     std::vector<CellDigit> placed;
     std::vector<CellDigit> removed;
 };
