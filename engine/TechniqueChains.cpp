@@ -110,9 +110,9 @@ private:
         const CellMask seen = m_graph.SeenByAll(node);
         (m_graph.Linked(digit) & seen & ~m_falseCells[digit - 1])
             .ForEach([&](int cell) { Visit(State(LinkGraph::CandidateNode(cell, digit), false), state); });
-        for (const int group : m_graph.Groups(digit)) {
-            const std::span<const int> cells = m_graph.Cells(group);
-            if (m_graph.HasStrong(group) && std::all_of(cells.begin(), cells.end(), [&](int cell) { return seen.Has(cell); }))
+        for (const int group : m_graph.LinkedGroups(digit)) {
+            const bool weak = LinkGraph::IsGroup(node) ? !(m_graph.CellsOf(group) & ~seen).Any() : m_graph.SeenByAll(group).Has(node / 9);
+            if (weak)
                 Visit(State(group, false), state);
         }
         if (!m_graph.LinkKinds().cellWeak || LinkGraph::IsGroup(node))

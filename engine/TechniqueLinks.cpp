@@ -63,6 +63,12 @@ LinkGraph::LinkGraph(const TechniqueBoard& board, Kinds kinds)
     }
     if (m_kinds.bilocal)
         AddBilocalLinks(board);
+    for (int digit = 1; digit <= 9; ++digit) {
+        for (const int group : m_groupsOf[digit - 1]) {
+            if (HasStrong(group))
+                m_linkedGroups[digit - 1].push_back(group);
+        }
+    }
 }
 
 std::span<const int> LinkGraph::Cells(int node) const
@@ -79,11 +85,12 @@ void LinkGraph::AddGroups(const TechniqueBoard& board)
         for (int box = 0; box < 9; ++box) {
             for (int segment = 0; segment < 6; ++segment) {
                 m_groupAt[digit - 1][box][segment] = -1;
-                GroupNode group{digit, 0, {}, ~CellMask{}};
+                GroupNode group{digit, 0, {}, {}, ~CellMask{}};
                 for (int index = 0; index < 3; ++index) {
                     const int cell = SegmentCell(box, segment, index);
                     if (board.Candidates(cell) >> (digit - 1) & 1u) {
                         group.cells[group.count++] = cell;
+                        group.cellMask.Add(cell);
                         group.seenByAll &= Peers(cell);
                     }
                 }
@@ -123,16 +130,23 @@ void LinkGraph::AddBilocalLinks(const TechniqueBoard& board)
     std::vector<int> places;
     std::vector<int> rest;
     for (int unit = 0; unit < kUnitCount; ++unit) {
+        const std::array<int, 9>& cells = UnitCells(unit);
+        unsigned placesOf[9] = {};  // by digit, bit i for the unit's cell i
+        for (int index = 0; index < 9; ++index) {
+            for (unsigned digits = board.Candidates(cells[static_cast<std::size_t>(index)]); digits != 0; digits &= digits - 1)
+                placesOf[std::countr_zero(digits)] |= 1u << index;
+        }
         for (int digit = 1; digit <= 9; ++digit) {
-            places.clear();
-            for (const int cell : UnitCells(unit)) {
-                if (board.Candidates(cell) >> (digit - 1) & 1u)
-                    places.push_back(cell);
+            const unsigned mask = placesOf[digit - 1];
+            if (std::popcount(mask) == 2) {
+                Link(CandidateNode(cells[static_cast<std::size_t>(std::countr_zero(mask))], digit),
+                     CandidateNode(cells[static_cast<std::size_t>(std::countr_zero(mask & (mask - 1)))], digit));
             }
-            if (places.size() == 2)
-                Link(CandidateNode(places[0], digit), CandidateNode(places[1], digit));
-            if (!m_kinds.groups || places.size() < 3)
+            if (!m_kinds.groups || std::popcount(mask) < 3)
                 continue;
+            places.clear();
+            for (unsigned bits = mask; bits != 0; bits &= bits - 1)
+                places.push_back(cells[static_cast<std::size_t>(std::countr_zero(bits))]);
             if (unit < 18) {
                 // A line: its places in exactly two squares, each part one node.
                 const int box = BoxUnit(places.front());
@@ -148,7 +162,7 @@ void LinkGraph::AddBilocalLinks(const TechniqueBoard& board)
                 continue;
             }
             // A square: one group and what is left, when that is one node.
-            for (const int group : Groups(digit)) {
+            for (const int group : m_groupsOf[digit - 1]) {
                 const std::span<const int> cells = Cells(group);
                 if (BoxUnit(cells.front()) != unit)
                     continue;

@@ -80,14 +80,17 @@ public:
         return {m_strong[static_cast<std::size_t>(node)].data(), m_strongCount[static_cast<std::size_t>(node)]};
     }
     bool HasStrong(int node) const { return m_strongCount[static_cast<std::size_t>(node)] != 0; }
-    // The grouped nodes of the digit.
-    std::span<const int> Groups(int digit) const { return m_groupsOf[digit - 1]; }
+    // The node's cells as a mask.
+    CellMask CellsOf(int node) const { return IsGroup(node) ? Group(node).cellMask : CellMask::Of(node / 9); }
+    // The grouped nodes of the digit that have a strong link.
+    std::span<const int> LinkedGroups(int digit) const { return m_linkedGroups[digit - 1]; }
 
 private:
     struct GroupNode {
         int digit;
         int count;
         int cells[3];
+        CellMask cellMask;
         CellMask seenByAll;
     };
     const GroupNode& Group(int node) const { return m_groups[static_cast<std::size_t>(node - kCandidateNodes)]; }
@@ -103,6 +106,7 @@ private:
     CellMask m_linked[9];
     std::vector<GroupNode> m_groups;
     std::vector<int> m_groupsOf[9];
+    std::vector<int> m_linkedGroups[9];
     int m_groupAt[9][9][6];  // digit, square, its rows then its columns: the group node or -1
     std::vector<std::array<std::int16_t, kMaxStrong>> m_strong;
     std::vector<std::uint8_t> m_strongCount;
