@@ -13,6 +13,7 @@ constexpr int kMaxLinks = 20;
 
 struct Chain {
     std::vector<int> nodes;  // from the first end to the last, links strong, weak, ..., strong
+    bool loop = false;       // the last node sees the first: a weak link closes the chain
     std::vector<CellDigit> placed;
     std::vector<CellDigit> removed;
 };
@@ -125,37 +126,70 @@ private:
         }
     }
 
-    // Whether the chain from `start` to `end` proves something; if so it becomes the best.
+    // Whether the chain from `start` to `end` proves something; if so it becomes the best. Ends
+    // that see each other close it into a loop: one node of each weak link is then true, so what
+    // conflicts with both nodes of any weak link goes.
     bool End(int start, int end, const CellMask (&startConflicts)[9], Chain& chain)
     {
         if (m_sameDigitEnds && m_graph.Digit(start) != m_graph.Digit(end))
             return false;
+        std::vector<int> nodes;
         std::vector<CellDigit> placed;
         std::vector<CellDigit> removed;
+        const bool loop = end != start && m_graph.Weak(end, start);
         if (end == start && !LinkGraph::IsGroup(start)) {
             // The start's falsehood makes it true: it holds.
             placed.push_back({start / 9, m_graph.Digit(start)});
         } else {
-            CellMask endConflicts[9];
-            Conflicts(end, endConflicts);
-            for (int digit = 1; digit <= 9; ++digit) {
-                (startConflicts[digit - 1] & endConflicts[digit - 1]).ForEach([&](int cell) {
-                    removed.push_back({cell, digit});
-                });
+            CellMask common[9];
+            AddCommonConflicts(startConflicts, end, common);
+            if (loop) {
+                nodes = Path(end);
+                for (std::size_t i = 1; i + 1 < nodes.size(); i += 2) {
+                    CellMask conflicts[9];
+                    Conflicts(nodes[i], conflicts);
+                    AddCommonConflicts(conflicts, nodes[i + 1], common);
+                }
             }
+            CellMask any;
+            for (const CellMask& cells : common)
+                any |= cells;
+            any.ForEach([&](int cell) {
+                for (int digit = 1; digit <= 9; ++digit) {
+                    if (common[digit - 1].Has(cell))
+                        removed.push_back({cell, digit});
+                }
+            });
             if (removed.empty())
                 return false;
-            std::sort(removed.begin(), removed.end(),
-                      [](const CellDigit& a, const CellDigit& b) { return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit; });
         }
-        chain.nodes.clear();
-        for (int state = State(end, true); state >= 0; state = m_parent[static_cast<std::size_t>(state)])
-            chain.nodes.push_back(state / 2);
-        std::reverse(chain.nodes.begin(), chain.nodes.end());
+        if (nodes.empty())
+            nodes = Path(end);
+        m_bound = static_cast<int>(nodes.size()) - 1;
+        chain.nodes = std::move(nodes);
+        chain.loop = loop;
         chain.placed = std::move(placed);
         chain.removed = std::move(removed);
-        m_bound = static_cast<int>(chain.nodes.size()) - 1;
         return true;
+    }
+
+    // The chain's nodes from the start to `end`, reached true.
+    std::vector<int> Path(int end) const
+    {
+        std::vector<int> nodes;
+        for (int state = State(end, true); state >= 0; state = m_parent[static_cast<std::size_t>(state)])
+            nodes.push_back(state / 2);
+        std::reverse(nodes.begin(), nodes.end());
+        return nodes;
+    }
+
+    // Adds to `common` what conflicts with both `conflicts`' node and `node`.
+    void AddCommonConflicts(const CellMask (&conflicts)[9], int node, CellMask (&common)[9]) const
+    {
+        CellMask nodeConflicts[9];
+        Conflicts(node, nodeConflicts);
+        for (int digit = 0; digit < 9; ++digit)
+            common[digit] |= conflicts[digit] & nodeConflicts[digit];
     }
 
     const TechniqueBoard& m_board;
@@ -170,7 +204,9 @@ private:
     int m_bound = 0;  // a chain must have fewer links than this to be reported
 };
 
-bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDigitEnds, double base, TechniqueStep& step)
+// A loop is rated on `loopBase`, one link longer than its chain.
+bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDigitEnds, double base, double loopBase,
+               TechniqueStep& step)
 {
     const LinkGraph graph(board, kinds);
     ChainSearch search(board, graph, sameDigitEnds);
@@ -188,13 +224,21 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
         grouped = grouped || LinkGraph::IsGroup(node);
         step.digits |= 1u << (graph.Digit(node) - 1);
     }
+    if (chain.loop) {
+        // The pattern closes on its first node again.
+        const int first = chain.nodes.front();
+        for (const int cell : graph.Cells(first))
+            step.pattern.push_back({cell, graph.Digit(first)});
+        step.nodeSizes.push_back(step.nodeSizes.front());
+    }
     if (!grouped)
         step.nodeSizes.clear();
     std::sort(step.cells.begin(), step.cells.end());
     step.cells.erase(std::unique(step.cells.begin(), step.cells.end()), step.cells.end());
     step.placed = std::move(chain.placed);
     step.removed = std::move(chain.removed);
-    step.difficulty = ChainDifficulty(base, static_cast<int>(chain.nodes.size()) - 1);
+    const int links = static_cast<int>(chain.nodes.size()) - (chain.loop ? 0 : 1);
+    step.difficulty = ChainDifficulty(chain.loop ? loopBase : base, links);
     return true;
 }
 
@@ -202,17 +246,17 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
 
 bool FindXChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindChain(board, {.bilocal = true}, true, 6.6, step);
+    return FindChain(board, {.bilocal = true}, true, 6.6, 6.5, step);
 }
 
 bool FindXYChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindChain(board, {.bivalue = true}, true, 6.6, step);
+    return FindChain(board, {.bivalue = true}, true, 6.6, 6.6, step);
 }
 
 bool FindAlternatingChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindChain(board, {.bilocal = true, .bivalue = true, .cellWeak = true, .groups = true}, false, 7.0, step);
+    return FindChain(board, {.bilocal = true, .bivalue = true, .cellWeak = true, .groups = true}, false, 7.0, 7.0, step);
 }
 
 }  // namespace technique

@@ -186,7 +186,8 @@ void AppendNode(std::string& out, const std::vector<CellDigit>& node, bool oneDi
 }
 
 // "X-Chain on 7: (x=1, y=2) = (x=1, y=8) - (x=5, y=8) = (x=5, y=3), so one of its ends holds 7
-// and (x=5, y=2) cannot." An XY-Chain writes each cell once with its two digits.
+// and (x=5, y=2) cannot." An XY-Chain writes each cell once with its two digits; a chain back to
+// its first node places that, a loop removes what conflicts with both nodes of a weak link.
 void AppendChain(std::string& out, const TechniqueStep& step)
 {
     std::vector<std::vector<CellDigit>> nodes;
@@ -208,14 +209,25 @@ void AppendChain(std::string& out, const TechniqueStep& step)
             if (i > 0)
                 out += " - ";
             AppendCell(out, nodes[i].front().cell);
-            out += ' ' + std::to_string(nodes[i].front().digit) + '=' + std::to_string(nodes[i + 1].front().digit);
+            if (i + 1 < nodes.size())
+                out += ' ' + std::to_string(nodes[i].front().digit) + '=' + std::to_string(nodes[i + 1].front().digit);
             continue;
         }
         if (i > 0)
             out += i % 2 == 1 ? " = " : " - ";
         AppendNode(out, nodes[i], oneDigit);
     }
-    if (!step.placed.empty()) {
+    // A loop repeats its first node at the end, so its links, one more than a chain's, are even.
+    const bool loop = nodes.size() % 2 == 1;
+    if (loop && step.technique == Technique::XChain) {
+        out += ", which closes into a loop: one cell of each weak link holds " + std::to_string(first) + ", so ";
+        AppendCells(out, CellsOf(step.removed));
+        out += " cannot.";
+    } else if (loop) {
+        out += ", which closes into a loop: one node of each weak link is true, so what conflicts with both goes: ";
+        AppendRemovals(out, step.removed);
+        out += '.';
+    } else if (!step.placed.empty()) {
         out += ", so ";
         AppendNode(out, nodes.front(), oneDigit);
         out += oneDigit ? " holds " + std::to_string(first) + '.' : " is true.";

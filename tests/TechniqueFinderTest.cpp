@@ -143,6 +143,9 @@ const FinderRow kFinderRows[] = {
     // Digit 1 in row y=9 only at x=1 and x=2: (x=2, y=9) sees neither cell.
     {"XChain", Technique::XChain, kEmpty, kXChain, {}, Each({11, 20, 54, 63}, {7})},
     {"XChainAlreadyClean", Technique::XChain, kEmpty, kXChain + Each({11, 20, 54, 63}, {7}), {}, {}},
+    // Rows y=1 and y=5 hold 7 only at x=1 and x=5: the chain closes into a loop through column x=1.
+    {"XChainLoop", Technique::XChain, kEmpty, OnlyIn(0, {0, 4}, 7) + OnlyIn(4, {36, 40}, 7), {},
+     Each({9, 13, 18, 22, 27, 31, 45, 49, 54, 58, 63, 67, 72, 76}, {7})},
     {"XYChain", Technique::XYChain, kEmpty, kXYChain, {}, Each({8, 36}, {1})},
     {"XYChainAlreadyClean", Technique::XYChain, kEmpty, kXYChain + Each({8, 36}, {1}), {}, {}},
     {"AlternatingChainGrouped", Technique::AlternatingChain, kEmpty, kGroupChain, {}, {{0, 4}}},
@@ -188,6 +191,10 @@ const ChainRow kChainRows[] = {
     {"XChain", Technique::XChain, kXChain, 6.7,
      "X-Chain on 7: (x=1, y=1) = (x=5, y=1) - (x=5, y=5) = (x=8, y=5) - (x=8, y=9) = (x=3, y=9), so one of its ends "
      "holds 7 and (x=3, y=2), (x=3, y=3), (x=1, y=7) and (x=1, y=8) cannot."},
+    {"XChainLoop", Technique::XChain, OnlyIn(0, {0, 4}, 7) + OnlyIn(4, {36, 40}, 7), 6.5,
+     "X-Chain on 7: (x=1, y=1) = (x=5, y=1) - (x=5, y=5) = (x=1, y=5) - (x=1, y=1), which closes into a loop: one cell "
+     "of each weak link holds 7, so (x=1, y=2), (x=5, y=2), (x=1, y=3), (x=5, y=3), (x=1, y=4), (x=5, y=4), (x=1, y=6), "
+     "(x=5, y=6), (x=1, y=7), (x=5, y=7), (x=1, y=8), (x=5, y=8), (x=1, y=9) and (x=5, y=9) cannot."},
     {"XYChain", Technique::XYChain, kXYChain, 6.8,
      "XY-Chain: (x=1, y=1) 1=2 - (x=5, y=1) 2=3 - (x=5, y=5) 3=4 - (x=9, y=5) 4=1, so one of its ends holds 1 and "
      "(x=9, y=1) and (x=1, y=5) cannot."},
