@@ -112,7 +112,7 @@ private:
         (m_graph.Linked(digit) & seen & ~m_falseCells[digit - 1])
             .ForEach([&](int cell) { Visit(State(LinkGraph::CandidateNode(cell, digit), false), state); });
         for (const int group : m_graph.LinkedGroups(digit)) {
-            const bool weak = LinkGraph::IsGroup(node) ? !(m_graph.CellsOf(group) & ~seen).Any() : m_graph.SeenByAll(group).Has(node / 9);
+            const bool weak = LinkGraph::IsGroup(node) ? !(m_graph.MaskOf(group) & ~seen).Any() : m_graph.SeenByAll(group).Has(node / 9);
             if (weak)
                 Visit(State(group, false), state);
         }

@@ -58,6 +58,7 @@ public:
     };
 
     static constexpr int kCandidateNodes = 729;
+    // A candidate has at most four partners (its cell, row, column and square), a group two.
     static constexpr int kMaxStrong = 4;
     static int CandidateNode(int cell, int digit) { return cell * 9 + digit - 1; }
 
@@ -81,14 +82,14 @@ public:
     }
     bool HasStrong(int node) const { return m_strongCount[static_cast<std::size_t>(node)] != 0; }
     // The node's cells as a mask.
-    CellMask CellsOf(int node) const { return IsGroup(node) ? Group(node).cellMask : CellMask::Of(node / 9); }
+    CellMask MaskOf(int node) const { return IsGroup(node) ? Group(node).cellMask : CellMask::Of(node / 9); }
     // Whether at most one of two different nodes is true: two digits of one cell, or one digit in
     // nodes whose cells all see each other.
     bool Weak(int a, int b) const
     {
         if (Digit(a) != Digit(b))
             return !IsGroup(a) && !IsGroup(b) && a / 9 == b / 9;
-        return a != b && !(CellsOf(b) & ~SeenByAll(a)).Any();
+        return a != b && !(MaskOf(b) & ~SeenByAll(a)).Any();
     }
     // The grouped nodes of the digit that have a strong link.
     std::span<const int> LinkedGroups(int digit) const { return m_linkedGroups[digit - 1]; }
