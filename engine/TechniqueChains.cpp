@@ -133,10 +133,12 @@ private:
     {
         if (m_sameDigitEnds && m_graph.Digit(start) != m_graph.Digit(end))
             return false;
+        const bool loop = end != start && m_graph.Weak(end, start);
+        if (end != start && !loop && !ConflictsWith(startConflicts, end))
+            return false;
         std::vector<int> nodes;
         std::vector<CellDigit> placed;
         std::vector<CellDigit> removed;
-        const bool loop = end != start && m_graph.Weak(end, start);
         if (end == start && !LinkGraph::IsGroup(start)) {
             // The start's falsehood makes it true: it holds.
             placed.push_back({start / 9, m_graph.Digit(start)});
@@ -181,6 +183,22 @@ private:
             nodes.push_back(state / 2);
         std::reverse(nodes.begin(), nodes.end());
         return nodes;
+    }
+
+    // Whether something in `conflicts` conflicts with `node` too.
+    bool ConflictsWith(const CellMask (&conflicts)[9], int node) const
+    {
+        const int digit = m_graph.Digit(node);
+        if ((conflicts[digit - 1] & m_graph.SeenByAll(node)).Any())
+            return true;
+        if (LinkGraph::IsGroup(node))
+            return false;
+        const int cell = node / 9;
+        for (unsigned digits = m_board.Candidates(cell) & ~(1u << (digit - 1)); digits != 0; digits &= digits - 1) {
+            if (conflicts[std::countr_zero(digits)].Has(cell))
+                return true;
+        }
+        return false;
     }
 
     // Adds to `common` what conflicts with both `conflicts`' node and `node`.
