@@ -48,8 +48,10 @@ struct CellMask {
 // The cells sharing a unit with the cell, the cell itself left out.
 CellMask Peers(int cell);
 
+// Nodes are numbered cell * 9 + digit - 1 for candidates, from kCandidateNodes on for groups.
 class LinkGraph {
 public:
+    // Which links a search uses.
     struct Kinds {
         bool bilocal = false;  // strong: a unit's only two places for a digit
         bool bivalue = false;  // strong: a cell's only two candidates
@@ -76,6 +78,7 @@ public:
     CellMask Holding(int digit) const { return m_holding[digit - 1]; }
     // The cells whose candidate node of the digit has a strong link.
     CellMask Linked(int digit) const { return m_linked[digit - 1]; }
+    // The nodes strongly linked to the node.
     std::span<const std::int16_t> Strong(int node) const
     {
         return {m_strong[static_cast<std::size_t>(node)].data(), m_strongCount[static_cast<std::size_t>(node)]};
@@ -116,7 +119,8 @@ private:
     std::vector<GroupNode> m_groups;
     std::vector<int> m_groupsOf[9];
     std::vector<int> m_linkedGroups[9];
-    int m_groupAt[9][9][6];  // digit, square, its rows then its columns: the group node or -1
+    // With groups: by digit, square, and its rows then its columns, the group node or -1.
+    int m_groupAt[9][9][6];
     std::vector<std::array<std::int16_t, kMaxStrong>> m_strong;
     std::vector<std::uint8_t> m_strongCount;
 };

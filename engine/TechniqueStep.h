@@ -57,7 +57,7 @@ struct TechniqueStep {
     unsigned digits = 0;          // the pattern's digits, bit d - 1 for digit d
     // The candidates that prove the step where `cells` and `digits` do not say which: a chain's
     // candidates in chain order (links alternating strong, weak, from a strong one), the cells of
-    // one colour; empty otherwise.
+    // one colour; empty otherwise. A chain that closes into a loop ends on its first node again.
     std::vector<CellDigit> pattern;
     // A chain with grouped nodes (a digit's places in one square within one row or column, true
     // when one of them holds it): how many of `pattern`'s candidates each node takes, in chain
