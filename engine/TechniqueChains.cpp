@@ -14,7 +14,6 @@ constexpr int kMaxLinks = 20;
 struct Chain {
     std::vector<int> nodes;  // from the first end to the last, links strong, weak, ..., strong
     bool loop = false;       // the last node sees the first: a weak link closes the chain
-    std::vector<CellDigit> placed;
     std::vector<CellDigit> removed;
 };
 
@@ -134,43 +133,36 @@ private:
         if (m_sameDigitEnds && m_graph.Digit(start) != m_graph.Digit(end))
             return false;
         const bool loop = end != start && m_graph.Weak(end, start);
-        if (end != start && !loop && !ConflictsWith(startConflicts, end))
+        if (!loop && !ConflictsWith(startConflicts, end))
             return false;
         std::vector<int> nodes;
-        std::vector<CellDigit> placed;
-        std::vector<CellDigit> removed;
-        if (end == start && !LinkGraph::IsGroup(start)) {
-            // The start's falsehood makes it true: it holds.
-            placed.push_back({start / 9, m_graph.Digit(start)});
-        } else {
-            CellMask common[9];
-            AddCommonConflicts(startConflicts, end, common);
-            if (loop) {
-                nodes = Path(end);
-                for (std::size_t i = 1; i + 1 < nodes.size(); i += 2) {
-                    CellMask conflicts[9];
-                    Conflicts(nodes[i], conflicts);
-                    AddCommonConflicts(conflicts, nodes[i + 1], common);
-                }
+        CellMask common[9];
+        AddCommonConflicts(startConflicts, end, common);
+        if (loop) {
+            nodes = Path(end);
+            for (std::size_t i = 1; i + 1 < nodes.size(); i += 2) {
+                CellMask conflicts[9];
+                Conflicts(nodes[i], conflicts);
+                AddCommonConflicts(conflicts, nodes[i + 1], common);
             }
-            CellMask any;
-            for (const CellMask& cells : common)
-                any |= cells;
-            any.ForEach([&](int cell) {
-                for (int digit = 1; digit <= 9; ++digit) {
-                    if (common[digit - 1].Has(cell))
-                        removed.push_back({cell, digit});
-                }
-            });
-            if (removed.empty())
-                return false;
         }
+        std::vector<CellDigit> removed;
+        CellMask any;
+        for (const CellMask& cells : common)
+            any |= cells;
+        any.ForEach([&](int cell) {
+            for (int digit = 1; digit <= 9; ++digit) {
+                if (common[digit - 1].Has(cell))
+                    removed.push_back({cell, digit});
+            }
+        });
+        if (removed.empty())
+            return false;
         if (nodes.empty())
             nodes = Path(end);
         m_bound = static_cast<int>(nodes.size()) - 1;
         chain.nodes = std::move(nodes);
         chain.loop = loop;
-        chain.placed = std::move(placed);
         chain.removed = std::move(removed);
         return true;
     }
@@ -253,7 +245,6 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
         step.nodeSizes.clear();
     std::sort(step.cells.begin(), step.cells.end());
     step.cells.erase(std::unique(step.cells.begin(), step.cells.end()), step.cells.end());
-    step.placed = std::move(chain.placed);
     step.removed = std::move(chain.removed);
     const int links = static_cast<int>(chain.nodes.size()) - (chain.loop ? 0 : 1);
     step.difficulty = ChainDifficulty(chain.loop ? loopBase : base, links);

@@ -83,8 +83,7 @@ bool FindSimpleColouring(const TechniqueBoard& board, TechniqueStep& step);
 
 // TechniqueChains.cpp. The shortest chain, links alternating strong and weak and both ends strong,
 // that removes something: one of its ends is true, so a candidate in conflict with both goes; a
-// chain from a candidate back to itself places it; a chain whose ends see each other closes into a
-// loop (step.pattern repeats its first node at the end) and removes what conflicts with both nodes
+// chain whose ends see each other closes into a loop (step.pattern repeats its first node at the end) and removes what conflicts with both nodes
 // of any weak link. step.pattern is the chain, rated by its length.
 // One digit, cells linked by conjugate pairs and by seeing each other.
 bool FindXChain(const TechniqueBoard& board, TechniqueStep& step);

@@ -186,8 +186,8 @@ void AppendNode(std::string& out, const std::vector<CellDigit>& node, bool oneDi
 }
 
 // "X-Chain on 7: (x=1, y=2) = (x=1, y=8) - (x=5, y=8) = (x=5, y=3), so one of its ends holds 7
-// and (x=5, y=2) cannot." An XY-Chain writes each cell once with its two digits; a chain back to
-// its first node places that, a loop removes what conflicts with both nodes of a weak link.
+// and (x=5, y=2) cannot." An XY-Chain writes each cell once with its two digits; a loop removes
+// what conflicts with both nodes of any weak link.
 void AppendChain(std::string& out, const TechniqueStep& step)
 {
     std::vector<std::vector<CellDigit>> nodes;
@@ -227,10 +227,6 @@ void AppendChain(std::string& out, const TechniqueStep& step)
         out += ", which closes into a loop: one node of each weak link is true, so what conflicts with both goes: ";
         AppendRemovals(out, step.removed);
         out += '.';
-    } else if (!step.placed.empty()) {
-        out += ", so ";
-        AppendNode(out, nodes.front(), oneDigit);
-        out += oneDigit ? " holds " + std::to_string(first) + '.' : " is true.";
     } else if (oneDigit) {
         out += ", so one of its ends holds " + std::to_string(first) + " and ";
         AppendCells(out, CellsOf(step.removed));
