@@ -1,5 +1,8 @@
 #include "TechniqueBoard.h"
 
+#include <bit>
+#include <utility>
+
 namespace technique {
 
 namespace {
@@ -32,6 +35,8 @@ bool SharesUnit(int a, int b)
 TechniqueBoard::TechniqueBoard(const Puzzle& puzzle)
 {
     m_candidates.fill(0x1FF);
+    for (auto& places : m_places)
+        places.fill(0x1FF);
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (!puzzle.IsEmpty(cell) && puzzle[cell] >= 1 && puzzle[cell] <= 9)
             Place(cell, puzzle[cell]);
@@ -41,17 +46,6 @@ TechniqueBoard::TechniqueBoard(const Puzzle& puzzle)
 TechniqueBoard TechniqueBoard::FromLine(std::string_view line)
 {
     return TechniqueBoard(Puzzle::FromLine(line));
-}
-
-unsigned TechniqueBoard::Places(int unit, int digit) const
-{
-    unsigned places = 0;
-    const std::array<int, 9>& cells = UnitCells(unit);
-    for (int place = 0; place < 9; ++place) {
-        if (Candidates(cells[static_cast<std::size_t>(place)]) >> (digit - 1) & 1u)
-            places |= 1u << place;
-    }
-    return places;
 }
 
 bool TechniqueBoard::IsSolved() const
@@ -66,7 +60,8 @@ bool TechniqueBoard::IsSolved() const
 void TechniqueBoard::Place(int cell, int digit)
 {
     m_values[static_cast<std::size_t>(cell)] = digit;
-    m_candidates[static_cast<std::size_t>(cell)] = 0;
+    for (unsigned digits = Candidates(cell); digits != 0; digits &= digits - 1)
+        Remove(cell, std::countr_zero(digits) + 1);
     for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
         for (const int peer : UnitCells(unit))
             Remove(peer, digit);
@@ -75,7 +70,17 @@ void TechniqueBoard::Place(int cell, int digit)
 
 void TechniqueBoard::Remove(int cell, int digit)
 {
-    m_candidates[static_cast<std::size_t>(cell)] &= static_cast<std::uint16_t>(~(1u << (digit - 1)));
+    const unsigned bit = 1u << (digit - 1);
+    if (!(Candidates(cell) & bit))
+        return;
+    m_candidates[static_cast<std::size_t>(cell)] &= static_cast<std::uint16_t>(~bit);
+    // The cell's place in its row, its column and its square, as UnitCells orders them.
+    const int row = cell / 9;
+    const int column = cell % 9;
+    const std::pair<int, int> places[] = {
+        {RowUnit(cell), column}, {ColumnUnit(cell), row}, {BoxUnit(cell), row % 3 * 3 + column % 3}};
+    for (const auto& [unit, place] : places)
+        m_places[static_cast<std::size_t>(unit)][static_cast<std::size_t>(digit - 1)] &= static_cast<std::uint16_t>(~(1u << place));
 }
 
 void TechniqueBoard::Apply(const TechniqueStep& step)

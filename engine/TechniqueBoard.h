@@ -33,7 +33,10 @@ public:
     unsigned Candidates(int cell) const { return m_candidates[static_cast<std::size_t>(cell)]; }
     bool IsEmpty(int cell) const { return Value(cell) == 0; }
     // The empty cells of the unit where the digit is a candidate, as a 9-bit mask of places.
-    unsigned Places(int unit, int digit) const;
+    unsigned Places(int unit, int digit) const
+    {
+        return m_places[static_cast<std::size_t>(unit)][static_cast<std::size_t>(digit - 1)];
+    }
     bool IsSolved() const;
     // Whether the puzzle is known to have exactly one solution: only then may a step reason from
     // uniqueness (unique rectangles, BUG), and its sentence says that it assumes so.
@@ -47,6 +50,8 @@ public:
 private:
     std::array<int, kCellCount> m_values{};                 // 0 empty
     std::array<std::uint16_t, kCellCount> m_candidates{};   // 0 for a placed cell
+    // Kept with the candidates, as every finder asks for them: by unit and digit, the places.
+    std::array<std::array<std::uint16_t, 9>, kUnitCount> m_places{};
     bool m_knownUnique = false;
 };
 
