@@ -36,6 +36,19 @@ int SegmentCell(int box, int segment, int index)
     return segment < 3 ? (top + segment) * 9 + left + index : (top + index) * 9 + left + segment - 3;
 }
 
+// Bit counts without std::popcount, which the default target makes a library call.
+bool HasTwo(unsigned mask)
+{
+    const unsigned rest = mask & (mask - 1);
+    return rest != 0 && (rest & (rest - 1)) == 0;
+}
+
+bool HasMoreThanTwo(unsigned mask)
+{
+    const unsigned rest = mask & (mask - 1);
+    return (rest & (rest - 1)) != 0;
+}
+
 }  // namespace
 
 CellMask Peers(int cell)
@@ -57,7 +70,7 @@ LinkGraph::LinkGraph(const TechniqueBoard& board, Kinds kinds)
     if (m_kinds.bivalue) {
         for (int cell = 0; cell < kCellCount; ++cell) {
             const unsigned digits = board.Candidates(cell);
-            if (std::popcount(digits) == 2)
+            if (HasTwo(digits))
                 Link(CandidateNode(cell, std::countr_zero(digits) + 1), CandidateNode(cell, 32 - std::countl_zero(digits)));
         }
     }
@@ -138,11 +151,11 @@ void LinkGraph::AddBilocalLinks(const TechniqueBoard& board)
         }
         for (int digit = 1; digit <= 9; ++digit) {
             const unsigned mask = placesOf[digit - 1];
-            if (std::popcount(mask) == 2) {
+            if (HasTwo(mask)) {
                 Link(CandidateNode(cells[static_cast<std::size_t>(std::countr_zero(mask))], digit),
                      CandidateNode(cells[static_cast<std::size_t>(std::countr_zero(mask & (mask - 1)))], digit));
             }
-            if (!m_kinds.groups || std::popcount(mask) < 3)
+            if (!m_kinds.groups || !HasMoreThanTwo(mask))
                 continue;
             places.clear();
             for (unsigned bits = mask; bits != 0; bits &= bits - 1)
