@@ -135,8 +135,8 @@ std::vector<int> CellsOf(const std::vector<CellDigit>& candidates)
     return cells;
 }
 
-// "along its conjugate pairs, A and B take one colour and C the other, so one colour holds 7, and
-// X, which sees both colours, cannot." A wrap names two cells of the false colour in one unit.
+// "along the conjugate pairs of 7, A and B take one colour and C the other, so one colour holds 7,
+// and X, which sees both colours, cannot." A wrap names two cells of the false colour in one unit.
 void AppendColouring(std::string& out, const TechniqueStep& step)
 {
     const int digit = std::countr_zero(step.digits) + 1;
@@ -200,7 +200,7 @@ void AppendChain(std::string& out, const TechniqueStep& step)
     const int first = nodes.front().front().digit;
     const bool oneDigit = step.technique != Technique::AlternatingChain;
     if (step.technique == Technique::XChain)
-        out.insert(out.size() - 2, " on " + std::to_string(first));
+        out.insert(out.size() - 2, " on " + std::to_string(first));  // "X-Chain on 7: "
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         if (step.technique == Technique::XYChain) {
             // Strong links join a cell's two digits, weak ones the cells.
