@@ -1,5 +1,8 @@
 #include "TechniqueBoard.h"
 
+#include <bit>
+#include <utility>
+
 namespace technique {
 
 namespace {
@@ -57,8 +60,8 @@ bool TechniqueBoard::IsSolved() const
 void TechniqueBoard::Place(int cell, int digit)
 {
     m_values[static_cast<std::size_t>(cell)] = digit;
-    for (int other = 1; other <= 9; ++other)
-        Remove(cell, other);
+    for (unsigned digits = Candidates(cell); digits != 0; digits &= digits - 1)
+        Remove(cell, std::countr_zero(digits) + 1);
     for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
         for (const int peer : UnitCells(unit))
             Remove(peer, digit);

@@ -111,5 +111,24 @@ bool FindBugPlusOne(const TechniqueBoard& board, TechniqueStep& step);
 // set is locked to all its digits but one of them: those leave the cells that see all their places
 // in the set, and the two leave the cells that see all their places in both.
 bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step);
+// TechniqueColouring.cpp
+// One digit's cells joined by conjugate pairs (a unit's only two places), coloured in turn: one
+// colour holds the digit. A cell seeing both colours loses it (the traps whose proof, the path
+// between the two cells it sees, is the cluster's shortest); a colour with two cells in one unit is
+// false and loses it everywhere (a wrap, rated as a loop). step.cells is the cluster, step.pattern
+// the cells of one colour (for a wrap, the false one). The lowest rated cluster wins.
+bool FindSimpleColouring(const TechniqueBoard& board, TechniqueStep& step);
+
+// TechniqueChains.cpp. The shortest chain, links alternating strong and weak and both ends strong,
+// that removes something: one of its ends is true, so a candidate in conflict with both goes; a
+// chain whose ends see each other closes into a loop (step.pattern repeats its first node at the end) and removes what conflicts with both nodes
+// of any weak link. step.pattern is the chain, rated by its length.
+// One digit, cells linked by conjugate pairs and by seeing each other.
+bool FindXChain(const TechniqueBoard& board, TechniqueStep& step);
+// Cells of two candidates, linked within a cell and by one digit in cells that see each other;
+// both ends the same digit.
+bool FindXYChain(const TechniqueBoard& board, TechniqueStep& step);
+// Any digits, with grouped nodes (step.nodeSizes).
+bool FindAlternatingChain(const TechniqueBoard& board, TechniqueStep& step);
 
 }  // namespace technique

@@ -60,16 +60,21 @@ constexpr LadderRung kLadder[] = {
     {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
     {Technique::BugPlusOne, 5.6, FindBugPlusOne},
-    // Players rate these as the chains they are: a digit's three links (6.6), one of them a group
-    // of cells or a fin (6.7, the larger fish more), two digits' five links (7.1).
+    // Players rate these as the chains they are, from a base that grows with the chain's length:
+    // one digit's links (6.5 for a loop, 6.6), with a group of cells or a fin (6.7, the larger fish
+    // more), several digits' links (7.0; a W-Wing's five make 7.1).
+    {Technique::SimpleColouring, 6.5, FindSimpleColouring},
     {Technique::Skyscraper, 6.6, FindSkyscraper},
     {Technique::TwoStringKite, 6.6, FindTwoStringKite},
     {Technique::TurbotFish, 6.6, FindTurbotFish},
+    {Technique::XChain, 6.6, FindXChain},
+    {Technique::XYChain, 6.6, FindXYChain},
     {Technique::EmptyRectangle, 6.7, FindEmptyRectangle},
     {Technique::FinnedXWing, 6.7, FindFinnedXWing},
     {Technique::SashimiXWing, 6.7, FindSashimiXWing},
     {Technique::FinnedSwordfish, 6.9, FindFinnedSwordfish},
     {Technique::SashimiSwordfish, 6.9, FindSashimiSwordfish},
+    {Technique::AlternatingChain, 7.0, FindAlternatingChain},
     {Technique::FinnedJellyfish, 7.0, FindFinnedJellyfish},
     {Technique::SashimiJellyfish, 7.0, FindSashimiJellyfish},
     {Technique::WWing, 7.1, FindWWing},
@@ -122,16 +127,23 @@ double DifficultyOf(Technique technique)
 
 bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step)
 {
+    // A chain rates above its rung by its length, so the rungs after it whose base lies below
+    // are asked too, and the lowest rated step wins (the earlier rung on a tie).
+    bool found = false;
     for (const LadderRung& rung : kLadder) {
-        step = TechniqueStep{};
-        if (rung.find(board, step)) {
-            step.technique = rung.technique;
-            if (step.difficulty == 0.0)
-                step.difficulty = rung.difficulty;
-            return true;
+        if (found && rung.difficulty >= step.difficulty)
+            break;
+        TechniqueStep candidate;
+        if (rung.find(board, candidate)) {
+            candidate.technique = rung.technique;
+            if (candidate.difficulty == 0.0)
+                candidate.difficulty = rung.difficulty;
+            if (!found || candidate.difficulty < step.difficulty)
+                step = std::move(candidate);
+            found = true;
         }
     }
-    return false;
+    return found;
 }
 
 Explanation ExplainPuzzle(const Puzzle& puzzle)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 namespace {
 
@@ -308,6 +309,117 @@ void AppendAlsXz(std::string& out, const TechniqueStep& step)
     out += '.';
 }
 
+std::vector<int> CellsOf(const std::vector<CellDigit>& candidates)
+{
+    std::vector<int> cells;
+    for (const CellDigit& candidate : candidates)
+        cells.push_back(candidate.cell);
+    return cells;
+}
+
+// "along the conjugate pairs of 7, A and B take one colour and C the other, so one colour holds 7,
+// and X, which sees both colours, cannot." A wrap names two cells of the false colour in one unit.
+void AppendColouring(std::string& out, const TechniqueStep& step)
+{
+    const int digit = std::countr_zero(step.digits) + 1;
+    const std::vector<int> shown = CellsOf(step.pattern);
+    std::vector<int> other;
+    std::set_difference(step.cells.begin(), step.cells.end(), shown.begin(), shown.end(), std::back_inserter(other));
+    out += "along the conjugate pairs of " + std::to_string(digit) + ", ";
+    AppendCells(out, shown);
+    out += " take one colour and ";
+    AppendCells(out, other);
+    out += " the other";
+    const std::vector<int> removed = CellsOf(step.removed);
+    if (removed == shown) {
+        for (std::size_t a = 0; a < shown.size(); ++a) {
+            for (std::size_t b = a + 1; b < shown.size(); ++b) {
+                if (!SharesUnit(shown[a], shown[b]))
+                    continue;
+                out += "; ";
+                AppendCell(out, shown[a]);
+                out += " and ";
+                AppendCell(out, shown[b]);
+                out += " of the first colour share a unit, so " + std::to_string(digit)
+                    + " leaves every cell of that colour.";
+                return;
+            }
+        }
+    }
+    out += ", so one colour holds " + std::to_string(digit) + ", and ";
+    AppendCells(out, removed);
+    out += removed.size() > 1 ? ", which see both colours, cannot." : ", which sees both colours, cannot.";
+}
+
+// A chain's node: "(x=1, y=2)" on one digit, else "7 in (x=1, y=2)" or "7 in [(x=1, y=2), (x=2, y=2)]".
+void AppendNode(std::string& out, const std::vector<CellDigit>& node, bool oneDigit)
+{
+    if (!oneDigit)
+        out += std::to_string(node.front().digit) + " in ";
+    if (node.size() > 1)
+        out += '[';
+    for (std::size_t i = 0; i < node.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        AppendCell(out, node[i].cell);
+    }
+    if (node.size() > 1)
+        out += ']';
+}
+
+// "X-Chain on 7: (x=1, y=2) = (x=1, y=8) - (x=5, y=8) = (x=5, y=3), so one of its ends holds 7
+// and (x=5, y=2) cannot." An XY-Chain writes each cell once with its two digits; a loop removes
+// what conflicts with both nodes of any weak link.
+void AppendChain(std::string& out, const TechniqueStep& step)
+{
+    std::vector<std::vector<CellDigit>> nodes;
+    for (std::size_t at = 0, node = 0; at < step.pattern.size(); ++node) {
+        const std::size_t size = node < step.nodeSizes.size() ? static_cast<std::size_t>(step.nodeSizes[node]) : 1;
+        nodes.emplace_back(step.pattern.begin() + static_cast<std::ptrdiff_t>(at),
+                           step.pattern.begin() + static_cast<std::ptrdiff_t>(at + size));
+        at += size;
+    }
+    const int first = nodes.front().front().digit;
+    const bool oneDigit = step.technique != Technique::AlternatingChain;
+    if (step.technique == Technique::XChain)
+        out.insert(out.size() - 2, " on " + std::to_string(first));  // "X-Chain on 7: "
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (step.technique == Technique::XYChain) {
+            // Strong links join a cell's two digits, weak ones the cells.
+            if (i % 2 == 1)
+                continue;
+            if (i > 0)
+                out += " - ";
+            AppendCell(out, nodes[i].front().cell);
+            if (i + 1 < nodes.size())
+                out += ' ' + std::to_string(nodes[i].front().digit) + '=' + std::to_string(nodes[i + 1].front().digit);
+            continue;
+        }
+        if (i > 0)
+            out += i % 2 == 1 ? " = " : " - ";
+        AppendNode(out, nodes[i], oneDigit);
+    }
+    // A loop repeats its first node at the end, so its links, one more than a chain's, are even.
+    const bool loop = nodes.size() % 2 == 1;
+    if (loop && step.technique == Technique::XChain) {
+        out += ", which closes into a loop: one cell of each weak link holds " + std::to_string(first) + ", so ";
+        AppendCells(out, CellsOf(step.removed));
+        out += " cannot.";
+    } else if (loop) {
+        out += ", which closes into a loop: one node of each weak link is true, so what conflicts with both goes: ";
+        AppendRemovals(out, step.removed);
+        out += '.';
+    } else if (oneDigit) {
+        out += ", so one of its ends holds " + std::to_string(first) + " and ";
+        AppendCells(out, CellsOf(step.removed));
+        out += " cannot.";
+    } else {
+        out += ", so one of its ends is true, and what conflicts with both goes: ";
+        AppendRemovals(out, step.removed);
+        out += '.';
+    }
+}
+
 int SubsetSize(Technique technique)
 {
     switch (technique) {
@@ -412,6 +524,14 @@ const char* TechniqueName(Technique technique)
         return "BUG+1";
     case Technique::AlsXz:
         return "ALS-XZ";
+    case Technique::SimpleColouring:
+        return "Simple Colouring";
+    case Technique::XChain:
+        return "X-Chain";
+    case Technique::XYChain:
+        return "XY-Chain";
+    case Technique::AlternatingChain:
+        return "Alternating Inference Chain";
     case Technique::Guess:
         break;
     }
@@ -683,6 +803,14 @@ std::string TechniqueSentence(const TechniqueStep& step)
         break;
     case Technique::AlsXz:
         AppendAlsXz(out, step);
+        break;
+    case Technique::SimpleColouring:
+        AppendColouring(out, step);
+        break;
+    case Technique::XChain:
+    case Technique::XYChain:
+    case Technique::AlternatingChain:
+        AppendChain(out, step);
         break;
     case Technique::Guess:
         out += "no technique of the ladder applies, so cell ";

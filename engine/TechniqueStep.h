@@ -48,6 +48,10 @@ enum class Technique {
     SashimiJellyfish,
     BugPlusOne,
     AlsXz,
+    SimpleColouring,
+    XChain,
+    XYChain,
+    AlternatingChain,
     Guess,
 };
 
@@ -71,8 +75,12 @@ struct TechniqueStep {
     // candidates in chain order (links alternating strong, weak, from a strong one), the cells of
     // one colour; a unique rectangle of type 3: every candidate of its two cells with other digits
     // and of the cells completing their naked subset; ALS-XZ: every candidate of both sets; empty
-    // otherwise.
+    // otherwise. A chain that closes into a loop ends on its first node again.
     std::vector<CellDigit> pattern;
+    // A chain with grouped nodes (a digit's places in one square within one row or column, true
+    // when one of them holds it): how many of `pattern`'s candidates each node takes, in chain
+    // order; empty when each candidate is a node of its own.
+    std::vector<int> nodeSizes;
     std::vector<CellDigit> placed;
     int placedUnit = -1;          // direct techniques: the unit the removals leave the placed digit one place in
     std::vector<CellDigit> removed;

@@ -106,6 +106,17 @@ std::vector<CellDigit> Bivalue(bool extra)
     }
     return cut;
 }
+// Digit 7 in rows y=1, y=5 and y=9 only at x=1, x=5; x=5, x=8; x=8, x=3: the X-chain (x=1, y=1) =
+// (x=5, y=1) - (x=5, y=5) = (x=8, y=5) - (x=8, y=9) = (x=3, y=9).
+const std::vector<CellDigit> kXChain = OnlyIn(0, {0, 4}, 7) + OnlyIn(4, {40, 43}, 7) + OnlyIn(8, {74, 79}, 7);
+// (x=1, y=1) 1,2 - (x=5, y=1) 2,3 - (x=5, y=5) 3,4 - (x=9, y=5) 4,1.
+const std::vector<CellDigit> kXYChain = Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {1, 4, 5, 6, 7, 8, 9})
+    + Each({40}, {1, 2, 5, 6, 7, 8, 9}) + Each({44}, {2, 3, 5, 6, 7, 8, 9});
+// Digit 5 in row y=1 only at x=1 and in the group x=7..8; (x=9, y=2) holds only 3 and 5, (x=2, y=2)
+// only 3 and 4.
+const std::vector<CellDigit> kGroupChain = OnlyIn(0, {0, 6, 7}, 5) + Each({17}, {1, 2, 4, 6, 7, 8, 9}) + Each({10}, {1, 2, 5, 6, 7, 8, 9});
+// Digit 7's conjugate pairs (x=1, y=1) = (x=5, y=1) = (x=5, y=4) = (x=2, y=4).
+const std::vector<CellDigit> kColours = OnlyIn(0, {0, 4}, 7) + OnlyIn(13, {4, 31}, 7) + OnlyIn(3, {31, 28}, 7);
 
 const FinderRow kFinderRows[] = {
     {"FullHouse", Technique::FullHouse, "12345678." + kEmpty, {}, {{8, 9}}, {}},
@@ -180,6 +191,20 @@ const FinderRow kFinderRows[] = {
     {"EmptyRectangle", Technique::EmptyRectangle, kEmpty, Each({10, 11, 19, 20}, {3}) + OnlyIn(13, {4, 58}, 3), {}, Each({54}, {3})},
     // The link's far end (x=5, y=2) lies in the square's rows.
     {"EmptyRectangleLinkInBand", Technique::EmptyRectangle, kEmpty, Each({10, 11, 19, 20}, {3}) + OnlyIn(13, {4, 13}, 3), {}, {}},
+    {"XChain", Technique::XChain, kEmpty, kXChain, {}, Each({11, 20, 54, 63}, {7})},
+    {"XChainAlreadyClean", Technique::XChain, kEmpty, kXChain + Each({11, 20, 54, 63}, {7}), {}, {}},
+    // Rows y=1 and y=5 hold 7 only at x=1 and x=5: the chain closes into a loop through column x=1.
+    {"XChainLoop", Technique::XChain, kEmpty, OnlyIn(0, {0, 4}, 7) + OnlyIn(4, {36, 40}, 7), {},
+     Each({9, 13, 18, 22, 27, 31, 45, 49, 54, 58, 63, 67, 72, 76}, {7})},
+    {"XYChain", Technique::XYChain, kEmpty, kXYChain, {}, Each({8, 36}, {1})},
+    {"XYChainAlreadyClean", Technique::XYChain, kEmpty, kXYChain + Each({8, 36}, {1}), {}, {}},
+    {"AlternatingChainGrouped", Technique::AlternatingChain, kEmpty, kGroupChain, {}, {{0, 4}}},
+    {"AlternatingChainAlreadyClean", Technique::AlternatingChain, kEmpty, kGroupChain + Each({0}, {4}), {}, {}},
+    {"ColourTrap", Technique::SimpleColouring, kEmpty, kColours, {}, Each({10, 19, 36, 45}, {7})},
+    // (x=1, y=1) = (x=2, y=1) = (x=2, y=2): the first and last share a square.
+    {"ColourWrap", Technique::SimpleColouring, kEmpty, OnlyIn(0, {0, 1}, 7) + OnlyIn(10, {1, 10}, 7), {}, Each({0, 10}, {7})},
+    // Three conjugate pairs, none joined to another: nothing sees both colours of one.
+    {"ColoursApart", Technique::SimpleColouring, kEmpty, kXChain, {}, {}},
     // Digit 1 in row y=9 only at x=1 and x=2: (x=2, y=9) sees neither cell.
     {"WWingLinkSeesOneCell", Technique::WWing, kEmpty, Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 73}, 1), {}, {}},
     {"UniqueRectangleType1", Technique::UniqueRectangleType1, kEmpty, Keep({0, 3, 9}, {1, 2}), {}, Each({12}, {1, 2}), true},
@@ -236,6 +261,59 @@ TEST_P(TechniqueFinderTest, FindsExactlyThePattern)
 
 INSTANTIATE_TEST_SUITE_P(Families, TechniqueFinderTest, testing::ValuesIn(kFinderRows),
                          [](const testing::TestParamInfo<FinderRow>& info) { return info.param.name; });
+
+struct ChainRow {
+    const char* name;
+    Technique technique;
+    std::vector<CellDigit> cut;
+    double difficulty;
+    std::string sentence;
+};
+
+const ChainRow kChainRows[] = {
+    {"XChain", Technique::XChain, kXChain, 6.7,
+     "X-Chain on 7: (x=1, y=1) = (x=5, y=1) - (x=5, y=5) = (x=8, y=5) - (x=8, y=9) = (x=3, y=9), so one of its ends "
+     "holds 7 and (x=3, y=2), (x=3, y=3), (x=1, y=7) and (x=1, y=8) cannot."},
+    {"XChainLoop", Technique::XChain, OnlyIn(0, {0, 4}, 7) + OnlyIn(4, {36, 40}, 7), 6.5,
+     "X-Chain on 7: (x=1, y=1) = (x=5, y=1) - (x=5, y=5) = (x=1, y=5) - (x=1, y=1), which closes into a loop: one cell "
+     "of each weak link holds 7, so (x=1, y=2), (x=5, y=2), (x=1, y=3), (x=5, y=3), (x=1, y=4), (x=5, y=4), (x=1, y=6), "
+     "(x=5, y=6), (x=1, y=7), (x=5, y=7), (x=1, y=8), (x=5, y=8), (x=1, y=9) and (x=5, y=9) cannot."},
+    {"XYChain", Technique::XYChain, kXYChain, 6.8,
+     "XY-Chain: (x=1, y=1) 1=2 - (x=5, y=1) 2=3 - (x=5, y=5) 3=4 - (x=9, y=5) 4=1, so one of its ends holds 1 and "
+     "(x=9, y=1) and (x=1, y=5) cannot."},
+    {"AlternatingChainGrouped", Technique::AlternatingChain, kGroupChain, 7.1,
+     "Alternating Inference Chain: 5 in (x=1, y=1) = 5 in [(x=7, y=1), (x=8, y=1)] - 5 in (x=9, y=2) = 3 in (x=9, y=2) "
+     "- 3 in (x=2, y=2) = 4 in (x=2, y=2), so one of its ends is true, and what conflicts with both goes: digit 4 from "
+     "(x=1, y=1)."},
+    {"ColourTrap", Technique::SimpleColouring, kColours, 6.6,
+     "Simple Colouring: along the conjugate pairs of 7, (x=1, y=1) and (x=5, y=4) take one colour and (x=5, y=1) and "
+     "(x=2, y=4) the other, so one colour holds 7, and (x=2, y=2), (x=2, y=3), (x=1, y=5) and (x=1, y=6), which see "
+     "both colours, cannot."},
+    {"ColourWrap", Technique::SimpleColouring, OnlyIn(0, {0, 1}, 7) + OnlyIn(10, {1, 10}, 7), 6.5,
+     "Simple Colouring: along the conjugate pairs of 7, (x=1, y=1) and (x=2, y=2) take one colour and (x=2, y=1) the "
+     "other; (x=1, y=1) and (x=2, y=2) of the first colour share a unit, so 7 leaves every cell of that colour."},
+};
+
+class ChainStepTest : public testing::TestWithParam<ChainRow> {};
+
+TEST_P(ChainStepTest, RatesTheChainByItsLengthAndSaysIt)
+{
+    const ChainRow& row = GetParam();
+    TechniqueBoard board(Puzzle::FromLine(kEmpty));
+    for (const CellDigit& cut : row.cut)
+        board.Remove(cut.cell, cut.digit);
+    const auto ladder = Ladder();
+    const auto rung = std::find_if(ladder.begin(), ladder.end(),
+                                   [&](const LadderRung& each) { return each.technique == row.technique; });
+    TechniqueStep step;
+    ASSERT_TRUE(rung->find(board, step));
+    step.technique = row.technique;
+    EXPECT_EQ(step.difficulty, row.difficulty);
+    EXPECT_EQ(TechniqueSentence(step), row.sentence);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chains, ChainStepTest, testing::ValuesIn(kChainRows),
+                         [](const testing::TestParamInfo<ChainRow>& info) { return info.param.name; });
 
 TEST(TechniqueLadderTest, TakesTheEasiestStepAndSaysWhatItProves)
 {
