@@ -53,6 +53,8 @@ constexpr LadderRung kLadder[] = {
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
 };
 
+}  // namespace
+
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])
 {
     int best = -1;
@@ -67,8 +69,6 @@ TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCell
     step.placed = {{best, solution[best]}};
     return step;
 }
-
-}  // namespace
 
 double ChainDifficulty(double base, int links)
 {
