@@ -29,6 +29,7 @@ QColor MarkTint(CellMark mark)
 struct HighlightColours {
     QColor pattern;
     QColor placed;
+    QColor ring;  // round a placed digit
     QColor removed;
 };
 
@@ -37,8 +38,8 @@ struct HighlightColours {
 HighlightColours HighlightColoursOn(const QColor& background)
 {
     if (background.lightness() < 128)
-        return {QColor(40, 90, 200), QColor(30, 120, 50), QColor(255, 120, 120)};
-    return {QColor(150, 200, 255), QColor(140, 225, 150), QColor(215, 0, 0)};
+        return {QColor(40, 90, 200), QColor(30, 120, 50), QColor(150, 240, 160), QColor(255, 120, 120)};
+    return {QColor(150, 200, 255), QColor(140, 225, 150), QColor(0, 110, 20), QColor(215, 0, 0)};
 }
 
 }  // namespace
@@ -137,14 +138,18 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
         const QRectF place(area.left() + (digit - 1) % 3 * third, area.top() + (digit - 1) / 3 * third, third, third);
         const unsigned bit = 1u << (digit - 1);
         const bool removed = (highlight.removed & bit) != 0;
-        if ((highlight.pattern & bit) != 0 || (highlight.placed & bit) != 0) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush((highlight.placed & bit) != 0 ? colours.placed : colours.pattern);
+        const bool placed = (highlight.placed & bit) != 0;
+        QColor under = background;
+        if ((highlight.pattern & bit) != 0 || placed) {
+            // A placed digit gets a ring as well, to stand out on a cell tinted green.
+            under = placed ? colours.placed : colours.pattern;
+            painter.setPen(placed ? QPen(colours.ring, qMax(1.0, third * 0.08)) : QPen(Qt::NoPen));
+            painter.setBrush(under);
             const double inset = third * 0.06;
             painter.drawEllipse(place.adjusted(inset, inset, -inset, -inset));
             painter.setBrush(Qt::NoBrush);
         }
-        painter.setPen(removed ? colours.removed : color);
+        painter.setPen(ReadableOn(removed ? colours.removed : color, under));
         painter.drawText(place, Qt::AlignCenter, QString::number(digit));
         if (removed) {
             painter.setPen(QPen(colours.removed, qMax(1.0, third * 0.09)));
