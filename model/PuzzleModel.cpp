@@ -227,8 +227,16 @@ void PuzzleModel::Solve()
 {
     // The end of the replay, with the last step's sentence and marks, so that the board, the step
     // line and the solve-logic window tell the same.
-    if (m_bSet)
-        ShowReplay(StepCount());
+    if (!m_bSet)
+        return;
+    if (m_replayPath == ReplayPath::Techniques && m_techniqueReplay.StepCount() == 0) {
+        // No technique path to walk (not exactly one solution): the solver's board, as on its own path.
+        ShowBoard(m_boardSolved);
+        ShowRevealed();
+        ClearMarks();
+        return;
+    }
+    ShowReplay(StepCount());
 }
 
 void PuzzleModel::SolveCell(int cell)

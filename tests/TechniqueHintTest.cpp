@@ -221,6 +221,10 @@ TEST(TechniqueHint, TheDifficultyIsThePathsHardestAndOnlyForOneSolution)
         EXPECT_TRUE(unexplained.TechniqueLines().empty());
         EXPECT_EQ(unexplained.IsEnabled(PuzzleModel::Command::Hint), line == kEmpty) << "without a solution, no hint";
     }
+    PuzzleModel several = SetPuzzle(kEmpty);
+    several.ChooseReplay(PuzzleModel::ReplayPath::Techniques);
+    several.Solve();
+    EXPECT_TRUE(IsValidSolution(Shown(several), kEmpty)) << "Solve shows a solution without a technique path too";
 }
 
 }  // namespace
