@@ -4,7 +4,6 @@
 #include "Difficulty.h"
 #include "PuzzleText.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -340,12 +339,15 @@ void PuzzleModel::ShowReplay(int position)
     if (m_replayPath == ReplayPath::Techniques) {
         m_techniqueReplay.GoTo(position);
         showDigits(m_techniqueReplay.Digits());
-    } else if (m_replay.GoTo(position), m_replay.Position() == m_replay.StepCount()) {
-        // Where the steps of a puzzle without solution run into a contradiction, the solver's own
-        // board tells what it made of it: the end of the replay is what Solve shows.
-        ShowBoard(m_boardSolved);
     } else {
-        showDigits(m_replay.Digits());
+        m_replay.GoTo(position);
+        if (m_replay.Position() == m_replay.StepCount()) {
+            // Where the steps of a puzzle without solution run into a contradiction, the solver's
+            // own board tells what it made of it: the end of the replay is what Solve shows.
+            ShowBoard(m_boardSolved);
+        } else {
+            showDigits(m_replay.Digits());
+        }
     }
     ShowRevealed();
     ClearMarks();
@@ -399,85 +401,6 @@ void PuzzleModel::PreviousStep()
         ShowReplay(StepPosition() - 1);
 }
 
-void PuzzleModel::Hint()
-{
-    if (!IsEnabled(Command::Hint))
-        return;
-    switch (m_hintStage) {
-    case HintStage::None: {
-        // The board the replay stands at, with the marks of the hint instead of the step's.
-        ShowReplay(StepPosition());
-        m_hintBoard = ShownTechniqueBoard();
-        m_hintStep = HintStep(m_hintBoard, m_boardSolved.Values());
-        m_look = LookOf(m_hintStep, m_hintBoard);
-        const StepPicture picture = PatternPicture(m_hintStep, m_look, m_hintBoard);
-        m_marks = picture.marks;
-        m_highlights = picture.highlights;
-        m_hintStage = HintStage::Pattern;
-        return;
-    }
-    case HintStage::Pattern: {
-        const StepPicture picture = EffectPicture(m_hintStep, m_hintBoard);
-        m_marks = picture.marks;
-        m_highlights = picture.highlights;
-        m_stepText = TechniqueSentence(m_hintStep);
-        m_hintStage = HintStage::Effect;
-        return;
-    }
-    case HintStage::Effect:
-        for (const CellDigit& removal : m_hintStep.removed)
-            m_struck[static_cast<std::size_t>(removal.cell)] |= static_cast<std::uint16_t>(1u << (removal.digit - 1));
-        m_marks.fill(CellMark::None);
-        for (const CellDigit& placement : m_hintStep.placed) {
-            m_revealed.set(static_cast<std::size_t>(placement.cell));
-            m_marks[static_cast<std::size_t>(placement.cell)] = CellMark::StepCell;
-        }
-        ShowRevealed();
-        m_highlights = CandidateHighlights();
-        m_hintStage = HintStage::None;
-        return;
-    }
-}
-
-technique::TechniqueBoard PuzzleModel::ShownTechniqueBoard() const
-{
-    technique::TechniqueBoard board(ShownPuzzle());
-    board.SetKnownUnique(m_solve.solutionCount == 1);
-    const CandidateMasks shown = Candidates();
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        for (int digit = 1; digit <= 9; ++digit) {
-            const unsigned bit = 1u << (digit - 1);
-            if (board.IsEmpty(cell) && (board.Candidates(cell) & bit) != 0 && (shown[static_cast<std::size_t>(cell)] & bit) == 0)
-                board.Remove(cell, digit);
-        }
-    }
-    return board;
-}
-
-bool PuzzleModel::HasEmptyCell() const
-{
-    return std::any_of(m_shown.begin(), m_shown.end(), [](const ShownCell& cell) { return cell.text.empty(); });
-}
-
-void PuzzleModel::ExplainTechniques(const Puzzle& puzzle)
-{
-    const technique::Explanation explanation = technique::ExplainPuzzle(puzzle);
-    m_techniqueReplay.Start(puzzle, explanation);
-    m_techniqueLines.clear();
-    m_techniqueRating.reset();
-    for (const TechniqueStep& step : explanation.steps)
-        m_techniqueLines.push_back({step.difficulty, TechniqueSentence(step)});
-    if (!explanation.explained || !explanation.hardest)
-        return;
-    // The technique of the hardest step, also where a guess comes after it.
-    std::string hardest;
-    for (const TechniqueStep& step : explanation.steps) {
-        if (step.technique != Technique::Guess && step.difficulty == explanation.difficulty && hardest.empty())
-            hardest = TechniqueName(step.technique);
-    }
-    m_techniqueRating = TechniqueRating{explanation.difficulty, hardest, *explanation.hardest == Technique::Guess};
-}
-
 CandidateMasks PuzzleModel::Candidates() const
 {
     if (!m_bSet)
@@ -489,9 +412,9 @@ CandidateMasks PuzzleModel::Candidates() const
         if (m_revealed.test(static_cast<std::size_t>(cell)) && digit >= 1 && digit <= 9)
             PlaceCandidate(candidates, cell, digit);
     }
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (m_shown[static_cast<std::size_t>(cell)].text.empty())
-            candidates[static_cast<std::size_t>(cell)] &= static_cast<std::uint16_t>(~m_struck[static_cast<std::size_t>(cell)]);
+    for (std::size_t cell = 0; cell < candidates.size(); ++cell) {
+        if (m_shown[cell].text.empty())
+            candidates[cell] &= static_cast<std::uint16_t>(~m_struck[cell]);
     }
     return candidates;
 }

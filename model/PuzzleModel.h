@@ -92,7 +92,6 @@ public:
     // path chosen, each path keeping its own position; on the technique path the step's pattern is
     // marked and the candidates it removed stay drawn, struck out (Highlights).
     void ChooseReplay(ReplayPath path);
-    ReplayPath Replay() const { return m_replayPath; }
     int StepCount() const;
     int StepPosition() const;
     void GoToStep(int position);  // kept within 0..StepCount()
@@ -194,7 +193,7 @@ private:
     ReplayPath m_replayPath = ReplayPath::Solver;
     std::vector<TechniqueLine> m_techniqueLines;
     std::optional<TechniqueRating> m_techniqueRating;
-    std::bitset<kCellCount> m_revealed;  // by Solve Cell, since SetSuDoku or Reset
+    std::bitset<kCellCount> m_revealed;  // by Solve Cell and hints, since SetSuDoku or Reset
     Puzzle m_savedPuzzle;  // as last opened or saved; empty at first
     CellMarks m_marks{};  // every cell CellMark::None
     CandidateHighlights m_highlights;

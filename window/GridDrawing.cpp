@@ -154,7 +154,8 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
         if (removed) {
             painter.setPen(QPen(colours.removed, qMax(1.0, third * 0.09)));
             const double margin = third * 0.18;
-            painter.drawLine(place.bottomLeft() + QPointF(margin, -margin), place.topRight() + QPointF(-margin, margin));
+            painter.drawLine(place.bottomLeft() + QPointF(margin, -margin),
+                             place.topRight() + QPointF(-margin, margin));
         }
     }
 }

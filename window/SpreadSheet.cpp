@@ -45,8 +45,8 @@ CellPicture PictureOf(const QModelIndex& index)
                         static_cast<std::uint16_t>(index.data(kCandidatesRole).toUInt()),
                         static_cast<CellMark>(index.data(kMarkRole).toInt())};
     const qulonglong highlight = index.data(kHighlightRole).toULongLong();
-    picture.highlight = {static_cast<std::uint16_t>(highlight & 0xFFFF), static_cast<std::uint16_t>(highlight >> 16 & 0xFFFF),
-                         static_cast<std::uint16_t>(highlight >> 32 & 0xFFFF)};
+    const auto mask = [highlight](int shift) { return static_cast<std::uint16_t>(highlight >> shift & 0xFFFF); };
+    picture.highlight = {mask(0), mask(16), mask(32)};
     return picture;
 }
 

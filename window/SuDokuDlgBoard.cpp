@@ -34,7 +34,8 @@ void CSuDokuDlg::ShowBoard()
             const auto cell = static_cast<std::size_t>(CellOf(column, row));
             m_Grid.SetForeColor(shown[cell].bySolver ? kSolverColor : kPersonColor);
             m_Grid.SetText(QString::fromStdString(shown[cell].text));
-            const CandidateHighlight highlight{highlights.pattern[cell], highlights.removed[cell], highlights.placed[cell]};
+            const CandidateHighlight highlight{highlights.pattern[cell], highlights.removed[cell],
+                                               highlights.placed[cell]};
             const bool empty = shown[cell].text.empty();
             // A cell the step is shown with shows its candidates even while they are hidden elsewhere.
             const bool showCandidates = m_bShowCandidates || highlight != CandidateHighlight();

@@ -75,7 +75,8 @@ QString LookText(const TechniqueLook& look)
 {
     const QString technique = QString::fromStdString(look.technique);
     if (look.guess)
-        return Translate(QT_TRANSLATE_NOOP("TechniqueText", "No technique moves here: cell %1 takes the solution's digit."))
+        return Translate(
+                   QT_TRANSLATE_NOOP("TechniqueText", "No technique moves here: cell %1 takes the solution's digit."))
             .arg(look.cells.empty() ? QString() : CellName(look.cells.front()));
     if (look.markedCells > 0)
         return Translate(QT_TRANSLATE_NOOP("TechniqueText", "%1: look at %2 in the %3 marked cells."))
@@ -94,6 +95,7 @@ QString DifficultyText(const PuzzleModel::TechniqueRating& rating)
     if (rating.guess && hardest.isEmpty())
         return Translate(QT_TRANSLATE_NOOP("TechniqueText", "No technique explains this puzzle without a guess"));
     if (rating.guess)
-        return Translate(QT_TRANSLATE_NOOP("TechniqueText", "Difficulty %1 (%2), then a guess")).arg(difficulty, hardest);
+        return Translate(QT_TRANSLATE_NOOP("TechniqueText", "Difficulty %1 (%2), then a guess"))
+            .arg(difficulty, hardest);
     return Translate(QT_TRANSLATE_NOOP("TechniqueText", "Difficulty %1 (%2)")).arg(difficulty, hardest);
 }
