@@ -209,12 +209,16 @@ TEST(TechniqueHint, TheDifficultyIsThePathsHardestAndOnlyForOneSolution)
 {
     const PuzzleModel model = SetPuzzle(kTurbot);
     ASSERT_TRUE(model.TechniqueDifficulty());
-    EXPECT_EQ(model.TechniqueDifficulty()->difficulty, 4.2);
-    EXPECT_EQ(model.TechniqueDifficulty()->hardest, "Turbot Fish");
     double highest = 0;
-    for (const PuzzleModel::TechniqueLine& line : model.TechniqueLines())
+    std::string hardest;
+    for (const PuzzleModel::TechniqueLine& line : model.TechniqueLines()) {
+        if (line.difficulty > highest)
+            hardest = line.sentence.substr(0, line.sentence.find(':'));
         highest = std::max(highest, line.difficulty);
-    EXPECT_EQ(highest, 4.2);
+    }
+    EXPECT_GT(highest, 4.0) << "the path needs more than singles, pointing and subsets";
+    EXPECT_EQ(model.TechniqueDifficulty()->difficulty, highest);
+    EXPECT_EQ(model.TechniqueDifficulty()->hardest, hardest);
     for (const std::string& line : {"12345678.........9" + std::string(63, '.'), kEmpty}) {
         const PuzzleModel unexplained = SetPuzzle(line);
         EXPECT_FALSE(unexplained.TechniqueDifficulty()) << line;
