@@ -16,7 +16,7 @@ constexpr std::uint64_t kBatchSize = 64;
 
 }  // namespace
 
-void WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output)
+std::optional<std::uint64_t> WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output)
 {
     if (request.format == OutputFormat::Csv)
         output.Write(kCsvHeader);
@@ -24,12 +24,17 @@ void WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output)
     for (std::uint64_t first = 0; first < request.count; first += kBatchSize) {
         const auto count = static_cast<std::size_t>(std::min(kBatchSize, request.count - first));
         lines.assign(count, std::string());
+        std::vector<char> found(count, 0);
         // Each puzzle depends on its seed alone, so the threads share nothing but the lines they
         // write one each.
         RunParallelTasks(count, request.jobs, [&](std::size_t i, SolveOutcome& outcome) {
             GeneratorOptions options = request.generator;
             options.seed += first + i;
-            const Puzzle puzzle = *GeneratePuzzle(options);
+            const std::optional<Puzzle> generated = GeneratePuzzle(options);
+            if (!generated)
+                return;
+            found[i] = 1;
+            const Puzzle& puzzle = *generated;
             std::string& line = lines[i];
             if (request.format == OutputFormat::Text) {
                 line = puzzle.ToLine('.') + '\n';
@@ -41,8 +46,14 @@ void WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output)
             else
                 AppendCsv(line, static_cast<long>(first + i + 1), outcome);
         });
-        for (const std::string& line : lines)
-            output.Write(line);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!found[i]) {
+                output.Flush();
+                return first + i;
+            }
+            output.Write(lines[i]);
+        }
         output.Flush();
     }
+    return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "ResultOutput.h"
 
 #include <cstdint>
+#include <optional>
 
 struct GenerateRequest {
     std::uint64_t count = 0;
@@ -15,6 +16,7 @@ struct GenerateRequest {
     unsigned jobs = 1;
 };
 
-// Generates and writes the puzzles; the output does not depend on the number of jobs. Throws
-// WriteFailure when a write fails.
-void WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output);
+// Generates and writes the puzzles; the output does not depend on the number of jobs. Where a
+// puzzle is not found within generator.maxAttempts, the puzzles before it are written and its
+// number (from 0) is returned. Throws WriteFailure when a write fails.
+std::optional<std::uint64_t> WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output);

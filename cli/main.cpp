@@ -23,7 +23,11 @@
 namespace {
 
 constexpr int kExitAllSolved = 0;
+constexpr int kExitNotAllSolved = 1;
 constexpr int kExitInputError = 2;
+// Grids tried for each puzzle of a difficulty band before the generator gives up: a few seconds'
+// work. An ordinary band takes a few dozen; a band of the hardest techniques may take thousands.
+constexpr std::uint64_t kBandAttempts = 3000;
 // More threads than this would only wait for one another.
 constexpr unsigned kMaxJobs = 1024;
 
@@ -59,7 +63,12 @@ const char kUsage[] =
     "  --generate N    instead of solving, print N new puzzles with exactly one solution,\n"
     "                  minimal, one 81-character line each ('.' an empty cell); with\n"
     "                  --json or --csv, each as its solve result\n"
-    "  --rating R      with --generate: easy (the default), mild, hard or riverazevod\n"
+    "  --rating R      with --generate: easy (the default, unless --difficulty is\n"
+    "                  given), mild, hard or riverazevod\n"
+    "  --difficulty MIN-MAX\n"
+    "                  with --generate: puzzles whose technique difficulty (see\n"
+    "                  --techniques) lies from MIN to MAX, such as 2.0-4.5; a puzzle\n"
+    "                  not found within 3000 attempts ends the run\n"
     "  --symmetric     with --generate: givens in 180-degree rotational symmetry\n"
     "  --seed S        with --generate: puzzle i (from 0) comes from seed S + i, so the\n"
     "                  same seed gives the same puzzles (default: a random seed)\n"
@@ -67,8 +76,8 @@ const char kUsage[] =
     "  --version       show the version and exit\n"
     "\n"
     "Exit status: 0 every puzzle solved (with --generate: every puzzle written), 1 some\n"
-    "puzzle unsolvable or inconsistent (with --strict: or with several solutions), 2 a\n"
-    "usage, input or output error.\n";
+    "puzzle unsolvable or inconsistent (with --strict: or with several solutions; with\n"
+    "--generate: a puzzle not found), 2 a usage, input or output error.\n";
 
 struct Options {
     BatchOptions batch;
@@ -76,6 +85,7 @@ struct Options {
     std::vector<std::string> puzzles;
     std::optional<std::uint64_t> generate;  // the number of puzzles to generate
     std::optional<Difficulty> rating;
+    std::optional<DifficultyBand> band;
     bool symmetric = false;
     std::optional<std::uint64_t> seed;
 };
@@ -87,6 +97,29 @@ std::optional<std::uint64_t> ParseNumber(const std::string& text)
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return number;
+}
+
+// "2.0-4.5": two numbers of the scale, the lower first.
+std::optional<DifficultyBand> ParseBand(const std::string& text)
+{
+    const std::size_t dash = text.find('-', 1);
+    if (dash == std::string::npos)
+        return std::nullopt;
+    DifficultyBand band{};
+    const char* const end = text.data() + text.size();
+    const auto [lowEnd, lowError] = std::from_chars(text.data(), text.data() + dash, band.lowest);
+    const auto [highEnd, highError] = std::from_chars(text.data() + dash + 1, end, band.highest);
+    if (lowError != std::errc() || lowEnd != text.data() + dash || highError != std::errc() || highEnd != end
+        || !IsValidBand(band))
+        return std::nullopt;
+    return band;
+}
+
+std::string FormatBand(const DifficultyBand& band)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f-%.1f", band.lowest, band.highest);
+    return text;
 }
 
 std::optional<unsigned> ParseJobs(const std::string& text)
@@ -211,6 +244,11 @@ int main(int argc, char* argv[])
             if (!options.rating)
                 return UsageError("the rating must be easy, mild, hard or riverazevod, not "
                                   + QuotedName(given.value_or("")));
+        } else if (TakeValue(argument, "--difficulty", i, argc, argv, given)) {
+            options.band = given ? ParseBand(*given) : std::nullopt;
+            if (!options.band)
+                return UsageError("the difficulty must be a band MIN-MAX of the technique scale, such as 2.0-4.5, "
+                                  "with 1.0 <= MIN <= MAX, not " + QuotedName(given.value_or("")));
         } else if (TakeValue(argument, "--seed", i, argc, argv, given)) {
             options.seed = given ? ParseNumber(*given) : std::nullopt;
             if (!options.seed)
@@ -244,8 +282,8 @@ int main(int argc, char* argv[])
     if (options.batch.trace && !json)
         return UsageError("--trace needs --json");
     options.batch.format = json ? OutputFormat::Json : csv ? OutputFormat::Csv : OutputFormat::Text;
-    if (!options.generate && (options.rating || options.symmetric || options.seed))
-        return UsageError("--rating, --symmetric and --seed need --generate");
+    if (!options.generate && (options.rating || options.band || options.symmetric || options.seed))
+        return UsageError("--rating, --difficulty, --symmetric and --seed need --generate");
     if (options.generate && !options.puzzles.empty())
         return UsageError("--generate reads no puzzles");
     if (options.generate && (options.batch.steps || options.batch.strict || options.summary || options.batch.techniques))
@@ -257,13 +295,24 @@ int main(int argc, char* argv[])
     if (options.generate) {
         GenerateRequest request;
         request.count = *options.generate;
-        request.generator.rating = options.rating.value_or(Difficulty::Easy);
+        // A band alone asks for any rating.
+        request.generator.rating = options.band ? options.rating : options.rating.value_or(Difficulty::Easy);
+        request.generator.band = options.band;
+        request.generator.maxAttempts = options.band ? kBandAttempts : 0;
         request.generator.symmetric = options.symmetric;
         request.generator.seed = options.seed ? *options.seed : RandomSeed();
         request.format = options.batch.format;
         request.trace = options.batch.trace;
         request.jobs = options.batch.jobs;
-        return RunReportingFailures([&] { WriteGeneratedPuzzles(request, output); }) ? kExitAllSolved : kExitInputError;
+        std::optional<std::uint64_t> missing;
+        if (!RunReportingFailures([&] { missing = WriteGeneratedPuzzles(request, output); }))
+            return kExitInputError;
+        if (!missing)
+            return kExitAllSolved;
+        std::cerr << "orvandel-solve: no puzzle of difficulty " << FormatBand(*options.band) << " found in "
+                  << kBandAttempts << " attempts (puzzle " << *missing + 1 << ", seed "
+                  << request.generator.seed + *missing << "); few puzzles reach that band, try a wider one\n";
+        return kExitNotAllSolved;
     }
     BatchSolver batch(options.batch, output, std::cerr);
     const bool finished = RunReportingFailures([&] {

@@ -1,8 +1,10 @@
-// The solve-logic window: the step sentences of the last solve, one a line after its step number,
-// below a note when there is one (a puzzle with several solutions). It stays open beside the main
-// window and follows the replay of the solve: choosing a sentence (a click, the arrow keys) reports
-// its step, and the main window selects the sentence of the step it shows. Ctrl+C copies the
-// selected sentences without their numbers. "Exit" and Escape close it.
+// The solve-logic window: two tabs of numbered lines, each below a note when there is one. "Solve
+// Logic" lists the step sentences of the last solve (the note: a puzzle with several solutions);
+// "Techniques" the technique path, each line with the step's difficulty. The title line gives the
+// puzzle's difficulty on the technique scale. The window stays open beside the main window and
+// follows the replay of the solve on the tab chosen: choosing a line (a click, the arrow keys)
+// reports its step, choosing a tab reports the tab, and the main window selects the line of the
+// step it shows. Ctrl+C copies the selected lines without their numbers. "Exit" and Escape close it.
 #pragma once
 
 #include <QDialog>
@@ -10,28 +12,41 @@
 #include <QStringList>
 
 class QListWidget;
+class QTabWidget;
 
 class CSolveLogicDlg : public QDialog {
     Q_OBJECT
 
 public:
+    enum Tab { kSolveLogicTab, kTechniquesTab };
+
     explicit CSolveLogicDlg(QWidget* parent = nullptr);
 
-    // Shows the steps from the top, none selected.
+    // Shows the lines from the top, none selected.
     void SetSteps(const QString& note, const QStringList& sentences);
-    // Selects the sentence of step `step` (from 1) and scrolls to it; 0 selects none. Reports nothing.
+    void SetTechniques(const QString& note, const QStringList& lines);
+    // The puzzle's difficulty after the window's title; empty for none.
+    void SetDifficulty(const QString& difficulty);
+    int CurrentTab() const;
+    // Selects the line of step `step` (from 1) on the tab chosen and scrolls to it; 0 selects none.
+    // Reports nothing.
     void SelectStep(int step);
-    // The selected sentences in step order, one a line.
+    // The selected lines of the tab chosen in step order, one a line.
     QString SelectedSentences() const;
 
 signals:
-    // The person chose the sentence of this step (from 1).
+    // The person chose the line of this step (from 1) on the tab chosen.
     void StepChosen(int step);
+    void TabChosen(int tab);
 
 private:
-    void OnCurrentRowChanged(int row);
+    QListWidget* MakeList(const QString& name, const QString& accessibleName);
+    QListWidget* CurrentList() const;
+    void Fill(QListWidget& list, const QString& note, const QStringList& sentences);
+    void OnCurrentRowChanged(const QListWidget& list, int row);
 
+    QTabWidget* m_tabs = nullptr;
     QListWidget* m_listLogic = nullptr;
-    int m_firstStepRow = 0;  // 1 below a note
+    QListWidget* m_listTechniques = nullptr;
     bool m_selecting = false;  // SelectStep at work: no report
 };

@@ -62,7 +62,8 @@ constexpr LadderRung kLadder[] = {
     {Technique::BugPlusOne, 5.6, FindBugPlusOne},
     // Players rate these as the chains they are, from a base that grows with the chain's length:
     // one digit's links (6.5 for a loop, 6.6), with a group of cells or a fin (6.7, the larger fish
-    // more), several digits' links (7.0; a W-Wing's five make 7.1).
+    // more), several digits' links (7.0; a W-Wing's five make 7.1, and it comes first to be named
+    // as the pattern people know).
     {Technique::SimpleColouring, 6.5, FindSimpleColouring},
     {Technique::Skyscraper, 6.6, FindSkyscraper},
     {Technique::TwoStringKite, 6.6, FindTwoStringKite},
@@ -74,13 +75,15 @@ constexpr LadderRung kLadder[] = {
     {Technique::SashimiXWing, 6.7, FindSashimiXWing},
     {Technique::FinnedSwordfish, 6.9, FindFinnedSwordfish},
     {Technique::SashimiSwordfish, 6.9, FindSashimiSwordfish},
+    {Technique::WWing, 7.0, FindWWing},
     {Technique::AlternatingChain, 7.0, FindAlternatingChain},
     {Technique::FinnedJellyfish, 7.0, FindFinnedJellyfish},
     {Technique::SashimiJellyfish, 7.0, FindSashimiJellyfish},
-    {Technique::WWing, 7.1, FindWWing},
     // Almost locked sets are not on the players' scale; they come after every chain.
     {Technique::AlsXz, 7.5, FindAlsXz},
 };
+
+}  // namespace
 
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])
 {
@@ -96,8 +99,6 @@ TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCell
     step.placed = {{best, solution[best]}};
     return step;
 }
-
-}  // namespace
 
 double ChainDifficulty(double base, int links)
 {

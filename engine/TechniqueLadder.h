@@ -34,8 +34,11 @@ struct Explanation {
     std::optional<Technique> hardest;
 };
 
-// Where no rung moves, the path guesses: the empty cell with the fewest candidates (the first in
-// row order) takes the solution's digit.
+// A guess, for where no rung moves: the empty cell with the fewest candidates (the first in row
+// order) takes the solution's digit.
+TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount]);
+
+// Where no rung moves, the path takes a GuessStep.
 Explanation ExplainPuzzle(const Puzzle& puzzle);
 
 }  // namespace technique

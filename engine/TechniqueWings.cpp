@@ -112,8 +112,11 @@ bool FindWWing(const TechniqueBoard& board, TechniqueStep& step)
                     const bool linksThem = (SharesUnit(first, a) && SharesUnit(second, b))
                         || (SharesUnit(first, b) && SharesUnit(second, a));
                     if (linksThem
-                        && SetStep(RemovalsSeeingAll(board, removedDigit, {a, b}), {a, b, first, second}, digits, unit, step))
+                        && SetStep(RemovalsSeeingAll(board, removedDigit, {a, b}), {a, b, first, second}, digits, unit, step)) {
+                        // Rated as the chain it is: y=x in one cell, the link's x, x=y in the other.
+                        step.difficulty = ChainDifficulty(7.0, 5);
                         return true;
+                    }
                 }
             }
         }

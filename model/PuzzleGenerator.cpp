@@ -2,6 +2,7 @@
 
 #include "SolutionCount.h"
 #include "SolvePuzzle.h"
+#include "TechniqueLadder.h"
 
 #include <algorithm>
 #include <array>
@@ -182,21 +183,42 @@ std::optional<Puzzle> MinimalPuzzle(const Puzzle& grid, bool symmetric, Random& 
     }
 }
 
+// The scale counts in tenths; a difficulty on an end of the band is in it.
+constexpr double kBandTolerance = 1e-9;
+
+bool InBand(const Puzzle& puzzle, const DifficultyBand& band)
+{
+    const technique::Explanation explanation = technique::ExplainPuzzle(puzzle);
+    return explanation.explained && explanation.hardest != Technique::Guess
+        && explanation.difficulty >= band.lowest - kBandTolerance
+        && explanation.difficulty <= band.highest + kBandTolerance;
+}
+
 }  // namespace
+
+bool IsValidBand(const DifficultyBand& band)
+{
+    return band.lowest >= 1.0 && band.lowest <= band.highest;
+}
 
 std::optional<Puzzle> GeneratePuzzle(const GeneratorOptions& options, const std::function<bool()>& cancelled)
 {
     Random random(options.seed);
     GridFiller filler(random);
     const auto outcome = std::make_unique<SolveOutcome>();
-    for (;;) {
+    for (std::uint64_t attempt = 0; options.maxAttempts == 0 || attempt < options.maxAttempts; ++attempt) {
         if (cancelled && cancelled())
             return std::nullopt;
         const std::optional<Puzzle> puzzle = MinimalPuzzle(filler.Fill(), options.symmetric, random);
         if (!puzzle)
             continue;
-        SolvePuzzle(*puzzle, *outcome);
-        if (outcome->rating == options.rating)
+        if (options.rating) {
+            SolvePuzzle(*puzzle, *outcome);
+            if (outcome->rating != options.rating)
+                continue;
+        }
+        if (!options.band || InBand(*puzzle, *options.band))
             return puzzle;
     }
+    return std::nullopt;
 }

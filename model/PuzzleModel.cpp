@@ -4,7 +4,6 @@
 #include "SavedGames.h"
 #include "Difficulty.h"
 #include "PuzzleText.h"
-#include "StepHint.h"
 
 #include <filesystem>
 
@@ -68,9 +67,10 @@ bool PuzzleModel::IsEnabled(Command command) const
     case Command::Reset:
     case Command::Clear:
     case Command::ShowSolveLogic: return m_bSet;
-    case Command::PreviousStep: return m_bSet && m_replay.Position() > 0;
-    case Command::NextStep:
-    case Command::Hint: return m_bSet && m_replay.Position() < m_replay.StepCount();
+    case Command::PreviousStep: return m_bSet && StepPosition() > 0;
+    case Command::NextStep: return m_bSet && StepPosition() < StepCount();
+    // A puzzle without solution has nothing to hint at.
+    case Command::Hint: return m_bSet && m_solve.solutionCount >= 1 && HasEmptyCell();
     case Command::Copy: return true;
     }
     return false;
@@ -210,6 +210,8 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
     m_solve.steps.AppendSentencesTo(m_listLogic);
     m_strRating = m_solve.rating ? DifficultyName(*m_solve.rating) : std::string();
     m_replay.Start(puzzle, m_solve.steps);
+    ExplainTechniques(puzzle);
+    m_struck = {};
     ClearMarks();
 
     const bool solved = m_solve.result == SolveResult::Solved;
@@ -223,14 +225,24 @@ void PuzzleModel::Solve()
 {
     // The end of the replay, with the last step's sentence and marks, so that the board, the step
     // line and the solve-logic window tell the same.
-    if (m_bSet)
-        ShowReplay(m_replay.StepCount());
+    if (!m_bSet)
+        return;
+    if (m_replayPath == ReplayPath::Techniques && m_techniqueReplay.StepCount() == 0) {
+        // No technique path to walk (not exactly one solution): the solver's board, as on its own path.
+        ShowBoard(m_boardSolved);
+        ShowRevealed();
+        ClearMarks();
+        return;
+    }
+    ShowReplay(StepCount());
 }
 
 void PuzzleModel::SolveCell(int cell)
 {
     if (!m_bSet)
         return;
+    if (m_hintStage != HintStage::None)
+        ShowReplay(StepPosition());  // the hint was for the board before
     m_revealed.set(static_cast<std::size_t>(cell));
     ShowRevealed();
 }
@@ -250,8 +262,10 @@ void PuzzleModel::Reset()
     if (!m_bSet)
         return;
     m_revealed.reset();
+    m_struck = {};
     ShowBoard(m_boardEntered);
     m_replay.GoTo(0);
+    m_techniqueReplay.GoTo(0);
     ClearMarks();
     UpdateStatus();
 }
@@ -269,6 +283,10 @@ void PuzzleModel::Clear()
     m_undo.clear();
     m_redo.clear();
     m_replay.Start(Puzzle(), StepRecorder());
+    m_techniqueReplay.Start(Puzzle(), technique::Explanation());
+    m_techniqueLines.clear();
+    m_techniqueRating.reset();
+    m_struck = {};
     ClearMarks();
     UpdateStatus();
 }
@@ -304,29 +322,64 @@ void PuzzleModel::NoteSaved()
 void PuzzleModel::ClearMarks()
 {
     m_marks.fill(CellMark::None);
+    m_highlights = CandidateHighlights();
     m_stepText.clear();
-    m_hintShown = false;
+    m_hintStage = HintStage::None;
 }
 
 void PuzzleModel::ShowReplay(int position)
 {
-    m_replay.GoTo(position);
-    if (m_replay.Position() == m_replay.StepCount()) {
-        // Where the steps of a puzzle without solution run into a contradiction, the solver's own
-        // board tells what it made of it: the end of the replay is what Solve shows.
-        ShowBoard(m_boardSolved);
-    } else {
-        const Puzzle& digits = m_replay.Digits();
+    const auto showDigits = [this](const Puzzle& digits) {
         for (int cell = 0; cell < kCellCount; ++cell) {
             const bool entered = m_boardEntered.GetValueRowCol(cell / 9, cell % 9) != -1;
             m_shown[static_cast<std::size_t>(cell)] = {ShownText(digits[cell]), !entered};
         }
+    };
+    if (m_replayPath == ReplayPath::Techniques) {
+        m_techniqueReplay.GoTo(position);
+        showDigits(m_techniqueReplay.Digits());
+    } else {
+        m_replay.GoTo(position);
+        if (m_replay.Position() == m_replay.StepCount()) {
+            // Where the steps of a puzzle without solution run into a contradiction, the solver's
+            // own board tells what it made of it: the end of the replay is what Solve shows.
+            ShowBoard(m_boardSolved);
+        } else {
+            showDigits(m_replay.Digits());
+        }
     }
     ShowRevealed();
     ClearMarks();
+    if (m_replayPath == ReplayPath::Techniques) {
+        const StepPicture picture = m_techniqueReplay.Picture();
+        m_marks = picture.marks;
+        m_highlights = picture.highlights;
+        if (const TechniqueStep* step = m_techniqueReplay.StepTaken())
+            m_stepText = TechniqueSentence(*step);
+        return;
+    }
     m_marks = m_replay.Marks();
     if (m_replay.Position() > 0)
         m_stepText = m_listLogic[static_cast<std::size_t>(m_replay.Position() - 1)];
+}
+
+void PuzzleModel::ChooseReplay(ReplayPath path)
+{
+    if (path == m_replayPath)
+        return;
+    m_replayPath = path;
+    if (m_bSet)
+        ShowReplay(StepPosition());
+}
+
+int PuzzleModel::StepCount() const
+{
+    return m_replayPath == ReplayPath::Techniques ? m_techniqueReplay.StepCount() : m_replay.StepCount();
+}
+
+int PuzzleModel::StepPosition() const
+{
+    return m_replayPath == ReplayPath::Techniques ? m_techniqueReplay.Position() : m_replay.Position();
 }
 
 void PuzzleModel::GoToStep(int position)
@@ -338,41 +391,29 @@ void PuzzleModel::GoToStep(int position)
 void PuzzleModel::NextStep()
 {
     if (IsEnabled(Command::NextStep))
-        ShowReplay(m_replay.Position() + 1);
+        ShowReplay(StepPosition() + 1);
 }
 
 void PuzzleModel::PreviousStep()
 {
     if (IsEnabled(Command::PreviousStep))
-        ShowReplay(m_replay.Position() - 1);
-}
-
-void PuzzleModel::Hint()
-{
-    if (!IsEnabled(Command::Hint))
-        return;
-    if (m_hintShown) {
-        NextStep();
-        return;
-    }
-    // The board the replay stands at, with the marks of the hint instead of the step's.
-    ShowReplay(m_replay.Position());
-    const StepRecord& next = *m_replay.StepAhead();
-    m_marks = HintMarks(next);
-    m_stepText = HintSentence(next);
-    m_hint = HintFactsOf(next);
-    m_hintShown = true;
+        ShowReplay(StepPosition() - 1);
 }
 
 CandidateMasks PuzzleModel::Candidates() const
 {
     if (!m_bSet)
         return PeerCandidates(ShownPuzzle());
-    CandidateMasks candidates = m_replay.Candidates();
+    CandidateMasks candidates =
+        m_replayPath == ReplayPath::Techniques ? m_techniqueReplay.Candidates() : m_replay.Candidates();
     for (int cell = 0; cell < kCellCount; ++cell) {
         const int digit = m_boardSolved.GetValueRowCol(cell / 9, cell % 9);
         if (m_revealed.test(static_cast<std::size_t>(cell)) && digit >= 1 && digit <= 9)
             PlaceCandidate(candidates, cell, digit);
+    }
+    for (std::size_t cell = 0; cell < candidates.size(); ++cell) {
+        if (m_shown[cell].text.empty())
+            candidates[cell] &= static_cast<std::uint16_t>(~m_struck[cell]);
     }
     return candidates;
 }

@@ -16,10 +16,13 @@
 #include "SolvePuzzle.h"
 #include "SolveReplay.h"
 #include "SuDokuBoard.h"
+#include "TechniqueReplay.h"
+#include "TechniqueView.h"
 
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +42,8 @@ public:
         PreviousStep, NextStep, Hint, NewPuzzle,
     };
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };
+    // Which explanation the replay walks: the solver's steps or the technique path.
+    enum class ReplayPath { Solver, Techniques };
 
     bool IsSet() const { return m_bSet; }
     bool IsEnabled(Command command) const;
@@ -82,24 +87,50 @@ public:
 
     // --- The replay of the solve (set state) ------------------------------------------------------
     // SetSuDoku and Reset put the replay at its start, Solve at its end. Moving it shows the board
-    // after that many steps (the solver's digits in its colour) with the cells Solve Cell revealed,
-    // marks the step that led there and puts its sentence in StepText.
-    int StepCount() const { return m_replay.StepCount(); }
-    int StepPosition() const { return m_replay.Position(); }
+    // after that many steps (the solver's digits in its colour) with the cells Solve Cell and the
+    // hints revealed, marks the step that led there and puts its sentence in StepText. It walks the
+    // path chosen, each path keeping its own position; on the technique path the step's pattern is
+    // marked and the candidates it removed stay drawn, struck out (Highlights).
+    void ChooseReplay(ReplayPath path);
+    int StepCount() const;
+    int StepPosition() const;
     void GoToStep(int position);  // kept within 0..StepCount()
     void NextStep();
     void PreviousStep();
-    // The first Hint marks where the next step is found and says what kind of step it is, without
-    // its digit; the next one takes the step.
+    // A hint from the technique finder on the board as shown, in three presses: the first marks
+    // where to look and names the technique (ShownLook), the second shows what the step removes or
+    // places (its sentence in StepText), the third takes it: a digit it places is revealed, the
+    // candidates it removes stay removed from the candidates shown. Any other change of the board
+    // starts the next hint afresh. Where no technique moves, the hint is a cell of the solution.
     void Hint();
-    // The line under the board: the sentence of the step on show, or a hint; empty otherwise.
+    // The line under the board: the sentence of the step on show, or a hint's; empty otherwise.
     const std::string& StepText() const { return m_stepText; }
-    // While a hint is on show, what it tells; null otherwise.
-    const HintFacts* ShownHint() const { return m_hintShown ? &m_hint : nullptr; }
+    // While the first stage of a hint is on show, where to look; null otherwise.
+    const TechniqueLook* ShownLook() const { return m_hintStage == HintStage::Pattern ? &m_look : nullptr; }
     const CellMarks& Marks() const { return m_marks; }
+    // The candidates of the step on show or the hint: those that prove it, those it removes (drawn
+    // struck out, even once removed) and the digits it places.
+    const CandidateHighlights& Highlights() const { return m_highlights; }
     // The candidates of the cells as shown: in the edit state those the digits shown leave, in
-    // the set state those of the replay's board narrowed by the digits Solve Cell revealed.
+    // the set state those of the replay's board narrowed by the digits revealed and by the
+    // candidates hints removed.
     CandidateMasks Candidates() const;
+
+    // --- The technique path of the puzzle set (explained once by SetSuDoku) -----------------------
+    struct TechniqueLine {
+        double difficulty;
+        std::string sentence;
+    };
+    // One line per step; none for a puzzle without exactly one solution.
+    const std::vector<TechniqueLine>& TechniqueLines() const { return m_techniqueLines; }
+    struct TechniqueRating {
+        double difficulty;    // the highest on the path
+        std::string hardest;  // its technique's name
+        bool guess;           // the path needs a guess after that
+    };
+    // The puzzle's difficulty on the technique scale; none without exactly one solution or for a
+    // puzzle given complete.
+    const std::optional<TechniqueRating>& TechniqueDifficulty() const { return m_techniqueRating; }
 
     // The shown cells as one line of 81 characters, "." for an empty cell or a "?".
     std::string CopyText() const;
@@ -141,6 +172,10 @@ private:
     // Moves the replay and shows its board, its marks and its sentence.
     void ShowReplay(int position);
     void ClearMarks();
+    // The board as shown, with its candidates, for the technique finder.
+    technique::TechniqueBoard ShownTechniqueBoard() const;
+    bool HasEmptyCell() const;
+    void ExplainTechniques(const Puzzle& puzzle);
     // Runs an edit of the shown cells and records it for undo when the person can see it.
     template <typename Edit>
     void RecordEdit(Edit edit);
@@ -154,12 +189,21 @@ private:
     CSuDokuBoard m_boardEntered;
     StepList m_listLogic;
     SolveReplay m_replay;
-    std::bitset<kCellCount> m_revealed;  // by Solve Cell, since SetSuDoku or Reset
+    TechniqueReplay m_techniqueReplay;
+    ReplayPath m_replayPath = ReplayPath::Solver;
+    std::vector<TechniqueLine> m_techniqueLines;
+    std::optional<TechniqueRating> m_techniqueRating;
+    std::bitset<kCellCount> m_revealed;  // by Solve Cell and hints, since SetSuDoku or Reset
     Puzzle m_savedPuzzle;  // as last opened or saved; empty at first
     CellMarks m_marks{};  // every cell CellMark::None
+    CandidateHighlights m_highlights;
     std::string m_stepText;
-    bool m_hintShown = false;
-    HintFacts m_hint;  // of the hint on show
+    enum class HintStage { None, Pattern, Effect };
+    HintStage m_hintStage = HintStage::None;
+    TechniqueStep m_hintStep;  // of the hint on show, with the board it is found on
+    technique::TechniqueBoard m_hintBoard{Puzzle()};
+    TechniqueLook m_look;
+    CandidateMasks m_struck{};  // the candidates hints removed, since SetSuDoku or Reset
     std::string m_strStatus;
     std::string m_strSolved;
     std::string m_strUnique;

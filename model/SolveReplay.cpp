@@ -3,7 +3,6 @@
 #include "GridGeometry.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace {
 
@@ -85,36 +84,6 @@ CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before)
     return marks;
 }
 
-CellMarks HintMarks(const StepRecord& step)
-{
-    CellMarks marks;
-    marks.fill(CellMark::None);
-    const int cell = RowMajor(step.cell);
-    if (step.kind == StepKind::HiddenSingle || step.kind == StepKind::DigitSet) {
-        for (const int member : UnitCells(step.unitKind, cell))
-            marks[static_cast<std::size_t>(member)] = CellMark::Unit;
-    } else if (step.kind == StepKind::Determined) {
-        marks[static_cast<std::size_t>(cell)] = CellMark::StepCell;
-    }
-    return marks;
-}
-
-HintFacts HintFactsOf(const StepRecord& step)
-{
-    HintFacts facts;
-    facts.unitKind = SentenceUnitKind(step.unitKind);
-    facts.column = grid::CellX(step.cell) + 1;
-    facts.row = grid::CellY(step.cell) + 1;
-    facts.digitCount = std::popcount(unsigned{step.digitMask});
-    switch (step.kind) {
-    case StepKind::Determined: facts.kind = HintFacts::Kind::OneDigitLeft; break;
-    case StepKind::HiddenSingle: facts.kind = HintFacts::Kind::OnePlaceLeft; break;
-    case StepKind::DigitSet: facts.kind = HintFacts::Kind::DigitSet; break;
-    case StepKind::Guess: facts.kind = HintFacts::Kind::Guess; break;
-    }
-    return facts;
-}
-
 void SolveReplay::Start(const Puzzle& entered, const StepRecorder& steps)
 {
     m_steps.assign(steps.Size(), StepRecord{});
@@ -142,11 +111,6 @@ void SolveReplay::GoTo(int position)
 const StepRecord* SolveReplay::StepTaken() const
 {
     return m_position > 0 ? &m_steps[Index() - 1] : nullptr;
-}
-
-const StepRecord* SolveReplay::StepAhead() const
-{
-    return m_position < StepCount() ? &m_steps[Index()] : nullptr;
 }
 
 CellMarks SolveReplay::Marks() const

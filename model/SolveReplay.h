@@ -35,22 +35,6 @@ void PlaceCandidate(CandidateMasks& candidates, int cell, int digit);
 // The cells of a step: its unit, the cells of its digit set and its own cell, judged on the board
 // it was taken on (cell numbers of the step are the engine's, x * 9 + y).
 CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before);
-// The cells a hint for the step points to: its unit, or the cell of a determined digit; none for a
-// guess, which has no logical reason.
-CellMarks HintMarks(const StepRecord& step);
-
-// What a hint tells, for the window to say in the person's language: the kind of the next step,
-// where to look and, for a digit set, how many digits it holds.
-struct HintFacts {
-    enum class Kind : std::uint8_t { OneDigitLeft, OnePlaceLeft, DigitSet, Guess };
-    Kind kind = Kind::Guess;
-    int unitKind = 0;   // the unit to look at: 0 column, 1 row, 2 square
-    int column = 1;     // the step's cell, from 1
-    int row = 1;
-    int digitCount = 0;  // of a digit set
-};
-HintFacts HintFactsOf(const StepRecord& step);
-
 class SolveReplay {
 public:
     // Starts before the first step, with the board as entered.
@@ -65,9 +49,8 @@ public:
     // The board at the position: the digits known (Puzzle::kEmpty elsewhere) and the candidates.
     const Puzzle& Digits() const { return m_boards[Index()].digits; }
     const CandidateMasks& Candidates() const { return m_boards[Index()].candidates; }
-    // The step that led to the position, and the one after it; null at the start and at the end.
+    // The step that led to the position; null at the start.
     const StepRecord* StepTaken() const;
-    const StepRecord* StepAhead() const;
     // The marks of StepTaken on the board it was taken on; no marks at the start.
     CellMarks Marks() const;
 

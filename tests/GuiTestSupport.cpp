@@ -152,7 +152,7 @@ QString SolveLogicLines(CSuDokuDlg& dialog)
     if (!logic || !logic->isVisible())
         return QStringLiteral("not shown");
     QString lines;
-    const auto* list = logic->findChild<QListWidget*>();
+    const auto* list = logic->findChild<QListWidget*>(QStringLiteral("Logic"));
     for (int row = 0; row < list->count(); ++row)
         lines += list->item(row)->text() + u'\n';
     return lines;

@@ -3,6 +3,7 @@
 #include "PuzzleGenerator.h"
 #include "SolutionCount.h"
 #include "SolvePuzzle.h"
+#include "TechniqueLadder.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,28 @@ TEST(PuzzleGenerator, CancelledAtOnceGivesNothing)
     int asked = 0;
     EXPECT_EQ(GeneratePuzzle({Difficulty::RiverAzevod, true, 9}, [&] { return ++asked > 0; }), std::nullopt);
     EXPECT_EQ(asked, 1);
+}
+
+TEST(PuzzleGenerator, ABandOfTheTechniqueScaleIsMetOrGivenUpAfterTheAttemptsAllowed)
+{
+    const struct {
+        DifficultyBand band;
+        std::uint64_t attempts;
+        bool found;
+    } rows[] = {{{1.0, 1.5}, 0, true}, {{2.6, 4.5}, 0, true}, {{11.5, 12.0}, 20, false}};
+    for (const auto& row : rows) {
+        const std::optional<Puzzle> puzzle =
+            GeneratePuzzle({std::nullopt, false, 9, row.band, row.attempts});
+        ASSERT_EQ(puzzle.has_value(), row.found) << row.band.lowest;
+        if (!puzzle)
+            continue;
+        const technique::Explanation explanation = technique::ExplainPuzzle(*puzzle);
+        EXPECT_GE(explanation.difficulty, row.band.lowest - 1e-9);
+        EXPECT_LE(explanation.difficulty, row.band.highest + 1e-9);
+        EXPECT_NE(explanation.hardest, Technique::Guess);
+    }
+    for (const auto& [band, valid] : {std::pair{DifficultyBand{1.0, 1.0}, true}, {{0.9, 2.0}, false}, {{4.5, 2.0}, false}})
+        EXPECT_EQ(IsValidBand(band), valid) << band.lowest << '-' << band.highest;
 }
 
 }  // namespace

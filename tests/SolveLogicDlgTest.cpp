@@ -17,7 +17,7 @@ namespace {
 
 QListWidget& Lines(CSolveLogicDlg& dialog)
 {
-    return *dialog.findChild<QListWidget*>();
+    return *dialog.findChild<QListWidget*>(QStringLiteral("Logic"));
 }
 
 QStringList Sentences(int count)

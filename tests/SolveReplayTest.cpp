@@ -1,8 +1,7 @@
 // The replay of a solve: the board after every step agrees with what the step says, and ends where
-// the search ended, on every golden puzzle; the marks and the hints point where the step was found.
+// the search ended, on every golden puzzle; the marks point where the step was found.
 #include "SolvePuzzle.h"
 #include "SolveReplay.h"
-#include "StepHint.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +62,7 @@ TEST(SolveReplay, EveryStepFitsTheBoardItWasTakenOn)
         for (int position = 1; position <= replay.StepCount(); ++position) {
             replay.GoTo(position - 1);
             const CandidateMasks before = replay.Candidates();
-            const StepRecord& step = *replay.StepAhead();
+            const StepRecord& step = outcome->steps[static_cast<std::size_t>(position - 1)];
             const int cell = RowMajor(step.cell);
             const CellMarks marks = StepMarks(step, before);
             const std::string& sentence = sentences[static_cast<std::size_t>(position - 1)];
@@ -111,35 +110,6 @@ TEST(SolveReplay, PositionsStayOnTheSolve)
     for (const auto& [asked, kept] : {std::pair{-3, 0}, {1, 1}, {replay.StepCount() + 5, replay.StepCount()}}) {
         replay.GoTo(asked);
         EXPECT_EQ(replay.Position(), kept) << asked;
-    }
-    EXPECT_EQ(replay.StepAhead(), nullptr);
-}
-
-TEST(StepHint, SaysWhereToLookButNotTheDigit)
-{
-    // Engine cells are x * 9 + y: cell 4 * 9 + 2 is column x=5, row y=3.
-    const int cell = 4 * 9 + 2;
-    const struct {
-        StepRecord step;
-        const char* hint;
-        int markedCells;
-    } rows[] = {
-        {{StepKind::HiddenSingle, 0, cell, 0, 7, 0}, "Look at column x=5: one digit has only one place left.", 9},
-        {{StepKind::HiddenSingle, 1, cell, 0, 7, 0}, "Look at row y=3: one digit has only one place left.", 9},
-        {{StepKind::HiddenSingle, 2, cell, 0, 7, 0}, "Look at the top centre square: one digit has only one place left.", 9},
-        {{StepKind::Determined, 0, cell, 0, 7, 0}, "Look at cell (x=5, y=3): only one digit is left for it.", 1},
-        {{StepKind::DigitSet, 1, cell, 0b101, 0, 0}, "Look at row y=3: two digits have only the same two cells left.", 9},
-        {{StepKind::DigitSet, 2, 8 * 9 + 8, 0b111, 0, 0},
-         "Look at the bottom right square: three digits have only the same three cells left.", 9},
-        {{StepKind::Guess, 0, cell, 0, 7, 1}, "No logical step is left: the solver guesses here.", 0},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(HintSentence(row.step), row.hint);
-        const CellMarks marks = HintMarks(row.step);
-        EXPECT_EQ(kCellCount - std::count(marks.begin(), marks.end(), CellMark::None), row.markedCells) << row.hint;
-        if (row.markedCells > 0 && row.step.cell == cell) {
-            EXPECT_NE(marks[2 * 9 + 4], CellMark::None) << row.hint << ": row 3, column 5 is in every unit marked";
-        }
     }
 }
 

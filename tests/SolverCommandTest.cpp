@@ -332,8 +332,16 @@ TEST_F(SolverCommandTest, GeneratedPuzzlesAreLinesThatSolveToTheRatingAskedFor)
     const CommandRun json = Solve("--json --generate 3 --seed 5 --rating mild");
     EXPECT_EQ(json.out.find("{\"puzzle\":\"" + one.out.substr(0, 81) + "\",\"result\":\"solved\""), 0u) << json.out;
     for (const char* bad : {"--generate 3 --rating tricky", "--generate 0", "--generate", "--generate 2 --seed -1",
-                            "--seed 4", "--generate 2 --steps"})
+                            "--seed 4", "--generate 2 --steps", "--difficulty 2-3", "--generate 1 --difficulty 4.5-2.0",
+                            "--generate 1 --difficulty 0.5-2", "--generate 1 --difficulty 3", "--generate 1 --difficulty 2-x"})
         EXPECT_EQ(Solve(bad).status, 2) << bad;
+    EXPECT_NE(Solve("--generate 1 --difficulty 4.5-2.0").err.find("such as 2.0-4.5"), std::string::npos);
+    // A band alone takes any rating; the path's difficulty lies in it.
+    const CommandRun band = Solve("--generate 2 --seed 3 --difficulty 2.6-4.5");
+    EXPECT_EQ(band.status, 0) << band.err;
+    const CommandRun rated = Solve("--techniques --csv -", band.out);
+    EXPECT_TRUE(std::regex_search(rated.out, std::regex(",(2\\.[6-9]|3\\.\\d|4\\.[0-5]),[^,\n]+\n.*,(2\\.[6-9]|3\\.\\d|4\\.[0-5]),[^,\n]+\n$")))
+        << rated.out;
 }
 
 TEST_F(SolverCommandTest, AFailedWriteEndsTheRunWithStatusTwo)

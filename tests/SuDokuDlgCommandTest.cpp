@@ -356,7 +356,11 @@ TEST_F(CommandTest, ShowSolveLogicListsTheStepsOneALine)
 
     for (int showing = 0; showing < 2; ++showing)
         EXPECT_EQ(SolveLogicLines(*dialog), expected) << "showing " << showing;
-    EXPECT_EQ(dialog->findChild<CSolveLogicDlg*>()->windowTitle(), QStringLiteral("Show Su Doku Solve Logic"));
+    // The title line and the Rating field's tooltip give the difficulty on the technique scale.
+    const QString difficulty = dialog->findChild<QLineEdit*>(QStringLiteral("Rating"))->toolTip();
+    EXPECT_TRUE(difficulty.startsWith(QStringLiteral("Difficulty "))) << difficulty.toStdString();
+    EXPECT_EQ(dialog->findChild<CSolveLogicDlg*>()->windowTitle(),
+              QStringLiteral("Show Su Doku Solve Logic \u2014 ") + difficulty);
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(GridText(Grid()), kPuzzle);
 }

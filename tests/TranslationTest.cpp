@@ -2,9 +2,8 @@
 // by the main window and the help window while its translator is installed.
 #include "GuiTestSupport.h"
 #include "HelpDlg.h"
-#include "HintText.h"
 #include "SolveLogicDlg.h"
-#include "StepHint.h"
+#include "TechniqueText.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +89,7 @@ TEST(GermanTranslation, WindowAndHelpSpeakGermanWhileInstalledAndEnglishAfter)
         TypePuzzle(GridOf(dialog), "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
         ButtonOf(dialog, QStringLiteral("Su Doku festlegen"))->click();
         PressKeysInGrid(dialog, Qt::Key_H, {});
-        EXPECT_TRUE(dialog.findChild<QLineEdit*>(QStringLiteral("Step"))->text().startsWith(QStringLiteral("Sieh dir ")));
+        EXPECT_TRUE(dialog.findChild<QLineEdit*>(QStringLiteral("Step"))->text().contains(QStringLiteral(": Sieh dir ")));
     }
     CSuDokuDlg dialog;
     EXPECT_NE(ButtonOf(dialog, QStringLiteral("Set Su Doku")), nullptr);
@@ -100,19 +99,21 @@ TEST(GermanTranslation, WindowAndHelpSpeakGermanWhileInstalledAndEnglishAfter)
     EXPECT_TRUE(help.HelpControl()->toPlainText().contains(QStringLiteral("Clear Su Doku Board")));
 }
 
-TEST(GermanTranslation, TheHintSaysInEnglishWhatTheSolverSaysAndInGermanItsOwn)
+TEST(GermanTranslation, TheHintSaysWhereToLookInEitherLanguage)
 {
-    // Engine cells are x * 9 + y: cell 2 * 9 + 4 is column 3, row 5, in the middle left square.
-    const std::pair<StepRecord, const char*> rows[] = {
-        {{StepKind::Determined, 0, 2 * 9 + 4, 0, 7, 0}, "Sieh dir die Zelle (x=3, y=5) an: Für sie bleibt nur noch eine Ziffer."},
-        {{StepKind::HiddenSingle, 1, 2 * 9 + 4, 0, 7, 0}, "Sieh dir Zeile y=5 an: Eine Ziffer hat nur noch einen Platz."},
-        {{StepKind::DigitSet, 2, 2 * 9 + 4, 0b10101, 0, 0}, "Sieh dir das Quadrat links in der Mitte an: drei Ziffern haben nur noch dieselben drei Zellen."},
-        {{StepKind::Guess, 0, 0, 0, 7, 1}, "Es bleibt kein logischer Schritt: Hier rät der Löser."}};
-    for (const auto& [step, german] : rows)
-        EXPECT_EQ(HintText(HintFactsOf(step)), QString::fromStdString(HintSentence(step)));
-    const GermanTranslators german;
-    for (const auto& [step, text] : rows)
-        EXPECT_EQ(HintText(HintFactsOf(step)), QString::fromUtf8(text));
+    TechniqueLook xWing{"X-Wing", false, 1u << 6, {2, 8}, {}, {}, {}, 0};
+    TechniqueLook single{"Naked Single", false, 0, {}, {}, {}, {4 * 9 + 2}, 0};
+    TechniqueLook kite{"2-String Kite", false, 0b101, {3}, {5}, {0}, {}, 0};
+    const std::tuple<TechniqueLook, const char*, const char*> rows[] = {
+        {xWing, "X-Wing: look at digit 7 in rows y=2 and y=8.", "X-Wing: Sieh dir Ziffer 7 in Zeilen y=2 und y=8 an."},
+        {single, "Naked Single: look at cell (x=3, y=5).", "Naked Single: Sieh dir Zelle (x=3, y=5) an."},
+        {kite, "2-String Kite: look at digits 1 and 3 in row y=3, column x=5 and square x=1..3, y=1..3.",
+         "2-String Kite: Sieh dir Ziffern 1 und 3 in Zeile y=3, Spalte x=5 und Quadrat x=1..3, y=1..3 an."}};
+    for (const auto& [look, english, german] : rows)
+        EXPECT_EQ(LookText(look), QString::fromUtf8(english));
+    const GermanTranslators translators;
+    for (const auto& [look, english, german] : rows)
+        EXPECT_EQ(LookText(look), QString::fromUtf8(german));
 }
 
 TEST(GermanTranslation, TheHelpNamesEveryCommandOfTheWindowInBothLanguages)

@@ -73,6 +73,10 @@
         <source>Solve Logic</source>
         <translation>Lösungsweg</translation>
     </message>
+    <message>
+        <source>Techniques</source>
+        <translation>Techniken</translation>
+    </message>
 </context>
 <context>
     <name>CSpreadSheet</name>
@@ -272,6 +276,10 @@
         <translation>Dieses Rätsel hat mehr als eine Lösung; die folgenden Schritte führen zu einer davon.</translation>
     </message>
     <message>
+        <source>The techniques explain only a puzzle with exactly one solution.</source>
+        <translation>Die Techniken erklären nur ein Rätsel mit genau einer Lösung.</translation>
+    </message>
+    <message>
         <source>Vantrel Orvandel Open Saved Board</source>
         <translation>Vantrel Orvandel – Gespeichertes Spielfeld öffnen</translation>
     </message>
@@ -335,109 +343,6 @@
     </message>
 </context>
 <context>
-    <name>HintText</name>
-    <message>
-        <source>the top left square</source>
-        <translation>das Quadrat oben links</translation>
-    </message>
-    <message>
-        <source>the top centre square</source>
-        <translation>das Quadrat oben in der Mitte</translation>
-    </message>
-    <message>
-        <source>the top right square</source>
-        <translation>das Quadrat oben rechts</translation>
-    </message>
-    <message>
-        <source>the middle left square</source>
-        <translation>das Quadrat links in der Mitte</translation>
-    </message>
-    <message>
-        <source>the centre square</source>
-        <translation>das mittlere Quadrat</translation>
-    </message>
-    <message>
-        <source>the middle right square</source>
-        <translation>das Quadrat rechts in der Mitte</translation>
-    </message>
-    <message>
-        <source>the bottom left square</source>
-        <translation>das Quadrat unten links</translation>
-    </message>
-    <message>
-        <source>the bottom centre square</source>
-        <translation>das Quadrat unten in der Mitte</translation>
-    </message>
-    <message>
-        <source>the bottom right square</source>
-        <translation>das Quadrat unten rechts</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>one</source>
-        <translation>eine</translation>
-    </message>
-    <message>
-        <source>two</source>
-        <translation>zwei</translation>
-    </message>
-    <message>
-        <source>three</source>
-        <translation>drei</translation>
-    </message>
-    <message>
-        <source>four</source>
-        <translation>vier</translation>
-    </message>
-    <message>
-        <source>five</source>
-        <translation>fünf</translation>
-    </message>
-    <message>
-        <source>six</source>
-        <translation>sechs</translation>
-    </message>
-    <message>
-        <source>seven</source>
-        <translation>sieben</translation>
-    </message>
-    <message>
-        <source>eight</source>
-        <translation>acht</translation>
-    </message>
-    <message>
-        <source>nine</source>
-        <translation>neun</translation>
-    </message>
-    <message>
-        <source>column x=%1</source>
-        <translation>Spalte x=%1</translation>
-    </message>
-    <message>
-        <source>row y=%1</source>
-        <translation>Zeile y=%1</translation>
-    </message>
-    <message>
-        <source>Look at cell (x=%1, y=%2): only one digit is left for it.</source>
-        <translation>Sieh dir die Zelle (x=%1, y=%2) an: Für sie bleibt nur noch eine Ziffer.</translation>
-    </message>
-    <message>
-        <source>Look at %1: one digit has only one place left.</source>
-        <translation>Sieh dir %1 an: Eine Ziffer hat nur noch einen Platz.</translation>
-    </message>
-    <message>
-        <source>Look at %1: %2 digits have only the same %2 cells left.</source>
-        <translation>Sieh dir %1 an: %2 Ziffern haben nur noch dieselben %2 Zellen.</translation>
-    </message>
-    <message>
-        <source>No logical step is left: the solver guesses here.</source>
-        <translation>Es bleibt kein logischer Schritt: Hier rät der Löser.</translation>
-    </message>
-</context>
-<context>
     <name>PuzzleSheets</name>
     <message>
         <source>Puzzle %1 (%2)</source>
@@ -446,6 +351,77 @@
     <message>
         <source>Solution %1</source>
         <translation>Lösung %1</translation>
+    </message>
+</context>
+<context>
+    <name>TechniqueText</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>Ziffer %1</translation>
+    </message>
+    <message>
+        <source>digits %1</source>
+        <translation>Ziffern %1</translation>
+    </message>
+    <message>
+        <source>row y=%1</source>
+        <translation>Zeile y=%1</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>Zeilen %1</translation>
+    </message>
+    <message>
+        <source>column x=%1</source>
+        <translation>Spalte x=%1</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>Spalten %1</translation>
+    </message>
+    <message>
+        <source>square x=%1..%2, y=%3..%4</source>
+        <translation>Quadrat x=%1..%2, y=%3..%4</translation>
+    </message>
+    <message>
+        <source>cell %1</source>
+        <translation>Zelle %1</translation>
+    </message>
+    <message>
+        <source>cells %1</source>
+        <translation>Zellen %1</translation>
+    </message>
+    <message>
+        <source>No technique moves here: cell %1 takes the solution&apos;s digit.</source>
+        <translation>Hier greift keine Technik: Zelle %1 erhält die Ziffer der Lösung.</translation>
+    </message>
+    <message>
+        <source>%1: look at %2 in the %3 marked cells.</source>
+        <translation>%1: Sieh dir %2 in den %3 markierten Zellen an.</translation>
+    </message>
+    <message>
+        <source>%1: look at %2.</source>
+        <translation>%1: Sieh dir %2 an.</translation>
+    </message>
+    <message>
+        <source>%1: look at %2 in %3.</source>
+        <translation>%1: Sieh dir %2 in %3 an.</translation>
+    </message>
+    <message>
+        <source>No technique explains this puzzle without a guess</source>
+        <translation>Keine Technik erklärt dieses Rätsel ohne Raten</translation>
+    </message>
+    <message>
+        <source>Difficulty %1 (%2), then a guess</source>
+        <translation>Schwierigkeit %1 (%2), danach Raten</translation>
+    </message>
+    <message>
+        <source>Difficulty %1 (%2)</source>
+        <translation>Schwierigkeit %1 (%2)</translation>
     </message>
 </context>
 <context>

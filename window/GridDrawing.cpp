@@ -26,6 +26,22 @@ QColor MarkTint(CellMark mark)
     return Qt::transparent;
 }
 
+struct HighlightColours {
+    QColor pattern;
+    QColor placed;
+    QColor ring;  // round a placed digit
+    QColor removed;
+};
+
+// Tints under the digit, so that it stays readable in its own colour; on a dark cell darker tints
+// and a lighter red.
+HighlightColours HighlightColoursOn(const QColor& background)
+{
+    if (background.lightness() < 128)
+        return {QColor(40, 90, 200), QColor(30, 120, 50), QColor(150, 240, 160), QColor(255, 120, 120)};
+    return {QColor(150, 200, 255), QColor(140, 225, 150), QColor(0, 110, 20), QColor(215, 0, 0)};
+}
+
 }  // namespace
 
 bool IsDarkPalette(const QPalette& palette)
@@ -93,7 +109,8 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
     const CellInk ink = InkOf(picture);
     painter.fillRect(cell, ink.background);
     if (picture.text.isEmpty()) {
-        DrawCandidates(painter, cell, picture.candidates, ink.candidates, picture.focusFrame);
+        DrawCandidates(painter, cell, picture.candidates, ink.candidates, picture.focusFrame, picture.highlight,
+                       ink.background);
         return;
     }
     painter.setFont(font);
@@ -102,10 +119,12 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
 }
 
 void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color,
-                    bool focusFrame)
+                    bool focusFrame, const CandidateHighlight& highlight, const QColor& background)
 {
+    candidates |= highlight.removed | highlight.placed;
     if (candidates == 0)
         return;
+    const HighlightColours colours = HighlightColoursOn(background);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qMax(1, qRound(cell.height() * kCandidateHeightPerCell)));
@@ -117,7 +136,27 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
         if ((candidates >> (digit - 1) & 1u) == 0)
             continue;
         const QRectF place(area.left() + (digit - 1) % 3 * third, area.top() + (digit - 1) / 3 * third, third, third);
+        const unsigned bit = 1u << (digit - 1);
+        const bool removed = (highlight.removed & bit) != 0;
+        const bool placed = (highlight.placed & bit) != 0;
+        QColor under = background;
+        if ((highlight.pattern & bit) != 0 || placed) {
+            // A placed digit gets a ring as well, to stand out on a cell tinted green.
+            under = placed ? colours.placed : colours.pattern;
+            painter.setPen(placed ? QPen(colours.ring, qMax(1.0, third * 0.08)) : QPen(Qt::NoPen));
+            painter.setBrush(under);
+            const double inset = third * 0.06;
+            painter.drawEllipse(place.adjusted(inset, inset, -inset, -inset));
+            painter.setBrush(Qt::NoBrush);
+        }
+        painter.setPen(ReadableOn(removed ? colours.removed : color, under));
         painter.drawText(place, Qt::AlignCenter, QString::number(digit));
+        if (removed) {
+            painter.setPen(QPen(colours.removed, qMax(1.0, third * 0.09)));
+            const double margin = third * 0.18;
+            painter.drawLine(place.bottomLeft() + QPointF(margin, -margin),
+                             place.topRight() + QPointF(-margin, margin));
+        }
     }
 }
 

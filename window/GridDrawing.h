@@ -16,6 +16,17 @@
 class QPainter;
 class QPalette;
 
+// The candidates a step is shown with (bit d - 1 for digit d): those of its pattern on a tint,
+// those it removes struck out in red, those it places on a green tint. They are drawn whether or
+// not they are still candidates.
+struct CandidateHighlight {
+    std::uint16_t pattern = 0;
+    std::uint16_t removed = 0;
+    std::uint16_t placed = 0;
+
+    bool operator==(const CandidateHighlight&) const = default;
+};
+
 struct CellPicture {
     QString text;
     QColor textColor;
@@ -24,6 +35,7 @@ struct CellPicture {
     CellMark mark = CellMark::None;  // a step's cells are tinted over the background
     QColor candidateColor = QColor(96, 96, 96);
     bool focusFrame = false;  // the cell has the focus frame: the candidates keep inside it
+    CandidateHighlight highlight{};
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
 using BoardPicture = std::array<CellPicture, kCellCount>;
@@ -77,10 +89,11 @@ QRectF CandidateArea(const QRectF& cell, bool focusFrame);
 // Fills the cell with its background, tinted by its mark, and centres its text in it; a cell
 // without text shows its candidates, 1 top left to 9 bottom right; all in the cell's ink.
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font);
-// The candidates of a cell, small and grey in a 3x3 layout within its CandidateArea; their size
-// follows the whole cell.
+// The candidates of a cell, small and grey in a 3x3 layout within its CandidateArea, with the
+// highlighted ones among them; their size follows the whole cell, the highlights' colours the
+// background (lighter ones on a dark cell).
 void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color,
-                    bool focusFrame = false);
+                    bool focusFrame, const CandidateHighlight& highlight, const QColor& background);
 // Thin lines between cells, thick ones between squares; the outer border too when asked.
 void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder,
                    const QColor& color = Qt::black);

@@ -36,13 +36,18 @@ int CellSize()
 // Where a cell keeps its candidates and its mark besides its text and colours.
 constexpr int kCandidatesRole = Qt::UserRole;
 constexpr int kMarkRole = Qt::UserRole + 1;
+constexpr int kHighlightRole = Qt::UserRole + 2;  // the three masks of a CandidateHighlight, 16 bits each
 
 CellPicture PictureOf(const QModelIndex& index)
 {
-    return {index.data(Qt::DisplayRole).toString(), index.data(Qt::ForegroundRole).value<QBrush>().color(),
-            index.data(Qt::BackgroundRole).value<QBrush>().color(),
-            static_cast<std::uint16_t>(index.data(kCandidatesRole).toUInt()),
-            static_cast<CellMark>(index.data(kMarkRole).toInt())};
+    CellPicture picture{index.data(Qt::DisplayRole).toString(), index.data(Qt::ForegroundRole).value<QBrush>().color(),
+                        index.data(Qt::BackgroundRole).value<QBrush>().color(),
+                        static_cast<std::uint16_t>(index.data(kCandidatesRole).toUInt()),
+                        static_cast<CellMark>(index.data(kMarkRole).toInt())};
+    const qulonglong highlight = index.data(kHighlightRole).toULongLong();
+    const auto mask = [highlight](int shift) { return static_cast<std::uint16_t>(highlight >> shift & 0xFFFF); };
+    picture.highlight = {mask(0), mask(16), mask(32)};
+    return picture;
 }
 
 // Draws each cell with the board's own look instead of the item view's selection style.
@@ -190,6 +195,13 @@ void CSpreadSheet::SetCandidates(std::uint16_t candidates)
         cell->setData(kCandidatesRole, candidates);
         UpdateAccessibleText(*cell);
     }
+}
+
+void CSpreadSheet::SetHighlight(const CandidateHighlight& highlight)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setData(kHighlightRole, qulonglong{highlight.pattern} | qulonglong{highlight.removed} << 16
+                                          | qulonglong{highlight.placed} << 32);
 }
 
 void CSpreadSheet::SetMark(CellMark mark)

@@ -36,6 +36,8 @@ public:
     // how the cell is marked.
     void SetCandidates(std::uint16_t candidates);
     void SetMark(CellMark mark);
+    // The candidates of the addressed cell that a step is shown with.
+    void SetHighlight(const CandidateHighlight& highlight);
 
     // What the next PrintCells puts on paper besides the digits.
     void SetPrintOptions(bool colors, bool gridLines, bool shading);

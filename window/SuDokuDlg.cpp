@@ -320,6 +320,7 @@ void CSuDokuDlg::UpdateDataToWindow()
         // A line edit scrolls to its cursor, which setText puts at the end; a verdict reads from its start.
         field->setCursorPosition(0);
     }
+    m_editRating->setToolTip(TechniqueDifficultyText());
 }
 
 void CSuDokuDlg::ShowSystemMenu(const QPoint& globalPosition)

@@ -98,11 +98,15 @@ private:
     void OnNextStep();
     void OnHint();
     void OnSolveLogicStepChosen(int step);
+    // The replay walks the path of the tab chosen.
+    void OnSolveLogicTabChosen(int tab);
     // Puts a new puzzle of the rating into the grid, as if typed (edit state).
     void OnNewPuzzle(Difficulty rating);
     // Prints a chosen number of new puzzles of a chosen rating, with their solutions.
     void OnPrintPuzzles();
     void ShowSolveLogicSteps();
+    // "Difficulty 4.2 (XY-Wing)", or empty while the puzzle set has no technique path.
+    QString TechniqueDifficultyText() const;
     QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     // Windows of the application shell: the help text, the About box, the splash screen, the

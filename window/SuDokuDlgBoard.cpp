@@ -1,9 +1,9 @@
 // Drawing the model's cells in the grid with the step bar under it, and the person's cell editing.
 #include "SuDokuDlg.h"
 
-#include "HintText.h"
 #include "OleColor.h"
 #include "SolveLogicDlg.h"
+#include "TechniqueText.h"
 
 #include <QLineEdit>
 
@@ -26,6 +26,7 @@ void CSuDokuDlg::ShowBoard()
     const PuzzleModel::ShownBoard& shown = m_model.Shown();
     const CandidateMasks candidates = m_model.Candidates();
     const CellMarks& marks = m_model.Marks();
+    const CandidateHighlights& highlights = m_model.Highlights();
     for (int row = 1; row <= 9; ++row) {
         m_Grid.SetRow(row);
         for (int column = 1; column <= 9; ++column) {
@@ -33,12 +34,18 @@ void CSuDokuDlg::ShowBoard()
             const auto cell = static_cast<std::size_t>(CellOf(column, row));
             m_Grid.SetForeColor(shown[cell].bySolver ? kSolverColor : kPersonColor);
             m_Grid.SetText(QString::fromStdString(shown[cell].text));
-            m_Grid.SetCandidates(m_bShowCandidates && shown[cell].text.empty() ? candidates[cell] : 0);
+            const CandidateHighlight highlight{highlights.pattern[cell], highlights.removed[cell],
+                                               highlights.placed[cell]};
+            const bool empty = shown[cell].text.empty();
+            // A cell the step is shown with shows its candidates even while they are hidden elsewhere.
+            const bool showCandidates = m_bShowCandidates || highlight != CandidateHighlight();
+            m_Grid.SetCandidates(showCandidates && empty ? candidates[cell] : 0);
+            m_Grid.SetHighlight(showCandidates && empty ? highlight : CandidateHighlight());
             m_Grid.SetMark(marks[cell]);
         }
     }
-    const HintFacts* hint = m_model.ShownHint();
-    const QString step = hint ? HintText(*hint) : QString::fromStdString(m_model.StepText());
+    const TechniqueLook* look = m_model.ShownLook();
+    const QString step = look ? LookText(*look) : QString::fromStdString(m_model.StepText());
     m_editStep->setText(step);
     m_editStep->setCursorPosition(0);
     m_editStep->setToolTip(step);

@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "SolutionCount.h"
 #include "SolveLogicDlg.h"
+#include "TechniqueText.h"
 #include "UserPrompts.h"
 #include "WaitCursor.h"
 #include "WindowPlacement.h"
@@ -25,6 +26,8 @@ const char* const kResetQuestion =
 const char* const kClearQuestion = QT_TRANSLATE_NOOP("CSuDokuDlg", "Are you sure you want to clear the board?");
 const char* const kSeveralSolutionsNote =
     QT_TRANSLATE_NOOP("CSuDokuDlg", "This puzzle has more than one solution; the steps below lead to one of them.");
+const char* const kNoTechniquePathNote =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "The techniques explain only a puzzle with exactly one solution.");
 
 }  // namespace
 
@@ -121,6 +124,12 @@ void CSuDokuDlg::OnOptions()
     }
 }
 
+QString CSuDokuDlg::TechniqueDifficultyText() const
+{
+    const std::optional<PuzzleModel::TechniqueRating>& rating = m_model.TechniqueDifficulty();
+    return rating ? DifficultyText(*rating) : QString();
+}
+
 void CSuDokuDlg::OnReset()
 {
     if (Ask(tr(kResetQuestion), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
@@ -156,6 +165,7 @@ void CSuDokuDlg::OnShowSolveLogic()
     if (!m_dlgSolveLogic) {
         m_dlgSolveLogic = new CSolveLogicDlg(this);
         connect(m_dlgSolveLogic, &CSolveLogicDlg::StepChosen, this, &CSuDokuDlg::OnSolveLogicStepChosen);
+        connect(m_dlgSolveLogic, &CSolveLogicDlg::TabChosen, this, &CSuDokuDlg::OnSolveLogicTabChosen);
         // Beside the main window, never over the board: the steps are read against it. The new
         // window's frame is taken to be as thick as the main window's.
         if (screen()) {
@@ -180,5 +190,10 @@ void CSuDokuDlg::ShowSolveLogicSteps()
         sentences << QString::fromStdString(sentence);
     m_dlgSolveLogic->SetSteps(m_model.SolutionCount() >= kSeveralSolutions ? tr(kSeveralSolutionsNote) : QString(),
                               sentences);
+    QStringList lines;
+    for (const PuzzleModel::TechniqueLine& line : m_model.TechniqueLines())
+        lines << QStringLiteral("(%1) %2").arg(line.difficulty, 0, 'f', 1).arg(QString::fromStdString(line.sentence));
+    m_dlgSolveLogic->SetTechniques(m_model.SolutionCount() == 1 ? QString() : tr(kNoTechniquePathNote), lines);
+    m_dlgSolveLogic->SetDifficulty(TechniqueDifficultyText());
     m_dlgSolveLogic->SelectStep(m_model.StepPosition());
 }

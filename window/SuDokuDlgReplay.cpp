@@ -2,6 +2,7 @@
 #include "SuDokuDlg.h"
 
 #include "ProfileSettings.h"
+#include "SolveLogicDlg.h"
 
 #include <QAction>
 
@@ -37,6 +38,14 @@ void CSuDokuDlg::OnHint()
 void CSuDokuDlg::OnSolveLogicStepChosen(int step)
 {
     m_model.GoToStep(step);
+    EnableControls();
+    ShowBoard();
+}
+
+void CSuDokuDlg::OnSolveLogicTabChosen(int tab)
+{
+    m_model.ChooseReplay(tab == CSolveLogicDlg::kTechniquesTab ? PuzzleModel::ReplayPath::Techniques
+                                                                : PuzzleModel::ReplayPath::Solver);
     EnableControls();
     ShowBoard();
 }
