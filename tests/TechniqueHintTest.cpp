@@ -14,30 +14,6 @@ using technique::TechniqueBoard;
 
 const std::string kEmpty(81, '.');
 const std::string kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-// Digit 4 in rows y=1 and y=5 only in columns x=2 and x=7, say, as row 0 keeping cells 1 and 6.
-std::vector<CellDigit> OnlyIn(int unit, std::initializer_list<int> keep, int digit)
-{
-    std::vector<CellDigit> cut;
-    for (const int cell : technique::UnitCells(unit)) {
-        if (std::find(keep.begin(), keep.end(), cell) == keep.end())
-            cut.push_back({cell, digit});
-    }
-    return cut;
-}
-std::vector<CellDigit> Each(std::initializer_list<int> cells, std::initializer_list<int> digits)
-{
-    std::vector<CellDigit> cut;
-    for (const int cell : cells) {
-        for (const int digit : digits)
-            cut.push_back({cell, digit});
-    }
-    return cut;
-}
-std::vector<CellDigit> operator+(std::vector<CellDigit> a, const std::vector<CellDigit>& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 std::string Where(const TechniqueLook& look)
 {

@@ -1,5 +1,8 @@
 #include "TestBoards.h"
 
+#include "TechniqueBoard.h"
+
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -57,4 +60,30 @@ std::vector<std::string> ReadPuzzleFile(const std::string& fileName)
             puzzles.push_back(line.substr(0, 81));
     }
     return puzzles;
+}
+
+std::vector<CellDigit> Each(std::initializer_list<int> cells, std::initializer_list<int> digits)
+{
+    std::vector<CellDigit> list;
+    for (const int cell : cells) {
+        for (const int digit : digits)
+            list.push_back({cell, digit});
+    }
+    return list;
+}
+
+std::vector<CellDigit> OnlyIn(int unit, std::initializer_list<int> keep, int digit)
+{
+    std::vector<CellDigit> list;
+    for (const int cell : technique::UnitCells(unit)) {
+        if (std::find(keep.begin(), keep.end(), cell) == keep.end())
+            list.push_back({cell, digit});
+    }
+    return list;
+}
+
+std::vector<CellDigit> operator+(std::vector<CellDigit> a, const std::vector<CellDigit>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }

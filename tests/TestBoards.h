@@ -2,8 +2,10 @@
 #pragma once
 
 #include "SuDokuBoard.h"
+#include "TechniqueStep.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -15,3 +17,10 @@ std::string BoardToText(const CSuDokuBoard& board);
 bool IsValidSolution(const std::string& solution81, const std::string& puzzle81);
 // Every puzzle line of a file in the test data folder.
 std::vector<std::string> ReadPuzzleFile(const std::string& fileName);
+
+// Candidates to cut from a technique board, to make a pattern by hand (cells row * 9 + column).
+// Every pairing of the cells with the digits, cell by cell.
+std::vector<CellDigit> Each(std::initializer_list<int> cells, std::initializer_list<int> digits);
+// The digit from the unit's cells other than `keep` (units as the technique board numbers them).
+std::vector<CellDigit> OnlyIn(int unit, std::initializer_list<int> keep, int digit);
+std::vector<CellDigit> operator+(std::vector<CellDigit> a, const std::vector<CellDigit>& b);
