@@ -51,6 +51,18 @@ constexpr LadderRung kLadder[] = {
     {Technique::NakedQuad, 5.0, FindNakedQuad},
     {Technique::Jellyfish, 5.2, FindJellyfish},
     {Technique::HiddenQuad, 5.4, FindHiddenQuad},
+    {Technique::NishioForcingChain, 7.6, FindNishioForcingChain},
+    {Technique::ContradictionForcingChain, 8.2, FindContradictionForcingChain},
+    {Technique::CellForcingChains, 8.2, FindCellForcingChains},
+    {Technique::UnitForcingChains, 8.2, FindUnitForcingChains},
+    {Technique::DynamicContradictionChain, 8.8, FindDynamicContradictionChain},
+    {Technique::DynamicCellForcingChains, 8.8, FindDynamicCellForcingChains},
+    {Technique::DynamicUnitForcingChains, 8.8, FindDynamicUnitForcingChains},
+    {Technique::DynamicDoubleForcingChains, 8.8, FindDynamicDoubleForcingChains},
+    {Technique::NestedContradictionChain, 9.4, FindNestedContradictionChain},
+    {Technique::NestedCellForcingChains, 9.4, FindNestedCellForcingChains},
+    {Technique::NestedUnitForcingChains, 9.4, FindNestedUnitForcingChains},
+    {Technique::NestedDoubleForcingChains, 9.4, FindNestedDoubleForcingChains},
 };
 
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])

@@ -33,6 +33,18 @@ enum class Technique {
     NakedQuad,
     Jellyfish,
     HiddenQuad,
+    NishioForcingChain,
+    ContradictionForcingChain,
+    CellForcingChains,
+    UnitForcingChains,
+    DynamicContradictionChain,
+    DynamicCellForcingChains,
+    DynamicUnitForcingChains,
+    DynamicDoubleForcingChains,
+    NestedContradictionChain,
+    NestedCellForcingChains,
+    NestedUnitForcingChains,
+    NestedDoubleForcingChains,
     Guess,
 };
 
