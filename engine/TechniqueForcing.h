@@ -17,17 +17,24 @@ struct Cells {
     std::uint64_t low = 0;
     std::uint64_t high = 0;
 
-    bool Has(int cell) const { return (cell < 64 ? low >> cell : high >> (cell - 64)) & 1u; }
-    void Add(int cell) { (cell < 64 ? low : high) |= std::uint64_t{1} << (cell & 63); }
-    void Erase(int cell) { (cell < 64 ? low : high) &= ~(std::uint64_t{1} << (cell & 63)); }
-    bool Empty() const { return (low | high) == 0; }
-    int Count() const { return std::popcount(low) + std::popcount(high); }
-    int First() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
-    Cells operator&(const Cells& other) const { return {low & other.low, high & other.high}; }
-    Cells operator|(const Cells& other) const { return {low | other.low, high | other.high}; }
-    Cells Without(const Cells& other) const { return {low & ~other.low, high & ~other.high}; }
-    bool operator==(const Cells&) const = default;
+    constexpr bool Has(int cell) const { return ((cell < 64 ? low >> cell : high >> (cell - 64)) & 1u) != 0; }
+    constexpr void Add(int cell) { (cell < 64 ? low : high) |= std::uint64_t{1} << (cell & 63); }
+    constexpr void Erase(int cell) { (cell < 64 ? low : high) &= ~(std::uint64_t{1} << (cell & 63)); }
+    constexpr bool Empty() const { return (low | high) == 0; }
+    // Without a popcount instruction to rely on, the counts the propagation asks for by bit tricks.
+    constexpr bool Single() const { return (low == 0) != (high == 0) && ((low & (low - 1)) | (high & (high - 1))) == 0; }
+    constexpr bool Pair() const { return !Single() && !Empty() && WithoutFirst().Single(); }
+    constexpr Cells WithoutFirst() const { return low != 0 ? Cells{low & (low - 1), high} : Cells{0, high & (high - 1)}; }
+    constexpr int First() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
+    constexpr Cells operator&(const Cells& other) const { return {low & other.low, high & other.high}; }
+    constexpr Cells operator|(const Cells& other) const { return {low | other.low, high | other.high}; }
+    constexpr Cells Without(const Cells& other) const { return {low & ~other.low, high & ~other.high}; }
+    constexpr bool operator==(const Cells&) const = default;
 };
+
+// One bit set, two bits set, in a candidate mask.
+constexpr bool IsOneDigit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
+constexpr bool AreTwoDigits(unsigned mask) { return mask != 0 && IsOneDigit(mask & (mask - 1)); }
 
 // Calls visit(cell) for each cell of the set, in ascending order.
 template <class Visit>
@@ -81,6 +88,9 @@ struct Contradiction {
 
 class Propagation {
 public:
+    // Links rules read the board's two-candidate cells and two-place units from a table made here,
+    // once for every run on the same board.
+    void PrepareLinks(const Position& base);
     // Follows the assumption's consequences until nothing more follows or a contradiction.
     // Returns false on a contradiction.
     bool Run(const Position& base, Rules rules, int assumption);
@@ -88,8 +98,8 @@ public:
     bool Known(int event) const { return m_stamp[static_cast<std::size_t>(event)] == m_generation; }
     const std::array<Cells, 9>& OnSets() const { return m_on; }
     const std::array<Cells, 9>& OffSets() const { return m_off; }
-    // How far the event lies from the assumption, capped at 255; 0 for the assumption.
-    int Depth(int event) const { return m_depth[static_cast<std::size_t>(event)]; }
+    // How far each known event lies from the assumption, capped at 255; 0 for the assumption.
+    const std::array<std::uint8_t, kEvents>& Depths() const { return m_depth; }
     const Contradiction& Failure() const { return m_failure; }
     // The events the contradiction follows from: the clashing pair, or the removals that emptied
     // the cell or the unit.
@@ -134,6 +144,8 @@ private:
     std::array<Cells, 9> m_on{};
     std::array<Cells, 9> m_off{};
     Contradiction m_failure;
+    // Links: for each candidate, the candidates that hold when it does not, -1 after the last.
+    std::array<std::array<std::int16_t, 4>, kNodes> m_strong{};
 };
 
 }  // namespace technique::forcing

@@ -46,6 +46,8 @@ Scratch& TheScratch()
 
 void Follow(Scratch& scratch, const Position& position, Rules rules, bool assumeTrue, Outcomes& outcomes)
 {
+    if (rules == Rules::Links)
+        scratch.propagation.PrepareLinks(position);
     for (int cell = 0; cell < kCellCount; ++cell) {
         const unsigned mask = position.masks[static_cast<std::size_t>(cell)];
         for (int digit = 1; digit <= 9; ++digit) {
@@ -57,8 +59,7 @@ void Follow(Scratch& scratch, const Position& position, Rules rules, bool assume
             outcomes.failed[node] = !propagation.Run(position, rules, Event(Node(cell, digit), assumeTrue));
             outcomes.on[node] = propagation.OnSets();
             outcomes.off[node] = propagation.OffSets();
-            for (int event = 0; event < kEvents; ++event)
-                outcomes.depth[node][static_cast<std::size_t>(event)] = static_cast<std::uint8_t>(propagation.Depth(event));
+            outcomes.depth[node] = propagation.Depths();
             if (outcomes.failed[node]) {
                 propagation.FailureEvents(scratch.events);
                 outcomes.failureWeight[node] = propagation.Ancestors(scratch.events, scratch.chain);
@@ -144,6 +145,8 @@ bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& 
         return false;
     Scratch& scratch = TheScratch();
     Propagation& propagation = scratch.propagation;
+    if (rules == Rules::Links)
+        propagation.PrepareLinks(level.position);
     const int assumption = Event(best, true);
     const int cell = CellOf(assumption);
     propagation.Run(level.position, rules, assumption);
@@ -244,6 +247,8 @@ bool SetForcingStep(const Level& level, const Pick& pick, TechniqueStep& step)
     if (pick.conclusion.event == -1)
         return false;
     Scratch& scratch = TheScratch();
+    if (level.rules == Rules::Links)
+        scratch.propagation.PrepareLinks(level.position);
     int weight = 0;
     for (int branch = 0; branch < pick.count; ++branch) {
         const Branch& each = pick.branches[static_cast<std::size_t>(branch)];
@@ -287,7 +292,7 @@ bool FindUnitForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& st
         for (int digit = 1; digit <= 9; ++digit) {
             const auto d = static_cast<std::size_t>(digit - 1);
             const Cells places = level.position.candidates[d] & UnitSet(unit);
-            if (!(level.position.placed[d] & UnitSet(unit)).Empty() || places.Count() < 2)
+            if (!(level.position.placed[d] & UnitSet(unit)).Empty() || places.Empty() || places.Single())
                 continue;
             std::array<Branch, 9> branches{};
             int count = 0;

@@ -12,26 +12,23 @@ struct Sets {
     std::array<Cells, kCellCount> peers{};
 };
 
-Sets MakeSets()
+constexpr Sets MakeSets()
 {
     Sets sets;
-    for (int unit = 0; unit < kUnitCount; ++unit) {
-        for (const int cell : UnitCells(unit))
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)})
             sets.units[static_cast<std::size_t>(unit)].Add(cell);
     }
     for (int cell = 0; cell < kCellCount; ++cell) {
+        auto& peers = sets.peers[static_cast<std::size_t>(cell)];
         for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)})
-            sets.peers[static_cast<std::size_t>(cell)] = sets.peers[static_cast<std::size_t>(cell)] | sets.units[static_cast<std::size_t>(unit)];
-        sets.peers[static_cast<std::size_t>(cell)].Erase(cell);
+            peers = peers | sets.units[static_cast<std::size_t>(unit)];
+        peers.Erase(cell);
     }
     return sets;
 }
 
-const Sets& TheSets()
-{
-    static const Sets sets = MakeSets();
-    return sets;
-}
+constexpr Sets kSets = MakeSets();
 
 constexpr unsigned Bit(int digit) { return 1u << (digit - 1); }
 
@@ -46,12 +43,12 @@ void ForEachDigit(unsigned digits, Visit visit)
 
 const Cells& UnitSet(int unit)
 {
-    return TheSets().units[static_cast<std::size_t>(unit)];
+    return kSets.units[static_cast<std::size_t>(unit)];
 }
 
 const Cells& PeerSet(int cell)
 {
-    return TheSets().peers[static_cast<std::size_t>(cell)];
+    return kSets.peers[static_cast<std::size_t>(cell)];
 }
 
 Position Position::From(const TechniqueBoard& board)
@@ -176,7 +173,7 @@ void Propagation::ApplyOff(int event)
             m_failure.cell = cell;
             return;
         }
-        if (std::has_single_bit(left)) {
+        if (IsOneDigit(left)) {
             const int begin = m_parentsUsed;
             ForEachDigit(m_base->masks[c] & ~left, [&](int gone) { PushParent(Event(Node(cell, gone), false)); });
             Emit(Event(Node(cell, std::countr_zero(left) + 1), true), begin, 0);
@@ -193,7 +190,7 @@ void Propagation::ApplyOff(int event)
             m_failure.digit = digit;
             return;
         }
-        if (places.Count() == 1) {
+        if (places.Single()) {
             const int begin = m_parentsUsed;
             ForEach((m_base->candidates[d] & unitSet).Without(places),
                     [&](int gone) { PushParent(Event(Node(gone, digit), false)); });
@@ -213,16 +210,34 @@ void Propagation::ApplyLinks(int event)
         ForEach(PeerSet(cell) & m_base->candidates[d], [&](int peer) { EmitFrom(Event(Node(peer, digit), false), event); });
         return;
     }
-    if (std::popcount(mask) == 2)
-        EmitFrom(Event(Node(cell, std::countr_zero(mask & ~Bit(digit)) + 1), true), event);
-    for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
-        const Cells& unitSet = UnitSet(unit);
-        const Cells places = m_base->candidates[d] & unitSet;
-        if ((m_base->placed[d] & unitSet).Empty() && places.Count() == 2) {
-            Cells other = places;
-            other.Erase(cell);
-            EmitFrom(Event(Node(other.First(), digit), true), event);
-        }
+    for (const int partner : m_strong[static_cast<std::size_t>(Node(cell, digit))]) {
+        if (partner < 0)
+            break;
+        EmitFrom(Event(partner, true), event);
+    }
+}
+
+void Propagation::PrepareLinks(const Position& base)
+{
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const unsigned mask = base.masks[static_cast<std::size_t>(cell)];
+        ForEachDigit(mask, [&](int digit) {
+            auto& partners = m_strong[static_cast<std::size_t>(Node(cell, digit))];
+            partners.fill(-1);
+            std::size_t count = 0;
+            if (AreTwoDigits(mask))
+                partners[count++] = static_cast<std::int16_t>(Node(cell, std::countr_zero(mask & ~Bit(digit)) + 1));
+            const auto d = static_cast<std::size_t>(digit - 1);
+            for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
+                const Cells& unitSet = UnitSet(unit);
+                const Cells places = base.candidates[d] & unitSet;
+                if ((base.placed[d] & unitSet).Empty() && places.Pair()) {
+                    Cells other = places;
+                    other.Erase(cell);
+                    partners[count++] = static_cast<std::int16_t>(Node(other.First(), digit));
+                }
+            }
+        });
     }
 }
 
@@ -234,6 +249,7 @@ bool Propagation::NestedStep()
     thread_local std::vector<int> failure;
     thread_local std::vector<int> chain;
     bool found = false;
+    inner->PrepareLinks(m_state);
     for (int cell = 0; cell < kCellCount; ++cell) {
         ForEachDigit(m_state.masks[static_cast<std::size_t>(cell)], [&](int digit) {
             const int off = Event(Node(cell, digit), false);
