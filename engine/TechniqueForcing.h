@@ -91,6 +91,9 @@ public:
     // Links rules read the board's two-candidate cells and two-place units from a table made here,
     // once for every run on the same board.
     void PrepareLinks(const Position& base);
+    // Nested rules: how many inner chains the runs from now on may follow between them; once they
+    // are spent, a branch goes on by singles alone, which is sound but finds less.
+    void SetInnerBudget(int chains) { m_innerBudget = chains; }
     // Follows the assumption's consequences until nothing more follows or a contradiction.
     // Returns false on a contradiction.
     bool Run(const Position& base, Rules rules, int assumption);
@@ -144,6 +147,7 @@ private:
     std::array<Cells, 9> m_on{};
     std::array<Cells, 9> m_off{};
     Contradiction m_failure;
+    int m_innerBudget = 0;
     // Links: for each candidate, the candidates that hold when it does not, -1 after the last.
     std::array<std::array<std::int16_t, 4>, kNodes> m_strong{};
 };

@@ -44,10 +44,15 @@ Scratch& TheScratch()
     return *scratch;
 }
 
+// The inner chains all the branches of one nested level may follow, some 40 ms of work: enough for
+// every puzzle of the usual hard collections, and a bound on a hint on the very hardest.
+constexpr int kInnerBudget = 60000;
+
 void Follow(Scratch& scratch, const Position& position, Rules rules, bool assumeTrue, Outcomes& outcomes)
 {
     if (rules == Rules::Links)
         scratch.propagation.PrepareLinks(position);
+    scratch.propagation.SetInnerBudget(kInnerBudget);
     for (int cell = 0; cell < kCellCount; ++cell) {
         const unsigned mask = position.masks[static_cast<std::size_t>(cell)];
         for (int digit = 1; digit <= 9; ++digit) {
@@ -106,6 +111,7 @@ double BaseDifficulty(Rules rules)
 // Follows the assumption again, for its chain, and adds the chain's candidates not yet in the pattern.
 int AddChain(Scratch& scratch, const Position& position, Rules rules, int assumption, TechniqueStep& step)
 {
+    scratch.propagation.SetInnerBudget(kInnerBudget);
     scratch.propagation.Run(position, rules, assumption);
     int weight = scratch.propagation.Ancestors(scratch.events, scratch.chain);
     for (const int event : scratch.chain) {
@@ -149,6 +155,7 @@ bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& 
         propagation.PrepareLinks(level.position);
     const int assumption = Event(best, true);
     const int cell = CellOf(assumption);
+    propagation.SetInnerBudget(kInnerBudget);
     propagation.Run(level.position, rules, assumption);
     propagation.FailureEvents(scratch.events);
     const int weight = AddChain(scratch, level.position, rules, assumption, step);

@@ -253,7 +253,10 @@ bool Propagation::NestedStep()
     for (int cell = 0; cell < kCellCount; ++cell) {
         ForEachDigit(m_state.masks[static_cast<std::size_t>(cell)], [&](int digit) {
             const int off = Event(Node(cell, digit), false);
-            if (Known(off) || inner->Run(m_state, Rules::Links, off ^ 1))
+            if (Known(off) || m_innerBudget <= 0)
+                return;
+            --m_innerBudget;
+            if (inner->Run(m_state, Rules::Links, off ^ 1))
                 return;
             inner->FailureEvents(failure);
             const int weight = inner->Ancestors(failure, chain);

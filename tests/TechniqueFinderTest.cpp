@@ -63,6 +63,14 @@ const std::vector<CellDigit> kKite = OnlyIn(0, {1, 6}, 6) + OnlyIn(9, {18, 63}, 
 // (x=1, y=1) and (x=5, y=5) hold only 1 and 2; digit 1 in row y=9 only at x=1 and x=5.
 const std::vector<CellDigit> kWWing = Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 76}, 1);
 
+// (x=5, y=5) holds 1 and 2, (x=5, y=1) 1 and 3, (x=1, y=5) 2 and 3: whichever of 1 and 2 the first holds, 3 leaves (x=1, y=1).
+const std::vector<CellDigit> kForcingCell = Each({40}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({36}, {1, 4, 5, 6, 7, 8, 9});
+// Digit 1 in row y=1 only at x=1 and x=5; (x=1, y=5) and (x=5, y=5) hold 1 and 3: either way
+// (x=1, y=2) loses 1, seeing (x=1, y=1) or, through (x=5, y=5) and (x=1, y=5), a 1 at (x=1, y=5).
+const std::vector<CellDigit> kForcingUnit = OnlyIn(0, {0, 4}, 1) + Each({36, 40}, {2, 4, 5, 6, 7, 8, 9});
+// (x=1, y=1) holds 1, 2 and 3, (x=2, y=3) 1 and 2, (x=3, y=2) 1 and 3: a 1 elsewhere in their square empties (x=1, y=1).
+const std::vector<CellDigit> kForcingEmpty = Each({0}, {4, 5, 6, 7, 8, 9}) + Each({19}, {3, 4, 5, 6, 7, 8, 9}) + Each({11}, {2, 4, 5, 6, 7, 8, 9});
+
 const FinderRow kFinderRows[] = {
     {"FullHouse", Technique::FullHouse, "12345678." + kEmpty, {}, {{8, 9}}, {}},
     {"FullHouseTwoEmpty", Technique::FullHouse, "1234567.." + kEmpty, {}, {}, {}},
@@ -129,6 +137,29 @@ const FinderRow kFinderRows[] = {
     // The link's far end (x=5, y=2) lies in the square's rows.
     {"EmptyRectangleLinkInBand", Technique::EmptyRectangle, kEmpty, Each({10, 11, 19, 20}, {3}) + OnlyIn(13, {4, 13}, 3), {}, {}},
     // Digit 1 in row y=9 only at x=1 and x=2: (x=2, y=9) sees neither cell.
+    // Digit 1 in row y=1 only at x=1 and x=2: a 1 at (x=1, y=2) leaves the row none.
+    {"Nishio", Technique::NishioForcingChain, kEmpty, OnlyIn(0, {0, 1}, 1), {}, Each({9}, {1})},
+    {"NishioNoCellSeesBothPlaces", Technique::NishioForcingChain, kEmpty, OnlyIn(0, {0, 4}, 1), {}, {}},
+    // (x=1, y=1) and (x=2, y=1) hold 1 and 2: a 1 at (x=3, y=1) makes both 2.
+    {"ContradictionForcingChain", Technique::ContradictionForcingChain, kEmpty, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9}), {}, Each({2}, {1})},
+    {"ContradictionForcingChainNoClash", Technique::ContradictionForcingChain, kEmpty,
+     Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({1}, {2, 4, 5, 6, 7, 8, 9}), {}, {}},
+    {"CellForcingChains", Technique::CellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"CellForcingChainsApart", Technique::CellForcingChains, kEmpty,
+     Each({40}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({36}, {1, 3, 5, 6, 7, 8, 9}), {}, {}},
+    {"UnitForcingChains", Technique::UnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
+    {"UnitForcingChainsApart", Technique::UnitForcingChains, kEmpty,
+     OnlyIn(0, {0, 4}, 1) + Each({36}, {2, 4, 5, 6, 7, 8, 9}) + Each({40}, {2, 3, 4, 6, 7, 8, 9}), {}, {}},
+    {"DynamicContradiction", Technique::DynamicContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
+    // (x=1, y=1) keeps 4 as well: nothing empties it.
+    {"DynamicContradictionCellKeepsOne", Technique::DynamicContradictionChain, kEmpty,
+     Each({0}, {5, 6, 7, 8, 9}) + Each({19}, {3, 4, 5, 6, 7, 8, 9}) + Each({11}, {2, 4, 5, 6, 7, 8, 9}), {}, {}},
+    {"DynamicCellForcingChains", Technique::DynamicCellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"DynamicUnitForcingChains", Technique::DynamicUnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
+    {"DynamicDoubleForcingChains", Technique::DynamicDoubleForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"DynamicDoubleForcingChainsEmptyBoard", Technique::DynamicDoubleForcingChains, kEmpty, {}, {}, {}},
+    {"NestedContradiction", Technique::NestedContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
+    {"NestedCellForcingChains", Technique::NestedCellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
     {"WWingLinkSeesOneCell", Technique::WWing, kEmpty, Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 73}, 1), {}, {}},
 };
 
@@ -165,6 +196,33 @@ TEST(TechniqueLadderTest, TakesTheEasiestStepAndSaysWhatItProves)
     EXPECT_EQ(TechniqueSentence(step),
               "Pointing: in the square x=1..3, y=1..3, digit 4 can go only in row y=1, so it is removed from "
               "the rest of row y=1: (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1).");
+}
+
+TEST(TechniqueLadderTest, ForcingChainsSayWhatTheyProve)
+{
+    const auto sentence = [](Technique technique, const std::vector<CellDigit>& cuts) {
+        TechniqueBoard board(Puzzle::FromLine(kEmpty));
+        for (const CellDigit& cut : cuts)
+            board.Remove(cut.cell, cut.digit);
+        const auto ladder = Ladder();
+        TechniqueStep step;
+        std::find_if(ladder.begin(), ladder.end(), [&](const LadderRung& rung) { return rung.technique == technique; })->find(board, step);
+        step.technique = technique;
+        return TechniqueSentence(step);
+    };
+    EXPECT_EQ(sentence(Technique::NishioForcingChain, OnlyIn(0, {0, 1}, 1)),
+              "Nishio Forcing Chain: if (x=1, y=2) were 1, digit 1 would go twice into the square x=1..3, y=1..3, so it is not 1.");
+    EXPECT_EQ(sentence(Technique::ContradictionForcingChain, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9})),
+              "Contradiction Forcing Chain: if (x=3, y=1) were 1, digit 2 would go twice into row y=1, so it is not 1.");
+    EXPECT_EQ(sentence(Technique::DynamicContradictionChain, kForcingEmpty),
+              "Dynamic Contradiction Forcing Chain: if (x=2, y=1) were 1, digit 2 would go twice into the square x=1..3, y=1..3, "
+              "so it is not 1.");
+    EXPECT_EQ(sentence(Technique::CellForcingChains, kForcingCell),
+              "Cell Forcing Chains: whichever of 1 and 3 goes into (x=5, y=1), (x=1, y=1) cannot be 3.");
+    EXPECT_EQ(sentence(Technique::UnitForcingChains, kForcingUnit),
+              "Unit Forcing Chains: wherever digit 1 goes in row y=1, (x=1, y=2) cannot be 1.");
+    EXPECT_EQ(sentence(Technique::DynamicDoubleForcingChains, kForcingCell),
+              "Dynamic Double Forcing Chains: whether or not (x=5, y=1) is 1, (x=1, y=1) cannot be 3.");
 }
 
 TEST(TechniqueLadderTest, PuzzleWithoutOneSolutionIsNotExplained)
