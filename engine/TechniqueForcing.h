@@ -75,6 +75,7 @@ enum class Rules {
     Links,     // the board as given: a cell's two candidates, a unit's two places of a digit
     Singles,   // the board as it changes: naked and hidden singles
     Nested,    // as Singles, and where they stall, a candidate that leads to a Links contradiction goes
+    NestedDynamic,  // as Nested with a Singles contradiction
 };
 
 // How a branch ended in contradiction; none when kind is None.
@@ -122,6 +123,7 @@ private:
     void ApplyLinks(int event);
     bool NestedStep();
     void AddInnerSupport(const Propagation& inner, const std::vector<int>& innerChain);
+    void AddRemovals(int cell, int unit, int digit);
 
     const Position* m_base = nullptr;
     Position m_state;

@@ -44,15 +44,18 @@ Scratch& TheScratch()
     return *scratch;
 }
 
-// The inner chains all the branches of one nested level may follow, some 40 ms of work: enough for
-// every puzzle of the usual hard collections, and a bound on a hint on the very hardest.
-constexpr int kInnerBudget = 60000;
+// The inner chains all the branches of one nested level may follow, some 20 ms of work each:
+// enough for every puzzle of the usual hard collections, and a bound on a hint on the very hardest.
+int InnerBudget(Rules rules)
+{
+    return rules == Rules::NestedDynamic ? 8000 : 60000;
+}
 
 void Follow(Scratch& scratch, const Position& position, Rules rules, bool assumeTrue, Outcomes& outcomes)
 {
     if (rules == Rules::Links)
         scratch.propagation.PrepareLinks(position);
-    scratch.propagation.SetInnerBudget(kInnerBudget);
+    scratch.propagation.SetInnerBudget(InnerBudget(rules));
     for (int cell = 0; cell < kCellCount; ++cell) {
         const unsigned mask = position.masks[static_cast<std::size_t>(cell)];
         for (int digit = 1; digit <= 9; ++digit) {
@@ -103,15 +106,17 @@ double BaseDifficulty(Rules rules)
     case Rules::Singles:
         return 8.8;
     case Rules::Nested:
+        return 9.4;
+    case Rules::NestedDynamic:
         break;
     }
-    return 9.4;
+    return 10.0;
 }
 
 // Follows the assumption again, for its chain, and adds the chain's candidates not yet in the pattern.
 int AddChain(Scratch& scratch, const Position& position, Rules rules, int assumption, TechniqueStep& step)
 {
-    scratch.propagation.SetInnerBudget(kInnerBudget);
+    scratch.propagation.SetInnerBudget(InnerBudget(rules));
     scratch.propagation.Run(position, rules, assumption);
     int weight = scratch.propagation.Ancestors(scratch.events, scratch.chain);
     for (const int event : scratch.chain) {
@@ -155,7 +160,7 @@ bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& 
         propagation.PrepareLinks(level.position);
     const int assumption = Event(best, true);
     const int cell = CellOf(assumption);
-    propagation.SetInnerBudget(kInnerBudget);
+    propagation.SetInnerBudget(InnerBudget(rules));
     propagation.Run(level.position, rules, assumption);
     propagation.FailureEvents(scratch.events);
     const int weight = AddChain(scratch, level.position, rules, assumption, step);
@@ -382,6 +387,21 @@ bool FindNestedCellForcingChains(const TechniqueBoard& board, TechniqueStep& ste
 bool FindNestedUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
     return FindUnitForcing(board, Rules::Nested, step);
+}
+
+bool FindNestedDynamicContradictionChain(const TechniqueBoard& board, TechniqueStep& step)
+{
+    return FindContradiction(board, Rules::NestedDynamic, step);
+}
+
+bool FindNestedDynamicCellForcingChains(const TechniqueBoard& board, TechniqueStep& step)
+{
+    return FindCellForcing(board, Rules::NestedDynamic, step);
+}
+
+bool FindNestedDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step)
+{
+    return FindUnitForcing(board, Rules::NestedDynamic, step);
 }
 
 bool FindNestedDoubleForcingChains(const TechniqueBoard& board, TechniqueStep& step)

@@ -96,7 +96,7 @@ bool Propagation::Run(const Position& base, Rules rules, int assumption)
         }
         if (m_failure.kind != Contradiction::None)
             return false;
-        if (rules != Rules::Nested || !NestedStep())
+        if ((rules != Rules::Nested && rules != Rules::NestedDynamic) || !NestedStep())
             return true;
     }
 }
@@ -241,22 +241,24 @@ void Propagation::PrepareLinks(const Position& base)
     }
 }
 
-// Where singles stall: every candidate left whose links on the board as it now stands lead to a
-// contradiction goes, each with the removals its links rest on as parents.
+// Where singles stall: every candidate left whose links (or singles) on the board as it now stands
+// lead to a contradiction goes, each with the removals its inner chain rests on as parents.
 bool Propagation::NestedStep()
 {
     thread_local std::unique_ptr<Propagation> inner = std::make_unique<Propagation>();
     thread_local std::vector<int> failure;
     thread_local std::vector<int> chain;
+    const Rules innerRules = m_rules == Rules::NestedDynamic ? Rules::Singles : Rules::Links;
     bool found = false;
-    inner->PrepareLinks(m_state);
+    if (innerRules == Rules::Links)
+        inner->PrepareLinks(m_state);
     for (int cell = 0; cell < kCellCount; ++cell) {
         ForEachDigit(m_state.masks[static_cast<std::size_t>(cell)], [&](int digit) {
             const int off = Event(Node(cell, digit), false);
             if (Known(off) || m_innerBudget <= 0)
                 return;
             --m_innerBudget;
-            if (inner->Run(m_state, Rules::Links, off ^ 1))
+            if (inner->Run(m_state, innerRules, off ^ 1))
                 return;
             inner->FailureEvents(failure);
             const int weight = inner->Ancestors(failure, chain);
@@ -269,10 +271,28 @@ bool Propagation::NestedStep()
     return found && m_failure.kind == Contradiction::None;
 }
 
-// The removals of this branch that the inner chain's links rest on: those that left a cell two
-// candidates or a unit two places of a digit.
+// The removals of this branch from the cell, or from the unit's places of the digit.
+void Propagation::AddRemovals(int cell, int unit, int digit)
+{
+    if (cell >= 0) {
+        const auto c = static_cast<std::size_t>(cell);
+        ForEachDigit(m_base->masks[c] & ~m_state.masks[c], [&](int gone) { PushParent(Event(Node(cell, gone), false)); });
+        return;
+    }
+    const auto d = static_cast<std::size_t>(digit - 1);
+    ForEach((m_base->candidates[d] & UnitSet(unit)).Without(m_state.candidates[d]),
+            [&](int gone) { PushParent(Event(Node(gone, digit), false)); });
+}
+
+// The removals of this branch that the inner chain rests on: those that left a cell its last
+// candidates or a unit its last places of a digit, where the inner chain places one or fails.
 void Propagation::AddInnerSupport(const Propagation& inner, const std::vector<int>& innerChain)
 {
+    const Contradiction& failure = inner.m_failure;
+    if (failure.kind == Contradiction::EmptyCell)
+        AddRemovals(failure.cell, -1, 0);
+    else if (failure.kind == Contradiction::NoPlace)
+        AddRemovals(-1, failure.unit, failure.digit);
     for (const int event : innerChain) {
         const auto index = static_cast<std::size_t>(event);
         if (!IsOn(event) || inner.m_parentsCount[index] == 0)
@@ -281,15 +301,12 @@ void Propagation::AddInnerSupport(const Propagation& inner, const std::vector<in
         const int cell = CellOf(event);
         const int digit = DigitOf(event);
         if (CellOf(from) == cell) {
-            const auto c = static_cast<std::size_t>(cell);
-            ForEachDigit(m_base->masks[c] & ~m_state.masks[c], [&](int gone) { PushParent(Event(Node(cell, gone), false)); });
+            AddRemovals(cell, -1, 0);
             continue;
         }
-        const auto d = static_cast<std::size_t>(digit - 1);
         for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
             if (UnitSet(unit).Has(CellOf(from)))
-                ForEach((m_base->candidates[d] & UnitSet(unit)).Without(m_state.candidates[d]),
-                        [&](int gone) { PushParent(Event(Node(gone, digit), false)); });
+                AddRemovals(-1, unit, digit);
         }
     }
 }

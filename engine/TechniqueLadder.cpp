@@ -63,6 +63,9 @@ constexpr LadderRung kLadder[] = {
     {Technique::NestedCellForcingChains, 9.4, FindNestedCellForcingChains},
     {Technique::NestedUnitForcingChains, 9.4, FindNestedUnitForcingChains},
     {Technique::NestedDoubleForcingChains, 9.4, FindNestedDoubleForcingChains},
+    {Technique::NestedDynamicContradictionChain, 10.0, FindNestedDynamicContradictionChain},
+    {Technique::NestedDynamicCellForcingChains, 10.0, FindNestedDynamicCellForcingChains},
+    {Technique::NestedDynamicUnitForcingChains, 10.0, FindNestedDynamicUnitForcingChains},
 };
 
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount])

@@ -207,11 +207,13 @@ void AppendForcing(std::string& out, const TechniqueStep& step)
     case Technique::ContradictionForcingChain:
     case Technique::DynamicContradictionChain:
     case Technique::NestedContradictionChain:
+    case Technique::NestedDynamicContradictionChain:
         AppendContradiction(out, step);
         return;
     case Technique::CellForcingChains:
     case Technique::DynamicCellForcingChains:
-    case Technique::NestedCellForcingChains: {
+    case Technique::NestedCellForcingChains:
+    case Technique::NestedDynamicCellForcingChains: {
         out += "whichever of ";
         std::vector<int> digits;
         for (int digit = 1; digit <= 9; ++digit) {
@@ -226,6 +228,7 @@ void AppendForcing(std::string& out, const TechniqueStep& step)
     case Technique::UnitForcingChains:
     case Technique::DynamicUnitForcingChains:
     case Technique::NestedUnitForcingChains:
+    case Technique::NestedDynamicUnitForcingChains:
         out += "wherever digit " + std::to_string(std::countr_zero(step.digits) + 1) + " goes in ";
         AppendUnit(out, step.unit);
         break;
@@ -318,6 +321,12 @@ const char* TechniqueName(Technique technique)
         return "Nested Unit Forcing Chains";
     case Technique::NestedDoubleForcingChains:
         return "Nested Double Forcing Chains";
+    case Technique::NestedDynamicContradictionChain:
+        return "Nested Dynamic Contradiction Forcing Chain";
+    case Technique::NestedDynamicCellForcingChains:
+        return "Nested Dynamic Cell Forcing Chains";
+    case Technique::NestedDynamicUnitForcingChains:
+        return "Nested Dynamic Unit Forcing Chains";
     case Technique::Guess:
         break;
     }
@@ -576,6 +585,9 @@ std::string TechniqueSentence(const TechniqueStep& step)
     case Technique::NestedCellForcingChains:
     case Technique::NestedUnitForcingChains:
     case Technique::NestedDoubleForcingChains:
+    case Technique::NestedDynamicContradictionChain:
+    case Technique::NestedDynamicCellForcingChains:
+    case Technique::NestedDynamicUnitForcingChains:
         AppendForcing(out, step);
         break;
     case Technique::Guess:

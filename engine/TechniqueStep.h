@@ -45,6 +45,9 @@ enum class Technique {
     NestedCellForcingChains,
     NestedUnitForcingChains,
     NestedDoubleForcingChains,
+    NestedDynamicContradictionChain,
+    NestedDynamicCellForcingChains,
+    NestedDynamicUnitForcingChains,
     Guess,
 };
 
