@@ -160,6 +160,9 @@ const FinderRow kFinderRows[] = {
     {"DynamicDoubleForcingChainsEmptyBoard", Technique::DynamicDoubleForcingChains, kEmpty, {}, {}, {}},
     {"NestedContradiction", Technique::NestedContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
     {"NestedCellForcingChains", Technique::NestedCellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"NestedDynamicContradiction", Technique::NestedDynamicContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
+    {"NestedDynamicUnitForcingChains", Technique::NestedDynamicUnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
+    {"NestedDynamicCellForcingChainsEmptyBoard", Technique::NestedDynamicCellForcingChains, kEmpty, {}, {}, {}},
     {"WWingLinkSeesOneCell", Technique::WWing, kEmpty, Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 73}, 1), {}, {}},
 };
 
@@ -276,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(Ordinary, TechniquePathTest, testing::Values(Collection
 INSTANTIATE_TEST_SUITE_P(Sweep, TechniquePathTest,
                          testing::Values(Collection{"17_clue.txt", 0, true}, Collection{"magictour_top1465.txt", 0, true},
                                          Collection{"magictour_top95.txt", 0, true},
-                                         Collection{"forum_hardest_1106.txt", 150, false},
-                                         Collection{"forum_hardest_1905_11plus.txt", 150, false}));
+                                         Collection{"forum_hardest_1106.txt", 100, false},
+                                         Collection{"forum_hardest_1905_11plus.txt", 100, false}));
 
 }  // namespace
