@@ -113,12 +113,19 @@ double BaseDifficulty(Rules rules)
     return 10.0;
 }
 
-// Follows the assumption again, for its chain, and adds the chain's candidates not yet in the pattern.
-int AddChain(Scratch& scratch, const Position& position, Rules rules, int assumption, TechniqueStep& step)
+// Follows the assumption again for the chain that leads to the conclusion (-1: to the contradiction),
+// and adds the chain's candidates not yet in the pattern; returns the chain's weight.
+int AddChain(Scratch& scratch, const Position& position, Rules rules, int assumption, int conclusion, TechniqueStep& step)
 {
+    if (rules == Rules::Links)
+        scratch.propagation.PrepareLinks(position);
     scratch.propagation.SetInnerBudget(InnerBudget(rules));
     scratch.propagation.Run(position, rules, assumption);
-    int weight = scratch.propagation.Ancestors(scratch.events, scratch.chain);
+    if (conclusion >= 0)
+        scratch.events = {conclusion};
+    else
+        scratch.propagation.FailureEvents(scratch.events);
+    const int weight = scratch.propagation.Ancestors(scratch.events, scratch.chain);
     for (const int event : scratch.chain) {
         const CellDigit candidate{CellOf(event), DigitOf(event)};
         if (std::find(step.pattern.begin(), step.pattern.end(), candidate) == step.pattern.end())
@@ -155,15 +162,10 @@ bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& 
     if (best == -1)
         return false;
     Scratch& scratch = TheScratch();
-    Propagation& propagation = scratch.propagation;
-    if (rules == Rules::Links)
-        propagation.PrepareLinks(level.position);
+    const Propagation& propagation = scratch.propagation;
     const int assumption = Event(best, true);
     const int cell = CellOf(assumption);
-    propagation.SetInnerBudget(InnerBudget(rules));
-    propagation.Run(level.position, rules, assumption);
-    propagation.FailureEvents(scratch.events);
-    const int weight = AddChain(scratch, level.position, rules, assumption, step);
+    const int weight = AddChain(scratch, level.position, rules, assumption, -1, step);
     const Contradiction failure = propagation.Failure();
     step.cells = {cell};
     switch (failure.kind) {
@@ -259,13 +261,11 @@ bool SetForcingStep(const Level& level, const Pick& pick, TechniqueStep& step)
     if (pick.conclusion.event == -1)
         return false;
     Scratch& scratch = TheScratch();
-    if (level.rules == Rules::Links)
-        scratch.propagation.PrepareLinks(level.position);
     int weight = 0;
     for (int branch = 0; branch < pick.count; ++branch) {
         const Branch& each = pick.branches[static_cast<std::size_t>(branch)];
-        scratch.events = {pick.conclusion.event};
-        weight += AddChain(scratch, level.position, level.rules, Event(each.node, each.outcomes == &level.assumedTrue), step);
+        weight += AddChain(scratch, level.position, level.rules, Event(each.node, each.outcomes == &level.assumedTrue),
+                           pick.conclusion.event, step);
         AddCell(step.cells, each.node / 9);
         step.digits |= 1u << (each.node % 9);
     }
