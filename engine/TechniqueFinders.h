@@ -85,7 +85,7 @@ bool FindEmptyRectangle(const TechniqueBoard& board, TechniqueStep& step);
 // it is step.removed's). How the branch fails: step.unit, the unit left without a place for
 // step.digits' digit; step.crossUnit, the unit that digit would go into twice; otherwise the other
 // cell of step.cells (or the assumed one) would have to hold both of step.digits' two digits,
-// step.digits' one digit and not it, or (step.digits 0) nothing.
+// step.digits' one digit that a nested chain ruled out, or (step.digits 0) nothing.
 bool FindNishioForcingChain(const TechniqueBoard& board, TechniqueStep& step);
 bool FindContradictionForcingChain(const TechniqueBoard& board, TechniqueStep& step);
 bool FindDynamicContradictionChain(const TechniqueBoard& board, TechniqueStep& step);

@@ -195,7 +195,7 @@ void AppendContradiction(std::string& out, const TechniqueStep& step)
             out += " would have to hold both " + std::to_string(first) + " and "
                 + std::to_string(31 - std::countl_zero(step.digits) + 1);
         else
-            out += " would have to hold " + std::to_string(first) + " and could not";
+            out += " would have to hold " + std::to_string(first) + ", which a chain inside the branch rules out";
     }
     out += ", so it is not " + std::to_string(assumed.digit) + '.';
 }
