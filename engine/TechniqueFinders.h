@@ -101,8 +101,9 @@ bool FindUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
 bool FindDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
 bool FindNestedUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
 bool FindNestedDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
-// A candidate (step.digits, in a cell of step.cells) true and false lead to the same placement or removal.
+// A candidate (step.digits, in a cell of step.cells) true and false lead to the same placement or
+// removal. Not nested: there it would double the longest search and, on the hardest collections,
+// never find what the nested contradictions do not.
 bool FindDynamicDoubleForcingChains(const TechniqueBoard& board, TechniqueStep& step);
-bool FindNestedDoubleForcingChains(const TechniqueBoard& board, TechniqueStep& step);
 
 }  // namespace technique

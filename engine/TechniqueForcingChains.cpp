@@ -404,9 +404,4 @@ bool FindNestedDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueSt
     return FindUnitForcing(board, Rules::NestedDynamic, step);
 }
 
-bool FindNestedDoubleForcingChains(const TechniqueBoard& board, TechniqueStep& step)
-{
-    return FindDoubleForcing(board, Rules::Nested, step);
-}
-
 }  // namespace technique

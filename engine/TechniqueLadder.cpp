@@ -62,7 +62,6 @@ constexpr LadderRung kLadder[] = {
     {Technique::NestedContradictionChain, 9.4, FindNestedContradictionChain},
     {Technique::NestedCellForcingChains, 9.4, FindNestedCellForcingChains},
     {Technique::NestedUnitForcingChains, 9.4, FindNestedUnitForcingChains},
-    {Technique::NestedDoubleForcingChains, 9.4, FindNestedDoubleForcingChains},
     {Technique::NestedDynamicContradictionChain, 10.0, FindNestedDynamicContradictionChain},
     {Technique::NestedDynamicCellForcingChains, 10.0, FindNestedDynamicCellForcingChains},
     {Technique::NestedDynamicUnitForcingChains, 10.0, FindNestedDynamicUnitForcingChains},

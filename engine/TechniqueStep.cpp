@@ -319,8 +319,6 @@ const char* TechniqueName(Technique technique)
         return "Nested Cell Forcing Chains";
     case Technique::NestedUnitForcingChains:
         return "Nested Unit Forcing Chains";
-    case Technique::NestedDoubleForcingChains:
-        return "Nested Double Forcing Chains";
     case Technique::NestedDynamicContradictionChain:
         return "Nested Dynamic Contradiction Forcing Chain";
     case Technique::NestedDynamicCellForcingChains:
@@ -584,7 +582,6 @@ std::string TechniqueSentence(const TechniqueStep& step)
     case Technique::NestedContradictionChain:
     case Technique::NestedCellForcingChains:
     case Technique::NestedUnitForcingChains:
-    case Technique::NestedDoubleForcingChains:
     case Technique::NestedDynamicContradictionChain:
     case Technique::NestedDynamicCellForcingChains:
     case Technique::NestedDynamicUnitForcingChains:

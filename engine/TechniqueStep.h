@@ -44,7 +44,6 @@ enum class Technique {
     NestedContradictionChain,
     NestedCellForcingChains,
     NestedUnitForcingChains,
-    NestedDoubleForcingChains,
     NestedDynamicContradictionChain,
     NestedDynamicCellForcingChains,
     NestedDynamicUnitForcingChains,
