@@ -2,7 +2,6 @@
 #include "TechniqueForcing.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 namespace technique {
