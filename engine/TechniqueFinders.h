@@ -130,5 +130,37 @@ bool FindXChain(const TechniqueBoard& board, TechniqueStep& step);
 bool FindXYChain(const TechniqueBoard& board, TechniqueStep& step);
 // Any digits, with grouped nodes (step.nodeSizes).
 bool FindAlternatingChain(const TechniqueBoard& board, TechniqueStep& step);
+// TechniqueForcingChains.cpp: the last resort before a guess. Each follows the consequences of
+// assuming candidates true (or false) and takes the shortest chains that prove something, rated by
+// ChainDifficulty on the number of candidates in all the branches together. Nishio: one digit, by
+// hidden singles; plain: a cell's two candidates and a unit's two places on the board as it is;
+// dynamic: naked and hidden singles on the board as it changes; nested: dynamic, and where singles
+// stall, a candidate whose plain chains end in a contradiction goes; nested dynamic: the same with
+// dynamic chains inside. step.pattern holds the
+// candidates of the branches in order.
+// A contradiction removes the assumed candidate (the first of step.cells' cells is not always it:
+// it is step.removed's). How the branch fails: step.unit, the unit left without a place for
+// step.digits' digit; step.crossUnit, the unit that digit would go into twice; otherwise the other
+// cell of step.cells (or the assumed one) would have to hold both of step.digits' two digits,
+// step.digits' one digit that a nested chain ruled out, or (step.digits 0) nothing.
+bool FindNishioForcingChain(const TechniqueBoard& board, TechniqueStep& step);
+bool FindContradictionForcingChain(const TechniqueBoard& board, TechniqueStep& step);
+bool FindDynamicContradictionChain(const TechniqueBoard& board, TechniqueStep& step);
+bool FindNestedContradictionChain(const TechniqueBoard& board, TechniqueStep& step);
+bool FindNestedDynamicContradictionChain(const TechniqueBoard& board, TechniqueStep& step);
+// Every candidate (step.digits) of one cell leads to the same placement or removal.
+bool FindCellForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+bool FindDynamicCellForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+bool FindNestedCellForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+bool FindNestedDynamicCellForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+// Every place of a digit (step.digits) in one unit (step.unit) leads to the same placement or removal.
+bool FindUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+bool FindDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+bool FindNestedUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+bool FindNestedDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step);
+// A candidate (step.digits, in a cell of step.cells) true and false lead to the same placement or
+// removal. Not nested: there it would double the longest search and, on the hardest collections,
+// never find what the nested contradictions do not.
+bool FindDynamicDoubleForcingChains(const TechniqueBoard& board, TechniqueStep& step);
 
 }  // namespace technique

@@ -81,6 +81,20 @@ constexpr LadderRung kLadder[] = {
     {Technique::SashimiJellyfish, 7.0, FindSashimiJellyfish},
     // Almost locked sets are not on the players' scale; they come after every chain.
     {Technique::AlsXz, 7.5, FindAlsXz},
+    {Technique::NishioForcingChain, 7.6, FindNishioForcingChain},
+    {Technique::ContradictionForcingChain, 8.2, FindContradictionForcingChain},
+    {Technique::CellForcingChains, 8.2, FindCellForcingChains},
+    {Technique::UnitForcingChains, 8.2, FindUnitForcingChains},
+    {Technique::DynamicContradictionChain, 8.8, FindDynamicContradictionChain},
+    {Technique::DynamicCellForcingChains, 8.8, FindDynamicCellForcingChains},
+    {Technique::DynamicUnitForcingChains, 8.8, FindDynamicUnitForcingChains},
+    {Technique::DynamicDoubleForcingChains, 8.8, FindDynamicDoubleForcingChains},
+    {Technique::NestedContradictionChain, 9.4, FindNestedContradictionChain},
+    {Technique::NestedCellForcingChains, 9.4, FindNestedCellForcingChains},
+    {Technique::NestedUnitForcingChains, 9.4, FindNestedUnitForcingChains},
+    {Technique::NestedDynamicContradictionChain, 10.0, FindNestedDynamicContradictionChain},
+    {Technique::NestedDynamicCellForcingChains, 10.0, FindNestedDynamicCellForcingChains},
+    {Technique::NestedDynamicUnitForcingChains, 10.0, FindNestedDynamicUnitForcingChains},
 };
 
 }  // namespace

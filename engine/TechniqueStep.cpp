@@ -442,6 +442,101 @@ int SubsetSize(Technique technique)
     }
 }
 
+
+// Forcing chains. ", (x=8, y=5) must be 4." or ", (x=8, y=5) cannot be 4.": the step's conclusion.
+void AppendConclusion(std::string& out, const TechniqueStep& step)
+{
+    const bool placed = !step.placed.empty();
+    const CellDigit conclusion = placed ? step.placed.front() : step.removed.front();
+    out += ", ";
+    AppendCell(out, conclusion.cell);
+    out += (placed ? " must be " : " cannot be ") + std::to_string(conclusion.digit) + '.';
+}
+
+// The cell the branches start from: the one of the step's cells the conclusion is not in, if any.
+int StartCell(const TechniqueStep& step)
+{
+    const int conclusion = step.placed.empty() ? step.removed.front().cell : step.placed.front().cell;
+    for (const int cell : step.cells) {
+        if (cell != conclusion)
+            return cell;
+    }
+    return conclusion;
+}
+
+// "if (x=3, y=1) were 6, row y=4 would have no place for digit 2, so it is not 6."
+void AppendContradiction(std::string& out, const TechniqueStep& step)
+{
+    const CellDigit assumed = step.removed.front();
+    int other = assumed.cell;
+    for (const int cell : step.cells) {
+        if (cell != assumed.cell)
+            other = cell;
+    }
+    const int first = step.digits == 0 ? 0 : std::countr_zero(step.digits) + 1;
+    out += "if ";
+    AppendCell(out, assumed.cell);
+    out += " were " + std::to_string(assumed.digit) + ", ";
+    if (step.unit >= 0) {
+        AppendUnit(out, step.unit);
+        out += " would have no place for digit " + std::to_string(first);
+    } else if (step.crossUnit >= 0) {
+        out += "digit " + std::to_string(first) + " would go twice into ";
+        AppendUnit(out, step.crossUnit);
+    } else {
+        AppendCell(out, other);
+        if (step.digits == 0)
+            out += " would have no candidate left";
+        else if (std::popcount(step.digits) == 2)
+            out += " would have to hold both " + std::to_string(first) + " and "
+                + std::to_string(31 - std::countl_zero(step.digits) + 1);
+        else
+            out += " would have to hold " + std::to_string(first) + ", which a chain inside the branch rules out";
+    }
+    out += ", so it is not " + std::to_string(assumed.digit) + '.';
+}
+
+void AppendForcing(std::string& out, const TechniqueStep& step)
+{
+    switch (step.technique) {
+    case Technique::NishioForcingChain:
+    case Technique::ContradictionForcingChain:
+    case Technique::DynamicContradictionChain:
+    case Technique::NestedContradictionChain:
+    case Technique::NestedDynamicContradictionChain:
+        AppendContradiction(out, step);
+        return;
+    case Technique::CellForcingChains:
+    case Technique::DynamicCellForcingChains:
+    case Technique::NestedCellForcingChains:
+    case Technique::NestedDynamicCellForcingChains: {
+        out += "whichever of ";
+        std::vector<int> digits;
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (step.digits >> (digit - 1) & 1u)
+                digits.push_back(digit);
+        }
+        AppendList(out, digits, [](std::string& text, int digit) { text += std::to_string(digit); });
+        out += " goes into ";
+        AppendCell(out, StartCell(step));
+        break;
+    }
+    case Technique::UnitForcingChains:
+    case Technique::DynamicUnitForcingChains:
+    case Technique::NestedUnitForcingChains:
+    case Technique::NestedDynamicUnitForcingChains:
+        out += "wherever digit " + std::to_string(std::countr_zero(step.digits) + 1) + " goes in ";
+        AppendUnit(out, step.unit);
+        break;
+    default:
+        out += "whether or not ";
+        AppendCell(out, StartCell(step));
+        out += " is " + std::to_string(std::countr_zero(step.digits) + 1);
+        break;
+    }
+    AppendConclusion(out, step);
+}
+
 }  // namespace
 
 const char* TechniqueName(Technique technique)
@@ -532,6 +627,34 @@ const char* TechniqueName(Technique technique)
         return "XY-Chain";
     case Technique::AlternatingChain:
         return "Alternating Inference Chain";
+    case Technique::NishioForcingChain:
+        return "Nishio Forcing Chain";
+    case Technique::ContradictionForcingChain:
+        return "Contradiction Forcing Chain";
+    case Technique::CellForcingChains:
+        return "Cell Forcing Chains";
+    case Technique::UnitForcingChains:
+        return "Unit Forcing Chains";
+    case Technique::DynamicContradictionChain:
+        return "Dynamic Contradiction Forcing Chain";
+    case Technique::DynamicCellForcingChains:
+        return "Dynamic Cell Forcing Chains";
+    case Technique::DynamicUnitForcingChains:
+        return "Dynamic Unit Forcing Chains";
+    case Technique::DynamicDoubleForcingChains:
+        return "Dynamic Double Forcing Chains";
+    case Technique::NestedContradictionChain:
+        return "Nested Contradiction Forcing Chain";
+    case Technique::NestedCellForcingChains:
+        return "Nested Cell Forcing Chains";
+    case Technique::NestedUnitForcingChains:
+        return "Nested Unit Forcing Chains";
+    case Technique::NestedDynamicContradictionChain:
+        return "Nested Dynamic Contradiction Forcing Chain";
+    case Technique::NestedDynamicCellForcingChains:
+        return "Nested Dynamic Cell Forcing Chains";
+    case Technique::NestedDynamicUnitForcingChains:
+        return "Nested Dynamic Unit Forcing Chains";
     case Technique::Guess:
         break;
     }
@@ -811,6 +934,22 @@ std::string TechniqueSentence(const TechniqueStep& step)
     case Technique::XYChain:
     case Technique::AlternatingChain:
         AppendChain(out, step);
+        break;
+    case Technique::NishioForcingChain:
+    case Technique::ContradictionForcingChain:
+    case Technique::CellForcingChains:
+    case Technique::UnitForcingChains:
+    case Technique::DynamicContradictionChain:
+    case Technique::DynamicCellForcingChains:
+    case Technique::DynamicUnitForcingChains:
+    case Technique::DynamicDoubleForcingChains:
+    case Technique::NestedContradictionChain:
+    case Technique::NestedCellForcingChains:
+    case Technique::NestedUnitForcingChains:
+    case Technique::NestedDynamicContradictionChain:
+    case Technique::NestedDynamicCellForcingChains:
+    case Technique::NestedDynamicUnitForcingChains:
+        AppendForcing(out, step);
         break;
     case Technique::Guess:
         out += "no technique of the ladder applies, so cell ";

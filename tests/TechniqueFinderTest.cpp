@@ -89,6 +89,13 @@ const std::vector<CellDigit> kXYChain = Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each(
 const std::vector<CellDigit> kGroupChain = OnlyIn(0, {0, 6, 7}, 5) + Each({17}, {1, 2, 4, 6, 7, 8, 9}) + Each({10}, {1, 2, 5, 6, 7, 8, 9});
 // Digit 7's conjugate pairs (x=1, y=1) = (x=5, y=1) = (x=5, y=4) = (x=2, y=4).
 const std::vector<CellDigit> kColours = OnlyIn(0, {0, 4}, 7) + OnlyIn(13, {4, 31}, 7) + OnlyIn(3, {31, 28}, 7);
+// (x=5, y=5) holds 1 and 2, (x=5, y=1) 1 and 3, (x=1, y=5) 2 and 3: whichever of 1 and 2 the first holds, 3 leaves (x=1, y=1).
+const std::vector<CellDigit> kForcingCell = Each({40}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({36}, {1, 4, 5, 6, 7, 8, 9});
+// Digit 1 in row y=1 only at x=1 and x=5; (x=1, y=5) and (x=5, y=5) hold 1 and 3: either way
+// (x=1, y=2) loses 1, seeing (x=1, y=1) or, through (x=5, y=5) and (x=1, y=5), a 1 at (x=1, y=5).
+const std::vector<CellDigit> kForcingUnit = OnlyIn(0, {0, 4}, 1) + Each({36, 40}, {2, 4, 5, 6, 7, 8, 9});
+// (x=1, y=1) holds 1, 2 and 3, (x=2, y=3) 1 and 2, (x=3, y=2) 1 and 3: a 1 elsewhere in their square empties (x=1, y=1).
+const std::vector<CellDigit> kForcingEmpty = Each({0}, {4, 5, 6, 7, 8, 9}) + Each({19}, {3, 4, 5, 6, 7, 8, 9}) + Each({11}, {2, 4, 5, 6, 7, 8, 9});
 
 const FinderRow kFinderRows[] = {
     {"FullHouse", Technique::FullHouse, "12345678." + kEmpty, {}, {{8, 9}}, {}},
@@ -178,6 +185,32 @@ const FinderRow kFinderRows[] = {
     // Three conjugate pairs, none joined to another: nothing sees both colours of one.
     {"ColoursApart", Technique::SimpleColouring, kEmpty, kXChain, {}, {}},
     // Digit 1 in row y=9 only at x=1 and x=2: (x=2, y=9) sees neither cell.
+    // Digit 1 in row y=1 only at x=1 and x=2: a 1 at (x=1, y=2) leaves the row none.
+    {"Nishio", Technique::NishioForcingChain, kEmpty, OnlyIn(0, {0, 1}, 1), {}, Each({9}, {1})},
+    {"NishioNoCellSeesBothPlaces", Technique::NishioForcingChain, kEmpty, OnlyIn(0, {0, 4}, 1), {}, {}},
+    // (x=1, y=1) and (x=2, y=1) hold 1 and 2: a 1 at (x=3, y=1) makes both 2.
+    {"ContradictionForcingChain", Technique::ContradictionForcingChain, kEmpty, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9}), {}, Each({2}, {1})},
+    {"ContradictionForcingChainNoClash", Technique::ContradictionForcingChain, kEmpty,
+     Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({1}, {2, 4, 5, 6, 7, 8, 9}), {}, {}},
+    {"CellForcingChains", Technique::CellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"CellForcingChainsApart", Technique::CellForcingChains, kEmpty,
+     Each({40}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({36}, {1, 3, 5, 6, 7, 8, 9}), {}, {}},
+    {"UnitForcingChains", Technique::UnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
+    {"UnitForcingChainsApart", Technique::UnitForcingChains, kEmpty,
+     OnlyIn(0, {0, 4}, 1) + Each({36}, {2, 4, 5, 6, 7, 8, 9}) + Each({40}, {2, 3, 4, 6, 7, 8, 9}), {}, {}},
+    {"DynamicContradiction", Technique::DynamicContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
+    // (x=1, y=1) keeps 4 as well: nothing empties it.
+    {"DynamicContradictionCellKeepsOne", Technique::DynamicContradictionChain, kEmpty,
+     Each({0}, {5, 6, 7, 8, 9}) + Each({19}, {3, 4, 5, 6, 7, 8, 9}) + Each({11}, {2, 4, 5, 6, 7, 8, 9}), {}, {}},
+    {"DynamicCellForcingChains", Technique::DynamicCellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"DynamicUnitForcingChains", Technique::DynamicUnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
+    {"DynamicDoubleForcingChains", Technique::DynamicDoubleForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"DynamicDoubleForcingChainsEmptyBoard", Technique::DynamicDoubleForcingChains, kEmpty, {}, {}, {}},
+    {"NestedContradiction", Technique::NestedContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
+    {"NestedCellForcingChains", Technique::NestedCellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"NestedDynamicContradiction", Technique::NestedDynamicContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
+    {"NestedDynamicUnitForcingChains", Technique::NestedDynamicUnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
+    {"NestedDynamicCellForcingChainsEmptyBoard", Technique::NestedDynamicCellForcingChains, kEmpty, {}, {}, {}},
     {"WWingLinkSeesOneCell", Technique::WWing, kEmpty, Each({0, 40}, {3, 4, 5, 6, 7, 8, 9}) + OnlyIn(8, {72, 73}, 1), {}, {}},
     {"UniqueRectangleType1", Technique::UniqueRectangleType1, kEmpty, Keep({0, 3, 9}, {1, 2}), {}, Each({12}, {1, 2}), true},
     {"UniqueRectangleNotKnownUnique", Technique::UniqueRectangleType1, kEmpty, Keep({0, 3, 9}, {1, 2}), {}, {}},
@@ -317,19 +350,56 @@ TEST(TechniqueLadderTest, UniquenessStepSaysItReliesOnOneSolution)
               "from (x=4, y=2).");
 }
 
+TEST(TechniqueLadderTest, ForcingChainsSayWhatTheyProve)
+{
+    const auto sentence = [](Technique technique, const std::vector<CellDigit>& cuts) {
+        TechniqueBoard board(Puzzle::FromLine(kEmpty));
+        for (const CellDigit& cut : cuts)
+            board.Remove(cut.cell, cut.digit);
+        const auto ladder = Ladder();
+        TechniqueStep step;
+        std::find_if(ladder.begin(), ladder.end(), [&](const LadderRung& rung) { return rung.technique == technique; })->find(board, step);
+        step.technique = technique;
+        return TechniqueSentence(step);
+    };
+    EXPECT_EQ(sentence(Technique::NishioForcingChain, OnlyIn(0, {0, 1}, 1)),
+              "Nishio Forcing Chain: if (x=1, y=2) were 1, digit 1 would go twice into the square x=1..3, y=1..3, so it is not 1.");
+    EXPECT_EQ(sentence(Technique::ContradictionForcingChain, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9})),
+              "Contradiction Forcing Chain: if (x=3, y=1) were 1, digit 2 would go twice into row y=1, so it is not 1.");
+    EXPECT_EQ(sentence(Technique::DynamicContradictionChain, kForcingEmpty),
+              "Dynamic Contradiction Forcing Chain: if (x=2, y=1) were 1, digit 2 would go twice into the square x=1..3, y=1..3, "
+              "so it is not 1.");
+    EXPECT_EQ(sentence(Technique::CellForcingChains, kForcingCell),
+              "Cell Forcing Chains: whichever of 1 and 3 goes into (x=5, y=1), (x=1, y=1) cannot be 3.");
+    EXPECT_EQ(sentence(Technique::UnitForcingChains, kForcingUnit),
+              "Unit Forcing Chains: wherever digit 1 goes in row y=1, (x=1, y=2) cannot be 1.");
+    EXPECT_EQ(sentence(Technique::DynamicDoubleForcingChains, kForcingCell),
+              "Dynamic Double Forcing Chains: whether or not (x=5, y=1) is 1, (x=1, y=1) cannot be 3.");
+}
+
 TEST(TechniqueLadderTest, PuzzleWithoutOneSolutionIsNotExplained)
 {
     EXPECT_FALSE(ExplainPuzzle(Puzzle::FromLine(kEmpty)).explained);
     EXPECT_FALSE(ExplainPuzzle(Puzzle::FromLine("11" + kEmpty)).explained);
 }
 
+// A collection, the number of its puzzles swept (0 all), and whether the path must explain each without a guess.
+struct Collection {
+    const char* file;
+    std::size_t count;
+    bool withoutGuess;
+};
+
 // Every placement is the solution's digit, no removal takes it, and the path ends on it; the
 // solution comes from the solution finder, not from the path.
-class TechniquePathTest : public testing::TestWithParam<const char*> {};
+class TechniquePathTest : public testing::TestWithParam<Collection> {};
 
 TEST_P(TechniquePathTest, IsSound)
 {
-    for (const std::string& line : ReadPuzzleFile(GetParam())) {
+    std::vector<std::string> lines = ReadPuzzleFile(GetParam().file);
+    if (GetParam().count != 0 && lines.size() > GetParam().count)
+        lines.resize(GetParam().count);
+    for (const std::string& line : lines) {
         const Puzzle puzzle = Puzzle::FromLine(line);
         std::uint16_t candidates[81];
         for (int cell = 0; cell < 81; ++cell)  // the finder counts x-major
@@ -338,6 +408,7 @@ TEST_P(TechniquePathTest, IsSound)
         ASSERT_EQ(grid::CountSolutions(candidates, 2, xMajor), 1) << line;
         const Explanation explanation = ExplainPuzzle(puzzle);
         ASSERT_TRUE(explanation.explained) << line;
+        EXPECT_TRUE(!GetParam().withoutGuess || explanation.hardest != Technique::Guess) << line;
         TechniqueBoard board(puzzle);
         for (const TechniqueStep& step : explanation.steps) {
             for (const CellDigit& placed : step.placed)
@@ -351,10 +422,13 @@ TEST_P(TechniquePathTest, IsSound)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ordinary, TechniquePathTest, testing::Values("unbiased_first1000.txt"));
-// The large collections: "ctest -L slow".
+INSTANTIATE_TEST_SUITE_P(Ordinary, TechniquePathTest, testing::Values(Collection{"unbiased_first1000.txt", 0, true}));
+// The large collections: "ctest -L slow". The hardest take the forcing chains' longest searches,
+// about half a second a puzzle: a sample of each.
 INSTANTIATE_TEST_SUITE_P(Sweep, TechniquePathTest,
-                         testing::Values("17_clue.txt", "magictour_top1465.txt", "forum_hardest_1106.txt",
-                                         "forum_hardest_1905_11plus.txt"));
+                         testing::Values(Collection{"17_clue.txt", 0, true}, Collection{"magictour_top1465.txt", 0, true},
+                                         Collection{"magictour_top95.txt", 0, true},
+                                         Collection{"forum_hardest_1106.txt", 100, false},
+                                         Collection{"forum_hardest_1905_11plus.txt", 100, false}));
 
 }  // namespace
