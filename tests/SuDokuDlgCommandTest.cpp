@@ -1,6 +1,5 @@
 // The main window's layout and commands: "Set Su Doku", "Solve", "Solve Cell", the Options menu,
 // their enabling in the edit and set states, the Status and Solved fields and every message.
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "SolveLogicDlg.h"
 #include "ImageButton.h"
@@ -56,13 +55,13 @@ protected:
         // Every command follows the state together.
         EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve"))->isEnabled(), set);
         EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve Cell"))->isEnabled(), set);
-        EXPECT_EQ(OptionEnabled(*dialog, kIdFileOpen), !set);
-        for (int commandId : {kIdFileSaveAs, kIdResetBoard, kIdClearBoard, kIdShowSolveLogic})
-            EXPECT_EQ(OptionEnabled(*dialog, commandId), set) << commandId;
+        EXPECT_EQ(OptionEnabled(*dialog, "Open"), !set);
+        for (const char* name : {"SaveAs", "Reset", "Clear", "ShowSolveLogic"})
+            EXPECT_EQ(OptionEnabled(*dialog, name), set) << name;
         for (const QString& button : {QStringLiteral("Options"), QStringLiteral("Help"), QStringLiteral("Exit")})
             EXPECT_TRUE(ButtonOf(*dialog, button)->isEnabled());
-        EXPECT_TRUE(OptionEnabled(*dialog, kIdFilePrint));
-        EXPECT_TRUE(OptionEnabled(*dialog, kIdAbout));
+        EXPECT_TRUE(OptionEnabled(*dialog, "Print"));
+        EXPECT_TRUE(OptionEnabled(*dialog, "About"));
         return set;
     }
     std::string Solution(const std::string& puzzle)
@@ -273,7 +272,7 @@ TEST_F(CommandTest, ResetAfterSolveHidesTheSolutionAndKeepsIt)
     const std::string solved = GridText(Grid());
 
     prompts.answers = {QMessageBox::No};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdResetBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Reset"));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kResetQuestion);
     EXPECT_EQ(prompts.messages[0].caption, kCaption);
@@ -281,7 +280,7 @@ TEST_F(CommandTest, ResetAfterSolveHidesTheSolutionAndKeepsIt)
     EXPECT_EQ(GridText(Grid()), solved) << "declined: nothing changes";
 
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdResetBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Reset"));
     EXPECT_EQ(GridText(Grid()), kPuzzle);
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
@@ -299,7 +298,7 @@ TEST_F(CommandTest, ClearReturnsToAnEmptyEditState)
 {
     SetPuzzle(kPuzzle);
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kClearQuestion);
     EXPECT_EQ(prompts.messages[0].caption, kCaption);
@@ -324,7 +323,7 @@ TEST_F(CommandTest, DecliningClearOnlyRefreshesTheFields)
     const std::string solved = GridText(Grid());
     dialog->findChild<QLineEdit*>(QStringLiteral("Solved"))->setText(QStringLiteral("stale"));
     prompts.answers = {QMessageBox::No};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(GridText(Grid()), solved);
@@ -333,12 +332,12 @@ TEST_F(CommandTest, DecliningClearOnlyRefreshesTheFields)
 
 TEST_F(CommandTest, CommandsOfTheOtherStateCannotBeChosen)
 {
-    for (int commandId : {kIdFileSaveAs, kIdResetBoard, kIdClearBoard, kIdShowSolveLogic})
-        EXPECT_FALSE(ChooseOption(*dialog, commandId)) << commandId;
+    for (const char* name : {"SaveAs", "Reset", "Clear", "ShowSolveLogic"})
+        EXPECT_FALSE(ChooseOption(*dialog, name)) << name;
     EXPECT_TRUE(prompts.messages.empty());
 
     SetPuzzle(kPuzzle);
-    EXPECT_FALSE(ChooseOption(*dialog, kIdFileOpen));
+    EXPECT_FALSE(ChooseOption(*dialog, "Open"));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(InSetState());
 }

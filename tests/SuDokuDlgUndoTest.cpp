@@ -1,7 +1,6 @@
 // Undo and redo in the main window: every kind of edit reaches the model's history and the keys walk
 // it; where a history starts and ends is the model's rule.
 #include "AppStartup.h"
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +34,7 @@ protected:
     bool OpenFile(const QByteArray& bytes)
     {
         prompts.openFile = WriteSavedGame(QStringLiteral("board.sdf"), bytes);
-        return ChooseOption(*dialog, kIdFileOpen);
+        return ChooseOption(*dialog, "Open");
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -85,7 +86,6 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 
     m_menuOptions.setObjectName(QStringLiteral("Options"));
     m_menuSystem.setObjectName(QStringLiteral("System"));
-    m_startupTimer.setObjectName(QStringLiteral("startupTimer"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -97,9 +97,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(m_btnSolveCell, &QPushButton::clicked, this, &CSuDokuDlg::OnSolveCell);
     connect(m_btnHelp, &QPushButton::clicked, this, &CSuDokuDlg::OnHelp);
     connect(m_btnSetSuDoku, &QPushButton::clicked, this, &CSuDokuDlg::OnSetSuDoku);
-    connect(&m_btnOptions, &CMenuButton::clicked, this, &CSuDokuDlg::OnOptions);
     connect(&m_btnWebSite, &CImageButton::clicked, this, &CSuDokuDlg::OnVisitWebSite);
-    connect(&m_startupTimer, &QTimer::timeout, this, [this] { OnTimer(kStartupTimerId); });
     connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnPreviousStep, &QToolButton::clicked, this, &CSuDokuDlg::OnPreviousStep);
     connect(m_btnNextStep, &QToolButton::clicked, this, &CSuDokuDlg::OnNextStep);
@@ -108,24 +106,17 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(&m_Grid, &CSpreadSheet::RightClick, this, &CSuDokuDlg::OnGridRightClick);
     connect(&m_Grid, &CSpreadSheet::Click, this, &CSuDokuDlg::OnGridClick);
     connect(&m_Grid, &CSpreadSheet::DblClick, this, &CSuDokuDlg::OnGridDblClick);
-    connect(&m_Grid, &CSpreadSheet::KeyUp, this, &CSuDokuDlg::OnGridKeyUp);
+    connect(&m_Grid, &CSpreadSheet::DigitTyped, this, &CSuDokuDlg::OnGridDigit);
 
-    // Keys of the clipboard and the undo history.
+    // Keys of the undo history; the Options commands carry their own.
     const auto addShortcut = [this](const QList<QKeySequence>& keys, void (CSuDokuDlg::*command)()) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
         connect(shortcut, &QShortcut::activated, this, command);
     };
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_C)}, &CSuDokuDlg::OnCopy);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_V)}, &CSuDokuDlg::OnPaste);
     addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &CSuDokuDlg::OnUndo);
     addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                 &CSuDokuDlg::OnRedo);
-    // And of the reasoning on the board.
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_K)}, &CSuDokuDlg::OnShowCandidates);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Left)}, &CSuDokuDlg::OnPreviousStep);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Right)}, &CSuDokuDlg::OnNextStep);
-    addShortcut({QKeySequence(Qt::Key_H)}, &CSuDokuDlg::OnHint);
 
     OnInitDialog();
 }
@@ -231,43 +222,67 @@ void CSuDokuDlg::BuildLayout()
     setTabOrder(m_editStep, m_btnNextStep);
 }
 
-void CSuDokuDlg::BuildOptionsMenu()
+QAction* CSuDokuDlg::AddCommand(QMenu& menu, const QString& text, const char* name,
+                                void (CSuDokuDlg::*handler)(), const QKeySequence& key)
 {
     // The shortcut after a tab, in the words of the language in use ("Strg+C" in German).
-    const auto addCommand = [this](const QString& text, int commandId, const QKeySequence& key = {}) {
-        QAction* action = m_menuOptions.addAction(
-            key.isEmpty() ? text : text + u'\t' + key.toString(QKeySequence::NativeText));
-        action->setData(commandId);
+    QAction* action = menu.addAction(key.isEmpty() ? text : text + u'\t' + key.toString(QKeySequence::NativeText));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    addAction(action);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void CSuDokuDlg::BuildOptionsMenu()
+{
+    using Command = PuzzleModel::Command;
+    const auto byModel = [this](QAction* action, Command command) {
+        m_modelCommands.emplace_back(action, command);
         return action;
     };
-    QMenu* newPuzzle = m_menuOptions.addMenu(tr("New Puzzle"));
-    newPuzzle->setObjectName(QStringLiteral("NewPuzzle"));
-    for (int commandId = kIdNewPuzzleEasy; commandId <= kIdNewPuzzleLast; ++commandId) {
-        const auto rating = static_cast<Difficulty>(commandId - kIdNewPuzzleEasy);
-        newPuzzle->addAction(QString::fromLatin1(DifficultyName(rating)))->setData(commandId);
+    m_menuNewPuzzle = m_menuOptions.addMenu(tr("New Puzzle"));
+    m_menuNewPuzzle->setObjectName(QStringLiteral("NewPuzzle"));
+    for (const Difficulty rating : kDifficulties) {
+        const QString name = QString::fromLatin1(DifficultyName(rating));
+        QAction* action = m_menuNewPuzzle->addAction(name);
+        action->setObjectName(QStringLiteral("NewPuzzle") + name);
+        connect(action, &QAction::triggered, this, [this, rating] { OnNewPuzzle(rating); });
     }
     m_menuOptions.addSeparator();
-    addCommand(tr("Open ..."), kIdFileOpen);
-    addCommand(tr("Save As ..."), kIdFileSaveAs);
+    byModel(AddCommand(m_menuOptions, tr("Open ..."), "Open", &CSuDokuDlg::OnOpenBoard), Command::Open)
+        ->setIcon(Artwork::Load(Artwork::kMenuOpen));
+    byModel(AddCommand(m_menuOptions, tr("Save As ..."), "SaveAs", &CSuDokuDlg::OnSaveBoardAs), Command::SaveAs)
+        ->setIcon(Artwork::Load(Artwork::kMenuSaveAs));
     m_menuOptions.addSeparator();
-    addCommand(tr("Copy"), kIdEditCopy, QKeySequence(Qt::CTRL | Qt::Key_C));
-    addCommand(tr("Paste"), kIdEditPaste, QKeySequence(Qt::CTRL | Qt::Key_V));
+    AddCommand(m_menuOptions, tr("Copy"), "Copy", &CSuDokuDlg::OnCopy, QKeySequence(Qt::CTRL | Qt::Key_C));
+    byModel(AddCommand(m_menuOptions, tr("Paste"), "Paste", &CSuDokuDlg::OnPaste, QKeySequence(Qt::CTRL | Qt::Key_V)),
+            Command::Paste);
     m_menuOptions.addSeparator();
-    addCommand(tr("Reset Su Doku Board"), kIdResetBoard);
-    addCommand(tr("Clear Su Doku Board"), kIdClearBoard);
+    byModel(AddCommand(m_menuOptions, tr("Reset Su Doku Board"), "Reset", &CSuDokuDlg::OnReset), Command::Reset)
+        ->setIcon(Artwork::Load(Artwork::kMenuReset));
+    byModel(AddCommand(m_menuOptions, tr("Clear Su Doku Board"), "Clear", &CSuDokuDlg::OnClear), Command::Clear)
+        ->setIcon(Artwork::Load(Artwork::kMenuClear));
     m_menuOptions.addSeparator();
-    addCommand(tr("Print ..."), kIdFilePrint);
-    addCommand(tr("Print Puzzles ..."), kIdPrintPuzzles);
+    AddCommand(m_menuOptions, tr("Print ..."), "Print", &CSuDokuDlg::OnPrint)->setIcon(Artwork::Load(Artwork::kMenuPrint));
+    AddCommand(m_menuOptions, tr("Print Puzzles ..."), "PrintPuzzles", &CSuDokuDlg::OnPrintPuzzles);
     m_menuOptions.addSeparator();
-    addCommand(tr("Show Solve Logic ..."), kIdShowSolveLogic);
+    byModel(AddCommand(m_menuOptions, tr("Show Solve Logic ..."), "ShowSolveLogic", &CSuDokuDlg::OnShowSolveLogic),
+            Command::ShowSolveLogic)
+        ->setIcon(Artwork::Load(Artwork::kMenuLogic));
     m_menuOptions.addSeparator();
-    m_actionShowCandidates = addCommand(tr("Show Candidates"), kIdShowCandidates,
-                                        QKeySequence(Qt::CTRL | Qt::Key_K));
-    addCommand(tr("Previous Step"), kIdPreviousStep, QKeySequence(Qt::CTRL | Qt::Key_Left));
-    addCommand(tr("Next Step"), kIdNextStep, QKeySequence(Qt::CTRL | Qt::Key_Right));
-    addCommand(tr("Hint"), kIdHint, QKeySequence(Qt::Key_H));
+    m_actionShowCandidates = AddCommand(m_menuOptions, tr("Show Candidates"), "ShowCandidates",
+                                        &CSuDokuDlg::OnShowCandidates, QKeySequence(Qt::CTRL | Qt::Key_K));
+    byModel(AddCommand(m_menuOptions, tr("Previous Step"), "PreviousStep", &CSuDokuDlg::OnPreviousStep,
+                       QKeySequence(Qt::CTRL | Qt::Key_Left)),
+            Command::PreviousStep);
+    byModel(AddCommand(m_menuOptions, tr("Next Step"), "NextStep", &CSuDokuDlg::OnNextStep,
+                       QKeySequence(Qt::CTRL | Qt::Key_Right)),
+            Command::NextStep);
+    byModel(AddCommand(m_menuOptions, tr("Hint"), "Hint", &CSuDokuDlg::OnHint, QKeySequence(Qt::Key_H)), Command::Hint);
     m_menuOptions.addSeparator();
-    addCommand(tr("About Vantrel Orvandel ..."), kIdAbout);
+    AddCommand(m_menuOptions, tr("About Vantrel Orvandel ..."), "About", &CSuDokuDlg::OnAbout)
+        ->setIcon(Artwork::Load(Artwork::kMenuAbout));
 
     m_bShowCandidates = ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0) != 0;
     m_actionShowCandidates->setCheckable(true);
@@ -293,19 +308,8 @@ void CSuDokuDlg::OnInitDialog()
 
     EnableControls();
 
-    const std::pair<int, QString> pictures[] = {
-        {kIdFileOpen, Artwork::kMenuOpen},   {kIdFileSaveAs, Artwork::kMenuSaveAs},
-        {kIdFilePrint, Artwork::kMenuPrint}, {kIdClearBoard, Artwork::kMenuClear},
-        {kIdResetBoard, Artwork::kMenuReset}, {kIdShowSolveLogic, Artwork::kMenuLogic},
-        {kIdAbout, Artwork::kMenuAbout}};
-    for (QAction* command : m_menuOptions.actions()) {
-        for (const auto& [commandId, picture] : pictures) {
-            if (command->data().toInt() == commandId)
-                command->setIcon(Artwork::Load(picture));
-        }
-    }
-
-    m_startupTimer.start(1);
+    // The splash screen comes up over the window once it runs.
+    QTimer::singleShot(0, this, &CSuDokuDlg::ShowSplash);
     m_Grid.setFocus();
 }
 
@@ -356,13 +360,5 @@ void CSuDokuDlg::OnSysCommand(int commandId)
         OnAbout();
     else if (command == kScClose)
         reject();
-}
-
-void CSuDokuDlg::OnTimer(int timerId)
-{
-    if (timerId != kStartupTimerId)
-        return;
-    m_startupTimer.stop();
-    ShowSplash();
 }
 

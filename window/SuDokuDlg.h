@@ -15,12 +15,14 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
 #include <QString>
-#include <QTimer>
 
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 class CSolveLogicDlg;
 class QLineEdit;
@@ -40,8 +42,6 @@ public:
     QMenu& SystemMenu() { return m_menuSystem; }
     // Runs a system command: the About item (any id whose upper twelve bits are 16) or Close.
     void OnSysCommand(int commandId);
-    // Timer 12346 is the one-shot start-up timer that shows the splash screen; other ids do nothing.
-    void OnTimer(int timerId);
 
     // Opens the saved board at path into the grid, as Open does (so for the edit state). A path
     // ending in ".txt" is read as puzzle text (its first puzzle); any other as a saved board. A file
@@ -60,6 +60,10 @@ private:
     // Set-up.
     void BuildLayout();
     void BuildOptionsMenu();
+    // A command of the Options menu, named for finding it, with its shortcut (acting wherever the
+    // window is active) shown after its text.
+    QAction* AddCommand(QMenu& menu, const QString& text, const char* name, void (CSuDokuDlg::*handler)(),
+                        const QKeySequence& key = {});
     void OnInitDialog();
     // Shows the model's Status, Solved, Unique and Rating texts in the fields.
     void UpdateDataToWindow();
@@ -70,7 +74,7 @@ private:
     void OnGridClick(int column, int row);
     void OnGridDblClick(int column, int row);
     void OnGridRightClick(short clickKind, int column, int row, int x, int y);
-    void OnGridKeyUp(short keyCode, short shiftState);
+    void OnGridDigit(int digit);
 
     // Puzzles as text on the clipboard, and the undo history of the edit state.
     void OnCopy();
@@ -85,7 +89,6 @@ private:
     void OnSetSuDoku();
     void OnSolve();
     void OnSolveCell();
-    void OnOptions();
     void OnReset();
     void OnClear();
     void OnPrint();
@@ -133,7 +136,6 @@ private:
 
     QString m_strAppPath;
     QMenu m_menuSystem;
-    QTimer m_startupTimer{this};  // named "startupTimer"
     QPushButton* m_btnSetSuDoku = nullptr;
     QPushButton* m_btnSolve = nullptr;
     QPushButton* m_btnSolveCell = nullptr;
@@ -147,6 +149,9 @@ private:
     QToolButton* m_btnNextStep = nullptr;
     QLineEdit* m_editStep = nullptr;  // the step's sentence, or a hint
     QAction* m_actionShowCandidates = nullptr;
+    QMenu* m_menuNewPuzzle = nullptr;
+    // The Options commands the model enables.
+    std::vector<std::pair<QAction*, PuzzleModel::Command>> m_modelCommands;
     bool m_bShowCandidates = false;  // remembered in the settings
     CSolveLogicDlg* m_dlgSolveLogic = nullptr;  // made when first shown
     bool m_bToldSaveFolderMissing = false;

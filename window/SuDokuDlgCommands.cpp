@@ -2,7 +2,6 @@
 // Rating fields.
 #include "SuDokuDlg.h"
 
-#include "CommandIds.h"
 #include "SolutionCount.h"
 #include "SolveLogicDlg.h"
 #include "TechniqueText.h"
@@ -45,21 +44,9 @@ void CSuDokuDlg::EnableControls()
     m_btnSetSuDoku->setEnabled(m_model.IsEnabled(Command::SetSuDoku));
     m_btnSolve->setEnabled(m_model.IsEnabled(Command::Solve));
     m_btnSolveCell->setEnabled(m_model.IsEnabled(Command::SolveCell));
-    const std::pair<int, Command> commands[] = {{kIdFileOpen, Command::Open},       {kIdFileSaveAs, Command::SaveAs},
-                                                {kIdResetBoard, Command::Reset},    {kIdClearBoard, Command::Clear},
-                                                {kIdShowSolveLogic, Command::ShowSolveLogic},
-                                                {kIdEditPaste, Command::Paste},
-                                                {kIdPreviousStep, Command::PreviousStep},
-                                                {kIdNextStep, Command::NextStep},
-                                                {kIdHint, Command::Hint}};
-    if (QMenu* newPuzzle = m_menuOptions.findChild<QMenu*>(QStringLiteral("NewPuzzle")))
-        newPuzzle->setEnabled(m_model.IsEnabled(Command::NewPuzzle));
-    for (QAction* action : m_menuOptions.actions()) {
-        for (const auto& [commandId, command] : commands) {
-            if (action->data().toInt() == commandId)
-                action->setEnabled(m_model.IsEnabled(command));
-        }
-    }
+    m_menuNewPuzzle->setEnabled(m_model.IsEnabled(Command::NewPuzzle));
+    for (const auto& [action, command] : m_modelCommands)
+        action->setEnabled(m_model.IsEnabled(command));
     m_btnPreviousStep->setEnabled(m_model.IsEnabled(Command::PreviousStep));
     m_btnNextStep->setEnabled(m_model.IsEnabled(Command::NextStep));
     if (focused && !focused->isEnabled())
@@ -97,31 +84,6 @@ void CSuDokuDlg::OnSolveCell()
 {
     m_model.SolveCell((m_Grid.GetActiveRow() - 1) * 9 + (m_Grid.GetActiveCol() - 1));
     ShowBoard();
-}
-
-void CSuDokuDlg::OnOptions()
-{
-    const int command = m_btnOptions.GetMenuResult();
-    switch (command) {
-    case kIdFileOpen: OnOpenBoard(); break;
-    case kIdFileSaveAs: OnSaveBoardAs(); break;
-    case kIdEditCopy: OnCopy(); break;
-    case kIdEditPaste: OnPaste(); break;
-    case kIdResetBoard: OnReset(); break;
-    case kIdClearBoard: OnClear(); break;
-    case kIdFilePrint: OnPrint(); break;
-    case kIdPrintPuzzles: OnPrintPuzzles(); break;
-    case kIdShowSolveLogic: OnShowSolveLogic(); break;
-    case kIdAbout: OnAbout(); break;
-    case kIdShowCandidates: OnShowCandidates(); break;
-    case kIdPreviousStep: OnPreviousStep(); break;
-    case kIdNextStep: OnNextStep(); break;
-    case kIdHint: OnHint(); break;
-    default:
-        if (command >= kIdNewPuzzleEasy && command <= kIdNewPuzzleLast)
-            OnNewPuzzle(static_cast<Difficulty>(command - kIdNewPuzzleEasy));
-        break;
-    }
 }
 
 QString CSuDokuDlg::TechniqueDifficultyText() const
