@@ -36,6 +36,7 @@ TEST_F(ReplayTest, CandidatesAreShownOnRequestAndTheChoiceIsRemembered)
     {
         // A new window starts with the remembered choice.
         CSuDokuDlg again(appPath);
+        EXPECT_EQ(GridOf(again).Picture()[2].candidates, 0x1FF) << "on the empty board from the start";
         again.OpenBoardFile(WriteSavedGame(QStringLiteral("board.sdf"), QByteArray::fromStdString(kPuzzle)));
         EXPECT_EQ(GridOf(again).Picture()[2].candidates, 0b1011);
     }

@@ -118,6 +118,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                 &CSuDokuDlg::OnRedo);
 
+    m_model.AddListener([this] { Refresh(); });
     OnInitDialog();
 }
 
@@ -306,7 +307,7 @@ void CSuDokuDlg::OnInitDialog()
     m_btnWebSite.SetImage(Artwork::kWebButton);
     m_btnWebSite.SetMouseCursorHand();
 
-    EnableControls();
+    Refresh();
 
     // The splash screen comes up over the window once it runs.
     QTimer::singleShot(0, this, &CSuDokuDlg::ShowSplash);

@@ -3,8 +3,8 @@
 // and Rating fields.
 //
 // The puzzle itself, its states and the rules of every command live in the PuzzleModel below the
-// window: the handlers forward the person's clicks, keys and commands to it, show the dialogs the
-// model's answers call for, and draw what it shows. Every message box goes through UserPrompts,
+// window: the handlers forward the person's clicks, keys and commands to it and show the dialogs
+// the model's answers call for; whenever the model reports a change, Refresh draws what it shows. Every message box goes through UserPrompts,
 // captioned "Vantrel Orvandel", without icon.
 #pragma once
 
@@ -65,6 +65,9 @@ private:
     QAction* AddCommand(QMenu& menu, const QString& text, const char* name, void (CSuDokuDlg::*handler)(),
                         const QKeySequence& key = {});
     void OnInitDialog();
+    // Draws the model: the enabling at once; the cells, the step line and the verdicts too, unless
+    // they are held back until a message about the change has been read (m_bBoardHeld).
+    void Refresh();
     // Shows the model's Status, Solved, Unique and Rating texts in the fields.
     void UpdateDataToWindow();
     void ShowSystemMenu(const QPoint& globalPosition);
@@ -155,4 +158,5 @@ private:
     bool m_bShowCandidates = false;  // remembered in the settings
     CSolveLogicDlg* m_dlgSolveLogic = nullptr;  // made when first shown
     bool m_bToldSaveFolderMissing = false;
+    bool m_bBoardHeld = false;
 };

@@ -15,6 +15,15 @@ int CellOf(int column, int row)
 
 }  // namespace
 
+void CSuDokuDlg::Refresh()
+{
+    EnableControls();
+    if (m_bBoardHeld)
+        return;
+    ShowBoard();
+    UpdateDataToWindow();
+}
+
 void CSuDokuDlg::ShowBoard()
 {
     const PuzzleModel::ShownBoard& shown = m_model.Shown();
@@ -50,7 +59,6 @@ void CSuDokuDlg::ShowBoard()
 void CSuDokuDlg::OnGridClick(int column, int row)
 {
     m_model.StepUp(CellOf(column, row));
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnGridDblClick(int column, int row)
@@ -63,7 +71,6 @@ void CSuDokuDlg::OnGridRightClick(short clickKind, int column, int row, int /*x*
     if (clickKind != 0 && clickKind != 2)
         return;
     m_model.StepDown(CellOf(column, row));
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnGridDigit(int digit)
@@ -74,5 +81,4 @@ void CSuDokuDlg::OnGridDigit(int digit)
         m_model.EmptyCell(cell);
     else
         m_model.TypeDigit(cell, digit);
-    ShowBoard();
 }

@@ -55,35 +55,32 @@ void CSuDokuDlg::EnableControls()
 
 void CSuDokuDlg::OnSetSuDoku()
 {
+    // The commands follow the new state at once; the grid changes once the message has been read.
+    m_bBoardHeld = true;
     PuzzleModel::SetOutcome outcome;
     {
         const WaitCursor wait;
         outcome = m_model.SetSuDoku();
     }
-    EnableControls();
     if (outcome == PuzzleModel::SetOutcome::Inconsistent)
         Ask(tr(kInconsistentText), QMessageBox::Ok);
     else if (outcome == PuzzleModel::SetOutcome::Unsolvable)
         Ask(tr(kUnsolvableText), QMessageBox::Ok);
-    // The grid changes once the message has been read, and keeps the focus where the person works.
     if (m_dlgSolveLogic && m_dlgSolveLogic->isVisible())
         ShowSolveLogicSteps();
-    ShowBoard();
-    UpdateDataToWindow();
-    m_Grid.setFocus();
+    m_bBoardHeld = false;
+    Refresh();
+    m_Grid.setFocus();  // where the person works
 }
 
 void CSuDokuDlg::OnSolve()
 {
     m_model.Solve();
-    EnableControls();
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnSolveCell()
 {
     m_model.SolveCell((m_Grid.GetActiveRow() - 1) * 9 + (m_Grid.GetActiveCol() - 1));
-    ShowBoard();
 }
 
 QString CSuDokuDlg::TechniqueDifficultyText() const
@@ -97,21 +94,15 @@ void CSuDokuDlg::OnReset()
     if (Ask(tr(kResetQuestion), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_model.Reset();
-    EnableControls();
-    ShowBoard();
-    UpdateDataToWindow();
 }
 
 void CSuDokuDlg::OnClear()
 {
-    if (Ask(tr(kClearQuestion), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-        m_model.Clear();
-        if (m_dlgSolveLogic)
-            m_dlgSolveLogic->hide();  // its steps were the cleared puzzle's
-        EnableControls();
-        ShowBoard();
-    }
-    UpdateDataToWindow();
+    if (Ask(tr(kClearQuestion), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (m_dlgSolveLogic)
+        m_dlgSolveLogic->hide();  // its steps were the cleared puzzle's
+    m_model.Clear();
 }
 
 void CSuDokuDlg::OnPrint()
