@@ -82,20 +82,15 @@ std::string Digits(const std::string& board)
     return digits;
 }
 
-class PrintTest : public ::testing::Test {
+class PrintTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
+        MainWindowTest::SetUp();
         prompts.printFile = folder.filePath(QStringLiteral("board.pdf"));
-        dialog = ShowMainWindow();
-        ASSERT_TRUE(dialog);
     }
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
 
-    QTemporaryDir folder;
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
+    QTemporaryDir& folder = appFolder;
 };
 
 TEST_F(PrintTest, PrintsTheGridAsTypedBeforeAnySetSuDoku)

@@ -35,20 +35,8 @@ const std::string kUnsolvablePuzzle =
 const QColor kBlack(Qt::black);
 const QColor kBlue(Qt::blue);
 
-class CommandTest : public ::testing::Test {
+class CommandTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        dialog = ShowMainWindow();
-        ASSERT_TRUE(dialog);
-    }
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
-    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
-    void SetPuzzle(const std::string& puzzle)
-    {
-        TypePuzzle(Grid(), puzzle);
-        Press(QStringLiteral("Set Su Doku"));
-    }
     bool InSetState()
     {
         const bool set = !ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled();
@@ -72,8 +60,6 @@ protected:
         return BoardToText(board);
     }
 
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
 };
 
 TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)

@@ -26,17 +26,7 @@ TEST(MainWindowSplash, ShowsOnceOverTheNewWindowWhenItRuns)
     EXPECT_TRUE(dialog.isVisible());
 }
 
-class ShellWindowsFromMainWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dialog = ShowMainWindow();
-        ASSERT_TRUE(dialog);
-    }
-
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
-};
+class ShellWindowsFromMainWindow : public MainWindowTest {};
 
 TEST_F(ShellWindowsFromMainWindow, HelpButtonOpensTheHelpWindowOnItsOwn)
 {
