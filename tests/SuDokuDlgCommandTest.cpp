@@ -315,6 +315,8 @@ TEST_F(CommandTest, DecliningClearChangesNothing)
     Press(QStringLiteral("Solve"));
     const std::string solved = GridText(Grid());
     prompts.answers = {QMessageBox::No};
+    // The chosen command runs once the menu and its button are up again.
+    prompts.whileShowing = [&] { EXPECT_FALSE(ButtonOf(*dialog, QStringLiteral("Options"))->isDown()); };
     ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(InSetState());
