@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -223,25 +224,8 @@ void CSuDokuDlg::BuildLayout()
     setTabOrder(m_editStep, m_btnNextStep);
 }
 
-QAction* CSuDokuDlg::AddCommand(QMenu& menu, const QString& text, const char* name,
-                                void (CSuDokuDlg::*handler)(), const QKeySequence& key)
-{
-    // The shortcut after a tab, in the words of the language in use ("Strg+C" in German).
-    QAction* action = menu.addAction(key.isEmpty() ? text : text + u'\t' + key.toString(QKeySequence::NativeText));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    addAction(action);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-}
-
 void CSuDokuDlg::BuildOptionsMenu()
 {
-    using Command = PuzzleModel::Command;
-    const auto byModel = [this](QAction* action, Command command) {
-        m_modelCommands.emplace_back(action, command);
-        return action;
-    };
     m_menuNewPuzzle = m_menuOptions.addMenu(tr("New Puzzle"));
     m_menuNewPuzzle->setObjectName(QStringLiteral("NewPuzzle"));
     for (const Difficulty rating : kDifficulties) {
@@ -250,41 +234,63 @@ void CSuDokuDlg::BuildOptionsMenu()
         action->setObjectName(QStringLiteral("NewPuzzle") + name);
         connect(action, &QAction::triggered, this, [this, rating] { OnNewPuzzle(rating); });
     }
-    m_menuOptions.addSeparator();
-    byModel(AddCommand(m_menuOptions, tr("Open ..."), "Open", &CSuDokuDlg::OnOpenBoard), Command::Open)
-        ->setIcon(Artwork::Load(Artwork::kMenuOpen));
-    byModel(AddCommand(m_menuOptions, tr("Save As ..."), "SaveAs", &CSuDokuDlg::OnSaveBoardAs), Command::SaveAs)
-        ->setIcon(Artwork::Load(Artwork::kMenuSaveAs));
-    m_menuOptions.addSeparator();
-    AddCommand(m_menuOptions, tr("Copy"), "Copy", &CSuDokuDlg::OnCopy, QKeySequence(Qt::CTRL | Qt::Key_C));
-    byModel(AddCommand(m_menuOptions, tr("Paste"), "Paste", &CSuDokuDlg::OnPaste, QKeySequence(Qt::CTRL | Qt::Key_V)),
-            Command::Paste);
-    m_menuOptions.addSeparator();
-    byModel(AddCommand(m_menuOptions, tr("Reset Su Doku Board"), "Reset", &CSuDokuDlg::OnReset), Command::Reset)
-        ->setIcon(Artwork::Load(Artwork::kMenuReset));
-    byModel(AddCommand(m_menuOptions, tr("Clear Su Doku Board"), "Clear", &CSuDokuDlg::OnClear), Command::Clear)
-        ->setIcon(Artwork::Load(Artwork::kMenuClear));
-    m_menuOptions.addSeparator();
-    AddCommand(m_menuOptions, tr("Print ..."), "Print", &CSuDokuDlg::OnPrint)->setIcon(Artwork::Load(Artwork::kMenuPrint));
-    AddCommand(m_menuOptions, tr("Print Puzzles ..."), "PrintPuzzles", &CSuDokuDlg::OnPrintPuzzles);
-    m_menuOptions.addSeparator();
-    byModel(AddCommand(m_menuOptions, tr("Show Solve Logic ..."), "ShowSolveLogic", &CSuDokuDlg::OnShowSolveLogic),
-            Command::ShowSolveLogic)
-        ->setIcon(Artwork::Load(Artwork::kMenuLogic));
-    m_menuOptions.addSeparator();
-    m_actionShowCandidates = AddCommand(m_menuOptions, tr("Show Candidates"), "ShowCandidates",
-                                        &CSuDokuDlg::OnShowCandidates, QKeySequence(Qt::CTRL | Qt::Key_K));
-    byModel(AddCommand(m_menuOptions, tr("Previous Step"), "PreviousStep", &CSuDokuDlg::OnPreviousStep,
-                       QKeySequence(Qt::CTRL | Qt::Key_Left)),
-            Command::PreviousStep);
-    byModel(AddCommand(m_menuOptions, tr("Next Step"), "NextStep", &CSuDokuDlg::OnNextStep,
-                       QKeySequence(Qt::CTRL | Qt::Key_Right)),
-            Command::NextStep);
-    byModel(AddCommand(m_menuOptions, tr("Hint"), "Hint", &CSuDokuDlg::OnHint, QKeySequence(Qt::Key_H)), Command::Hint);
-    m_menuOptions.addSeparator();
-    AddCommand(m_menuOptions, tr("About Vantrel Orvandel ..."), "About", &CSuDokuDlg::OnAbout)
-        ->setIcon(Artwork::Load(Artwork::kMenuAbout));
 
+    using Command = PuzzleModel::Command;
+    const struct {
+        const char* text;  // null for a separator
+        const char* name;  // the action's object name
+        void (CSuDokuDlg::*handler)();
+        QKeySequence key;
+        QString picture;
+        std::optional<Command> enabledBy;  // none: always enabled
+    } commands[] = {
+        {},
+        {QT_TR_NOOP("Open ..."), "Open", &CSuDokuDlg::OnOpenBoard, {}, Artwork::kMenuOpen, Command::Open},
+        {QT_TR_NOOP("Save As ..."), "SaveAs", &CSuDokuDlg::OnSaveBoardAs, {}, Artwork::kMenuSaveAs, Command::SaveAs},
+        {},
+        {QT_TR_NOOP("Copy"), "Copy", &CSuDokuDlg::OnCopy, QKeySequence(Qt::CTRL | Qt::Key_C), {}, {}},
+        {QT_TR_NOOP("Paste"), "Paste", &CSuDokuDlg::OnPaste, QKeySequence(Qt::CTRL | Qt::Key_V), {}, Command::Paste},
+        {},
+        {QT_TR_NOOP("Reset Su Doku Board"), "Reset", &CSuDokuDlg::OnReset, {}, Artwork::kMenuReset, Command::Reset},
+        {QT_TR_NOOP("Clear Su Doku Board"), "Clear", &CSuDokuDlg::OnClear, {}, Artwork::kMenuClear, Command::Clear},
+        {},
+        {QT_TR_NOOP("Print ..."), "Print", &CSuDokuDlg::OnPrint, {}, Artwork::kMenuPrint, {}},
+        {QT_TR_NOOP("Print Puzzles ..."), "PrintPuzzles", &CSuDokuDlg::OnPrintPuzzles, {}, {}, {}},
+        {},
+        {QT_TR_NOOP("Show Solve Logic ..."), "ShowSolveLogic", &CSuDokuDlg::OnShowSolveLogic, {}, Artwork::kMenuLogic,
+         Command::ShowSolveLogic},
+        {},
+        {QT_TR_NOOP("Show Candidates"), "ShowCandidates", &CSuDokuDlg::OnShowCandidates,
+         QKeySequence(Qt::CTRL | Qt::Key_K), {}, {}},
+        {QT_TR_NOOP("Previous Step"), "PreviousStep", &CSuDokuDlg::OnPreviousStep,
+         QKeySequence(Qt::CTRL | Qt::Key_Left), {}, Command::PreviousStep},
+        {QT_TR_NOOP("Next Step"), "NextStep", &CSuDokuDlg::OnNextStep, QKeySequence(Qt::CTRL | Qt::Key_Right), {},
+         Command::NextStep},
+        {QT_TR_NOOP("Hint"), "Hint", &CSuDokuDlg::OnHint, QKeySequence(Qt::Key_H), {}, Command::Hint},
+        {},
+        {QT_TR_NOOP("About Vantrel Orvandel ..."), "About", &CSuDokuDlg::OnAbout, {}, Artwork::kMenuAbout, {}},
+    };
+    for (const auto& command : commands) {
+        if (!command.text) {
+            m_menuOptions.addSeparator();
+            continue;
+        }
+        // The shortcut after a tab, in the words of the language in use ("Strg+C" in German); it
+        // acts wherever the window is active.
+        const QString text = tr(command.text);
+        QAction* action = m_menuOptions.addAction(
+            command.key.isEmpty() ? text : text + u'\t' + command.key.toString(QKeySequence::NativeText));
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcut(command.key);
+        if (!command.picture.isEmpty())
+            action->setIcon(Artwork::Load(command.picture));
+        if (command.enabledBy)
+            m_modelCommands.emplace_back(action, *command.enabledBy);
+        addAction(action);
+        connect(action, &QAction::triggered, this, command.handler);
+    }
+
+    m_actionShowCandidates = m_menuOptions.findChild<QAction*>(QStringLiteral("ShowCandidates"));
     m_bShowCandidates = ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0) != 0;
     m_actionShowCandidates->setCheckable(true);
     m_actionShowCandidates->setChecked(m_bShowCandidates);

@@ -15,7 +15,6 @@
 
 #include <QDialog>
 #include <QIcon>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
 #include <QString>
@@ -59,11 +58,8 @@ protected:
 private:
     // Set-up.
     void BuildLayout();
+    // Each command a named QAction with its text, shortcut, picture and enabling.
     void BuildOptionsMenu();
-    // A command of the Options menu, named for finding it, with its shortcut (acting wherever the
-    // window is active) shown after its text.
-    QAction* AddCommand(QMenu& menu, const QString& text, const char* name, void (CSuDokuDlg::*handler)(),
-                        const QKeySequence& key = {});
     void OnInitDialog();
     // Draws the model: the enabling at once; the cells, the step line and the verdicts too, unless
     // they are held back until a message about the change has been read (m_bBoardHeld).
