@@ -9,7 +9,6 @@ class QWidget;
 // The maker's web site, opened by the main window's image button: a build setting, the same
 // address the package and the metainfo give as the program's home page.
 inline constexpr const char* kTessalyWebSite = ORVANDEL_WEB_SITE;
-inline constexpr const char* kWebSiteTooltip = "Visit Tessaly Web Site";
 
 // What the person is told when no program could open address, with the address to copy.
 QString WebSiteFailureMessage(const QString& address);
