@@ -24,7 +24,7 @@ CSplashDlg::CSplashDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
 
     m_timer.setObjectName(QStringLiteral("splashTimer"));
     m_timer.setInterval(kSplashMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(kSplashTimerId); });
+    connect(&m_timer, &QTimer::timeout, this, &CSplashDlg::EndSplash);
 }
 
 void CSplashDlg::showEvent(QShowEvent* event)
@@ -37,12 +37,6 @@ void CSplashDlg::showEvent(QShowEvent* event)
 void CSplashDlg::OnInitDialog()
 {
     m_timer.start();
-}
-
-void CSplashDlg::OnTimer(int timerId)
-{
-    if (timerId == kSplashTimerId)
-        EndSplash();
 }
 
 void CSplashDlg::EndSplash()

@@ -9,15 +9,11 @@ class CSplashDlg : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kSplashTimerId = 12345;
     static constexpr int kSplashMilliseconds = 3000;
     static constexpr const char* kSplashPicture = ":/res/splash.png";
 
     // A missing picture leaves the window blank; the timer still ends it.
     explicit CSplashDlg(QWidget* parent = nullptr);
-
-    // Timer kSplashTimerId ends the splash screen; any other id does nothing.
-    void OnTimer(int timerId);
 
     // Stops the timer, so that it never fires for a splash screen that has ended.
     void done(int result) override;

@@ -54,6 +54,14 @@ bool IsVisibleChange(const PuzzleModel::ShownBoard& before, const PuzzleModel::S
 
 }  // namespace
 
+PuzzleModel::ChangeScope::~ChangeScope()
+{
+    if (--m_model.m_changeDepth == 0) {
+        for (const std::function<void()>& listener : m_model.m_listeners)
+            listener();
+    }
+}
+
 bool PuzzleModel::IsEnabled(Command command) const
 {
     switch (command) {
@@ -94,6 +102,7 @@ void PuzzleModel::WritePersonCell(int cell, int value)
 
 void PuzzleModel::StepUp(int cell)
 {
+    const ChangeScope change(*this);
     if (m_bSet)
         return;
     int next = ValueOf(m_shown[static_cast<std::size_t>(cell)]) + 1;  // empty -> 1 -> ... -> 9 -> empty
@@ -106,6 +115,7 @@ void PuzzleModel::StepUp(int cell)
 
 void PuzzleModel::StepDown(int cell)
 {
+    const ChangeScope change(*this);
     if (m_bSet)
         return;
     int next = ValueOf(m_shown[static_cast<std::size_t>(cell)]) - 1;  // empty -> 9 -> ... -> 1 -> empty
@@ -118,18 +128,21 @@ void PuzzleModel::StepDown(int cell)
 
 void PuzzleModel::TypeDigit(int cell, int digit)
 {
+    const ChangeScope change(*this);
     if (!m_bSet)
         RecordEdit([&] { WritePersonCell(cell, digit); });
 }
 
 void PuzzleModel::EmptyCell(int cell)
 {
+    const ChangeScope change(*this);
     if (!m_bSet)
         RecordEdit([&] { WritePersonCell(cell, -1); });
 }
 
 std::size_t PuzzleModel::Paste(std::string_view text)
 {
+    const ChangeScope change(*this);
     const PuzzleText puzzle = ReadPuzzleText(text);
     if (puzzle.IsBoard())
         EnterPuzzle(puzzle.puzzle);
@@ -138,6 +151,7 @@ std::size_t PuzzleModel::Paste(std::string_view text)
 
 void PuzzleModel::EnterPuzzle(const Puzzle& puzzle)
 {
+    const ChangeScope change(*this);
     if (m_bSet)
         return;
     // As if the person had typed every cell: one step to undo.
@@ -149,11 +163,13 @@ void PuzzleModel::EnterPuzzle(const Puzzle& puzzle)
 
 void PuzzleModel::Undo()
 {
+    const ChangeScope change(*this);
     StepHistory(m_undo, m_redo);
 }
 
 void PuzzleModel::Redo()
 {
+    const ChangeScope change(*this);
     StepHistory(m_redo, m_undo);
 }
 
@@ -194,6 +210,7 @@ void PuzzleModel::UpdateStatus()
 
 PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
 {
+    const ChangeScope change(*this);
     if (m_bSet)
         return SetOutcome::Solved;
     const Puzzle puzzle = ShownPuzzle();
@@ -223,6 +240,7 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
 
 void PuzzleModel::Solve()
 {
+    const ChangeScope change(*this);
     // The end of the replay, with the last step's sentence and marks, so that the board, the step
     // line and the solve-logic window tell the same.
     if (!m_bSet)
@@ -239,6 +257,7 @@ void PuzzleModel::Solve()
 
 void PuzzleModel::SolveCell(int cell)
 {
+    const ChangeScope change(*this);
     if (!m_bSet)
         return;
     if (m_hintStage != HintStage::None)
@@ -259,6 +278,7 @@ void PuzzleModel::ShowRevealed()
 
 void PuzzleModel::Reset()
 {
+    const ChangeScope change(*this);
     if (!m_bSet)
         return;
     m_revealed.reset();
@@ -272,6 +292,7 @@ void PuzzleModel::Reset()
 
 void PuzzleModel::Clear()
 {
+    const ChangeScope change(*this);
     m_bSet = false;
     m_revealed.reset();
     m_boardSolved.Clear();
@@ -293,6 +314,7 @@ void PuzzleModel::Clear()
 
 void PuzzleModel::Open(const Puzzle& puzzle)
 {
+    const ChangeScope change(*this);
     if (m_bSet)
         return;
     m_boardSolved.Load(puzzle);
@@ -365,6 +387,7 @@ void PuzzleModel::ShowReplay(int position)
 
 void PuzzleModel::ChooseReplay(ReplayPath path)
 {
+    const ChangeScope change(*this);
     if (path == m_replayPath)
         return;
     m_replayPath = path;
@@ -384,18 +407,21 @@ int PuzzleModel::StepPosition() const
 
 void PuzzleModel::GoToStep(int position)
 {
+    const ChangeScope change(*this);
     if (m_bSet)
         ShowReplay(position);
 }
 
 void PuzzleModel::NextStep()
 {
+    const ChangeScope change(*this);
     if (IsEnabled(Command::NextStep))
         ShowReplay(StepPosition() + 1);
 }
 
 void PuzzleModel::PreviousStep()
 {
+    const ChangeScope change(*this);
     if (IsEnabled(Command::PreviousStep))
         ShowReplay(StepPosition() - 1);
 }

@@ -10,6 +10,10 @@
 // Cells are numbered 0..80 row by row from the top left (cell = row * 9 + column, both 0-based).
 // A shown cell is a text ("" for empty, "1".."9", or the "?" of a cell the solver could not
 // determine) and whose it is: the person's (black) or the solver's (blue).
+//
+// Whoever shows the model listens to it: after every command below that may change what it shows
+// (the cells, the verdicts, the step line and which commands are enabled) each listener is called
+// once, however much the command changed, and then reads what it needs.
 #pragma once
 
 #include "Puzzle.h"
@@ -22,9 +26,11 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class PuzzleModel {
@@ -44,6 +50,9 @@ public:
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };
     // Which explanation the replay walks: the solver's steps or the technique path.
     enum class ReplayPath { Solver, Techniques };
+
+    // Called after each command; a copy of the model calls the same listeners.
+    void AddListener(std::function<void()> listener) { m_listeners.push_back(std::move(listener)); }
 
     bool IsSet() const { return m_bSet; }
     bool IsEnabled(Command command) const;
@@ -162,6 +171,18 @@ public:
     int SolutionCount() const { return m_solve.solutionCount; }
 
 private:
+    // Calls the listeners when the outermost command ends, so a command made of others reports once.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(PuzzleModel& model) : m_model(model) { ++m_model.m_changeDepth; }
+        ~ChangeScope();
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        PuzzleModel& m_model;
+    };
+
     void WritePersonCell(int cell, int value);
     void ShowBoard(const CSuDokuBoard& board);
     Puzzle ShownPuzzle() const;  // a "?" is an empty cell
@@ -210,4 +231,6 @@ private:
     std::string m_strRating;
     std::vector<ShownBoard> m_undo;  // the cells before each recorded change, oldest first
     std::vector<ShownBoard> m_redo;  // the cells after each undone change, most recent last
+    std::vector<std::function<void()>> m_listeners;
+    int m_changeDepth = 0;  // commands under way
 };

@@ -6,6 +6,7 @@
 
 void PuzzleModel::Hint()
 {
+    const ChangeScope change(*this);
     if (!IsEnabled(Command::Hint))
         return;
     switch (m_hintStage) {

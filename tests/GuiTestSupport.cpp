@@ -1,7 +1,6 @@
 #include "GuiTestSupport.h"
 
 #include "AppStartup.h"
-#include "CommandIds.h"
 #include "ModalWatcher.h"
 #include "SolveLogicDlg.h"
 
@@ -112,13 +111,9 @@ void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81)
 
 namespace {
 
-QAction* FindCommand(QMenu& menu, int commandId)
+QAction* FindCommand(QMenu& menu, const char* name)
 {
-    for (QAction* action : menu.actions()) {
-        if (!action->isSeparator() && action->data().toInt() == commandId)
-            return action;
-    }
-    return nullptr;
+    return menu.findChild<QAction*>(QLatin1String(name));
 }
 
 QMenu& OptionsMenu(CSuDokuDlg& dialog)
@@ -128,14 +123,14 @@ QMenu& OptionsMenu(CSuDokuDlg& dialog)
 
 }  // namespace
 
-bool ChooseOption(CSuDokuDlg& dialog, int commandId)
+bool ChooseOption(CSuDokuDlg& dialog, const char* name)
 {
     bool enabled = false;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
-        QAction* command = FindCommand(*menu, commandId);
+        QAction* command = FindCommand(*menu, name);
         enabled = command && command->isEnabled();
         if (enabled)
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(command).center());
@@ -148,7 +143,7 @@ bool ChooseOption(CSuDokuDlg& dialog, int commandId)
 
 QString SolveLogicLines(CSuDokuDlg& dialog)
 {
-    const auto* logic = ChooseOption(dialog, kIdShowSolveLogic) ? dialog.findChild<CSolveLogicDlg*>() : nullptr;
+    const auto* logic = ChooseOption(dialog, "ShowSolveLogic") ? dialog.findChild<CSolveLogicDlg*>() : nullptr;
     if (!logic || !logic->isVisible())
         return QStringLiteral("not shown");
     QString lines;
@@ -166,9 +161,9 @@ QStringList OptionTexts(CSuDokuDlg& dialog)
     return texts;
 }
 
-bool OptionEnabled(CSuDokuDlg& dialog, int commandId)
+bool OptionEnabled(CSuDokuDlg& dialog, const char* name)
 {
-    const QAction* command = FindCommand(OptionsMenu(dialog), commandId);
+    const QAction* command = FindCommand(OptionsMenu(dialog), name);
     return command && command->isEnabled();
 }
 
@@ -187,21 +182,15 @@ void WithModalWindow(const std::function<void()>& open, const std::function<void
     open();
 }
 
-QTimer* StartupTimer(CSuDokuDlg& dialog)
-{
-    return dialog.findChild<QTimer*>(QStringLiteral("startupTimer"));
-}
-
 std::unique_ptr<CSuDokuDlg> ShowMainWindow(const QString& appPath)
 {
     auto dialog = std::make_unique<CSuDokuDlg>(appPath);
-    // The splash screen comes up over the window at the start-up timer's tick; close it as a
-    // person would.
+    // The splash screen comes up over the window once it runs; close it as a person would.
     ModalWatcher splashCloser;
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get()))
         return nullptr;
-    if (!QTest::qWaitFor([&] { return !StartupTimer(*dialog)->isActive(); }))
+    if (!QTest::qWaitFor([&] { return !splashCloser.seen.isEmpty(); }))
         return nullptr;
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))

@@ -41,13 +41,13 @@ void PressKeysInGrid(CSuDokuDlg& dialog, int qtKey, Qt::KeyboardModifiers modifi
 // Types an 81-character puzzle ("1".."9" digits, anything else empty) with the digit keys.
 void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81);
 
-// Drops the Options menu with Alt+O and picks the command with the given id by clicking it. A disabled
+// Drops the Options menu with Alt+O and picks the command with the given object name by clicking it. A disabled
 // command cannot be picked: the menu is then closed with nothing chosen. Returns whether the
 // command was enabled.
-bool ChooseOption(CSuDokuDlg& dialog, int commandId);
+bool ChooseOption(CSuDokuDlg& dialog, const char* name);
 // The texts of the Options menu's commands, in order, with "-" for separators, and which are enabled.
 QStringList OptionTexts(CSuDokuDlg& dialog);
-bool OptionEnabled(CSuDokuDlg& dialog, int commandId);
+bool OptionEnabled(CSuDokuDlg& dialog, const char* name);
 
 // Opens the solve-logic window from the menu and gives its lines, each followed by '\n'; "not
 // shown" when it did not open.
@@ -59,8 +59,6 @@ void WithModalWindow(const std::function<void()>& open, const std::function<void
 // A new main window with the given application path, shown, its start-up splash screen come and
 // gone, and ready for input.
 std::unique_ptr<CSuDokuDlg> ShowMainWindow(const QString& appPath = QString());
-// The main window's one-shot start-up timer.
-QTimer* StartupTimer(CSuDokuDlg& dialog);
 
 // A fixture with the main window shown over a temporary application folder (with its Saved Games
 // folders) and the recording dialog seam installed.

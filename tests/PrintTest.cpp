@@ -1,5 +1,4 @@
 // Printing the board from the Options menu: to a PDF file, read back with poppler's tools.
-#include "CommandIds.h"
 #include "GenerationProgress.h"
 #include "GuiTestSupport.h"
 #include "PrintPuzzlesDlg.h"
@@ -83,26 +82,21 @@ std::string Digits(const std::string& board)
     return digits;
 }
 
-class PrintTest : public ::testing::Test {
+class PrintTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
+        MainWindowTest::SetUp();
         prompts.printFile = folder.filePath(QStringLiteral("board.pdf"));
-        dialog = ShowMainWindow();
-        ASSERT_TRUE(dialog);
     }
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
 
-    QTemporaryDir folder;
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
+    QTemporaryDir& folder = appFolder;
 };
 
 TEST_F(PrintTest, PrintsTheGridAsTypedBeforeAnySetSuDoku)
 {
     TypePuzzle(Grid(), kPuzzle);
-    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
     EXPECT_EQ(prompts.printRequests, 1);
     EXPECT_EQ(PrintedDigits(prompts.printFile), Digits(kPuzzle));
     EXPECT_TRUE(prompts.messages.empty());
@@ -117,7 +111,7 @@ TEST_F(PrintTest, PrintsTheSolutionWithItsColoursShadingAndLinesCentred)
     const std::string shown = GridText(Grid());
     ASSERT_TRUE(IsValidSolution(shown, kPuzzle));
 
-    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
     EXPECT_EQ(PrintedDigits(prompts.printFile), shown);
 
     const QImage page = PrintedPage(prompts.printFile, folder.path());
@@ -136,7 +130,7 @@ TEST_F(PrintTest, PrintOptionsTurnedOffPrintPlainDigits)
     TypePuzzle(Grid(), kPuzzle);
     Grid().SetRow(1);
     Grid().SetCol(3);
-    Grid().SetForeColor(kSolverColor);
+    Grid().SetFoundBySolver(true);
     Grid().SetText(QStringLiteral("4"));
     Grid().SetPrintOptions(false, false, false);
     Grid().PrintCells();
@@ -148,7 +142,7 @@ TEST_F(PrintTest, PrintOptionsTurnedOffPrintPlainDigits)
 TEST_F(PrintTest, ACancelledPrintDialogPrintsNothing)
 {
     prompts.acceptPrint = false;
-    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
     EXPECT_EQ(prompts.printRequests, 1);
     EXPECT_FALSE(QFile::exists(prompts.printFile));
     EXPECT_TRUE(prompts.messages.empty());
@@ -157,7 +151,7 @@ TEST_F(PrintTest, ACancelledPrintDialogPrintsNothing)
 TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReported)
 {
     prompts.printFile = folder.filePath(QStringLiteral("no such folder/board.pdf"));
-    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Vantrel Orvandel"));
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The board could not be printed."));
@@ -167,7 +161,7 @@ TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
 {
     TypePuzzle(Grid(), kPuzzle);
     prompts.printFile = QStringLiteral("/dev/full");
-    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
     // A file size limit stops the document part-way, as a full disk does.
     QFile old(folder.filePath(QStringLiteral("old.pdf")));
     ASSERT_TRUE(old.open(QIODevice::ReadWrite) && old.write("old") == 3 && old.flush());
@@ -177,7 +171,7 @@ TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
     const struct rlimit limited = {2000, saved.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &limited);
-    ChooseOption(*dialog, kIdFilePrint);
+    ChooseOption(*dialog, "Print");
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     const QString text = QStringLiteral("The board could not be printed to %1: %2.");
@@ -191,7 +185,7 @@ TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
 TEST_F(PrintTest, PrintPuzzlesToAFullDiskIsReported)
 {
     prompts.printFile = QStringLiteral("/dev/full");
-    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdPrintPuzzles)); },
+    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, "PrintPuzzles")); },
                     [](QWidget* window) {
                         window->findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(1);
                         window->findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(0);
@@ -206,7 +200,7 @@ TEST_F(PrintTest, PrintsTheCandidatesWhenTheyAreShown)
 {
     TypePuzzle(Grid(), kPuzzle);
     PressKeysInGrid(*dialog, Qt::Key_K, Qt::ControlModifier);
-    ASSERT_TRUE(ChooseOption(*dialog, kIdFilePrint));
+    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
     PressKeysInGrid(*dialog, Qt::Key_K, Qt::ControlModifier);  // as the other tests expect it
     const std::string printed = PrintedDigits(prompts.printFile);
     EXPECT_GT(printed.size(), Digits(kPuzzle).size() + 100) << "the empty cells' candidates are printed";
@@ -227,7 +221,7 @@ TEST(PrintPuzzlesChoice, StartsWithTheChoiceAcceptedLastTimeAndItsProgressShowsI
 
 TEST_F(PrintTest, PrintPuzzlesPutsFourToAPageAndTheSolutionsLast)
 {
-    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, kIdPrintPuzzles)); },
+    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, "PrintPuzzles")); },
                     [](QWidget* window) {
                         window->findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(5);
                         window->findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(0);

@@ -360,3 +360,50 @@ TEST(PuzzleModel, APuzzleIsUnsavedUntilOpenedOrSaved)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PuzzleModel, EveryCommandTellsItsListenersOnceAfterwards)
+{
+    const struct {
+        const char* name;
+        bool set;  // run in the set state
+        std::function<void(PuzzleModel&)> command;
+    } rows[] = {
+        {"click", false, [](PuzzleModel& m) { m.StepUp(0); }},
+        {"right click", false, [](PuzzleModel& m) { m.StepDown(0); }},
+        {"digit", false, [](PuzzleModel& m) { m.TypeDigit(0, 4); }},
+        {"space", false, [](PuzzleModel& m) { m.EmptyCell(0); }},
+        {"paste, made of EnterPuzzle", false, [](PuzzleModel& m) { m.Paste(kPuzzle); }},
+        {"undo", false, [](PuzzleModel& m) { m.Undo(); }},
+        {"redo", false, [](PuzzleModel& m) { m.Redo(); }},
+        {"open", false, [](PuzzleModel& m) { m.Open(Puzzle::FromLine(kPuzzle)); }},
+        {"set", false, [](PuzzleModel& m) { m.SetSuDoku(); }},
+        {"solve", true, [](PuzzleModel& m) { m.Solve(); }},
+        {"solve cell", true, [](PuzzleModel& m) { m.SolveCell(2); }},
+        {"reset", true, [](PuzzleModel& m) { m.Reset(); }},
+        {"clear", true, [](PuzzleModel& m) { m.Clear(); }},
+        {"next step", true, [](PuzzleModel& m) { m.NextStep(); }},
+        {"previous step", true, [](PuzzleModel& m) { m.PreviousStep(); }},
+        {"go to step", true, [](PuzzleModel& m) { m.GoToStep(3); }},
+        {"techniques path", true, [](PuzzleModel& m) { m.ChooseReplay(PuzzleModel::ReplayPath::Techniques); }},
+        {"hint", true, [](PuzzleModel& m) { m.Hint(); }},
+    };
+    for (const auto& row : rows) {
+        PuzzleModel model;
+        model.Paste(kPuzzle);
+        if (row.set)
+            model.SetSuDoku();
+        int calls = 0;
+        std::string seen;
+        model.AddListener([&] {
+            ++calls;
+            seen = ShownText(model);
+        });
+        row.command(model);
+        EXPECT_EQ(calls, 1) << row.name;
+        EXPECT_EQ(seen, ShownText(model)) << row.name << ": told before the change was whole";
+    }
+}
+
+}  // namespace

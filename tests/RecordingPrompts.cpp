@@ -6,6 +6,8 @@ QMessageBox::StandardButton RecordingPrompts::RunMessageBox(QMessageBox& box)
 {
     const QMessageBox::StandardButtons buttons = box.standardButtons();
     messages.append({box.parentWidget(), box.windowTitle(), box.text(), buttons, box.textFormat()});
+    if (whileShowing)
+        whileShowing();
     if (!answers.empty()) {
         const QMessageBox::StandardButton answer = answers.front();
         answers.pop_front();

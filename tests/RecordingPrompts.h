@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 
 class RecordingPrompts final : public UserPrompts {
 public:
@@ -39,6 +40,7 @@ public:
 
     QList<Message> messages;
     std::deque<QMessageBox::StandardButton> answers;
+    std::function<void()> whileShowing;  // called as each message box would be on show
 
     QList<FileDialog> fileDialogs;
     QString openFile;

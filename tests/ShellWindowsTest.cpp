@@ -156,18 +156,6 @@ TEST(SplashScreen, ShowingStartsItsThreeSecondTimer)
     EXPECT_EQ(CSplashDlg::kSplashMilliseconds, 3000);
 }
 
-TEST(SplashScreen, OnlyItsOwnTimerEndsIt)
-{
-    CSplashDlg splash;
-    splash.show();
-    splash.OnTimer(CSplashDlg::kSplashTimerId + 1);
-    EXPECT_TRUE(splash.isVisible());
-    splash.OnTimer(12345);
-    EXPECT_FALSE(splash.isVisible());
-    EXPECT_EQ(splash.result(), QDialog::Accepted);
-    EXPECT_FALSE(SplashTimer(splash)->isActive());
-}
-
 TEST(SplashScreen, TheTimerEndsAModalRun)
 {
     CSplashDlg splash;

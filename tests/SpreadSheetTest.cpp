@@ -1,9 +1,7 @@
 // The board grid on its own: its look, the addressed and active cells, and the four events.
 #include "GuiTestSupport.h"
 #include "GridDrawing.h"
-#include "OleColor.h"
 #include "SpreadSheet.h"
-#include "VirtualKey.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +26,11 @@ protected:
         grid.SetCol(column);
         return grid.GetText();
     }
-    void Write(int column, int row, const QString& text, OleColor color = kPersonColor)
+    void Write(int column, int row, const QString& text, bool bySolver = false)
     {
         grid.SetRow(row);
         grid.SetCol(column);
-        grid.SetForeColor(color);
+        grid.SetFoundBySolver(bySolver);
         grid.SetText(text);
     }
 
@@ -96,7 +94,7 @@ TEST(FocusFrame, KeepsClearOfTheCandidatesAndOfTheLinesBetweenSquares)
 
 TEST_F(SpreadSheetTest, UnderADarkPaletteTheScreenIsDarkAndThePictureForPrintingStaysLight)
 {
-    Write(2, 1, QStringLiteral("5"), kSolverColor);
+    Write(2, 1, QStringLiteral("5"), true);
     QPalette dark = grid.palette();
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::Window, QColor(45, 45, 45));
@@ -124,14 +122,14 @@ TEST_F(SpreadSheetTest, UnderADarkPaletteTheScreenIsDarkAndThePictureForPrinting
 
 TEST_F(SpreadSheetTest, TextAndColourActOnTheAddressedCellOnly)
 {
-    Write(4, 7, QStringLiteral("5"), kSolverColor);
+    Write(4, 7, QStringLiteral("5"), true);
     EXPECT_EQ(Read(4, 7), QStringLiteral("5"));
     EXPECT_EQ(CellColor(grid, 4, 7), QColor(Qt::blue));
     EXPECT_EQ(Read(7, 4), QString());
     EXPECT_EQ(CellColor(grid, 7, 4), QColor(Qt::black));
 
     // A new colour and the same text again change only the colour.
-    Write(4, 7, QStringLiteral("5"), kPersonColor);
+    Write(4, 7, QStringLiteral("5"), false);
     EXPECT_EQ(Read(4, 7), QStringLiteral("5"));
     EXPECT_EQ(CellColor(grid, 4, 7), QColor(Qt::black));
 }
@@ -149,45 +147,10 @@ TEST_F(SpreadSheetTest, AnAddressOffTheBoardReadsEmptyAndWritesNothing)
 {
     const std::string before = GridText(grid);
     for (const auto& [column, row] : {std::pair{0, 1}, {1, 0}, {10, 5}, {5, 10}, {-1, -1}}) {
-        Write(column, row, QStringLiteral("7"), kSolverColor);
+        Write(column, row, QStringLiteral("7"), true);
         EXPECT_EQ(Read(column, row), QString());
     }
     EXPECT_EQ(GridText(grid), before);
-}
-
-TEST(OleColorTest, ReadsTheBlueGreenRedLayout)
-{
-    const struct {
-        OleColor ole;
-        QColor expected;
-    } rows[] = {
-        {0x000000, QColor(0, 0, 0)},     {0xFF0000, QColor(0, 0, 255)},      {0x0000FF, QColor(255, 0, 0)},
-        {0x00FF00, QColor(0, 255, 0)},   {0xFDD9DC, QColor(220, 217, 253)}, {0xFF123456, QColor(0x56, 0x34, 0x12)},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(OleColorToQColor(row.ole), row.expected) << std::hex << row.ole;
-}
-
-TEST(VirtualKeyTest, MapsQtKeysToWindowsCodes)
-{
-    const struct {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        std::optional<short> expected;
-    } rows[] = {
-        {Qt::Key_0, {}, 0x30},         {Qt::Key_1, {}, 0x31},
-        {Qt::Key_9, {}, 0x39},         {Qt::Key_0, Qt::KeypadModifier, 0x60},
-        {Qt::Key_5, Qt::KeypadModifier, 0x65}, {Qt::Key_9, Qt::KeypadModifier, 0x69},
-        {Qt::Key_Space, {}, 0x20},     {Qt::Key_A, {}, 0x41},
-        {Qt::Key_Z, Qt::ShiftModifier, 0x5A}, {Qt::Key_Left, {}, 0x25},
-        {Qt::Key_Down, {}, 0x28},      {Qt::Key_Delete, {}, 0x2E},
-        {Qt::Key_F1, {}, std::nullopt}, {Qt::Key_Exclam, {}, std::nullopt},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(WindowsKeyCode(row.key, row.modifiers), row.expected) << std::hex << row.key;
-    EXPECT_EQ(WindowsShiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
-    EXPECT_EQ(WindowsShiftState(Qt::ControlModifier), 2);
-    EXPECT_EQ(WindowsShiftState({}), 0);
 }
 
 TEST_F(SpreadSheetTest, ReportsAClickWithColumnThenRowAndMovesTheFocus)
@@ -226,20 +189,23 @@ TEST_F(SpreadSheetTest, ReportsADoubleClickAsOneClickAndOneDoubleClick)
     EXPECT_EQ(doubleClicks.at(0).at(1).toInt(), 5);
 }
 
-TEST_F(SpreadSheetTest, ReportsKeyReleasesAsVirtualKeyCodes)
+TEST_F(SpreadSheetTest, ReportsMainKeyboardDigitsAndSpaceOnly)
 {
-    QSignalSpy keys(&grid, &CSpreadSheet::KeyUp);
+    QSignalSpy digits(&grid, &CSpreadSheet::DigitTyped);
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        short code;
-    } rows[] = {{Qt::Key_5, {}, 0x35}, {Qt::Key_5, Qt::KeypadModifier, 0x65}, {Qt::Key_Space, {}, 0x20},
-                {Qt::Key_Q, {}, 0x51}, {Qt::Key_0, {}, 0x30}};
+        int digit;  // -1: nothing reported
+    } rows[] = {{Qt::Key_5, {}, 5},  {Qt::Key_1, {}, 1},  {Qt::Key_9, Qt::ControlModifier, 9},
+                {Qt::Key_Space, {}, 0}, {Qt::Key_5, Qt::KeypadModifier, -1}, {Qt::Key_0, {}, -1},
+                {Qt::Key_Q, {}, -1}, {Qt::Key_Exclam, Qt::ShiftModifier, -1}};
     for (const auto& row : rows) {
-        keys.clear();
+        digits.clear();
         QTest::keyClick(&grid, row.key, row.modifiers);
-        ASSERT_EQ(keys.count(), 1);
-        EXPECT_EQ(keys.at(0).at(0).value<short>(), row.code);
+        ASSERT_EQ(digits.count(), row.digit < 0 ? 0 : 1) << row.key;
+        if (row.digit >= 0) {
+            EXPECT_EQ(digits.at(0).at(0).toInt(), row.digit);
+        }
     }
 }
 

@@ -1,7 +1,6 @@
 // The program's start-up as a whole: settings in the tests' temporary settings folder, program and
 // per-user folders in temporary places, and the windows that come up in turn.
 #include "AppStartup.h"
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "ModalWatcher.h"
 #include "SuDokuApp.h"
@@ -46,8 +45,9 @@ protected:
             auto* mainWindow = qobject_cast<CSuDokuDlg*>(&window);
             if (!mainWindow)
                 return true;
-            if (StartupTimer(*mainWindow)->isActive())
-                return false;
+            const QStringList seen = WindowsSeen();
+            if (seen.count(QStringLiteral("CSplashDlg")) <= seen.count(QStringLiteral("CSuDokuDlg")))
+                return false;  // its splash screen has not come yet
             lookAtMainWindow(*mainWindow);
             return true;
         };
@@ -69,7 +69,7 @@ protected:
     // Where the main window's Open dialog starts.
     static QString OpenDialogStart(CSuDokuDlg& mainWindow, RecordingPrompts& prompts)
     {
-        ChooseOption(mainWindow, kIdFileOpen);
+        ChooseOption(mainWindow, "Open");
         return prompts.fileDialogs.isEmpty() ? QString() : prompts.fileDialogs.last().settings.startPath;
     }
 

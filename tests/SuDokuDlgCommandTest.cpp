@@ -1,6 +1,5 @@
 // The main window's layout and commands: "Set Su Doku", "Solve", "Solve Cell", the Options menu,
 // their enabling in the edit and set states, the Status and Solved fields and every message.
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "SolveLogicDlg.h"
 #include "ImageButton.h"
@@ -36,33 +35,21 @@ const std::string kUnsolvablePuzzle =
 const QColor kBlack(Qt::black);
 const QColor kBlue(Qt::blue);
 
-class CommandTest : public ::testing::Test {
+class CommandTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        dialog = ShowMainWindow();
-        ASSERT_TRUE(dialog);
-    }
-    CSpreadSheet& Grid() { return GridOf(*dialog); }
-    void Press(const QString& button) { QTest::mouseClick(ButtonOf(*dialog, button), Qt::LeftButton); }
-    void SetPuzzle(const std::string& puzzle)
-    {
-        TypePuzzle(Grid(), puzzle);
-        Press(QStringLiteral("Set Su Doku"));
-    }
     bool InSetState()
     {
         const bool set = !ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->isEnabled();
         // Every command follows the state together.
         EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve"))->isEnabled(), set);
         EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve Cell"))->isEnabled(), set);
-        EXPECT_EQ(OptionEnabled(*dialog, kIdFileOpen), !set);
-        for (int commandId : {kIdFileSaveAs, kIdResetBoard, kIdClearBoard, kIdShowSolveLogic})
-            EXPECT_EQ(OptionEnabled(*dialog, commandId), set) << commandId;
+        EXPECT_EQ(OptionEnabled(*dialog, "Open"), !set);
+        for (const char* name : {"SaveAs", "Reset", "Clear", "ShowSolveLogic"})
+            EXPECT_EQ(OptionEnabled(*dialog, name), set) << name;
         for (const QString& button : {QStringLiteral("Options"), QStringLiteral("Help"), QStringLiteral("Exit")})
             EXPECT_TRUE(ButtonOf(*dialog, button)->isEnabled());
-        EXPECT_TRUE(OptionEnabled(*dialog, kIdFilePrint));
-        EXPECT_TRUE(OptionEnabled(*dialog, kIdAbout));
+        EXPECT_TRUE(OptionEnabled(*dialog, "Print"));
+        EXPECT_TRUE(OptionEnabled(*dialog, "About"));
         return set;
     }
     std::string Solution(const std::string& puzzle)
@@ -73,8 +60,6 @@ protected:
         return BoardToText(board);
     }
 
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
 };
 
 TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
@@ -223,7 +208,14 @@ TEST_F(CommandTest, AnInconsistentPuzzleIsRefusedAndTheEditStateStays)
 
 TEST_F(CommandTest, AnUnsolvablePuzzleShowsWhatTheLogicFound)
 {
+    // Behind the message the commands follow the set state, and the grid changes once it is read.
+    std::string gridBehind;
+    prompts.whileShowing = [&] {
+        gridBehind = GridText(Grid());
+        EXPECT_TRUE(InSetState());
+    };
     SetPuzzle(kUnsolvablePuzzle);
+    EXPECT_EQ(gridBehind, kUnsolvablePuzzle);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, kCaption);
     EXPECT_EQ(prompts.messages[0].text, kUnsolvable);
@@ -273,7 +265,7 @@ TEST_F(CommandTest, ResetAfterSolveHidesTheSolutionAndKeepsIt)
     const std::string solved = GridText(Grid());
 
     prompts.answers = {QMessageBox::No};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdResetBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Reset"));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kResetQuestion);
     EXPECT_EQ(prompts.messages[0].caption, kCaption);
@@ -281,7 +273,7 @@ TEST_F(CommandTest, ResetAfterSolveHidesTheSolutionAndKeepsIt)
     EXPECT_EQ(GridText(Grid()), solved) << "declined: nothing changes";
 
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdResetBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Reset"));
     EXPECT_EQ(GridText(Grid()), kPuzzle);
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
@@ -299,7 +291,7 @@ TEST_F(CommandTest, ClearReturnsToAnEmptyEditState)
 {
     SetPuzzle(kPuzzle);
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kClearQuestion);
     EXPECT_EQ(prompts.messages[0].caption, kCaption);
@@ -317,14 +309,15 @@ TEST_F(CommandTest, ClearReturnsToAnEmptyEditState)
     EXPECT_EQ(CellColor(Grid(), 2, 2), kBlack);
 }
 
-TEST_F(CommandTest, DecliningClearOnlyRefreshesTheFields)
+TEST_F(CommandTest, DecliningClearChangesNothing)
 {
     SetPuzzle(kPuzzle);
     Press(QStringLiteral("Solve"));
     const std::string solved = GridText(Grid());
-    dialog->findChild<QLineEdit*>(QStringLiteral("Solved"))->setText(QStringLiteral("stale"));
     prompts.answers = {QMessageBox::No};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    // The chosen command runs once the menu and its button are up again.
+    prompts.whileShowing = [&] { EXPECT_FALSE(ButtonOf(*dialog, QStringLiteral("Options"))->isDown()); };
+    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(GridText(Grid()), solved);
@@ -333,12 +326,12 @@ TEST_F(CommandTest, DecliningClearOnlyRefreshesTheFields)
 
 TEST_F(CommandTest, CommandsOfTheOtherStateCannotBeChosen)
 {
-    for (int commandId : {kIdFileSaveAs, kIdResetBoard, kIdClearBoard, kIdShowSolveLogic})
-        EXPECT_FALSE(ChooseOption(*dialog, commandId)) << commandId;
+    for (const char* name : {"SaveAs", "Reset", "Clear", "ShowSolveLogic"})
+        EXPECT_FALSE(ChooseOption(*dialog, name)) << name;
     EXPECT_TRUE(prompts.messages.empty());
 
     SetPuzzle(kPuzzle);
-    EXPECT_FALSE(ChooseOption(*dialog, kIdFileOpen));
+    EXPECT_FALSE(ChooseOption(*dialog, "Open"));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(InSetState());
 }

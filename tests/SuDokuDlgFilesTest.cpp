@@ -1,7 +1,6 @@
 // Open and Save As in the main window: the file dialogs, real saved-board files in a temporary
 // application folder, and what the grid and the boards hold afterwards.
 #include "AppStartup.h"
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -44,12 +43,12 @@ protected:
     bool Open(const QString& path)
     {
         prompts.openFile = path;
-        return ChooseOption(*dialog, kIdFileOpen);
+        return ChooseOption(*dialog, "Open");
     }
     bool SaveAs(const QString& path)
     {
         prompts.saveFile = path;
-        return ChooseOption(*dialog, kIdFileSaveAs);
+        return ChooseOption(*dialog, "SaveAs");
     }
 };
 
@@ -63,7 +62,7 @@ TEST_F(BoardFilesTest, SaveThenOpenGivesTheSameBoard)
     EXPECT_TRUE(prompts.messages.isEmpty());
 
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
     ASSERT_EQ(GridText(Grid()), kEmptyGrid);
 
     ASSERT_TRUE(Open(path));

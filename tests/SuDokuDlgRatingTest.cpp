@@ -1,7 +1,6 @@
 // The Unique and Rating fields of the main window: where they stand, that Set Su Doku fills them
 // and Clear empties them, the note on several solutions, and where Save As starts.
 #include "AppStartup.h"
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "SolvePuzzle.h"
 #include "TestBoards.h"
@@ -30,14 +29,14 @@ protected:
     void ClearConfirmed()
     {
         prompts.answers = {QMessageBox::Yes};
-        ASSERT_TRUE(ChooseOption(*dialog, kIdClearBoard));
+        ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
     }
     QString SolveLogicText() { return SolveLogicLines(*dialog); }
     // Where a cancelled Save As started.
     QString SaveAsStart()
     {
         prompts.saveFile.clear();
-        EXPECT_TRUE(ChooseOption(*dialog, kIdFileSaveAs));
+        EXPECT_TRUE(ChooseOption(*dialog, "SaveAs"));
         return prompts.fileDialogs.isEmpty() ? QString() : prompts.fileDialogs.last().settings.startPath;
     }
 };

@@ -1,7 +1,6 @@
 // The reasoning on the board in the main window: the candidates toggle and its setting, the step
 // bar and its keys, the hint, and the solve-logic window driving the replay. The rules are the
 // model's and are tested there.
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "ProfileSettings.h"
 #include "SolveLogicDlg.h"
@@ -37,11 +36,12 @@ TEST_F(ReplayTest, CandidatesAreShownOnRequestAndTheChoiceIsRemembered)
     {
         // A new window starts with the remembered choice.
         CSuDokuDlg again(appPath);
+        EXPECT_EQ(GridOf(again).Picture()[2].candidates, 0x1FF) << "on the empty board from the start";
         again.OpenBoardFile(WriteSavedGame(QStringLiteral("board.sdf"), QByteArray::fromStdString(kPuzzle)));
         EXPECT_EQ(GridOf(again).Picture()[2].candidates, 0b1011);
     }
 
-    ASSERT_TRUE(ChooseOption(*dialog, kIdShowCandidates));
+    ASSERT_TRUE(ChooseOption(*dialog, "ShowCandidates"));
     EXPECT_EQ(Candidates(0, 2), 0);
     EXPECT_EQ(ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 1), 0);
 }
@@ -64,12 +64,12 @@ TEST_F(ReplayTest, TheStepBarTheKeysAndTheHintMoveThroughTheSolve)
     EXPECT_TRUE(StepField().contains(QStringLiteral(": look at "))) << StepField().toStdString();
     const BoardPicture marked = Grid().Picture();
     EXPECT_TRUE(std::any_of(marked.begin(), marked.end(), [](const CellPicture& cell) { return cell.mark != CellMark::None; }));
-    ASSERT_TRUE(ChooseOption(*dialog, kIdHint));
+    ASSERT_TRUE(ChooseOption(*dialog, "Hint"));
     EXPECT_NE(StepField(), first);
 
     StepButton("PreviousStep").click();
     EXPECT_EQ(GridText(Grid()), kPuzzle);
-    EXPECT_FALSE(ChooseOption(*dialog, kIdPreviousStep));
+    EXPECT_FALSE(ChooseOption(*dialog, "PreviousStep"));
 }
 
 TEST_F(ReplayTest, TheSolveLogicWindowFollowsTheReplayAndDrivesIt)

@@ -12,18 +12,12 @@
 
 namespace {
 
-TEST(MainWindowSplash, ShowsOnceOverTheNewWindowAtTheFirstTimerTick)
+TEST(MainWindowSplash, ShowsOnceOverTheNewWindowWhenItRuns)
 {
     CSuDokuDlg dialog;
-    QTimer* startup = StartupTimer(dialog);
-    ASSERT_NE(startup, nullptr);
-    EXPECT_TRUE(startup->isActive());
-    EXPECT_EQ(startup->interval(), 1);
-
     ModalWatcher watcher;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.seen.isEmpty(); }));
-    EXPECT_FALSE(startup->isActive());
     // However long the window stays open, no second splash screen follows.
     QTest::qWait(50);
     ASSERT_EQ(watcher.seen.size(), 1);
@@ -32,30 +26,7 @@ TEST(MainWindowSplash, ShowsOnceOverTheNewWindowAtTheFirstTimerTick)
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST(MainWindowSplash, OnlyTheStartupTimerShowsIt)
-{
-    auto dialog = ShowMainWindow();
-    ASSERT_TRUE(dialog);
-    ModalWatcher watcher;
-    dialog->OnTimer(12345);
-    dialog->OnTimer(0);
-    EXPECT_TRUE(watcher.seen.isEmpty());
-    dialog->OnTimer(kStartupTimerId);
-    ASSERT_EQ(watcher.seen.size(), 1);
-    EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CSplashDlg"));
-}
-
-class ShellWindowsFromMainWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dialog = ShowMainWindow();
-        ASSERT_TRUE(dialog);
-    }
-
-    RecordingPrompts prompts;
-    std::unique_ptr<CSuDokuDlg> dialog;
-};
+class ShellWindowsFromMainWindow : public MainWindowTest {};
 
 TEST_F(ShellWindowsFromMainWindow, HelpButtonOpensTheHelpWindowOnItsOwn)
 {
@@ -70,7 +41,7 @@ TEST_F(ShellWindowsFromMainWindow, HelpButtonOpensTheHelpWindowOnItsOwn)
 TEST_F(ShellWindowsFromMainWindow, OptionsMenuAndWindowMenuOpenTheSameAboutBox)
 {
     ModalWatcher watcher;
-    ASSERT_TRUE(ChooseOption(*dialog, kIdAbout));
+    ASSERT_TRUE(ChooseOption(*dialog, "About"));
     dialog->OnSysCommand(kIdmAboutBox);
     ASSERT_EQ(watcher.seen.size(), 2);
     for (const ModalWatcher::Seen& window : watcher.seen) {
@@ -94,7 +65,7 @@ TEST_F(ShellWindowsFromMainWindow, AWebSiteTheDesktopCannotOpenIsReported)
     prompts.desktopAcceptsUrls = false;
     QTest::mouseClick(dialog->findChild<CImageButton*>(), Qt::LeftButton);
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, ShellErrorMessage(kShellNoAssociation, QString::fromLatin1(kTessalyWebSite)));
+    EXPECT_EQ(prompts.messages[0].text, WebSiteFailureMessage(QString::fromLatin1(kTessalyWebSite)));
     EXPECT_EQ(prompts.messages[0].parent, dialog.get());
 }
 

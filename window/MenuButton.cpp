@@ -12,7 +12,12 @@ CMenuButton::CMenuButton(const QString& text, QWidget* parent)
 
 void CMenuButton::SetMenu(QMenu* menu)
 {
+    if (m_menu)
+        disconnect(m_menu, nullptr, this, nullptr);
     m_menu = menu;
+    // The menu triggers the chosen action as it hides, while it is still being shown from here.
+    if (m_menu)
+        connect(m_menu, &QMenu::aboutToHide, this, [this] { setDown(false); });
 }
 
 bool CMenuButton::event(QEvent* event)
@@ -48,8 +53,6 @@ void CMenuButton::keyPressEvent(QKeyEvent* event)
 void CMenuButton::DropMenu()
 {
     setDown(true);
-    const QAction* chosen = m_menu->exec(mapToGlobal(rect().bottomLeft()));
+    m_menu->exec(mapToGlobal(rect().bottomLeft()));
     setDown(false);
-    m_nMenuResult = chosen ? chosen->data().toInt() : 0;
-    emit clicked();
 }

@@ -3,7 +3,6 @@
 #include "CheckedPrint.h"
 #include "Puzzle.h"
 #include "UserPrompts.h"
-#include "VirtualKey.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -22,6 +21,8 @@ constexpr int kMinCellSize = 40;   // pixels; square cells, larger where the cel
 constexpr int kBorderWidth = 2;    // the frame round the board
 constexpr int kThinLine = 1;
 constexpr int kThickLine = 3;      // between 3x3 squares
+const QColor kPersonColour(0, 0, 0);
+const QColor kSolverColour(0, 0, 255);
 const QColor kFocusFrameColor(230, 80, 0);  // stands out from black, blue and the shading
 // The same frame while the grid does not have the keyboard focus, so that the person sees that a
 // typed digit would go elsewhere.
@@ -149,10 +150,10 @@ QTableWidgetItem* CSpreadSheet::AddressedItem() const
     return item(m_nRow - 1, m_nCol - 1);
 }
 
-void CSpreadSheet::SetForeColor(OleColor color)
+void CSpreadSheet::SetFoundBySolver(bool bySolver)
 {
     if (QTableWidgetItem* cell = AddressedItem()) {
-        cell->setForeground(OleColorToQColor(color));
+        cell->setForeground(bySolver ? kSolverColour : kPersonColour);
         UpdateAccessibleText(*cell);
     }
 }
@@ -175,7 +176,7 @@ void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
 {
     // What a screen reader says of the cell: where it is and what it holds, or the candidates it shows.
     const QString place = tr("Row %1, column %2, ").arg(cell.row() + 1).arg(cell.column() + 1);
-    const QString whose = cell.foreground().color() == OleColorToQColor(kSolverColor) ? tr(", solved")
+    const QString whose = cell.foreground().color() == kSolverColour ? tr(", solved")
                                                                                       : tr(", given");
     const auto candidates = cell.data(kCandidatesRole).toUInt();
     QStringList digits;
@@ -322,8 +323,11 @@ void CSpreadSheet::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->isAutoRepeat())
         return;
-    if (const std::optional<short> keyCode = WindowsKeyCode(event->key(), event->modifiers()))
-        emit KeyUp(*keyCode, WindowsShiftState(event->modifiers()));
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    if (!keypad && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
+        emit DigitTyped(event->key() - Qt::Key_0);
+    else if (event->key() == Qt::Key_Space)
+        emit DigitTyped(0);
 }
 
 void CSpreadSheet::contextMenuEvent(QContextMenuEvent* event)

@@ -1,7 +1,7 @@
 // The board grid: a 9x9 table behind the few operations and four events the board window uses.
 //
 // Columns and rows are numbered 1..9. The addressed cell is the one chosen by the last SetRow and
-// SetCol; GetText, SetText and SetForeColor act on it, and operations on an address outside the
+// SetCol; GetText, SetText and SetFoundBySolver act on it, and operations on an address outside the
 // board do nothing (GetText then reads empty). The active cell is the one with the focus, moved by
 // the mouse and the arrow keys, and by Enter to the next cell (left to right, then down); it starts
 // at row 1, column 1. The grid keeps Enter and Escape to itself. Its focus frame is dimmed while
@@ -13,7 +13,6 @@
 #pragma once
 
 #include "GridDrawing.h"
-#include "OleColor.h"
 
 #include <QTableWidget>
 
@@ -27,8 +26,9 @@ public:
     int GetActiveRow() const;  // 1..9
     void SetCol(int column);
     void SetRow(int row);
-    // Sets the text colour of the addressed cell only; it stays until set again.
-    void SetForeColor(OleColor color);
+    // Whether the addressed cell's digit was found by the solver (blue) or is the person's (black);
+    // it stays until set again.
+    void SetFoundBySolver(bool bySolver);
     // Exactly what was last written; empty for a cell never written.
     QString GetText() const;
     void SetText(const QString& text);
@@ -56,8 +56,9 @@ signals:
     void Click(int column, int row);
     // The second press of a left double-click; its release raises no Click.
     void DblClick(int column, int row);
-    // The release of a key while the grid has the focus, as a Windows virtual-key code.
-    void KeyUp(short keyCode, short shiftState);
+    // The release of a main-keyboard digit 1..9, or of Space (digit 0), while the grid has the
+    // focus; the keypad's digits and other keys raise nothing.
+    void DigitTyped(int digit);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -15,11 +15,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -85,7 +87,6 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 
     m_menuOptions.setObjectName(QStringLiteral("Options"));
     m_menuSystem.setObjectName(QStringLiteral("System"));
-    m_startupTimer.setObjectName(QStringLiteral("startupTimer"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -97,9 +98,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(m_btnSolveCell, &QPushButton::clicked, this, &CSuDokuDlg::OnSolveCell);
     connect(m_btnHelp, &QPushButton::clicked, this, &CSuDokuDlg::OnHelp);
     connect(m_btnSetSuDoku, &QPushButton::clicked, this, &CSuDokuDlg::OnSetSuDoku);
-    connect(&m_btnOptions, &CMenuButton::clicked, this, &CSuDokuDlg::OnOptions);
     connect(&m_btnWebSite, &CImageButton::clicked, this, &CSuDokuDlg::OnVisitWebSite);
-    connect(&m_startupTimer, &QTimer::timeout, this, [this] { OnTimer(kStartupTimerId); });
     connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnPreviousStep, &QToolButton::clicked, this, &CSuDokuDlg::OnPreviousStep);
     connect(m_btnNextStep, &QToolButton::clicked, this, &CSuDokuDlg::OnNextStep);
@@ -108,25 +107,19 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(&m_Grid, &CSpreadSheet::RightClick, this, &CSuDokuDlg::OnGridRightClick);
     connect(&m_Grid, &CSpreadSheet::Click, this, &CSuDokuDlg::OnGridClick);
     connect(&m_Grid, &CSpreadSheet::DblClick, this, &CSuDokuDlg::OnGridDblClick);
-    connect(&m_Grid, &CSpreadSheet::KeyUp, this, &CSuDokuDlg::OnGridKeyUp);
+    connect(&m_Grid, &CSpreadSheet::DigitTyped, this, &CSuDokuDlg::OnGridDigit);
 
-    // Keys of the clipboard and the undo history.
+    // Keys of the undo history; the Options commands carry their own.
     const auto addShortcut = [this](const QList<QKeySequence>& keys, void (CSuDokuDlg::*command)()) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
         connect(shortcut, &QShortcut::activated, this, command);
     };
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_C)}, &CSuDokuDlg::OnCopy);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_V)}, &CSuDokuDlg::OnPaste);
     addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &CSuDokuDlg::OnUndo);
     addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                 &CSuDokuDlg::OnRedo);
-    // And of the reasoning on the board.
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_K)}, &CSuDokuDlg::OnShowCandidates);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Left)}, &CSuDokuDlg::OnPreviousStep);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Right)}, &CSuDokuDlg::OnNextStep);
-    addShortcut({QKeySequence(Qt::Key_H)}, &CSuDokuDlg::OnHint);
 
+    m_model.AddListener([this] { Refresh(); });
     OnInitDialog();
 }
 
@@ -233,42 +226,71 @@ void CSuDokuDlg::BuildLayout()
 
 void CSuDokuDlg::BuildOptionsMenu()
 {
-    // The shortcut after a tab, in the words of the language in use ("Strg+C" in German).
-    const auto addCommand = [this](const QString& text, int commandId, const QKeySequence& key = {}) {
-        QAction* action = m_menuOptions.addAction(
-            key.isEmpty() ? text : text + u'\t' + key.toString(QKeySequence::NativeText));
-        action->setData(commandId);
-        return action;
-    };
-    QMenu* newPuzzle = m_menuOptions.addMenu(tr("New Puzzle"));
-    newPuzzle->setObjectName(QStringLiteral("NewPuzzle"));
-    for (int commandId = kIdNewPuzzleEasy; commandId <= kIdNewPuzzleLast; ++commandId) {
-        const auto rating = static_cast<Difficulty>(commandId - kIdNewPuzzleEasy);
-        newPuzzle->addAction(QString::fromLatin1(DifficultyName(rating)))->setData(commandId);
+    m_menuNewPuzzle = m_menuOptions.addMenu(tr("New Puzzle"));
+    m_menuNewPuzzle->setObjectName(QStringLiteral("NewPuzzle"));
+    for (const Difficulty rating : kDifficulties) {
+        const QString name = QString::fromLatin1(DifficultyName(rating));
+        QAction* action = m_menuNewPuzzle->addAction(name);
+        action->setObjectName(QStringLiteral("NewPuzzle") + name);
+        connect(action, &QAction::triggered, this, [this, rating] { OnNewPuzzle(rating); });
     }
-    m_menuOptions.addSeparator();
-    addCommand(tr("Open ..."), kIdFileOpen);
-    addCommand(tr("Save As ..."), kIdFileSaveAs);
-    m_menuOptions.addSeparator();
-    addCommand(tr("Copy"), kIdEditCopy, QKeySequence(Qt::CTRL | Qt::Key_C));
-    addCommand(tr("Paste"), kIdEditPaste, QKeySequence(Qt::CTRL | Qt::Key_V));
-    m_menuOptions.addSeparator();
-    addCommand(tr("Reset Su Doku Board"), kIdResetBoard);
-    addCommand(tr("Clear Su Doku Board"), kIdClearBoard);
-    m_menuOptions.addSeparator();
-    addCommand(tr("Print ..."), kIdFilePrint);
-    addCommand(tr("Print Puzzles ..."), kIdPrintPuzzles);
-    m_menuOptions.addSeparator();
-    addCommand(tr("Show Solve Logic ..."), kIdShowSolveLogic);
-    m_menuOptions.addSeparator();
-    m_actionShowCandidates = addCommand(tr("Show Candidates"), kIdShowCandidates,
-                                        QKeySequence(Qt::CTRL | Qt::Key_K));
-    addCommand(tr("Previous Step"), kIdPreviousStep, QKeySequence(Qt::CTRL | Qt::Key_Left));
-    addCommand(tr("Next Step"), kIdNextStep, QKeySequence(Qt::CTRL | Qt::Key_Right));
-    addCommand(tr("Hint"), kIdHint, QKeySequence(Qt::Key_H));
-    m_menuOptions.addSeparator();
-    addCommand(tr("About Vantrel Orvandel ..."), kIdAbout);
 
+    using Command = PuzzleModel::Command;
+    const struct {
+        const char* text;  // null for a separator
+        const char* name;  // the action's object name
+        void (CSuDokuDlg::*handler)();
+        QKeySequence key;
+        QString picture;
+        std::optional<Command> enabledBy;  // none: always enabled
+    } commands[] = {
+        {},
+        {QT_TR_NOOP("Open ..."), "Open", &CSuDokuDlg::OnOpenBoard, {}, Artwork::kMenuOpen, Command::Open},
+        {QT_TR_NOOP("Save As ..."), "SaveAs", &CSuDokuDlg::OnSaveBoardAs, {}, Artwork::kMenuSaveAs, Command::SaveAs},
+        {},
+        {QT_TR_NOOP("Copy"), "Copy", &CSuDokuDlg::OnCopy, QKeySequence(Qt::CTRL | Qt::Key_C), {}, {}},
+        {QT_TR_NOOP("Paste"), "Paste", &CSuDokuDlg::OnPaste, QKeySequence(Qt::CTRL | Qt::Key_V), {}, Command::Paste},
+        {},
+        {QT_TR_NOOP("Reset Su Doku Board"), "Reset", &CSuDokuDlg::OnReset, {}, Artwork::kMenuReset, Command::Reset},
+        {QT_TR_NOOP("Clear Su Doku Board"), "Clear", &CSuDokuDlg::OnClear, {}, Artwork::kMenuClear, Command::Clear},
+        {},
+        {QT_TR_NOOP("Print ..."), "Print", &CSuDokuDlg::OnPrint, {}, Artwork::kMenuPrint, {}},
+        {QT_TR_NOOP("Print Puzzles ..."), "PrintPuzzles", &CSuDokuDlg::OnPrintPuzzles, {}, {}, {}},
+        {},
+        {QT_TR_NOOP("Show Solve Logic ..."), "ShowSolveLogic", &CSuDokuDlg::OnShowSolveLogic, {}, Artwork::kMenuLogic,
+         Command::ShowSolveLogic},
+        {},
+        {QT_TR_NOOP("Show Candidates"), "ShowCandidates", &CSuDokuDlg::OnShowCandidates,
+         QKeySequence(Qt::CTRL | Qt::Key_K), {}, {}},
+        {QT_TR_NOOP("Previous Step"), "PreviousStep", &CSuDokuDlg::OnPreviousStep,
+         QKeySequence(Qt::CTRL | Qt::Key_Left), {}, Command::PreviousStep},
+        {QT_TR_NOOP("Next Step"), "NextStep", &CSuDokuDlg::OnNextStep, QKeySequence(Qt::CTRL | Qt::Key_Right), {},
+         Command::NextStep},
+        {QT_TR_NOOP("Hint"), "Hint", &CSuDokuDlg::OnHint, QKeySequence(Qt::Key_H), {}, Command::Hint},
+        {},
+        {QT_TR_NOOP("About Vantrel Orvandel ..."), "About", &CSuDokuDlg::OnAbout, {}, Artwork::kMenuAbout, {}},
+    };
+    for (const auto& command : commands) {
+        if (!command.text) {
+            m_menuOptions.addSeparator();
+            continue;
+        }
+        // The shortcut after a tab, in the words of the language in use ("Strg+C" in German); it
+        // acts wherever the window is active.
+        const QString text = tr(command.text);
+        QAction* action = m_menuOptions.addAction(
+            command.key.isEmpty() ? text : text + u'\t' + command.key.toString(QKeySequence::NativeText));
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcut(command.key);
+        if (!command.picture.isEmpty())
+            action->setIcon(Artwork::Load(command.picture));
+        if (command.enabledBy)
+            m_modelCommands.emplace_back(action, *command.enabledBy);
+        addAction(action);
+        connect(action, &QAction::triggered, this, command.handler);
+    }
+
+    m_actionShowCandidates = m_menuOptions.findChild<QAction*>(QStringLiteral("ShowCandidates"));
     m_bShowCandidates = ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0) != 0;
     m_actionShowCandidates->setCheckable(true);
     m_actionShowCandidates->setChecked(m_bShowCandidates);
@@ -291,21 +313,10 @@ void CSuDokuDlg::OnInitDialog()
     m_btnWebSite.SetImage(Artwork::kWebButton);
     m_btnWebSite.SetMouseCursorHand();
 
-    EnableControls();
+    Refresh();
 
-    const std::pair<int, QString> pictures[] = {
-        {kIdFileOpen, Artwork::kMenuOpen},   {kIdFileSaveAs, Artwork::kMenuSaveAs},
-        {kIdFilePrint, Artwork::kMenuPrint}, {kIdClearBoard, Artwork::kMenuClear},
-        {kIdResetBoard, Artwork::kMenuReset}, {kIdShowSolveLogic, Artwork::kMenuLogic},
-        {kIdAbout, Artwork::kMenuAbout}};
-    for (QAction* command : m_menuOptions.actions()) {
-        for (const auto& [commandId, picture] : pictures) {
-            if (command->data().toInt() == commandId)
-                command->setIcon(Artwork::Load(picture));
-        }
-    }
-
-    m_startupTimer.start(1);
+    // The splash screen comes up over the window once it runs.
+    QTimer::singleShot(0, this, &CSuDokuDlg::ShowSplash);
     m_Grid.setFocus();
 }
 
@@ -356,13 +367,5 @@ void CSuDokuDlg::OnSysCommand(int commandId)
         OnAbout();
     else if (command == kScClose)
         reject();
-}
-
-void CSuDokuDlg::OnTimer(int timerId)
-{
-    if (timerId != kStartupTimerId)
-        return;
-    m_startupTimer.stop();
-    ShowSplash();
 }
 

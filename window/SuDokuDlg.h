@@ -3,8 +3,8 @@
 // and Rating fields.
 //
 // The puzzle itself, its states and the rules of every command live in the PuzzleModel below the
-// window: the handlers forward the person's clicks, keys and commands to it, show the dialogs the
-// model's answers call for, and draw what it shows. Every message box goes through UserPrompts,
+// window: the handlers forward the person's clicks, keys and commands to it and show the dialogs
+// the model's answers call for; whenever the model reports a change, Refresh draws what it shows. Every message box goes through UserPrompts,
 // captioned "Vantrel Orvandel", without icon.
 #pragma once
 
@@ -18,9 +18,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QString>
-#include <QTimer>
 
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 class CSolveLogicDlg;
 class QLineEdit;
@@ -40,8 +41,6 @@ public:
     QMenu& SystemMenu() { return m_menuSystem; }
     // Runs a system command: the About item (any id whose upper twelve bits are 16) or Close.
     void OnSysCommand(int commandId);
-    // Timer 12346 is the one-shot start-up timer that shows the splash screen; other ids do nothing.
-    void OnTimer(int timerId);
 
     // Opens the saved board at path into the grid, as Open does (so for the edit state). A path
     // ending in ".txt" is read as puzzle text (its first puzzle); any other as a saved board. A file
@@ -59,8 +58,12 @@ protected:
 private:
     // Set-up.
     void BuildLayout();
+    // Each command a named QAction with its text, shortcut, picture and enabling.
     void BuildOptionsMenu();
     void OnInitDialog();
+    // Draws the model: the enabling at once; the cells, the step line and the verdicts too, unless
+    // they are held back until a message about the change has been read (m_bBoardHeld).
+    void Refresh();
     // Shows the model's Status, Solved, Unique and Rating texts in the fields.
     void UpdateDataToWindow();
     void ShowSystemMenu(const QPoint& globalPosition);
@@ -70,7 +73,7 @@ private:
     void OnGridClick(int column, int row);
     void OnGridDblClick(int column, int row);
     void OnGridRightClick(short clickKind, int column, int row, int x, int y);
-    void OnGridKeyUp(short keyCode, short shiftState);
+    void OnGridDigit(int digit);
 
     // Puzzles as text on the clipboard, and the undo history of the edit state.
     void OnCopy();
@@ -85,7 +88,6 @@ private:
     void OnSetSuDoku();
     void OnSolve();
     void OnSolveCell();
-    void OnOptions();
     void OnReset();
     void OnClear();
     void OnPrint();
@@ -133,7 +135,6 @@ private:
 
     QString m_strAppPath;
     QMenu m_menuSystem;
-    QTimer m_startupTimer{this};  // named "startupTimer"
     QPushButton* m_btnSetSuDoku = nullptr;
     QPushButton* m_btnSolve = nullptr;
     QPushButton* m_btnSolveCell = nullptr;
@@ -147,7 +148,11 @@ private:
     QToolButton* m_btnNextStep = nullptr;
     QLineEdit* m_editStep = nullptr;  // the step's sentence, or a hint
     QAction* m_actionShowCandidates = nullptr;
+    QMenu* m_menuNewPuzzle = nullptr;
+    // The Options commands the model enables.
+    std::vector<std::pair<QAction*, PuzzleModel::Command>> m_modelCommands;
     bool m_bShowCandidates = false;  // remembered in the settings
     CSolveLogicDlg* m_dlgSolveLogic = nullptr;  // made when first shown
     bool m_bToldSaveFolderMissing = false;
+    bool m_bBoardHeld = false;
 };

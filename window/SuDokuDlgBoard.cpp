@@ -1,7 +1,6 @@
 // Drawing the model's cells in the grid with the step bar under it, and the person's cell editing.
 #include "SuDokuDlg.h"
 
-#include "OleColor.h"
 #include "SolveLogicDlg.h"
 #include "TechniqueText.h"
 
@@ -9,17 +8,21 @@
 
 namespace {
 
-constexpr short kKeySpace = 0x20;
-constexpr short kKeyDigit1 = 0x31;
-constexpr short kKeyDigit9 = 0x39;
-constexpr short kKeyDigit0 = 0x30;
-
 int CellOf(int column, int row)
 {
     return (row - 1) * 9 + (column - 1);
 }
 
 }  // namespace
+
+void CSuDokuDlg::Refresh()
+{
+    EnableControls();
+    if (m_bBoardHeld)
+        return;
+    ShowBoard();
+    UpdateDataToWindow();
+}
 
 void CSuDokuDlg::ShowBoard()
 {
@@ -32,7 +35,7 @@ void CSuDokuDlg::ShowBoard()
         for (int column = 1; column <= 9; ++column) {
             m_Grid.SetCol(column);
             const auto cell = static_cast<std::size_t>(CellOf(column, row));
-            m_Grid.SetForeColor(shown[cell].bySolver ? kSolverColor : kPersonColor);
+            m_Grid.SetFoundBySolver(shown[cell].bySolver);
             m_Grid.SetText(QString::fromStdString(shown[cell].text));
             const CandidateHighlight highlight{highlights.pattern[cell], highlights.removed[cell],
                                                highlights.placed[cell]};
@@ -56,7 +59,6 @@ void CSuDokuDlg::ShowBoard()
 void CSuDokuDlg::OnGridClick(int column, int row)
 {
     m_model.StepUp(CellOf(column, row));
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnGridDblClick(int column, int row)
@@ -69,18 +71,14 @@ void CSuDokuDlg::OnGridRightClick(short clickKind, int column, int row, int /*x*
     if (clickKind != 0 && clickKind != 2)
         return;
     m_model.StepDown(CellOf(column, row));
-    ShowBoard();
 }
 
-void CSuDokuDlg::OnGridKeyUp(short keyCode, short /*shiftState*/)
+void CSuDokuDlg::OnGridDigit(int digit)
 {
     // The key acts on the cell with the focus.
     const int cell = CellOf(m_Grid.GetActiveCol(), m_Grid.GetActiveRow());
-    if (keyCode >= kKeyDigit1 && keyCode <= kKeyDigit9)
-        m_model.TypeDigit(cell, keyCode - kKeyDigit0);
-    else if (keyCode == kKeySpace)
+    if (digit == 0)
         m_model.EmptyCell(cell);
     else
-        return;
-    ShowBoard();
+        m_model.TypeDigit(cell, digit);
 }

@@ -29,17 +29,14 @@ void CSuDokuDlg::OnPaste()
     const std::size_t cellCount = m_model.Paste(std::string_view(text.constData(), static_cast<size_t>(text.size())));
     if (cellCount != kCellCount)
         Ask(NotABoardText(tr("The clipboard"), cellCount), QMessageBox::Ok);
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnUndo()
 {
     m_model.Undo();
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnRedo()
 {
     m_model.Redo();
-    ShowBoard();
 }

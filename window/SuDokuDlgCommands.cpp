@@ -2,7 +2,6 @@
 // Rating fields.
 #include "SuDokuDlg.h"
 
-#include "CommandIds.h"
 #include "SolutionCount.h"
 #include "SolveLogicDlg.h"
 #include "TechniqueText.h"
@@ -45,21 +44,9 @@ void CSuDokuDlg::EnableControls()
     m_btnSetSuDoku->setEnabled(m_model.IsEnabled(Command::SetSuDoku));
     m_btnSolve->setEnabled(m_model.IsEnabled(Command::Solve));
     m_btnSolveCell->setEnabled(m_model.IsEnabled(Command::SolveCell));
-    const std::pair<int, Command> commands[] = {{kIdFileOpen, Command::Open},       {kIdFileSaveAs, Command::SaveAs},
-                                                {kIdResetBoard, Command::Reset},    {kIdClearBoard, Command::Clear},
-                                                {kIdShowSolveLogic, Command::ShowSolveLogic},
-                                                {kIdEditPaste, Command::Paste},
-                                                {kIdPreviousStep, Command::PreviousStep},
-                                                {kIdNextStep, Command::NextStep},
-                                                {kIdHint, Command::Hint}};
-    if (QMenu* newPuzzle = m_menuOptions.findChild<QMenu*>(QStringLiteral("NewPuzzle")))
-        newPuzzle->setEnabled(m_model.IsEnabled(Command::NewPuzzle));
-    for (QAction* action : m_menuOptions.actions()) {
-        for (const auto& [commandId, command] : commands) {
-            if (action->data().toInt() == commandId)
-                action->setEnabled(m_model.IsEnabled(command));
-        }
-    }
+    m_menuNewPuzzle->setEnabled(m_model.IsEnabled(Command::NewPuzzle));
+    for (const auto& [action, command] : m_modelCommands)
+        action->setEnabled(m_model.IsEnabled(command));
     m_btnPreviousStep->setEnabled(m_model.IsEnabled(Command::PreviousStep));
     m_btnNextStep->setEnabled(m_model.IsEnabled(Command::NextStep));
     if (focused && !focused->isEnabled())
@@ -68,60 +55,32 @@ void CSuDokuDlg::EnableControls()
 
 void CSuDokuDlg::OnSetSuDoku()
 {
+    // The commands follow the new state at once; the grid changes once the message has been read.
+    m_bBoardHeld = true;
     PuzzleModel::SetOutcome outcome;
     {
         const WaitCursor wait;
         outcome = m_model.SetSuDoku();
     }
-    EnableControls();
     if (outcome == PuzzleModel::SetOutcome::Inconsistent)
         Ask(tr(kInconsistentText), QMessageBox::Ok);
     else if (outcome == PuzzleModel::SetOutcome::Unsolvable)
         Ask(tr(kUnsolvableText), QMessageBox::Ok);
-    // The grid changes once the message has been read, and keeps the focus where the person works.
     if (m_dlgSolveLogic && m_dlgSolveLogic->isVisible())
         ShowSolveLogicSteps();
-    ShowBoard();
-    UpdateDataToWindow();
-    m_Grid.setFocus();
+    m_bBoardHeld = false;
+    Refresh();
+    m_Grid.setFocus();  // where the person works
 }
 
 void CSuDokuDlg::OnSolve()
 {
     m_model.Solve();
-    EnableControls();
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnSolveCell()
 {
     m_model.SolveCell((m_Grid.GetActiveRow() - 1) * 9 + (m_Grid.GetActiveCol() - 1));
-    ShowBoard();
-}
-
-void CSuDokuDlg::OnOptions()
-{
-    const int command = m_btnOptions.GetMenuResult();
-    switch (command) {
-    case kIdFileOpen: OnOpenBoard(); break;
-    case kIdFileSaveAs: OnSaveBoardAs(); break;
-    case kIdEditCopy: OnCopy(); break;
-    case kIdEditPaste: OnPaste(); break;
-    case kIdResetBoard: OnReset(); break;
-    case kIdClearBoard: OnClear(); break;
-    case kIdFilePrint: OnPrint(); break;
-    case kIdPrintPuzzles: OnPrintPuzzles(); break;
-    case kIdShowSolveLogic: OnShowSolveLogic(); break;
-    case kIdAbout: OnAbout(); break;
-    case kIdShowCandidates: OnShowCandidates(); break;
-    case kIdPreviousStep: OnPreviousStep(); break;
-    case kIdNextStep: OnNextStep(); break;
-    case kIdHint: OnHint(); break;
-    default:
-        if (command >= kIdNewPuzzleEasy && command <= kIdNewPuzzleLast)
-            OnNewPuzzle(static_cast<Difficulty>(command - kIdNewPuzzleEasy));
-        break;
-    }
 }
 
 QString CSuDokuDlg::TechniqueDifficultyText() const
@@ -135,21 +94,15 @@ void CSuDokuDlg::OnReset()
     if (Ask(tr(kResetQuestion), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_model.Reset();
-    EnableControls();
-    ShowBoard();
-    UpdateDataToWindow();
 }
 
 void CSuDokuDlg::OnClear()
 {
-    if (Ask(tr(kClearQuestion), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-        m_model.Clear();
-        if (m_dlgSolveLogic)
-            m_dlgSolveLogic->hide();  // its steps were the cleared puzzle's
-        EnableControls();
-        ShowBoard();
-    }
-    UpdateDataToWindow();
+    if (Ask(tr(kClearQuestion), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (m_dlgSolveLogic)
+        m_dlgSolveLogic->hide();  // its steps were the cleared puzzle's
+    m_model.Clear();
 }
 
 void CSuDokuDlg::OnPrint()

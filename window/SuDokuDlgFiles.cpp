@@ -74,7 +74,6 @@ bool CSuDokuDlg::OpenBoardFile(const QString& path)
         return false;
     }
     m_model.Open(puzzle);
-    ShowBoard();
     return true;
 }
 

@@ -22,7 +22,6 @@ void CSuDokuDlg::OnNewPuzzle(Difficulty rating)
     if (puzzles.empty())
         return;  // cancelled
     m_model.EnterPuzzle(puzzles.front());
-    ShowBoard();
     m_Grid.setFocus();
 }
 

@@ -11,41 +11,31 @@ void CSuDokuDlg::OnShowCandidates()
     m_bShowCandidates = !m_bShowCandidates;
     m_actionShowCandidates->setChecked(m_bShowCandidates);
     ProfileSettings().WriteProfileInt(kViewSection, kShowCandidatesEntry, m_bShowCandidates ? 1 : 0);
-    ShowBoard();
+    Refresh();  // a way of drawing the board, not a change of the model
 }
 
 void CSuDokuDlg::OnPreviousStep()
 {
     m_model.PreviousStep();
-    EnableControls();
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnNextStep()
 {
     m_model.NextStep();
-    EnableControls();
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnHint()
 {
     m_model.Hint();
-    EnableControls();
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnSolveLogicStepChosen(int step)
 {
     m_model.GoToStep(step);
-    EnableControls();
-    ShowBoard();
 }
 
 void CSuDokuDlg::OnSolveLogicTabChosen(int tab)
 {
     m_model.ChooseReplay(tab == CSolveLogicDlg::kTechniquesTab ? PuzzleModel::ReplayPath::Techniques
                                                                 : PuzzleModel::ReplayPath::Solver);
-    EnableControls();
-    ShowBoard();
 }

@@ -25,5 +25,5 @@ void CSuDokuDlg::ShowSplash()
 
 void CSuDokuDlg::OnVisitWebSite()
 {
-    ShellExecuteAndReport(this, QString::fromLatin1(kTessalyWebSite));
+    OpenWebSite(this, QString::fromLatin1(kTessalyWebSite));
 }
