@@ -222,3 +222,10 @@ std::optional<Puzzle> GeneratePuzzle(const GeneratorOptions& options, const std:
     }
     return std::nullopt;
 }
+
+Puzzle SolutionOf(const Puzzle& puzzle)
+{
+    Puzzle solution;
+    CountSolutions(puzzle.data(), solution.cells.data());
+    return solution;
+}

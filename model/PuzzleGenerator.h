@@ -36,3 +36,6 @@ bool IsValidBand(const DifficultyBand& band);
 // between attempts; the result is empty once it answers true, and once maxAttempts have failed.
 std::optional<Puzzle> GeneratePuzzle(const GeneratorOptions& options,
                                      const std::function<bool()>& cancelled = {});
+
+// The solution of a puzzle with exactly one, as printed beside it; empty cells for a puzzle without.
+Puzzle SolutionOf(const Puzzle& puzzle);

@@ -17,6 +17,7 @@
 #pragma once
 
 #include "Puzzle.h"
+#include "SolutionCount.h"
 #include "SolvePuzzle.h"
 #include "SolveReplay.h"
 #include "SuDokuBoard.h"
@@ -169,6 +170,7 @@ public:
     // The last solve's step sentences, and its solution count (0, 1 or kSeveralSolutions).
     const StepList& Steps() const { return m_listLogic; }
     int SolutionCount() const { return m_solve.solutionCount; }
+    bool HasSeveralSolutions() const { return m_solve.solutionCount >= kSeveralSolutions; }
 
 private:
     // Calls the listeners when the outermost command ends, so a command made of others reports once.

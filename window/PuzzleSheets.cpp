@@ -1,7 +1,7 @@
 #include "PuzzleSheets.h"
 
 #include "GridDrawing.h"
-#include "SolutionCount.h"
+#include "PuzzleGenerator.h"
 
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
@@ -25,13 +25,6 @@ BoardPicture PictureOf(const Puzzle& puzzle)
                                                  IsShadedCell(cell / 9, cell % 9) ? ShadedSquareColor() : Qt::white};
     }
     return cells;
-}
-
-Puzzle SolutionOf(const Puzzle& puzzle)
-{
-    Puzzle solution;
-    CountSolutions(puzzle.data(), solution.cells.data());
-    return solution;
 }
 
 // Lays out boards `perRow` by `perRow` on pages, each board under its caption.

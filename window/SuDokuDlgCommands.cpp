@@ -2,7 +2,6 @@
 // Rating fields.
 #include "SuDokuDlg.h"
 
-#include "SolutionCount.h"
 #include "SolveLogicDlg.h"
 #include "TechniqueText.h"
 #include "UserPrompts.h"
@@ -141,7 +140,7 @@ void CSuDokuDlg::ShowSolveLogicSteps()
     QStringList sentences;
     for (const std::string& sentence : m_model.Steps())
         sentences << QString::fromStdString(sentence);
-    m_dlgSolveLogic->SetSteps(m_model.SolutionCount() >= kSeveralSolutions ? tr(kSeveralSolutionsNote) : QString(),
+    m_dlgSolveLogic->SetSteps(m_model.HasSeveralSolutions() ? tr(kSeveralSolutionsNote) : QString(),
                               sentences);
     QStringList lines;
     for (const PuzzleModel::TechniqueLine& line : m_model.TechniqueLines())
