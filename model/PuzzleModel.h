@@ -27,6 +27,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -94,6 +95,18 @@ public:
     bool HasUnsavedPuzzle() const;
     // The puzzle as entered has just been written to a file.
     void NoteSaved();
+
+    // Opening and saving files (PuzzleModelFiles.cpp). A name ending in ".txt" (in any case) is
+    // read as puzzle text, its first puzzle; any other as a saved board. Anything but a regular
+    // file is refused unread.
+    struct OpenOutcome {
+        enum class Result { Opened, NotAFile, Unreadable, NotABoard } result = Result::Unreadable;
+        std::size_t cellCount = 0;  // NotABoard: the cells the text holds
+    };
+    OpenOutcome OpenFile(const std::filesystem::path& path);
+    // Writes the puzzle as entered, never the solution; false with the reason when it fails, and
+    // the old file is then untouched.
+    bool SaveFile(const std::filesystem::path& path, std::string& reason);
 
     // --- The replay of the solve (set state) ------------------------------------------------------
     // SetSuDoku and Reset put the replay at its start, Solve at its end. Moving it shows the board

@@ -238,9 +238,9 @@ TEST(PuzzleModel, PasteTakesOnlyOneWholeBoard)
     EXPECT_EQ(model.CopyText(), kPuzzle);
 }
 
-class SaveFolderTest : public TemporaryFolderTest {};
+class PuzzleFilesTest : public TemporaryFolderTest {};
 
-TEST_F(SaveFolderTest, SaveAsStartsInTheRatingsFolderOrSaysWhyItCannotBeMade)
+TEST_F(PuzzleFilesTest, SaveAsStartsInTheRatingsFolderOrSaysWhyItCannotBeMade)
 {
     PuzzleModel model;
     Type(model, kPuzzle);
@@ -404,6 +404,36 @@ TEST(PuzzleModel, EveryCommandTellsItsListenersOnceAfterwards)
         EXPECT_EQ(calls, 1) << row.name;
         EXPECT_EQ(seen, ShownText(model)) << row.name << ": told before the change was whole";
     }
+}
+
+// Which reader a file gets, and what is not read at all.
+TEST_F(PuzzleFilesTest, OpenReadsTextByItsEndingAndRefusesWhatIsNoFile)
+{
+    using Result = PuzzleModel::OpenOutcome::Result;
+    const std::string line = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+    std::filesystem::create_directory(folder / "folder.txt");
+    const struct {
+        const char* name;
+        std::filesystem::path path;
+        Result result;
+        std::size_t cellCount;
+    } rows[] = {
+        {"text in any case", WriteFile("puzzles.TXT", "# note\n" + line + "\n"), Result::Opened, 0},
+        {"a text of too few cells", WriteFile("short.txt", "123\n"), Result::NotABoard, 3},
+        // The same line without the .txt ending is read as a saved board, which holds '?' for empty cells.
+        {"a board file", WriteFile("board.sdf", std::string(81, '?')), Result::Opened, 0},
+        {"a folder", folder / "folder.txt", Result::NotAFile, 0},
+        {"missing", folder / "missing.sdf", Result::Unreadable, 0},
+    };
+    for (const auto& row : rows) {
+        PuzzleModel model;
+        const PuzzleModel::OpenOutcome outcome = model.OpenFile(row.path);
+        EXPECT_EQ(outcome.result, row.result) << row.name;
+        EXPECT_EQ(outcome.cellCount, row.cellCount) << row.name;
+    }
+    PuzzleModel model;
+    model.OpenFile(folder / "puzzles.TXT");
+    EXPECT_EQ(model.CopyText(), line);
 }
 
 }  // namespace

@@ -123,8 +123,6 @@ private:
     // Where Save As starts: the rating's folder, or the nearest that exists (the home folder when
     // none below the application path does), after a message, once a run, when one is missing.
     QString SaveAsFolder();
-    // Reads the first puzzle of a text file; false when there is none or the file cannot be read.
-    bool ReadTextPuzzleFile(const QString& path, Puzzle& puzzle);
 
     CImageButton m_btnWebSite;
     CMenuButton m_btnOptions;

@@ -1,16 +1,12 @@
 // Open and Save As: the saved-board file dialogs and the transfer between a file and the boards.
 #include "SuDokuDlg.h"
 
-#include "BoardFile.h"
-#include "PuzzleText.h"
 #include "SavedGames.h"
 #include "UserPrompts.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
-#include <array>
 #include <filesystem>
 #include <string>
 
@@ -38,11 +34,6 @@ std::filesystem::path FileSystemPath(const QString& path)
     return std::filesystem::path(path.toStdU16String());
 }
 
-bool IsTextPuzzleFile(const QString& path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
-}
-
 }  // namespace
 
 void CSuDokuDlg::OnOpenBoard()
@@ -58,37 +49,14 @@ void CSuDokuDlg::OnOpenBoard()
 
 bool CSuDokuDlg::OpenBoardFile(const QString& path)
 {
-    // A folder, a FIFO or a device is no puzzle; the readers refuse it without reading, and the
-    // person learns why nothing opened.
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(FileSystemPath(path), error);
-    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    using Result = PuzzleModel::OpenOutcome::Result;
+    const PuzzleModel::OpenOutcome outcome = m_model.OpenFile(FileSystemPath(path));
+    // A file that cannot be read is passed over silently, as the program always has.
+    if (outcome.result == Result::NotAFile)
         Ask(tr(kNotAFileText).arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
-        return false;
-    }
-    Puzzle puzzle;
-    if (IsTextPuzzleFile(path)) {
-        if (!ReadTextPuzzleFile(path, puzzle))
-            return false;
-    } else if (!ReadBoardFile(FileSystemPath(path), puzzle)) {
-        return false;
-    }
-    m_model.Open(puzzle);
-    return true;
-}
-
-bool CSuDokuDlg::ReadTextPuzzleFile(const QString& path, Puzzle& puzzle)
-{
-    PuzzleText text;
-    if (!ReadFirstPuzzleFile(FileSystemPath(path), text))
-        return false;  // silent, like a saved board that cannot be read
-    if (!text.IsBoard()) {
-        Ask(NotABoardText(tr("The file %1").arg(QDir::toNativeSeparators(path)), text.cellCount),
-            QMessageBox::Ok);
-        return false;
-    }
-    puzzle = text.puzzle;
-    return true;
+    else if (outcome.result == Result::NotABoard)
+        Ask(NotABoardText(tr("The file %1").arg(QDir::toNativeSeparators(path)), outcome.cellCount), QMessageBox::Ok);
+    return outcome.result == Result::Opened;
 }
 
 QString CSuDokuDlg::SaveAsFolder()
@@ -113,11 +81,8 @@ void CSuDokuDlg::OnSaveBoardAs()
         UserPrompts::Current().GetSaveFileName(this, BoardFileDialog(tr(kSaveTitle), saveFolder, tr(kBoardFilter)));
     if (path.isEmpty())
         return;
-    // The puzzle as entered, never the solution.
     std::string reason;
     // A silent failure would let the person close the program believing the puzzle was kept.
-    if (!WriteBoardFile(FileSystemPath(path), m_model.EnteredPuzzle(), &reason))
+    if (!m_model.SaveFile(FileSystemPath(path), reason))
         Ask(tr(kSaveFailedText).arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)), QMessageBox::Ok);
-    else
-        m_model.NoteSaved();
 }
