@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # No folder includes a header of a folder above it: engine < storage < model < dialogs < window < app,
-# with cli on model. Prints each offending include and fails if there is one.
+# with cli on model; and the windows reach the engine and the files only through the model, but for
+# the two value types the model hands up (Puzzle, Difficulty). Prints each offending include and
+# fails if there is one.
 set -euo pipefail
 cd "$1"
 layers=(engine storage model dialogs window app)
 failed=0
-headers_of() { find "$1" -maxdepth 1 -name '*.h' -printf '%f\n'; }
+headers_of() { find "$1" -maxdepth 1 -name '*.h' ! -name Puzzle.h ! -name Difficulty.h -printf '%f\n'; }
 check() {  # folder, then the folders it must not include from
     local folder=$1; shift
     for above in "$@"; do
@@ -21,6 +23,9 @@ for ((i = 0; i < ${#layers[@]}; i++)); do
     check "${layers[$i]}" "${layers[@]:$((i + 1))}"
 done
 check cli dialogs window app
+for folder in dialogs window app; do
+    check "$folder" storage engine
+done
 # Qt stays out of the layers below the windows and out of the command-line solver.
 if grep -Hn '#include <Q' engine/* storage/* model/* cli/*; then
     echo "  ^ Qt below the windows"

@@ -1,8 +1,6 @@
 // Puzzles as text through the clipboard, and the undo history of the edit state.
 #include "SuDokuDlg.h"
 
-#include "PuzzleText.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 
