@@ -131,15 +131,6 @@ std::span<const LadderRung> Ladder()
     return kLadder;
 }
 
-double DifficultyOf(Technique technique)
-{
-    for (const LadderRung& rung : kLadder) {
-        if (rung.technique == technique)
-            return rung.difficulty;
-    }
-    return 0.0;
-}
-
 bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step)
 {
     // A chain rates above its rung by its length, so the rungs after it whose base lies below

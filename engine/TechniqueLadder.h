@@ -21,8 +21,6 @@ struct LadderRung {
 };
 
 std::span<const LadderRung> Ladder();
-// The difficulty the ladder gives a technique; a guess, which is no technique, has 0.
-double DifficultyOf(Technique technique);
 // The first rung that makes progress on the board, as a complete step; false when none does.
 bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step);
 
