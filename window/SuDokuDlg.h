@@ -4,13 +4,21 @@
 //
 // The puzzle itself, its states and the rules of every command live in the PuzzleModel below the
 // window: the handlers forward the person's clicks, keys and commands to it and show the dialogs
-// the model's answers call for; whenever the model reports a change, Refresh draws what it shows. Every message box goes through UserPrompts,
-// captioned "Vantrel Orvandel", without icon.
+// the model's answers call for; whenever the model reports a change, Refresh draws what it shows.
+// The window owns and wires the parts that do its larger jobs: the layout (MainLayout), the Options
+// menu (OptionsActions), files and the clipboard (PuzzleTransfer), new puzzles (NewPuzzles) and the
+// solve-logic window (SolveLogicWindow). Every message box goes through UserPrompts, captioned
+// "Vantrel Orvandel", without icon.
 #pragma once
 
 #include "ImageButton.h"
+#include "MainLayout.h"
 #include "MenuButton.h"
+#include "NewPuzzles.h"
+#include "OptionsActions.h"
 #include "PuzzleModel.h"
+#include "PuzzleTransfer.h"
+#include "SolveLogicWindow.h"
 #include "SpreadSheet.h"
 
 #include <QDialog>
@@ -18,15 +26,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QString>
-
-#include <cstddef>
-#include <utility>
-#include <vector>
-
-class CSolveLogicDlg;
-class QLineEdit;
-class QPushButton;
-class QToolButton;
 
 class CSuDokuDlg : public QDialog {
     Q_OBJECT
@@ -42,11 +41,8 @@ public:
     // Runs a system command: the About item (any id whose upper twelve bits are 16) or Close.
     void OnSysCommand(int commandId);
 
-    // Opens the saved board at path into the grid, as Open does (so for the edit state). A path
-    // ending in ".txt" is read as puzzle text (its first puzzle); any other as a saved board. A file
-    // that cannot be read changes nothing and returns false; so does a text without a board, after a
-    // message that says how many cells it found, and anything but a regular file, after a message.
-    bool OpenBoardFile(const QString& path);
+    // Opens the saved board at path into the grid, as Open does (see PuzzleTransfer::OpenFile).
+    bool OpenBoardFile(const QString& path) { return m_transfer.OpenFile(path); }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -56,14 +52,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Set-up.
-    void BuildLayout();
-    // Each command a named QAction with its text, shortcut, picture and enabling.
+    // Set-up: the Options commands, in menu order, each with its text, name, handler, shortcut,
+    // picture and enabling; then the system menu and the start-up splash screen.
     void BuildOptionsMenu();
     void OnInitDialog();
     // Draws the model: the enabling at once; the cells, the step line and the verdicts too, unless
     // they are held back until a message about the change has been read (m_bBoardHeld).
     void Refresh();
+    void EnableControls();
     // Shows the model's Status, Solved, Unique and Rating texts in the fields.
     void UpdateDataToWindow();
     void ShowSystemMenu(const QPoint& globalPosition);
@@ -71,86 +67,31 @@ private:
     // Drawing the model's cells, and the person's cell editing.
     void ShowBoard();
     void OnGridClick(int column, int row);
-    void OnGridDblClick(int column, int row);
     void OnGridRightClick(short clickKind, int column, int row, int x, int y);
     void OnGridDigit(int digit);
 
-    // Puzzles as text on the clipboard, and the undo history of the edit state.
-    void OnCopy();
-    void OnPaste();
-    void OnUndo();
-    void OnRedo();
-    // "<source> holds N cells; a board needs 81." for a text that is not one board.
-    static QString NotABoardText(const QString& source, std::size_t cellCount);
-
     // Board commands.
-    void EnableControls();
     void OnSetSuDoku();
-    void OnSolve();
     void OnSolveCell();
     void OnReset();
     void OnClear();
     void OnPrint();
-    void OnShowSolveLogic();
-
-    // The reasoning on the board: the candidates, the replay of the solve and the hint. The
-    // solve-logic window, while open, follows the replay and drives it.
     void OnShowCandidates();
-    void OnPreviousStep();
-    void OnNextStep();
-    void OnHint();
-    void OnSolveLogicStepChosen(int step);
-    // The replay walks the path of the tab chosen.
-    void OnSolveLogicTabChosen(int tab);
-    // Puts a new puzzle of the rating into the grid, as if typed (edit state).
     void OnNewPuzzle(Difficulty rating);
-    // Prints a chosen number of new puzzles of a chosen rating, with their solutions.
-    void OnPrintPuzzles();
-    void ShowSolveLogicSteps();
-    // "Difficulty 4.2 (XY-Wing)", or empty while the puzzle set has no technique path.
-    QString TechniqueDifficultyText() const;
-    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
-
-    // Windows of the application shell: the help text, the About box, the splash screen, the
-    // maker's web site, and the saved-board file dialogs. A save that fails is reported; an Open
-    // that cannot read its file is silent.
-    void OnHelp();
     void OnAbout();
-    void ShowSplash();
-    void OnVisitWebSite();
-    void OnOpenBoard();
-    void OnSaveBoardAs();
-    // Where Save As starts: the rating's folder, or the nearest that exists (the home folder when
-    // none below the application path does), after a message, once a run, when one is missing.
-    QString SaveAsFolder();
+    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     CImageButton m_btnWebSite;
     CMenuButton m_btnOptions;
     CSpreadSheet m_Grid;
     QIcon m_hIcon;
-    QMenu m_menuOptions;
     PuzzleModel m_model;
-
-    QString m_strAppPath;
     QMenu m_menuSystem;
-    QPushButton* m_btnSetSuDoku = nullptr;
-    QPushButton* m_btnSolve = nullptr;
-    QPushButton* m_btnSolveCell = nullptr;
-    QPushButton* m_btnHelp = nullptr;
-    QPushButton* m_btnExit = nullptr;
-    QLineEdit* m_editStatus = nullptr;
-    QLineEdit* m_editSolved = nullptr;
-    QLineEdit* m_editUnique = nullptr;
-    QLineEdit* m_editRating = nullptr;
-    QToolButton* m_btnPreviousStep = nullptr;
-    QToolButton* m_btnNextStep = nullptr;
-    QLineEdit* m_editStep = nullptr;  // the step's sentence, or a hint
-    QAction* m_actionShowCandidates = nullptr;
-    QMenu* m_menuNewPuzzle = nullptr;
-    // The Options commands the model enables.
-    std::vector<std::pair<QAction*, PuzzleModel::Command>> m_modelCommands;
+    MainControls m_controls;
+    OptionsActions m_options;
+    PuzzleTransfer m_transfer;
+    NewPuzzles m_newPuzzles;
+    SolveLogicWindow m_solveLogic;
     bool m_bShowCandidates = false;  // remembered in the settings
-    CSolveLogicDlg* m_dlgSolveLogic = nullptr;  // made when first shown
-    bool m_bToldSaveFolderMissing = false;
     bool m_bBoardHeld = false;
 };

@@ -1,10 +1,12 @@
-// Drawing the model's cells in the grid with the step bar under it, and the person's cell editing.
+// Drawing the model: the enabling, the cells in the grid with the step bar under it and the
+// verdicts; and the person's cell editing.
 #include "SuDokuDlg.h"
 
-#include "SolveLogicDlg.h"
 #include "TechniqueText.h"
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -22,6 +24,36 @@ void CSuDokuDlg::Refresh()
         return;
     ShowBoard();
     UpdateDataToWindow();
+}
+
+void CSuDokuDlg::EnableControls()
+{
+    // A button disabled while it has the focus hands it on down the tab order (from Set Su Doku to
+    // Help, where the next Enter would open the help); the grid, where the person works, takes it.
+    const QWidget* focused = focusWidget();
+    using Command = PuzzleModel::Command;
+    m_controls.setSuDoku->setEnabled(m_model.IsEnabled(Command::SetSuDoku));
+    m_controls.solve->setEnabled(m_model.IsEnabled(Command::Solve));
+    m_controls.solveCell->setEnabled(m_model.IsEnabled(Command::SolveCell));
+    m_options.Enable(m_model);
+    m_controls.previousStep->setEnabled(m_model.IsEnabled(Command::PreviousStep));
+    m_controls.nextStep->setEnabled(m_model.IsEnabled(Command::NextStep));
+    if (focused && !focused->isEnabled())
+        m_Grid.setFocus();
+}
+
+void CSuDokuDlg::UpdateDataToWindow()
+{
+    const std::pair<QLineEdit*, const std::string&> fields[] = {{m_controls.status, m_model.Status()},
+                                                                {m_controls.solved, m_model.Solved()},
+                                                                {m_controls.unique, m_model.Unique()},
+                                                                {m_controls.rating, m_model.Rating()}};
+    for (const auto& [field, text] : fields) {
+        field->setText(QString::fromStdString(text));
+        // A line edit scrolls to its cursor, which setText puts at the end; a verdict reads from its start.
+        field->setCursorPosition(0);
+    }
+    m_controls.rating->setToolTip(SolveLogicWindow::DifficultyOf(m_model));
 }
 
 void CSuDokuDlg::ShowBoard()
@@ -49,21 +81,15 @@ void CSuDokuDlg::ShowBoard()
     }
     const TechniqueLook* look = m_model.ShownLook();
     const QString step = look ? LookText(*look) : QString::fromStdString(m_model.StepText());
-    m_editStep->setText(step);
-    m_editStep->setCursorPosition(0);
-    m_editStep->setToolTip(step);
-    if (m_dlgSolveLogic)
-        m_dlgSolveLogic->SelectStep(m_model.StepPosition());
+    m_controls.step->setText(step);
+    m_controls.step->setCursorPosition(0);
+    m_controls.step->setToolTip(step);
+    m_solveLogic.Follow();
 }
 
 void CSuDokuDlg::OnGridClick(int column, int row)
 {
     m_model.StepUp(CellOf(column, row));
-}
-
-void CSuDokuDlg::OnGridDblClick(int column, int row)
-{
-    OnGridClick(column, row);
 }
 
 void CSuDokuDlg::OnGridRightClick(short clickKind, int column, int row, int /*x*/, int /*y*/)
@@ -81,4 +107,9 @@ void CSuDokuDlg::OnGridDigit(int digit)
         m_model.EmptyCell(cell);
     else
         m_model.TypeDigit(cell, digit);
+}
+
+void CSuDokuDlg::OnSolveCell()
+{
+    m_model.SolveCell(CellOf(m_Grid.GetActiveCol(), m_Grid.GetActiveRow()));
 }

@@ -1,0 +1,57 @@
+#include "NewPuzzles.h"
+
+#include "AskPerson.h"
+#include "CheckedPrint.h"
+#include "GenerationProgress.h"
+#include "PrintPuzzlesDlg.h"
+#include "PuzzleModel.h"
+#include "PuzzleSheets.h"
+#include "UserPrompts.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPrinter>
+
+#include <random>
+
+NewPuzzles::NewPuzzles(QWidget& window, PuzzleModel& model) : m_window(window), m_model(model) {}
+
+bool NewPuzzles::Enter(Difficulty rating)
+{
+    if (!m_model.IsEnabled(PuzzleModel::Command::NewPuzzle))
+        return false;
+    const GeneratorOptions options{rating, true, std::random_device()()};
+    const std::vector<Puzzle> puzzles = GeneratePuzzlesWithProgress(&m_window, options, 1);
+    if (puzzles.empty())
+        return false;  // cancelled
+    m_model.EnterPuzzle(puzzles.front());
+    return true;
+}
+
+void NewPuzzles::Print()
+{
+    CPrintPuzzlesDlg choice(&m_window);
+    if (choice.exec() != QDialog::Accepted)
+        return;
+    const GeneratorOptions options{choice.Rating(), true, std::random_device()()};
+    const std::vector<Puzzle> puzzles = GeneratePuzzlesWithProgress(&m_window, options, choice.Count());
+    if (puzzles.empty())
+        return;  // cancelled
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_window.windowTitle());
+    if (!UserPrompts::Current().ConfirmPrint(&m_window, printer))
+        return;
+    QPainter painter;
+    CheckedPrint print(printer);
+    QString reason;
+    if (print.Begin(painter)) {
+        PaintPuzzleSheets(painter, printer, puzzles, choice.Rating());
+        if (print.Finish(painter, reason))
+            return;
+    }
+    AskPerson(&m_window,
+              reason.isEmpty() ? tr("The puzzles could not be printed.")
+                               : tr("The puzzles could not be printed to %1: %2.")
+                                     .arg(QDir::toNativeSeparators(print.FileName()), reason),
+              QMessageBox::Ok);
+}

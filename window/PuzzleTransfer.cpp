@@ -1,0 +1,123 @@
+#include "PuzzleTransfer.h"
+
+#include "AskPerson.h"
+#include "PuzzleModel.h"
+#include "SavedGames.h"
+#include "UserPrompts.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// Translated where shown: the translator is installed only after these exist.
+const char* const kOpenTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel Open Saved Board");
+const char* const kSaveTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel Save Board");
+const char* const kSaveFailedText = QT_TRANSLATE_NOOP("CSuDokuDlg", "The board could not be saved to %1: %2.");
+const char* const kNotAFileText =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "%1 is not a regular file, so it cannot be opened as a puzzle.");
+const char* const kSaveFolderMissingText =
+    QT_TRANSLATE_NOOP("CSuDokuDlg",
+                      "The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.");
+const char* const kBoardFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Files (*.sdf)");
+const char* const kTextFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Text Puzzles (*.txt)");
+
+FileDialogSettings BoardFileDialog(const QString& title, const QString& folder, const QString& filter)
+{
+    return {title, folder, filter, QStringLiteral("sdf")};
+}
+
+std::filesystem::path FileSystemPath(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+}  // namespace
+
+PuzzleTransfer::PuzzleTransfer(QWidget& window, PuzzleModel& model, const QString& appPath)
+    : m_window(window), m_model(model), m_appPath(appPath)
+{
+}
+
+void PuzzleTransfer::Open()
+{
+    const QString filters = tr(kBoardFilter) + QStringLiteral(";;") + tr(kTextFilter);
+    const QString savedGames = m_appPath + QString::fromUtf8(kSavedGamesFolder);
+    const QString folder = QFileInfo(savedGames).isDir() ? savedGames : QDir::homePath();
+    const FileDialogSettings settings = BoardFileDialog(tr(kOpenTitle), folder, filters);
+    const QString path = UserPrompts::Current().GetOpenFileName(&m_window, settings);
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+bool PuzzleTransfer::OpenFile(const QString& path)
+{
+    using Result = PuzzleModel::OpenOutcome::Result;
+    const PuzzleModel::OpenOutcome outcome = m_model.OpenFile(FileSystemPath(path));
+    // A file that cannot be read is passed over silently, as the program always has.
+    if (outcome.result == Result::NotAFile)
+        AskPerson(&m_window, tr(kNotAFileText).arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
+    else if (outcome.result == Result::NotABoard)
+        TellNotABoard(tr("The file %1").arg(QDir::toNativeSeparators(path)), outcome.cellCount);
+    return outcome.result == Result::Opened;
+}
+
+QString PuzzleTransfer::SaveAsFolder()
+{
+    const PuzzleModel::SaveFolderChoice choice = m_model.SaveFolder(m_appPath.toStdString());
+    const QString folder = choice.folder.empty() ? QDir::homePath() : QString::fromStdString(choice.folder);
+    // Said once a run: the person learns why the folders are not there, and is not nagged.
+    if (!choice.missing.empty() && !m_toldSaveFolderMissing) {
+        m_toldSaveFolderMissing = true;
+        AskPerson(&m_window,
+                  tr(kSaveFolderMissingText)
+                      .arg(QDir::toNativeSeparators(QString::fromStdString(choice.missing)),
+                           QString::fromStdString(choice.reason), QDir::toNativeSeparators(folder)),
+                  QMessageBox::Ok);
+    }
+    return folder;
+}
+
+void PuzzleTransfer::SaveAs()
+{
+    const QString saveFolder = SaveAsFolder();
+    const QString path = UserPrompts::Current().GetSaveFileName(
+        &m_window, BoardFileDialog(tr(kSaveTitle), saveFolder, tr(kBoardFilter)));
+    if (path.isEmpty())
+        return;
+    std::string reason;
+    // A silent failure would let the person close the program believing the puzzle was kept.
+    if (!m_model.SaveFile(FileSystemPath(path), reason))
+        AskPerson(&m_window, tr(kSaveFailedText).arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)),
+                  QMessageBox::Ok);
+}
+
+void PuzzleTransfer::Copy()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_model.CopyText()));
+}
+
+void PuzzleTransfer::Paste()
+{
+    if (!m_model.IsEnabled(PuzzleModel::Command::Paste))
+        return;
+    const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
+    const std::size_t cellCount =
+        m_model.Paste(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (cellCount != kCellCount)
+        TellNotABoard(tr("The clipboard"), cellCount);
+}
+
+void PuzzleTransfer::TellNotABoard(const QString& source, std::size_t cellCount)
+{
+    const QString cells = cellCount == 0   ? tr("no cells")
+                          : cellCount == 1 ? tr("1 cell")
+                                           : tr("%1 cells").arg(cellCount);
+    AskPerson(&m_window, tr("%1 holds %2; a board needs %3.").arg(source, cells).arg(kCellCount), QMessageBox::Ok);
+}
