@@ -15,17 +15,20 @@ const std::string kConsistent = "OK";
 const std::string kInconsistent = "INCONSISTENT";
 
 
-// Makes the folder (its parent must exist) unless it is there; false, with the reason, when it is
-// not a folder afterwards.
-bool MakeFolder(const std::string& folder, std::string& reason)
+// Makes the folder (its parent must exist) unless it is there; false, with why, when it is not a
+// folder afterwards.
+bool MakeFolder(const std::string& folder, PuzzleModel::SaveFolderChoice& choice)
 {
+    using Problem = PuzzleModel::SaveFolderChoice::Problem;
     // Without its closing '/', which would hide a file of the same name.
     const std::filesystem::path path = std::filesystem::u8path(folder).parent_path();
     std::error_code error;
     std::error_code ignored;
     if (std::filesystem::create_directory(path, error) || std::filesystem::is_directory(path, ignored))
         return true;
-    reason = std::filesystem::exists(path, ignored) ? "a file of that name is in the way" : error.message();
+    choice.missing = folder;
+    choice.problem = std::filesystem::exists(path, ignored) ? Problem::FileInTheWay : Problem::SystemError;
+    choice.systemError = choice.problem == Problem::SystemError ? error.value() : 0;
     return false;
 }
 
@@ -462,9 +465,8 @@ PuzzleModel::SaveFolderChoice PuzzleModel::SaveFolder(const std::string& appPath
         folders.push_back(appPath + SavedGameFolder(m_strRating));
     SaveFolderChoice choice;
     for (const std::string& folder : folders) {
-        std::string reason;
-        if (!MakeFolder(folder, reason))
-            return {choice.folder, folder, reason};
+        if (!MakeFolder(folder, choice))
+            break;
         choice.folder = folder;
     }
     return choice;

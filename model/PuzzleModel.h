@@ -16,6 +16,7 @@
 // once, however much the command changed, and then reads what it needs.
 #pragma once
 
+#include "BoardFile.h"
 #include "Puzzle.h"
 #include "SolutionCount.h"
 #include "SolvePuzzle.h"
@@ -104,9 +105,9 @@ public:
         std::size_t cellCount = 0;  // NotABoard: the cells the text holds
     };
     OpenOutcome OpenFile(const std::filesystem::path& path);
-    // Writes the puzzle as entered, never the solution; false with the reason when it fails, and
-    // the old file is then untouched.
-    bool SaveFile(const std::filesystem::path& path, std::string& reason);
+    // Writes the puzzle as entered, never the solution; false with why when it fails, and the old
+    // file is then untouched.
+    bool SaveFile(const std::filesystem::path& path, BoardSaveFailure& failure);
 
     // --- The replay of the solve (set state) ------------------------------------------------------
     // SetSuDoku and Reset put the replay at its start, Solve at its end. Moving it shows the board
@@ -162,11 +163,13 @@ public:
     // Where Save As starts below appPath (which ends in '/'): the rating's folder in "Saved Games/",
     // or "Saved Games/" itself when there is no rating. A folder on the way that is missing is
     // made, one level at a time, as at start-up; when one cannot be, Save As starts in the deepest
-    // that exists (folder empty when none does), and missing and reason say which and why.
+    // that exists (folder empty when none does), and missing and problem say which and why.
     struct SaveFolderChoice {
+        enum class Problem { None, FileInTheWay, SystemError };
         std::string folder;
         std::string missing;
-        std::string reason;
+        Problem problem = Problem::None;
+        int systemError = 0;  // SystemError: the system's error number
     };
     SaveFolderChoice SaveFolder(const std::string& appPath) const;
 

@@ -42,9 +42,9 @@ PuzzleModel::OpenOutcome PuzzleModel::OpenFile(const std::filesystem::path& path
     return {Result::Opened};
 }
 
-bool PuzzleModel::SaveFile(const std::filesystem::path& path, std::string& reason)
+bool PuzzleModel::SaveFile(const std::filesystem::path& path, BoardSaveFailure& failure)
 {
-    if (!WriteBoardFile(path, EnteredPuzzle(), &reason))
+    if (!WriteBoardFile(path, EnteredPuzzle(), &failure))
         return false;
     NoteSaved();
     return true;

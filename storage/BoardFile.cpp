@@ -20,16 +20,16 @@ constexpr const char* kSavingMark = ".saving-";
 constexpr std::size_t kSavingDigits = 6;
 constexpr int kMaxLinkHops = 40;  // as the kernel allows when it resolves a path
 
-bool Fail(std::string* error, const std::string& reason)
+bool Fail(BoardSaveFailure* failure, BoardSaveFailure::Reason reason, int systemError = 0)
 {
-    if (error)
-        *error = reason;
+    if (failure)
+        *failure = {reason, systemError};
     return false;
 }
 
-bool FailWithErrno(std::string* error, const char* fallback)
+bool FailWithErrno(BoardSaveFailure* failure, BoardSaveFailure::Reason reason)
 {
-    return Fail(error, errno ? std::strerror(errno) : fallback);
+    return Fail(failure, reason, errno);
 }
 
 // The file a save really replaces: a symbolic link is followed, so the link stays a link and the
@@ -170,7 +170,7 @@ bool ReadBoardFile(const fs::path& path, Puzzle& puzzle)
     return true;
 }
 
-bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, std::string* error)
+bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, BoardSaveFailure* failure)
 {
     const std::string bytes = puzzle.ToLine('?');
 
@@ -181,10 +181,10 @@ bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, std::string* err
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))
-            return Fail(error, "it is not a regular file");
+            return Fail(failure, BoardSaveFailure::Reason::NotARegularFile);
         // Checked by the permission bits too, since they do not stop the superuser.
         if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return Fail(error, "the file is read-only");
+            return Fail(failure, BoardSaveFailure::Reason::ReadOnly);
         mode = existing.st_mode & 07777;
         replacing = true;
     }
@@ -196,19 +196,19 @@ bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, std::string* err
     // Held open, and so locked, until the rename is done.
     FileDescriptor file(CreateTemporary(folder, prefix, mode, temporary));
     if (file.Get() < 0)
-        return FailWithErrno(error, "the file could not be created");
+        return FailWithErrno(failure, BoardSaveFailure::Reason::NotCreated);
     if (replacing)
         KeepOwnerAndMode(file.Get(), existing);
     errno = 0;
     // The board is on the disk before the rename, so a crash cannot leave an empty file behind
     // the name.
     if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
-        const bool reported = FailWithErrno(error, "the file could not be written");
+        const bool reported = FailWithErrno(failure, BoardSaveFailure::Reason::NotWritten);
         ::unlink(temporary.c_str());
         return reported;
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const bool reported = FailWithErrno(error, "the file could not be replaced");
+        const bool reported = FailWithErrno(failure, BoardSaveFailure::Reason::NotReplaced);
         ::unlink(temporary.c_str());
         return reported;
     }

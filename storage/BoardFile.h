@@ -8,6 +8,14 @@
 #include <filesystem>
 #include <string>
 
+// Why a save failed. The system's error number, when it gave one, is kept too: its own words say
+// more than the reason (a full disk, a folder without write permission).
+struct BoardSaveFailure {
+    enum class Reason { NotARegularFile, ReadOnly, NotCreated, NotWritten, NotReplaced };
+    Reason reason = Reason::NotCreated;
+    int systemError = 0;  // errno; 0 when the system gave none
+};
+
 // Reads the board into puzzle. Bytes beyond the 81st are never read;
 // cells past the end of a shorter file are empty. Returns false, leaving puzzle untouched, when
 // the file cannot be opened or read or is not a regular file (a FIFO or a device never blocks it).
@@ -20,5 +28,5 @@ bool ReadBoardFile(const std::filesystem::path& path, Puzzle& puzzle);
 // writing (it holds a lock on it) is left alone. A replaced file keeps its mode, and its owner and
 // group where the system permits. A symbolic link is written through: the file it names gets the
 // board and the link stays. A read-only file, or anything but a regular file, is refused. Returns
-// false on failure, with the reason in *error when given.
-bool WriteBoardFile(const std::filesystem::path& path, const Puzzle& puzzle, std::string* error = nullptr);
+// false on failure, with why in *failure when given.
+bool WriteBoardFile(const std::filesystem::path& path, const Puzzle& puzzle, BoardSaveFailure* failure = nullptr);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <thread>
 #include <tuple>
@@ -104,13 +105,14 @@ TEST_F(BoardFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
     small.rlim_cur = 40;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    std::string error;
-    const bool written = WriteBoardFile(path, values, &error);
+    BoardSaveFailure failure;
+    const bool written = WriteBoardFile(path, values, &failure);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(failure.reason, BoardSaveFailure::Reason::NotWritten);
+    EXPECT_EQ(failure.systemError, EFBIG);
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(FileCount(), 1) << "no partial file left";
 }
@@ -123,18 +125,20 @@ TEST_F(BoardFileTest, UnwritableFolderFailsAndKeepsTheOldFile)
     const fs::path path = WriteFile("kept.sdf", old);
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     Puzzle values = Puzzle::FromLine(std::string(81, '1'));
-    std::string error;
-    EXPECT_FALSE(WriteBoardFile(path, values, &error));
-    EXPECT_FALSE(error.empty());
+    BoardSaveFailure failure;
+    EXPECT_FALSE(WriteBoardFile(path, values, &failure));
+    EXPECT_EQ(failure.reason, BoardSaveFailure::Reason::NotCreated);
+    EXPECT_EQ(failure.systemError, EACCES);
     EXPECT_EQ(ReadBytes(path), old);
 }
 
 TEST_F(BoardFileTest, SavingIntoAMissingFolderFails)
 {
     const Puzzle values;
-    std::string error;
-    EXPECT_FALSE(WriteBoardFile(folder / "no-such-folder" / "board.sdf", values, &error));
-    EXPECT_FALSE(error.empty());
+    BoardSaveFailure failure;
+    EXPECT_FALSE(WriteBoardFile(folder / "no-such-folder" / "board.sdf", values, &failure));
+    EXPECT_EQ(failure.reason, BoardSaveFailure::Reason::NotCreated);
+    EXPECT_EQ(failure.systemError, ENOENT);
 }
 
 TEST_F(BoardFileTest, FifosAndDevicesAreRefusedWithoutWaiting)
@@ -217,9 +221,10 @@ TEST_F(BoardFileTest, AReadOnlyFileIsRefusedAndKept)
     const fs::path path = WriteFile("read-only.sdf", std::string(81, '7'));
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
     Puzzle values = Puzzle::FromLine(std::string(81, '2'));
-    std::string error;
-    EXPECT_FALSE(WriteBoardFile(path, values, &error));
-    EXPECT_EQ(error, "the file is read-only");
+    BoardSaveFailure failure;
+    EXPECT_FALSE(WriteBoardFile(path, values, &failure));
+    EXPECT_EQ(failure.reason, BoardSaveFailure::Reason::ReadOnly);
+    EXPECT_EQ(failure.systemError, 0);
     EXPECT_EQ(ReadBytes(path), std::string(81, '7'));
 }
 
@@ -230,10 +235,10 @@ TEST_F(BoardFileTest, NamesUpToTheFileSystemsLimitAreSaved)
                                  std::string(240, 'n') + "\xc3\xa9" + std::string(9, 'm') + ".sdf"};
     for (const std::string& name : names) {
         const Puzzle values = Puzzle::FromLine(std::string(81, '6'));
-        std::string error;
-        EXPECT_TRUE(WriteBoardFile(folder / name, values, &error)) << name.size() << ": " << error;
+        BoardSaveFailure failure;
+        EXPECT_TRUE(WriteBoardFile(folder / name, values, &failure)) << name.size() << ": " << failure.systemError;
         EXPECT_EQ(ReadBytes(folder / name), std::string(81, '6'));
-        ASSERT_TRUE(WriteBoardFile(folder / name, values, &error)) << "again, over the first";
+        ASSERT_TRUE(WriteBoardFile(folder / name, values, &failure)) << "again, over the first";
     }
     EXPECT_EQ(FileCount(), 2) << "no temporary file left";
 }

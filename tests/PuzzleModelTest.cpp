@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <array>
 #include <functional>
 
@@ -246,15 +247,18 @@ TEST_F(PuzzleFilesTest, SaveAsStartsInTheRatingsFolderOrSaysWhyItCannotBeMade)
     Type(model, kPuzzle);
     model.SetSuDoku();  // rated Easy
     EXPECT_EQ(model.EnteredPuzzle().ToLine(), kPuzzle);
-    const std::string inTheWay = "a file of that name is in the way";
+    using Problem = PuzzleModel::SaveFolderChoice::Problem;
     // Below the temporary folder: the application path, a file in the way, where Save As starts,
     // the folder that is missing and why.
-    const std::array<std::string, 5> rows[] = {
-        {"made/", "", "made/Saved Games/Easy/", "", ""},
-        {"a/", "a/Saved Games/Easy", "a/Saved Games/", "a/Saved Games/Easy/", inTheWay},
-        {"b/", "b/Saved Games", "", "b/Saved Games/", inTheWay},
-        {"gone/", "", "", "gone/Saved Games/", "No such file or directory"}};
-    for (const auto& [appPath, file, start, missing, reason] : rows) {
+    const struct {
+        std::string appPath, file, start, missing;
+        Problem problem;
+        int systemError;
+    } rows[] = {{"made/", "", "made/Saved Games/Easy/", "", Problem::None, 0},
+                {"a/", "a/Saved Games/Easy", "a/Saved Games/", "a/Saved Games/Easy/", Problem::FileInTheWay, 0},
+                {"b/", "b/Saved Games", "", "b/Saved Games/", Problem::FileInTheWay, 0},
+                {"gone/", "", "", "gone/Saved Games/", Problem::SystemError, ENOENT}};
+    for (const auto& [appPath, file, start, missing, problem, systemError] : rows) {
         if (!file.empty()) {
             std::filesystem::create_directories((folder / file).parent_path());
             WriteFile(file, "x");
@@ -264,7 +268,8 @@ TEST_F(PuzzleFilesTest, SaveAsStartsInTheRatingsFolderOrSaysWhyItCannotBeMade)
         const PuzzleModel::SaveFolderChoice choice = model.SaveFolder(folder.string() + "/" + appPath);
         EXPECT_EQ(choice.folder, start.empty() ? "" : folder.string() + "/" + start) << appPath;
         EXPECT_EQ(choice.missing, missing.empty() ? "" : folder.string() + "/" + missing) << appPath;
-        EXPECT_EQ(choice.reason, reason) << appPath;
+        EXPECT_EQ(choice.problem, problem) << appPath;
+        EXPECT_EQ(choice.systemError, systemError) << appPath;
     }
 }
 

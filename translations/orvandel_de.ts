@@ -296,6 +296,30 @@
         <translation>Der Ordner für gespeicherte Spiele %1 konnte nicht angelegt werden: %2. „Speichern unter“ beginnt stattdessen in %3.</translation>
     </message>
     <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file could not be created</source>
+        <translation>die Datei konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>die Datei konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine Datei dieses Namens ist im Weg</translation>
+    </message>
+    <message>
         <source>%1 is not a regular file, so it cannot be opened as a puzzle.</source>
         <translation>%1 ist keine gewöhnliche Datei und kann daher nicht als Rätsel geöffnet werden.</translation>
     </message>

@@ -85,9 +85,11 @@ MainControls BuildMainLayout(QDialog& window, CSpreadSheet& grid, CMenuButton& o
     c.solved = MakeResultField(QString::fromLatin1(QT_TRANSLATE_NOOP("CSuDokuDlg", "Solved")), &window);
     c.unique = MakeResultField(QString::fromLatin1(QT_TRANSLATE_NOOP("CSuDokuDlg", "Unique")), &window);
     c.rating = MakeResultField(QString::fromLatin1(QT_TRANSLATE_NOOP("CSuDokuDlg", "Rating")), &window);
-    c.previousStep = MakeStepButton(Qt::LeftArrow, QStringLiteral("PreviousStep"), QCoreApplication::translate("CSuDokuDlg", "Previous Step"),
+    c.previousStep = MakeStepButton(Qt::LeftArrow, QStringLiteral("PreviousStep"),
+                                    QCoreApplication::translate("CSuDokuDlg", "Previous Step"),
                                     QKeySequence(Qt::CTRL | Qt::Key_Left), &window);
-    c.nextStep = MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"), QCoreApplication::translate("CSuDokuDlg", "Next Step"),
+    c.nextStep = MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"),
+                                QCoreApplication::translate("CSuDokuDlg", "Next Step"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Right), &window);
     c.step = new QLineEdit(&window);
     c.step->setObjectName(QStringLiteral("Step"));

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -27,6 +28,12 @@ const char* const kSaveFolderMissingText =
                       "The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.");
 const char* const kBoardFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Files (*.sdf)");
 const char* const kTextFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Text Puzzles (*.txt)");
+
+// The system's own words for its error number, as it gives them.
+QString SystemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 FileDialogSettings BoardFileDialog(const QString& title, const QString& folder, const QString& filter)
 {
@@ -75,10 +82,13 @@ QString PuzzleTransfer::SaveAsFolder()
     // Said once a run: the person learns why the folders are not there, and is not nagged.
     if (!choice.missing.empty() && !m_toldSaveFolderMissing) {
         m_toldSaveFolderMissing = true;
+        const QString reason = choice.problem == PuzzleModel::SaveFolderChoice::Problem::FileInTheWay
+                                   ? tr("a file of that name is in the way")
+                                   : SystemErrorText(choice.systemError);
         AskPerson(&m_window,
                   tr(kSaveFolderMissingText)
-                      .arg(QDir::toNativeSeparators(QString::fromStdString(choice.missing)),
-                           QString::fromStdString(choice.reason), QDir::toNativeSeparators(folder)),
+                      .arg(QDir::toNativeSeparators(QString::fromStdString(choice.missing)), reason,
+                           QDir::toNativeSeparators(folder)),
                   QMessageBox::Ok);
     }
     return folder;
@@ -91,11 +101,31 @@ void PuzzleTransfer::SaveAs()
         &m_window, BoardFileDialog(tr(kSaveTitle), saveFolder, tr(kBoardFilter)));
     if (path.isEmpty())
         return;
-    std::string reason;
+    BoardSaveFailure failure;
     // A silent failure would let the person close the program believing the puzzle was kept.
-    if (!m_model.SaveFile(FileSystemPath(path), reason))
-        AskPerson(&m_window, tr(kSaveFailedText).arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)),
+    if (!m_model.SaveFile(FileSystemPath(path), failure))
+        AskPerson(&m_window, tr(kSaveFailedText).arg(QDir::toNativeSeparators(path), SaveFailureText(failure)),
                   QMessageBox::Ok);
+}
+
+QString PuzzleTransfer::SaveFailureText(const BoardSaveFailure& failure)
+{
+    using Reason = BoardSaveFailure::Reason;
+    if (failure.systemError != 0)
+        return SystemErrorText(failure.systemError);
+    switch (failure.reason) {
+    case Reason::NotARegularFile:
+        return tr("it is not a regular file");
+    case Reason::ReadOnly:
+        return tr("the file is read-only");
+    case Reason::NotCreated:
+        return tr("the file could not be created");
+    case Reason::NotWritten:
+        return tr("the file could not be written");
+    case Reason::NotReplaced:
+        return tr("the file could not be replaced");
+    }
+    return tr("the file could not be written");
 }
 
 void PuzzleTransfer::Copy()

@@ -9,6 +9,7 @@
 #include <cstddef>
 
 class PuzzleModel;
+struct BoardSaveFailure;
 class QWidget;
 
 class PuzzleTransfer {
@@ -32,6 +33,8 @@ private:
     // Where Save As starts: the rating's folder, or the nearest that exists (the home folder when
     // none below the application path does), after a message, once a run, when one is missing.
     QString SaveAsFolder();
+    // Why a save failed, in words: the system's when it gave an error number.
+    static QString SaveFailureText(const BoardSaveFailure& failure);
     // "<source> holds N cells; a board needs 81." for a text that is not one board.
     void TellNotABoard(const QString& source, std::size_t cellCount);
 
