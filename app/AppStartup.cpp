@@ -61,10 +61,11 @@ void CreateSavedGameFolders(const QString& appPath)
 
 void ShowHelpOnFirstStart(ProfileSettings& profile, const std::function<void()>& showHelp)
 {
-    if (profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1) == 0)
+    Settings settings(profile);
+    if (!settings.FirstStart())
         return;
     showHelp();
-    profile.WriteProfileInt(kHelpSection, kFirstTimeEntry, 0);
+    settings.NoteStarted();
 }
 
 QString PrepareStartUp(ProfileSettings& profile, const QString& programFilePath, const QString& userDataFolder,

@@ -1,7 +1,5 @@
 #include "PrintPuzzlesDlg.h"
 
-#include "ProfileSettings.h"
-
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,32 +7,19 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kMostPuzzles = 100;
-constexpr int kPuzzlesPerPage = 4;
-const QString kPrintSection = QStringLiteral("PRINT PUZZLES");
-const QString kCountEntry = QStringLiteral("COUNT");
-const QString kRatingEntry = QStringLiteral("RATING");
-
-}  // namespace
-
-CPrintPuzzlesDlg::CPrintPuzzlesDlg(QWidget* parent)
+CPrintPuzzlesDlg::CPrintPuzzlesDlg(const PrintPuzzlesChoice& start, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Print Puzzles"));
     m_spinCount = new QSpinBox(this);
     m_spinCount->setObjectName(QStringLiteral("Count"));
-    m_spinCount->setRange(1, kMostPuzzles);
+    m_spinCount->setRange(PrintPuzzlesChoice::kFewest, PrintPuzzlesChoice::kMost);
+    m_spinCount->setValue(start.count);
     m_comboRating = new QComboBox(this);
     m_comboRating->setObjectName(QStringLiteral("Rating"));
-    for (const Difficulty rating : {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod})
+    for (const Difficulty rating : kDifficulties)
         m_comboRating->addItem(QString::fromLatin1(DifficultyName(rating)), static_cast<int>(rating));
-    // A stored count out of range is brought into it; an unknown rating leaves the first.
-    const ProfileSettings settings;
-    m_spinCount->setValue(settings.GetProfileInt(kPrintSection, kCountEntry, kPuzzlesPerPage));
-    const int rating = m_comboRating->findData(settings.GetProfileInt(kPrintSection, kRatingEntry, 0));
-    m_comboRating->setCurrentIndex(std::max(rating, 0));
+    m_comboRating->setCurrentIndex(std::max(m_comboRating->findData(static_cast<int>(start.rating)), 0));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -45,20 +30,7 @@ CPrintPuzzlesDlg::CPrintPuzzlesDlg(QWidget* parent)
     layout->addRow(buttons);
 }
 
-void CPrintPuzzlesDlg::accept()
+PrintPuzzlesChoice CPrintPuzzlesDlg::Choice() const
 {
-    ProfileSettings settings;
-    settings.WriteProfileInt(kPrintSection, kCountEntry, Count());
-    settings.WriteProfileInt(kPrintSection, kRatingEntry, static_cast<int>(Rating()));
-    QDialog::accept();
-}
-
-int CPrintPuzzlesDlg::Count() const
-{
-    return m_spinCount->value();
-}
-
-Difficulty CPrintPuzzlesDlg::Rating() const
-{
-    return static_cast<Difficulty>(m_comboRating->currentData().toInt());
+    return {m_spinCount->value(), static_cast<Difficulty>(m_comboRating->currentData().toInt())};
 }

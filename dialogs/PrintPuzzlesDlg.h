@@ -1,8 +1,7 @@
-// Asks how many new puzzles to print, and of which rating. It starts with the choice accepted last
-// time, kept in the settings (section "PRINT PUZZLES", entries "COUNT" and "RATING").
+// Asks how many new puzzles to print, and of which rating, starting with the choice given.
 #pragma once
 
-#include "Difficulty.h"
+#include "NewPuzzleChoice.h"
 
 #include <QDialog>
 
@@ -13,13 +12,9 @@ class CPrintPuzzlesDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CPrintPuzzlesDlg(QWidget* parent = nullptr);
+    explicit CPrintPuzzlesDlg(const PrintPuzzlesChoice& start, QWidget* parent = nullptr);
 
-    int Count() const;  // 1..100, four at first: one page
-    Difficulty Rating() const;
-
-    // Remembers the choice, then closes.
-    void accept() override;
+    PrintPuzzlesChoice Choice() const;
 
 private:
     QSpinBox* m_spinCount = nullptr;

@@ -54,13 +54,13 @@ TEST(ProfileSettings, ValuesLiveInAGroupPerProgramAndSection)
     const QString program = FreshProgramName();
     ProfileSettings profile(program);
     EXPECT_EQ(profile.GetProfileString(kDebugSection, kAppPathEntry, QStringLiteral("none")), QStringLiteral("none"));
-    EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+    EXPECT_EQ(profile.ReadNumber("HELP", "FIRST TIME").value_or(1), 1);
 
-    profile.WriteProfileInt(kHelpSection, kFirstTimeEntry, 0);
+    profile.WriteNumber("HELP", "FIRST TIME", 0);
     EXPECT_EQ(StoredSettings().value(program + QStringLiteral("/HELP/FIRST TIME")).toInt(), 0);
-    EXPECT_EQ(ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
+    EXPECT_EQ(ProfileSettings(program).ReadNumber("HELP", "FIRST TIME").value_or(1), 0);
     // Another program name starts afresh.
-    EXPECT_EQ(ProfileSettings(program + QStringLiteral("_other")).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+    EXPECT_EQ(ProfileSettings(program + QStringLiteral("_other")).ReadNumber("HELP", "FIRST TIME").value_or(1), 1);
 }
 
 TEST(ProfileSettings, ASettingsFileThatIsAFifoIsNeitherReadNorWritten)
@@ -70,8 +70,8 @@ TEST(ProfileSettings, ASettingsFileThatIsAFifoIsNeitherReadNorWritten)
     QFile::remove(SettingsFilePath());
     ASSERT_TRUE(QDir().mkpath(QFileInfo(SettingsFilePath()).path()) && ::mkfifo(fifo.constData(), 0600) == 0);
     ProfileSettings profile(FreshProgramName());
-    profile.WriteProfileInt(kHelpSection, kFirstTimeEntry, 0);
-    EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+    profile.WriteNumber("HELP", "FIRST TIME", 0);
+    EXPECT_EQ(profile.ReadNumber("HELP", "FIRST TIME").value_or(1), 1);
     struct stat status {};
     EXPECT_TRUE(::stat(fifo.constData(), &status) == 0 && S_ISFIFO(status.st_mode)) << "not replaced by a file";
     QFile::remove(SettingsFilePath());
@@ -81,7 +81,24 @@ TEST(ProfileSettings, ANonNumberReadsAsTheDefault)
 {
     const QString program = FreshProgramName();
     StoredSettings().setValue(program + QStringLiteral("/HELP/FIRST TIME"), QStringLiteral("often"));
-    EXPECT_EQ(ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 1);
+    EXPECT_EQ(ProfileSettings(program).ReadNumber("HELP", "FIRST TIME").value_or(1), 1);
+}
+
+TEST(ProfileSettings, TheRememberedSettingsAreKeptUnderTheirSections)
+{
+    const QString program = FreshProgramName();
+    ProfileSettings store(program);
+    Settings settings(store);
+    EXPECT_FALSE(settings.ShowCandidates());
+    EXPECT_EQ(settings.PrintPuzzles(), PrintPuzzlesChoice());
+    settings.SetShowCandidates(true);
+    settings.SetPrintPuzzles({7, Difficulty::Hard});
+    EXPECT_EQ(StoredSettings().value(program + QStringLiteral("/VIEW/SHOW CANDIDATES")).toInt(), 1);
+    EXPECT_EQ(StoredSettings().value(program + QStringLiteral("/PRINT PUZZLES/COUNT")).toInt(), 7);
+    EXPECT_EQ(StoredSettings().value(program + QStringLiteral("/PRINT PUZZLES/RATING")).toInt(), 2);
+    ProfileSettings next(program);
+    EXPECT_TRUE(Settings(next).ShowCandidates());
+    EXPECT_EQ(Settings(next).PrintPuzzles(), (PrintPuzzlesChoice{7, Difficulty::Hard}));
 }
 
 TEST(StartUp, FirstStartShowsTheHelpWindowThenStoresZero)
@@ -111,11 +128,11 @@ TEST(StartUp, AnyNonZeroFirstTimeShowsTheHelpAgain)
     int shown = 0;
     const auto countHelp = [&shown] { ++shown; };
     for (int stored : {0, 5, -1, 1}) {
-        profile.WriteProfileInt(kHelpSection, kFirstTimeEntry, stored);
+        profile.WriteNumber("HELP", "FIRST TIME", stored);
         const int before = shown;
         ShowHelpOnFirstStart(profile, countHelp);
         EXPECT_EQ(shown - before, stored != 0 ? 1 : 0) << stored;
-        EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
+        EXPECT_EQ(profile.ReadNumber("HELP", "FIRST TIME").value_or(1), 0);
     }
 }
 
@@ -125,10 +142,10 @@ TEST(StartUp, FirstTimeIsClearedOnlyAfterTheHelpHasClosed)
     ProfileSettings profile(program);
     int storedWhileShown = -1;
     ShowHelpOnFirstStart(profile, [&] {
-        storedWhileShown = ProfileSettings(program).GetProfileInt(kHelpSection, kFirstTimeEntry, 1);
+        storedWhileShown = ProfileSettings(program).ReadNumber("HELP", "FIRST TIME").value_or(1);
     });
     EXPECT_EQ(storedWhileShown, 1);
-    EXPECT_EQ(profile.GetProfileInt(kHelpSection, kFirstTimeEntry, 1), 0);
+    EXPECT_EQ(profile.ReadNumber("HELP", "FIRST TIME").value_or(1), 0);
 }
 
 TEST(StartUp, AppPathWithTrailingSeparatorHoldsTheFolders)

@@ -206,13 +206,13 @@ TEST_F(PrintTest, PrintsTheCandidatesWhenTheyAreShown)
     EXPECT_GT(printed.size(), Digits(kPuzzle).size() + 100) << "the empty cells' candidates are printed";
 }
 
-TEST(PrintPuzzlesChoice, StartsWithTheChoiceAcceptedLastTimeAndItsProgressShowsItsTitle)
+TEST(PrintPuzzlesChoice, StartsWithTheChoiceGivenAndItsProgressShowsItsTitle)
 {
-    CPrintPuzzlesDlg choice;
-    choice.findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(7);
-    choice.findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(2);
-    choice.accept();
-    EXPECT_TRUE(CPrintPuzzlesDlg().Count() == 7 && CPrintPuzzlesDlg().Rating() == Difficulty::Hard);
+    const PrintPuzzlesChoice given{7, Difficulty::Hard};
+    EXPECT_EQ(CPrintPuzzlesDlg(given).Choice(), given);
+    CPrintPuzzlesDlg choice(given);
+    choice.findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(1);
+    EXPECT_EQ(choice.Choice(), (PrintPuzzlesChoice{7, Difficulty::Mild}));
     const std::unique_ptr<QProgressDialog> progress = MakeGenerationProgress(nullptr, 7);
     const QFontMetrics title(QFont(progress->font().family(), progress->font().pointSize(), QFont::Bold));
     progress->show();  // beside the title, a title bar's icon, three buttons and gaps, each over a line wide

@@ -1,5 +1,6 @@
 // The puzzle generator: one solution, the rating asked for, minimal, symmetric when asked, and the
 // same puzzle from the same seed.
+#include "NewPuzzleChoice.h"
 #include "PuzzleGenerator.h"
 #include "SolutionCount.h"
 #include "SolvePuzzle.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -140,3 +142,20 @@ TEST(PuzzleGenerator, ABandOfTheTechniqueScaleIsMetOrGivenUpAfterTheAttemptsAllo
 }
 
 }  // namespace
+
+TEST(PrintPuzzlesChoice, StoredNumbersComeBackInRange)
+{
+    const struct {
+        const char* name;
+        std::optional<int> count;
+        std::optional<int> rating;
+        PrintPuzzlesChoice expected;
+    } rows[] = {{"nothing stored", {}, {}, {4, Difficulty::Easy}},
+                {"as stored", 7, 2, {7, Difficulty::Hard}},
+                {"too few", 0, 3, {1, Difficulty::RiverAzevod}},
+                {"too many", 101, 1, {100, Difficulty::Mild}},
+                {"no such rating", 5, 4, {5, Difficulty::Easy}},
+                {"a negative rating", 5, -1, {5, Difficulty::Easy}}};
+    for (const auto& row : rows)
+        EXPECT_EQ(PrintPuzzlesChoice::FromStored(row.count, row.rating), row.expected) << row.name;
+}

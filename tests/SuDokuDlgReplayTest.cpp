@@ -32,7 +32,8 @@ TEST_F(ReplayTest, CandidatesAreShownOnRequestAndTheChoiceIsRemembered)
     Keys(Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(Candidates(0, 2), 0b1011) << "row 1, column 3 can hold 1, 2 or 4; printing draws the same picture";
     EXPECT_EQ(Candidates(0, 0), 0) << "a cell with a digit shows the digit";
-    EXPECT_EQ(ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0), 1);
+    ProfileSettings store;
+    EXPECT_TRUE(Settings(store).ShowCandidates());
     {
         // A new window starts with the remembered choice.
         CSuDokuDlg again(appPath);
@@ -43,7 +44,8 @@ TEST_F(ReplayTest, CandidatesAreShownOnRequestAndTheChoiceIsRemembered)
 
     ASSERT_TRUE(ChooseOption(*dialog, "ShowCandidates"));
     EXPECT_EQ(Candidates(0, 2), 0);
-    EXPECT_EQ(ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 1), 0);
+    ProfileSettings after;
+    EXPECT_FALSE(Settings(after).ShowCandidates());
 }
 
 TEST_F(ReplayTest, TheStepBarTheKeysAndTheHintMoveThroughTheSolve)

@@ -4,6 +4,7 @@
 #include "CheckedPrint.h"
 #include "GenerationProgress.h"
 #include "PrintPuzzlesDlg.h"
+#include "ProfileSettings.h"
 #include "PuzzleModel.h"
 #include "PuzzleSheets.h"
 #include "UserPrompts.h"
@@ -20,8 +21,8 @@ bool NewPuzzles::Enter(Difficulty rating)
 {
     if (!m_model.IsEnabled(PuzzleModel::Command::NewPuzzle))
         return false;
-    const GeneratorOptions options{rating, true, std::random_device()()};
-    const std::vector<Puzzle> puzzles = GeneratePuzzlesWithProgress(&m_window, options, 1);
+    const std::vector<Puzzle> puzzles =
+        GeneratePuzzlesWithProgress(&m_window, NewPuzzleOptions(rating, std::random_device()()), 1);
     if (puzzles.empty())
         return false;  // cancelled
     m_model.EnterPuzzle(puzzles.front());
@@ -30,11 +31,16 @@ bool NewPuzzles::Enter(Difficulty rating)
 
 void NewPuzzles::Print()
 {
-    CPrintPuzzlesDlg choice(&m_window);
-    if (choice.exec() != QDialog::Accepted)
+    // It starts with the choice accepted last time.
+    ProfileSettings store;
+    Settings settings(store);
+    CPrintPuzzlesDlg dialog(settings.PrintPuzzles(), &m_window);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    const GeneratorOptions options{choice.Rating(), true, std::random_device()()};
-    const std::vector<Puzzle> puzzles = GeneratePuzzlesWithProgress(&m_window, options, choice.Count());
+    const PrintPuzzlesChoice choice = dialog.Choice();
+    settings.SetPrintPuzzles(choice);
+    const std::vector<Puzzle> puzzles =
+        GeneratePuzzlesWithProgress(&m_window, NewPuzzleOptions(choice.rating, std::random_device()()), choice.count);
     if (puzzles.empty())
         return;  // cancelled
     QPrinter printer(QPrinter::HighResolution);
@@ -45,7 +51,7 @@ void NewPuzzles::Print()
     CheckedPrint print(printer);
     QString reason;
     if (print.Begin(painter)) {
-        PaintPuzzleSheets(painter, printer, puzzles, choice.Rating());
+        PaintPuzzleSheets(painter, printer, puzzles, choice.rating);
         if (print.Finish(painter, reason))
             return;
     }

@@ -113,7 +113,8 @@ void CSuDokuDlg::BuildOptionsMenu()
     });
 
     QAction* showCandidates = m_options.Action("ShowCandidates");
-    m_bShowCandidates = ProfileSettings().GetProfileInt(kViewSection, kShowCandidatesEntry, 0) != 0;
+    ProfileSettings store;
+    m_bShowCandidates = Settings(store).ShowCandidates();
     showCandidates->setCheckable(true);
     showCandidates->setChecked(m_bShowCandidates);
 }

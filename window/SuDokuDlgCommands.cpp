@@ -69,6 +69,7 @@ void CSuDokuDlg::OnShowCandidates()
 {
     m_bShowCandidates = !m_bShowCandidates;
     m_options.Action("ShowCandidates")->setChecked(m_bShowCandidates);
-    ProfileSettings().WriteProfileInt(kViewSection, kShowCandidatesEntry, m_bShowCandidates ? 1 : 0);
+    ProfileSettings store;
+    Settings(store).SetShowCandidates(m_bShowCandidates);
     Refresh();  // a way of drawing the board, not a change of the model
 }

@@ -1,10 +1,12 @@
-// The program's per-user settings. They live under organisation "VantrelInc", application
+// The program's per-user settings store, over QSettings. They live under organisation "VantrelInc", application
 // "Orvandel" (on Windows the registry key Software\VantrelInc\Orvandel), in one group per program
 // name and section: "<program name>/DEBUG", "<program name>/HELP", "<program name>/VIEW". The same program under another
 // file name thus starts with fresh settings. Outside Windows they are the one file
 // SettingsFilePath(); when that is anything but a regular file (a FIFO, a device, a folder), the
 // program runs on the defaults and neither reads nor writes it, without a word.
 #pragma once
+
+#include "Settings.h"
 
 #include <QString>
 
@@ -14,10 +16,6 @@ class QSettings;
 
 inline constexpr const char* kDebugSection = "DEBUG";
 inline constexpr const char* kAppPathEntry = "APP_PATH";
-inline constexpr const char* kHelpSection = "HELP";
-inline constexpr const char* kFirstTimeEntry = "FIRST TIME";
-inline constexpr const char* kViewSection = "VIEW";
-inline constexpr const char* kShowCandidatesEntry = "SHOW CANDIDATES";
 
 // The application's name: the program file's name without its folder and extension.
 QString ProgramBaseName();
@@ -26,19 +24,17 @@ QString ProgramBaseName();
 // folder ($XDG_CONFIG_HOME, or ~/.config).
 QString SettingsFilePath();
 
-class ProfileSettings {
+class ProfileSettings : public SettingsStore {
 public:
     explicit ProfileSettings(const QString& applicationName = ProgramBaseName());
-    ~ProfileSettings();
+    ~ProfileSettings() override;
     ProfileSettings(const ProfileSettings&) = delete;
     ProfileSettings& operator=(const ProfileSettings&) = delete;
 
     // The stored text, or fallback when the entry is absent.
     QString GetProfileString(const QString& section, const QString& entry, const QString& fallback) const;
-    // The stored number, or fallback when the entry is absent or not a number.
-    int GetProfileInt(const QString& section, const QString& entry, int fallback) const;
-    // Stores the number; a failure to write goes unreported.
-    void WriteProfileInt(const QString& section, const QString& entry, int value);
+    std::optional<int> ReadNumber(const std::string& section, const std::string& entry) const override;
+    void WriteNumber(const std::string& section, const std::string& entry, int value) override;
 
 private:
     QString Key(const QString& section, const QString& entry) const;

@@ -66,20 +66,20 @@ QString ProfileSettings::GetProfileString(const QString& section, const QString&
     return m_settings ? m_settings->value(Key(section, entry), fallback).toString() : fallback;
 }
 
-int ProfileSettings::GetProfileInt(const QString& section, const QString& entry, int fallback) const
+std::optional<int> ProfileSettings::ReadNumber(const std::string& section, const std::string& entry) const
 {
     if (!m_settings)
-        return fallback;
-    const QVariant stored = m_settings->value(Key(section, entry));
+        return std::nullopt;
+    const QVariant stored = m_settings->value(Key(QString::fromStdString(section), QString::fromStdString(entry)));
     bool isNumber = false;
     const int value = stored.toInt(&isNumber);
-    return isNumber ? value : fallback;
+    return isNumber ? std::optional<int>(value) : std::nullopt;
 }
 
-void ProfileSettings::WriteProfileInt(const QString& section, const QString& entry, int value)
+void ProfileSettings::WriteNumber(const std::string& section, const std::string& entry, int value)
 {
     if (!m_settings)
         return;
-    m_settings->setValue(Key(section, entry), value);
+    m_settings->setValue(Key(QString::fromStdString(section), QString::fromStdString(entry)), value);
     m_settings->sync();
 }

@@ -1,0 +1,45 @@
+#include "Settings.h"
+
+namespace {
+
+const std::string kViewSection = "VIEW";
+const std::string kShowCandidatesEntry = "SHOW CANDIDATES";
+const std::string kHelpSection = "HELP";
+const std::string kFirstTimeEntry = "FIRST TIME";
+const std::string kPrintSection = "PRINT PUZZLES";
+const std::string kCountEntry = "COUNT";
+const std::string kRatingEntry = "RATING";
+
+}  // namespace
+
+bool Settings::ShowCandidates() const
+{
+    return m_store.ReadNumber(kViewSection, kShowCandidatesEntry).value_or(0) != 0;
+}
+
+void Settings::SetShowCandidates(bool show)
+{
+    m_store.WriteNumber(kViewSection, kShowCandidatesEntry, show ? 1 : 0);
+}
+
+bool Settings::FirstStart() const
+{
+    return m_store.ReadNumber(kHelpSection, kFirstTimeEntry).value_or(1) != 0;
+}
+
+void Settings::NoteStarted()
+{
+    m_store.WriteNumber(kHelpSection, kFirstTimeEntry, 0);
+}
+
+PrintPuzzlesChoice Settings::PrintPuzzles() const
+{
+    return PrintPuzzlesChoice::FromStored(m_store.ReadNumber(kPrintSection, kCountEntry),
+                                          m_store.ReadNumber(kPrintSection, kRatingEntry));
+}
+
+void Settings::SetPrintPuzzles(const PrintPuzzlesChoice& choice)
+{
+    m_store.WriteNumber(kPrintSection, kCountEntry, choice.count);
+    m_store.WriteNumber(kPrintSection, kRatingEntry, static_cast<int>(choice.rating));
+}

@@ -1,0 +1,39 @@
+// What the program remembers between runs, read from and written to a settings store.
+//
+// The store is the seam to where the settings are kept: one number per section and entry. The
+// program keeps them in its per-user settings file; a store that cannot be read answers nothing,
+// and each setting then has its default.
+#pragma once
+
+#include "NewPuzzleChoice.h"
+
+#include <optional>
+#include <string>
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored number, or none when the entry is absent or not a number.
+    virtual std::optional<int> ReadNumber(const std::string& section, const std::string& entry) const = 0;
+    // Stores the number; a failure to write goes unreported.
+    virtual void WriteNumber(const std::string& section, const std::string& entry, int value) = 0;
+};
+
+class Settings {
+public:
+    explicit Settings(SettingsStore& store) : m_store(store) {}
+
+    // Whether the grid shows every empty cell's candidates ("VIEW", "SHOW CANDIDATES"); off at first.
+    bool ShowCandidates() const;
+    void SetShowCandidates(bool show);
+    // Whether this is the first start, when the help is shown ("HELP", "FIRST TIME"); once noted,
+    // no later start is.
+    bool FirstStart() const;
+    void NoteStarted();
+    // The Print Puzzles choice accepted last ("PRINT PUZZLES", "COUNT" and "RATING").
+    PrintPuzzlesChoice PrintPuzzles() const;
+    void SetPrintPuzzles(const PrintPuzzlesChoice& choice);
+
+private:
+    SettingsStore& m_store;
+};
