@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # No folder includes a header of a folder above it: engine < storage < model < dialogs < window < app,
 # with cli on model; and the windows reach the engine and the files only through the model, but for
-# the two value types the model hands up (Puzzle, Difficulty). Prints each offending include and
-# fails if there is one.
+# the two value types the model hands up (Puzzle, Difficulty), and the application object not even
+# through those. The settings file is reached in one place. Prints each offending include and fails
+# if there is one.
 set -euo pipefail
 cd "$1"
 layers=(engine storage model dialogs window app)
@@ -26,6 +27,14 @@ check cli dialogs window app
 for folder in dialogs window app; do
     check "$folder" storage engine
 done
+if grep -Hn -e '#include "Puzzle.h"' -e '#include "Difficulty.h"' app/*; then
+    echo "  ^ app includes from engine"
+    failed=1
+fi
+if grep -ln 'QSettings' ./*/*.cpp ./*/*.h | grep -v -e '^./window/ProfileSettings' -e '^./tests/'; then
+    echo "  ^ QSettings outside window/ProfileSettings"
+    failed=1
+fi
 # Qt stays out of the layers below the windows and out of the command-line solver.
 if grep -Hn '#include <Q' engine/* storage/* model/* cli/*; then
     echo "  ^ Qt below the windows"
