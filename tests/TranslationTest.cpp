@@ -2,11 +2,14 @@
 // by the main window and the help window while its translator is installed.
 #include "GuiTestSupport.h"
 #include "HelpDlg.h"
+#include "PuzzleTransfer.h"
 #include "SolveLogicDlg.h"
 #include "TechniqueText.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include <QCoreApplication>
@@ -114,6 +117,16 @@ TEST(GermanTranslation, TheHintSaysWhereToLookInEitherLanguage)
     const GermanTranslators translators;
     for (const auto& [look, english, german] : rows)
         EXPECT_EQ(LookText(look), QString::fromUtf8(german));
+}
+
+TEST(GermanTranslation, ASaveFailureIsWordedInTheInterfacesLanguageOrTheSystems)
+{
+    const BoardSaveFailure readOnly{BoardSaveFailure::Reason::ReadOnly, 0};
+    const BoardSaveFailure diskFull{BoardSaveFailure::Reason::NotWritten, ENOSPC};
+    EXPECT_EQ(PuzzleTransfer::SaveFailureText(readOnly), QStringLiteral("the file is read-only"));
+    const GermanTranslators translators;
+    EXPECT_EQ(PuzzleTransfer::SaveFailureText(readOnly), QStringLiteral("die Datei ist schreibgeschützt"));
+    EXPECT_EQ(PuzzleTransfer::SaveFailureText(diskFull), QString::fromLocal8Bit(std::strerror(ENOSPC)));
 }
 
 TEST(GermanTranslation, TheHelpNamesEveryCommandOfTheWindowInBothLanguages)

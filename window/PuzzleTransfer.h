@@ -29,12 +29,13 @@ public:
     void Copy();
     void Paste();
 
+    // Why a save failed, in words: the system's when it gave an error number.
+    static QString SaveFailureText(const BoardSaveFailure& failure);
+
 private:
     // Where Save As starts: the rating's folder, or the nearest that exists (the home folder when
     // none below the application path does), after a message, once a run, when one is missing.
     QString SaveAsFolder();
-    // Why a save failed, in words: the system's when it gave an error number.
-    static QString SaveFailureText(const BoardSaveFailure& failure);
     // "<source> holds N cells; a board needs 81." for a text that is not one board.
     void TellNotABoard(const QString& source, std::size_t cellCount);
 
