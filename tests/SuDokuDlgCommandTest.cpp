@@ -113,18 +113,18 @@ TEST_F(CommandTest, TheWindowOffersItsOwnSystemMenu)
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(CommandTest, SystemCommandsAboutAndCloseKeepToTheirUpperBits)
+TEST_F(CommandTest, WindowMenuAboutOpensTheAboutBoxAndCloseClosesTheWindow)
 {
+    const QList<QAction*> items = dialog->SystemMenu().actions();
+    ASSERT_EQ(items.size(), 3);
     {
         ModalWatcher watcher;
-        for (int commandId : {16, 17, 31})
-            dialog->OnSysCommand(commandId);
-        ASSERT_EQ(watcher.seen.size(), 3);
-        for (const ModalWatcher::Seen& window : watcher.seen)
-            EXPECT_EQ(window.className, QStringLiteral("CAboutDlg"));
+        items.last()->trigger();
+        ASSERT_EQ(watcher.seen.size(), 1);
+        EXPECT_EQ(watcher.seen[0].className, QStringLiteral("CAboutDlg"));
     }
     EXPECT_TRUE(dialog->isVisible());
-    dialog->OnSysCommand(0xF061);
+    items.first()->trigger();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }

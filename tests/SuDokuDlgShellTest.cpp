@@ -1,6 +1,5 @@
 // The main window's ways into the application shell: the start-up splash screen, Help, About and
 // the web-site button.
-#include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "ImageButton.h"
 #include "ModalWatcher.h"
@@ -42,7 +41,7 @@ TEST_F(ShellWindowsFromMainWindow, OptionsMenuAndWindowMenuOpenTheSameAboutBox)
 {
     ModalWatcher watcher;
     ASSERT_TRUE(ChooseOption(*dialog, "About"));
-    dialog->OnSysCommand(kIdmAboutBox);
+    dialog->SystemMenu().actions().last()->trigger();
     ASSERT_EQ(watcher.seen.size(), 2);
     for (const ModalWatcher::Seen& window : watcher.seen) {
         EXPECT_EQ(window.className, QStringLiteral("CAboutDlg"));

@@ -5,7 +5,6 @@
 #include "AccessibleRoles.h"
 #include "Artwork.h"
 #include "AskPerson.h"
-#include "CommandIds.h"
 #include "HelpDlg.h"
 #include "ProfileSettings.h"
 #include "SplashDlg.h"
@@ -121,9 +120,9 @@ void CSuDokuDlg::BuildOptionsMenu()
 
 void CSuDokuDlg::OnInitDialog()
 {
-    m_menuSystem.addAction(tr("Close"))->setData(kScClose);
+    connect(m_menuSystem.addAction(tr("Close")), &QAction::triggered, this, &QDialog::reject);
     m_menuSystem.addSeparator();
-    m_menuSystem.addAction(tr(kAboutMenuText))->setData(kIdmAboutBox);
+    connect(m_menuSystem.addAction(tr(kAboutMenuText)), &QAction::triggered, this, &CSuDokuDlg::OnAbout);
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(systemMenuKey, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
 
@@ -158,8 +157,7 @@ void CSuDokuDlg::OnAbout()
 
 void CSuDokuDlg::ShowSystemMenu(const QPoint& globalPosition)
 {
-    if (const QAction* chosen = m_menuSystem.exec(globalPosition))
-        OnSysCommand(chosen->data().toInt());
+    m_menuSystem.exec(globalPosition);
 }
 
 void CSuDokuDlg::contextMenuEvent(QContextMenuEvent* event)
@@ -180,13 +178,4 @@ void CSuDokuDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void CSuDokuDlg::OnSysCommand(int commandId)
-{
-    const int command = commandId & kSystemCommandMask;
-    if (command == kIdmAboutBox)
-        OnAbout();
-    else if (command == kScClose)
-        reject();
 }

@@ -38,8 +38,6 @@ public:
     // The window's own menu (Close, About), offered on Alt+Space and on a right click outside the
     // grid, since window managers keep their title-bar menu to themselves.
     QMenu& SystemMenu() { return m_menuSystem; }
-    // Runs a system command: the About item (any id whose upper twelve bits are 16) or Close.
-    void OnSysCommand(int commandId);
 
     // Opens the saved board at path into the grid, as Open does (see PuzzleTransfer::OpenFile).
     bool OpenBoardFile(const QString& path) { return m_transfer.OpenFile(path); }
