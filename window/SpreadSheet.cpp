@@ -323,8 +323,7 @@ void CSpreadSheet::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->isAutoRepeat())
         return;
-    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
-    if (!keypad && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
+    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
         emit DigitTyped(event->key() - Qt::Key_0);
     else if (event->key() == Qt::Key_Space)
         emit DigitTyped(0);

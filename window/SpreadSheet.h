@@ -56,8 +56,8 @@ signals:
     void Click(int column, int row);
     // The second press of a left double-click; its release raises no Click.
     void DblClick(int column, int row);
-    // The release of a main-keyboard digit 1..9, or of Space (digit 0), while the grid has the
-    // focus; the keypad's digits and other keys raise nothing.
+    // The release of a digit 1..9 of the main keyboard or the keypad, or of Space (digit 0), while
+    // the grid has the focus; other keys raise nothing.
     void DigitTyped(int digit);
 
 protected:

@@ -245,8 +245,10 @@ void CSuDokuDlg::BuildOptionsMenu()
         std::optional<Command> enabledBy;  // none: always enabled
     } commands[] = {
         {},
-        {QT_TR_NOOP("Open ..."), "Open", &CSuDokuDlg::OnOpenBoard, {}, Artwork::kMenuOpen, Command::Open},
-        {QT_TR_NOOP("Save As ..."), "SaveAs", &CSuDokuDlg::OnSaveBoardAs, {}, Artwork::kMenuSaveAs, Command::SaveAs},
+        {QT_TR_NOOP("Open ..."), "Open", &CSuDokuDlg::OnOpenBoard, QKeySequence(Qt::CTRL | Qt::Key_O),
+         Artwork::kMenuOpen, Command::Open},
+        {QT_TR_NOOP("Save As ..."), "SaveAs", &CSuDokuDlg::OnSaveBoardAs, QKeySequence(Qt::CTRL | Qt::Key_S),
+         Artwork::kMenuSaveAs, Command::SaveAs},
         {},
         {QT_TR_NOOP("Copy"), "Copy", &CSuDokuDlg::OnCopy, QKeySequence(Qt::CTRL | Qt::Key_C), {}, {}},
         {QT_TR_NOOP("Paste"), "Paste", &CSuDokuDlg::OnPaste, QKeySequence(Qt::CTRL | Qt::Key_V), {}, Command::Paste},
@@ -254,7 +256,8 @@ void CSuDokuDlg::BuildOptionsMenu()
         {QT_TR_NOOP("Reset Su Doku Board"), "Reset", &CSuDokuDlg::OnReset, {}, Artwork::kMenuReset, Command::Reset},
         {QT_TR_NOOP("Clear Su Doku Board"), "Clear", &CSuDokuDlg::OnClear, {}, Artwork::kMenuClear, Command::Clear},
         {},
-        {QT_TR_NOOP("Print ..."), "Print", &CSuDokuDlg::OnPrint, {}, Artwork::kMenuPrint, {}},
+        {QT_TR_NOOP("Print ..."), "Print", &CSuDokuDlg::OnPrint, QKeySequence(Qt::CTRL | Qt::Key_P), Artwork::kMenuPrint,
+         {}},
         {QT_TR_NOOP("Print Puzzles ..."), "PrintPuzzles", &CSuDokuDlg::OnPrintPuzzles, {}, {}, {}},
         {},
         {QT_TR_NOOP("Show Solve Logic ..."), "ShowSolveLogic", &CSuDokuDlg::OnShowSolveLogic, {}, Artwork::kMenuLogic,
