@@ -1,4 +1,5 @@
 // Puzzles as text: the layouts people paste, what is not a cell, and files with several puzzles.
+#include "PuzzleFileIndex.h"
 #include "PuzzleText.h"
 #include "TemporaryFolderTest.h"
 #include "TestBoards.h"
@@ -241,10 +242,14 @@ TEST(PuzzleText, WritingGivesOneLineThatReadsBack)
 
 class PuzzleFileTest : public TemporaryFolderTest {
 protected:
+    // The first puzzle of a file as Open takes it, or the cells the file held.
     PuzzleText ReadFile(const std::string& name, const std::string& bytes)
     {
+        PuzzleFileIndex index;
+        EXPECT_TRUE(index.Build(WriteFile(name, bytes))) << name;
         PuzzleText text;
-        EXPECT_TRUE(ReadFirstPuzzleFile(WriteFile(name, bytes), text)) << name;
+        text.isBoard = index.Count() > 0 && index.Read(0, text.puzzle) == PuzzleFileIndex::ReadResult::Read;
+        text.cellCount = text.isBoard ? 81 : index.CellCount();
         return text;
     }
 };
@@ -359,36 +364,33 @@ TEST_F(PuzzleFileTest, ReadingStopsAtTheFirstPuzzle)
     EXPECT_LT(static_cast<size_t>(in.tellg()), collection.size() / 10) << "read far beyond the first line";
 }
 
-TEST_F(PuzzleFileTest, OnlyTheFirstMebibyteOfAFileIsRead)
-{
-    const std::string notes(kMaxPuzzleFileBytes - 40, '#');
-    PuzzleText text;
-    ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("near.txt", notes + "\n" + kPuzzle + "\n"), text));
-    EXPECT_FALSE(text.IsBoard()) << "the puzzle ends beyond the first mebibyte";
-    ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("within.txt", notes.substr(200) + "\n" + kPuzzle + "\n"), text));
-    EXPECT_EQ(text.puzzle.ToLine(), kPuzzle);
-}
-
 TEST_F(PuzzleFileTest, PublicCollectionsGiveTheirFirstLine)
 {
     for (const char* file : {"magictour_top95.txt", "17_clue.txt", "serg_benchmark.txt"}) {
-        PuzzleText text;
-        ASSERT_TRUE(ReadFirstPuzzleFile(std::string(ORVANDEL_TEST_DATA) + "/" + file, text)) << file;
-        EXPECT_EQ(text.puzzle.ToLine(), ReadPuzzleFile(file).front()) << file;
+        const std::vector<std::string> lines = ReadPuzzleFile(file);
+        PuzzleFileIndex index;
+        ASSERT_TRUE(index.Build(std::string(ORVANDEL_TEST_DATA) + "/" + file)) << file;
+        EXPECT_EQ(index.Count(), lines.size()) << file;
+        for (const std::size_t at : {std::size_t{0}, lines.size() / 2, lines.size() - 1}) {
+            Puzzle puzzle;
+            ASSERT_EQ(index.Read(at, puzzle), PuzzleFileIndex::ReadResult::Read) << file;
+            EXPECT_EQ(puzzle.ToLine(), lines[at]) << file << " " << at;
+        }
     }
 }
 
 TEST_F(PuzzleFileTest, UnreadableFilesLeaveTheResultAlone)
 {
-    PuzzleText text = ReadPuzzleText(kPuzzle);
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "missing.txt", text));
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder, text)) << "a folder";
+    PuzzleFileIndex index;
+    ASSERT_TRUE(index.Build(WriteFile("one.txt", kPuzzle)));
+    EXPECT_FALSE(index.Build(folder / "missing.txt"));
+    EXPECT_FALSE(index.Build(folder)) << "a folder";
     ASSERT_EQ(::mkfifo((folder / "fifo.txt").c_str(), 0600), 0);
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "fifo.txt", text)) << "a FIFO without a writer";
+    EXPECT_FALSE(index.Build(folder / "fifo.txt")) << "a FIFO without a writer";
     std::filesystem::create_symlink("/dev/zero", folder / "endless.txt");
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "endless.txt", text)) << "a link to an endless device";
-    EXPECT_EQ(text.cellCount, 81u);
-    EXPECT_EQ(text.puzzle.ToLine(), kPuzzle);
+    EXPECT_FALSE(index.Build(folder / "endless.txt")) << "a link to an endless device";
+    EXPECT_EQ(index.Path(), folder / "one.txt");
+    EXPECT_EQ(index.Count(), 1u);
 }
 
 }  // namespace
