@@ -119,6 +119,7 @@ public:
     struct CollectionPlace {
         std::size_t number = 0;  // 1-based: the puzzle opened last
         std::size_t count = 0;
+        std::filesystem::path path;
     };
     std::optional<CollectionPlace> Collection() const;
     struct MoveOutcome {

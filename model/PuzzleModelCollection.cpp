@@ -10,7 +10,7 @@ std::optional<PuzzleModel::CollectionPlace> PuzzleModel::Collection() const
 {
     if (!m_collection)
         return std::nullopt;
-    return CollectionPlace{m_collectionIndex + 1, m_collection->Count()};
+    return CollectionPlace{m_collectionIndex + 1, m_collection->Count(), m_collection->Path()};
 }
 
 PuzzleModel::MoveOutcome PuzzleModel::GoToPuzzle(std::size_t number)

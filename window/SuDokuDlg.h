@@ -43,7 +43,8 @@ public:
     void OnSysCommand(int commandId);
 
     // Opens the saved board at path into the grid, as Open does (so for the edit state). A path
-    // ending in ".txt" is read as puzzle text (its first puzzle); any other as a saved board. A file
+    // ending in ".txt" is read as puzzle text (its first puzzle, the rest to move through with Next
+    // Puzzle); any other as a saved board. A file
     // that cannot be read changes nothing and returns false; so does a text without a board, after a
     // message that says how many cells it found, and anything but a regular file, after a message.
     bool OpenBoardFile(const QString& path);
@@ -120,6 +121,13 @@ private:
     void OnVisitWebSite();
     void OnOpenBoard();
     void OnSaveBoardAs();
+    // The text file of puzzles opened last: moving through it (asking first when the board holds a
+    // puzzle of the person's), and the title that says where in it the board is.
+    void OnNextPuzzle();
+    void OnPreviousPuzzle();
+    void OnGoToPuzzle();
+    void MoveToPuzzle(std::size_t number);
+    void UpdateWindowTitle();
     // Where Save As starts: the rating's folder, or the nearest that exists (the home folder when
     // none below the application path does), after a message, once a run, when one is missing.
     QString SaveAsFolder();

@@ -18,6 +18,7 @@ int CellOf(int column, int row)
 void CSuDokuDlg::Refresh()
 {
     EnableControls();
+    UpdateWindowTitle();
     if (m_bBoardHeld)
         return;
     ShowBoard();
