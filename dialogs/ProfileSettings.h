@@ -18,6 +18,9 @@ inline constexpr const char* kHelpSection = "HELP";
 inline constexpr const char* kFirstTimeEntry = "FIRST TIME";
 inline constexpr const char* kViewSection = "VIEW";
 inline constexpr const char* kShowCandidatesEntry = "SHOW CANDIDATES";
+// The main window's size in pixels when the person made it larger; 0 for its natural size.
+inline constexpr const char* kWindowWidthEntry = "WINDOW WIDTH";
+inline constexpr const char* kWindowHeightEntry = "WINDOW HEIGHT";
 
 // The application's name: the program file's name without its folder and extension.
 QString ProgramBaseName();

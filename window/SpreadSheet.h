@@ -48,6 +48,11 @@ public:
     // The 81 cells as they are shown: text, colours, candidates and marks.
     BoardPicture Picture() const;
 
+    // The board's side at the cell font's own size, and the board made as large as fits in a square
+    // of `side` pixels, never smaller than that: its digits and candidates grow with its cells.
+    static int NaturalSide();
+    void FitInto(int side);
+
 signals:
     // A right press (kind 0), including the second press of a quick pair, which the window system
     // reports as a double-click; x and y are the position in the grid.
@@ -77,7 +82,7 @@ private:
     void UpdateFrameColour();
     static void UpdateAccessibleText(QTableWidgetItem& cell);
 
-    int m_cellSize;  // pixels, from the cell font
+    int m_cellSize;  // pixels, from the cell font or the room the window gives
     int m_nCol = 1;
     int m_nRow = 1;
     QModelIndex m_pressedCell;  // where the left button went down, for Click on release

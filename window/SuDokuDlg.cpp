@@ -3,6 +3,7 @@
 
 #include "AccessibleRoles.h"
 #include "Artwork.h"
+#include "BoardArea.h"
 #include "CommandIds.h"
 #include "ProfileSettings.h"
 #include "UserPrompts.h"
@@ -89,7 +90,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     m_menuSystem.setObjectName(QStringLiteral("System"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     BuildLayout();
     BuildOptionsMenu();
 
@@ -121,6 +122,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 
     m_model.AddListener([this] { Refresh(); });
     OnInitDialog();
+    RestoreWindowSize();
 }
 
 void CSuDokuDlg::BuildLayout()
@@ -190,19 +192,17 @@ void CSuDokuDlg::BuildLayout()
     auto* window = new QHBoxLayout(this);
     window->setContentsMargins(10, 10, 10, 10);
     window->setSpacing(10);
-    window->setSizeConstraint(QLayout::SetFixedSize);
+    // The window starts at the size its contents ask for and may be made larger, never smaller.
+    window->setSizeConstraint(QLayout::SetMinimumSize);
     // Under the grid, the replay of the solve: one step back, the step's sentence, one step on.
-    auto* stepBar = new QHBoxLayout;
+    auto* stepBarPanel = new QWidget(this);
+    auto* stepBar = new QHBoxLayout(stepBarPanel);
+    stepBar->setContentsMargins(0, 0, 0, 0);
     stepBar->setSpacing(4);
     stepBar->addWidget(m_btnPreviousStep);
     stepBar->addWidget(m_editStep, 1);
     stepBar->addWidget(m_btnNextStep);
-    auto* board = new QVBoxLayout;
-    board->setSpacing(6);
-    board->addWidget(&m_Grid);
-    board->addLayout(stepBar);
-    board->addStretch();
-    window->addLayout(board);
+    window->addWidget(new CBoardArea(m_Grid, *stepBarPanel, 6, this), 1);
     window->addLayout(commands);
 
     // Tab order as the window's controls are listed: grid, then the buttons top to bottom.

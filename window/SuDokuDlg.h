@@ -55,6 +55,8 @@ protected:
     // agreed to lose a puzzle that is not saved: such keys are easily pressed by mistake. Exit
     // itself, the title bar and Alt+F4 close without a question.
     void keyPressEvent(QKeyEvent* event) override;
+    // Remembers the window's size in the settings when the person has made it larger.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Set-up.
@@ -68,6 +70,8 @@ private:
     // Shows the model's Status, Solved, Unique and Rating texts in the fields.
     void UpdateDataToWindow();
     void ShowSystemMenu(const QPoint& globalPosition);
+    // The size remembered from the last run, within the screen and never below the natural size.
+    void RestoreWindowSize();
 
     // Drawing the model's cells, and the person's cell editing.
     void ShowBoard();
