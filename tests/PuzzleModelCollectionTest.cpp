@@ -6,21 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
-#include <optional>
+#include <tuple>
 
 namespace {
 
 using Command = PuzzleModel::Command;
 using Result = PuzzleModel::MoveOutcome::Result;
-
-std::string Board(const PuzzleModel& model)
-{
-    std::string text;
-    for (const PuzzleModel::ShownCell& cell : model.Shown())
-        text += cell.text.empty() ? '.' : cell.text[0];
-    return text;
-}
 
 class CollectionTest : public TemporaryFolderTest {
 protected:
@@ -28,12 +22,17 @@ protected:
     {
         TemporaryFolderTest::SetUp();
         puzzles = ReadPuzzleFile("magictour_top95.txt");
-        std::string text = "# the top 95\n";
-        for (const std::string& puzzle : puzzles)
-            text += puzzle + "\n";
-        file = WriteFile("top95.txt", text);
+        Write(puzzles);
         ASSERT_EQ(model.OpenFile(file).result, PuzzleModel::OpenOutcome::Result::Opened);
     }
+    void Write(const std::vector<std::string>& lines)
+    {
+        std::string text = "# a collection\n";
+        for (const std::string& line : lines)
+            text += line + "\n";
+        file = WriteFile("top.txt", text);
+    }
+    std::string Board() const { return Puzzle::FromLine(model.CopyText()).ToLine(); }
     std::size_t Number() const { return model.Collection() ? model.Collection()->number : 0; }
 
     std::vector<std::string> puzzles;
@@ -43,99 +42,61 @@ protected:
 
 TEST_F(CollectionTest, MovesWithinTheFileAndNoFurther)
 {
-    const struct {
-        const char* name;
-        std::function<PuzzleModel::MoveOutcome(PuzzleModel&)> move;
-        Result result;
-        std::size_t number;  // where the board is afterwards
-    } rows[] = {
-        {"previous from the first", [](PuzzleModel& m) { return m.PreviousPuzzle(); }, Result::NoSuchPuzzle, 1},
-        {"next", [](PuzzleModel& m) { return m.NextPuzzle(); }, Result::Moved, 2},
-        {"go to 0", [](PuzzleModel& m) { return m.GoToPuzzle(0); }, Result::NoSuchPuzzle, 2},
-        {"go to one past the end", [](PuzzleModel& m) { return m.GoToPuzzle(96); }, Result::NoSuchPuzzle, 2},
-        {"go to the last", [](PuzzleModel& m) { return m.GoToPuzzle(95); }, Result::Moved, 95},
-        {"next from the last", [](PuzzleModel& m) { return m.NextPuzzle(); }, Result::NoSuchPuzzle, 95},
-        {"previous", [](PuzzleModel& m) { return m.PreviousPuzzle(); }, Result::Moved, 94},
-        {"go to one past the resume stride", [](PuzzleModel& m) { return m.GoToPuzzle(65); }, Result::Moved, 65},
-    };
-    EXPECT_EQ(Number(), 1u);
-    EXPECT_EQ(model.Collection()->count, 95u);
-    EXPECT_EQ(Board(model), puzzles[0]);
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.move(model).result, row.result) << row.name;
-        EXPECT_EQ(Number(), row.number) << row.name;
-        EXPECT_EQ(Board(model), puzzles[row.number - 1]) << row.name;
-        EXPECT_EQ(model.IsEnabled(Command::PreviousPuzzle), row.number > 1) << row.name;
-        EXPECT_EQ(model.IsEnabled(Command::NextPuzzle), row.number < 95) << row.name;
-        EXPECT_TRUE(model.IsEnabled(Command::GoToPuzzle)) << row.name;
-        EXPECT_FALSE(model.HasUnsavedPuzzle()) << row.name << ": the puzzle is in the file";
+    constexpr std::size_t kNext = 0, kPrevious = 1000;
+    // Where to go (a number, kNext or kPrevious), the answer, and the puzzle on the board afterwards.
+    const std::tuple<std::size_t, Result, std::size_t> rows[] = {{kPrevious, Result::NoSuchPuzzle, 1}, {kNext, Result::Moved, 2},  {96, Result::NoSuchPuzzle, 2},
+                {95, Result::Moved, 95},             {kNext, Result::NoSuchPuzzle, 95}, {kPrevious, Result::Moved, 94},
+                {65, Result::Moved, 65}};
+    for (const auto& [to, result, number] : rows) {
+        const auto outcome = to == kNext ? model.NextPuzzle() : to == kPrevious ? model.PreviousPuzzle() : model.GoToPuzzle(to);
+        EXPECT_EQ(outcome.result, result) << to;
+        EXPECT_EQ(Number(), number) << to;
+        EXPECT_EQ(Board(), puzzles[number - 1]) << to;
+        EXPECT_EQ(model.IsEnabled(Command::PreviousPuzzle), number > 1) << to;
+        EXPECT_EQ(model.IsEnabled(Command::NextPuzzle), number < 95) << to;
+        EXPECT_TRUE(model.Collection()->count == 95 && !model.HasUnsavedPuzzle()) << to;
     }
+    EXPECT_EQ(model.GoToPuzzle(0).result, Result::NoSuchPuzzle);
 }
 
-TEST_F(CollectionTest, MovingOnLeavesTheSetStateAndTheBoardAsOpened)
+TEST_F(CollectionTest, MovingOnLeavesTheSetStateAndAnotherFileClosesIt)
 {
     model.SetSuDoku();
     model.Solve();
-    ASSERT_TRUE(model.IsSet());
     EXPECT_EQ(model.NextPuzzle().result, Result::Moved);
-    EXPECT_FALSE(model.IsSet());
-    EXPECT_EQ(Board(model), puzzles[1]);
-    EXPECT_EQ(model.Unique(), "") << "the verdicts were the last puzzle's";
-    model.TypeDigit(puzzles[1].find('.'), 9);
+    EXPECT_TRUE(!model.IsSet() && Board() == puzzles[1]);
+    model.TypeDigit(static_cast<int>(puzzles[1].find('.')), 9);
     EXPECT_TRUE(model.HasUnsavedPuzzle()) << "a change of the puzzle opened is the person's";
-}
 
-TEST_F(CollectionTest, OnlyAFileOfSeveralPuzzlesIsACollection)
-{
-    const struct {
-        const char* name;
-        std::string file;
-        std::string bytes;
-    } rows[] = {
-        {"one puzzle of text", "one.txt", puzzles[3] + "\n"},
-        {"a saved board", "board.sdf", puzzles[3]},
-    };
-    for (const auto& row : rows) {
-        ASSERT_EQ(model.GoToPuzzle(2).result, Result::Moved);
-        ASSERT_EQ(model.OpenFile(WriteFile(row.file, row.bytes)).result, PuzzleModel::OpenOutcome::Result::Opened);
-        EXPECT_FALSE(model.Collection()) << row.name;
-        EXPECT_FALSE(model.IsEnabled(Command::GoToPuzzle)) << row.name;
-        EXPECT_EQ(model.NextPuzzle().result, Result::NoSuchPuzzle) << row.name;
-        EXPECT_EQ(Board(model), puzzles[3]) << row.name;
+    for (const char* name : {"one.txt", "board.sdf"}) {  // a single puzzle of text, a saved board
+        ASSERT_EQ(model.OpenFile(WriteFile(name, puzzles[3])).result, PuzzleModel::OpenOutcome::Result::Opened);
+        EXPECT_FALSE(model.Collection() || model.IsEnabled(Command::GoToPuzzle)) << name;
         ASSERT_EQ(model.OpenFile(file).result, PuzzleModel::OpenOutcome::Result::Opened);
     }
 }
 
 TEST_F(CollectionTest, AFileChangedUnderTheModelIsReadAgainAndTheBoardKept)
 {
-    const struct {
-        const char* name;
-        std::string text;  // written over the file; none: removed
-        Result result;
-        std::optional<std::size_t> count;  // of the collection afterwards; none: closed
-    } rows[] = {
-        {"cut to three puzzles", puzzles[7] + "\n" + puzzles[8] + "\n" + puzzles[9] + "\n", Result::Changed, 3},
-        {"no puzzle left", "# nothing\n", Result::Unreadable, std::nullopt},
-        {"removed", "", Result::Unreadable, std::nullopt},
-    };
-    for (const auto& row : rows) {
+    // What happens to the file, what moving on answers, and the count afterwards (0: closed).
+    const std::tuple<std::function<void()>, Result, std::size_t> rows[] = {
+        {[&] { Write({puzzles[7], puzzles[8], puzzles[9]}); }, Result::Changed, 3},
+        {[&] {  // the same bytes in a new file
+             std::filesystem::copy_file(file, folder / "new.txt");
+             std::filesystem::rename(folder / "new.txt", file);
+         }, Result::Changed, 95},
+        {[&] { Write({"# none"}); }, Result::Unreadable, 0},
+        {[&] { std::filesystem::remove(file); }, Result::Unreadable, 0},
+        {[&] { std::filesystem::remove(file), ::mkfifo(file.c_str(), 0600); }, Result::Unreadable, 0}};
+    for (const auto& [change, result, count] : rows) {
+        std::filesystem::remove(file);
+        Write(puzzles);
         ASSERT_EQ(model.OpenFile(file).result, PuzzleModel::OpenOutcome::Result::Opened);
         ASSERT_EQ(model.GoToPuzzle(5).result, Result::Moved);
-        if (row.text.empty())
-            std::filesystem::remove(file);
-        else
-            WriteFile(file.filename().string(), row.text);
-        EXPECT_EQ(model.NextPuzzle().result, row.result) << row.name;
-        EXPECT_EQ(Board(model), puzzles[4]) << row.name;
-        EXPECT_EQ(model.Collection() ? std::optional(model.Collection()->count) : std::nullopt, row.count) << row.name;
-        if (row.count) {
-            EXPECT_EQ(Number(), *row.count) << row.name << ": the place is kept within the file";
-            EXPECT_EQ(model.GoToPuzzle(1).result, Result::Moved) << row.name;
-            EXPECT_EQ(Board(model), puzzles[7]) << row.name;
-        }
-        WriteFile(file.filename().string(), "");
-        for (const std::string& puzzle : puzzles)
-            std::ofstream(file, std::ios::app) << puzzle << "\n";
+        change();
+        EXPECT_EQ(model.NextPuzzle().result, result) << count;
+        EXPECT_EQ(Board(), puzzles[4]) << count;
+        EXPECT_EQ(model.Collection() ? model.Collection()->count : 0, count);
+        EXPECT_EQ(Number(), std::min<std::size_t>(count, 5)) << "the place is kept within the file";
     }
 }
 

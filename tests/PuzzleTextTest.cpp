@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <sstream>
 #include <vector>
 
@@ -364,33 +362,56 @@ TEST_F(PuzzleFileTest, ReadingStopsAtTheFirstPuzzle)
     EXPECT_LT(static_cast<size_t>(in.tellg()), collection.size() / 10) << "read far beyond the first line";
 }
 
-TEST_F(PuzzleFileTest, PublicCollectionsGiveTheirFirstLine)
+// A different puzzle for each n: its digits in base 9 spread over empty cells.
+std::string Numbered(std::size_t n)
 {
-    for (const char* file : {"magictour_top95.txt", "17_clue.txt", "serg_benchmark.txt"}) {
-        const std::vector<std::string> lines = ReadPuzzleFile(file);
-        PuzzleFileIndex index;
-        ASSERT_TRUE(index.Build(std::string(ORVANDEL_TEST_DATA) + "/" + file)) << file;
-        EXPECT_EQ(index.Count(), lines.size()) << file;
-        for (const std::size_t at : {std::size_t{0}, lines.size() / 2, lines.size() - 1}) {
-            Puzzle puzzle;
-            ASSERT_EQ(index.Read(at, puzzle), PuzzleFileIndex::ReadResult::Read) << file;
-            EXPECT_EQ(puzzle.ToLine(), lines[at]) << file << " " << at;
-        }
-    }
+    std::string line(81, '.');
+    for (std::size_t digit = 0; digit < 6; ++digit, n /= 9)
+        line[digit * 13] = static_cast<char>('1' + n % 9);
+    return line;
 }
 
-TEST_F(PuzzleFileTest, UnreadableFilesLeaveTheResultAlone)
+std::string Many(std::size_t count, std::string (*write)(std::size_t))
 {
-    PuzzleFileIndex index;
-    ASSERT_TRUE(index.Build(WriteFile("one.txt", kPuzzle)));
-    EXPECT_FALSE(index.Build(folder / "missing.txt"));
-    EXPECT_FALSE(index.Build(folder)) << "a folder";
-    ASSERT_EQ(::mkfifo((folder / "fifo.txt").c_str(), 0600), 0);
-    EXPECT_FALSE(index.Build(folder / "fifo.txt")) << "a FIFO without a writer";
-    std::filesystem::create_symlink("/dev/zero", folder / "endless.txt");
-    EXPECT_FALSE(index.Build(folder / "endless.txt")) << "a link to an endless device";
-    EXPECT_EQ(index.Path(), folder / "one.txt");
-    EXPECT_EQ(index.Count(), 1u);
+    std::string text;
+    for (std::size_t n = 0; n < count; ++n)
+        text += write(n);
+    return text;
+}
+
+class AllPuzzles : public PuzzleTextReceiver {
+public:
+    bool OnPuzzle(const Puzzle& puzzle) override { return found.push_back(puzzle.ToLine()), true; }
+    void OnProblem(const PuzzleTextProblem&) override {}
+    std::vector<std::string> found;
+};
+
+TEST_F(PuzzleFileTest, ACollectionReadsAgainAtEveryPuzzleAsOnePassFindsIt)
+{
+    const std::string rows[] = {
+        Many(300, [](std::size_t n) { return Numbered(n) + "\n"; }),
+        Many(150, [](std::size_t n) { return "Puzzle " + std::to_string(n) + "\r\n" + Numbered(n).insert(40, "\r\n") + "\r\n"; }),
+        Many(200, [](std::size_t n) { return Numbered(n) + (n % 7 == 0 ? "\r12345\r" : "\r"); }),  // lone CRs
+        Many(140, [](std::size_t n) { return Numbered(n).insert(4, "\n") + "\n"; }),  // a row split in two
+        "# none\n" + std::string(kMaxLineBytes + 10, '7') + "\n12345\n",
+    };
+    for (const std::string& text : rows) {
+        AllPuzzles all;
+        PuzzleLineReader reader(all);
+        reader.Feed(text);
+        reader.Finish();
+        PuzzleFileIndex index;
+        ASSERT_TRUE(index.Build(WriteFile("many.txt", text)));
+        ASSERT_EQ(index.Count(), all.found.size()) << text.substr(0, 100);
+        for (std::size_t at = all.found.size(); at-- > 0;) {  // backwards: each read starts afresh
+            Puzzle puzzle;
+            ASSERT_EQ(index.Read(at, puzzle), PuzzleFileIndex::ReadResult::Read) << at;
+            ASSERT_EQ(puzzle.ToLine(), all.found[at]) << at;
+        }
+        Puzzle untouched;
+        EXPECT_EQ(index.Read(all.found.size(), untouched), PuzzleFileIndex::ReadResult::Changed);
+        EXPECT_EQ(untouched, Puzzle());
+    }
 }
 
 }  // namespace
