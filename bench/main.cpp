@@ -1,5 +1,6 @@
 // orvandel-bench: times the engine on puzzle collections, with the full step list, next to the
 // first, straightforward engine it replaced, and checks that both tell exactly the same story.
+#include "CollectionOpening.h"
 #include "PuzzleCollection.h"
 #include "PuzzleGenerator.h"
 #include "RandomBoards.h"
@@ -430,6 +431,7 @@ int main(int argc, char* argv[])
     std::printf("\nSolution count over search, time:\n");
     for (const std::string& line : countToSearch)
         std::printf("- %s\n", line.c_str());
+    BenchCollectionOpening(options.files);
     if (options.randomBoards > 0)
         BenchRandomBoards(options);
     if (options.withReference)

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -34,6 +35,19 @@ public:
     }
 
     bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+
+    std::optional<int> GetNumber(QWidget* parent, const NumberQuestion& question) override
+    {
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(question.caption);
+        dialog.setLabelText(question.label);
+        dialog.setInputMode(QInputDialog::IntInput);
+        dialog.setIntRange(question.minimum, question.maximum);
+        dialog.setIntValue(question.value);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.intValue();
+    }
 
 protected:
     QMessageBox::StandardButton RunMessageBox(QMessageBox& box) override

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <optional>
+
 class QPrinter;
 class QUrl;
 class QWidget;
@@ -22,6 +24,14 @@ struct FileDialogSettings {
     QString startPath;      // folder or file name the dialog opens at
     QString filter;         // Qt filter text, e.g. "Su Doku Files (*.sdf)"
     QString defaultSuffix;  // added to a name typed without one, e.g. "sdf"
+};
+
+struct NumberQuestion {
+    QString caption;
+    QString label;
+    int value = 1;  // offered at first
+    int minimum = 1;
+    int maximum = 1;
 };
 
 class UserPrompts {
@@ -39,6 +49,8 @@ public:
     virtual bool ConfirmPrint(QWidget* parent, QPrinter& printer) = 0;
     // True when the desktop accepted the address.
     virtual bool OpenUrl(const QUrl& url) = 0;
+    // A whole number within the question's range, or none when the person cancels.
+    virtual std::optional<int> GetNumber(QWidget* parent, const NumberQuestion& question) = 0;
 
     // The prompts in use: the desktop's unless a test has installed others.
     static UserPrompts& Current();

@@ -3,6 +3,7 @@
 #include "CellText.h"
 #include "SavedGames.h"
 #include "Difficulty.h"
+#include "PuzzleFileIndex.h"
 #include "PuzzleText.h"
 
 #include <filesystem>
@@ -83,6 +84,9 @@ bool PuzzleModel::IsEnabled(Command command) const
     // A puzzle without solution has nothing to hint at.
     case Command::Hint: return m_bSet && m_solve.solutionCount >= 1 && HasEmptyCell();
     case Command::Copy: return true;
+    case Command::PreviousPuzzle: return m_collection && m_collectionIndex > 0;
+    case Command::NextPuzzle: return m_collection && m_collectionIndex + 1 < m_collection->Count();
+    case Command::GoToPuzzle: return m_collection != nullptr;
     }
     return false;
 }

@@ -30,11 +30,14 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+class PuzzleFileIndex;
 
 class PuzzleModel {
 public:
@@ -49,6 +52,7 @@ public:
     enum class Command {
         SetSuDoku, Solve, SolveCell, Open, SaveAs, Copy, Paste, Reset, Clear, ShowSolveLogic,
         PreviousStep, NextStep, Hint, NewPuzzle,
+        PreviousPuzzle, NextPuzzle, GoToPuzzle,
     };
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };
     // Which explanation the replay walks: the solver's steps or the technique path.
@@ -98,8 +102,8 @@ public:
     void NoteSaved();
 
     // Opening and saving files (PuzzleModelFiles.cpp). A name ending in ".txt" (in any case) is
-    // read as puzzle text, its first puzzle; any other as a saved board. Anything but a regular
-    // file is refused unread.
+    // read as puzzle text, its first puzzle, and a text of more than one puzzle stays open as the
+    // collection; any other as a saved board. Anything but a regular file is refused unread.
     struct OpenOutcome {
         enum class Result { Opened, NotAFile, Unreadable, NotABoard } result = Result::Unreadable;
         std::size_t cellCount = 0;  // NotABoard: the cells the text holds
@@ -108,6 +112,30 @@ public:
     // Writes the puzzle as entered, never the solution; false with why when it fails, and the old
     // file is then untouched.
     bool SaveFile(const std::filesystem::path& path, BoardSaveFailure& failure);
+
+    // --- The collection: the text file of several puzzles opened last (PuzzleModelCollection.cpp) --
+    // It stays open until another file is opened; moving to one of its puzzles opens that puzzle as
+    // Open does, leaving the set state first. Whether the board holds a puzzle that moving would lose
+    // is HasUnsavedPuzzle's answer, for the window to ask about.
+    struct CollectionPlace {
+        std::size_t number = 0;  // 1-based: the puzzle opened last
+        std::size_t count = 0;
+        std::filesystem::path path;
+    };
+    std::optional<CollectionPlace> Collection() const;
+    struct MoveOutcome {
+        enum class Result {
+            Moved,
+            NoSuchPuzzle,  // no collection, or the number is outside 1..count; nothing changed
+            // The file is not as it was when opened: it has been read again (Collection() tells the
+            // new count) and the board is left as it was, for the person to choose again.
+            Changed,
+            Unreadable,    // the file can no longer be read or holds no puzzle now: the collection closes
+        } result = Result::NoSuchPuzzle;
+    };
+    MoveOutcome GoToPuzzle(std::size_t number);
+    MoveOutcome NextPuzzle();
+    MoveOutcome PreviousPuzzle();
 
     // --- The replay of the solve (set state) ------------------------------------------------------
     // SetSuDoku and Reset put the replay at its start, Solve at its end. Moving it shows the board
@@ -249,6 +277,9 @@ private:
     std::string m_strRating;
     std::vector<ShownBoard> m_undo;  // the cells before each recorded change, oldest first
     std::vector<ShownBoard> m_redo;  // the cells after each undone change, most recent last
+    // Shared by copies of the model, as it never changes once read; the puzzle on show 0-based.
+    std::shared_ptr<const PuzzleFileIndex> m_collection;
+    std::size_t m_collectionIndex = 0;
     std::vector<std::function<void()>> m_listeners;
     int m_changeDepth = 0;  // commands under way
 };

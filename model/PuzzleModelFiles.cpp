@@ -2,10 +2,12 @@
 #include "PuzzleModel.h"
 
 #include "BoardFile.h"
-#include "PuzzleText.h"
+#include "PuzzleFileIndex.h"
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -28,15 +30,25 @@ PuzzleModel::OpenOutcome PuzzleModel::OpenFile(const std::filesystem::path& path
     if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return {Result::NotAFile};
     Puzzle puzzle;
+    std::shared_ptr<PuzzleFileIndex> collection;
     if (IsTextPuzzleFile(path)) {
-        PuzzleText text;
-        if (!ReadFirstPuzzleFile(path, text))
+        // Read through once to count the puzzles; only the first is taken now.
+        collection = std::make_shared<PuzzleFileIndex>();
+        if (!collection->Build(path))
             return {Result::Unreadable};
-        if (!text.IsBoard())
-            return {Result::NotABoard, text.cellCount};
-        puzzle = text.puzzle;
+        if (collection->Count() == 0)
+            return {Result::NotABoard, collection->CellCount()};
+        if (collection->Read(0, puzzle) != PuzzleFileIndex::ReadResult::Read)
+            return {Result::Unreadable};
+        if (collection->Count() == 1)
+            collection.reset();
     } else if (!ReadBoardFile(path, puzzle)) {
         return {Result::Unreadable};
+    }
+    const ChangeScope change(*this);
+    if (!m_bSet) {
+        m_collection = std::move(collection);
+        m_collectionIndex = 0;
     }
     Open(puzzle);
     return {Result::Opened};

@@ -4,6 +4,8 @@ namespace {
 
 const std::string kViewSection = "VIEW";
 const std::string kShowCandidatesEntry = "SHOW CANDIDATES";
+const std::string kWindowWidthEntry = "WINDOW WIDTH";
+const std::string kWindowHeightEntry = "WINDOW HEIGHT";
 const std::string kHelpSection = "HELP";
 const std::string kFirstTimeEntry = "FIRST TIME";
 const std::string kPrintSection = "PRINT PUZZLES";
@@ -42,4 +44,16 @@ void Settings::SetPrintPuzzles(const PrintPuzzlesChoice& choice)
 {
     m_store.WriteNumber(kPrintSection, kCountEntry, choice.count);
     m_store.WriteNumber(kPrintSection, kRatingEntry, static_cast<int>(choice.rating));
+}
+
+Settings::WindowSize Settings::MainWindowSize() const
+{
+    return {m_store.ReadNumber(kViewSection, kWindowWidthEntry).value_or(0),
+            m_store.ReadNumber(kViewSection, kWindowHeightEntry).value_or(0)};
+}
+
+void Settings::SetMainWindowSize(WindowSize size)
+{
+    m_store.WriteNumber(kViewSection, kWindowWidthEntry, size.width);
+    m_store.WriteNumber(kViewSection, kWindowHeightEntry, size.height);
 }

@@ -34,6 +34,15 @@ public:
     PrintPuzzlesChoice PrintPuzzles() const;
     void SetPrintPuzzles(const PrintPuzzlesChoice& choice);
 
+    // The main window's size in pixels when the person made it larger ("VIEW", "WINDOW WIDTH" and
+    // "WINDOW HEIGHT"); 0 by 0 for its natural size.
+    struct WindowSize {
+        int width = 0;
+        int height = 0;
+    };
+    WindowSize MainWindowSize() const;
+    void SetMainWindowSize(WindowSize size);
+
 private:
     SettingsStore& m_store;
 };

@@ -1,13 +1,9 @@
 #include "PuzzleText.h"
 
-#include "FilePrefix.h"
-
 #include <algorithm>
 #include <array>
 #include <istream>
 #include <optional>
-#include <sstream>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -361,6 +357,7 @@ public:
 
     std::size_t CellCount() const { return m_cellCount; }
     long NoteLines() const { return m_noteLines; }
+    bool Gathering() const { return !m_lines.empty(); }
 
     bool EndLine(const ScannedLine& line)
     {
@@ -492,6 +489,11 @@ long PuzzleLineReader::NoteLines() const
     return m_scanner->NoteLines();
 }
 
+bool PuzzleLineReader::Gathering() const
+{
+    return m_scanner->Gathering();
+}
+
 PuzzleText ReadPuzzleText(std::string_view text)
 {
     AllCells cells;
@@ -538,14 +540,4 @@ PuzzleText ReadFirstPuzzle(std::istream& in)
         text.cellCount = reader.CellCount();
     }
     return text;
-}
-
-bool ReadFirstPuzzleFile(const std::filesystem::path& path, PuzzleText& result)
-{
-    std::string text;
-    if (!ReadFilePrefix(path, kMaxPuzzleFileBytes, text))
-        return false;
-    std::istringstream stream(std::move(text));
-    result = ReadFirstPuzzle(stream);
-    return true;
 }

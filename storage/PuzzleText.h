@@ -39,7 +39,6 @@
 #include "Puzzle.h"
 
 #include <cstddef>
-#include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -108,6 +107,9 @@ public:
     std::size_t CellCount() const;
     // The lines read so far with text but no cells: captions, notes, words.
     long NoteLines() const;
+    // True while lines read since the last puzzle hold cells that may yet end one: a fresh reader
+    // started after a line end where this is false finds the same puzzles from there on.
+    bool Gathering() const;
 
 private:
     class Scanner;
@@ -118,11 +120,3 @@ private:
 // first one PuzzleLineReader finds. Reading stops as soon as it is found, so a large collection
 // costs no more than its first puzzle. When there is none, cellCount is what the text held.
 PuzzleText ReadFirstPuzzle(std::istream& in);
-
-// The most of a file that ReadFirstPuzzleFile reads: far more than any one puzzle with its notes,
-// and a bound on what an endless file can cost.
-inline constexpr std::size_t kMaxPuzzleFileBytes = 1024 * 1024;
-
-// ReadFirstPuzzle on the first kMaxPuzzleFileBytes of a regular file. Returns false, leaving
-// result untouched, when the file cannot be opened or read or is not a regular file.
-bool ReadFirstPuzzleFile(const std::filesystem::path& path, PuzzleText& result);

@@ -1,11 +1,10 @@
 // Puzzles as text: the layouts people paste, what is not a cell, and files with several puzzles.
+#include "PuzzleFileIndex.h"
 #include "PuzzleText.h"
 #include "TemporaryFolderTest.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <sstream>
 #include <vector>
@@ -241,10 +240,14 @@ TEST(PuzzleText, WritingGivesOneLineThatReadsBack)
 
 class PuzzleFileTest : public TemporaryFolderTest {
 protected:
+    // The first puzzle of a file as Open takes it, or the cells the file held.
     PuzzleText ReadFile(const std::string& name, const std::string& bytes)
     {
+        PuzzleFileIndex index;
+        EXPECT_TRUE(index.Build(WriteFile(name, bytes))) << name;
         PuzzleText text;
-        EXPECT_TRUE(ReadFirstPuzzleFile(WriteFile(name, bytes), text)) << name;
+        text.isBoard = index.Count() > 0 && index.Read(0, text.puzzle) == PuzzleFileIndex::ReadResult::Read;
+        text.cellCount = text.isBoard ? 81 : index.CellCount();
         return text;
     }
 };
@@ -359,36 +362,56 @@ TEST_F(PuzzleFileTest, ReadingStopsAtTheFirstPuzzle)
     EXPECT_LT(static_cast<size_t>(in.tellg()), collection.size() / 10) << "read far beyond the first line";
 }
 
-TEST_F(PuzzleFileTest, OnlyTheFirstMebibyteOfAFileIsRead)
+// A different puzzle for each n: its digits in base 9 spread over empty cells.
+std::string Numbered(std::size_t n)
 {
-    const std::string notes(kMaxPuzzleFileBytes - 40, '#');
-    PuzzleText text;
-    ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("near.txt", notes + "\n" + kPuzzle + "\n"), text));
-    EXPECT_FALSE(text.IsBoard()) << "the puzzle ends beyond the first mebibyte";
-    ASSERT_TRUE(ReadFirstPuzzleFile(WriteFile("within.txt", notes.substr(200) + "\n" + kPuzzle + "\n"), text));
-    EXPECT_EQ(text.puzzle.ToLine(), kPuzzle);
+    std::string line(81, '.');
+    for (std::size_t digit = 0; digit < 6; ++digit, n /= 9)
+        line[digit * 13] = static_cast<char>('1' + n % 9);
+    return line;
 }
 
-TEST_F(PuzzleFileTest, PublicCollectionsGiveTheirFirstLine)
+std::string Many(std::size_t count, std::string (*write)(std::size_t))
 {
-    for (const char* file : {"magictour_top95.txt", "17_clue.txt", "serg_benchmark.txt"}) {
-        PuzzleText text;
-        ASSERT_TRUE(ReadFirstPuzzleFile(std::string(ORVANDEL_TEST_DATA) + "/" + file, text)) << file;
-        EXPECT_EQ(text.puzzle.ToLine(), ReadPuzzleFile(file).front()) << file;
+    std::string text;
+    for (std::size_t n = 0; n < count; ++n)
+        text += write(n);
+    return text;
+}
+
+class AllPuzzles : public PuzzleTextReceiver {
+public:
+    bool OnPuzzle(const Puzzle& puzzle) override { return found.push_back(puzzle.ToLine()), true; }
+    void OnProblem(const PuzzleTextProblem&) override {}
+    std::vector<std::string> found;
+};
+
+TEST_F(PuzzleFileTest, ACollectionReadsAgainAtEveryPuzzleAsOnePassFindsIt)
+{
+    const std::string rows[] = {
+        Many(300, [](std::size_t n) { return Numbered(n) + "\n"; }),
+        Many(150, [](std::size_t n) { return "Puzzle " + std::to_string(n) + "\r\n" + Numbered(n).insert(40, "\r\n") + "\r\n"; }),
+        Many(200, [](std::size_t n) { return Numbered(n) + (n % 7 == 0 ? "\r12345\r" : "\r"); }),  // lone CRs
+        Many(140, [](std::size_t n) { return Numbered(n).insert(4, "\n") + "\n"; }),  // a row split in two
+        "# none\n" + std::string(kMaxLineBytes + 10, '7') + "\n12345\n",
+    };
+    for (const std::string& text : rows) {
+        AllPuzzles all;
+        PuzzleLineReader reader(all);
+        reader.Feed(text);
+        reader.Finish();
+        PuzzleFileIndex index;
+        ASSERT_TRUE(index.Build(WriteFile("many.txt", text)));
+        ASSERT_EQ(index.Count(), all.found.size()) << text.substr(0, 100);
+        for (std::size_t at = all.found.size(); at-- > 0;) {  // backwards: each read starts afresh
+            Puzzle puzzle;
+            ASSERT_EQ(index.Read(at, puzzle), PuzzleFileIndex::ReadResult::Read) << at;
+            ASSERT_EQ(puzzle.ToLine(), all.found[at]) << at;
+        }
+        Puzzle untouched;
+        EXPECT_EQ(index.Read(all.found.size(), untouched), PuzzleFileIndex::ReadResult::Changed);
+        EXPECT_EQ(untouched, Puzzle());
     }
-}
-
-TEST_F(PuzzleFileTest, UnreadableFilesLeaveTheResultAlone)
-{
-    PuzzleText text = ReadPuzzleText(kPuzzle);
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "missing.txt", text));
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder, text)) << "a folder";
-    ASSERT_EQ(::mkfifo((folder / "fifo.txt").c_str(), 0600), 0);
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "fifo.txt", text)) << "a FIFO without a writer";
-    std::filesystem::create_symlink("/dev/zero", folder / "endless.txt");
-    EXPECT_FALSE(ReadFirstPuzzleFile(folder / "endless.txt", text)) << "a link to an endless device";
-    EXPECT_EQ(text.cellCount, 81u);
-    EXPECT_EQ(text.puzzle.ToLine(), kPuzzle);
 }
 
 }  // namespace

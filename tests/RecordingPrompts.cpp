@@ -41,3 +41,9 @@ bool RecordingPrompts::OpenUrl(const QUrl& url)
     openedUrls.append(url);
     return desktopAcceptsUrls;
 }
+
+std::optional<int> RecordingPrompts::GetNumber(QWidget*, const NumberQuestion& question)
+{
+    numberQuestions.append(question);
+    return numberAnswer;
+}

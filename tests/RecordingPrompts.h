@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 
 class RecordingPrompts final : public UserPrompts {
 public:
@@ -37,6 +38,8 @@ public:
     // Prints go to printFile as PDF when acceptPrint is set.
     bool ConfirmPrint(QWidget* parent, QPrinter& printer) override;
     bool OpenUrl(const QUrl& url) override;
+    // Records the question and answers numberAnswer (none: cancelled).
+    std::optional<int> GetNumber(QWidget* parent, const NumberQuestion& question) override;
 
     QList<Message> messages;
     std::deque<QMessageBox::StandardButton> answers;
@@ -49,6 +52,9 @@ public:
     QString printFile;
     bool acceptPrint = true;
     int printRequests = 0;
+
+    QList<NumberQuestion> numberQuestions;
+    std::optional<int> numberAnswer;
 
     QList<QUrl> openedUrls;
     bool desktopAcceptsUrls = true;

@@ -189,7 +189,7 @@ TEST_F(SpreadSheetTest, ReportsADoubleClickAsOneClickAndOneDoubleClick)
     EXPECT_EQ(doubleClicks.at(0).at(1).toInt(), 5);
 }
 
-TEST_F(SpreadSheetTest, ReportsMainKeyboardDigitsAndSpaceOnly)
+TEST_F(SpreadSheetTest, ReportsDigitsOfBothKeyboardsAndSpaceOnly)
 {
     QSignalSpy digits(&grid, &CSpreadSheet::DigitTyped);
     const struct {
@@ -197,7 +197,7 @@ TEST_F(SpreadSheetTest, ReportsMainKeyboardDigitsAndSpaceOnly)
         Qt::KeyboardModifiers modifiers;
         int digit;  // -1: nothing reported
     } rows[] = {{Qt::Key_5, {}, 5},  {Qt::Key_1, {}, 1},  {Qt::Key_9, Qt::ControlModifier, 9},
-                {Qt::Key_Space, {}, 0}, {Qt::Key_5, Qt::KeypadModifier, -1}, {Qt::Key_0, {}, -1},
+                {Qt::Key_Space, {}, 0}, {Qt::Key_5, Qt::KeypadModifier, 5}, {Qt::Key_0, {}, -1},
                 {Qt::Key_Q, {}, -1}, {Qt::Key_Exclam, Qt::ShiftModifier, -1}};
     for (const auto& row : rows) {
         digits.clear();

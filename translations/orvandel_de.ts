@@ -136,6 +136,42 @@
         <translation>Nächster Schritt</translation>
     </message>
     <message>
+        <source>Next Puzzle</source>
+        <translation>Nächstes Rätsel</translation>
+    </message>
+    <message>
+        <source>Previous Puzzle</source>
+        <translation>Vorheriges Rätsel</translation>
+    </message>
+    <message>
+        <source>Go To Puzzle ...</source>
+        <translation>Gehe zu Rätsel ...</translation>
+    </message>
+    <message>
+        <source>Go To Puzzle</source>
+        <translation>Gehe zu Rätsel</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2</source>
+        <translation>Rätsel %1 von %2</translation>
+    </message>
+    <message>
+        <source>Puzzle (1 to %1):</source>
+        <translation>Rätsel (1 bis %1):</translation>
+    </message>
+    <message>
+        <source>Go to puzzle %1? The puzzle on the board will be lost.</source>
+        <translation>Zu Rätsel %1 wechseln? Das Rätsel auf dem Spielfeld geht verloren.</translation>
+    </message>
+    <message>
+        <source>%1 has changed since it was opened and has been read again (puzzles now: %2). The board is as it was; choose the puzzle again.</source>
+        <translation>%1 wurde seit dem Öffnen geändert und neu gelesen (jetzt %2 Rätsel). Das Spielfeld bleibt, wie es war; wählen Sie das Rätsel noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1 can no longer be read as puzzles, so it is closed. The board is as it was.</source>
+        <translation>%1 lässt sich nicht mehr als Rätsel lesen und wird daher geschlossen. Das Spielfeld bleibt, wie es war.</translation>
+    </message>
+    <message>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "MainLayout.h"
 
+#include "BoardArea.h"
 #include "ImageButton.h"
 #include "MenuButton.h"
 #include "PuzzleModel.h"
@@ -139,19 +140,17 @@ MainControls BuildMainLayout(QDialog& window, CSpreadSheet& grid, CMenuButton& o
     auto* layout = new QHBoxLayout(&window);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(10);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The window starts at the size its contents ask for and may be made larger, never smaller.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     // Under the grid, the replay of the solve: one step back, the step's sentence, one step on.
-    auto* stepBar = new QHBoxLayout;
+    auto* stepBarPanel = new QWidget(&window);
+    auto* stepBar = new QHBoxLayout(stepBarPanel);
+    stepBar->setContentsMargins(0, 0, 0, 0);
     stepBar->setSpacing(4);
     stepBar->addWidget(c.previousStep);
     stepBar->addWidget(c.step, 1);
     stepBar->addWidget(c.nextStep);
-    auto* board = new QVBoxLayout;
-    board->setSpacing(6);
-    board->addWidget(&grid);
-    board->addLayout(stepBar);
-    board->addStretch();
-    layout->addLayout(board);
+    layout->addWidget(new CBoardArea(grid, *stepBarPanel, 6, &window), 1);
     layout->addLayout(commands);
 
     // Tab order as the window's controls are listed: grid, then the buttons top to bottom, then

@@ -123,6 +123,31 @@ CSpreadSheet::CSpreadSheet(QWidget* parent)
     setCurrentCell(0, 0);
 }
 
+int CSpreadSheet::NaturalSide()
+{
+    return 9 * CellSize() + 2 * kBorderWidth;
+}
+
+void CSpreadSheet::FitInto(int side)
+{
+    const int natural = CellSize();
+    const int cell = std::max(natural, (side - 2 * kBorderWidth) / 9);
+    if (cell == m_cellSize)
+        return;
+    m_cellSize = cell;
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setDefaultSectionSize(cell);
+        for (int section = 0; section < 9; ++section)
+            header->resizeSection(section, cell);
+    }
+    // At its own size the font stays as it is, so that the board looks as it always has.
+    QFont font = CellFont();
+    if (cell != natural)
+        font.setPixelSize(qRound(cell * kDigitHeightPerCell));
+    setFont(font);
+    setFixedSize(9 * cell + 2 * kBorderWidth, 9 * cell + 2 * kBorderWidth);
+}
+
 int CSpreadSheet::GetActiveCol() const
 {
     return currentColumn() + 1;
@@ -323,8 +348,7 @@ void CSpreadSheet::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->isAutoRepeat())
         return;
-    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
-    if (!keypad && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
+    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
         emit DigitTyped(event->key() - Qt::Key_0);
     else if (event->key() == Qt::Key_Space)
         emit DigitTyped(0);

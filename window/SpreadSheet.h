@@ -48,6 +48,11 @@ public:
     // The 81 cells as they are shown: text, colours, candidates and marks.
     BoardPicture Picture() const;
 
+    // The board's side at the cell font's own size, and the board made as large as fits in a square
+    // of `side` pixels, never smaller than that: its digits and candidates grow with its cells.
+    static int NaturalSide();
+    void FitInto(int side);
+
 signals:
     // A right press (kind 0), including the second press of a quick pair, which the window system
     // reports as a double-click; x and y are the position in the grid.
@@ -56,8 +61,8 @@ signals:
     void Click(int column, int row);
     // The second press of a left double-click; its release raises no Click.
     void DblClick(int column, int row);
-    // The release of a main-keyboard digit 1..9, or of Space (digit 0), while the grid has the
-    // focus; the keypad's digits and other keys raise nothing.
+    // The release of a digit 1..9 of the main keyboard or the keypad, or of Space (digit 0), while
+    // the grid has the focus; other keys raise nothing.
     void DigitTyped(int digit);
 
 protected:
@@ -77,7 +82,7 @@ private:
     void UpdateFrameColour();
     static void UpdateAccessibleText(QTableWidgetItem& cell);
 
-    int m_cellSize;  // pixels, from the cell font
+    int m_cellSize;  // pixels, from the cell font or the room the window gives
     int m_nCol = 1;
     int m_nRow = 1;
     QModelIndex m_pressedCell;  // where the left button went down, for Click on release

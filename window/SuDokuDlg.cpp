@@ -7,12 +7,15 @@
 #include "AskPerson.h"
 #include "HelpDlg.h"
 #include "ProfileSettings.h"
+#include "Settings.h"
 #include "SplashDlg.h"
 #include "UserPrompts.h"
 #include "WebSiteLink.h"
+#include "WindowSize.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -37,6 +40,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     , m_transfer(*this, m_model, appPath)
     , m_newPuzzles(*this, m_model)
     , m_solveLogic(*this, m_Grid, m_model)
+    , m_collection(*this, m_model)
 {
     InstallAccessibleRoles();
     m_hIcon = Artwork::Load(Artwork::kAppIcon);
@@ -44,7 +48,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     m_menuSystem.setObjectName(QStringLiteral("System"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_controls = BuildMainLayout(*this, m_Grid, m_btnOptions, m_btnWebSite);
     BuildOptionsMenu();
 
@@ -75,6 +79,8 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 
     m_model.AddListener([this] { Refresh(); });
     OnInitDialog();
+    ProfileSettings store;
+    RestoreWindowSize(*this, Settings(store));
 }
 
 void CSuDokuDlg::BuildOptionsMenu()
@@ -83,9 +89,17 @@ void CSuDokuDlg::BuildOptionsMenu()
     using Command = PuzzleModel::Command;
     m_options.Add({
         {},
-        {QT_TR_NOOP("Open ..."), "Open", [this] { m_transfer.Open(); }, {}, Artwork::kMenuOpen, Command::Open},
-        {QT_TR_NOOP("Save As ..."), "SaveAs", [this] { m_transfer.SaveAs(); }, {}, Artwork::kMenuSaveAs,
-         Command::SaveAs},
+        {QT_TR_NOOP("Open ..."), "Open", [this] { m_transfer.Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O),
+         Artwork::kMenuOpen, Command::Open},
+        {QT_TR_NOOP("Save As ..."), "SaveAs", [this] { m_transfer.SaveAs(); }, QKeySequence(Qt::CTRL | Qt::Key_S),
+         Artwork::kMenuSaveAs, Command::SaveAs},
+        {},
+        {QT_TR_NOOP("Next Puzzle"), "NextPuzzle", [this] { MoveInCollection(&CollectionMoves::Next); },
+         QKeySequence(Qt::CTRL | Qt::Key_PageDown), {}, Command::NextPuzzle},
+        {QT_TR_NOOP("Previous Puzzle"), "PreviousPuzzle", [this] { MoveInCollection(&CollectionMoves::Previous); },
+         QKeySequence(Qt::CTRL | Qt::Key_PageUp), {}, Command::PreviousPuzzle},
+        {QT_TR_NOOP("Go To Puzzle ..."), "GoToPuzzle", [this] { MoveInCollection(&CollectionMoves::GoTo); },
+         QKeySequence(Qt::CTRL | Qt::Key_G), {}, Command::GoToPuzzle},
         {},
         {QT_TR_NOOP("Copy"), "Copy", [this] { m_transfer.Copy(); }, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {QT_TR_NOOP("Paste"), "Paste", [this] { m_transfer.Paste(); }, QKeySequence(Qt::CTRL | Qt::Key_V), {},
@@ -94,7 +108,8 @@ void CSuDokuDlg::BuildOptionsMenu()
         {QT_TR_NOOP("Reset Su Doku Board"), "Reset", [this] { OnReset(); }, {}, Artwork::kMenuReset, Command::Reset},
         {QT_TR_NOOP("Clear Su Doku Board"), "Clear", [this] { OnClear(); }, {}, Artwork::kMenuClear, Command::Clear},
         {},
-        {QT_TR_NOOP("Print ..."), "Print", [this] { OnPrint(); }, {}, Artwork::kMenuPrint},
+        {QT_TR_NOOP("Print ..."), "Print", [this] { OnPrint(); }, QKeySequence(Qt::CTRL | Qt::Key_P),
+         Artwork::kMenuPrint},
         {QT_TR_NOOP("Print Puzzles ..."), "PrintPuzzles", [this] { m_newPuzzles.Print(); }},
         {},
         {QT_TR_NOOP("Show Solve Logic ..."), "ShowSolveLogic", [this] { m_solveLogic.Show(); }, {},
@@ -143,6 +158,20 @@ void CSuDokuDlg::OnInitDialog()
         splash.exec();
     });
     m_Grid.setFocus();
+}
+
+void CSuDokuDlg::MoveInCollection(void (CollectionMoves::*move)())
+{
+    (m_collection.*move)();
+    m_Grid.setFocus();
+}
+
+void CSuDokuDlg::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    ProfileSettings store;
+    Settings settings(store);
+    RememberWindowSize(*this, settings);
 }
 
 QMessageBox::StandardButton CSuDokuDlg::Ask(const QString& text, QMessageBox::StandardButtons buttons)

@@ -11,6 +11,7 @@
 // "Vantrel Orvandel", without icon.
 #pragma once
 
+#include "CollectionMoves.h"
 #include "ImageButton.h"
 #include "MainLayout.h"
 #include "MenuButton.h"
@@ -48,6 +49,8 @@ protected:
     // agreed to lose a puzzle that is not saved: such keys are easily pressed by mistake. Exit
     // itself, the title bar and Alt+F4 close without a question.
     void keyPressEvent(QKeyEvent* event) override;
+    // Remembers the window's size in the settings when the person has made it larger.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Set-up: the Options commands, in menu order, each with its text, name, handler, shortcut,
@@ -78,6 +81,8 @@ private:
     void OnNewPuzzle(Difficulty rating);
     void OnAbout();
     QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
+    // Runs a move through the open collection, then gives the grid the keys again.
+    void MoveInCollection(void (CollectionMoves::*move)());
 
     CImageButton m_btnWebSite;
     CMenuButton m_btnOptions;
@@ -90,6 +95,7 @@ private:
     PuzzleTransfer m_transfer;
     NewPuzzles m_newPuzzles;
     SolveLogicWindow m_solveLogic;
+    CollectionMoves m_collection;
     bool m_bShowCandidates = false;  // remembered in the settings
     bool m_bBoardHeld = false;
 };

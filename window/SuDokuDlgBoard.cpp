@@ -20,6 +20,7 @@ int CellOf(int column, int row)
 void CSuDokuDlg::Refresh()
 {
     EnableControls();
+    setWindowTitle(m_collection.WindowTitle());
     if (m_bBoardHeld)
         return;
     ShowBoard();
