@@ -1,7 +1,7 @@
 #include "GeneratedPuzzles.h"
 
 #include "ParallelTasks.h"
-#include "SolvePuzzle.h"
+#include "Engine.h"
 #include "SolveReport.h"
 
 #include <algorithm>

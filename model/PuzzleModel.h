@@ -16,11 +16,8 @@
 // once, however much the command changed, and then reads what it needs.
 #pragma once
 
-#include "Puzzle.h"
-#include "SolutionCount.h"
-#include "SolvePuzzle.h"
+#include "Engine.h"
 #include "SolveReplay.h"
-#include "SuDokuBoard.h"
 #include "TechniqueReplay.h"
 #include "TechniqueView.h"
 
@@ -199,7 +196,7 @@ private:
     };
 
     void WritePersonCell(int cell, int value);
-    void ShowBoard(const CSuDokuBoard& board);
+    void ShowBoard(const Puzzle& board);
     Puzzle ShownPuzzle() const;  // a "?" is an empty cell
     Puzzle PuzzleOnBoard() const;
     // Shows the revealed cells over whatever the board shows.
@@ -221,8 +218,8 @@ private:
     bool m_bSet = false;
     ShownBoard m_shown;  // at first every cell empty and the person's
     SolveOutcome m_solve;  // of the last SetSuDoku
-    CSuDokuBoard m_boardSolved;
-    CSuDokuBoard m_boardEntered;
+    SolverBoard m_boardSolved;
+    Puzzle m_boardEntered;
     StepList m_listLogic;
     SolveReplay m_replay;
     TechniqueReplay m_techniqueReplay;

@@ -6,8 +6,7 @@
 #pragma once
 
 #include "SolveReplay.h"
-#include "TechniqueBoard.h"
-#include "TechniqueStep.h"
+#include "Engine.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // same puzzle from the same seed.
 #include "PuzzleGenerator.h"
 #include "SolutionCount.h"
-#include "SolvePuzzle.h"
+#include "Engine.h"
 #include "TechniqueLadder.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // and Clear empties them, the note on several solutions, and where Save As starts.
 #include "AppStartup.h"
 #include "GuiTestSupport.h"
-#include "SolvePuzzle.h"
+#include "Engine.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
