@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+Puzzle::Puzzle(const int (&values)[kCellCount])
+{
+    std::copy(std::begin(values), std::end(values), cells.begin());
+}
+
 Puzzle Puzzle::FromLine(std::string_view line)
 {
     Puzzle puzzle;

@@ -44,7 +44,6 @@ public:
     size_t Size() const { return m_size; }
     // Forgets every step after the first `size`: those of a failed guess.
     void Truncate(size_t size) { m_size = size; }
-    const StepRecord& operator[](size_t i) const { return m_records[i]; }
     std::span<const StepRecord> Records() const { return {m_records.data(), m_size}; }
     // Whether any step restricted a cell to a digit set.
     bool HasDigitSet() const;

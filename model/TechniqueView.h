@@ -5,8 +5,8 @@
 // Cells are numbered row by row (row * 9 + column), as in Puzzle and the technique board.
 #pragma once
 
-#include "SolveReplay.h"
 #include "Engine.h"
+#include "SolveReplay.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,7 @@
 // The puzzle generator: one solution, the rating asked for, minimal, symmetric when asked, and the
 // same puzzle from the same seed.
-#include "PuzzleGenerator.h"
-#include "SolutionCount.h"
 #include "Engine.h"
+#include "PuzzleGenerator.h"
 #include "TechniqueLadder.h"
 
 #include <gtest/gtest.h>

@@ -17,6 +17,7 @@ struct Puzzle {
     std::array<int, kCellCount> cells;
 
     Puzzle() { cells.fill(kEmpty); }
+    explicit Puzzle(const int (&values)[kCellCount]);
 
     // "1".."9" give a digit; every other character is an empty cell, and so is every cell past
     // the end of a shorter line. Characters past the 81st are ignored.
