@@ -1,6 +1,6 @@
 #include "TechniqueBench.h"
 
-#include "TechniqueLadder.h"
+#include "Engine.h"
 #include "TimingSummary.h"
 
 #include <algorithm>

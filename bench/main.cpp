@@ -7,7 +7,7 @@
 #include "ReferenceSuDokuBoard.h"
 #include "SolutionCount.h"
 #include "SolutionFinder.h"
-#include "SolvePuzzle.h"
+#include "Engine.h"
 #include "SolveTranscript.h"
 #include "SuDokuBoard.h"
 #include "TechniqueBench.h"
@@ -196,7 +196,7 @@ double TimePipeline(const Puzzle& puzzle, size_t repeat)
     SolveOutcome outcome;
     return Fastest(repeat, [&] {
         SolvePuzzle(puzzle, outcome);
-        if (outcome.steps.Size() > 100000)
+        if (outcome.steps.size() > 100000)
             std::abort();  // keeps the work from being optimised away; no search writes that much
     });
 }

@@ -1,7 +1,7 @@
 #include "GeneratedPuzzles.h"
 
+#include "Engine.h"
 #include "ParallelTasks.h"
-#include "SolvePuzzle.h"
 #include "SolveReport.h"
 
 #include <algorithm>

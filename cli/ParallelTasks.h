@@ -3,7 +3,7 @@
 // exception a task throws stops the others from taking more and is thrown again here.
 #pragma once
 
-#include "SolvePuzzle.h"
+#include "Engine.h"
 
 #include <cstddef>
 #include <functional>

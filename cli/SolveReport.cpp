@@ -17,11 +17,11 @@ char BoardChar(int value)
     return value == -2 ? '!' : PuzzleChar(value);
 }
 
-void AppendBoard(std::string& out, const CSuDokuBoard& board)
+void AppendBoard(std::string& out, const SolverBoard& board)
 {
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column)
-            out += BoardChar(board.GetValueRowCol(row, column));
+            out += BoardChar(board.Value(row * 9 + column));
     }
 }
 
@@ -74,11 +74,11 @@ void AppendTrace(std::string& out, const SolveOutcome& outcome)
 void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
 {
     // Both the search and the consistency check end with an evaluation, so the verdicts are current.
-    const bool consistent = outcome.board.m_bConsistent;
-    const bool solved = outcome.board.m_bSolved;
+    const bool consistent = outcome.board.IsConsistent();
+    const bool solved = outcome.board.IsSolved();
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column)
-            out += PuzzleChar(outcome.board.GetValueRowCol(row, column));
+            out += PuzzleChar(outcome.board.Value(row * 9 + column));
         out += '\n';
     }
     out += consistent ? "Status: OK\n" : "Status: INCONSISTENT\n";
@@ -94,7 +94,7 @@ void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
     else if (outcome.result == SolveResult::Unsolvable)
         out += "This puzzle is unsolvable. Best guess so far will be shown.\n";
     if (withSteps) {
-        for (size_t i = 0; i < outcome.steps.Size(); ++i) {
+        for (size_t i = 0; i < outcome.steps.size(); ++i) {
             AppendSentence(out, outcome.steps[i]);
             out += '\n';
         }
@@ -108,11 +108,11 @@ void AppendJson(std::string& out, const SolveOutcome& outcome, bool withTrace)
     out += "\",\"result\":\"";
     out += ResultName(outcome.result);
     out += "\",\"level\":";
-    AppendNumber(out, outcome.board.m_nGuessLevel);
+    AppendNumber(out, outcome.board.GuessLevel());
     out += ",\"board\":\"";
     AppendBoard(out, outcome.board);
     out += "\",\"steps\":[";
-    for (size_t i = 0; i < outcome.steps.Size(); ++i) {
+    for (size_t i = 0; i < outcome.steps.size(); ++i) {
         // The sentences are built from fixed words and numbers only: nothing to escape.
         out += i > 0 ? ",\"" : "\"";
         AppendSentence(out, outcome.steps[i]);
@@ -145,7 +145,7 @@ void AppendCsv(std::string& out, long number, const SolveOutcome& outcome)
     if (outcome.rating)
         out += DifficultyName(*outcome.rating);
     out += ',';
-    AppendNumber(out, outcome.board.m_nGuessLevel);
+    AppendNumber(out, outcome.board.GuessLevel());
     out += ',';
     AppendBoard(out, outcome.board);
     out += '\n';

@@ -1,7 +1,7 @@
 // Writing the outcome of solving one puzzle, as text, JSON or CSV.
 #pragma once
 
-#include "SolvePuzzle.h"
+#include "Engine.h"
 
 #include <string>
 

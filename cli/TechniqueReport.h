@@ -2,7 +2,7 @@
 // fields, the difficulty as CSV columns.
 #pragma once
 
-#include "TechniqueLadder.h"
+#include "Engine.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "Difficulty.h"
+#include "Rating.h"
 
 #include <algorithm>
 

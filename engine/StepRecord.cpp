@@ -1,14 +1,13 @@
 #include "StepRecord.h"
 
-#include "GridGeometry.h"
 #include "StepText.h"
 
 #include <algorithm>
 
 void AppendSentence(std::string& out, const StepRecord& step)
 {
-    const int x = grid::CellX(step.cell);
-    const int y = grid::CellY(step.cell);
+    const int x = step.cell % 9;
+    const int y = step.cell / 9;
     switch (step.kind) {
     case StepKind::Determined:
         AppendDeterminedSentence(out, x, y, step.digit);
@@ -25,19 +24,19 @@ void AppendSentence(std::string& out, const StepRecord& step)
     }
 }
 
+void AppendSentences(StepList& sentences, std::span<const StepRecord> steps)
+{
+    sentences.reserve(sentences.size() + steps.size());
+    for (const StepRecord& step : steps) {
+        std::string sentence;
+        sentence.reserve(kSentenceCapacity);
+        AppendSentence(sentence, step);
+        sentences.push_back(std::move(sentence));
+    }
+}
+
 bool StepRecorder::HasDigitSet() const
 {
     return std::any_of(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(m_size),
                        [](const StepRecord& step) { return step.kind == StepKind::DigitSet; });
-}
-
-void StepRecorder::AppendSentencesTo(StepList& steps) const
-{
-    steps.reserve(steps.size() + m_size);
-    for (size_t i = 0; i < m_size; ++i) {
-        std::string sentence;
-        sentence.reserve(kSentenceCapacity);
-        AppendSentence(sentence, m_records[i]);
-        steps.push_back(std::move(sentence));
-    }
 }

@@ -2,27 +2,22 @@
 // failed guess, so only the steps that survive are ever turned into sentences.
 #pragma once
 
-#include "SuDokuBoard.h"
+#include "Engine.h"
+#include "GridGeometry.h"
 
 #include <array>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
-enum class StepKind : std::uint8_t {
-    Determined,    // a peer left with one candidate by elimination
-    HiddenSingle,  // a digit with one place left in a unit
-    DigitSet,      // a cell restricted to a digit set
-    Guess,
-};
-
-struct StepRecord {
+// A step as the working board (CandidateGrid) takes it: as StepRecord, but its cell is the
+// working board's, x * 9 + y.
+struct WorkingStep {
     StepKind kind;
-    std::uint8_t unitKind;    // for hidden singles and digit sets: 0 column, 1 row, 2 square
-    std::uint8_t cell;        // x * 9 + y
-    std::uint16_t digitMask;  // the digit set
-    int digit;                // the determined, placed or guessed digit
+    std::uint8_t unitKind;
+    std::uint8_t cell;
+    std::uint16_t digitMask;
+    int digit;
     int guessLevel;
 };
 
@@ -39,25 +34,22 @@ class StepRecorder {
 public:
     static constexpr size_t kCapacity = 81 * 9;
 
-    void Append(const StepRecord& record)
+    // The record keeps the cell row by row: this is where a step leaves the working numbering.
+    void Append(const WorkingStep& step)
     {
         assert(m_size < kCapacity);
-        m_records[m_size++] = record;
+        const auto cell = static_cast<std::uint8_t>(grid::CellY(step.cell) * 9 + grid::CellX(step.cell));
+        m_records[m_size++] = {step.kind, step.unitKind, cell, step.digitMask, step.digit, step.guessLevel};
     }
     size_t Size() const { return m_size; }
     // Forgets every step after the first `size`: those of a failed guess.
     void Truncate(size_t size) { m_size = size; }
-    const StepRecord& operator[](size_t i) const { return m_records[i]; }
+    std::span<const StepRecord> Records() const { return {m_records.data(), m_size}; }
     // Whether any step restricted a cell to a digit set.
     bool HasDigitSet() const;
-
-    // Appends the sentence of every recorded step, in order.
-    void AppendSentencesTo(StepList& steps) const;
+    void AppendSentencesTo(StepList& steps) const { AppendSentences(steps, Records()); }
 
 private:
     std::array<StepRecord, kCapacity> m_records;
     size_t m_size = 0;
 };
-
-// Writes the step's sentence at the end of out.
-void AppendSentence(std::string& out, const StepRecord& step);

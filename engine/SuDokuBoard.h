@@ -19,16 +19,13 @@
 //   sentences themselves, and those only for the steps that end up in the list.
 #pragma once
 
-#include "Puzzle.h"
+#include "Engine.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class StepRecorder;
-
-// One sentence per deduction or guess, in the order the solver reasoned.
-using StepList = std::vector<std::string>;
 
 // Unit kinds select the sentence form of a deduction.
 enum UnitKind : int { kUnitColumn = 0, kUnitRow = 1, kUnitSquare = 2 };

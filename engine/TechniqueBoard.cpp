@@ -1,5 +1,7 @@
 #include "TechniqueBoard.h"
 
+#include "TechniqueFinders.h"
+
 #include <bit>
 #include <utility>
 
@@ -41,11 +43,6 @@ TechniqueBoard::TechniqueBoard(const Puzzle& puzzle)
         if (!puzzle.IsEmpty(cell) && puzzle[cell] >= 1 && puzzle[cell] <= 9)
             Place(cell, puzzle[cell]);
     }
-}
-
-TechniqueBoard TechniqueBoard::FromLine(std::string_view line)
-{
-    return TechniqueBoard(Puzzle::FromLine(line));
 }
 
 bool TechniqueBoard::IsSolved() const

@@ -6,6 +6,9 @@
 
 #include "TechniqueBoard.h"
 
+#include <initializer_list>
+#include <vector>
+
 namespace technique {
 
 // The difficulty of a chain of `links` links on a technique's base: a tenth more each time the
@@ -13,6 +16,14 @@ namespace technique {
 // turn), as players rate long chains harder than short ones. A finder that rates its own steps
 // sets step.difficulty; otherwise the ladder gives the rung's.
 double ChainDifficulty(double base, int links);
+
+// Board helpers that the finders and the sentences share (TechniqueBoard.cpp).
+bool SharesUnit(int a, int b);
+// The digit removed from every cell that holds it and shares a unit with each of `seen`, the cells
+// of `seen` themselves left alone; in cell order.
+std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit, std::initializer_list<int> seen);
+// Appends the removal of each digit of `digits` (bit d - 1 for digit d) from the cell, in digit order.
+void AppendDigitRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits);
 
 // TechniqueSingles.cpp
 bool FindFullHouse(const TechniqueBoard& board, TechniqueStep& step);

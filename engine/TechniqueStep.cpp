@@ -1,6 +1,6 @@
 #include "TechniqueStep.h"
 
-#include "TechniqueBoard.h"
+#include "TechniqueFinders.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 // libFuzzer target for all that "Set Su Doku" does with a board: consistency check, explained
 // search, solution count and rating. Every answer is checked against the rules and against a
 // plain backtracker, and a board that takes more than 100 ms of processor time is a finding.
-#include "SolvePuzzle.h"
+#include "Engine.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome.result == SolveResult::Solved) {
         int solved[81];
         for (int cell = 0; cell < 81; ++cell) {
-            solved[cell] = outcome.board.GetValueRowCol(cell / 9, cell % 9);
+            solved[cell] = outcome.board.Value(cell);
             if (solved[cell] < 1 || solved[cell] > 9 || (puzzle[cell] > 0 && solved[cell] != puzzle[cell]))
                 Fail("solution misses a cell or a given", puzzle);
         }

@@ -1,8 +1,6 @@
 #include "PuzzleGenerator.h"
 
-#include "SolutionCount.h"
-#include "SolvePuzzle.h"
-#include "TechniqueLadder.h"
+#include "Engine.h"
 
 #include <algorithm>
 #include <array>

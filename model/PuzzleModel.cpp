@@ -197,14 +197,13 @@ Puzzle PuzzleModel::ShownPuzzle() const
     return puzzle;
 }
 
-void PuzzleModel::ShowBoard(const CSuDokuBoard& board)
+void PuzzleModel::ShowBoard(const Puzzle& board)
 {
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column) {
             // The colour always follows the puzzle as entered, whichever board is shown.
-            const bool entered = m_boardEntered.GetValueRowCol(row, column) != -1;
-            m_shown[static_cast<std::size_t>(row * 9 + column)] = {ShownText(board.GetValueRowCol(row, column)),
-                                                                    !entered};
+            const bool entered = !m_boardEntered.IsEmpty(row * 9 + column);
+            m_shown[static_cast<std::size_t>(row * 9 + column)] = {ShownText(board[row * 9 + column]), !entered};
         }
     }
 }
@@ -221,7 +220,7 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
     if (m_bSet)
         return SetOutcome::Solved;
     const Puzzle puzzle = ShownPuzzle();
-    m_boardEntered.Load(puzzle);
+    m_boardEntered = puzzle;
     SolvePuzzle(puzzle, m_solve);
     m_boardSolved = m_solve.board;
     if (m_solve.result == SolveResult::Inconsistent)
@@ -231,7 +230,7 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
 
     m_strUnique = m_solve.solutionCount == 1 ? kYes : kNo;
     m_listLogic.clear();
-    m_solve.steps.AppendSentencesTo(m_listLogic);
+    AppendSentences(m_listLogic, m_solve.steps);
     m_strRating = m_solve.rating ? DifficultyName(*m_solve.rating) : std::string();
     m_replay.Start(puzzle, m_solve.steps);
     ExplainTechniques(puzzle);
@@ -240,7 +239,7 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
 
     const bool solved = m_solve.result == SolveResult::Solved;
     if (!solved)
-        ShowBoard(m_boardSolved);
+        ShowBoard(m_boardSolved.Values());
     UpdateStatus();
     return solved ? SetOutcome::Solved : SetOutcome::Unsolvable;
 }
@@ -254,7 +253,7 @@ void PuzzleModel::Solve()
         return;
     if (m_replayPath == ReplayPath::Techniques && m_techniqueReplay.StepCount() == 0) {
         // No technique path to walk (not exactly one solution): the solver's board, as on its own path.
-        ShowBoard(m_boardSolved);
+        ShowBoard(m_boardSolved.Values());
         ShowRevealed();
         ClearMarks();
         return;
@@ -278,7 +277,7 @@ void PuzzleModel::ShowRevealed()
     // Unlike Solve, a cell the solver could not determine shows "?".
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (m_revealed.test(static_cast<std::size_t>(cell)))
-            m_shown[static_cast<std::size_t>(cell)] = {ValueToText(m_boardSolved.GetValueRowCol(cell / 9, cell % 9)),
+            m_shown[static_cast<std::size_t>(cell)] = {ValueToText(m_boardSolved.Value(cell)),
                                                         true};
     }
 }
@@ -302,15 +301,15 @@ void PuzzleModel::Clear()
     const ChangeScope change(*this);
     m_bSet = false;
     m_revealed.reset();
-    m_boardSolved.Clear();
-    m_boardEntered.Clear();
-    ShowBoard(m_boardSolved);
+    m_boardSolved = SolverBoard();
+    m_boardEntered = Puzzle();
+    ShowBoard(m_boardSolved.Values());
     // The verdicts belonged to the puzzle just cleared; the next SetSuDoku gives new ones.
     m_strUnique.clear();
     m_strRating.clear();
     m_undo.clear();
     m_redo.clear();
-    m_replay.Start(Puzzle(), StepRecorder());
+    m_replay.Start(Puzzle(), {});
     m_techniqueReplay.Start(Puzzle(), technique::Explanation());
     m_techniqueLines.clear();
     m_techniqueRating.reset();
@@ -324,9 +323,9 @@ void PuzzleModel::Open(const Puzzle& puzzle)
     const ChangeScope change(*this);
     if (m_bSet)
         return;
-    m_boardSolved.Load(puzzle);
-    m_boardEntered.Load(puzzle);
-    ShowBoard(m_boardSolved);
+    m_boardSolved = SolverBoard(puzzle);
+    m_boardEntered = puzzle;
+    ShowBoard(m_boardSolved.Values());
     m_undo.clear();
     m_redo.clear();
     m_savedPuzzle = puzzle;
@@ -360,7 +359,7 @@ void PuzzleModel::ShowReplay(int position)
 {
     const auto showDigits = [this](const Puzzle& digits) {
         for (int cell = 0; cell < kCellCount; ++cell) {
-            const bool entered = m_boardEntered.GetValueRowCol(cell / 9, cell % 9) != -1;
+            const bool entered = !m_boardEntered.IsEmpty(cell);
             m_shown[static_cast<std::size_t>(cell)] = {ShownText(digits[cell]), !entered};
         }
     };
@@ -372,7 +371,7 @@ void PuzzleModel::ShowReplay(int position)
         if (m_replay.Position() == m_replay.StepCount()) {
             // Where the steps of a puzzle without solution run into a contradiction, the solver's
             // own board tells what it made of it: the end of the replay is what Solve shows.
-            ShowBoard(m_boardSolved);
+            ShowBoard(m_boardSolved.Values());
         } else {
             showDigits(m_replay.Digits());
         }
@@ -440,7 +439,7 @@ CandidateMasks PuzzleModel::Candidates() const
     CandidateMasks candidates =
         m_replayPath == ReplayPath::Techniques ? m_techniqueReplay.Candidates() : m_replay.Candidates();
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const int digit = m_boardSolved.GetValueRowCol(cell / 9, cell % 9);
+        const int digit = m_boardSolved.Value(cell);
         if (m_revealed.test(static_cast<std::size_t>(cell)) && digit >= 1 && digit <= 9)
             PlaceCandidate(candidates, cell, digit);
     }
@@ -459,7 +458,7 @@ std::string PuzzleModel::CopyText() const
 
 Puzzle PuzzleModel::EnteredPuzzle() const
 {
-    return m_boardEntered.Values();
+    return m_boardEntered;
 }
 
 PuzzleModel::SaveFolderChoice PuzzleModel::SaveFolder(const std::string& appPath) const

@@ -17,11 +17,8 @@
 #pragma once
 
 #include "BoardFile.h"
-#include "Puzzle.h"
-#include "SolutionCount.h"
-#include "SolvePuzzle.h"
+#include "Engine.h"
 #include "SolveReplay.h"
-#include "SuDokuBoard.h"
 #include "TechniqueReplay.h"
 #include "TechniqueView.h"
 
@@ -230,7 +227,7 @@ private:
     };
 
     void WritePersonCell(int cell, int value);
-    void ShowBoard(const CSuDokuBoard& board);
+    void ShowBoard(const Puzzle& board);
     Puzzle ShownPuzzle() const;  // a "?" is an empty cell
     Puzzle PuzzleOnBoard() const;
     // Shows the revealed cells over whatever the board shows.
@@ -252,8 +249,8 @@ private:
     bool m_bSet = false;
     ShownBoard m_shown;  // at first every cell empty and the person's
     SolveOutcome m_solve;  // of the last SetSuDoku
-    CSuDokuBoard m_boardSolved;
-    CSuDokuBoard m_boardEntered;
+    SolverBoard m_boardSolved;
+    Puzzle m_boardEntered;
     StepList m_listLogic;
     SolveReplay m_replay;
     TechniqueReplay m_techniqueReplay;

@@ -1,7 +1,5 @@
 #include "SolveReplay.h"
 
-#include "GridGeometry.h"
-
 #include <algorithm>
 
 namespace {
@@ -13,27 +11,13 @@ std::uint16_t DigitBit(int digit)
     return static_cast<std::uint16_t>(1u << (digit - 1));
 }
 
-// The engine numbers cells x * 9 + y; the replay row by row.
-int RowMajor(int engineCell)
+// The cells of the unit of the given kind (0 column, 1 row, otherwise square) through a cell.
+const std::array<int, 9>& UnitCells(int unitKind, int cell)
 {
-    return grid::CellY(engineCell) * 9 + grid::CellX(engineCell);
-}
-
-// And back: the engine's number of a cell counted row by row.
-int EngineCell(int cell)
-{
-    return grid::CellIndex(cell % 9, cell / 9);
-}
-
-// The cells, row by row, of the unit of the given kind (0 column, 1 row, otherwise square)
-// through a cell, from the engine's own tables.
-std::array<int, 9> UnitCells(int unitKind, int cell)
-{
-    const int unit = grid::kCellUnits[static_cast<std::size_t>(EngineCell(cell))].unit[SentenceUnitKind(unitKind)];
-    std::array<int, 9> cells{};
-    std::transform(grid::kUnitCells[static_cast<std::size_t>(unit)].begin(),
-                   grid::kUnitCells[static_cast<std::size_t>(unit)].end(), cells.begin(), RowMajor);
-    return cells;
+    const int unit = unitKind == 0   ? technique::ColumnUnit(cell)
+                     : unitKind == 1 ? technique::RowUnit(cell)
+                                     : technique::BoxUnit(cell);
+    return technique::UnitCells(unit);
 }
 
 void Place(Puzzle& digits, CandidateMasks& candidates, int cell, int digit)
@@ -46,8 +30,10 @@ void Place(Puzzle& digits, CandidateMasks& candidates, int cell, int digit)
 
 void PlaceCandidate(CandidateMasks& candidates, int cell, int digit)
 {
-    for (const int peer : grid::kPeers[static_cast<std::size_t>(EngineCell(cell))])
-        candidates[static_cast<std::size_t>(RowMajor(peer))] &= static_cast<std::uint16_t>(~DigitBit(digit));
+    for (const int unit : {technique::RowUnit(cell), technique::ColumnUnit(cell), technique::BoxUnit(cell)}) {
+        for (const int peer : technique::UnitCells(unit))
+            candidates[static_cast<std::size_t>(peer)] &= static_cast<std::uint16_t>(~DigitBit(digit));
+    }
     candidates[static_cast<std::size_t>(cell)] = DigitBit(digit);
 }
 
@@ -72,7 +58,7 @@ CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before)
 {
     CellMarks marks;
     marks.fill(CellMark::None);
-    const int cell = RowMajor(step.cell);
+    const int cell = step.cell;
     if (step.kind == StepKind::HiddenSingle || step.kind == StepKind::DigitSet) {
         for (const int member : UnitCells(step.unitKind, cell)) {
             const bool inSet = step.kind == StepKind::DigitSet &&
@@ -84,16 +70,14 @@ CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before)
     return marks;
 }
 
-void SolveReplay::Start(const Puzzle& entered, const StepRecorder& steps)
+void SolveReplay::Start(const Puzzle& entered, std::span<const StepRecord> steps)
 {
-    m_steps.assign(steps.Size(), StepRecord{});
-    for (std::size_t i = 0; i < steps.Size(); ++i)
-        m_steps[i] = steps[i];
+    m_steps.assign(steps.begin(), steps.end());
     Board board{entered, PeerCandidates(entered)};
     m_boards.assign(1, board);
     m_boards.reserve(m_steps.size() + 1);
     for (const StepRecord& step : m_steps) {
-        const int cell = RowMajor(step.cell);
+        const int cell = step.cell;
         if (step.kind == StepKind::DigitSet)
             board.candidates[static_cast<std::size_t>(cell)] &= step.digitMask;
         else

@@ -7,11 +7,11 @@
 // far.
 #pragma once
 
-#include "Puzzle.h"
-#include "StepRecord.h"
+#include "Engine.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // What a cell is to the step on show, for drawing it.
@@ -33,12 +33,12 @@ CandidateMasks PeerCandidates(const Puzzle& puzzle);
 void PlaceCandidate(CandidateMasks& candidates, int cell, int digit);
 
 // The cells of a step: its unit, the cells of its digit set and its own cell, judged on the board
-// it was taken on (cell numbers of the step are the engine's, x * 9 + y).
+// it was taken on.
 CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before);
 class SolveReplay {
 public:
     // Starts before the first step, with the board as entered.
-    void Start(const Puzzle& entered, const StepRecorder& steps);
+    void Start(const Puzzle& entered, std::span<const StepRecord> steps);
 
     int StepCount() const { return static_cast<int>(m_steps.size()); }
     // 0 before any step; k after the k-th.

@@ -3,7 +3,7 @@
 // struck out.
 #pragma once
 
-#include "TechniqueLadder.h"
+#include "Engine.h"
 #include "TechniqueView.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "TechniqueView.h"
 
-#include "TechniqueLadder.h"
+#include "Engine.h"
 
 #include <algorithm>
 #include <bit>

@@ -5,9 +5,8 @@
 // Cells are numbered row by row (row * 9 + column), as in Puzzle and the technique board.
 #pragma once
 
+#include "Engine.h"
 #include "SolveReplay.h"
-#include "TechniqueBoard.h"
-#include "TechniqueStep.h"
 
 #include <string>
 #include <vector>

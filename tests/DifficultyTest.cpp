@@ -1,6 +1,7 @@
 // The difficulty rating: the rule itself, and Set Su Doku on puzzles of every rating.
 #include "Difficulty.h"
-#include "SolvePuzzle.h"
+#include "Engine.h"
+#include "Rating.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST(Difficulty, RandomPuzzlesOfEveryRatingFollowTheRule)
         SolvePuzzle(Puzzle::FromLine(puzzle), *outcome);
         ASSERT_EQ(outcome->result, SolveResult::Solved) << puzzle;
         StepList steps;
-        outcome->steps.AppendSentencesTo(steps);
+        AppendSentences(steps, outcome->steps);
         const auto guesses = std::count_if(steps.begin(), steps.end(),
                                            [](const std::string& s) { return std::regex_match(s, guessing); });
         const bool usedDigitSets = std::any_of(steps.begin(), steps.end(),

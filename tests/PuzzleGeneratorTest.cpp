@@ -1,9 +1,8 @@
 // The puzzle generator: one solution, the rating asked for, minimal, symmetric when asked, and the
 // same puzzle from the same seed.
+#include "Engine.h"
 #include "NewPuzzleChoice.h"
 #include "PuzzleGenerator.h"
-#include "SolutionCount.h"
-#include "SolvePuzzle.h"
 #include "TechniqueLadder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The replay of a solve: the board after every step agrees with what the step says, and ends where
 // the search ended, on every golden puzzle; the marks point where the step was found.
-#include "SolvePuzzle.h"
+#include "Engine.h"
 #include "SolveReplay.h"
 #include "TestBoards.h"
 
@@ -11,11 +11,6 @@
 #include <memory>
 
 namespace {
-
-int RowMajor(int engineCell)
-{
-    return engineCell % 9 * 9 + engineCell / 9;
-}
 
 bool HasCandidate(const CandidateMasks& candidates, int cell, int digit)
 {
@@ -55,7 +50,7 @@ TEST(SolveReplay, EveryStepFitsTheBoardItWasTakenOn)
         const bool solved = outcome->result == SolveResult::Solved;
         const Puzzle solution = outcome->board.Values();
         StepList sentences;
-        outcome->steps.AppendSentencesTo(sentences);
+        AppendSentences(sentences, outcome->steps);
         SolveReplay replay;
         replay.Start(outcome->puzzle, outcome->steps);
         ASSERT_EQ(replay.StepCount(), static_cast<int>(sentences.size()));
@@ -63,7 +58,7 @@ TEST(SolveReplay, EveryStepFitsTheBoardItWasTakenOn)
             replay.GoTo(position - 1);
             const CandidateMasks before = replay.Candidates();
             const StepRecord& step = outcome->steps[static_cast<std::size_t>(position - 1)];
-            const int cell = RowMajor(step.cell);
+            const int cell = step.cell;
             const CellMarks marks = StepMarks(step, before);
             const std::string& sentence = sentences[static_cast<std::size_t>(position - 1)];
             EXPECT_EQ(NamedCell(sentence), cell) << sentence;

@@ -1,8 +1,8 @@
 // The Unique and Rating fields of the main window: where they stand, that Set Su Doku fills them
 // and Clear empties them, the note on several solutions, and where Save As starts.
 #include "AppStartup.h"
+#include "Engine.h"
 #include "GuiTestSupport.h"
-#include "SolvePuzzle.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

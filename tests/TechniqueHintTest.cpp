@@ -65,7 +65,7 @@ TEST(TechniqueLook, NamesTheUnitsAndCellsThatHoldThePatternAndMarksItInStages)
         {"nothing moves: a cell of the solution", {}, "Guess: cells 0"},
     };
     for (const auto& row : rows) {
-        TechniqueBoard board = TechniqueBoard::FromLine(kEmpty);
+        TechniqueBoard board = TechniqueBoard(Puzzle::FromLine(kEmpty));
         for (const CellDigit& cut : row.cut)
             board.Remove(cut.cell, cut.digit);
         const TechniqueStep step = HintStep(board, Puzzle::FromLine(kSolution));

@@ -1,6 +1,6 @@
 // How many solutions a puzzle has: none, exactly one, or more than one. Counted by the engine's
 // fast solution finder, which explains nothing and follows no fixed order, so the verdict does
-// not depend on CSuDokuBoard's explained search and never touches a board or a step list.
+// not depend on the explained search (SolvePuzzle) and never touches a board or a step list.
 #pragma once
 
 // CountSolutions stops counting here: the result 2 means "two or more".

@@ -8,8 +8,6 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
-#include <string_view>
 
 namespace technique {
 
@@ -20,14 +18,11 @@ constexpr int RowUnit(int cell) { return cell / 9; }
 constexpr int ColumnUnit(int cell) { return 9 + cell % 9; }
 constexpr int BoxUnit(int cell) { return 18 + (cell / 27) * 3 + (cell % 9) / 3; }
 const std::array<int, 9>& UnitCells(int unit);
-bool SharesUnit(int a, int b);
 
 class TechniqueBoard {
 public:
     // The givens placed, every other cell with the digits its peers' givens leave.
     explicit TechniqueBoard(const Puzzle& puzzle);
-    // The same from an 81-character line, as Puzzle::FromLine reads it.
-    static TechniqueBoard FromLine(std::string_view line);
 
     int Value(int cell) const { return m_values[static_cast<std::size_t>(cell)]; }
     unsigned Candidates(int cell) const { return m_candidates[static_cast<std::size_t>(cell)]; }
@@ -55,11 +50,5 @@ private:
     std::array<std::array<std::uint16_t, 9>, kUnitCount> m_places{};
     bool m_knownUnique = false;
 };
-
-// The digit removed from every cell that holds it and shares a unit with each of `seen`, the cells
-// of `seen` themselves left alone; in cell order.
-std::vector<CellDigit> RemovalsSeeingAll(const TechniqueBoard& board, int digit, std::initializer_list<int> seen);
-// Appends the removal of each digit of `digits` (bit d - 1 for digit d) from the cell, in digit order.
-void AppendDigitRemovals(std::vector<CellDigit>& removed, int cell, unsigned digits);
 
 }  // namespace technique

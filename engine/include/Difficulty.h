@@ -1,4 +1,4 @@
-// How hard a puzzle was for the solver, judged from what CSuDokuBoard::Search needed. The names
+// How hard a puzzle was for the solver, judged from what its search needed (SolvePuzzle). The names
 // are those of the saved-board folders, so a rated puzzle can be filed where it belongs.
 #pragma once
 
@@ -12,11 +12,6 @@ enum class Difficulty {
     RiverAzevod,  // three guesses or more
 };
 inline constexpr Difficulty kDifficulties[] = {Difficulty::Easy, Difficulty::Mild, Difficulty::Hard, Difficulty::RiverAzevod};
-
-// Rates a search from its result, the board's m_nGuessLevel afterwards and whether its steps hold
-// a digit set (StepRecorder::HasDigitSet). Only a successful search has a rating. Failed guesses
-// leave no steps, so the steps tell whether digit sets were needed on the way to the solution.
-std::optional<Difficulty> RateSearch(bool solved, int guessLevel, bool usedDigitSets);
 
 // "Easy", "Mild", "Hard" or "RiverAzevod": the folder name, also shown to the person.
 const char* DifficultyName(Difficulty difficulty);
