@@ -80,6 +80,9 @@ bool PuzzleModel::IsEnabled(Command command) const
     // A puzzle without solution has nothing to hint at.
     case Command::Hint: return m_bSet && m_solve.solutionCount >= 1 && HasEmptyCell();
     case Command::Copy: return true;
+    // The solution judges own digits only where it is the only one.
+    case Command::CheckOwnDigits: return m_bSet && m_ownDigitsOn && m_solve.solutionCount == 1;
+    case Command::FillInCandidates: return m_bSet && m_ownDigitsOn;
     }
     return false;
 }
@@ -131,6 +134,8 @@ void PuzzleModel::TypeDigit(int cell, int digit)
     const ChangeScope change(*this);
     if (!m_bSet)
         RecordEdit([&] { WritePersonCell(cell, digit); });
+    else
+        WriteOwnDigit(cell, digit);
 }
 
 void PuzzleModel::EmptyCell(int cell)
@@ -138,6 +143,8 @@ void PuzzleModel::EmptyCell(int cell)
     const ChangeScope change(*this);
     if (!m_bSet)
         RecordEdit([&] { WritePersonCell(cell, -1); });
+    else
+        WriteOwnDigit(cell, Puzzle::kEmpty);
 }
 
 std::size_t PuzzleModel::Paste(std::string_view text)
@@ -175,7 +182,19 @@ void PuzzleModel::Redo()
 
 void PuzzleModel::StepHistory(std::vector<ShownBoard>& from, std::vector<ShownBoard>& to)
 {
-    if (m_bSet || from.empty())
+    if (m_bSet) {
+        // The set state's history is the person's own work.
+        std::vector<OwnWork>& ownFrom = &from == &m_undo ? m_ownUndo : m_ownRedo;
+        std::vector<OwnWork>& ownTo = &from == &m_undo ? m_ownRedo : m_ownUndo;
+        if (ownFrom.empty())
+            return;
+        ownTo.push_back(m_own);
+        m_own = ownFrom.back();
+        ownFrom.pop_back();
+        ShowReplay(StepPosition());
+        return;
+    }
+    if (from.empty())
         return;
     to.push_back(m_shown);
     m_shown = from.back();
@@ -221,6 +240,9 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
         return SetOutcome::Inconsistent;
     m_bSet = true;
     m_revealed.reset();
+    m_own = {};
+    m_ownUndo.clear();
+    m_ownRedo.clear();
 
     m_strUnique = m_solve.solutionCount == 1 ? kYes : kNo;
     m_listLogic.clear();
@@ -273,6 +295,8 @@ void PuzzleModel::ShowRevealed()
         if (m_revealed.test(static_cast<std::size_t>(cell)))
             m_shown[static_cast<std::size_t>(cell)] = {ValueToText(m_boardSolved.GetValueRowCol(cell / 9, cell % 9)),
                                                         true};
+        else if (const int own = ShownOwnDigit(cell); own != Puzzle::kEmpty)
+            m_shown[static_cast<std::size_t>(cell)] = {ShownText(own), false, true};
     }
 }
 
@@ -282,6 +306,9 @@ void PuzzleModel::Reset()
     if (!m_bSet)
         return;
     m_revealed.reset();
+    m_own = {};
+    m_ownUndo.clear();
+    m_ownRedo.clear();
     m_struck = {};
     ShowBoard(m_boardEntered);
     m_replay.GoTo(0);
@@ -295,6 +322,9 @@ void PuzzleModel::Clear()
     const ChangeScope change(*this);
     m_bSet = false;
     m_revealed.reset();
+    m_own = {};
+    m_ownUndo.clear();
+    m_ownRedo.clear();
     m_boardSolved.Clear();
     m_boardEntered.Clear();
     ShowBoard(m_boardSolved);
@@ -347,6 +377,9 @@ void PuzzleModel::ClearMarks()
     m_highlights = CandidateHighlights();
     m_stepText.clear();
     m_hintStage = HintStage::None;
+    m_check.reset();
+    m_wrong.reset();
+    m_wrongHint.reset();
 }
 
 void PuzzleModel::ShowReplay(int position)
@@ -428,6 +461,11 @@ void PuzzleModel::PreviousStep()
 
 CandidateMasks PuzzleModel::Candidates() const
 {
+    return m_bSet && m_ownDigitsOn ? m_own.marks : ComputedCandidates();
+}
+
+CandidateMasks PuzzleModel::ComputedCandidates() const
+{
     if (!m_bSet)
         return PeerCandidates(ShownPuzzle());
     CandidateMasks candidates =
@@ -436,6 +474,8 @@ CandidateMasks PuzzleModel::Candidates() const
         const int digit = m_boardSolved.GetValueRowCol(cell / 9, cell % 9);
         if (m_revealed.test(static_cast<std::size_t>(cell)) && digit >= 1 && digit <= 9)
             PlaceCandidate(candidates, cell, digit);
+        if (const int own = ShownOwnDigit(cell); own != Puzzle::kEmpty)
+            PlaceCandidate(candidates, cell, own);
     }
     for (std::size_t cell = 0; cell < candidates.size(); ++cell) {
         if (m_shown[cell].text.empty())
