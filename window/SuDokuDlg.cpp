@@ -4,6 +4,7 @@
 #include "AccessibleRoles.h"
 #include "Artwork.h"
 #include "CommandIds.h"
+#include "OwnDigitsCommands.h"
 #include "ProfileSettings.h"
 #include "UserPrompts.h"
 
@@ -92,6 +93,8 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     BuildLayout();
     BuildOptionsMenu();
+    (new COwnDigitsCommands(m_model, m_Grid, *this))
+        ->AddTo(m_menuOptions, m_menuOptions.findChild<QAction*>(QStringLiteral("About")));
 
     // Buttons, in the order the window has always handled them.
     connect(m_btnSolve, &QPushButton::clicked, this, &CSuDokuDlg::OnSolve);

@@ -1,0 +1,74 @@
+// The person's own digits in the main window: the keys and commands reach the model (whose rules
+// are tested there), the digits take their own colour, and Check frames the wrong one.
+#include "GuiTestSupport.h"
+
+#include "GridDrawing.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+
+namespace {
+
+const std::string kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+class OwnDigitsWindowTest : public MainWindowTest {
+protected:
+    bool MyDigitsOn(CSuDokuDlg& window) { return window.findChild<QAction*>(QStringLiteral("EnterMyDigits"))->isChecked(); }
+};
+
+TEST_F(OwnDigitsWindowTest, KeysReachTheModelAndCheckFramesTheWrongDigit)
+{
+    SetPuzzle(kPuzzle);
+    PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(MyDigitsOn(*dialog));
+    EXPECT_TRUE(MyDigitsOn(*ShowMainWindow(appPath))) << "remembered";
+
+    TypeInCell(Grid(), 3, 1, Qt::Key_4);
+    TypeInCell(Grid(), 4, 1, Qt::Key_1);  // a 6 belongs there
+    TypeInCell(Grid(), 1, 1, Qt::Key_9);  // a given
+    EXPECT_EQ(GridText(Grid()).substr(0, 4), "5341");
+    const QColor own = CellColor(Grid(), 3, 1);
+    Grid().setCurrentCell(2, 4);
+    Press(QStringLiteral("Solve Cell"));
+    EXPECT_NE(own, CellColor(Grid(), 1, 1)) << "apart from the givens";
+    EXPECT_NE(own, CellColor(Grid(), 5, 3)) << "apart from the solver's digits";
+
+    PressKeysInGrid(*dialog, Qt::Key_E, Qt::ControlModifier);
+    const BoardPicture picture = Grid().Picture();
+    for (int cell = 0; cell < 81; ++cell)
+        EXPECT_EQ(picture[static_cast<std::size_t>(cell)].wrongFrame, cell == 3) << cell;
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Step"))->text(), QStringLiteral("1 of your digits is wrong"));
+
+    ChooseOption(*dialog, "ShowCandidates");
+    TypeInCell(Grid(), 6, 1, Qt::Key_2, Qt::ShiftModifier);
+    EXPECT_EQ(Grid().Picture()[5].candidates, 0b10);
+    EXPECT_EQ(CellText(Grid(), 6, 1), QString());
+    PressKeysInGrid(*dialog, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Grid().Picture()[5].candidates, 0);
+    ChooseOption(*dialog, "ShowCandidates");
+
+    PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_FALSE(MyDigitsOn(*dialog));
+}
+
+TEST(OwnDigitColour, StandsApartInBothPalettes)
+{
+    for (const bool dark : {false, true}) {
+        CellPicture given{QStringLiteral("1"), Qt::black, Qt::white};
+        CellPicture solver = given;
+        solver.textColor = Qt::blue;
+        CellPicture own = given;
+        own.textColor = OwnDigitColour();
+        if (dark) {
+            given = ForDarkPalette(given);
+            solver = ForDarkPalette(solver);
+            own = ForDarkPalette(own);
+        }
+        EXPECT_NE(InkOf(own).text, InkOf(given).text) << dark;
+        EXPECT_NE(InkOf(own).text, InkOf(solver).text) << dark;
+    }
+}
+
+}  // namespace

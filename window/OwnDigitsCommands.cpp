@@ -1,0 +1,106 @@
+#include "OwnDigitsCommands.h"
+
+#include "ProfileSettings.h"
+#include "PuzzleModel.h"
+#include "SpreadSheet.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace {
+
+const char* const kMyDigitsEntry = "MY DIGITS";
+
+}  // namespace
+
+COwnDigitsCommands::COwnDigitsCommands(PuzzleModel& model, CSpreadSheet& grid, QWidget& window)
+    : QObject(&window)
+    , m_model(model)
+    , m_grid(grid)
+    , m_window(window)
+{
+    m_model.SetOwnDigitsOn(ProfileSettings().GetProfileInt(kViewSection, kMyDigitsEntry, 0) != 0);
+    m_grid.installEventFilter(this);
+    m_model.AddListener([this] { Enable(); });
+}
+
+void COwnDigitsCommands::AddTo(QMenu& menu, QAction* before)
+{
+    const auto add = [&](const QString& text, const char* name, const QKeySequence& key, void (COwnDigitsCommands::*handler)()) {
+        auto* action = new QAction(key.isEmpty() ? text : text + u'\t' + key.toString(QKeySequence::NativeText), &menu);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        menu.insertAction(before, action);
+        m_window.addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    m_actionEnter = add(tr("Enter My Digits"), "EnterMyDigits", QKeySequence(Qt::CTRL | Qt::Key_D),
+                        &COwnDigitsCommands::OnEnterMyDigits);
+    m_actionEnter->setCheckable(true);
+    m_actionEnter->setChecked(m_model.OwnDigitsOn());
+    m_actionCheck = add(tr("Check My Digits"), "CheckMyDigits", QKeySequence(Qt::CTRL | Qt::Key_E),
+                        &COwnDigitsCommands::OnCheckMyDigits);
+    m_actionFillIn = add(tr("Fill In Candidates"), "FillInCandidates", {}, &COwnDigitsCommands::OnFillInCandidates);
+    menu.insertSeparator(before);
+    Enable();
+}
+
+void COwnDigitsCommands::Enable()
+{
+    if (!m_actionEnter)
+        return;
+    m_actionEnter->setChecked(m_model.OwnDigitsOn());
+    m_actionCheck->setEnabled(m_model.IsEnabled(PuzzleModel::Command::CheckOwnDigits));
+    m_actionFillIn->setEnabled(m_model.IsEnabled(PuzzleModel::Command::FillInCandidates));
+}
+
+void COwnDigitsCommands::OnEnterMyDigits()
+{
+    const bool on = !m_model.OwnDigitsOn();
+    ProfileSettings().WriteProfileInt(kViewSection, kMyDigitsEntry, on ? 1 : 0);
+    m_model.SetOwnDigitsOn(on);
+}
+
+void COwnDigitsCommands::OnCheckMyDigits()
+{
+    m_model.Check();
+}
+
+void COwnDigitsCommands::OnFillInCandidates()
+{
+    m_model.FillInCandidates();
+}
+
+int COwnDigitsCommands::ShiftedDigit(const QKeyEvent& event)
+{
+    if (!event.modifiers().testFlag(Qt::ShiftModifier))
+        return 0;
+    // Most layouts send a symbol for a shifted digit key ('!' for 1 on a US keyboard): the key's
+    // own digit is then found from the key itself.
+    if (event.key() >= Qt::Key_1 && event.key() <= Qt::Key_9)
+        return event.key() - Qt::Key_0;
+    const quint32 virtualKey = event.nativeVirtualKey();
+    if (virtualKey >= '1' && virtualKey <= '9')
+        return static_cast<int>(virtualKey - '0');
+    // X11 names the shifted symbol; its key codes 10..18 are the digit row 1..9.
+    const quint32 scanCode = event.nativeScanCode();
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && scanCode >= 10 && scanCode <= 18)
+        return static_cast<int>(scanCode - 9);
+    return 0;
+}
+
+bool COwnDigitsCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &m_grid || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int digit = ShiftedDigit(*key);
+    if (digit == 0)
+        return QObject::eventFilter(watched, event);
+    // Like the grid's digits, the mark changes on the key's release.
+    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+        m_model.ToggleOwnMark((m_grid.GetActiveRow() - 1) * 9 + (m_grid.GetActiveCol() - 1), digit);
+    return true;
+}
