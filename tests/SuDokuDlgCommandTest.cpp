@@ -73,7 +73,8 @@ TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
                            "Reset Su Doku Board", "Clear Su Doku Board", "-", "Print ...", "Print Puzzles ...", "-",
                            "Show Solve Logic ...", "-",
                            "Show Candidates\tCtrl+K", "Previous Step\tCtrl+Left", "Next Step\tCtrl+Right",
-                           "Hint\tH", "-", "About Vantrel Orvandel ..."}));
+                           "Hint\tH", "-", "Enter My Digits\tCtrl+D", "Check My Digits\tCtrl+E",
+                           "Fill In Candidates", "-", "About Vantrel Orvandel ..."}));
     const auto* webSite = dialog->findChild<CImageButton*>();
     ASSERT_NE(webSite, nullptr);
     EXPECT_EQ(webSite->toolTip(), QStringLiteral("Visit Tessaly Web Site"));
