@@ -96,11 +96,21 @@ bool COwnDigitsCommands::eventFilter(QObject* watched, QEvent* event)
     if (watched != &m_grid || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyRelease) {
+        // Shift is often let go before the digit: the digit's release must then not type it.
+        const bool held = m_heldKey && (key->nativeScanCode() != 0 ? key->nativeScanCode() == m_heldScanCode
+                                                                   : key->key() == m_heldKey);
+        if (held && !key->isAutoRepeat())
+            m_heldKey = 0;
+        return held || ShiftedDigit(*key) != 0;
+    }
     const int digit = ShiftedDigit(*key);
     if (digit == 0)
         return QObject::eventFilter(watched, event);
-    // Like the grid's digits, the mark changes on the key's release.
-    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+    if (!key->isAutoRepeat()) {
+        m_heldKey = key->key();
+        m_heldScanCode = key->nativeScanCode();
         m_model.ToggleOwnMark((m_grid.GetActiveRow() - 1) * 9 + (m_grid.GetActiveCol() - 1), digit);
+    }
     return true;
 }

@@ -43,4 +43,7 @@ private:
     QAction* m_actionEnter = nullptr;
     QAction* m_actionCheck = nullptr;
     QAction* m_actionFillIn = nullptr;
+    // The digit key that last set a mark, until its release.
+    int m_heldKey = 0;
+    quint32 m_heldScanCode = 0;
 };
