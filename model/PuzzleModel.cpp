@@ -363,7 +363,7 @@ Puzzle PuzzleModel::PuzzleOnBoard() const
 bool PuzzleModel::HasUnsavedPuzzle() const
 {
     const Puzzle puzzle = PuzzleOnBoard();
-    return puzzle != Puzzle() && puzzle != m_savedPuzzle;
+    return HasOwnWork() || (puzzle != Puzzle() && puzzle != m_savedPuzzle);
 }
 
 void PuzzleModel::NoteSaved()

@@ -92,7 +92,8 @@ public:
 
     // --- Whether closing would lose a puzzle ---------------------------------------------------
     // True while the board holds a puzzle (in the edit state the digits shown, in the set state
-    // the puzzle as entered) that is neither empty nor the one last opened or saved.
+    // the puzzle as entered) that is neither empty nor the one last opened or saved, and while the
+    // person's own digits or marks are on it, which no file keeps.
     bool HasUnsavedPuzzle() const;
     // The puzzle as entered has just been written to a file.
     void NoteSaved();

@@ -51,10 +51,11 @@ TEST(OwnDigits, GoOnlyIntoEmptyCellsAndStayThroughTheReplayUntilReset)
     model.Solve();
     model.GoToStep(0);
     EXPECT_EQ(model.Shown()[2], (PuzzleModel::ShownCell{"4", false, true})) << "kept through the replay";
-    EXPECT_TRUE(model.HasOwnWork());
+    model.NoteSaved();
+    EXPECT_TRUE(model.HasUnsavedPuzzle()) << "no file keeps own digits";
     model.Reset();
     EXPECT_EQ(model.Shown()[2].text, "");
-    EXPECT_FALSE(model.HasOwnWork());
+    EXPECT_FALSE(model.HasUnsavedPuzzle());
     model.Undo();
     EXPECT_EQ(model.Shown()[2].text, "") << "Reset leaves nothing to undo";
 }
