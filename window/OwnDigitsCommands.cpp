@@ -75,16 +75,15 @@ void COwnDigitsCommands::OnFillInCandidates()
 
 int COwnDigitsCommands::ShiftedDigit(const QKeyEvent& event)
 {
-    if (!event.modifiers().testFlag(Qt::ShiftModifier))
+    // A layout that puts the digits themselves on Shift (AZERTY) types digits with it: no mark there.
+    const bool typesDigit = event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9;
+    if (!event.modifiers().testFlag(Qt::ShiftModifier) || typesDigit)
         return 0;
-    // Most layouts send a symbol for a shifted digit key ('!' for 1 on a US keyboard): the key's
-    // own digit is then found from the key itself.
-    if (event.key() >= Qt::Key_1 && event.key() <= Qt::Key_9)
-        return event.key() - Qt::Key_0;
+    // The symbol a layout puts on a shifted digit key ('!' for 1 on a US keyboard) says nothing of
+    // the digit; the key itself does. Windows names it by its digit, X11 by its key code, 10..18.
     const quint32 virtualKey = event.nativeVirtualKey();
     if (virtualKey >= '1' && virtualKey <= '9')
         return static_cast<int>(virtualKey - '0');
-    // X11 names the shifted symbol; its key codes 10..18 are the digit row 1..9.
     const quint32 scanCode = event.nativeScanCode();
     if (QGuiApplication::platformName() == QLatin1String("xcb") && scanCode >= 10 && scanCode <= 18)
         return static_cast<int>(scanCode - 9);
@@ -102,9 +101,9 @@ bool COwnDigitsCommands::eventFilter(QObject* watched, QEvent* event)
                                                                    : key->key() == m_heldKey);
         if (held && !key->isAutoRepeat())
             m_heldKey = 0;
-        return held || ShiftedDigit(*key) != 0;
+        return held;
     }
-    const int digit = ShiftedDigit(*key);
+    const int digit = m_model.IsSet() && m_model.OwnDigitsOn() ? ShiftedDigit(*key) : 0;
     if (digit == 0)
         return QObject::eventFilter(watched, event);
     if (!key->isAutoRepeat()) {

@@ -24,8 +24,8 @@ public:
     // wherever the window is active.
     void AddTo(QMenu& menu, QAction* before);
 
-    // The digit 1..9 of a digit key pressed with Shift, as the main keyboard or the keypad sends
-    // it under any layout; 0 for any other key.
+    // The digit 1..9 of a main-keyboard digit key pressed with Shift, whatever symbol the layout
+    // gives it; 0 for any other key, and where the layout types the digit itself with Shift.
     static int ShiftedDigit(const QKeyEvent& event);
 
 protected:
