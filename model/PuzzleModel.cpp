@@ -87,6 +87,9 @@ bool PuzzleModel::IsEnabled(Command command) const
     case Command::PreviousPuzzle: return m_collection && m_collectionIndex > 0;
     case Command::NextPuzzle: return m_collection && m_collectionIndex + 1 < m_collection->Count();
     case Command::GoToPuzzle: return m_collection != nullptr;
+    // The solution judges own digits only where it is the only one.
+    case Command::CheckOwnDigits: return m_bSet && m_ownDigitsOn && m_solve.solutionCount == 1;
+    case Command::FillInCandidates: return m_bSet && m_ownDigitsOn;
     }
     return false;
 }
@@ -138,6 +141,8 @@ void PuzzleModel::TypeDigit(int cell, int digit)
     const ChangeScope change(*this);
     if (!m_bSet)
         RecordEdit([&] { WritePersonCell(cell, digit); });
+    else
+        WriteOwnDigit(cell, digit);
 }
 
 void PuzzleModel::EmptyCell(int cell)
@@ -145,6 +150,8 @@ void PuzzleModel::EmptyCell(int cell)
     const ChangeScope change(*this);
     if (!m_bSet)
         RecordEdit([&] { WritePersonCell(cell, -1); });
+    else
+        WriteOwnDigit(cell, Puzzle::kEmpty);
 }
 
 std::size_t PuzzleModel::Paste(std::string_view text)
@@ -182,7 +189,19 @@ void PuzzleModel::Redo()
 
 void PuzzleModel::StepHistory(std::vector<ShownBoard>& from, std::vector<ShownBoard>& to)
 {
-    if (m_bSet || from.empty())
+    if (m_bSet) {
+        // The set state's history is the person's own work.
+        std::vector<OwnWork>& ownFrom = &from == &m_undo ? m_ownUndo : m_ownRedo;
+        std::vector<OwnWork>& ownTo = &from == &m_undo ? m_ownRedo : m_ownUndo;
+        if (ownFrom.empty())
+            return;
+        ownTo.push_back(m_own);
+        m_own = ownFrom.back();
+        ownFrom.pop_back();
+        ShowReplay(StepPosition());
+        return;
+    }
+    if (from.empty())
         return;
     to.push_back(m_shown);
     m_shown = from.back();
@@ -227,6 +246,9 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
         return SetOutcome::Inconsistent;
     m_bSet = true;
     m_revealed.reset();
+    m_own = {};
+    m_ownUndo.clear();
+    m_ownRedo.clear();
 
     m_strUnique = m_solve.solutionCount == 1 ? kYes : kNo;
     m_listLogic.clear();
@@ -279,6 +301,8 @@ void PuzzleModel::ShowRevealed()
         if (m_revealed.test(static_cast<std::size_t>(cell)))
             m_shown[static_cast<std::size_t>(cell)] = {ValueToText(m_boardSolved.Value(cell)),
                                                         true};
+        else if (const int own = ShownOwnDigit(cell); own != Puzzle::kEmpty)
+            m_shown[static_cast<std::size_t>(cell)] = {ShownText(own), false, true};
     }
 }
 
@@ -288,6 +312,9 @@ void PuzzleModel::Reset()
     if (!m_bSet)
         return;
     m_revealed.reset();
+    m_own = {};
+    m_ownUndo.clear();
+    m_ownRedo.clear();
     m_struck = {};
     ShowBoard(m_boardEntered);
     m_replay.GoTo(0);
@@ -301,6 +328,9 @@ void PuzzleModel::Clear()
     const ChangeScope change(*this);
     m_bSet = false;
     m_revealed.reset();
+    m_own = {};
+    m_ownUndo.clear();
+    m_ownRedo.clear();
     m_boardSolved = SolverBoard();
     m_boardEntered = Puzzle();
     ShowBoard(m_boardSolved.Values());
@@ -339,7 +369,7 @@ Puzzle PuzzleModel::PuzzleOnBoard() const
 bool PuzzleModel::HasUnsavedPuzzle() const
 {
     const Puzzle puzzle = PuzzleOnBoard();
-    return puzzle != Puzzle() && puzzle != m_savedPuzzle;
+    return HasOwnWork() || (puzzle != Puzzle() && puzzle != m_savedPuzzle);
 }
 
 void PuzzleModel::NoteSaved()
@@ -353,6 +383,9 @@ void PuzzleModel::ClearMarks()
     m_highlights = CandidateHighlights();
     m_stepText.clear();
     m_hintStage = HintStage::None;
+    m_check.reset();
+    m_wrong.reset();
+    m_wrongHint.reset();
 }
 
 void PuzzleModel::ShowReplay(int position)
@@ -434,6 +467,11 @@ void PuzzleModel::PreviousStep()
 
 CandidateMasks PuzzleModel::Candidates() const
 {
+    return m_bSet && m_ownDigitsOn ? m_own.marks : ComputedCandidates();
+}
+
+CandidateMasks PuzzleModel::ComputedCandidates() const
+{
     if (!m_bSet)
         return PeerCandidates(ShownPuzzle());
     CandidateMasks candidates =
@@ -442,6 +480,8 @@ CandidateMasks PuzzleModel::Candidates() const
         const int digit = m_boardSolved.Value(cell);
         if (m_revealed.test(static_cast<std::size_t>(cell)) && digit >= 1 && digit <= 9)
             PlaceCandidate(candidates, cell, digit);
+        if (const int own = ShownOwnDigit(cell); own != Puzzle::kEmpty)
+            PlaceCandidate(candidates, cell, own);
     }
     for (std::size_t cell = 0; cell < candidates.size(); ++cell) {
         if (m_shown[cell].text.empty())

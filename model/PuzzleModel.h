@@ -41,6 +41,7 @@ public:
     struct ShownCell {
         std::string text;
         bool bySolver = false;
+        bool own = false;  // one of the person's own digits, typed while the puzzle is set
 
         bool operator==(const ShownCell&) const = default;
     };
@@ -49,7 +50,7 @@ public:
     enum class Command {
         SetSuDoku, Solve, SolveCell, Open, SaveAs, Copy, Paste, Reset, Clear, ShowSolveLogic,
         PreviousStep, NextStep, Hint, NewPuzzle,
-        PreviousPuzzle, NextPuzzle, GoToPuzzle,
+        PreviousPuzzle, NextPuzzle, GoToPuzzle, CheckOwnDigits, FillInCandidates,
     };
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };
     // Which explanation the replay walks: the solver's steps or the technique path.
@@ -93,7 +94,8 @@ public:
 
     // --- Whether closing would lose a puzzle ---------------------------------------------------
     // True while the board holds a puzzle (in the edit state the digits shown, in the set state
-    // the puzzle as entered) that is neither empty nor the one last opened or saved.
+    // the puzzle as entered) that is neither empty nor the one last opened or saved, and while the
+    // person's own digits or marks are on it, which no file keeps.
     bool HasUnsavedPuzzle() const;
     // The puzzle as entered has just been written to a file.
     void NoteSaved();
@@ -164,6 +166,34 @@ public:
     // the set state those of the replay's board narrowed by the digits revealed and by the
     // candidates hints removed.
     CandidateMasks Candidates() const;
+
+    // --- The person's own work on the puzzle set (PuzzleModelOwnDigits.cpp) ---------------------
+    // While own digits are on (off at first), the set state takes the person's own digits in every
+    // cell the puzzle left empty and no command revealed: TypeDigit writes one, EmptyCell takes it
+    // away (in a cell without one, its marks), Undo and Redo walk through these changes. They are
+    // shown over the replay's board at every step, until Reset or Clear; turned off, they stay
+    // shown but locked. The candidates shown are then the person's own marks.
+    void SetOwnDigitsOn(bool on);
+    bool OwnDigitsOn() const { return m_ownDigitsOn; }
+    // Toggles the person's own mark of digit (1..9) in a cell that takes own digits and shows none.
+    void ToggleOwnMark(int cell, int digit);
+    // Gives every cell that takes own digits and shows none the candidates the board as shown
+    // leaves it, as its own marks: one step to undo.
+    void FillInCandidates();
+    bool HasOwnWork() const;
+    struct CheckResult {
+        int wrongDigits = 0;  // own digits that differ from the solution
+        int wrongMarks = 0;   // cells whose own marks leave out the solution's digit
+    };
+    // Frames each of those cells (WrongCells) and keeps the counts on show until the board changes;
+    // nothing of the solution is revealed. Only for a puzzle with exactly one solution.
+    void Check();
+    const std::optional<CheckResult>& ShownCheck() const { return m_check; }
+    // The cells framed as wrong: by Check, or the one a hint names.
+    const std::bitset<kCellCount>& WrongCells() const { return m_wrong; }
+    // A hint on a board with a wrong own digit names that first (digit 0: the cell's own marks
+    // have lost the right digit) instead of reasoning from a broken board.
+    const std::optional<CellDigit>& WrongHint() const { return m_wrongHint; }
 
     // --- The technique path of the puzzle set (explained once by SetSuDoku) -----------------------
     struct TechniqueLine {
@@ -245,6 +275,31 @@ private:
     void RecordEdit(Edit edit);
     // One step back or forth: the cells from the top of one history, the current ones onto the other.
     void StepHistory(std::vector<ShownBoard>& from, std::vector<ShownBoard>& to);
+
+    struct OwnWork {
+        Puzzle digits;
+        CandidateMasks marks{};
+        bool operator==(const OwnWork&) const = default;
+    };
+    bool TakesOwnDigit(int cell) const;
+    // Puzzle::kEmpty takes the cell's digit away.
+    void WriteOwnDigit(int cell, int digit);
+    // The own digit the cell shows, or Puzzle::kEmpty.
+    int ShownOwnDigit(int cell) const;
+    // Runs a change of the own work and records it for undo when it changed anything.
+    template <typename Edit>
+    void RecordOwnEdit(Edit edit);
+    std::optional<CellDigit> FirstWrongOwnCell() const;
+    CheckResult CountWrong(std::bitset<kCellCount>* cells) const;
+    // The candidates the board as shown leaves, own digits included, whatever the marks.
+    CandidateMasks ComputedCandidates() const;
+    bool m_ownDigitsOn = false;
+    OwnWork m_own;
+    std::vector<OwnWork> m_ownUndo;
+    std::vector<OwnWork> m_ownRedo;
+    std::optional<CheckResult> m_check;
+    std::bitset<kCellCount> m_wrong;
+    std::optional<CellDigit> m_wrongHint;
 
     bool m_bSet = false;
     ShownBoard m_shown;  // at first every cell empty and the person's

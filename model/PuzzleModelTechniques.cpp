@@ -13,6 +13,10 @@ void PuzzleModel::Hint()
     case HintStage::None: {
         // The board the replay stands at, with the marks of the hint instead of the step's.
         ShowReplay(StepPosition());
+        if ((m_wrongHint = FirstWrongOwnCell())) {
+            m_wrong.set(static_cast<std::size_t>(m_wrongHint->cell));
+            return;
+        }
         m_hintBoard = ShownTechniqueBoard();
         m_hintStep = HintStep(m_hintBoard, m_boardSolved.Values());
         m_look = LookOf(m_hintStep, m_hintBoard);
@@ -49,10 +53,12 @@ technique::TechniqueBoard PuzzleModel::ShownTechniqueBoard() const
 {
     technique::TechniqueBoard board(ShownPuzzle());
     board.SetKnownUnique(m_solve.solutionCount == 1);
-    const CandidateMasks shown = Candidates();
+    const CandidateMasks shown = ComputedCandidates();
     for (int cell = 0; cell < kCellCount; ++cell) {
-        // The candidates the board would have that the cell no longer shows.
-        const unsigned kept = shown[static_cast<std::size_t>(cell)];
+        // The candidates the board would have that the cell no longer shows; the person's own
+        // marks, where a cell has any, narrow them further.
+        const unsigned marks = m_ownDigitsOn ? m_own.marks[static_cast<std::size_t>(cell)] : 0u;
+        const unsigned kept = shown[static_cast<std::size_t>(cell)] & (marks != 0 ? marks : 0x1FFu);
         const unsigned gone = board.IsEmpty(cell) ? board.Candidates(cell) & ~kept : 0;
         for (int digit = 1; digit <= 9; ++digit) {
             if (gone >> (digit - 1) & 1u)

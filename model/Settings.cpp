@@ -4,6 +4,7 @@ namespace {
 
 const std::string kViewSection = "VIEW";
 const std::string kShowCandidatesEntry = "SHOW CANDIDATES";
+const std::string kMyDigitsEntry = "MY DIGITS";
 const std::string kWindowWidthEntry = "WINDOW WIDTH";
 const std::string kWindowHeightEntry = "WINDOW HEIGHT";
 const std::string kHelpSection = "HELP";
@@ -22,6 +23,16 @@ bool Settings::ShowCandidates() const
 void Settings::SetShowCandidates(bool show)
 {
     m_store.WriteNumber(kViewSection, kShowCandidatesEntry, show ? 1 : 0);
+}
+
+bool Settings::MyDigits() const
+{
+    return m_store.ReadNumber(kViewSection, kMyDigitsEntry).value_or(0) != 0;
+}
+
+void Settings::SetMyDigits(bool on)
+{
+    m_store.WriteNumber(kViewSection, kMyDigitsEntry, on ? 1 : 0);
 }
 
 bool Settings::FirstStart() const

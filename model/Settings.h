@@ -26,6 +26,9 @@ public:
     // Whether the grid shows every empty cell's candidates ("VIEW", "SHOW CANDIDATES"); off at first.
     bool ShowCandidates() const;
     void SetShowCandidates(bool show);
+    // Whether the person types their own digits into a set puzzle ("VIEW", "MY DIGITS"); off at first.
+    bool MyDigits() const;
+    void SetMyDigits(bool on);
     // Whether this is the first start, when the help is shown ("HELP", "FIRST TIME"); once noted,
     // no later start is.
     bool FirstStart() const;

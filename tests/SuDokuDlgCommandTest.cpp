@@ -75,7 +75,8 @@ TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
                            "Print ...\tCtrl+P", "Print Puzzles ...", "-",
                            "Show Solve Logic ...", "-",
                            "Show Candidates\tCtrl+K", "Previous Step\tCtrl+Left", "Next Step\tCtrl+Right",
-                           "Hint\tH", "-", "About Vantrel Orvandel ..."}));
+                           "Hint\tH", "-", "Enter My Digits\tCtrl+D", "Check My Digits\tCtrl+E",
+                           "Fill In Candidates", "-", "About Vantrel Orvandel ..."}));
     const auto* webSite = dialog->findChild<CImageButton*>();
     ASSERT_NE(webSite, nullptr);
     EXPECT_EQ(webSite->toolTip(), QStringLiteral("Visit Tessaly Web Site"));

@@ -45,6 +45,21 @@
     </message>
 </context>
 <context>
+    <name>COwnDigitsCommands</name>
+    <message>
+        <source>Enter My Digits</source>
+        <translation>Eigene Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>Check My Digits</source>
+        <translation>Eigene Ziffern prüfen</translation>
+    </message>
+    <message>
+        <source>Fill In Candidates</source>
+        <translation>Kandidaten eintragen</translation>
+    </message>
+</context>
+<context>
     <name>CPrintPuzzlesDlg</name>
     <message>
         <source>Print Puzzles</source>
@@ -91,6 +106,10 @@
     <message>
         <source>, given</source>
         <translation>, vorgegeben</translation>
+    </message>
+    <message>
+        <source>, yours</source>
+        <translation>, Ihre</translation>
     </message>
     <message>
         <source>empty</source>
@@ -400,6 +419,45 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>OwnDigitsText</name>
+    <message>
+        <source>All your digits are right so far</source>
+        <translation>Alle Ihre Ziffern stimmen bisher</translation>
+    </message>
+    <message>
+        <source>1 of your digits is wrong</source>
+        <translation>1 Ihrer Ziffern ist falsch</translation>
+    </message>
+    <message>
+        <source>%1 of your digits are wrong</source>
+        <translation>%1 Ihrer Ziffern sind falsch</translation>
+    </message>
+    <message>
+        <source>your marks in 1 cell leave out its digit</source>
+        <translation>Ihren Notizen in 1 Zelle fehlt deren Ziffer</translation>
+    </message>
+    <message>
+        <source>your marks in %1 cells leave out their digit</source>
+        <translation>Ihren Notizen in %1 Zellen fehlt deren Ziffer</translation>
+    </message>
+    <message>
+        <source>Your digits are right so far, but %1</source>
+        <translation>Ihre Ziffern stimmen bisher, aber %1</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, und %2</translation>
+    </message>
+    <message>
+        <source>Your marks at column %1, row %2 leave out the right digit</source>
+        <translation>Ihren Notizen in Spalte %1, Zeile %2 fehlt die richtige Ziffer</translation>
+    </message>
+    <message>
+        <source>Your %1 at column %2, row %3 is not right</source>
+        <translation>Ihre %1 in Spalte %2, Zeile %3 stimmt nicht</translation>
     </message>
 </context>
 <context>

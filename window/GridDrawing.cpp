@@ -52,10 +52,17 @@ bool IsDarkPalette(const QPalette& palette)
 CellPicture ForDarkPalette(CellPicture picture)
 {
     picture.background = picture.background == ShadedSquareColor() ? QColor(58, 56, 84) : QColor(36, 36, 40);
-    // The solver's digits are blue on the board; anything else is the person's.
-    picture.textColor = picture.textColor == QColor(Qt::blue) ? QColor(130, 180, 255) : QColor(236, 236, 236);
+    // The solver's digits are blue on the board, the person's own green; anything else is given.
+    picture.textColor = picture.textColor == QColor(Qt::blue)    ? QColor(130, 180, 255)
+                        : picture.textColor == OwnDigitColour() ? QColor(110, 220, 140)
+                                                                 : QColor(236, 236, 236);
     picture.candidateColor = QColor(170, 170, 170);
     return picture;
+}
+
+QColor OwnDigitColour()
+{
+    return QColor(0, 128, 48);
 }
 
 QColor DarkPaletteLineColor()
@@ -108,6 +115,14 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
 {
     const CellInk ink = InkOf(picture);
     painter.fillRect(cell, ink.background);
+    if (picture.wrongFrame) {
+        // Inside the focus frame's place, so that both show; a lighter red on a dark cell.
+        const double width = qMax(1.0, cell.width() / 20.0);
+        const double inset = width / 2 + 1;
+        painter.setPen(QPen(ink.background.lightness() < 128 ? QColor(255, 110, 110) : QColor(215, 0, 0), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
+    }
     if (picture.text.isEmpty()) {
         DrawCandidates(painter, cell, picture.candidates, ink.candidates, picture.focusFrame, picture.highlight,
                        ink.background);

@@ -36,6 +36,7 @@ struct CellPicture {
     QColor candidateColor = QColor(96, 96, 96);
     bool focusFrame = false;  // the cell has the focus frame: the candidates keep inside it
     CandidateHighlight highlight{};
+    bool wrongFrame = false;  // a red frame: the person's digit or marks here are not right
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
 using BoardPicture = std::array<CellPicture, kCellCount>;
@@ -53,6 +54,9 @@ bool IsDarkPalette(const QPalette& palette);
 // lighter shade, the person's digits light and the solver's a light blue. The board itself keeps
 // its light colours, which printing uses.
 CellPicture ForDarkPalette(CellPicture picture);
+// The person's own digits, typed while the puzzle is set: neither the givens' black nor the
+// solver's blue.
+QColor OwnDigitColour();
 // The lines between cells under a dark palette.
 QColor DarkPaletteLineColor();
 

@@ -38,6 +38,7 @@ int CellSize()
 constexpr int kCandidatesRole = Qt::UserRole;
 constexpr int kMarkRole = Qt::UserRole + 1;
 constexpr int kHighlightRole = Qt::UserRole + 2;  // the three masks of a CandidateHighlight, 16 bits each
+constexpr int kWrongRole = Qt::UserRole + 3;
 
 CellPicture PictureOf(const QModelIndex& index)
 {
@@ -48,6 +49,7 @@ CellPicture PictureOf(const QModelIndex& index)
     const qulonglong highlight = index.data(kHighlightRole).toULongLong();
     const auto mask = [highlight](int shift) { return static_cast<std::uint16_t>(highlight >> shift & 0xFFFF); };
     picture.highlight = {mask(0), mask(16), mask(32)};
+    picture.wrongFrame = index.data(kWrongRole).toBool();
     return picture;
 }
 
@@ -183,6 +185,21 @@ void CSpreadSheet::SetFoundBySolver(bool bySolver)
     }
 }
 
+void CSpreadSheet::SetOwnDigit(bool own)
+{
+    QTableWidgetItem* cell = AddressedItem();
+    if (cell && own) {
+        cell->setForeground(OwnDigitColour());
+        UpdateAccessibleText(*cell);
+    }
+}
+
+void CSpreadSheet::SetWrongFrame(bool wrong)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setData(kWrongRole, wrong);
+}
+
 QString CSpreadSheet::GetText() const
 {
     const QTableWidgetItem* cell = AddressedItem();
@@ -201,8 +218,10 @@ void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
 {
     // What a screen reader says of the cell: where it is and what it holds, or the candidates it shows.
     const QString place = tr("Row %1, column %2, ").arg(cell.row() + 1).arg(cell.column() + 1);
-    const QString whose = cell.foreground().color() == kSolverColour ? tr(", solved")
-                                                                                      : tr(", given");
+    const QColor colour = cell.foreground().color();
+    const QString whose = colour == kSolverColour      ? tr(", solved")
+                          : colour == OwnDigitColour() ? tr(", yours")
+                                                       : tr(", given");
     const auto candidates = cell.data(kCandidatesRole).toUInt();
     QStringList digits;
     for (int digit = 1; digit <= 9; ++digit) {

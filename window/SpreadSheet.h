@@ -29,6 +29,11 @@ public:
     // Whether the addressed cell's digit was found by the solver (blue) or is the person's (black);
     // it stays until set again.
     void SetFoundBySolver(bool bySolver);
+    // Whether the addressed cell's digit is one of the person's own, typed on a set puzzle (their
+    // third colour); SetFoundBySolver takes it back.
+    void SetOwnDigit(bool own);
+    // Whether the addressed cell is framed red as not right.
+    void SetWrongFrame(bool wrong);
     // Exactly what was last written; empty for a cell never written.
     QString GetText() const;
     void SetText(const QString& text);

@@ -6,6 +6,7 @@
 #include "Artwork.h"
 #include "AskPerson.h"
 #include "HelpDlg.h"
+#include "OwnDigitsCommands.h"
 #include "ProfileSettings.h"
 #include "Settings.h"
 #include "SplashDlg.h"
@@ -51,6 +52,8 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_controls = BuildMainLayout(*this, m_Grid, m_btnOptions, m_btnWebSite);
     BuildOptionsMenu();
+    (new COwnDigitsCommands(m_model, m_Grid, *this))
+        ->AddTo(m_options.Menu(), m_options.Action("About"));
 
     // Buttons, in the order the window has always handled them.
     const MainControls& c = m_controls;

@@ -2,6 +2,7 @@
 // verdicts; and the person's cell editing.
 #include "SuDokuDlg.h"
 
+#include "OwnDigitsText.h"
 #include "TechniqueText.h"
 
 #include <QLineEdit>
@@ -69,6 +70,8 @@ void CSuDokuDlg::ShowBoard()
             m_Grid.SetCol(column);
             const auto cell = static_cast<std::size_t>(CellOf(column, row));
             m_Grid.SetFoundBySolver(shown[cell].bySolver);
+            m_Grid.SetOwnDigit(shown[cell].own);
+            m_Grid.SetWrongFrame(m_model.WrongCells().test(cell));
             m_Grid.SetText(QString::fromStdString(shown[cell].text));
             const CandidateHighlight highlight{highlights.pattern[cell], highlights.removed[cell],
                                                highlights.placed[cell]};
@@ -81,7 +84,10 @@ void CSuDokuDlg::ShowBoard()
         }
     }
     const TechniqueLook* look = m_model.ShownLook();
-    const QString step = look ? LookText(*look) : QString::fromStdString(m_model.StepText());
+    const QString own = OwnDigitsText(m_model);
+    const QString step = look            ? LookText(*look)
+                         : own.isEmpty() ? QString::fromStdString(m_model.StepText())
+                                         : own;
     m_controls.step->setText(step);
     m_controls.step->setCursorPosition(0);
     m_controls.step->setToolTip(step);
