@@ -1,7 +1,7 @@
 #include "StepText.h"
 
 #include <charconv>
-#include <string_view>
+#include <cstddef>
 
 namespace {
 
@@ -10,9 +10,11 @@ struct DigitList {
     unsigned mask;
 };
 
-void Piece(std::string& out, std::string_view text)
+// A template's words: their length is known when compiled, so no terminator is looked for.
+template <size_t N>
+void Piece(std::string& out, const char (&text)[N])
 {
-    out += text;
+    out.append(text, N - 1);
 }
 
 void Piece(std::string& out, char c)
@@ -22,6 +24,11 @@ void Piece(std::string& out, char c)
 
 void Piece(std::string& out, int value)
 {
+    // Nearly every number is a digit, a row or a column.
+    if (value >= 0 && value <= 9) {
+        out += static_cast<char>('0' + value);
+        return;
+    }
     char digits[12];
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
