@@ -59,7 +59,7 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
         for (; units != 0; units &= units - 1) {
             const int unit = std::countr_zero(units);
             const unsigned place = places[unit];
-            singles |= static_cast<std::uint32_t>((place != 0) & ((place & (place - 1)) == 0)) << unit;
+            singles |= static_cast<std::uint32_t>(grid::kBitCounts[place] == 1) << unit;
         }
         for (; singles != 0; singles &= singles - 1) {
             const int unit = std::countr_zero(singles);
