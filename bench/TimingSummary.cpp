@@ -3,12 +3,26 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <utility>
 
 double ThreadSeconds()
 {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+const std::vector<double>& MedianRound(const std::vector<std::vector<double>>& rounds)
+{
+    std::vector<std::pair<double, size_t>> totals;
+    for (size_t round = 0; round < rounds.size(); ++round) {
+        double total = 0;
+        for (const double seconds : rounds[round])
+            total += seconds;
+        totals.emplace_back(total, round);
+    }
+    std::sort(totals.begin(), totals.end());
+    return rounds[totals[(totals.size() - 1) / 2].second];
 }
 
 TimingSummary Summarize(const std::vector<double>& seconds)

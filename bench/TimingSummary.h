@@ -21,5 +21,9 @@ inline double Milliseconds(double seconds) { return seconds * 1000.0; }
 // have the processor, which on a shared machine is most of the noise.
 double ThreadSeconds();
 
+// Of several rounds of the same series, the round with the median total (of an even number, the
+// lower middle one): a round that other programs slowed down stands for none.
+const std::vector<double>& MedianRound(const std::vector<std::vector<double>>& rounds);
+
 // An empty series gives a summary of zeros.
 TimingSummary Summarize(const std::vector<double>& seconds);

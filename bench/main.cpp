@@ -32,6 +32,8 @@ const char kUsage[] =
     "rows time the unique-solution count that \"Set Su Doku\" makes within the search (where it first\n"
     "guesses, on the board its reasoning leaves), and the whole of \"Set Su Doku\": consistency check,\n"
     "search with sentences and count, and rating.\n"
+    "Times are processor time, taken cold: a round solves each puzzle once, in file order, one pass\n"
+    "per row, and of several rounds the row shows the one with the median total.\n"
     "A FILE holds one puzzle a line; in a .jsonl file each line's \"puzzle\" field is the puzzle.\n"
     "\n"
     "Options:\n"
@@ -39,8 +41,8 @@ const char kUsage[] =
     "  --reference-limit N  let the reference engine solve only the first N of them (default 100,\n"
     "                       0 for all): it needs up to seconds for one of the hardest puzzles\n"
     "  --no-reference       time the engine alone\n"
-    "  --repeat N           solve each puzzle N times with each engine and keep the fastest time:\n"
-    "                       on a busy machine this filters out the pauses other programs cause\n"
+    "  --rounds N           time each collection in N rounds (default 3; the reference engine\n"
+    "                       in one)\n"
     "  --random N           also time the whole of \"Set Su Doku\" and the count on N random\n"
     "                       consistent boards of 14 to 30 givens, and show the slowest\n"
     "  --seed S             the seed of those boards (default 1), and of the first generated puzzle\n"
@@ -61,7 +63,7 @@ struct Options {
     size_t limit = 0;                // 0: every puzzle
     size_t referenceLimit = 100;     // 0: as many as the engine
     bool withReference = true;
-    size_t repeat = 1;
+    size_t rounds = 3;
     size_t randomBoards = 0;
     size_t seed = 1;
     size_t generate = 0;
@@ -95,14 +97,14 @@ int ParseOptions(int argc, char* argv[], Options& options)
             options.symmetric = false;
         } else if (argument == "--techniques") {
             options.techniques = true;
-        } else if (argument == "--limit" || argument == "--reference-limit" || argument == "--repeat" ||
+        } else if (argument == "--limit" || argument == "--reference-limit" || argument == "--rounds" ||
                    argument == "--random" || argument == "--seed" || argument == "--generate") {
             size_t& count = argument == "--limit"             ? options.limit
                             : argument == "--reference-limit" ? options.referenceLimit
                             : argument == "--random"          ? options.randomBoards
                             : argument == "--seed"            ? options.seed
                             : argument == "--generate"        ? options.generate
-                                                              : options.repeat;
+                                                              : options.rounds;
             const bool zeroAllowed = argument == "--reference-limit" || argument == "--seed";
             if (i + 1 >= argc || !ParseCount(argv[i + 1], count, zeroAllowed)) {
                 std::fprintf(stderr, "orvandel-bench: %s needs a %s number\n", argument.c_str(),
@@ -142,33 +144,34 @@ void PrintHeader()
 }
 
 
-// The fastest of `repeat` runs of `work`, in processor time.
-template <class Work>
-double Fastest(size_t repeat, Work&& work)
+// All that "Set Su Doku" does, once.
+double TimePipeline(const Puzzle& puzzle, SolveOutcome& outcome)
 {
-    double fastest = 0;
-    for (size_t run = 0; run < repeat; ++run) {
-        const double start = ThreadSeconds();
-        work();
-        const double seconds = ThreadSeconds() - start;
-        fastest = run == 0 ? seconds : std::min(fastest, seconds);
-    }
-    return fastest;
-}
-
-// The fastest of `repeat` solves; the transcript is that of the last.
-template <class Board>
-double TimeSolve(const Puzzle& puzzle, size_t repeat, Board& board, SolveTranscript& transcript)
-{
-    const double seconds = Fastest(repeat, [&] { Solve(puzzle.data(), board, transcript); });
-    RecordBoard(board, transcript);
+    const double start = ThreadSeconds();
+    SolvePuzzle(puzzle, outcome);
+    const double seconds = ThreadSeconds() - start;
+    if (outcome.steps.size() > 100000)
+        std::abort();  // keeps the work from being optimised away; no search writes that much
     return seconds;
 }
 
-// The fastest of `repeat` runs of the count that "Set Su Doku" makes: inside the search, where it
-// first guesses, on the board its reasoning leaves. A puzzle that reasoning solves, or that is
-// inconsistent, needs none, and takes no time here.
-double TimeCount(const Puzzle& puzzle, size_t repeat)
+// Processor time of each of `count` runs, in order: work(i) for i = 0 .. count - 1.
+template <class Work>
+std::vector<double> TimePass(size_t count, Work&& work)
+{
+    std::vector<double> seconds(count);
+    for (size_t i = 0; i < count; ++i) {
+        const double start = ThreadSeconds();
+        work(i);
+        seconds[i] = ThreadSeconds() - start;
+    }
+    return seconds;
+}
+
+// The unique-solution count that "Set Su Doku" makes: inside the search, where it first guesses,
+// on the board its reasoning leaves. A puzzle that reasoning solves, or that is inconsistent,
+// needs none, and takes no time here. The reasoning before it is not timed.
+double TimeCount(const Puzzle& puzzle)
 {
     CSuDokuBoard board;
     board.Load(puzzle);
@@ -184,21 +187,10 @@ double TimeCount(const Puzzle& puzzle, size_t repeat)
             candidates[x * 9 + y] = board.m_nCandidates[x][y];
     }
     std::uint8_t solution[kCellCount];
-    return Fastest(repeat, [&] {
-        if (grid::CountSolutions(candidates, kSeveralSolutions, solution) < 0)
-            std::abort();  // keeps the count from being optimised away; it is never negative
-    });
-}
-
-// The fastest of `repeat` runs of all that "Set Su Doku" does.
-double TimePipeline(const Puzzle& puzzle, size_t repeat)
-{
-    SolveOutcome outcome;
-    return Fastest(repeat, [&] {
-        SolvePuzzle(puzzle, outcome);
-        if (outcome.steps.size() > 100000)
-            std::abort();  // keeps the work from being optimised away; no search writes that much
-    });
+    const double start = ThreadSeconds();
+    if (grid::CountSolutions(candidates, kSeveralSolutions, solution) < 0)
+        std::abort();  // keeps the count from being optimised away; it is never negative
+    return ThreadSeconds() - start;
 }
 
 struct CollectionReport {
@@ -213,27 +205,47 @@ CollectionReport BenchCollection(const PuzzleCollection& collection, const Optio
     const size_t referenceCount = !options.withReference ? 0
         : options.referenceLimit == 0 ? collection.puzzles.size()
                                       : std::min(options.referenceLimit, collection.puzzles.size());
-    std::vector<double> fastSeconds;
-    std::vector<double> countSeconds;
-    std::vector<double> pipelineSeconds;
-    std::vector<double> referenceSeconds;
+    std::vector<Puzzle> givens;
+    givens.reserve(collection.puzzles.size());
+    for (const CollectionPuzzle& puzzle : collection.puzzles)
+        givens.push_back(Puzzle::FromLine(puzzle.text));
+    const size_t puzzles = givens.size();
     CSuDokuBoard board;
-    reference::CSuDokuBoard referenceBoard;
     SolveTranscript transcript;
-    SolveTranscript referenceTranscript;
-    for (size_t i = 0; i < collection.puzzles.size(); ++i) {
-        const CollectionPuzzle& puzzle = collection.puzzles[i];
-        const Puzzle given = Puzzle::FromLine(puzzle.text);
-        fastSeconds.push_back(TimeSolve(given, options.repeat, board, transcript));
-        countSeconds.push_back(TimeCount(given, options.repeat));
-        pipelineSeconds.push_back(TimePipeline(given, options.repeat));
-        if (i >= referenceCount)
-            continue;
-        referenceSeconds.push_back(TimeSolve(given, options.repeat, referenceBoard, referenceTranscript));
-        if (!(transcript == referenceTranscript)) {
+    SolveOutcome outcome;
+    // Each round times every row in a pass of its own, the rows one after another, so that the
+    // machine's drift reaches every row alike.
+    std::vector<std::vector<double>> fastRounds;
+    std::vector<std::vector<double>> countRounds;
+    std::vector<std::vector<double>> pipelineRounds;
+    for (size_t round = 0; round < options.rounds; ++round) {
+        fastRounds.push_back(TimePass(puzzles, [&](size_t i) { Solve(givens[i].data(), board, transcript); }));
+        // The count's own time, without the reasoning that leads to it.
+        countRounds.emplace_back(puzzles);
+        for (size_t i = 0; i < puzzles; ++i)
+            countRounds.back()[i] = TimeCount(givens[i]);
+        pipelineRounds.emplace_back(puzzles);
+        for (size_t i = 0; i < puzzles; ++i)
+            pipelineRounds.back()[i] = TimePipeline(givens[i], outcome);
+    }
+    const std::vector<double>& fastSeconds = MedianRound(fastRounds);
+    const std::vector<double>& countSeconds = MedianRound(countRounds);
+    const std::vector<double>& pipelineSeconds = MedianRound(pipelineRounds);
+
+    // The reference engine needs up to seconds a puzzle: one round, and then the comparison.
+    std::vector<SolveTranscript> referenceTranscripts(referenceCount);
+    reference::CSuDokuBoard referenceBoard;
+    const std::vector<double> referenceSeconds = TimePass(referenceCount, [&](size_t i) {
+        Solve(givens[i].data(), referenceBoard, referenceTranscripts[i]);
+        RecordBoard(referenceBoard, referenceTranscripts[i]);
+    });
+    for (size_t i = 0; i < referenceCount; ++i) {
+        Solve(givens[i].data(), board, transcript);
+        RecordBoard(board, transcript);
+        if (!(transcript == referenceTranscripts[i])) {
             if (report.differences == 0)
                 std::fprintf(stderr, "orvandel-bench: %s line %d: the engines disagree on %s\n",
-                             collection.name.c_str(), puzzle.line, puzzle.text.c_str());
+                             collection.name.c_str(), collection.puzzles[i].line, collection.puzzles[i].text.c_str());
             ++report.differences;
         }
     }
@@ -298,12 +310,13 @@ void BenchRandomBoards(const Options& options)
     std::vector<double> pipelineSeconds;
     std::vector<double> countSeconds;
     pipelineSeconds.reserve(options.randomBoards);
+    SolveOutcome outcome;
     countSeconds.reserve(options.randomBoards);
     for (size_t i = 0; i < options.randomBoards; ++i) {
         const Puzzle board = boards.Next();
-        const double seconds = TimePipeline(board, 1);
+        const double seconds = TimePipeline(board, outcome);
         pipelineSeconds.push_back(seconds);
-        countSeconds.push_back(TimeCount(board, 1));
+        countSeconds.push_back(TimeCount(board));
         if (slowest.size() < kept || seconds > slowest.back().seconds) {
             slowest.push_back({seconds, board.ToLine()});
             std::sort(slowest.begin(), slowest.end(), [](const Slow& a, const Slow& b) { return a.seconds > b.seconds; });
@@ -312,7 +325,10 @@ void BenchRandomBoards(const Options& options)
         }
     }
     for (Slow& slow : slowest) {
-        slow.seconds = TimePipeline(Puzzle::FromLine(slow.text), retimed);
+        const Puzzle board = Puzzle::FromLine(slow.text);
+        slow.seconds = TimePipeline(board, outcome);
+        for (size_t run = 1; run < retimed; ++run)
+            slow.seconds = std::min(slow.seconds, TimePipeline(board, outcome));
     }
     std::sort(slowest.begin(), slowest.end(), [](const Slow& a, const Slow& b) { return a.seconds > b.seconds; });
     const std::string name = "random, 14-30 givens, seed " + std::to_string(options.seed);
@@ -402,8 +418,7 @@ int main(int argc, char* argv[])
     }
 
     std::printf("Build: %s. Processor time per puzzle in milliseconds, full step list included", ORVANDEL_BUILD_TYPE);
-    if (options.repeat > 1)
-        std::printf("; the fastest of %zu solves of each puzzle", options.repeat);
+    std::printf("; each puzzle solved once a round, in file order; the median of %zu rounds", options.rounds);
     std::printf(".\n\n");
     PrintHeader();
     std::vector<std::string> worstPuzzles;

@@ -24,14 +24,13 @@ CandidateGrid::CandidateGrid(const CSuDokuBoard& board)
         const unsigned candidates = board.m_nCandidates[x][y] & grid::kAllDigits;
         m_candidates[cell] = static_cast<std::uint16_t>(candidates);
         const grid::CellUnits& units = kCellUnits[cell];
-        if (const unsigned absent = grid::kAllDigits & ~candidates; absent != 0) {
-            // Every digit at once, without a branch: the absent ones lose the cell.
-            for (int kind = 0; kind < 3; ++kind) {
-                const int unit = units.unit[kind];
-                const unsigned placeBit = units.placeBit[kind];
-                for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
-                    m_places[digitIndex][unit] &= static_cast<std::uint16_t>(~(((absent >> digitIndex) & 1u) * placeBit));
-            }
+        // The absent digits lose the cell, one by one: a given lacks eight, where the nine digits of
+        // each unit at once would take 27 steps.
+        for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
+            std::uint16_t* places = m_places[std::countr_zero(absent)];
+            places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
+            places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
+            places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
         }
         if (candidates == 0) {
             m_contradiction = true;

@@ -626,6 +626,52 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
     return true;
 }
 
+// The board prepared for the last look, kept for the next. The explained search looks again at
+// each guess, on the board of the last look less some candidates; from the kept board such a
+// board needs only the candidates it lost cleared, where preparing afresh would take every cell
+// and every rule again. That is sound for any board whose candidates are among the kept board's:
+// what preparing ruled out, no solution of the kept board holds, and so none of this one.
+struct KeptBoard {
+    std::uint16_t candidates[kCellCount];
+    Board board;
+    bool valid = false;
+};
+
+thread_local KeptBoard tKept;
+
+// The board of the candidates as Prepare gives it, from the kept board when it can; keeps the
+// result for the next look.
+bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& start)
+{
+    bool narrowed = tKept.valid && !digitSetsFirst;
+    for (int cell = 0; cell < kCellCount && narrowed; ++cell)
+        narrowed = (candidates[cell] & ~tKept.candidates[cell]) == 0;
+    if (narrowed) {
+        start = tKept.board;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const unsigned lost = (tKept.candidates[cell] & ~candidates[cell]) & kAllDigits;
+            if (lost == 0)
+                continue;
+            if ((candidates[cell] & kAllDigits) == 0)
+                return false;
+            const int position = CellY(cell) * 9 + CellX(cell);
+            const int band = BandOf(position);
+            for (unsigned digits = lost; digits != 0; digits &= digits - 1) {
+                const int digit = std::countr_zero(digits);
+                NoteChange(start, digit, band, start.places[digit][band] & ~BitOf(position));
+            }
+        }
+        if (!Propagate(start))
+            return false;
+    } else if (!Prepare(candidates, digitSetsFirst, start)) {
+        return false;
+    }
+    std::copy(std::begin(candidates), std::end(candidates), tKept.candidates);
+    tKept.board = start;
+    tKept.valid = true;
+    return true;
+}
+
 // Counts the solutions below a prepared board as CountSolutions does; `preferred` and `solution`
 // index cells column by column, as the callers do.
 int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const std::uint8_t* preferred)
@@ -662,15 +708,15 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
                    bool digitSetsFirst)
 {
     Board start;
-    return Prepare(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution, nullptr) : 0;
+    return PrepareFromLastLook(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution, nullptr) : 0;
 }
 
 int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81])
 {
-    // The board is prepared once, when there is a smaller digit to look for at all; each look
-    // below the digit in hand starts from a copy of it, near the solution in hand.
+    // The board is prepared once, when there is a smaller digit to look for at all, from the last
+    // look's; each look below the digit in hand starts from a copy of it, near the solution in hand.
     Board start;
-    if ((candidates[cell] & ((1u << (solution[cell] - 1)) - 1)) == 0 || !Prepare(candidates, false, start))
+    if ((candidates[cell] & ((1u << (solution[cell] - 1)) - 1)) == 0 || !PrepareFromLastLook(candidates, false, start))
         return solution[cell];
     const int position = CellY(cell) * 9 + CellX(cell);
     for (unsigned below = (1u << (solution[cell] - 1)) - 1; (candidates[cell] & below) != 0;

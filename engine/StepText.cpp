@@ -1,7 +1,8 @@
 #include "StepText.h"
 
 #include <charconv>
-#include <string_view>
+#include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -10,32 +11,55 @@ struct DigitList {
     unsigned mask;
 };
 
-void Piece(std::string& out, std::string_view text)
+// The pieces are written on the stack and the sentence appended at once, so the string's room is
+// checked once a sentence instead of once a piece. The longest sentence is under 100 characters.
+constexpr size_t kSentenceRoom = 160;
+
+// A template's words: their length is known when compiled, so no terminator is looked for.
+template <size_t N>
+void Piece(char*& end, const char (&text)[N])
 {
-    out += text;
+    std::memcpy(end, text, N - 1);
+    end += N - 1;
 }
 
-void Piece(std::string& out, char c)
+void Piece(char*& end, char c)
 {
-    out += c;
+    *end++ = c;
 }
 
-void Piece(std::string& out, int value)
+void Piece(char*& end, int value)
 {
-    char digits[12];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    // Nearly every number is a digit, a row or a column.
+    if (value >= 0 && value <= 9) {
+        *end++ = static_cast<char>('0' + value);
+        return;
+    }
+    end = std::to_chars(end, end + 12, value).ptr;
 }
 
-void Piece(std::string& out, DigitList digits)
+// The digits in ascending order, separated by commas.
+void Piece(char*& end, DigitList digits)
 {
-    AppendDigitText(out, digits.mask);
+    bool first = true;
+    for (int d = 1; d <= 9; ++d) {
+        if (digits.mask & (1u << (d - 1))) {
+            if (!first)
+                *end++ = ',';
+            *end++ = static_cast<char>('0' + d);
+            first = false;
+        }
+    }
 }
 
 // Appends the pieces in order: the template's words and its numbers.
 template <typename... Pieces>
 void Put(std::string& out, const Pieces&... pieces)
 {
-    (Piece(out, pieces), ...);
+    char sentence[kSentenceRoom];
+    char* end = sentence;
+    (Piece(end, pieces), ...);
+    out.append(sentence, end);
 }
 
 void AppendDigitSetWording(std::string& out, int unitKind, DigitList digits, int x, int y)
@@ -85,13 +109,5 @@ void AppendGuessSentence(std::string& out, int x, int y, int digit, int guessLev
 
 void AppendDigitText(std::string& out, unsigned digitMask)
 {
-    bool first = true;
-    for (int d = 1; d <= 9; ++d) {
-        if (digitMask & (1u << (d - 1))) {
-            if (!first)
-                out += ',';
-            out += static_cast<char>('0' + d);
-            first = false;
-        }
-    }
+    Put(out, DigitList{digitMask});
 }

@@ -126,6 +126,9 @@ TEST(SolutionFinder, KeepsToTheCandidatesItIsGiven)
     const int cell = 0;  // x = 0, y = 0: empty in the puzzle
     candidates[cell] = static_cast<std::uint16_t>(candidates[cell] & ~(1u << (solution[cell] - 1)));
     EXPECT_EQ(grid::CountSolutions(candidates, 1, solution), 0);
+    // Given back, the digit counts again: the finder may not start from the board it just saw.
+    CandidatesOf(BoardFromText(puzzle), candidates);
+    EXPECT_EQ(grid::CountSolutions(candidates, 1, solution), 1);
 }
 
 }  // namespace
