@@ -45,21 +45,6 @@
     </message>
 </context>
 <context>
-    <name>COwnDigitsCommands</name>
-    <message>
-        <source>Enter My Digits</source>
-        <translation>Eigene Ziffern eingeben</translation>
-    </message>
-    <message>
-        <source>Check My Digits</source>
-        <translation>Eigene Ziffern prüfen</translation>
-    </message>
-    <message>
-        <source>Fill In Candidates</source>
-        <translation>Kandidaten eintragen</translation>
-    </message>
-</context>
-<context>
     <name>CPrintPuzzlesDlg</name>
     <message>
         <source>Print Puzzles</source>
@@ -134,6 +119,18 @@
 </context>
 <context>
     <name>CSuDokuDlg</name>
+    <message>
+        <source>Enter My Digits</source>
+        <translation>Eigene Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>Check My Digits</source>
+        <translation>Eigene Ziffern prüfen</translation>
+    </message>
+    <message>
+        <source>Fill In Candidates</source>
+        <translation>Kandidaten eintragen</translation>
+    </message>
     <message>
         <source>&amp;About Vantrel Orvandel ...</source>
         <translation>Ü&amp;ber Vantrel Orvandel ...</translation>

@@ -7,67 +7,23 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMenu>
 
 COwnDigitsCommands::COwnDigitsCommands(PuzzleModel& model, CSpreadSheet& grid, QWidget& window)
     : QObject(&window)
     , m_model(model)
     , m_grid(grid)
-    , m_window(window)
 {
     ProfileSettings store;
     m_model.SetOwnDigitsOn(Settings(store).MyDigits());
     m_grid.installEventFilter(this);
-    m_model.AddListener([this] { Enable(); });
 }
 
-void COwnDigitsCommands::AddTo(QMenu& menu, QAction* before)
-{
-    const auto add = [&](const QString& text, const char* name, const QKeySequence& key, void (COwnDigitsCommands::*handler)()) {
-        auto* action = new QAction(key.isEmpty() ? text : text + u'\t' + key.toString(QKeySequence::NativeText), &menu);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        menu.insertAction(before, action);
-        m_window.addAction(action);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    m_actionEnter = add(tr("Enter My Digits"), "EnterMyDigits", QKeySequence(Qt::CTRL | Qt::Key_D),
-                        &COwnDigitsCommands::OnEnterMyDigits);
-    m_actionEnter->setCheckable(true);
-    m_actionEnter->setChecked(m_model.OwnDigitsOn());
-    m_actionCheck = add(tr("Check My Digits"), "CheckMyDigits", QKeySequence(Qt::CTRL | Qt::Key_E),
-                        &COwnDigitsCommands::OnCheckMyDigits);
-    m_actionFillIn = add(tr("Fill In Candidates"), "FillInCandidates", {}, &COwnDigitsCommands::OnFillInCandidates);
-    menu.insertSeparator(before);
-    Enable();
-}
-
-void COwnDigitsCommands::Enable()
-{
-    if (!m_actionEnter)
-        return;
-    m_actionEnter->setChecked(m_model.OwnDigitsOn());
-    m_actionCheck->setEnabled(m_model.IsEnabled(PuzzleModel::Command::CheckOwnDigits));
-    m_actionFillIn->setEnabled(m_model.IsEnabled(PuzzleModel::Command::FillInCandidates));
-}
-
-void COwnDigitsCommands::OnEnterMyDigits()
+void COwnDigitsCommands::ToggleMyDigits()
 {
     const bool on = !m_model.OwnDigitsOn();
     ProfileSettings store;
     Settings(store).SetMyDigits(on);
     m_model.SetOwnDigitsOn(on);
-}
-
-void COwnDigitsCommands::OnCheckMyDigits()
-{
-    m_model.Check();
-}
-
-void COwnDigitsCommands::OnFillInCandidates()
-{
-    m_model.FillInCandidates();
 }
 
 int COwnDigitsCommands::ShiftedDigit(const QKeyEvent& event)

@@ -51,9 +51,8 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_controls = BuildMainLayout(*this, m_Grid, m_btnOptions, m_btnWebSite);
+    m_ownDigits = new COwnDigitsCommands(m_model, m_Grid, *this);
     BuildOptionsMenu();
-    (new COwnDigitsCommands(m_model, m_Grid, *this))
-        ->AddTo(m_options.Menu(), m_options.Action("About"));
 
     // Buttons, in the order the window has always handled them.
     const MainControls& c = m_controls;
@@ -126,9 +125,17 @@ void CSuDokuDlg::BuildOptionsMenu()
          {}, Command::NextStep},
         {QT_TR_NOOP("Hint"), "Hint", [this] { m_model.Hint(); }, QKeySequence(Qt::Key_H), {}, Command::Hint},
         {},
+        {QT_TR_NOOP("Enter My Digits"), "EnterMyDigits", [this] { m_ownDigits->ToggleMyDigits(); },
+         QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {QT_TR_NOOP("Check My Digits"), "CheckMyDigits", [this] { m_model.Check(); }, QKeySequence(Qt::CTRL | Qt::Key_E),
+         {}, Command::CheckOwnDigits},
+        {QT_TR_NOOP("Fill In Candidates"), "FillInCandidates", [this] { m_model.FillInCandidates(); }, {}, {},
+         Command::FillInCandidates},
+        {},
         {QT_TR_NOOP("About Vantrel Orvandel ..."), "About", [this] { OnAbout(); }, {}, Artwork::kMenuAbout},
     });
 
+    m_options.Action("EnterMyDigits")->setCheckable(true);
     QAction* showCandidates = m_options.Action("ShowCandidates");
     ProfileSettings store;
     m_bShowCandidates = Settings(store).ShowCandidates();

@@ -28,6 +28,8 @@
 #include <QMessageBox>
 #include <QString>
 
+class COwnDigitsCommands;
+
 class CSuDokuDlg : public QDialog {
     Q_OBJECT
 
@@ -96,6 +98,7 @@ private:
     NewPuzzles m_newPuzzles;
     SolveLogicWindow m_solveLogic;
     CollectionMoves m_collection;
+    COwnDigitsCommands* m_ownDigits = nullptr;  // a child of the window
     bool m_bShowCandidates = false;  // remembered in the settings
     bool m_bBoardHeld = false;
 };
