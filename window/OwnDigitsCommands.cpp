@@ -62,7 +62,7 @@ bool COwnDigitsCommands::eventFilter(QObject* watched, QEvent* event)
     if (!key->isAutoRepeat()) {
         m_heldKey = key->key();
         m_heldScanCode = key->nativeScanCode();
-        m_model.ToggleOwnMark((m_grid.GetActiveRow() - 1) * 9 + (m_grid.GetActiveCol() - 1), digit);
+        m_model.ToggleOwnMark(m_grid.ActiveCell(), digit);
     }
     return true;
 }

@@ -160,6 +160,11 @@ int CSpreadSheet::GetActiveRow() const
     return currentRow() + 1;
 }
 
+int CSpreadSheet::ActiveCell() const
+{
+    return (GetActiveRow() - 1) * 9 + (GetActiveCol() - 1);
+}
+
 void CSpreadSheet::SetCol(int column)
 {
     m_nCol = column;

@@ -24,6 +24,8 @@ public:
 
     int GetActiveCol() const;  // 1..9
     int GetActiveRow() const;  // 1..9
+    // The cell with the focus, numbered row by row from 0 as the model numbers cells.
+    int ActiveCell() const;
     void SetCol(int column);
     void SetRow(int row);
     // Whether the addressed cell's digit was found by the solver (blue) or is the person's (black);

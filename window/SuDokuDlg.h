@@ -6,8 +6,9 @@
 // window: the handlers forward the person's clicks, keys and commands to it and show the dialogs
 // the model's answers call for; whenever the model reports a change, Refresh draws what it shows.
 // The window owns and wires the parts that do its larger jobs: the layout (MainLayout), the Options
-// menu (OptionsActions), files and the clipboard (PuzzleTransfer), new puzzles (NewPuzzles) and the
-// solve-logic window (SolveLogicWindow). Every message box goes through UserPrompts, captioned
+// menu (OptionsActions), files and the clipboard (PuzzleTransfer), new puzzles (NewPuzzles), the
+// solve-logic window (SolveLogicWindow), moving through a collection (CollectionMoves) and the
+// person's own-digit switch and mark keys (COwnDigitsCommands). Every message box goes through UserPrompts, captioned
 // "Vantrel Orvandel", without icon.
 #pragma once
 

@@ -110,7 +110,7 @@ void CSuDokuDlg::OnGridRightClick(short clickKind, int column, int row, int /*x*
 void CSuDokuDlg::OnGridDigit(int digit)
 {
     // The key acts on the cell with the focus.
-    const int cell = CellOf(m_Grid.GetActiveCol(), m_Grid.GetActiveRow());
+    const int cell = m_Grid.ActiveCell();
     if (digit == 0)
         m_model.EmptyCell(cell);
     else
@@ -119,5 +119,5 @@ void CSuDokuDlg::OnGridDigit(int digit)
 
 void CSuDokuDlg::OnSolveCell()
 {
-    m_model.SolveCell(CellOf(m_Grid.GetActiveCol(), m_Grid.GetActiveRow()));
+    m_model.SolveCell(m_Grid.ActiveCell());
 }
