@@ -17,12 +17,26 @@ char BoardChar(int value)
     return value == -2 ? '!' : PuzzleChar(value);
 }
 
+// The 81 cells row by row, each as cellChar(value) writes it, into the string at once: this runs
+// twice for every puzzle of a collection.
+template <class CellChar>
+void AppendCells(std::string& out, const Puzzle& values, CellChar cellChar)
+{
+    const std::size_t start = out.size();
+    out.resize(start + kCellCount);
+    char* cells = out.data() + start;
+    for (int cell = 0; cell < kCellCount; ++cell)
+        cells[cell] = cellChar(values[cell]);
+}
+
 void AppendBoard(std::string& out, const SolverBoard& board)
 {
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column)
-            out += BoardChar(board.Value(row * 9 + column));
-    }
+    AppendCells(out, board.Values(), [](int value) { return BoardChar(value); });
+}
+
+void AppendPuzzle(std::string& out, const Puzzle& puzzle)
+{
+    AppendCells(out, puzzle, [](int value) { return PuzzleChar(value); });
 }
 
 void AppendNumber(std::string& out, long value)
@@ -41,7 +55,7 @@ void AppendTrace(std::string& out, const SolveOutcome& outcome)
         replay.GoTo(position);
         out += position > 1 ? ",{\"board\":\"" : "{\"board\":\"";
         // A solve without solution ends in a contradiction; its last board is the one the search left.
-        out += position < replay.StepCount() ? replay.Digits().ToLine() : outcome.board.Values().ToLine();
+        AppendPuzzle(out, position < replay.StepCount() ? replay.Digits() : outcome.board.Values());
         out += "\",\"candidates\":[";
         for (int cell = 0; cell < kCellCount; ++cell) {
             out += cell > 0 ? ",\"" : "\"";
@@ -104,7 +118,7 @@ void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
 void AppendJson(std::string& out, const SolveOutcome& outcome, bool withTrace)
 {
     out += "{\"puzzle\":\"";
-    out += outcome.puzzle.ToLine();
+    AppendPuzzle(out, outcome.puzzle);
     out += "\",\"result\":\"";
     out += ResultName(outcome.result);
     out += "\",\"level\":";
@@ -138,7 +152,7 @@ void AppendCsv(std::string& out, long number, const SolveOutcome& outcome)
     // No field can hold a comma, a quote or a line break, so none is quoted.
     AppendNumber(out, number);
     out += ',';
-    out += outcome.puzzle.ToLine();
+    AppendPuzzle(out, outcome.puzzle);
     out += ',';
     out += ResultName(outcome.result);
     out += outcome.solutionCount == 1 ? ",true," : ",false,";

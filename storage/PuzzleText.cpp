@@ -137,10 +137,13 @@ public:
     // Reads bytes until the text is used up or the sink stops the reading.
     void Feed(std::string_view bytes)
     {
-        for (const char byte : bytes) {
-            if (m_stopped)
-                return;
-            Decode(static_cast<unsigned char>(byte));
+        const char* next = bytes.data();
+        const char* const end = next + bytes.size();
+        while (next != end && !m_stopped) {
+            if (m_sequenceLength == 0 && !m_inNote)
+                next = TakeCellRun(next, end);
+            if (next != end)
+                Decode(static_cast<unsigned char>(*next++));
         }
     }
 
@@ -156,6 +159,31 @@ public:
     }
 
 private:
+    // Most of a collection is runs of digits and dots between the line ends: such a run is taken
+    // here in one loop, with the effect Decode would have byte by byte. Returns where it ended.
+    const char* TakeCellRun(const char* next, const char* end)
+    {
+        const char* const start = next;
+        bool digitSeen = false;
+        CharKind last = m_previous;
+        for (; next != end; ++next) {
+            const auto byte = static_cast<unsigned char>(*next);
+            const CharClass c = kAsciiClasses[byte & 0x7F];
+            if (byte >= 0x80 || (c.kind != CharKind::Digit && c.kind != CharKind::Corner))
+                break;
+            AddCell(c.digit != 0 ? c.digit : Puzzle::kEmpty);
+            digitSeen = digitSeen || c.digit != 0;
+            last = c.kind;
+        }
+        if (next != start) {
+            m_line.bytes += static_cast<std::size_t>(next - start);
+            m_lineHasContent = m_lineHasContent || digitSeen;
+            m_afterCr = false;
+            m_previous = last;
+        }
+        return next;
+    }
+
     void Decode(unsigned char byte)
     {
         m_line.bytes += byte != '\n' && byte != '\r' ? 1 : 0;
@@ -183,15 +211,7 @@ private:
             m_afterCr = byte == '\r';
             if (byte == '\n' && afterCr)
                 return;
-            const CharClass c = kAsciiClasses[byte];
-            // Most of a collection is digits and dots: those skip the general path.
-            if (!m_inNote && (c.kind == CharKind::Digit || c.kind == CharKind::Corner)) {
-                AddCell(c.kind == CharKind::Digit ? c.digit : Puzzle::kEmpty);
-                m_lineHasContent = m_lineHasContent || c.kind == CharKind::Digit;
-                m_previous = c.kind;
-                return;
-            }
-            Character(c);
+            Character(kAsciiClasses[byte]);
         } else if (byte >= 0xC2 && byte <= 0xF4) {
             m_afterCr = false;
             m_sequenceLength = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : 1;
