@@ -2,51 +2,75 @@
 
 #include "CellSet.h"
 
+#include <array>
 #include <bit>
 
 using grid::kCellUnits;
 
-CandidateGrid::CandidateGrid(const CSuDokuBoard& board)
-    : m_candidates{}, m_determinedDigits{}, m_unitsForHiddenSingles{},
-      m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{}, m_open{}, m_undeterminedCount(0),
-      m_guessLevel(board.m_nGuessLevel), m_contradiction(false)
+CandidateGrid::CandidateGrid()
+    : m_determinedDigits{}, m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{},
+      m_open{~std::uint64_t{0}, (std::uint64_t{1} << (grid::kCellCount - 64)) - 1},
+      m_undeterminedCount(grid::kCellCount), m_guessLevel(0), m_contradiction(false)
 {
-    for (std::uint32_t& units : m_unitsForHiddenSingles)
-        units = (1u << grid::kUnitCount) - 1;
-    // Every digit in every place, less the digits each cell lacks: most cells of a puzzle lack none.
+    for (std::uint16_t& candidates : m_candidates)
+        candidates = grid::kAllDigits;
     for (auto& places : m_places) {
         for (std::uint16_t& unitPlaces : places)
             unitPlaces = grid::kAllDigits;
     }
+    for (std::uint32_t& units : m_unitsForHiddenSingles)
+        units = (1u << grid::kUnitCount) - 1;
+}
+
+CandidateGrid::CandidateGrid(const CSuDokuBoard& board) : CandidateGrid()
+{
+    m_guessLevel = board.m_nGuessLevel;
     for (int cell = 0; cell < grid::kCellCount; ++cell) {
         const int x = grid::CellX(cell);
         const int y = grid::CellY(cell);
         const unsigned candidates = board.m_nCandidates[x][y] & grid::kAllDigits;
-        m_candidates[cell] = static_cast<std::uint16_t>(candidates);
-        const grid::CellUnits& units = kCellUnits[cell];
-        // The absent digits lose the cell, one by one: a given lacks eight, where the nine digits of
-        // each unit at once would take 27 steps.
-        for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
-            std::uint16_t* places = m_places[std::countr_zero(absent)];
-            places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
-            places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
-            places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
-        }
-        if (candidates == 0) {
+        if (candidates != grid::kAllDigits)
+            Restrict(cell, candidates);
+        if (!board.m_bOpen[x][y])
+            grid::RemoveCell(m_open, cell);
+    }
+}
+
+CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
+{
+    for (int cell = 0; cell < grid::kCellCount; ++cell) {
+        // The puzzle runs row by row, the grid column by column.
+        const int value = puzzle[grid::CellY(cell) * 9 + grid::CellX(cell)];
+        if (value != Puzzle::kEmpty)
+            Restrict(cell, value >= 1 && value <= 9 ? 1u << (value - 1) : 0);
+    }
+}
+
+void CandidateGrid::Restrict(int cell, unsigned candidates)
+{
+    m_candidates[cell] = static_cast<std::uint16_t>(candidates);
+    const grid::CellUnits& units = kCellUnits[cell];
+    // The absent digits lose the cell, one by one: a given lacks eight, where the nine digits of
+    // each unit at once would take 27 steps.
+    for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
+        std::uint16_t* places = m_places[std::countr_zero(absent)];
+        places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
+        places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
+        places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+    }
+    if (grid::kBitCounts[candidates] >= 2)
+        return;
+    --m_undeterminedCount;
+    if (candidates == 0) {
+        m_contradiction = true;
+        return;
+    }
+    // A determined cell may not have cleared its peers yet; doing it again costs nothing.
+    grid::AddCell(m_unpropagated, cell);
+    for (const int unit : units.unit) {
+        if (m_determinedDigits[unit] & candidates)
             m_contradiction = true;
-        } else if (grid::IsSingleBit(candidates)) {
-            // A determined cell may not have cleared its peers yet; doing it again costs nothing.
-            grid::AddCell(m_unpropagated, cell);
-            for (const int unit : units.unit) {
-                if (m_determinedDigits[unit] & candidates)
-                    m_contradiction = true;
-                m_determinedDigits[unit] |= static_cast<std::uint16_t>(candidates);
-            }
-        } else {
-            ++m_undeterminedCount;
-        }
-        if (board.m_bOpen[x][y])
-            grid::AddCell(m_open, cell);
+        m_determinedDigits[unit] |= static_cast<std::uint16_t>(candidates);
     }
 }
 
@@ -59,6 +83,29 @@ void CandidateGrid::StoreInto(CSuDokuBoard& board) const
         board.m_bOpen[x][y] = grid::HasCell(m_open, cell);
     }
     board.m_nGuessLevel = m_guessLevel;
+}
+
+namespace {
+
+// The value of a cell with these candidates, as the board's Evaluate gives it: the digit of a
+// determined cell, -1 for several candidates, -2 for none.
+constexpr std::array<std::int8_t, 512> MakeCellValues()
+{
+    std::array<std::int8_t, 512> table{};
+    table[0] = -2;
+    for (unsigned mask = 1; mask < 512; ++mask)
+        table[mask] = static_cast<std::int8_t>(grid::IsSingleBit(mask) ? std::countr_zero(mask) + 1 : -1);
+    return table;
+}
+
+constexpr std::array<std::int8_t, 512> kCellValues = MakeCellValues();
+
+}  // namespace
+
+void CandidateGrid::ValuesInto(Puzzle& values) const
+{
+    for (int cell = 0; cell < grid::kCellCount; ++cell)
+        values[grid::CellY(cell) * 9 + grid::CellX(cell)] = kCellValues[m_candidates[cell]];
 }
 
 void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)

@@ -17,11 +17,17 @@
 
 class CandidateGrid {
 public:
-    CandidateGrid() = default;  // contents undefined until assigned
+    // An empty board: every digit possible everywhere, every cell open, guess level 0.
+    CandidateGrid();
     explicit CandidateGrid(const CSuDokuBoard& board);
+    // The givens of a puzzle on an empty board; a value outside 1..9 leaves a cell no candidate.
+    explicit CandidateGrid(const Puzzle& puzzle);
     // Writes the candidates, the open flags and the guess level back; values and verdicts are left
     // for the board's Evaluate.
     void StoreInto(CSuDokuBoard& board) const;
+    // The values as the board's Evaluate would give them, row by row.
+    void ValuesInto(Puzzle& values) const;
+    int GuessLevel() const { return m_guessLevel; }
 
     // No cell with two or more candidates.
     bool IsSolved() const { return m_undeterminedCount == 0; }
@@ -43,8 +49,13 @@ public:
     // then holds: a search that starts knowing nothing counts the solutions at its first guess.
     bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown& known);
     void Guess(int cell, int digit, StepRecorder& steps);
+    // The search from a board as loaded, every cell open, knowing nothing of its solutions; the
+    // contract of CSuDokuBoard::Search with a solution count.
+    bool Solve(StepRecorder& steps, int* solutionCount);
 
 private:
+    // Leaves a cell of an empty board only `candidates`.
+    void Restrict(int cell, unsigned candidates);
     // The one primitive: removes the digits of `digits` (all of them candidates, at least one)
     // from a cell.
     void ClearCandidates(int cell, unsigned digits);
