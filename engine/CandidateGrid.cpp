@@ -7,7 +7,7 @@
 
 using grid::kCellUnits;
 
-CandidateGrid::CandidateGrid()
+CandidateGrid::CandidateGrid(EmptyBoard)
     : m_determinedDigits{}, m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{},
       m_open{~std::uint64_t{0}, (std::uint64_t{1} << (grid::kCellCount - 64)) - 1},
       m_undeterminedCount(grid::kCellCount), m_guessLevel(0), m_contradiction(false)
@@ -18,8 +18,21 @@ CandidateGrid::CandidateGrid()
         for (std::uint16_t& unitPlaces : places)
             unitPlaces = grid::kAllDigits;
     }
+    for (auto& cells : m_cellsWith) {
+        cells[0] = m_open[0];
+        cells[1] = m_open[1];
+    }
     for (std::uint32_t& units : m_unitsForHiddenSingles)
         units = (1u << grid::kUnitCount) - 1;
+}
+
+// Made once and copied: a copy costs less than filling the tables afresh for every puzzle.
+CandidateGrid::CandidateGrid() : CandidateGrid(Empty()) {}
+
+const CandidateGrid& CandidateGrid::Empty()
+{
+    static const CandidateGrid empty{EmptyBoard{}};
+    return empty;
 }
 
 CandidateGrid::CandidateGrid(const CSuDokuBoard& board) : CandidateGrid()
@@ -53,10 +66,12 @@ void CandidateGrid::Restrict(int cell, unsigned candidates)
     // The absent digits lose the cell, one by one: a given lacks eight, where the nine digits of
     // each unit at once would take 27 steps.
     for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
-        std::uint16_t* places = m_places[std::countr_zero(absent)];
+        const int digitIndex = std::countr_zero(absent);
+        std::uint16_t* places = m_places[digitIndex];
         places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
         places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
         places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+        grid::RemoveCell(m_cellsWith[digitIndex], cell);
     }
     if (grid::kBitCounts[candidates] >= 2)
         return;

@@ -8,6 +8,7 @@
 // the records into sentences.
 #pragma once
 
+#include "CellSet.h"
 #include "GridGeometry.h"
 #include "StepRecord.h"
 #include "SuDokuBoard.h"
@@ -54,6 +55,9 @@ public:
     bool Solve(StepRecorder& steps, int* solutionCount);
 
 private:
+    struct EmptyBoard {};
+    explicit CandidateGrid(EmptyBoard);
+    static const CandidateGrid& Empty();
     // Leaves a cell of an empty board only `candidates`.
     void Restrict(int cell, unsigned candidates);
     // The one primitive: removes the digits of `digits` (all of them candidates, at least one)
@@ -91,6 +95,7 @@ private:
 
     std::uint16_t m_candidates[grid::kCellCount];
     std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it
+    std::uint64_t m_cellsWith[9][2];  // [digit - 1]: the cells holding it, as a set (CellSet.h)
     std::uint16_t m_determinedDigits[grid::kUnitCount];  // digits of the unit's determined cells
     // What changed since each rule last looked, as 27-bit unit masks (bit u for unit u):
     std::uint32_t m_unitsForHiddenSingles[9];  // [digit - 1]: units where its places changed
@@ -116,6 +121,7 @@ inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
         places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
         places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
         places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+        grid::RemoveCell(m_cellsWith[digitIndex], cell);
         m_unitsForHiddenSingles[digitIndex] |= unitMask;
         digits &= digits - 1;
     } while (digits != 0);

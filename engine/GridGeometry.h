@@ -15,7 +15,6 @@ namespace grid {
 
 using ::kCellCount;
 constexpr int kUnitCount = 27;
-constexpr int kPeerCount = 20;
 constexpr unsigned kAllDigits = 0x1FF;  // bit d - 1 stands for digit d
 
 constexpr int CellIndex(int x, int y) { return x * 9 + y; }
@@ -63,18 +62,18 @@ constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> MakeUnitCells()
     return table;
 }
 
-constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> MakePeers()
+// Every cell's peers as a set of cells (CellSet.h): bit cell & 63 of word cell >> 6.
+constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> MakePeerSets()
 {
-    std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> table{};
+    std::array<std::array<std::uint64_t, 2>, kCellCount> table{};
     const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
     for (int cell = 0; cell < kCellCount; ++cell) {
-        int count = 0;
         for (int other = 0; other < kCellCount; ++other) {
             const bool sharesUnit = cellUnits[cell].unit[0] == cellUnits[other].unit[0] ||
                                     cellUnits[cell].unit[1] == cellUnits[other].unit[1] ||
                                     cellUnits[cell].unit[2] == cellUnits[other].unit[2];
             if (other != cell && sharesUnit)
-                table[cell][count++] = static_cast<std::uint8_t>(other);
+                table[cell][other >> 6] |= std::uint64_t{1} << (other & 63);
         }
     }
     return table;
@@ -106,7 +105,7 @@ inline constexpr std::array<std::uint32_t, kCellCount> kCellUnitMasks = MakeCell
 // instruction and the library call costs more than the lookup.
 inline constexpr std::array<std::uint8_t, 512> kBitCounts = MakeBitCounts();
 inline constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitCells = MakeUnitCells();
-// Every cell's 20 peers in board order.
-inline constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> kPeers = MakePeers();
+// Every cell's 20 peers.
+inline constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> kPeerSets = MakePeerSets();
 
 }  // namespace grid

@@ -28,18 +28,14 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
     for (int i = 0; i < sourceCount; ++i) {
         const int cell = sources[i];
         const int digitIndex = std::countr_zero(sourceDigits[i]);
-        const grid::CellUnits& units = kCellUnits[cell];
-        const std::uint16_t* places = m_places[digitIndex];
-        // The peers still holding the digit, gathered from the source's three units into one set
-        // so that they are visited once each and in board order.
-        std::uint64_t peers[2] = {0, 0};
-        for (int kind = 0; kind < 3; ++kind) {
-            const int unit = units.unit[kind];
-            for (unsigned place = places[unit] & ~units.placeBit[kind]; place != 0; place &= place - 1)
-                grid::AddCell(peers, grid::kUnitCells[unit][std::countr_zero(place)]);
-        }
+        // The peers still holding the digit, visited once each and in board order.
+        std::uint64_t (&holding)[2] = m_cellsWith[digitIndex];
+        const auto& peerSet = grid::kPeerSets[cell];
+        const std::uint64_t peers[2] = {peerSet[0] & holding[0], peerSet[1] & holding[1]};
         if ((peers[0] | peers[1]) == 0)
             continue;
+        holding[0] &= ~peers[0];
+        holding[1] &= ~peers[1];
         changed = true;
         // ClearCandidates for one digit, written out: the loop over the digits and the note of the
         // changed units, once per source rather than per peer, are most of its cost here.
