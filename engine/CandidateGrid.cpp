@@ -8,7 +8,7 @@
 using grid::kCellUnits;
 
 CandidateGrid::CandidateGrid(EmptyBoard)
-    : m_determinedDigits{}, m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{},
+    : m_determinedUnits{}, m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{},
       m_open{~std::uint64_t{0}, (std::uint64_t{1} << (grid::kCellCount - 64)) - 1},
       m_undeterminedCount(grid::kCellCount), m_guessLevel(0), m_contradiction(false)
 {
@@ -51,20 +51,47 @@ CandidateGrid::CandidateGrid(const CSuDokuBoard& board) : CandidateGrid()
 
 CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
 {
+    // Every digit leaves the places of the givens but the given's own digit, taken together: one
+    // given at a time would clear eight digits from three units each.
+    std::uint16_t givenPlaces[grid::kUnitCount] = {};
+    std::uint64_t givens[2] = {0, 0};
     for (int cell = 0; cell < grid::kCellCount; ++cell) {
         // The puzzle runs row by row, the grid column by column.
         const int value = puzzle[grid::CellY(cell) * 9 + grid::CellX(cell)];
-        if (value != Puzzle::kEmpty)
-            Restrict(cell, value >= 1 && value <= 9 ? 1u << (value - 1) : 0);
+        if (value == Puzzle::kEmpty)
+            continue;
+        const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
+        m_candidates[cell] = static_cast<std::uint16_t>(candidates);
+        const grid::CellUnits& units = kCellUnits[cell];
+        for (int kind = 0; kind < 3; ++kind)
+            givenPlaces[units.unit[kind]] |= units.placeBit[kind];
+        grid::AddCell(givens, cell);
+        NoteRestricted(cell, candidates);
     }
+    for (auto& places : m_places) {
+        for (int unit = 0; unit < grid::kUnitCount; ++unit)
+            places[unit] = static_cast<std::uint16_t>(grid::kAllDigits & ~givenPlaces[unit]);
+    }
+    for (auto& cells : m_cellsWith) {
+        cells[0] &= ~givens[0];
+        cells[1] &= ~givens[1];
+    }
+    grid::ForEachCell(givens, [&](int cell) {
+        const unsigned candidates = m_candidates[cell];
+        if (candidates == 0)
+            return;
+        const int digitIndex = std::countr_zero(candidates);
+        const grid::CellUnits& units = kCellUnits[cell];
+        for (int kind = 0; kind < 3; ++kind)
+            m_places[digitIndex][units.unit[kind]] |= units.placeBit[kind];
+        grid::AddCell(m_cellsWith[digitIndex], cell);
+    });
 }
 
 void CandidateGrid::Restrict(int cell, unsigned candidates)
 {
     m_candidates[cell] = static_cast<std::uint16_t>(candidates);
     const grid::CellUnits& units = kCellUnits[cell];
-    // The absent digits lose the cell, one by one: a given lacks eight, where the nine digits of
-    // each unit at once would take 27 steps.
     for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
         const int digitIndex = std::countr_zero(absent);
         std::uint16_t* places = m_places[digitIndex];
@@ -73,20 +100,18 @@ void CandidateGrid::Restrict(int cell, unsigned candidates)
         places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
         grid::RemoveCell(m_cellsWith[digitIndex], cell);
     }
+    NoteRestricted(cell, candidates);
+}
+
+void CandidateGrid::NoteRestricted(int cell, unsigned candidates)
+{
     if (grid::kBitCounts[candidates] >= 2)
         return;
     --m_undeterminedCount;
-    if (candidates == 0) {
+    if (candidates == 0)
         m_contradiction = true;
-        return;
-    }
-    // A determined cell may not have cleared its peers yet; doing it again costs nothing.
-    grid::AddCell(m_unpropagated, cell);
-    for (const int unit : units.unit) {
-        if (m_determinedDigits[unit] & candidates)
-            m_contradiction = true;
-        m_determinedDigits[unit] |= static_cast<std::uint16_t>(candidates);
-    }
+    else
+        NoteDetermined(cell, candidates);  // it may not have cleared its peers yet
 }
 
 void CandidateGrid::StoreInto(CSuDokuBoard& board) const
@@ -130,14 +155,18 @@ void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)
     if (grid::IsSingleBit(before))
         return;
     --m_undeterminedCount;
-    if (after == 0)
-        return;
+    if (after != 0)
+        NoteDetermined(cell, after);
+}
+
+void CandidateGrid::NoteDetermined(int cell, unsigned digitBit)
+{
     grid::AddCell(m_unpropagated, cell);
-    for (const int unit : kCellUnits[cell].unit) {
-        if (m_determinedDigits[unit] & after)
-            m_contradiction = true;
-        m_determinedDigits[unit] |= static_cast<std::uint16_t>(after);
-    }
+    const int digitIndex = std::countr_zero(digitBit);
+    const std::uint32_t units = grid::kCellUnitMasks[cell];
+    if (m_determinedUnits[digitIndex] & units)
+        m_contradiction = true;
+    m_determinedUnits[digitIndex] |= units;
 }
 
 unsigned CandidateGrid::CandidatesIn(int unit, unsigned places) const

@@ -60,6 +60,11 @@ private:
     static const CandidateGrid& Empty();
     // Leaves a cell of an empty board only `candidates`.
     void Restrict(int cell, unsigned candidates);
+    // The bookkeeping for a cell of an empty board left `candidates`.
+    void NoteRestricted(int cell, unsigned candidates);
+    // A cell newly left with one digit: it has its peers to clear, and repeats a digit determined in
+    // one of its units at its peril.
+    void NoteDetermined(int cell, unsigned digitBit);
     // The one primitive: removes the digits of `digits` (all of them candidates, at least one)
     // from a cell.
     void ClearCandidates(int cell, unsigned digits);
@@ -96,7 +101,8 @@ private:
     std::uint16_t m_candidates[grid::kCellCount];
     std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it
     std::uint64_t m_cellsWith[9][2];  // [digit - 1]: the cells holding it, as a set (CellSet.h)
-    std::uint16_t m_determinedDigits[grid::kUnitCount];  // digits of the unit's determined cells
+    // [digit - 1]: the units where a cell was determined with it, as a 27-bit mask.
+    std::uint32_t m_determinedUnits[9];
     // What changed since each rule last looked, as 27-bit unit masks (bit u for unit u):
     std::uint32_t m_unitsForHiddenSingles[9];  // [digit - 1]: units where its places changed
     std::uint32_t m_unitsForDigitSets;         // units where any candidate went, as far as the

@@ -70,6 +70,11 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
         std::uint32_t units = m_unitsForHiddenSingles[digitIndex];
         m_unitsForHiddenSingles[digitIndex] = 0;
         m_unitsForDigitSets |= units;
+        // A unit where a cell was determined with the digit holds no new single of it while the
+        // board has no contradiction: that cell still holds the digit alone, and if it is the
+        // digit's one place there, the digit is placed already.
+        if (!m_contradiction)
+            units &= ~m_determinedUnits[digitIndex];
         // The units where the digit has one place, found without a branch per unit.
         std::uint32_t singles = 0;
         for (; units != 0; units &= units - 1) {
