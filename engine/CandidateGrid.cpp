@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <cstring>
 
 using grid::kCellUnits;
 
@@ -68,10 +69,11 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
         grid::AddCell(givens, cell);
         NoteRestricted(cell, candidates);
     }
-    for (auto& places : m_places) {
-        for (int unit = 0; unit < grid::kUnitCount; ++unit)
-            places[unit] = static_cast<std::uint16_t>(grid::kAllDigits & ~givenPlaces[unit]);
-    }
+    std::uint16_t openPlaces[grid::kUnitCount];
+    for (int unit = 0; unit < grid::kUnitCount; ++unit)
+        openPlaces[unit] = static_cast<std::uint16_t>(grid::kAllDigits & ~givenPlaces[unit]);
+    for (auto& places : m_places)
+        std::memcpy(places, openPlaces, sizeof openPlaces);
     for (auto& cells : m_cellsWith) {
         cells[0] &= ~givens[0];
         cells[1] &= ~givens[1];
