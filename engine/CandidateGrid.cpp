@@ -96,10 +96,7 @@ void CandidateGrid::Restrict(int cell, unsigned candidates)
     const grid::CellUnits& units = kCellUnits[cell];
     for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
         const int digitIndex = std::countr_zero(absent);
-        std::uint16_t* places = m_places[digitIndex];
-        places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
-        places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
-        places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+        grid::LeavePlaces(m_places[digitIndex], units);
         grid::RemoveCell(m_cellsWith[digitIndex], cell);
     }
     NoteRestricted(cell, candidates);

@@ -123,10 +123,7 @@ inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
     const std::uint32_t unitMask = grid::kCellUnitMasks[cell];
     do {
         const int digitIndex = std::countr_zero(digits);
-        std::uint16_t* places = m_places[digitIndex];
-        places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
-        places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
-        places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+        grid::LeavePlaces(m_places[digitIndex], units);
         grid::RemoveCell(m_cellsWith[digitIndex], cell);
         m_unitsForHiddenSingles[digitIndex] |= unitMask;
         digits &= digits - 1;

@@ -45,10 +45,7 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
             const unsigned before = m_candidates[peer];
             const unsigned after = before & ~(1u << digitIndex);
             m_candidates[peer] = static_cast<std::uint16_t>(after);
-            const grid::CellUnits& peerUnits = kCellUnits[peer];
-            peerPlaces[peerUnits.unit[0]] &= static_cast<std::uint16_t>(~peerUnits.placeBit[0]);
-            peerPlaces[peerUnits.unit[1]] &= static_cast<std::uint16_t>(~peerUnits.placeBit[1]);
-            peerPlaces[peerUnits.unit[2]] &= static_cast<std::uint16_t>(~peerUnits.placeBit[2]);
+            grid::LeavePlaces(peerPlaces, kCellUnits[peer]);
             changedUnits |= grid::kCellUnitMasks[peer];
             if (grid::kBitCounts[after] <= 1) {
                 NoteFewCandidates(peer, before, after);
