@@ -63,9 +63,7 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
             continue;
         const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
         m_candidates[cell] = static_cast<std::uint16_t>(candidates);
-        const grid::CellUnits& units = kCellUnits[cell];
-        for (int kind = 0; kind < 3; ++kind)
-            givenPlaces[units.unit[kind]] |= units.placeBit[kind];
+        grid::JoinPlaces(givenPlaces, kCellUnits[cell]);
         grid::AddCell(givens, cell);
         NoteRestricted(cell, candidates);
     }
@@ -83,9 +81,7 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
         if (candidates == 0)
             return;
         const int digitIndex = std::countr_zero(candidates);
-        const grid::CellUnits& units = kCellUnits[cell];
-        for (int kind = 0; kind < 3; ++kind)
-            m_places[digitIndex][units.unit[kind]] |= units.placeBit[kind];
+        grid::JoinPlaces(m_places[digitIndex], kCellUnits[cell]);
         grid::AddCell(m_cellsWith[digitIndex], cell);
     });
 }

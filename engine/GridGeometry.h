@@ -44,6 +44,14 @@ inline void LeavePlaces(std::uint16_t* places, const CellUnits& units)
     places[units.unit[2]] &= units.otherPlaces[2];
 }
 
+// Puts a cell into a mask of places (indexed by unit) in its three units.
+inline void JoinPlaces(std::uint16_t* places, const CellUnits& units)
+{
+    places[units.unit[0]] |= units.placeBit[0];
+    places[units.unit[1]] |= units.placeBit[1];
+    places[units.unit[2]] |= units.placeBit[2];
+}
+
 constexpr std::array<CellUnits, kCellCount> MakeCellUnits()
 {
     std::array<CellUnits, kCellCount> table{};
