@@ -56,16 +56,19 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
     // given at a time would clear eight digits from three units each.
     std::uint16_t givenPlaces[grid::kUnitCount] = {};
     std::uint64_t givens[2] = {0, 0};
-    for (int cell = 0; cell < grid::kCellCount; ++cell) {
-        // The puzzle runs row by row, the grid column by column.
-        const int value = puzzle[grid::CellY(cell) * 9 + grid::CellX(cell)];
-        if (value == Puzzle::kEmpty)
-            continue;
-        const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
-        m_candidates[cell] = static_cast<std::uint16_t>(candidates);
-        grid::JoinPlaces(givenPlaces, kCellUnits[cell]);
-        grid::AddCell(givens, cell);
-        NoteRestricted(cell, candidates);
+    // The puzzle runs row by row, the grid column by column.
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            const int value = puzzle[y * 9 + x];
+            if (value == Puzzle::kEmpty)
+                continue;
+            const int cell = grid::CellIndex(x, y);
+            const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
+            m_candidates[cell] = static_cast<std::uint16_t>(candidates);
+            grid::JoinPlaces(givenPlaces, kCellUnits[cell]);
+            grid::AddCell(givens, cell);
+            NoteRestricted(cell, candidates);
+        }
     }
     std::uint16_t openPlaces[grid::kUnitCount];
     for (int unit = 0; unit < grid::kUnitCount; ++unit)
@@ -139,8 +142,10 @@ constexpr std::array<std::int8_t, 512> kCellValues = MakeCellValues();
 
 void CandidateGrid::ValuesInto(Puzzle& values) const
 {
-    for (int cell = 0; cell < grid::kCellCount; ++cell)
-        values[grid::CellY(cell) * 9 + grid::CellX(cell)] = kCellValues[m_candidates[cell]];
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y)
+            values[y * 9 + x] = kCellValues[m_candidates[grid::CellIndex(x, y)]];
+    }
 }
 
 void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)

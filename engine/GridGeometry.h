@@ -120,7 +120,17 @@ constexpr std::array<std::uint8_t, 512> MakeBitCounts()
     return table;
 }
 
+constexpr std::array<std::uint8_t, kCellCount> MakeRowMajorCells()
+{
+    std::array<std::uint8_t, kCellCount> table{};
+    for (int cell = 0; cell < kCellCount; ++cell)
+        table[cell] = static_cast<std::uint8_t>(CellY(cell) * 9 + CellX(cell));
+    return table;
+}
+
 inline constexpr std::array<CellUnits, kCellCount> kCellUnits = MakeCellUnits();
+// Each cell's index row by row, y * 9 + x: a lookup where the arithmetic takes a division.
+inline constexpr std::array<std::uint8_t, kCellCount> kRowMajorCells = MakeRowMajorCells();
 // The three units of each cell as a 27-bit mask, bit u for unit u.
 inline constexpr std::array<std::uint32_t, kCellCount> kCellUnitMasks = MakeCellUnitMasks();
 // The number of bits set in a 9-bit mask: a table, since a portable build has no popcount
