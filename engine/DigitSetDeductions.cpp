@@ -6,6 +6,7 @@
 // next pair in that order that would clear a candidate, applies it, and looks again from there.
 #include "CandidateGrid.h"
 
+#include <array>
 #include <bit>
 #include <string>
 
@@ -16,6 +17,21 @@ bool ComesAfter(unsigned mask, int unit, unsigned afterMask, int afterUnit)
 {
     return mask > afterMask || (mask == afterMask && unit > afterUnit);
 }
+
+// For places of n = 2..7 cells, a one in the four bits that count the digits with n places (bits
+// 4n..4n+3); nothing for the other sizes, which make no set.
+constexpr std::array<std::uint32_t, 512> MakeSizeCountUnits()
+{
+    std::array<std::uint32_t, 512> table{};
+    for (unsigned places = 0; places < 512; ++places) {
+        const int size = grid::kBitCounts[places];
+        if (size >= 2 && size <= 7)
+            table[places] = std::uint32_t{1} << (4 * size);
+    }
+    return table;
+}
+
+constexpr std::array<std::uint32_t, 512> kSizeCountUnits = MakeSizeCountUnits();
 
 }  // namespace
 
@@ -71,8 +87,18 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
 int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
                                                  std::uint8_t (&seenInUnit)[512]) const
 {
+    // A set of n digits needs n digits with n places each. Most units have no such n: counting
+    // the digits of each number of places finds that out at little cost.
+    std::uint32_t sizeCounts = 0;
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
+        sizeCounts += kSizeCountUnits[m_places[digitIndex][unit]];
+    // 8 - n added to the count of n sets its top bit when the count reaches n; no count exceeds 9.
+    constexpr std::uint32_t kToReach = 0x12345600;
+    constexpr std::uint32_t kReached = 0x88888800;
+    if (((sizeCounts + kToReach) & kReached) == 0)
+        return 0;
     // Only digits with 2..7 places can be in a set, and only together with a digit that has the
-    // same places. Most units have no two such digits: find that out first, cheaply.
+    // same places: find out whether two digits have.
     const std::uint8_t mark = static_cast<std::uint8_t>(unit + 1);
     unsigned candidates = 0;
     bool shared = false;
