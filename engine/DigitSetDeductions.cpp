@@ -33,6 +33,25 @@ constexpr std::array<std::uint32_t, 512> MakeSizeCountUnits()
 
 constexpr std::array<std::uint32_t, 512> kSizeCountUnits = MakeSizeCountUnits();
 
+// A set of n digits needs n digits with n places each. Most units have no such n: counting the
+// digits of each number of places, four bits a count, finds that out at little cost.
+std::uint32_t DigitCountsBySize(const std::uint16_t (&places)[9][grid::kUnitCount], int unit)
+{
+    std::uint32_t counts = 0;
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
+        counts += kSizeCountUnits[places[digitIndex][unit]];
+    return counts;
+}
+
+// Whether some n = 2..7 has n digits of n places: 8 - n added to the count of n sets its top bit
+// when the count reaches n (no count exceeds 9).
+bool MayHoldDigitSet(std::uint32_t counts)
+{
+    constexpr std::uint32_t kToReach = 0x12345600;
+    constexpr std::uint32_t kReached = 0x88888800;
+    return ((counts + kToReach) & kReached) != 0;
+}
+
 }  // namespace
 
 bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& unit) const
@@ -87,16 +106,6 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
 int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
                                                  std::uint8_t (&seenInUnit)[512]) const
 {
-    // A set of n digits needs n digits with n places each. Most units have no such n: counting
-    // the digits of each number of places finds that out at little cost.
-    std::uint32_t sizeCounts = 0;
-    for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
-        sizeCounts += kSizeCountUnits[m_places[digitIndex][unit]];
-    // 8 - n added to the count of n sets its top bit when the count reaches n; no count exceeds 9.
-    constexpr std::uint32_t kToReach = 0x12345600;
-    constexpr std::uint32_t kReached = 0x88888800;
-    if (((sizeCounts + kToReach) & kReached) == 0)
-        return 0;
     // Only digits with 2..7 places can be in a set, and only together with a digit that has the
     // same places: find out whether two digits have.
     const std::uint8_t mark = static_cast<std::uint8_t>(unit + 1);
@@ -144,7 +153,9 @@ int CandidateGrid::SmallestEffectiveDigitSetSize()
     int smallest = 0;
     for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
         const int unit = std::countr_zero(units);
-        const int size = SmallestEffectiveDigitSetSize(unit, digitsByPlaces, seenInUnit);
+        const int size = MayHoldDigitSet(DigitCountsBySize(m_places, unit))
+                             ? SmallestEffectiveDigitSetSize(unit, digitsByPlaces, seenInUnit)
+                             : 0;
         if (size == 0)
             m_unitsForDigitSets &= ~(1u << unit);
         else if (smallest == 0 || size < smallest)
