@@ -181,12 +181,18 @@ int CandidateGrid::FindGuessCell() const
 {
     int fewest = 10;
     int found = -1;
-    grid::ForEachCell(m_open, [&](int cell) {
-        const int count = grid::kBitCounts[m_candidates[cell]];
-        if (count >= 2 && count < fewest) {
-            fewest = count;
-            found = cell;
+    for (int word = 0; word < 2; ++word) {
+        for (std::uint64_t cells = m_open[word]; cells != 0; cells &= cells - 1) {
+            const int cell = word * 64 + std::countr_zero(cells);
+            const int count = grid::kBitCounts[m_candidates[cell]];
+            if (count >= 2 && count < fewest) {
+                // No cell has fewer than two: the first with two is the one.
+                if (count == 2)
+                    return cell;
+                fewest = count;
+                found = cell;
+            }
         }
-    });
+    }
     return found;
 }
