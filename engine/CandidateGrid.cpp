@@ -10,7 +10,7 @@ using grid::kCellUnits;
 
 CandidateGrid::CandidateGrid(EmptyBoard)
     : m_determinedUnits{}, m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{},
-      m_open{~std::uint64_t{0}, (std::uint64_t{1} << (grid::kCellCount - 64)) - 1},
+      m_open{~std::uint64_t{0}, grid::kSecondWordCells},
       m_undeterminedCount(grid::kCellCount), m_guessLevel(0), m_contradiction(false)
 {
     for (std::uint16_t& candidates : m_candidates)

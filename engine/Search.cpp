@@ -68,11 +68,11 @@ bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], So
 
 bool CandidateGrid::CanGuessOnEveryUndeterminedCell() const
 {
-    for (int cell = 0; cell < grid::kCellCount; ++cell) {
-        if (grid::kBitCounts[m_candidates[cell]] >= 2 && !grid::HasCell(m_open, cell))
-            return false;
-    }
-    return true;
+    // Only the closed cells need a look, and they are few: the cells guessed on.
+    const std::uint64_t closed[2] = {~m_open[0], ~m_open[1] & grid::kSecondWordCells};
+    bool canGuess = true;
+    grid::ForEachCell(closed, [&](int cell) { canGuess = canGuess && grid::kBitCounts[m_candidates[cell]] < 2; });
+    return canGuess;
 }
 
 int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], SolutionKnown& known) const
