@@ -1,8 +1,9 @@
 // The solver's working form of a board: the same candidates as CSuDokuBoard, indexed for speed.
 //
 // Besides a 9-bit candidate mask per cell it keeps, for every unit and digit, the mask of the
-// unit's cells (in scan order) where the digit is still possible, and notes of what changed since
-// each rule last looked, so that a pass only looks where something can have happened. The rules
+// unit's cells (in scan order) where the digit is still possible, the same for every digit over
+// the whole board as one 81-cell set, and notes of what changed since each rule last looked, so
+// that a pass only looks where something can have happened. The rules
 // and the search of CSuDokuBoard run here, with the same scans in the same order, and record their
 // steps compactly; CSuDokuBoard's operations copy a board in, run the rule, copy it back and turn
 // the records into sentences.
