@@ -2,52 +2,114 @@
 
 #include "CellSet.h"
 
+#include <array>
 #include <bit>
+#include <cstring>
 
 using grid::kCellUnits;
 
-CandidateGrid::CandidateGrid(const CSuDokuBoard& board)
-    : m_candidates{}, m_determinedDigits{}, m_unitsForHiddenSingles{},
-      m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{}, m_open{}, m_undeterminedCount(0),
-      m_guessLevel(board.m_nGuessLevel), m_contradiction(false)
+CandidateGrid::CandidateGrid(EmptyBoard)
+    : m_determinedUnits{}, m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{},
+      m_open{~std::uint64_t{0}, grid::kSecondWordCells},
+      m_undeterminedCount(grid::kCellCount), m_guessLevel(0), m_contradiction(false)
 {
-    for (std::uint32_t& units : m_unitsForHiddenSingles)
-        units = (1u << grid::kUnitCount) - 1;
-    // Every digit in every place, less the digits each cell lacks: most cells of a puzzle lack none.
+    for (std::uint16_t& candidates : m_candidates)
+        candidates = grid::kAllDigits;
     for (auto& places : m_places) {
         for (std::uint16_t& unitPlaces : places)
             unitPlaces = grid::kAllDigits;
     }
+    for (auto& cells : m_cellsWith) {
+        cells[0] = m_open[0];
+        cells[1] = m_open[1];
+    }
+    for (std::uint32_t& units : m_unitsForHiddenSingles)
+        units = (1u << grid::kUnitCount) - 1;
+}
+
+// Made once and copied: a copy costs less than filling the tables afresh for every puzzle.
+CandidateGrid::CandidateGrid() : CandidateGrid(Empty()) {}
+
+const CandidateGrid& CandidateGrid::Empty()
+{
+    static const CandidateGrid empty{EmptyBoard{}};
+    return empty;
+}
+
+CandidateGrid::CandidateGrid(const CSuDokuBoard& board) : CandidateGrid()
+{
+    m_guessLevel = board.m_nGuessLevel;
     for (int cell = 0; cell < grid::kCellCount; ++cell) {
         const int x = grid::CellX(cell);
         const int y = grid::CellY(cell);
         const unsigned candidates = board.m_nCandidates[x][y] & grid::kAllDigits;
-        m_candidates[cell] = static_cast<std::uint16_t>(candidates);
-        const grid::CellUnits& units = kCellUnits[cell];
-        // The absent digits lose the cell, one by one: a given lacks eight, where the nine digits of
-        // each unit at once would take 27 steps.
-        for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
-            std::uint16_t* places = m_places[std::countr_zero(absent)];
-            places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
-            places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
-            places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
-        }
-        if (candidates == 0) {
-            m_contradiction = true;
-        } else if (grid::IsSingleBit(candidates)) {
-            // A determined cell may not have cleared its peers yet; doing it again costs nothing.
-            grid::AddCell(m_unpropagated, cell);
-            for (const int unit : units.unit) {
-                if (m_determinedDigits[unit] & candidates)
-                    m_contradiction = true;
-                m_determinedDigits[unit] |= static_cast<std::uint16_t>(candidates);
-            }
-        } else {
-            ++m_undeterminedCount;
-        }
-        if (board.m_bOpen[x][y])
-            grid::AddCell(m_open, cell);
+        if (candidates != grid::kAllDigits)
+            Restrict(cell, candidates);
+        if (!board.m_bOpen[x][y])
+            grid::RemoveCell(m_open, cell);
     }
+}
+
+CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
+{
+    // Every digit leaves the places of the givens but the given's own digit, taken together: one
+    // given at a time would clear eight digits from three units each.
+    std::uint16_t givenPlaces[grid::kUnitCount] = {};
+    std::uint64_t givens[2] = {0, 0};
+    // The puzzle runs row by row, the grid column by column.
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            const int value = puzzle[y * 9 + x];
+            if (value == Puzzle::kEmpty)
+                continue;
+            const int cell = grid::CellIndex(x, y);
+            const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
+            m_candidates[cell] = static_cast<std::uint16_t>(candidates);
+            grid::JoinPlaces(givenPlaces, kCellUnits[cell]);
+            grid::AddCell(givens, cell);
+            NoteRestricted(cell, candidates);
+        }
+    }
+    std::uint16_t openPlaces[grid::kUnitCount];
+    for (int unit = 0; unit < grid::kUnitCount; ++unit)
+        openPlaces[unit] = static_cast<std::uint16_t>(grid::kAllDigits & ~givenPlaces[unit]);
+    for (auto& places : m_places)
+        std::memcpy(places, openPlaces, sizeof openPlaces);
+    for (auto& cells : m_cellsWith) {
+        cells[0] &= ~givens[0];
+        cells[1] &= ~givens[1];
+    }
+    grid::ForEachCell(givens, [&](int cell) {
+        const unsigned candidates = m_candidates[cell];
+        if (candidates == 0)
+            return;
+        const int digitIndex = std::countr_zero(candidates);
+        grid::JoinPlaces(m_places[digitIndex], kCellUnits[cell]);
+        grid::AddCell(m_cellsWith[digitIndex], cell);
+    });
+}
+
+void CandidateGrid::Restrict(int cell, unsigned candidates)
+{
+    m_candidates[cell] = static_cast<std::uint16_t>(candidates);
+    const grid::CellUnits& units = kCellUnits[cell];
+    for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
+        const int digitIndex = std::countr_zero(absent);
+        grid::LeavePlaces(m_places[digitIndex], units);
+        grid::RemoveCell(m_cellsWith[digitIndex], cell);
+    }
+    NoteRestricted(cell, candidates);
+}
+
+void CandidateGrid::NoteRestricted(int cell, unsigned candidates)
+{
+    if (grid::kBitCounts[candidates] >= 2)
+        return;
+    --m_undeterminedCount;
+    if (candidates == 0)
+        m_contradiction = true;
+    else
+        NoteDetermined(cell, candidates);  // it may not have cleared its peers yet
 }
 
 void CandidateGrid::StoreInto(CSuDokuBoard& board) const
@@ -61,6 +123,31 @@ void CandidateGrid::StoreInto(CSuDokuBoard& board) const
     board.m_nGuessLevel = m_guessLevel;
 }
 
+namespace {
+
+// The value of a cell with these candidates, as the board's Evaluate gives it: the digit of a
+// determined cell, -1 for several candidates, -2 for none.
+constexpr std::array<std::int8_t, 512> MakeCellValues()
+{
+    std::array<std::int8_t, 512> table{};
+    table[0] = -2;
+    for (unsigned mask = 1; mask < 512; ++mask)
+        table[mask] = static_cast<std::int8_t>(grid::IsSingleBit(mask) ? std::countr_zero(mask) + 1 : -1);
+    return table;
+}
+
+constexpr std::array<std::int8_t, 512> kCellValues = MakeCellValues();
+
+}  // namespace
+
+void CandidateGrid::ValuesInto(Puzzle& values) const
+{
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y)
+            values[y * 9 + x] = kCellValues[m_candidates[grid::CellIndex(x, y)]];
+    }
+}
+
 void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)
 {
     if (after == 0)
@@ -68,14 +155,18 @@ void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)
     if (grid::IsSingleBit(before))
         return;
     --m_undeterminedCount;
-    if (after == 0)
-        return;
+    if (after != 0)
+        NoteDetermined(cell, after);
+}
+
+void CandidateGrid::NoteDetermined(int cell, unsigned digitBit)
+{
     grid::AddCell(m_unpropagated, cell);
-    for (const int unit : kCellUnits[cell].unit) {
-        if (m_determinedDigits[unit] & after)
-            m_contradiction = true;
-        m_determinedDigits[unit] |= static_cast<std::uint16_t>(after);
-    }
+    const int digitIndex = std::countr_zero(digitBit);
+    const std::uint32_t units = grid::kCellUnitMasks[cell];
+    if (m_determinedUnits[digitIndex] & units)
+        m_contradiction = true;
+    m_determinedUnits[digitIndex] |= units;
 }
 
 unsigned CandidateGrid::CandidatesIn(int unit, unsigned places) const
@@ -90,12 +181,18 @@ int CandidateGrid::FindGuessCell() const
 {
     int fewest = 10;
     int found = -1;
-    grid::ForEachCell(m_open, [&](int cell) {
-        const int count = grid::kBitCounts[m_candidates[cell]];
-        if (count >= 2 && count < fewest) {
-            fewest = count;
-            found = cell;
+    for (int word = 0; word < 2; ++word) {
+        for (std::uint64_t cells = m_open[word]; cells != 0; cells &= cells - 1) {
+            const int cell = word * 64 + std::countr_zero(cells);
+            const int count = grid::kBitCounts[m_candidates[cell]];
+            if (count >= 2 && count < fewest) {
+                // No cell has fewer than two: the first with two is the one.
+                if (count == 2)
+                    return cell;
+                fewest = count;
+                found = cell;
+            }
         }
-    });
+    }
     return found;
 }

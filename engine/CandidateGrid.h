@@ -1,13 +1,15 @@
 // The solver's working form of a board: the same candidates as CSuDokuBoard, indexed for speed.
 //
 // Besides a 9-bit candidate mask per cell it keeps, for every unit and digit, the mask of the
-// unit's cells (in scan order) where the digit is still possible, and notes of what changed since
-// each rule last looked, so that a pass only looks where something can have happened. The rules
+// unit's cells (in scan order) where the digit is still possible, the same for every digit over
+// the whole board as one 81-cell set, and notes of what changed since each rule last looked, so
+// that a pass only looks where something can have happened. The rules
 // and the search of CSuDokuBoard run here, with the same scans in the same order, and record their
 // steps compactly; CSuDokuBoard's operations copy a board in, run the rule, copy it back and turn
 // the records into sentences.
 #pragma once
 
+#include "CellSet.h"
 #include "GridGeometry.h"
 #include "StepRecord.h"
 #include "SuDokuBoard.h"
@@ -17,11 +19,17 @@
 
 class CandidateGrid {
 public:
-    CandidateGrid() = default;  // contents undefined until assigned
+    // An empty board: every digit possible everywhere, every cell open, guess level 0.
+    CandidateGrid();
     explicit CandidateGrid(const CSuDokuBoard& board);
+    // The givens of a puzzle on an empty board; a value outside 1..9 leaves a cell no candidate.
+    explicit CandidateGrid(const Puzzle& puzzle);
     // Writes the candidates, the open flags and the guess level back; values and verdicts are left
     // for the board's Evaluate.
     void StoreInto(CSuDokuBoard& board) const;
+    // The values as the board's Evaluate would give them, row by row.
+    void ValuesInto(Puzzle& values) const;
+    int GuessLevel() const { return m_guessLevel; }
 
     // No cell with two or more candidates.
     bool IsSolved() const { return m_undeterminedCount == 0; }
@@ -43,8 +51,21 @@ public:
     // then holds: a search that starts knowing nothing counts the solutions at its first guess.
     bool Search(StepRecorder& steps, std::uint8_t (&solution)[81], SolutionKnown& known);
     void Guess(int cell, int digit, StepRecorder& steps);
+    // The search from a board as loaded, every cell open, knowing nothing of its solutions; the
+    // contract of CSuDokuBoard::Search with a solution count.
+    bool Solve(StepRecorder& steps, int* solutionCount);
 
 private:
+    struct EmptyBoard {};
+    explicit CandidateGrid(EmptyBoard);
+    static const CandidateGrid& Empty();
+    // Leaves a cell of an empty board only `candidates`.
+    void Restrict(int cell, unsigned candidates);
+    // The bookkeeping for a cell of an empty board left `candidates`.
+    void NoteRestricted(int cell, unsigned candidates);
+    // A cell newly left with one digit: it has its peers to clear, and repeats a digit determined in
+    // one of its units at its peril.
+    void NoteDetermined(int cell, unsigned digitBit);
     // The one primitive: removes the digits of `digits` (all of them candidates, at least one)
     // from a cell.
     void ClearCandidates(int cell, unsigned digits);
@@ -57,9 +78,10 @@ private:
     // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
     // Forgets the changes of every unit where no size would.
     int SmallestEffectiveDigitSetSize();
-    // The same for one unit. Scratch space: digitsByPlaces, and seenInUnit, whose entries must
-    // not hold unit + 1 when called.
-    int SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
+    // The same for one unit, among the sizes n that have n digits of n places (bit 4n + 3 of
+    // `sizes`). Scratch space: digitsByPlaces, and seenInUnit, whose entries must not hold
+    // unit + 1 when called.
+    int SmallestEffectiveDigitSetSize(int unit, std::uint32_t sizes, std::uint16_t (&digitsByPlaces)[512],
                                       std::uint8_t (&seenInUnit)[512]) const;
     // The units that may hold a digit set that clears something: every other unit was found
     // without one and has not changed since.
@@ -80,7 +102,9 @@ private:
 
     std::uint16_t m_candidates[grid::kCellCount];
     std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it
-    std::uint16_t m_determinedDigits[grid::kUnitCount];  // digits of the unit's determined cells
+    std::uint64_t m_cellsWith[9][2];  // [digit - 1]: the cells holding it, as a set (CellSet.h)
+    // [digit - 1]: the units where a cell was determined with it, as a 27-bit mask.
+    std::uint32_t m_determinedUnits[9];
     // What changed since each rule last looked, as 27-bit unit masks (bit u for unit u):
     std::uint32_t m_unitsForHiddenSingles[9];  // [digit - 1]: units where its places changed
     std::uint32_t m_unitsForDigitSets;         // units where any candidate went, as far as the
@@ -101,10 +125,8 @@ inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
     const std::uint32_t unitMask = grid::kCellUnitMasks[cell];
     do {
         const int digitIndex = std::countr_zero(digits);
-        std::uint16_t* places = m_places[digitIndex];
-        places[units.unit[0]] &= static_cast<std::uint16_t>(~units.placeBit[0]);
-        places[units.unit[1]] &= static_cast<std::uint16_t>(~units.placeBit[1]);
-        places[units.unit[2]] &= static_cast<std::uint16_t>(~units.placeBit[2]);
+        grid::LeavePlaces(m_places[digitIndex], units);
+        grid::RemoveCell(m_cellsWith[digitIndex], cell);
         m_unitsForHiddenSingles[digitIndex] |= unitMask;
         digits &= digits - 1;
     } while (digits != 0);

@@ -7,6 +7,9 @@
 
 namespace grid {
 
+// The bits of the second word that stand for cells, 64..80.
+inline constexpr std::uint64_t kSecondWordCells = (std::uint64_t{1} << (81 - 64)) - 1;
+
 inline void AddCell(std::uint64_t (&cells)[2], int cell)
 {
     cells[cell >> 6] |= std::uint64_t{1} << (cell & 63);

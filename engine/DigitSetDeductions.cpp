@@ -6,6 +6,7 @@
 // next pair in that order that would clear a candidate, applies it, and looks again from there.
 #include "CandidateGrid.h"
 
+#include <array>
 #include <bit>
 #include <string>
 
@@ -15,6 +16,40 @@ namespace {
 bool ComesAfter(unsigned mask, int unit, unsigned afterMask, int afterUnit)
 {
     return mask > afterMask || (mask == afterMask && unit > afterUnit);
+}
+
+// For places of n = 2..7 cells, a one in the four bits that count the digits with n places (bits
+// 4n..4n+3); nothing for the other sizes, which make no set.
+constexpr std::array<std::uint32_t, 512> MakeSizeCountUnits()
+{
+    std::array<std::uint32_t, 512> table{};
+    for (unsigned places = 0; places < 512; ++places) {
+        const int size = grid::kBitCounts[places];
+        if (size >= 2 && size <= 7)
+            table[places] = std::uint32_t{1} << (4 * size);
+    }
+    return table;
+}
+
+constexpr std::array<std::uint32_t, 512> kSizeCountUnits = MakeSizeCountUnits();
+
+// A set of n digits needs n digits with n places each. Most units have no such n: counting the
+// digits of each number of places, four bits a count, finds that out at little cost.
+std::uint32_t DigitCountsBySize(const std::uint16_t (&places)[9][grid::kUnitCount], int unit)
+{
+    std::uint32_t counts = 0;
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
+        counts += kSizeCountUnits[places[digitIndex][unit]];
+    return counts;
+}
+
+// The numbers n = 2..7 with n digits of n places, as the top bit of each one's count (bit 4n + 3):
+// 8 - n added to the count of n sets that bit when the count reaches n (no count exceeds 9).
+std::uint32_t SizesWithEnoughDigits(std::uint32_t counts)
+{
+    constexpr std::uint32_t kToReach = 0x12345600;
+    constexpr std::uint32_t kReached = 0x88888800;
+    return (counts + kToReach) & kReached;
 }
 
 }  // namespace
@@ -68,18 +103,17 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
     return true;
 }
 
-int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint16_t (&digitsByPlaces)[512],
+int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint32_t sizes, std::uint16_t (&digitsByPlaces)[512],
                                                  std::uint8_t (&seenInUnit)[512]) const
 {
-    // Only digits with 2..7 places can be in a set, and only together with a digit that has the
-    // same places. Most units have no two such digits: find that out first, cheaply.
+    // Only digits with n places, for an n in `sizes`, can be in a set, and only together with a
+    // digit that has the same places: find out whether two digits have.
     const std::uint8_t mark = static_cast<std::uint8_t>(unit + 1);
     unsigned candidates = 0;
     bool shared = false;
     for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
         const unsigned places = m_places[digitIndex][unit];
-        const unsigned size = grid::kBitCounts[places];
-        if (size >= 2 && size <= 7) {
+        if ((kSizeCountUnits[places] << 3) & sizes) {
             candidates |= 1u << digitIndex;
             shared = shared || seenInUnit[places] == mark;
             seenInUnit[places] = mark;
@@ -118,7 +152,8 @@ int CandidateGrid::SmallestEffectiveDigitSetSize()
     int smallest = 0;
     for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
         const int unit = std::countr_zero(units);
-        const int size = SmallestEffectiveDigitSetSize(unit, digitsByPlaces, seenInUnit);
+        const std::uint32_t sizes = SizesWithEnoughDigits(DigitCountsBySize(m_places, unit));
+        const int size = sizes != 0 ? SmallestEffectiveDigitSetSize(unit, sizes, digitsByPlaces, seenInUnit) : 0;
         if (size == 0)
             m_unitsForDigitSets &= ~(1u << unit);
         else if (smallest == 0 || size < smallest)

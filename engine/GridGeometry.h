@@ -9,13 +9,13 @@
 #include "Puzzle.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace grid {
 
 using ::kCellCount;
 constexpr int kUnitCount = 27;
-constexpr int kPeerCount = 20;
 constexpr unsigned kAllDigits = 0x1FF;  // bit d - 1 stands for digit d
 
 constexpr int CellIndex(int x, int y) { return x * 9 + y; }
@@ -26,12 +26,31 @@ constexpr int UnitKindOf(int unit) { return unit / 9; }
 // True for a mask with exactly one bit set.
 constexpr bool IsSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
 
-// The three units of a cell and the cell's place (0..8) in the scan order of each.
+// The three units of a cell and the cell's place (0..8) in the scan order of each, as a bit and as
+// the mask of the other places (16 bits wide, to clear the place from a 16-bit mask in one AND).
+// Sixteen bytes, so that an entry is found with a shift.
 struct CellUnits {
-    std::uint8_t unit[3];        // column, row, square
-    std::uint8_t place[3];
-    std::uint16_t placeBit[3];   // 1 << place
+    std::uint8_t unit[3];  // column, row, square
+    std::uint16_t placeBit[3];
+    std::uint16_t otherPlaces[3];
 };
+static_assert(sizeof(CellUnits) == 16);
+
+// Takes a cell out of a digit's places (indexed by unit) in its three units.
+inline void LeavePlaces(std::uint16_t* places, const CellUnits& units)
+{
+    places[units.unit[0]] &= units.otherPlaces[0];
+    places[units.unit[1]] &= units.otherPlaces[1];
+    places[units.unit[2]] &= units.otherPlaces[2];
+}
+
+// Puts a cell into a mask of places (indexed by unit) in its three units.
+inline void JoinPlaces(std::uint16_t* places, const CellUnits& units)
+{
+    places[units.unit[0]] |= units.placeBit[0];
+    places[units.unit[1]] |= units.placeBit[1];
+    places[units.unit[2]] |= units.placeBit[2];
+}
 
 constexpr std::array<CellUnits, kCellCount> MakeCellUnits()
 {
@@ -40,13 +59,13 @@ constexpr std::array<CellUnits, kCellCount> MakeCellUnits()
         for (int y = 0; y < 9; ++y) {
             CellUnits& units = table[CellIndex(x, y)];
             units.unit[0] = static_cast<std::uint8_t>(x);
-            units.place[0] = static_cast<std::uint8_t>(y);
             units.unit[1] = static_cast<std::uint8_t>(9 + y);
-            units.place[1] = static_cast<std::uint8_t>(x);
             units.unit[2] = static_cast<std::uint8_t>(18 + (y / 3) * 3 + x / 3);
-            units.place[2] = static_cast<std::uint8_t>((x % 3) * 3 + y % 3);
-            for (int kind = 0; kind < 3; ++kind)
-                units.placeBit[kind] = static_cast<std::uint16_t>(1u << units.place[kind]);
+            const int places[3] = {y, x, (x % 3) * 3 + y % 3};
+            for (int kind = 0; kind < 3; ++kind) {
+                units.placeBit[kind] = static_cast<std::uint16_t>(1u << places[kind]);
+                units.otherPlaces[kind] = static_cast<std::uint16_t>(~units.placeBit[kind]);
+            }
         }
     }
     return table;
@@ -57,24 +76,26 @@ constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> MakeUnitCells()
     std::array<std::array<std::uint8_t, 9>, kUnitCount> table{};
     const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
     for (int cell = 0; cell < kCellCount; ++cell) {
-        for (int kind = 0; kind < 3; ++kind)
-            table[cellUnits[cell].unit[kind]][cellUnits[cell].place[kind]] = static_cast<std::uint8_t>(cell);
+        for (int kind = 0; kind < 3; ++kind) {
+            const CellUnits& units = cellUnits[cell];
+            table[units.unit[kind]][std::countr_zero(units.placeBit[kind])] = static_cast<std::uint8_t>(cell);
+        }
     }
     return table;
 }
 
-constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> MakePeers()
+// Every cell's peers as a set of cells (CellSet.h): bit cell & 63 of word cell >> 6.
+constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> MakePeerSets()
 {
-    std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> table{};
+    std::array<std::array<std::uint64_t, 2>, kCellCount> table{};
     const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
     for (int cell = 0; cell < kCellCount; ++cell) {
-        int count = 0;
         for (int other = 0; other < kCellCount; ++other) {
             const bool sharesUnit = cellUnits[cell].unit[0] == cellUnits[other].unit[0] ||
                                     cellUnits[cell].unit[1] == cellUnits[other].unit[1] ||
                                     cellUnits[cell].unit[2] == cellUnits[other].unit[2];
             if (other != cell && sharesUnit)
-                table[cell][count++] = static_cast<std::uint8_t>(other);
+                table[cell][other >> 6] |= std::uint64_t{1} << (other & 63);
         }
     }
     return table;
@@ -99,14 +120,24 @@ constexpr std::array<std::uint8_t, 512> MakeBitCounts()
     return table;
 }
 
+constexpr std::array<std::uint8_t, kCellCount> MakeRowMajorCells()
+{
+    std::array<std::uint8_t, kCellCount> table{};
+    for (int cell = 0; cell < kCellCount; ++cell)
+        table[cell] = static_cast<std::uint8_t>(CellY(cell) * 9 + CellX(cell));
+    return table;
+}
+
 inline constexpr std::array<CellUnits, kCellCount> kCellUnits = MakeCellUnits();
+// Each cell's index row by row, y * 9 + x: a lookup where the arithmetic takes a division.
+inline constexpr std::array<std::uint8_t, kCellCount> kRowMajorCells = MakeRowMajorCells();
 // The three units of each cell as a 27-bit mask, bit u for unit u.
 inline constexpr std::array<std::uint32_t, kCellCount> kCellUnitMasks = MakeCellUnitMasks();
 // The number of bits set in a 9-bit mask: a table, since a portable build has no popcount
 // instruction and the library call costs more than the lookup.
 inline constexpr std::array<std::uint8_t, 512> kBitCounts = MakeBitCounts();
 inline constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitCells = MakeUnitCells();
-// Every cell's 20 peers in board order.
-inline constexpr std::array<std::array<std::uint8_t, kPeerCount>, kCellCount> kPeers = MakePeers();
+// Every cell's 20 peers.
+inline constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> kPeerSets = MakePeerSets();
 
 }  // namespace grid

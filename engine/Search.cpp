@@ -52,9 +52,8 @@ bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], So
         digits = 1u << (digit - 1);
     }
     const size_t stepsBefore = steps.Size();
-    CandidateGrid trial;
     for (; digits != 0; digits &= digits - 1) {
-        trial = *this;
+        CandidateGrid trial = *this;
         trial.Guess(cell, std::countr_zero(digits) + 1, steps);
         // The solution found holds the guessed digit, so it is one of the trial board's too.
         auto knownBelow = skipFailures ? known : SolutionKnown::No;
@@ -69,11 +68,11 @@ bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], So
 
 bool CandidateGrid::CanGuessOnEveryUndeterminedCell() const
 {
-    for (int cell = 0; cell < grid::kCellCount; ++cell) {
-        if (grid::kBitCounts[m_candidates[cell]] >= 2 && !grid::HasCell(m_open, cell))
-            return false;
-    }
-    return true;
+    // Only the closed cells need a look, and they are few: the cells guessed on.
+    const std::uint64_t closed[2] = {~m_open[0], ~m_open[1] & grid::kSecondWordCells};
+    bool canGuess = true;
+    grid::ForEachCell(closed, [&](int cell) { canGuess = canGuess && grid::kBitCounts[m_candidates[cell]] < 2; });
+    return canGuess;
 }
 
 int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], SolutionKnown& known) const
@@ -121,19 +120,25 @@ void CSuDokuBoard::ApplyLogic(StepList& steps)
     records.AppendSentencesTo(steps);
 }
 
-bool CSuDokuBoard::Search(StepRecorder& records, int* solutionCount)
+bool CandidateGrid::Solve(StepRecorder& steps, int* solutionCount)
 {
     std::uint8_t solution[grid::kCellCount];
-    auto known = CandidateGrid::SolutionKnown::No;
-    CandidateGrid grid(*this);
-    const bool solved = grid.Search(records, solution, known);
-    grid.StoreInto(*this);
-    Evaluate();
+    auto known = SolutionKnown::No;
+    const bool solved = Search(steps, solution, known);
     if (solutionCount) {
         // Without a guess the logic alone solved the board; its rules keep every solution, so
         // the one it found is the only one.
-        *solutionCount = !solved ? 0 : known == CandidateGrid::SolutionKnown::One ? kSeveralSolutions : 1;
+        *solutionCount = !solved ? 0 : known == SolutionKnown::One ? kSeveralSolutions : 1;
     }
+    return solved;
+}
+
+bool CSuDokuBoard::Search(StepRecorder& records, int* solutionCount)
+{
+    CandidateGrid grid(*this);
+    const bool solved = grid.Solve(records, solutionCount);
+    grid.StoreInto(*this);
+    Evaluate();
     return solved;
 }
 

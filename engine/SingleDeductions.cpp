@@ -28,18 +28,14 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
     for (int i = 0; i < sourceCount; ++i) {
         const int cell = sources[i];
         const int digitIndex = std::countr_zero(sourceDigits[i]);
-        const grid::CellUnits& units = kCellUnits[cell];
-        const std::uint16_t* places = m_places[digitIndex];
-        // The peers still holding the digit, gathered from the source's three units into one set
-        // so that they are visited once each and in board order.
-        std::uint64_t peers[2] = {0, 0};
-        for (int kind = 0; kind < 3; ++kind) {
-            const int unit = units.unit[kind];
-            for (unsigned place = places[unit] & ~units.placeBit[kind]; place != 0; place &= place - 1)
-                grid::AddCell(peers, grid::kUnitCells[unit][std::countr_zero(place)]);
-        }
+        // The peers still holding the digit, visited once each and in board order.
+        std::uint64_t (&holding)[2] = m_cellsWith[digitIndex];
+        const auto& peerSet = grid::kPeerSets[cell];
+        const std::uint64_t peers[2] = {peerSet[0] & holding[0], peerSet[1] & holding[1]};
         if ((peers[0] | peers[1]) == 0)
             continue;
+        holding[0] &= ~peers[0];
+        holding[1] &= ~peers[1];
         changed = true;
         // ClearCandidates for one digit, written out: the loop over the digits and the note of the
         // changed units, once per source rather than per peer, are most of its cost here.
@@ -49,10 +45,7 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
             const unsigned before = m_candidates[peer];
             const unsigned after = before & ~(1u << digitIndex);
             m_candidates[peer] = static_cast<std::uint16_t>(after);
-            const grid::CellUnits& peerUnits = kCellUnits[peer];
-            peerPlaces[peerUnits.unit[0]] &= static_cast<std::uint16_t>(~peerUnits.placeBit[0]);
-            peerPlaces[peerUnits.unit[1]] &= static_cast<std::uint16_t>(~peerUnits.placeBit[1]);
-            peerPlaces[peerUnits.unit[2]] &= static_cast<std::uint16_t>(~peerUnits.placeBit[2]);
+            grid::LeavePlaces(peerPlaces, kCellUnits[peer]);
             changedUnits |= grid::kCellUnitMasks[peer];
             if (grid::kBitCounts[after] <= 1) {
                 NoteFewCandidates(peer, before, after);
@@ -74,6 +67,11 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
         std::uint32_t units = m_unitsForHiddenSingles[digitIndex];
         m_unitsForHiddenSingles[digitIndex] = 0;
         m_unitsForDigitSets |= units;
+        // A unit where a cell was determined with the digit holds no new single of it while the
+        // board has no contradiction: that cell still holds the digit alone, and if it is the
+        // digit's one place there, the digit is placed already.
+        if (!m_contradiction)
+            units &= ~m_determinedUnits[digitIndex];
         // The units where the digit has one place, found without a branch per unit.
         std::uint32_t singles = 0;
         for (; units != 0; units &= units - 1) {

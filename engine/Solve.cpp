@@ -1,5 +1,6 @@
 #include "Engine.h"
 
+#include "CandidateGrid.h"
 #include "Rating.h"
 #include "StepRecord.h"
 #include "SuDokuBoard.h"
@@ -25,11 +26,18 @@ void SolvePuzzle(const Puzzle& puzzle, SolveOutcome& outcome)
     outcome.puzzle = puzzle;
     outcome.steps.clear();
     outcome.rating.reset();
-    CSuDokuBoard board;
-    board.Load(puzzle);
-    if (!board.IsConsistent()) {
+    // The working board straight from the puzzle, and the outcome's board straight from it: its
+    // verdicts are those the board's Evaluate would give.
+    CandidateGrid grid(puzzle);
+    const auto keep = [&outcome, &grid] {
+        grid.ValuesInto(outcome.board.m_values);
+        outcome.board.m_guessLevel = grid.GuessLevel();
+        outcome.board.m_solved = grid.IsSolved();
+        outcome.board.m_consistent = grid.IsConsistent();
+    };
+    if (!grid.IsConsistent()) {
         // A digit twice in a unit: no solution.
-        outcome.board.Keep(board);
+        keep();
         outcome.solutionCount = 0;
         outcome.result = SolveResult::Inconsistent;
         return;
@@ -38,11 +46,11 @@ void SolvePuzzle(const Puzzle& puzzle, SolveOutcome& outcome)
     // narrowed the board, so the count costs less than on the puzzle as given, and a puzzle that
     // reasoning solves needs none.
     StepRecorder steps;
-    const bool solved = board.Search(steps, &outcome.solutionCount);
-    outcome.board.Keep(board);
+    const bool solved = grid.Solve(steps, &outcome.solutionCount);
+    keep();
     outcome.steps.assign(steps.Records().begin(), steps.Records().end());
     outcome.result = solved ? SolveResult::Solved : SolveResult::Unsolvable;
-    outcome.rating = RateSearch(solved, board.m_nGuessLevel, steps.HasDigitSet());
+    outcome.rating = RateSearch(solved, grid.GuessLevel(), steps.HasDigitSet());
 }
 
 const char* ResultName(SolveResult result)
