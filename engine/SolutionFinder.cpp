@@ -282,9 +282,14 @@ struct Branch {
     }
 };
 
+// Beyond this many cells with two digits, the board is nearly settled: scoring them would cost
+// more than a better choice among them saves.
+constexpr int kMostScoredPairs = 12;
+
 // Of the open cells with two digits, the one whose digits most often stand among its peers, so
 // that either choice clears most; a peer with two digits counts three times, as either choice
-// then places a digit there at once, whose own peers go on the clearing. -1 when there is none.
+// then places a digit there at once, whose own peers go on the clearing. When there are many, the
+// first of them. -1 when there is none.
 int ChooseTwoDigitCell(const Board& board)
 {
     std::uint32_t pairs[3];
@@ -298,6 +303,10 @@ int ChooseTwoDigitCell(const Board& board)
             once |= board.places[digit][band];
         });
         pairs[band] = twice & ~thrice;
+    }
+    if (CountBits(pairs[0], pairs[1], pairs[2]) > kMostScoredPairs) {
+        const int band = pairs[0] != 0 ? 0 : pairs[1] != 0 ? 1 : 2;
+        return band * 27 + std::countr_zero(pairs[band]);
     }
     int cleared[kPositions];
     for (int band = 0; band < 3; ++band) {
