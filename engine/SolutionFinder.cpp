@@ -89,6 +89,20 @@ constexpr std::array<std::array<std::uint32_t, 3>, kPositions> MakePeerCells()
     return table;
 }
 
+// Every cell's position (callers number cells column by column, the finder row by row), looked
+// up rather than divided out at each of the many conversions.
+constexpr std::array<std::uint8_t, kPositions> MakeCellPositions()
+{
+    std::array<std::uint8_t, kPositions> table{};
+    for (int cell = 0; cell < kCellCount; ++cell)
+        table[static_cast<size_t>(cell)] = static_cast<std::uint8_t>(CellY(cell) * 9 + CellX(cell));
+    return table;
+}
+
+inline constexpr std::array<std::uint8_t, kPositions> kCellPositions = MakeCellPositions();
+
+constexpr int PositionOf(int cell) { return kCellPositions[static_cast<size_t>(cell)]; }
+
 inline constexpr std::array<std::uint8_t, 512> kRowSegments = MakeRowSegments();
 inline constexpr std::array<std::uint16_t, 512> kPairedSegments = MakePairedSegments();
 inline constexpr std::array<std::uint32_t, 512> kSegmentCells = MakeSegmentCells();
@@ -399,7 +413,7 @@ UnitView ViewUnit(const unsigned (&digits)[kCellCount], const std::array<std::ui
 void DigitsByCell(const Board& board, unsigned (&digits)[kCellCount])
 {
     for (int cell = 0; cell < kCellCount; ++cell)
-        digits[cell] = DigitsAt(board, CellY(cell) * 9 + CellX(cell));
+        digits[cell] = DigitsAt(board, PositionOf(cell));
 }
 
 // True when in every column, row and square no group of digits has fewer places than it has
@@ -438,7 +452,7 @@ std::array<std::uint32_t, 3> PositionsOf(const std::array<std::uint8_t, 9>& cell
     std::array<std::uint32_t, 3> positions{};
     for (; places != 0; places &= places - 1) {
         const int cell = cells[static_cast<size_t>(std::countr_zero(places))];
-        const int position = CellY(cell) * 9 + CellX(cell);
+        const int position = PositionOf(cell);
         positions[static_cast<size_t>(BandOf(position))] |= BitOf(position);
     }
     return positions;
@@ -617,7 +631,7 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
         const unsigned digits = candidates[cell] & kAllDigits;
         if (digits == 0)
             return false;
-        const int position = CellY(cell) * 9 + CellX(cell);
+        const int position = PositionOf(cell);
         for (unsigned absent = kAllDigits & ~digits; absent != 0; absent &= absent - 1)
             start.places[std::countr_zero(absent)][BandOf(position)] &= ~BitOf(position);
     }
@@ -626,7 +640,7 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
     // cost little beside the search they can spare.
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (IsSingleBit(candidates[cell] & kAllDigits))
-            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), CellY(cell) * 9 + CellX(cell));
+            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), PositionOf(cell));
     }
     if (!Propagate(start))
         return false;
@@ -663,7 +677,7 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
                 continue;
             if ((candidates[cell] & kAllDigits) == 0)
                 return false;
-            const int position = CellY(cell) * 9 + CellX(cell);
+            const int position = PositionOf(cell);
             const int band = BandOf(position);
             for (unsigned digits = lost; digits != 0; digits &= digits - 1) {
                 const int digit = std::countr_zero(digits);
@@ -687,7 +701,7 @@ int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const
 {
     std::uint8_t preferredByPosition[kPositions];
     for (int cell = 0; cell < kCellCount && preferred; ++cell)
-        preferredByPosition[CellY(cell) * 9 + CellX(cell)] = preferred[cell];
+        preferredByPosition[PositionOf(cell)] = preferred[cell];
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
     // start in the two digit orders by turns, the limit doubling each round: a search that
@@ -704,7 +718,7 @@ int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const
                 continue;
             if (search.found > 0) {
                 for (int cell = 0; cell < kCellCount; ++cell)
-                    solution[cell] = found[CellY(cell) * 9 + CellX(cell)];
+                    solution[cell] = found[PositionOf(cell)];
             }
             return search.found;
         }
@@ -727,7 +741,7 @@ int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, s
     Board start;
     if ((candidates[cell] & ((1u << (solution[cell] - 1)) - 1)) == 0 || !PrepareFromLastLook(candidates, false, start))
         return solution[cell];
-    const int position = CellY(cell) * 9 + CellX(cell);
+    const int position = PositionOf(cell);
     for (unsigned below = (1u << (solution[cell] - 1)) - 1; (candidates[cell] & below) != 0;
          below = (1u << (solution[cell] - 1)) - 1) {
         Board trial = start;
