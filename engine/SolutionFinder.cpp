@@ -560,8 +560,21 @@ struct Search {
     bool descending;                // try the other digits from 9 down instead of from 1 up
     long nodesLeft;                 // the search gives up when they run out
     std::uint8_t (&solution)[kPositions];
+    int firstPosition = -1;         // branched on first, digits from 1 up, when open; -1 for none
     int found = 0;
     bool gaveUp = false;
+
+    // The first branch on firstPosition, when it is still open; the board's own choice elsewhere.
+    Branch BranchAt(const Board& board)
+    {
+        const int position = std::exchange(firstPosition, -1);
+        if (position < 0 || (board.placed[BandOf(position)] & BitOf(position)) != 0)
+            return ChooseBranch(board);
+        Branch branch;
+        for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
+            branch.Add(position, std::countr_zero(digits));
+        return branch;
+    }
 
     bool Done() const { return found >= limit || gaveUp; }
 
@@ -574,7 +587,8 @@ struct Search {
         }
         if (!Propagate(board))
             return;
-        const Branch branch = ChooseBranch(board);
+        const bool atFirstPosition = firstPosition >= 0;
+        const Branch branch = BranchAt(board);
         if (branch.count < 0)
             return;
         if (branch.count == 0) {
@@ -602,14 +616,14 @@ struct Search {
             Solve(trial);
         };
         int first = -1;
-        for (int way = 0; way < branch.count && preferred; ++way) {
+        for (int way = 0; way < branch.count && preferred && !atFirstPosition; ++way) {
             if (preferred[branch.positions[way]] == branch.digits[way] + 1)
                 first = way;
         }
         if (first >= 0)
             tryWay(first);
         for (int step = 0; step < branch.count && !Done(); ++step) {
-            const int way = descending ? branch.count - 1 - step : step;
+            const int way = descending && !atFirstPosition ? branch.count - 1 - step : step;
             if (way != first)
                 tryWay(way);
         }
@@ -696,8 +710,10 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
 }
 
 // Counts the solutions below a prepared board as CountSolutions does; `preferred` and `solution`
-// index cells column by column, as the callers do.
-int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const std::uint8_t* preferred)
+// index cells column by column, as the callers do. With a first cell, the search branches there
+// first, its digits from 1 up, so the solution written holds the smallest digit it can.
+int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const std::uint8_t* preferred,
+              int firstCell = -1)
 {
     std::uint8_t preferredByPosition[kPositions];
     for (int cell = 0; cell < kCellCount && preferred; ++cell)
@@ -711,7 +727,8 @@ int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const
     constexpr long kNoLimit = std::numeric_limits<long>::max();
     for (long nodes = limit == 1 ? kFirstNodeLimit : kNoLimit;; nodes = std::min(nodes, kNoLimit / 2) * 2) {
         for (const bool descending : {false, true}) {
-            Search search{limit, preferred ? preferredByPosition : nullptr, descending, nodes, found};
+            Search search{limit, preferred ? preferredByPosition : nullptr, descending, nodes, found,
+                          firstCell < 0 ? -1 : PositionOf(firstCell)};
             Board board = start;
             search.Solve(board);
             if (search.gaveUp)
@@ -734,25 +751,29 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
     return PrepareFromLastLook(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution, nullptr) : 0;
 }
 
+int CountSolutionsSmallestFirst(const std::uint16_t (&candidates)[81], int limit, int cell,
+                                std::uint8_t (&solution)[81])
+{
+    Board start;
+    return PrepareFromLastLook(candidates, false, start) ? CountFrom(start, limit, solution, nullptr, cell) : 0;
+}
+
 int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81])
 {
-    // The board is prepared once, when there is a smaller digit to look for at all, from the last
-    // look's; each look below the digit in hand starts from a copy of it, near the solution in hand.
-    Board start;
-    if ((candidates[cell] & ((1u << (solution[cell] - 1)) - 1)) == 0 || !PrepareFromLastLook(candidates, false, start))
+    // One search, which branches on the cell first, its digits below the one in hand from 1 up:
+    // the first solution it finds has the smallest. Elsewhere it tries the solution in hand's
+    // digits first, as on a sparse board a blind look can wander long before finding one.
+    const unsigned below = (1u << (solution[cell] - 1)) - 1;
+    Board trial;
+    if ((candidates[cell] & below) == 0 || !PrepareFromLastLook(candidates, false, trial))
         return solution[cell];
     const int position = PositionOf(cell);
-    for (unsigned below = (1u << (solution[cell] - 1)) - 1; (candidates[cell] & below) != 0;
-         below = (1u << (solution[cell] - 1)) - 1) {
-        Board trial = start;
-        for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
-            NoteChange(trial, std::countr_zero(other), BandOf(position),
-                       trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
-        std::uint8_t near[kCellCount];
-        std::copy(std::begin(solution), std::end(solution), near);
-        if (CountFrom(trial, 1, solution, near) == 0)
-            break;
-    }
+    for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
+        NoteChange(trial, std::countr_zero(other), BandOf(position),
+                   trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
+    std::uint8_t near[kCellCount];
+    std::copy(std::begin(solution), std::end(solution), near);
+    CountFrom(trial, 1, solution, near, cell);
     return solution[cell];
 }
 
