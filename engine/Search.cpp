@@ -94,9 +94,7 @@ int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81]
         known = count == 1 ? SolutionKnown::Only : SolutionKnown::One;
         return solution[cell];
     }
-    // Each solution found rules out the digits above its own; the finder looks again below it,
-    // first near the solution in hand: on a sparse board a blind look can wander long before
-    // finding one.
+    // Each solution found rules out the digits above its own; the finder looks again below it.
     return grid::SmallestDigitWithSolution(candidates, cell, solution);
 }
 

@@ -507,20 +507,10 @@ bool ClearDigitSets(Board& board)
 // there can the search wander long without meeting such a unit's contradiction.
 constexpr int kSparse = 35;
 
-// A cell with two digits; else the first open cell with the fewest digits. No way at all when the
-// board is full, or found to have no solution.
-Branch ChooseBranch(const Board& board)
+// The open cells with the fewest digits, at least `fewest`, per band; none when every cell is
+// placed.
+std::array<std::uint32_t, 3> FewestDigitCells(const Board& board, unsigned fewest)
 {
-    Branch branch;
-    if (const int position = ChooseTwoDigitCell(board); position >= 0) {
-        for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
-            branch.Add(position, std::countr_zero(digits));
-        return branch;
-    }
-    if (CountBits(board.placed[0], board.placed[1], board.placed[2]) < kSparse && !EveryUnitCanBeFilled(board)) {
-        branch.count = -1;
-        return branch;
-    }
     // Every open cell's count of digits, as four bit sets per band (bit i of the count in count[i]).
     std::uint32_t count[3][4] = {};
     for (int band = 0; band < 3; ++band) {
@@ -533,20 +523,59 @@ Branch ChooseBranch(const Board& board)
             }
         });
     }
-    for (unsigned fewest = 3; fewest <= 9; ++fewest) {
+    for (; fewest <= 9; ++fewest) {
+        std::array<std::uint32_t, 3> cells{};
         for (int band = 0; band < 3; ++band) {
-            std::uint32_t cells = kBandCells & ~board.placed[band];
+            cells[static_cast<size_t>(band)] = kBandCells & ~board.placed[band];
             for (unsigned bit = 0; bit < 4; ++bit)
-                cells &= (fewest >> bit & 1) != 0 ? count[band][bit] : ~count[band][bit];
-            if (cells != 0) {
-                const int position = band * 27 + std::countr_zero(cells);
-                for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
-                    branch.Add(position, std::countr_zero(digits));
-                return branch;
-            }
+                cells[static_cast<size_t>(band)] &= (fewest >> bit & 1) != 0 ? count[band][bit] : ~count[band][bit];
+        }
+        if ((cells[0] | cells[1] | cells[2]) != 0)
+            return cells;
+    }
+    return {};
+}
+
+// The ways of one open cell: its digits from 1 up.
+Branch BranchOn(const Board& board, int position)
+{
+    Branch branch;
+    for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
+        branch.Add(position, std::countr_zero(digits));
+    return branch;
+}
+
+// A cell with two digits; else the first open cell with the fewest digits. No way at all when the
+// board is full, or found to have no solution.
+Branch ChooseBranch(const Board& board)
+{
+    if (const int position = ChooseTwoDigitCell(board); position >= 0)
+        return BranchOn(board, position);
+    if (CountBits(board.placed[0], board.placed[1], board.placed[2]) < kSparse && !EveryUnitCanBeFilled(board)) {
+        Branch none;
+        none.count = -1;
+        return none;
+    }
+    const auto cells = FewestDigitCells(board, 3);
+    for (int band = 0; band < 3; ++band) {
+        if (cells[static_cast<size_t>(band)] != 0)
+            return BranchOn(board, band * 27 + std::countr_zero(cells[static_cast<size_t>(band)]));
+    }
+    return Branch{};
+}
+
+// Of the open cells with the fewest digits, the first in the callers' order (column by column):
+// where the explained search would guess, were its board this one. -1 when every cell is placed.
+int FirstFewestInCellOrder(const Board& board)
+{
+    const auto cells = FewestDigitCells(board, 2);
+    for (int column = 0; column < 9; ++column) {
+        for (int band = 0; band < 3; ++band) {
+            if (const std::uint32_t down = cells[static_cast<size_t>(band)] >> column & kColumnInBand; down != 0)
+                return band * 27 + column + std::countr_zero(down);
         }
     }
-    return branch;
+    return -1;
 }
 
 // The first node limit of a search for one solution. Counts run without limit: they mostly
@@ -556,24 +585,24 @@ constexpr long kFirstNodeLimit = 1000;
 
 struct Search {
     int limit;
-    const std::uint8_t* preferred;  // a digit per position to try first, or null
-    bool descending;                // try the other digits from 9 down instead of from 1 up
-    long nodesLeft;                 // the search gives up when they run out
+    bool inCellOrder;  // branch where the explained search would (FirstFewestInCellOrder)
+    bool descending;   // try the digits from 9 down instead of from 1 up
+    long nodesLeft;    // the search gives up when they run out
     std::uint8_t (&solution)[kPositions];
-    int firstPosition = -1;         // branched on first, digits from 1 up, when open; -1 for none
+    int firstPosition = -1;  // branched on first, digits from 1 up, when open; -1 for none
     int found = 0;
     bool gaveUp = false;
 
-    // The first branch on firstPosition, when it is still open; the board's own choice elsewhere.
+    // The first branch on firstPosition, when it is still open; elsewhere the order's choice.
     Branch BranchAt(const Board& board)
     {
         const int position = std::exchange(firstPosition, -1);
-        if (position < 0 || (board.placed[BandOf(position)] & BitOf(position)) != 0)
+        if (position >= 0 && (board.placed[BandOf(position)] & BitOf(position)) == 0)
+            return BranchOn(board, position);
+        if (!inCellOrder)
             return ChooseBranch(board);
-        Branch branch;
-        for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
-            branch.Add(position, std::countr_zero(digits));
-        return branch;
+        const int next = FirstFewestInCellOrder(board);
+        return next < 0 ? Branch{} : BranchOn(board, next);
     }
 
     bool Done() const { return found >= limit || gaveUp; }
@@ -615,18 +644,8 @@ struct Search {
             Place(trial, digit, position);
             Solve(trial);
         };
-        int first = -1;
-        for (int way = 0; way < branch.count && preferred && !atFirstPosition; ++way) {
-            if (preferred[branch.positions[way]] == branch.digits[way] + 1)
-                first = way;
-        }
-        if (first >= 0)
-            tryWay(first);
-        for (int step = 0; step < branch.count && !Done(); ++step) {
-            const int way = descending && !atFirstPosition ? branch.count - 1 - step : step;
-            if (way != first)
-                tryWay(way);
-        }
+        for (int step = 0; step < branch.count && !Done(); ++step)
+            tryWay(descending && !atFirstPosition ? branch.count - 1 - step : step);
     }
 };
 
@@ -709,15 +728,12 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
     return true;
 }
 
-// Counts the solutions below a prepared board as CountSolutions does; `preferred` and `solution`
-// index cells column by column, as the callers do. With a first cell, the search branches there
-// first, its digits from 1 up, so the solution written holds the smallest digit it can.
-int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const std::uint8_t* preferred,
-              int firstCell = -1)
+// Counts the solutions below a prepared board as CountSolutions does; `solution` indexes cells
+// column by column, as the callers do. With a first cell, the search branches there first, its
+// digits from 1 up, so the solution written holds the smallest digit it can.
+int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int firstCell = -1,
+              bool inCellOrder = false)
 {
-    std::uint8_t preferredByPosition[kPositions];
-    for (int cell = 0; cell < kCellCount && preferred; ++cell)
-        preferredByPosition[PositionOf(cell)] = preferred[cell];
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
     // start in the two digit orders by turns, the limit doubling each round: a search that
@@ -727,8 +743,7 @@ int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const
     constexpr long kNoLimit = std::numeric_limits<long>::max();
     for (long nodes = limit == 1 ? kFirstNodeLimit : kNoLimit;; nodes = std::min(nodes, kNoLimit / 2) * 2) {
         for (const bool descending : {false, true}) {
-            Search search{limit, preferred ? preferredByPosition : nullptr, descending, nodes, found,
-                          firstCell < 0 ? -1 : PositionOf(firstCell)};
+            Search search{limit, inCellOrder, descending, nodes, found, firstCell < 0 ? -1 : PositionOf(firstCell)};
             Board board = start;
             search.Solve(board);
             if (search.gaveUp)
@@ -748,21 +763,22 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
                    bool digitSetsFirst)
 {
     Board start;
-    return PrepareFromLastLook(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution, nullptr) : 0;
+    return PrepareFromLastLook(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution) : 0;
 }
 
 int CountSolutionsSmallestFirst(const std::uint16_t (&candidates)[81], int limit, int cell,
                                 std::uint8_t (&solution)[81])
 {
     Board start;
-    return PrepareFromLastLook(candidates, false, start) ? CountFrom(start, limit, solution, nullptr, cell) : 0;
+    return PrepareFromLastLook(candidates, false, start) ? CountFrom(start, limit, solution, cell) : 0;
 }
 
 int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81])
 {
     // One search, which branches on the cell first, its digits below the one in hand from 1 up:
-    // the first solution it finds has the smallest. Elsewhere it tries the solution in hand's
-    // digits first, as on a sparse board a blind look can wander long before finding one.
+    // the first solution it finds has the smallest. Elsewhere it branches where the explained
+    // search would, digits from 1 up, so that its solution tends to hold already the digits that
+    // search will settle on, and its next look is more often spared.
     const unsigned below = (1u << (solution[cell] - 1)) - 1;
     Board trial;
     if ((candidates[cell] & below) == 0 || !PrepareFromLastLook(candidates, false, trial))
@@ -771,9 +787,7 @@ int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, s
     for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
         NoteChange(trial, std::countr_zero(other), BandOf(position),
                    trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
-    std::uint8_t near[kCellCount];
-    std::copy(std::begin(solution), std::end(solution), near);
-    CountFrom(trial, 1, solution, near, cell);
+    CountFrom(trial, 1, solution, cell, true);
     return solution[cell];
 }
 
