@@ -296,6 +296,24 @@ struct Branch {
     }
 };
 
+// The cells with two digits, per band.
+std::array<std::uint32_t, 3> TwoDigitCells(const Board& board)
+{
+    std::array<std::uint32_t, 3> pairs{};
+    for (int band = 0; band < 3; ++band) {
+        std::uint32_t once = 0;
+        std::uint32_t twice = 0;
+        std::uint32_t thrice = 0;
+        ForEveryDigit([&](int digit) {
+            thrice |= twice & board.places[digit][band];
+            twice |= once & board.places[digit][band];
+            once |= board.places[digit][band];
+        });
+        pairs[static_cast<size_t>(band)] = twice & ~thrice;
+    }
+    return pairs;
+}
+
 // Beyond this many cells with two digits, the board is nearly settled: scoring them would cost
 // more than a better choice among them saves.
 constexpr int kMostScoredPairs = 12;
@@ -306,18 +324,7 @@ constexpr int kMostScoredPairs = 12;
 // first of them. -1 when there is none.
 int ChooseTwoDigitCell(const Board& board)
 {
-    std::uint32_t pairs[3];
-    for (int band = 0; band < 3; ++band) {
-        std::uint32_t once = 0;
-        std::uint32_t twice = 0;
-        std::uint32_t thrice = 0;
-        ForEveryDigit([&](int digit) {
-            thrice |= twice & board.places[digit][band];
-            twice |= once & board.places[digit][band];
-            once |= board.places[digit][band];
-        });
-        pairs[band] = twice & ~thrice;
-    }
+    const auto pairs = TwoDigitCells(board);
     if (CountBits(pairs[0], pairs[1], pairs[2]) > kMostScoredPairs) {
         const int band = pairs[0] != 0 ? 0 : pairs[1] != 0 ? 1 : 2;
         return band * 27 + std::countr_zero(pairs[band]);
@@ -568,7 +575,9 @@ Branch ChooseBranch(const Board& board)
 // where the explained search would guess, were its board this one. -1 when every cell is placed.
 int FirstFewestInCellOrder(const Board& board)
 {
-    const auto cells = FewestDigitCells(board, 2);
+    auto cells = TwoDigitCells(board);
+    if ((cells[0] | cells[1] | cells[2]) == 0)
+        cells = FewestDigitCells(board, 3);
     for (int column = 0; column < 9; ++column) {
         for (int band = 0; band < 3; ++band) {
             if (const std::uint32_t down = cells[static_cast<size_t>(band)] >> column & kColumnInBand; down != 0)
