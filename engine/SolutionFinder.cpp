@@ -592,23 +592,30 @@ int FirstFewestInCellOrder(const Board& board)
 // run cut short is only lost work.
 constexpr long kFirstNodeLimit = 1000;
 
+// How many nodes below a first cell branch where the explained search would. A board with
+// several solutions mostly shows two within them, and the first then holds the digits of the
+// explained search's next guesses more often, which spares it looks for smaller ones. A board
+// with one solution has its whole tree searched, which the finder's own choices keep smaller.
+constexpr long kNodesInCellOrder = 8;
+
 struct Search {
     int limit;
-    bool inCellOrder;  // branch where the explained search would (FirstFewestInCellOrder)
-    bool descending;   // try the digits from 9 down instead of from 1 up
-    long nodesLeft;    // the search gives up when they run out
+    bool descending;  // try the digits from 9 down instead of from 1 up
+    long nodesLeft;   // the search gives up when they run out
     std::uint8_t (&solution)[kPositions];
     int firstPosition = -1;  // branched on first, digits from 1 up, when open; -1 for none
+    long nodesInCellOrder = firstPosition < 0 ? 0 : kNodesInCellOrder;
     int found = 0;
     bool gaveUp = false;
 
-    // The first branch on firstPosition, when it is still open; elsewhere the order's choice.
+    // The first branch on firstPosition, when it is still open; then for a few nodes where the
+    // explained search would branch; the finder's own choice after.
     Branch BranchAt(const Board& board)
     {
         const int position = std::exchange(firstPosition, -1);
         if (position >= 0 && (board.placed[BandOf(position)] & BitOf(position)) == 0)
             return BranchOn(board, position);
-        if (!inCellOrder)
+        if (--nodesInCellOrder < 0)
             return ChooseBranch(board);
         const int next = FirstFewestInCellOrder(board);
         return next < 0 ? Branch{} : BranchOn(board, next);
@@ -739,9 +746,9 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
 
 // Counts the solutions below a prepared board as CountSolutions does; `solution` indexes cells
 // column by column, as the callers do. With a first cell, the search branches there first, its
-// digits from 1 up, so the solution written holds the smallest digit it can.
-int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int firstCell = -1,
-              bool inCellOrder = false)
+// digits from 1 up, so the solution written holds the smallest digit it can, and then for a few
+// nodes where the explained search would.
+int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int firstCell = -1)
 {
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
@@ -752,7 +759,7 @@ int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int f
     constexpr long kNoLimit = std::numeric_limits<long>::max();
     for (long nodes = limit == 1 ? kFirstNodeLimit : kNoLimit;; nodes = std::min(nodes, kNoLimit / 2) * 2) {
         for (const bool descending : {false, true}) {
-            Search search{limit, inCellOrder, descending, nodes, found, firstCell < 0 ? -1 : PositionOf(firstCell)};
+            Search search{limit, descending, nodes, found, firstCell < 0 ? -1 : PositionOf(firstCell)};
             Board board = start;
             search.Solve(board);
             if (search.gaveUp)
@@ -785,9 +792,8 @@ int CountSolutionsSmallestFirst(const std::uint16_t (&candidates)[81], int limit
 int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81])
 {
     // One search, which branches on the cell first, its digits below the one in hand from 1 up:
-    // the first solution it finds has the smallest. Elsewhere it branches where the explained
-    // search would, digits from 1 up, so that its solution tends to hold already the digits that
-    // search will settle on, and its next look is more often spared.
+    // the first solution it finds has the smallest. Then it branches where the explained search
+    // would for a while (see kNodesInCellOrder), digits from 1 up, not near the solution in hand.
     const unsigned below = (1u << (solution[cell] - 1)) - 1;
     Board trial;
     if ((candidates[cell] & below) == 0 || !PrepareFromLastLook(candidates, false, trial))
@@ -796,7 +802,7 @@ int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, s
     for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
         NoteChange(trial, std::countr_zero(other), BandOf(position),
                    trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
-    CountFrom(trial, 1, solution, cell, true);
+    CountFrom(trial, 1, solution, cell);
     return solution[cell];
 }
 
