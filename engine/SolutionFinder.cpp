@@ -316,7 +316,7 @@ std::array<std::uint32_t, 3> TwoDigitCells(const Board& board)
 
 // Beyond this many cells with two digits, the board is nearly settled: scoring them would cost
 // more than a better choice among them saves.
-constexpr int kMostScoredPairs = 12;
+constexpr int kMostScoredPairs = 16;
 
 // Of the open cells with two digits, the one whose digits most often stand among its peers, so
 // that either choice clears most; a peer with two digits counts three times, as either choice
