@@ -85,17 +85,15 @@ int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81]
     std::copy(std::begin(m_candidates), std::end(m_candidates), candidates);
     if (known == SolutionKnown::No) {
         // The first look counts to two: proving one solution the only one costs about what
-        // proving the other digits wrong would, and spares every look further down.
-        const int count = grid::CountSolutions(candidates, 2, solution);
+        // proving the other digits wrong would, and spares every look further down. Its solution
+        // has the smallest digit here already.
+        const int count = grid::CountSolutionsSmallestFirst(candidates, 2, cell, solution);
         if (count == 0)
             return 0;
         known = count == 1 ? SolutionKnown::Only : SolutionKnown::One;
-        if (known == SolutionKnown::Only)
-            return solution[cell];
+        return solution[cell];
     }
-    // Each solution found rules out the digits above its own; the finder looks again below it,
-    // first near the solution in hand: on a sparse board a blind look can wander long before
-    // finding one.
+    // Each solution found rules out the digits above its own; the finder looks again below it.
     return grid::SmallestDigitWithSolution(candidates, cell, solution);
 }
 

@@ -89,6 +89,20 @@ constexpr std::array<std::array<std::uint32_t, 3>, kPositions> MakePeerCells()
     return table;
 }
 
+// Every cell's position (callers number cells column by column, the finder row by row), looked
+// up rather than divided out at each of the many conversions.
+constexpr std::array<std::uint8_t, kPositions> MakeCellPositions()
+{
+    std::array<std::uint8_t, kPositions> table{};
+    for (int cell = 0; cell < kCellCount; ++cell)
+        table[static_cast<size_t>(cell)] = static_cast<std::uint8_t>(CellY(cell) * 9 + CellX(cell));
+    return table;
+}
+
+inline constexpr std::array<std::uint8_t, kPositions> kCellPositions = MakeCellPositions();
+
+constexpr int PositionOf(int cell) { return kCellPositions[static_cast<size_t>(cell)]; }
+
 inline constexpr std::array<std::uint8_t, 512> kRowSegments = MakeRowSegments();
 inline constexpr std::array<std::uint16_t, 512> kPairedSegments = MakePairedSegments();
 inline constexpr std::array<std::uint32_t, 512> kSegmentCells = MakeSegmentCells();
@@ -282,12 +296,10 @@ struct Branch {
     }
 };
 
-// Of the open cells with two digits, the one whose digits most often stand among its peers, so
-// that either choice clears most; a peer with two digits counts three times, as either choice
-// then places a digit there at once, whose own peers go on the clearing. -1 when there is none.
-int ChooseTwoDigitCell(const Board& board)
+// The cells with two digits, per band.
+std::array<std::uint32_t, 3> TwoDigitCells(const Board& board)
 {
-    std::uint32_t pairs[3];
+    std::array<std::uint32_t, 3> pairs{};
     for (int band = 0; band < 3; ++band) {
         std::uint32_t once = 0;
         std::uint32_t twice = 0;
@@ -297,7 +309,25 @@ int ChooseTwoDigitCell(const Board& board)
             twice |= once & board.places[digit][band];
             once |= board.places[digit][band];
         });
-        pairs[band] = twice & ~thrice;
+        pairs[static_cast<size_t>(band)] = twice & ~thrice;
+    }
+    return pairs;
+}
+
+// Beyond this many cells with two digits, the board is nearly settled: scoring them would cost
+// more than a better choice among them saves.
+constexpr int kMostScoredPairs = 16;
+
+// Of the open cells with two digits, the one whose digits most often stand among its peers, so
+// that either choice clears most; a peer with two digits counts three times, as either choice
+// then places a digit there at once, whose own peers go on the clearing. When there are many, the
+// first of them. -1 when there is none.
+int ChooseTwoDigitCell(const Board& board)
+{
+    const auto pairs = TwoDigitCells(board);
+    if (CountBits(pairs[0], pairs[1], pairs[2]) > kMostScoredPairs) {
+        const int band = pairs[0] != 0 ? 0 : pairs[1] != 0 ? 1 : 2;
+        return band * 27 + std::countr_zero(pairs[band]);
     }
     int cleared[kPositions];
     for (int band = 0; band < 3; ++band) {
@@ -390,7 +420,7 @@ UnitView ViewUnit(const unsigned (&digits)[kCellCount], const std::array<std::ui
 void DigitsByCell(const Board& board, unsigned (&digits)[kCellCount])
 {
     for (int cell = 0; cell < kCellCount; ++cell)
-        digits[cell] = DigitsAt(board, CellY(cell) * 9 + CellX(cell));
+        digits[cell] = DigitsAt(board, PositionOf(cell));
 }
 
 // True when in every column, row and square no group of digits has fewer places than it has
@@ -429,7 +459,7 @@ std::array<std::uint32_t, 3> PositionsOf(const std::array<std::uint8_t, 9>& cell
     std::array<std::uint32_t, 3> positions{};
     for (; places != 0; places &= places - 1) {
         const int cell = cells[static_cast<size_t>(std::countr_zero(places))];
-        const int position = CellY(cell) * 9 + CellX(cell);
+        const int position = PositionOf(cell);
         positions[static_cast<size_t>(BandOf(position))] |= BitOf(position);
     }
     return positions;
@@ -484,20 +514,10 @@ bool ClearDigitSets(Board& board)
 // there can the search wander long without meeting such a unit's contradiction.
 constexpr int kSparse = 35;
 
-// A cell with two digits; else the first open cell with the fewest digits. No way at all when the
-// board is full, or found to have no solution.
-Branch ChooseBranch(const Board& board)
+// The open cells with the fewest digits, at least `fewest`, per band; none when every cell is
+// placed.
+std::array<std::uint32_t, 3> FewestDigitCells(const Board& board, unsigned fewest)
 {
-    Branch branch;
-    if (const int position = ChooseTwoDigitCell(board); position >= 0) {
-        for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
-            branch.Add(position, std::countr_zero(digits));
-        return branch;
-    }
-    if (CountBits(board.placed[0], board.placed[1], board.placed[2]) < kSparse && !EveryUnitCanBeFilled(board)) {
-        branch.count = -1;
-        return branch;
-    }
     // Every open cell's count of digits, as four bit sets per band (bit i of the count in count[i]).
     std::uint32_t count[3][4] = {};
     for (int band = 0; band < 3; ++band) {
@@ -510,20 +530,61 @@ Branch ChooseBranch(const Board& board)
             }
         });
     }
-    for (unsigned fewest = 3; fewest <= 9; ++fewest) {
+    for (; fewest <= 9; ++fewest) {
+        std::array<std::uint32_t, 3> cells{};
         for (int band = 0; band < 3; ++band) {
-            std::uint32_t cells = kBandCells & ~board.placed[band];
+            cells[static_cast<size_t>(band)] = kBandCells & ~board.placed[band];
             for (unsigned bit = 0; bit < 4; ++bit)
-                cells &= (fewest >> bit & 1) != 0 ? count[band][bit] : ~count[band][bit];
-            if (cells != 0) {
-                const int position = band * 27 + std::countr_zero(cells);
-                for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
-                    branch.Add(position, std::countr_zero(digits));
-                return branch;
-            }
+                cells[static_cast<size_t>(band)] &= (fewest >> bit & 1) != 0 ? count[band][bit] : ~count[band][bit];
+        }
+        if ((cells[0] | cells[1] | cells[2]) != 0)
+            return cells;
+    }
+    return {};
+}
+
+// The ways of one open cell: its digits from 1 up.
+Branch BranchOn(const Board& board, int position)
+{
+    Branch branch;
+    for (unsigned digits = DigitsAt(board, position); digits != 0; digits &= digits - 1)
+        branch.Add(position, std::countr_zero(digits));
+    return branch;
+}
+
+// A cell with two digits; else the first open cell with the fewest digits. No way at all when the
+// board is full, or found to have no solution.
+Branch ChooseBranch(const Board& board)
+{
+    if (const int position = ChooseTwoDigitCell(board); position >= 0)
+        return BranchOn(board, position);
+    if (CountBits(board.placed[0], board.placed[1], board.placed[2]) < kSparse && !EveryUnitCanBeFilled(board)) {
+        Branch none;
+        none.count = -1;
+        return none;
+    }
+    const auto cells = FewestDigitCells(board, 3);
+    for (int band = 0; band < 3; ++band) {
+        if (cells[static_cast<size_t>(band)] != 0)
+            return BranchOn(board, band * 27 + std::countr_zero(cells[static_cast<size_t>(band)]));
+    }
+    return Branch{};
+}
+
+// Of the open cells with the fewest digits, the first in the callers' order (column by column):
+// where the explained search would guess, were its board this one. -1 when every cell is placed.
+int FirstFewestInCellOrder(const Board& board)
+{
+    auto cells = TwoDigitCells(board);
+    if ((cells[0] | cells[1] | cells[2]) == 0)
+        cells = FewestDigitCells(board, 3);
+    for (int column = 0; column < 9; ++column) {
+        for (int band = 0; band < 3; ++band) {
+            if (const std::uint32_t down = cells[static_cast<size_t>(band)] >> column & kColumnInBand; down != 0)
+                return band * 27 + column + std::countr_zero(down);
         }
     }
-    return branch;
+    return -1;
 }
 
 // The first node limit of a search for one solution. Counts run without limit: they mostly
@@ -531,14 +592,34 @@ Branch ChooseBranch(const Board& board)
 // run cut short is only lost work.
 constexpr long kFirstNodeLimit = 1000;
 
+// How many nodes below a first cell branch where the explained search would. A board with
+// several solutions mostly shows two within them, and the first then holds the digits of the
+// explained search's next guesses more often, which spares it looks for smaller ones. A board
+// with one solution has its whole tree searched, which the finder's own choices keep smaller.
+constexpr long kNodesInCellOrder = 8;
+
 struct Search {
     int limit;
-    const std::uint8_t* preferred;  // a digit per position to try first, or null
-    bool descending;                // try the other digits from 9 down instead of from 1 up
-    long nodesLeft;                 // the search gives up when they run out
+    bool descending;  // try the digits from 9 down instead of from 1 up
+    long nodesLeft;   // the search gives up when they run out
     std::uint8_t (&solution)[kPositions];
+    int firstPosition = -1;  // branched on first, digits from 1 up, when open; -1 for none
+    long nodesInCellOrder = firstPosition < 0 ? 0 : kNodesInCellOrder;
     int found = 0;
     bool gaveUp = false;
+
+    // The first branch on firstPosition, when it is still open; then for a few nodes where the
+    // explained search would branch; the finder's own choice after.
+    Branch BranchAt(const Board& board)
+    {
+        const int position = std::exchange(firstPosition, -1);
+        if (position >= 0 && (board.placed[BandOf(position)] & BitOf(position)) == 0)
+            return BranchOn(board, position);
+        if (--nodesInCellOrder < 0)
+            return ChooseBranch(board);
+        const int next = FirstFewestInCellOrder(board);
+        return next < 0 ? Branch{} : BranchOn(board, next);
+    }
 
     bool Done() const { return found >= limit || gaveUp; }
 
@@ -551,7 +632,8 @@ struct Search {
         }
         if (!Propagate(board))
             return;
-        const Branch branch = ChooseBranch(board);
+        const bool atFirstPosition = firstPosition >= 0;
+        const Branch branch = BranchAt(board);
         if (branch.count < 0)
             return;
         if (branch.count == 0) {
@@ -578,18 +660,8 @@ struct Search {
             Place(trial, digit, position);
             Solve(trial);
         };
-        int first = -1;
-        for (int way = 0; way < branch.count && preferred; ++way) {
-            if (preferred[branch.positions[way]] == branch.digits[way] + 1)
-                first = way;
-        }
-        if (first >= 0)
-            tryWay(first);
-        for (int step = 0; step < branch.count && !Done(); ++step) {
-            const int way = descending ? branch.count - 1 - step : step;
-            if (way != first)
-                tryWay(way);
-        }
+        for (int step = 0; step < branch.count && !Done(); ++step)
+            tryWay(descending && !atFirstPosition ? branch.count - 1 - step : step);
     }
 };
 
@@ -608,7 +680,7 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
         const unsigned digits = candidates[cell] & kAllDigits;
         if (digits == 0)
             return false;
-        const int position = CellY(cell) * 9 + CellX(cell);
+        const int position = PositionOf(cell);
         for (unsigned absent = kAllDigits & ~digits; absent != 0; absent &= absent - 1)
             start.places[std::countr_zero(absent)][BandOf(position)] &= ~BitOf(position);
     }
@@ -617,7 +689,7 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
     // cost little beside the search they can spare.
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (IsSingleBit(candidates[cell] & kAllDigits))
-            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), CellY(cell) * 9 + CellX(cell));
+            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), PositionOf(cell));
     }
     if (!Propagate(start))
         return false;
@@ -654,7 +726,7 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
                 continue;
             if ((candidates[cell] & kAllDigits) == 0)
                 return false;
-            const int position = CellY(cell) * 9 + CellX(cell);
+            const int position = PositionOf(cell);
             const int band = BandOf(position);
             for (unsigned digits = lost; digits != 0; digits &= digits - 1) {
                 const int digit = std::countr_zero(digits);
@@ -672,13 +744,12 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
     return true;
 }
 
-// Counts the solutions below a prepared board as CountSolutions does; `preferred` and `solution`
-// index cells column by column, as the callers do.
-int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const std::uint8_t* preferred)
+// Counts the solutions below a prepared board as CountSolutions does; `solution` indexes cells
+// column by column, as the callers do. With a first cell, the search branches there first, its
+// digits from 1 up, so the solution written holds the smallest digit it can, and then for a few
+// nodes where the explained search would.
+int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int firstCell = -1)
 {
-    std::uint8_t preferredByPosition[kPositions];
-    for (int cell = 0; cell < kCellCount && preferred; ++cell)
-        preferredByPosition[CellY(cell) * 9 + CellX(cell)] = preferred[cell];
     // A depth-first search for one solution can spend long below one early choice that leads
     // nowhere, when a solution lies below another. So it runs with a node limit, from the same
     // start in the two digit orders by turns, the limit doubling each round: a search that
@@ -688,14 +759,14 @@ int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], const
     constexpr long kNoLimit = std::numeric_limits<long>::max();
     for (long nodes = limit == 1 ? kFirstNodeLimit : kNoLimit;; nodes = std::min(nodes, kNoLimit / 2) * 2) {
         for (const bool descending : {false, true}) {
-            Search search{limit, preferred ? preferredByPosition : nullptr, descending, nodes, found};
+            Search search{limit, descending, nodes, found, firstCell < 0 ? -1 : PositionOf(firstCell)};
             Board board = start;
             search.Solve(board);
             if (search.gaveUp)
                 continue;
             if (search.found > 0) {
                 for (int cell = 0; cell < kCellCount; ++cell)
-                    solution[cell] = found[CellY(cell) * 9 + CellX(cell)];
+                    solution[cell] = found[PositionOf(cell)];
             }
             return search.found;
         }
@@ -708,28 +779,30 @@ int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_
                    bool digitSetsFirst)
 {
     Board start;
-    return PrepareFromLastLook(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution, nullptr) : 0;
+    return PrepareFromLastLook(candidates, digitSetsFirst, start) ? CountFrom(start, limit, solution) : 0;
+}
+
+int CountSolutionsSmallestFirst(const std::uint16_t (&candidates)[81], int limit, int cell,
+                                std::uint8_t (&solution)[81])
+{
+    Board start;
+    return PrepareFromLastLook(candidates, false, start) ? CountFrom(start, limit, solution, cell) : 0;
 }
 
 int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81])
 {
-    // The board is prepared once, when there is a smaller digit to look for at all, from the last
-    // look's; each look below the digit in hand starts from a copy of it, near the solution in hand.
-    Board start;
-    if ((candidates[cell] & ((1u << (solution[cell] - 1)) - 1)) == 0 || !PrepareFromLastLook(candidates, false, start))
+    // One search, which branches on the cell first, its digits below the one in hand from 1 up:
+    // the first solution it finds has the smallest. Then it branches where the explained search
+    // would for a while (see kNodesInCellOrder), digits from 1 up, not near the solution in hand.
+    const unsigned below = (1u << (solution[cell] - 1)) - 1;
+    Board trial;
+    if ((candidates[cell] & below) == 0 || !PrepareFromLastLook(candidates, false, trial))
         return solution[cell];
-    const int position = CellY(cell) * 9 + CellX(cell);
-    for (unsigned below = (1u << (solution[cell] - 1)) - 1; (candidates[cell] & below) != 0;
-         below = (1u << (solution[cell] - 1)) - 1) {
-        Board trial = start;
-        for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
-            NoteChange(trial, std::countr_zero(other), BandOf(position),
-                       trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
-        std::uint8_t near[kCellCount];
-        std::copy(std::begin(solution), std::end(solution), near);
-        if (CountFrom(trial, 1, solution, near) == 0)
-            break;
-    }
+    const int position = PositionOf(cell);
+    for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
+        NoteChange(trial, std::countr_zero(other), BandOf(position),
+                   trial.places[std::countr_zero(other)][BandOf(position)] & ~BitOf(position));
+    CountFrom(trial, 1, solution, cell);
     return solution[cell];
 }
 

@@ -20,9 +20,14 @@ namespace grid {
 int CountSolutions(const std::uint16_t (&candidates)[81], int limit, std::uint8_t (&solution)[81],
                    bool digitSetsFirst = false);
 
+// Counts as CountSolutions does, and the solution written holds the smallest digit the cell holds
+// in any solution.
+int CountSolutionsSmallestFirst(const std::uint16_t (&candidates)[81], int limit, int cell,
+                                std::uint8_t (&solution)[81]);
+
 // Given a solution of the board, the smallest digit the cell holds in any solution: the
-// solution's own digit unless a solution with a smaller one exists, which is then written. Each
-// look for one starts near the solution in hand, where on a sparse board one is likely.
+// solution's own digit unless a solution with a smaller one exists, which is then written. That
+// one leans to small digits in the cells the explained search would guess on next.
 int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81]);
 
 }  // namespace grid

@@ -103,9 +103,13 @@ TEST_P(SolutionFinderCases, FindsTheSmallestDigitWithASolution)
     if (open == std::end(candidates))
         return;
     const int cell = static_cast<int>(open - std::begin(candidates));
+    std::uint8_t first[81];
+    const int count = grid::CountSolutionsSmallestFirst(candidates, 2, cell, first);
     const int digit = grid::SmallestDigitWithSolution(candidates, cell, solution);
     EXPECT_EQ(solution[cell], digit);
     EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
+    EXPECT_EQ(count, grid::CountSolutions(candidates, 2, solution));
+    EXPECT_EQ(first[cell], digit);
     for (int smaller = 1; smaller < digit; ++smaller) {
         std::uint16_t pinned[81];
         std::copy(std::begin(candidates), std::end(candidates), pinned);
