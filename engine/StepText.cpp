@@ -59,7 +59,7 @@ void Put(std::string& out, const Pieces&... pieces)
     char sentence[kSentenceRoom];
     char* end = sentence;
     (Piece(end, pieces), ...);
-    out.append(sentence, end);
+    out.append(sentence, static_cast<size_t>(end - sentence));  // the pointer-and-length form: no aliasing checks
 }
 
 void AppendDigitSetWording(std::string& out, int unitKind, DigitList digits, int x, int y)
