@@ -17,7 +17,7 @@ CandidateGrid::CandidateGrid(EmptyBoard)
         candidates = grid::kAllDigits;
     for (auto& places : m_places) {
         for (std::uint16_t& unitPlaces : places)
-            unitPlaces = grid::kAllDigits;
+            unitPlaces = grid::kAllDigits;  // the padding too: it is never read
     }
     for (auto& cells : m_cellsWith) {
         cells[0] = m_open[0];
@@ -54,7 +54,7 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
 {
     // Every digit leaves the places of the givens but the given's own digit, taken together: one
     // given at a time would clear eight digits from three units each.
-    std::uint16_t givenPlaces[grid::kUnitCount] = {};
+    grid::UnitPlaces givenPlaces = {};
     std::uint64_t givens[2] = {0, 0};
     // The puzzle runs row by row, the grid column by column.
     for (int x = 0; x < 9; ++x) {
@@ -70,8 +70,8 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
             NoteRestricted(cell, candidates);
         }
     }
-    std::uint16_t openPlaces[grid::kUnitCount];
-    for (int unit = 0; unit < grid::kUnitCount; ++unit)
+    grid::UnitPlaces openPlaces;
+    for (int unit = 0; unit < grid::kPlaceSlots; ++unit)
         openPlaces[unit] = static_cast<std::uint16_t>(grid::kAllDigits & ~givenPlaces[unit]);
     for (auto& places : m_places)
         std::memcpy(places, openPlaces, sizeof openPlaces);
@@ -146,27 +146,6 @@ void CandidateGrid::ValuesInto(Puzzle& values) const
         for (int y = 0; y < 9; ++y)
             values[y * 9 + x] = kCellValues[m_candidates[grid::CellIndex(x, y)]];
     }
-}
-
-void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)
-{
-    if (after == 0)
-        m_contradiction = true;
-    if (grid::IsSingleBit(before))
-        return;
-    --m_undeterminedCount;
-    if (after != 0)
-        NoteDetermined(cell, after);
-}
-
-void CandidateGrid::NoteDetermined(int cell, unsigned digitBit)
-{
-    grid::AddCell(m_unpropagated, cell);
-    const int digitIndex = std::countr_zero(digitBit);
-    const std::uint32_t units = grid::kCellUnitMasks[cell];
-    if (m_determinedUnits[digitIndex] & units)
-        m_contradiction = true;
-    m_determinedUnits[digitIndex] |= units;
 }
 
 unsigned CandidateGrid::CandidatesIn(int unit, unsigned places) const

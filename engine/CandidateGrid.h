@@ -101,7 +101,7 @@ private:
     int FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81], SolutionKnown& known) const;
 
     std::uint16_t m_candidates[grid::kCellCount];
-    std::uint16_t m_places[9][grid::kUnitCount];  // [digit - 1][unit]: the unit's cells holding it
+    grid::UnitPlaces m_places[9];  // [digit - 1][unit]: the unit's cells holding it
     std::uint64_t m_cellsWith[9][2];  // [digit - 1]: the cells holding it, as a set (CellSet.h)
     // [digit - 1]: the units where a cell was determined with it, as a 27-bit mask.
     std::uint32_t m_determinedUnits[9];
@@ -115,6 +115,27 @@ private:
     int m_guessLevel;
     bool m_contradiction;
 };
+
+inline void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned after)
+{
+    if (after == 0)
+        m_contradiction = true;
+    if (grid::IsSingleBit(before))
+        return;
+    --m_undeterminedCount;
+    if (after != 0)
+        NoteDetermined(cell, after);
+}
+
+inline void CandidateGrid::NoteDetermined(int cell, unsigned digitBit)
+{
+    grid::AddCell(m_unpropagated, cell);
+    const int digitIndex = std::countr_zero(digitBit);
+    const std::uint32_t units = grid::kCellUnitMasks[cell];
+    if (m_determinedUnits[digitIndex] & units)
+        m_contradiction = true;
+    m_determinedUnits[digitIndex] |= units;
+}
 
 inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
 {

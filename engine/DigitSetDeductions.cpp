@@ -35,7 +35,7 @@ constexpr std::array<std::uint32_t, 512> kSizeCountUnits = MakeSizeCountUnits();
 
 // A set of n digits needs n digits with n places each. Most units have no such n: counting the
 // digits of each number of places, four bits a count, finds that out at little cost.
-std::uint32_t DigitCountsBySize(const std::uint16_t (&places)[9][grid::kUnitCount], int unit)
+std::uint32_t DigitCountsBySize(const grid::UnitPlaces (&places)[9], int unit)
 {
     std::uint32_t counts = 0;
     for (int digitIndex = 0; digitIndex < 9; ++digitIndex)

@@ -11,6 +11,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace grid {
 
@@ -35,6 +36,12 @@ struct CellUnits {
     std::uint16_t otherPlaces[3];
 };
 static_assert(sizeof(CellUnits) == 16);
+
+// A digit's places, indexed by unit, with one slot of padding: seven 64-bit words, four units
+// each, which LeavePeerPlaces clears at once.
+constexpr int kPlaceSlots = 28;
+constexpr int kPlaceWords = kPlaceSlots / 4;
+using UnitPlaces = std::uint16_t[kPlaceSlots];
 
 // Takes a cell out of a digit's places (indexed by unit) in its three units.
 inline void LeavePlaces(std::uint16_t* places, const CellUnits& units)
@@ -101,6 +108,24 @@ constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> MakePeerSets()
     return table;
 }
 
+// For every cell, the places in every unit that are not one of its peers (padding kept).
+constexpr std::array<std::array<std::uint16_t, kPlaceSlots>, kCellCount> MakeNonPeerPlaces()
+{
+    std::array<std::array<std::uint16_t, kPlaceSlots>, kCellCount> table{};
+    const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
+    const std::array<std::array<std::uint64_t, 2>, kCellCount> peerSets = MakePeerSets();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        table[cell].fill(0xFFFF);
+        for (int peer = 0; peer < kCellCount; ++peer) {
+            if ((peerSets[cell][peer >> 6] >> (peer & 63) & 1) == 0)
+                continue;
+            for (int kind = 0; kind < 3; ++kind)
+                table[cell][cellUnits[peer].unit[kind]] &= cellUnits[peer].otherPlaces[kind];
+        }
+    }
+    return table;
+}
+
 constexpr std::array<std::uint32_t, kCellCount> MakeCellUnitMasks()
 {
     std::array<std::uint32_t, kCellCount> table{};
@@ -139,5 +164,25 @@ inline constexpr std::array<std::uint8_t, 512> kBitCounts = MakeBitCounts();
 inline constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitCells = MakeUnitCells();
 // Every cell's 20 peers.
 inline constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> kPeerSets = MakePeerSets();
+inline constexpr std::array<std::array<std::uint16_t, kPlaceSlots>, kCellCount> kNonPeerPlaces =
+    MakeNonPeerPlaces();
+
+// Takes every peer of a cell out of a digit's places; those of peers without the digit are clear
+// already. Seven word-wide ANDs over every unit cost less than three updates for each peer.
+inline void LeavePeerPlaces(UnitPlaces& places, int cell)
+{
+    std::uint64_t words[kPlaceWords];
+    std::uint64_t keptWords[kPlaceWords];
+    std::memcpy(words, places, sizeof words);
+    std::memcpy(keptWords, kNonPeerPlaces[static_cast<size_t>(cell)].data(), sizeof keptWords);
+    words[0] &= keptWords[0];
+    words[1] &= keptWords[1];
+    words[2] &= keptWords[2];
+    words[3] &= keptWords[3];
+    words[4] &= keptWords[4];
+    words[5] &= keptWords[5];
+    words[6] &= keptWords[6];
+    std::memcpy(places, words, sizeof words);
+}
 
 }  // namespace grid

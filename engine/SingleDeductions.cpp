@@ -37,15 +37,15 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
         holding[0] &= ~peers[0];
         holding[1] &= ~peers[1];
         changed = true;
-        // ClearCandidates for one digit, written out: the loop over the digits and the note of the
-        // changed units, once per source rather than per peer, are most of its cost here.
-        std::uint16_t* peerPlaces = m_places[digitIndex];
+        // ClearCandidates for one digit, written out: the places, the loop over the digits and the
+        // note of the changed units, once per source rather than per peer, are most of its cost
+        // here.
+        grid::LeavePeerPlaces(m_places[digitIndex], cell);
         std::uint32_t changedUnits = 0;
         grid::ForEachCell(peers, [&](int peer) {
             const unsigned before = m_candidates[peer];
             const unsigned after = before & ~(1u << digitIndex);
             m_candidates[peer] = static_cast<std::uint16_t>(after);
-            grid::LeavePlaces(peerPlaces, kCellUnits[peer]);
             changedUnits |= grid::kCellUnitMasks[peer];
             if (grid::kBitCounts[after] <= 1) {
                 NoteFewCandidates(peer, before, after);
