@@ -4,8 +4,6 @@
 
 #include <bit>
 
-using grid::kCellUnits;
-
 bool CandidateGrid::DeduceSingles(StepRecorder& steps)
 {
     bool changed = false;
