@@ -17,7 +17,7 @@ CandidateGrid::CandidateGrid(EmptyBoard)
         candidates = grid::kAllDigits;
     for (auto& places : m_places) {
         for (std::uint16_t& unitPlaces : places)
-            unitPlaces = grid::kAllDigits;  // the padding too: it is never read
+            unitPlaces = grid::kAllDigits;  // the padding too: the word-wide ANDs carry it, no rule reads it
     }
     for (auto& cells : m_cellsWith) {
         cells[0] = m_open[0];

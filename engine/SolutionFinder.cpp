@@ -90,19 +90,8 @@ constexpr std::array<std::array<std::uint32_t, 3>, kPositions> MakePeerCells()
     return table;
 }
 
-// Every cell's position (callers number cells column by column, the finder row by row), looked
-// up rather than divided out at each of the many conversions.
-constexpr std::array<std::uint8_t, kPositions> MakeCellPositions()
-{
-    std::array<std::uint8_t, kPositions> table{};
-    for (int cell = 0; cell < kCellCount; ++cell)
-        table[static_cast<size_t>(cell)] = static_cast<std::uint8_t>(CellY(cell) * 9 + CellX(cell));
-    return table;
-}
-
-inline constexpr std::array<std::uint8_t, kPositions> kCellPositions = MakeCellPositions();
-
-constexpr int PositionOf(int cell) { return kCellPositions[static_cast<size_t>(cell)]; }
+// Every cell's position: callers number cells column by column, the finder row by row.
+constexpr int PositionOf(int cell) { return kRowMajorCells[static_cast<size_t>(cell)]; }
 
 inline constexpr std::array<std::uint8_t, 512> kRowSegments = MakeRowSegments();
 inline constexpr std::array<std::uint16_t, 512> kPairedSegments = MakePairedSegments();
