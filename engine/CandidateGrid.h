@@ -78,11 +78,8 @@ private:
     // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
     // Forgets the changes of every unit where no size would.
     int SmallestEffectiveDigitSetSize();
-    // The same for one unit, among the sizes n that have n digits of n places (bit 4n + 3 of
-    // `sizes`). Scratch space: digitsByPlaces, and seenInUnit, whose entries must not hold
-    // unit + 1 when called.
-    int SmallestEffectiveDigitSetSize(int unit, std::uint32_t sizes, std::uint16_t (&digitsByPlaces)[512],
-                                      std::uint8_t (&seenInUnit)[512]) const;
+    // The same for one unit.
+    int SmallestEffectiveDigitSetSize(int unit) const;
     // The units that may hold a digit set that clears something: every other unit was found
     // without one and has not changed since.
     std::uint32_t UnitsForDigitSets() const;

@@ -33,16 +33,6 @@ constexpr std::array<std::uint32_t, 512> MakeSizeCountUnits()
 
 constexpr std::array<std::uint32_t, 512> kSizeCountUnits = MakeSizeCountUnits();
 
-// A set of n digits needs n digits with n places each. Most units have no such n: counting the
-// digits of each number of places, four bits a count, finds that out at little cost.
-std::uint32_t DigitCountsBySize(const grid::UnitPlaces (&places)[9], int unit)
-{
-    std::uint32_t counts = 0;
-    for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
-        counts += kSizeCountUnits[places[digitIndex][unit]];
-    return counts;
-}
-
 // The numbers n = 2..7 with n digits of n places, as the top bit of each one's count (bit 4n + 3):
 // 8 - n added to the count of n sets that bit when the count reaches n (no count exceeds 9).
 std::uint32_t SizesWithEnoughDigits(std::uint32_t counts)
@@ -103,38 +93,37 @@ bool CandidateGrid::FindNextEffectiveDigitSet(int size, unsigned& mask, int& uni
     return true;
 }
 
-int CandidateGrid::SmallestEffectiveDigitSetSize(int unit, std::uint32_t sizes, std::uint16_t (&digitsByPlaces)[512],
-                                                 std::uint8_t (&seenInUnit)[512]) const
+int CandidateGrid::SmallestEffectiveDigitSetSize(int unit) const
 {
-    // Only digits with n places, for an n in `sizes`, can be in a set, and only together with a
-    // digit that has the same places: find out whether two digits have.
-    const std::uint8_t mark = static_cast<std::uint8_t>(unit + 1);
-    unsigned candidates = 0;
-    bool shared = false;
+    // A set of n digits needs n digits with n places each. Most units have no such n: counting the
+    // digits of each number of places, four bits a count, finds that out at little cost.
+    unsigned placesOf[9];
+    std::uint32_t counts = 0;
     for (int digitIndex = 0; digitIndex < 9; ++digitIndex) {
-        const unsigned places = m_places[digitIndex][unit];
-        if ((kSizeCountUnits[places] << 3) & sizes) {
-            candidates |= 1u << digitIndex;
-            shared = shared || seenInUnit[places] == mark;
-            seenInUnit[places] = mark;
-            digitsByPlaces[places] = 0;
-        }
+        placesOf[digitIndex] = m_places[digitIndex][unit];
+        counts += kSizeCountUnits[placesOf[digitIndex]];
     }
-    if (!shared)
+    const std::uint32_t sizes = SizesWithEnoughDigits(counts);
+    if (sizes == 0)
         return 0;
-    for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
-        const int digitIndex = std::countr_zero(digits);
-        digitsByPlaces[m_places[digitIndex][unit]] |= static_cast<std::uint16_t>(1u << digitIndex);
-    }
+    // Only digits with n places, for an n in `sizes`, can be in a set, and only together with the
+    // digits that have the same places. A few comparisons group them: most units have few such
+    // digits.
+    unsigned ungrouped = 0;
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
+        ungrouped |= static_cast<unsigned>(((kSizeCountUnits[placesOf[digitIndex]] << 3) & sizes) != 0) << digitIndex;
     int smallest = 0;
-    for (unsigned digits = candidates; digits != 0; digits &= digits - 1) {
-        const int digitIndex = std::countr_zero(digits);
-        const unsigned places = m_places[digitIndex][unit];
-        const unsigned group = digitsByPlaces[places];
+    while (ungrouped != 0) {
+        const unsigned places = placesOf[std::countr_zero(ungrouped)];
+        unsigned group = 0;
+        for (unsigned digits = ungrouped; digits != 0; digits &= digits - 1) {
+            const int digitIndex = std::countr_zero(digits);
+            group |= static_cast<unsigned>(placesOf[digitIndex] == places) << digitIndex;
+        }
+        ungrouped &= ~group;
         const int size = grid::kBitCounts[places];
         const int groupSize = grid::kBitCounts[group];
-        // Each group is judged once, at its lowest digit.
-        if (std::countr_zero(group) != digitIndex || groupSize < size || (smallest != 0 && size >= smallest))
+        if (groupSize < size || (smallest != 0 && size >= smallest))
             continue;
         if (groupSize > size || (CandidatesIn(unit, places) & ~group) != 0)
             smallest = size;
@@ -146,14 +135,10 @@ int CandidateGrid::SmallestEffectiveDigitSetSize()
 {
     // A unit without a set that clears anything keeps it that way until one of its cells changes.
     m_unitsForDigitSets = UnitsForDigitSets();
-    // Scratch tables: only the entries a unit writes are read back for it.
-    std::uint16_t digitsByPlaces[512];
-    std::uint8_t seenInUnit[512] = {};
     int smallest = 0;
     for (std::uint32_t units = m_unitsForDigitSets; units != 0; units &= units - 1) {
         const int unit = std::countr_zero(units);
-        const std::uint32_t sizes = SizesWithEnoughDigits(DigitCountsBySize(m_places, unit));
-        const int size = sizes != 0 ? SmallestEffectiveDigitSetSize(unit, sizes, digitsByPlaces, seenInUnit) : 0;
+        const int size = SmallestEffectiveDigitSetSize(unit);
         if (size == 0)
             m_unitsForDigitSets &= ~(1u << unit);
         else if (smallest == 0 || size < smallest)
