@@ -107,11 +107,9 @@ void AppendText(std::string& out, const SolveOutcome& outcome, bool withSteps)
         out += "This puzzle contains an inconsistency, it cannot be solved.\n";
     else if (outcome.result == SolveResult::Unsolvable)
         out += "This puzzle is unsolvable. Best guess so far will be shown.\n";
-    if (withSteps) {
-        for (size_t i = 0; i < outcome.steps.size(); ++i) {
-            AppendSentence(out, outcome.steps[i]);
-            out += '\n';
-        }
+    if (withSteps && !outcome.steps.empty()) {
+        AppendSentences(out, outcome.steps, "\n");
+        out += '\n';
     }
 }
 
@@ -126,10 +124,10 @@ void AppendJson(std::string& out, const SolveOutcome& outcome, bool withTrace)
     out += ",\"board\":\"";
     AppendBoard(out, outcome.board);
     out += "\",\"steps\":[";
-    for (size_t i = 0; i < outcome.steps.size(); ++i) {
+    if (!outcome.steps.empty()) {
         // The sentences are built from fixed words and numbers only: nothing to escape.
-        out += i > 0 ? ",\"" : "\"";
-        AppendSentence(out, outcome.steps[i]);
+        out += '"';
+        AppendSentences(out, outcome.steps, "\",\"");
         out += '"';
     }
     out += "],\"unique\":";

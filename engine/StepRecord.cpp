@@ -4,24 +4,55 @@
 
 #include <algorithm>
 
-void AppendSentence(std::string& out, const StepRecord& step)
+namespace {
+
+// Writes the step's sentence at `end`, which has kSentenceRoom characters free; returns its end.
+char* WriteSentence(char* end, const StepRecord& step)
 {
     const int x = step.cell % 9;
     const int y = step.cell / 9;
     switch (step.kind) {
     case StepKind::Determined:
-        AppendDeterminedSentence(out, x, y, step.digit);
-        break;
+        return WriteDeterminedSentence(end, x, y, step.digit);
     case StepKind::HiddenSingle:
-        AppendHiddenSingleSentence(out, step.unitKind, x, y, step.digit);
-        break;
+        return WriteHiddenSingleSentence(end, step.unitKind, x, y, step.digit);
     case StepKind::DigitSet:
-        AppendDigitSetSentence(out, step.unitKind, unsigned{step.digitMask}, x, y);
-        break;
+        return WriteDigitSetSentence(end, step.unitKind, unsigned{step.digitMask}, x, y);
     case StepKind::Guess:
-        AppendGuessSentence(out, x, y, step.digit, step.guessLevel);
-        break;
+        return WriteGuessSentence(end, x, y, step.digit, step.guessLevel);
     }
+    return end;
+}
+
+}  // namespace
+
+void AppendSentence(std::string& out, const StepRecord& step)
+{
+    char sentence[kSentenceRoom];
+    out.append(sentence, static_cast<size_t>(WriteSentence(sentence, step) - sentence));
+}
+
+void AppendSentences(std::string& out, std::span<const StepRecord> steps, std::string_view separator)
+{
+    // The sentences gather on the stack and go into `out` a few thousand characters at a time:
+    // an append of its own cost a sentence about as much as writing it.
+    char buffer[4096];
+    char* end = buffer;
+    const auto flush = [&] {
+        out.append(buffer, static_cast<size_t>(end - buffer));
+        end = buffer;
+    };
+    const bool separatorFits = separator.size() <= sizeof buffer - kSentenceRoom;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        if (static_cast<size_t>(buffer + sizeof buffer - end) < kSentenceRoom + separator.size())
+            flush();  // always so before a separator too long for the buffer, which goes straight on
+        if (i > 0 && separatorFits)
+            end = std::copy(separator.begin(), separator.end(), end);
+        else if (i > 0)
+            out.append(separator);
+        end = WriteSentence(end, steps[i]);
+    }
+    flush();
 }
 
 void AppendSentences(StepList& sentences, std::span<const StepRecord> steps)

@@ -6,14 +6,10 @@
 
 namespace {
 
-// The digits of a mask, listed as AppendDigitText lists them.
+// The digits of a mask, in ascending order and separated by commas: "1,5,9".
 struct DigitList {
     unsigned mask;
 };
-
-// The pieces are written on the stack and the sentence appended at once, so the string's room is
-// checked once a sentence instead of once a piece. The longest sentence is under 100 characters.
-constexpr size_t kSentenceRoom = 160;
 
 // A template's words: their length is known when compiled, so no terminator is looked for.
 template <size_t N>
@@ -38,7 +34,6 @@ void Piece(char*& end, int value)
     end = std::to_chars(end, end + 12, value).ptr;
 }
 
-// The digits in ascending order, separated by commas.
 void Piece(char*& end, DigitList digits)
 {
     bool first = true;
@@ -52,62 +47,47 @@ void Piece(char*& end, DigitList digits)
     }
 }
 
-// Appends the pieces in order: the template's words and its numbers.
+// Writes the pieces in order, the template's words and its numbers, and returns the new end.
 template <typename... Pieces>
-void Put(std::string& out, const Pieces&... pieces)
+char* Put(char* end, const Pieces&... pieces)
 {
-    char sentence[kSentenceRoom];
-    char* end = sentence;
     (Piece(end, pieces), ...);
-    out.append(sentence, static_cast<size_t>(end - sentence));  // the pointer-and-length form: no aliasing checks
-}
-
-void AppendDigitSetWording(std::string& out, int unitKind, DigitList digits, int x, int y)
-{
-    switch (unitKind) {
-    case 0:
-        Put(out, "In column x=", x + 1, ", one of digits ", digits, " must go in row y=", y + 1, '.');
-        break;
-    case 1:
-        Put(out, "In row y=", y + 1, ", one of digits ", digits, " must go in column x=", x + 1, '.');
-        break;
-    default:
-        Put(out, "In its square, one of digits ", digits, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
-    }
+    return end;
 }
 
 }  // namespace
 
-void AppendDeterminedSentence(std::string& out, int x, int y, int digit)
+char* WriteDeterminedSentence(char* end, int x, int y, int digit)
 {
-    Put(out, "Cell (x=", x + 1, ", y=", y + 1, ") now determined: can be nothing other than digit ", digit, '.');
+    return Put(end, "Cell (x=", x + 1, ", y=", y + 1, ") now determined: can be nothing other than digit ", digit, '.');
 }
 
-void AppendHiddenSingleSentence(std::string& out, int unitKind, int x, int y, int digit)
+char* WriteHiddenSingleSentence(char* end, int unitKind, int x, int y, int digit)
 {
     switch (unitKind) {
     case 0:
-        Put(out, "In column x=", x + 1, ", digit ", digit, " must go in row y=", y + 1, '.');
-        break;
+        return Put(end, "In column x=", x + 1, ", digit ", digit, " must go in row y=", y + 1, '.');
     case 1:
-        Put(out, "In row y=", y + 1, ", digit ", digit, " must go in column x=", x + 1, '.');
-        break;
+        return Put(end, "In row y=", y + 1, ", digit ", digit, " must go in column x=", x + 1, '.');
     default:
-        Put(out, "In its square, digit ", digit, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
+        return Put(end, "In its square, digit ", digit, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
     }
 }
 
-void AppendDigitSetSentence(std::string& out, int unitKind, unsigned digitMask, int x, int y)
+char* WriteDigitSetSentence(char* end, int unitKind, unsigned digitMask, int x, int y)
 {
-    AppendDigitSetWording(out, unitKind, DigitList{digitMask}, x, y);
+    const DigitList digits{digitMask};
+    switch (unitKind) {
+    case 0:
+        return Put(end, "In column x=", x + 1, ", one of digits ", digits, " must go in row y=", y + 1, '.');
+    case 1:
+        return Put(end, "In row y=", y + 1, ", one of digits ", digits, " must go in column x=", x + 1, '.');
+    default:
+        return Put(end, "In its square, one of digits ", digits, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
+    }
 }
 
-void AppendGuessSentence(std::string& out, int x, int y, int digit, int guessLevel)
+char* WriteGuessSentence(char* end, int x, int y, int digit, int guessLevel)
 {
-    Put(out, "Guessing x=", x + 1, ", y=", y + 1, ", digit=", digit, ", recursion level=", guessLevel, '.');
-}
-
-void AppendDigitText(std::string& out, unsigned digitMask)
-{
-    Put(out, DigitList{digitMask});
+    return Put(end, "Guessing x=", x + 1, ", y=", y + 1, ", digit=", digit, ", recursion level=", guessLevel, '.');
 }

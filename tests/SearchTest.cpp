@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <regex>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -178,6 +180,27 @@ TEST(Search, SentencesHoldNothingAJsonStringMustEscape)
                             [](char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }),
               0)
         << sentences;
+}
+
+// The joined form gathers sentences in a buffer of its own: a long list, and a separator longer
+// than that buffer, must come out as the sentences one by one would.
+TEST(Search, JoinedSentencesReadAsTheSentencesOneByOne)
+{
+    std::vector<StepRecord> steps;
+    for (int i = 0; i < 300; ++i)
+        steps.push_back({static_cast<StepKind>(i % 4), static_cast<std::uint8_t>(i % 3), static_cast<std::uint8_t>(i % 81),
+                         static_cast<std::uint16_t>(i % 512), i % 9 + 1, i});
+    for (const std::string& separator : {std::string(), std::string("\",\""), std::string(5000, '-')}) {
+        std::string expected = "[";
+        for (size_t i = 0; i < steps.size(); ++i) {
+            if (i > 0)
+                expected += separator;
+            AppendSentence(expected, steps[i]);
+        }
+        std::string joined = "[";
+        AppendSentences(joined, steps, separator);
+        EXPECT_EQ(joined, expected) << "separator of " << separator.size() << " characters";
+    }
 }
 
 }  // namespace

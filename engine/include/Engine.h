@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // --- The solve: the search's steps and outcome --------------------------------------------------
@@ -42,6 +43,8 @@ using StepList = std::vector<std::string>;
 void AppendSentence(std::string& out, const StepRecord& step);
 // Appends the sentence of every step, in order.
 void AppendSentences(StepList& sentences, std::span<const StepRecord> steps);
+// Writes the sentence of every step at the end of out, in order, with `separator` between them.
+void AppendSentences(std::string& out, std::span<const StepRecord> steps, std::string_view separator);
 
 enum class SolveResult { Solved, Unsolvable, Inconsistent };
 
