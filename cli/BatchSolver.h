@@ -62,6 +62,7 @@ private:
     // Entries are reused from one batch to the next, so their strings keep their capacity.
     std::vector<Entry> m_entries;
     size_t m_pending = 0;
+    size_t m_batchSize = 0;  // puzzles solved together
     long m_puzzleCount = 0;
     bool m_inputError = false;
     bool m_someNotSolved = false;
