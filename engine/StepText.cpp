@@ -6,8 +6,12 @@
 
 namespace {
 
-// The digits of a mask, in ascending order and separated by commas: "1,5,9".
-struct DigitList {
+// What must go somewhere: "digit 5", or for a digit set "one of digits 1,5,9" (a mask's digits
+// in ascending order, separated by commas).
+struct OneDigit {
+    int digit;
+};
+struct OneOfDigits {
     unsigned mask;
 };
 
@@ -34,8 +38,15 @@ void Piece(char*& end, int value)
     end = std::to_chars(end, end + 12, value).ptr;
 }
 
-void Piece(char*& end, DigitList digits)
+void Piece(char*& end, OneDigit what)
 {
+    Piece(end, "digit ");
+    Piece(end, what.digit);
+}
+
+void Piece(char*& end, OneOfDigits digits)
+{
+    Piece(end, "one of digits ");
     bool first = true;
     for (int d = 1; d <= 9; ++d) {
         if (digits.mask & (1u << (d - 1))) {
@@ -55,6 +66,20 @@ char* Put(char* end, const Pieces&... pieces)
     return end;
 }
 
+// Where a unit's digit, or one of its digits, must go.
+template <typename What>
+char* PutMustGo(char* end, int unitKind, const What& what, int x, int y)
+{
+    switch (unitKind) {
+    case 0:
+        return Put(end, "In column x=", x + 1, ", ", what, " must go in row y=", y + 1, '.');
+    case 1:
+        return Put(end, "In row y=", y + 1, ", ", what, " must go in column x=", x + 1, '.');
+    default:
+        return Put(end, "In its square, ", what, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
+    }
+}
+
 }  // namespace
 
 char* WriteDeterminedSentence(char* end, int x, int y, int digit)
@@ -64,27 +89,12 @@ char* WriteDeterminedSentence(char* end, int x, int y, int digit)
 
 char* WriteHiddenSingleSentence(char* end, int unitKind, int x, int y, int digit)
 {
-    switch (unitKind) {
-    case 0:
-        return Put(end, "In column x=", x + 1, ", digit ", digit, " must go in row y=", y + 1, '.');
-    case 1:
-        return Put(end, "In row y=", y + 1, ", digit ", digit, " must go in column x=", x + 1, '.');
-    default:
-        return Put(end, "In its square, digit ", digit, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
-    }
+    return PutMustGo(end, unitKind, OneDigit{digit}, x, y);
 }
 
 char* WriteDigitSetSentence(char* end, int unitKind, unsigned digitMask, int x, int y)
 {
-    const DigitList digits{digitMask};
-    switch (unitKind) {
-    case 0:
-        return Put(end, "In column x=", x + 1, ", one of digits ", digits, " must go in row y=", y + 1, '.');
-    case 1:
-        return Put(end, "In row y=", y + 1, ", one of digits ", digits, " must go in column x=", x + 1, '.');
-    default:
-        return Put(end, "In its square, one of digits ", digits, " must go in cell (x=", x + 1, ", y=", y + 1, ").");
-    }
+    return PutMustGo(end, unitKind, OneOfDigits{digitMask}, x, y);
 }
 
 char* WriteGuessSentence(char* end, int x, int y, int digit, int guessLevel)
