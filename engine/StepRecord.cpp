@@ -34,8 +34,8 @@ void AppendSentence(std::string& out, const StepRecord& step)
 
 void AppendSentences(std::string& out, std::span<const StepRecord> steps, std::string_view separator)
 {
-    // The sentences gather on the stack and go into `out` a few thousand characters at a time:
-    // an append of its own cost a sentence about as much as writing it.
+    // The sentences gather on the stack and go into `out` a few thousand characters at a time: a
+    // sentence appended on its own costs about as many instructions again as writing it.
     char buffer[4096];
     char* end = buffer;
     const auto flush = [&] {
