@@ -42,14 +42,16 @@ void AppendSentences(std::string& out, std::span<const StepRecord> steps, std::s
         out.append(buffer, static_cast<size_t>(end - buffer));
         end = buffer;
     };
-    const bool separatorFits = separator.size() <= sizeof buffer - kSentenceRoom;
+    const auto room = [&] { return static_cast<size_t>(buffer + sizeof buffer - end); };
     for (size_t i = 0; i < steps.size(); ++i) {
-        if (static_cast<size_t>(buffer + sizeof buffer - end) < kSentenceRoom + separator.size())
-            flush();  // always so before a separator too long for the buffer, which goes straight on
-        if (i > 0 && separatorFits)
+        if (i > 0 && separator.size() <= room()) {
             end = std::copy(separator.begin(), separator.end(), end);
-        else if (i > 0)
+        } else if (i > 0) {
+            flush();
             out.append(separator);
+        }
+        if (room() < kSentenceRoom)
+            flush();
         end = WriteSentence(end, steps[i]);
     }
     flush();
