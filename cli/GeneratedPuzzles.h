@@ -16,7 +16,14 @@ struct GenerateRequest {
     unsigned jobs = 1;
 };
 
-// Generates and writes the puzzles; the output does not depend on the number of jobs. Where a
-// puzzle is not found within generator.maxAttempts, the puzzles before it are written and its
-// number (from 0) is returned. Throws WriteFailure when a write fails.
-std::optional<std::uint64_t> WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output);
+struct GenerateResult {
+    // The first puzzle (from 0) not found within generator.maxAttempts; the puzzles before it
+    // were written, none after it.
+    std::optional<std::uint64_t> missing;
+    std::uint64_t attempts = 0;  // the grids tried by all jobs together
+};
+
+// Generates and writes the puzzles; the output does not depend on the number of jobs. The first
+// puzzle that is not found ends the run: no later puzzle is started, and those under way stop.
+// Throws WriteFailure when a write fails.
+GenerateResult WriteGeneratedPuzzles(const GenerateRequest& request, ResultOutput& output);

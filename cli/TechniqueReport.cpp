@@ -1,13 +1,32 @@
 #include "TechniqueReport.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-void AppendDifficulty(std::string& out, double difficulty)
+// A guess has no rating; nor has a path without a rated step: a puzzle given complete.
+std::optional<double> RatingOf(const TechniqueStep& step)
 {
+    return step.technique == Technique::Guess ? std::nullopt : std::optional<double>(step.difficulty);
+}
+
+std::optional<double> RatingOf(const technique::Explanation& explanation)
+{
+    const std::vector<TechniqueStep>& steps = explanation.steps;
+    const bool rated = std::any_of(steps.begin(), steps.end(), [](const TechniqueStep& step) { return RatingOf(step).has_value(); });
+    return rated ? std::optional<double>(explanation.difficulty) : std::nullopt;
+}
+
+void AppendDifficulty(std::string& out, std::optional<double> difficulty, const char* none)
+{
+    if (!difficulty) {
+        out += none;
+        return;
+    }
     char text[16];
-    std::snprintf(text, sizeof text, "%.1f", difficulty);
+    std::snprintf(text, sizeof text, "%.1f", *difficulty);
     out += text;
 }
 
@@ -35,8 +54,12 @@ void AppendTechniqueDifficulty(std::string& out, const technique::Explanation& e
 {
     if (!explanation.explained)
         return;
+    if (explanation.steps.empty()) {
+        out += "Nothing to explain: the puzzle is complete.\n";
+        return;
+    }
     out += "Difficulty: ";
-    AppendDifficulty(out, explanation.difficulty);
+    AppendDifficulty(out, RatingOf(explanation), "none");
     if (explanation.hardest) {
         out += " (hardest: ";
         out += TechniqueName(*explanation.hardest);
@@ -60,10 +83,7 @@ void AppendTechniqueSentences(std::string& out, const technique::Explanation& ex
 void AppendTechniqueJson(std::string& out, const technique::Explanation& explanation)
 {
     out += ",\"difficulty\":";
-    if (explanation.explained)
-        AppendDifficulty(out, explanation.difficulty);
-    else
-        out += "null";
+    AppendDifficulty(out, RatingOf(explanation), "null");
     out += ",\"hardest\":";
     out += explanation.hardest ? std::string("\"") + TechniqueName(*explanation.hardest) + '"' : "null";
     out += ",\"techniques\":[";
@@ -73,7 +93,7 @@ void AppendTechniqueJson(std::string& out, const technique::Explanation& explana
         out += i > 0 ? ",{\"technique\":\"" : "{\"technique\":\"";
         out += TechniqueName(step.technique);
         out += "\",\"difficulty\":";
-        AppendDifficulty(out, step.difficulty);
+        AppendDifficulty(out, RatingOf(step), "null");
         out += ",\"sentence\":\"" + TechniqueSentence(step) + "\",\"cells\":[";
         for (std::size_t c = 0; c < step.cells.size(); ++c) {
             if (c > 0)
@@ -93,11 +113,7 @@ void AppendTechniqueJson(std::string& out, const technique::Explanation& explana
 void AppendTechniqueCsv(std::string& out, const technique::Explanation& explanation)
 {
     out += ',';
-    if (!explanation.explained) {
-        out += ',';
-        return;
-    }
-    AppendDifficulty(out, explanation.difficulty);
+    AppendDifficulty(out, RatingOf(explanation), "");
     out += ',';
     if (explanation.hardest)
         out += TechniqueName(*explanation.hardest);

@@ -25,8 +25,9 @@ namespace {
 constexpr int kExitAllSolved = 0;
 constexpr int kExitNotAllSolved = 1;
 constexpr int kExitInputError = 2;
-// Grids tried for each puzzle of a difficulty band before the generator gives up: a few seconds'
-// work. An ordinary band takes a few dozen; a band of the hardest techniques may take thousands.
+// Grids tried for each puzzle of a difficulty band before the generator gives up, unless
+// --attempts says otherwise: a few seconds' work. An ordinary band takes a few dozen; a band of the
+// hardest techniques may take thousands.
 constexpr std::uint64_t kBandAttempts = 3000;
 // More threads than this would only wait for one another.
 constexpr unsigned kMaxJobs = 1024;
@@ -47,7 +48,7 @@ const char kUsage[] =
     "  --steps         also print the solver's reasoning, one sentence a line\n"
     "  --json          print one JSON object per puzzle, one a line\n"
     "  --techniques    explain with named techniques instead: the puzzle's difficulty\n"
-    "                  (1.0 full house .. 5.4 hidden quad) and hardest technique; with\n"
+    "                  (from 1.0, a full house, up) and hardest technique; with\n"
     "                  --steps the technique sentences, with --json \"difficulty\",\n"
     "                  \"hardest\" and \"techniques\", with --csv the columns\n"
     "                  difficulty,hardest; only for a puzzle with exactly one solution\n"
@@ -58,7 +59,8 @@ const char kUsage[] =
     "  -j, --jobs N    solve N puzzles at a time (default: one per core); the output\n"
     "                  is the same, in input order\n"
     "  --summary       after the results, print the counts per result and per rating\n"
-    "                  and the puzzles per second on standard error\n"
+    "                  and the puzzles per second on standard error; with --generate,\n"
+    "                  the puzzles written, the grids tried and the puzzles per second\n"
     "  --strict        count a puzzle with several solutions as not solved\n"
     "  --generate N    instead of solving, print N new puzzles with exactly one solution,\n"
     "                  minimal, one 81-character line each ('.' an empty cell); with\n"
@@ -69,6 +71,9 @@ const char kUsage[] =
     "                  with --generate: puzzles whose technique difficulty (see\n"
     "                  --techniques) lies from MIN to MAX, such as 2.0-4.5; a puzzle\n"
     "                  not found within 3000 attempts ends the run\n"
+    "  --attempts A    with --generate: a puzzle not found within A attempts (grids\n"
+    "                  tried) ends the run (default: 3000 with --difficulty, else no\n"
+    "                  limit)\n"
     "  --symmetric     with --generate: givens in 180-degree rotational symmetry\n"
     "  --seed S        with --generate: puzzle i (from 0) comes from seed S + i, so the\n"
     "                  same seed gives the same puzzles (default: a random seed)\n"
@@ -88,6 +93,7 @@ struct Options {
     std::optional<DifficultyBand> band;
     bool symmetric = false;
     std::optional<std::uint64_t> seed;
+    std::optional<std::uint64_t> attempts;  // for each puzzle generated
 };
 
 std::optional<std::uint64_t> ParseNumber(const std::string& text)
@@ -198,6 +204,59 @@ bool RunReportingFailures(const std::function<void()>& work)
     return true;
 }
 
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// What the puzzle had to be, for the message when none was found: "difficulty 9.0-9.5",
+// "rating Hard" or both.
+std::string Wanted(const GeneratorOptions& generator)
+{
+    std::string wanted;
+    if (generator.band)
+        wanted = "difficulty " + FormatBand(*generator.band);
+    if (generator.rating)
+        wanted += (wanted.empty() ? "rating " : " and rating ") + std::string(DifficultyName(*generator.rating));
+    return wanted;
+}
+
+int Generate(const Options& options, ResultOutput& output, std::chrono::steady_clock::time_point start)
+{
+    GenerateRequest request;
+    request.count = *options.generate;
+    // A band alone asks for any rating.
+    request.generator.rating = options.band ? options.rating : options.rating.value_or(Difficulty::Easy);
+    request.generator.band = options.band;
+    request.generator.maxAttempts = options.attempts.value_or(options.band ? kBandAttempts : 0);
+    request.generator.symmetric = options.symmetric;
+    request.generator.seed = options.seed ? *options.seed : RandomSeed();
+    request.format = options.batch.format;
+    request.trace = options.batch.trace;
+    request.jobs = options.batch.jobs;
+    GenerateResult result;
+    if (!RunReportingFailures([&] { result = WriteGeneratedPuzzles(request, output); }))
+        return kExitInputError;
+    if (result.missing) {
+        std::cerr << "orvandel-solve: no puzzle of " << Wanted(request.generator) << " found in "
+                  << request.generator.maxAttempts << " attempts (puzzle " << *result.missing + 1 << ", seed "
+                  << request.generator.seed + *result.missing << "); "
+                  << (options.band ? "few puzzles reach that band, try a wider one\n" : "try more attempts\n");
+    }
+    if (options.summary) {
+        const std::uint64_t written = result.missing.value_or(request.count);
+        const double seconds = SecondsSince(start);
+        char line[160];
+        std::snprintf(line, sizeof line, "%llu puzzles written, %llu attempts; %.1f puzzles/s",
+                      static_cast<unsigned long long>(written), static_cast<unsigned long long>(result.attempts),
+                      seconds > 0 ? static_cast<double>(written) / seconds : 0.0);
+        std::cerr << "orvandel-solve: " << line << '\n';
+    }
+    if (!std::cerr)
+        return kExitInputError;
+    return result.missing ? kExitNotAllSolved : kExitAllSolved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -211,7 +270,7 @@ int main(int argc, char* argv[])
     bool csv = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        std::optional<std::string> given;  // the value of --generate, --rating or --seed
+        std::optional<std::string> given;  // the value of an option such as --generate
         const bool isOption = !optionsEnded && argument.size() >= 2 && argument[0] == '-'
             && (argument[1] == '-' || argument == "-h" || argument.rfind("-j", 0) == 0);
         if (!isOption) {
@@ -254,6 +313,10 @@ int main(int argc, char* argv[])
             if (!options.seed)
                 return UsageError("the seed must be a number from 0 to 18446744073709551615, not "
                                   + QuotedName(given.value_or("")));
+        } else if (TakeValue(argument, "--attempts", i, argc, argv, given)) {
+            options.attempts = given ? ParseNumber(*given) : std::nullopt;
+            if (!options.attempts || *options.attempts == 0)
+                return UsageError("'--attempts' needs a number from 1, not " + QuotedName(given.value_or("")));
         } else if (argument.rfind("-j", 0) == 0 || argument == "--jobs" || argument.rfind("--jobs=", 0) == 0) {
             // -j 4, -j4, --jobs 4 and --jobs=4
             std::string value;
@@ -282,38 +345,18 @@ int main(int argc, char* argv[])
     if (options.batch.trace && !json)
         return UsageError("--trace needs --json");
     options.batch.format = json ? OutputFormat::Json : csv ? OutputFormat::Csv : OutputFormat::Text;
-    if (!options.generate && (options.rating || options.band || options.symmetric || options.seed))
-        return UsageError("--rating, --difficulty, --symmetric and --seed need --generate");
+    if (!options.generate && (options.rating || options.band || options.symmetric || options.seed || options.attempts))
+        return UsageError("--rating, --difficulty, --symmetric, --seed and --attempts need --generate");
     if (options.generate && !options.puzzles.empty())
         return UsageError("--generate reads no puzzles");
-    if (options.generate && (options.batch.steps || options.batch.strict || options.summary || options.batch.techniques))
-        return UsageError("--generate cannot be combined with --steps, --strict, --summary or --techniques");
+    if (options.generate && (options.batch.steps || options.batch.strict || options.batch.techniques))
+        return UsageError("--generate cannot be combined with --steps, --strict or --techniques");
     if (options.puzzles.empty())
         options.puzzles.push_back("-");
 
     ResultOutput output(stdout);
-    if (options.generate) {
-        GenerateRequest request;
-        request.count = *options.generate;
-        // A band alone asks for any rating.
-        request.generator.rating = options.band ? options.rating : options.rating.value_or(Difficulty::Easy);
-        request.generator.band = options.band;
-        request.generator.maxAttempts = options.band ? kBandAttempts : 0;
-        request.generator.symmetric = options.symmetric;
-        request.generator.seed = options.seed ? *options.seed : RandomSeed();
-        request.format = options.batch.format;
-        request.trace = options.batch.trace;
-        request.jobs = options.batch.jobs;
-        std::optional<std::uint64_t> missing;
-        if (!RunReportingFailures([&] { missing = WriteGeneratedPuzzles(request, output); }))
-            return kExitInputError;
-        if (!missing)
-            return kExitAllSolved;
-        std::cerr << "orvandel-solve: no puzzle of difficulty " << FormatBand(*options.band) << " found in "
-                  << kBandAttempts << " attempts (puzzle " << *missing + 1 << ", seed "
-                  << request.generator.seed + *missing << "); few puzzles reach that band, try a wider one\n";
-        return kExitNotAllSolved;
-    }
+    if (options.generate)
+        return Generate(options, output, start);
     BatchSolver batch(options.batch, output, std::cerr);
     const bool finished = RunReportingFailures([&] {
         for (const std::string& argument : options.puzzles)
@@ -322,10 +365,8 @@ int main(int argc, char* argv[])
     });
     if (!finished)
         return kExitInputError;
-    if (options.summary) {
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        std::cerr << "orvandel-solve: " << batch.Summary(elapsed.count()) << '\n';
-    }
+    if (options.summary)
+        std::cerr << "orvandel-solve: " << batch.Summary(SecondsSince(start)) << '\n';
     // A summary or an input error message that could not be written is an output error too.
     return std::cerr ? batch.ExitStatus() : kExitInputError;
 }

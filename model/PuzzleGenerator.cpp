@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <random>
 #include <utility>
@@ -196,7 +197,7 @@ bool InBand(const Puzzle& puzzle, const DifficultyBand& band)
 
 bool IsValidBand(const DifficultyBand& band)
 {
-    return band.lowest >= 1.0 && band.lowest <= band.highest;
+    return std::isfinite(band.highest) && band.lowest >= 1.0 && band.lowest <= band.highest;
 }
 
 std::optional<Puzzle> GeneratePuzzle(const GeneratorOptions& options, const std::function<bool()>& cancelled)

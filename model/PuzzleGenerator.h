@@ -27,13 +27,13 @@ struct GeneratorOptions {
     std::uint64_t maxAttempts = 0;
 };
 
-// Whether the band is one of the scale: 1.0 <= lowest <= highest.
+// Whether the band is one of the scale: two finite numbers, 1.0 <= lowest <= highest.
 bool IsValidBand(const DifficultyBand& band);
 
 // A new puzzle with exactly one solution, of the requested rating by SolvePuzzle's own rating,
 // and minimal: without any one of its givens it would have several solutions, with symmetric
 // givens too. The same options always give the same puzzle. `cancelled`, when given, is asked
-// between attempts; the result is empty once it answers true, and once maxAttempts have failed.
+// before each attempt; the result is empty once it answers true, and once maxAttempts have failed.
 std::optional<Puzzle> GeneratePuzzle(const GeneratorOptions& options,
                                      const std::function<bool()>& cancelled = {});
 

@@ -197,7 +197,7 @@ public:
 
     // --- The technique path of the puzzle set (explained once by SetSuDoku) -----------------------
     struct TechniqueLine {
-        double difficulty;
+        std::optional<double> difficulty;  // none for a guess, which has no rating
         std::string sentence;
     };
     // One line per step; none for a puzzle without exactly one solution.

@@ -79,8 +79,10 @@ void PuzzleModel::ExplainTechniques(const Puzzle& puzzle)
     m_techniqueReplay.Start(puzzle, explanation);
     m_techniqueLines.clear();
     m_techniqueRating.reset();
-    for (const TechniqueStep& step : explanation.steps)
-        m_techniqueLines.push_back({step.difficulty, TechniqueSentence(step)});
+    for (const TechniqueStep& step : explanation.steps) {
+        const bool guess = step.technique == Technique::Guess;
+        m_techniqueLines.push_back({guess ? std::nullopt : std::optional<double>(step.difficulty), TechniqueSentence(step)});
+    }
     if (!explanation.explained || !explanation.hardest)
         return;
     // The technique of the hardest step, also where a guess comes after it.

@@ -333,7 +333,9 @@ TEST_F(SolverCommandTest, GeneratedPuzzlesAreLinesThatSolveToTheRatingAskedFor)
     EXPECT_EQ(json.out.find("{\"puzzle\":\"" + one.out.substr(0, 81) + "\",\"result\":\"solved\""), 0u) << json.out;
     for (const char* bad : {"--generate 3 --rating tricky", "--generate 0", "--generate", "--generate 2 --seed -1",
                             "--seed 4", "--generate 2 --steps", "--difficulty 2-3", "--generate 1 --difficulty 4.5-2.0",
-                            "--generate 1 --difficulty 0.5-2", "--generate 1 --difficulty 3", "--generate 1 --difficulty 2-x"})
+                            "--generate 1 --difficulty 0.5-2", "--generate 1 --difficulty 3", "--generate 1 --difficulty 2-x",
+                            "--generate 1 --difficulty inf-inf", "--generate 1 --difficulty 1-inf",
+                            "--generate 1 --difficulty nan-nan", "--attempts 5", "--generate 1 --attempts 0"})
         EXPECT_EQ(Solve(bad).status, 2) << bad;
     EXPECT_NE(Solve("--generate 1 --difficulty 4.5-2.0").err.find("such as 2.0-4.5"), std::string::npos);
     // A band alone takes any rating; the path's difficulty lies in it.
@@ -342,6 +344,49 @@ TEST_F(SolverCommandTest, GeneratedPuzzlesAreLinesThatSolveToTheRatingAskedFor)
     const CommandRun rated = Solve("--techniques --csv -", band.out);
     EXPECT_TRUE(std::regex_search(rated.out, std::regex(",(2\\.[6-9]|3\\.\\d|4\\.[0-5]),[^,\n]+\n.*,(2\\.[6-9]|3\\.\\d|4\\.[0-5]),[^,\n]+\n$")))
         << rated.out;
+}
+
+TEST_F(SolverCommandTest, ThePuzzleNotFoundEndsTheRunAfterItsOwnAttemptsWhateverTheJobs)
+{
+    const auto attemptsSpent = [](const CommandRun& run) {
+        std::smatch match;
+        return std::regex_search(run.err, match, std::regex(" (\\d+) attempts;")) ? std::stol(match[1]) : -1L;
+    };
+    // A band none reaches, and one that puzzles 1 to 3 reach.
+    for (const auto& [band, message] : {std::pair{"--seed 7 --difficulty 11-12", "(puzzle 1, seed 7)"},
+                                        {"--seed 1 --difficulty 3.0-4.5", "(puzzle 4, seed 4)"}}) {
+        const std::string arguments = std::string("--generate 1000 --attempts 10 --summary ") + band + " -j ";
+        const CommandRun one = Solve(arguments + "1");
+        EXPECT_EQ(one.status, 1) << band;
+        EXPECT_NE(one.err.find(message), std::string::npos) << one.err;
+        // The written puzzles' attempts and the missing one's, none of later puzzles.
+        EXPECT_LE(attemptsSpent(one), (std::count(one.out.begin(), one.out.end(), '\n') + 1) * 10) << one.err;
+        for (const char* jobs : {"2", "3"}) {
+            const CommandRun several = Solve(arguments + jobs);
+            EXPECT_EQ(several.status, 1) << band;
+            EXPECT_EQ(several.out, one.out) << band;
+            EXPECT_EQ(several.err.substr(0, several.err.find('\n')), one.err.substr(0, one.err.find('\n'))) << band;
+        }
+    }
+    // Every puzzle misses there: a job stops at its first, and no later puzzle starts.
+    EXPECT_LE(attemptsSpent(Solve("--generate 1000 --attempts 10 --summary --seed 7 --difficulty 11-12 -j 3")), 30);
+}
+
+TEST_F(SolverCommandTest, NeitherAGuessNorACompleteGridHasADifficulty)
+{
+    std::ifstream collection(std::string(ORVANDEL_TEST_DATA) + "/forum_hardest_1905_11plus.txt");
+    std::string guessing;
+    for (int line = 0; line < 43725; ++line)
+        std::getline(collection, guessing);
+    std::string complete = kEasySolved;
+    std::erase(complete, '\n');
+    const std::string json = Solve("--techniques --json " + guessing + " " + complete).out;
+    EXPECT_NE(json.find(",\"difficulty\":11.5,\"hardest\":\"Guess\","), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"technique\":\"Guess\",\"difficulty\":null,"), std::string::npos);
+    EXPECT_NE(json.find(",\"difficulty\":null,\"hardest\":null,\"techniques\":[]}\n"), std::string::npos);
+    EXPECT_EQ(Solve("--techniques --steps " + complete).out,
+              kEasySolved + "Status: OK\nSolved: YES\nUnique: YES\nRating: Easy\nNothing to explain: the puzzle is complete.\n");
+    EXPECT_NE(Solve("--techniques --csv " + complete).out.find(",Easy,0," + complete + ",,\n"), std::string::npos);
 }
 
 TEST_F(SolverCommandTest, AFailedWriteEndsTheRunWithStatusTwo)

@@ -190,7 +190,7 @@ TEST(TechniqueHint, TheDifficultyIsThePathsHardestAndOnlyForOneSolution)
     for (const PuzzleModel::TechniqueLine& line : model.TechniqueLines()) {
         if (line.difficulty > highest)
             hardest = line.sentence.substr(0, line.sentence.find(':'));
-        highest = std::max(highest, line.difficulty);
+        highest = std::max(highest, line.difficulty.value_or(0.0));
     }
     EXPECT_GT(highest, 4.0) << "the path needs more than singles, pointing and subsets";
     EXPECT_EQ(model.TechniqueDifficulty()->difficulty, highest);
@@ -205,6 +205,15 @@ TEST(TechniqueHint, TheDifficultyIsThePathsHardestAndOnlyForOneSolution)
     several.ChooseReplay(PuzzleModel::ReplayPath::Techniques);
     several.Solve();
     EXPECT_TRUE(IsValidSolution(Shown(several), kEmpty)) << "Solve shows a solution without a technique path too";
+}
+
+TEST(TechniqueHint, AGuessOnThePathHasNoDifficulty)
+{
+    const PuzzleModel model = SetPuzzle("98.7..6..5..9..7......4..3.6..8..5...5...2.....8......1.........6..791.....1...56");
+    const auto isGuess = [](const PuzzleModel::TechniqueLine& line) { return line.sentence.rfind("Guess:", 0) == 0; };
+    ASSERT_TRUE(std::any_of(model.TechniqueLines().begin(), model.TechniqueLines().end(), isGuess));
+    for (const PuzzleModel::TechniqueLine& line : model.TechniqueLines())
+        EXPECT_EQ(line.difficulty.has_value(), !isGuess(line)) << line.sentence;
 }
 
 }  // namespace

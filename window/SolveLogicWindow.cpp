@@ -87,8 +87,10 @@ void SolveLogicWindow::Fill()
         sentences << QString::fromStdString(sentence);
     m_window->SetSteps(m_model.HasSeveralSolutions() ? tr(kSeveralSolutionsNote) : QString(), sentences);
     QStringList lines;
-    for (const PuzzleModel::TechniqueLine& line : m_model.TechniqueLines())
-        lines << QStringLiteral("(%1) %2").arg(line.difficulty, 0, 'f', 1).arg(QString::fromStdString(line.sentence));
+    for (const PuzzleModel::TechniqueLine& line : m_model.TechniqueLines()) {
+        const QString sentence = QString::fromStdString(line.sentence);
+        lines << (line.difficulty ? QStringLiteral("(%1) %2").arg(*line.difficulty, 0, 'f', 1).arg(sentence) : sentence);
+    }
     m_window->SetTechniques(m_model.SolutionCount() == 1 ? QString() : tr(kNoTechniquePathNote), lines);
     m_window->SetDifficulty(DifficultyOf(m_model));
     m_window->SelectStep(m_model.StepPosition());
