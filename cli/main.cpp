@@ -239,7 +239,8 @@ int Generate(const Options& options, ResultOutput& output, std::chrono::steady_c
         return kExitInputError;
     if (result.missing) {
         std::cerr << "orvandel-solve: no puzzle of " << Wanted(request.generator) << " found in "
-                  << request.generator.maxAttempts << " attempts (puzzle " << *result.missing + 1 << ", seed "
+                  << request.generator.maxAttempts << (request.generator.maxAttempts == 1 ? " attempt" : " attempts")
+                  << " (puzzle " << *result.missing + 1 << ", seed "
                   << request.generator.seed + *result.missing << "); "
                   << (options.band ? "few puzzles reach that band, try a wider one\n" : "try more attempts\n");
     }
