@@ -90,6 +90,7 @@ void SolveLogicWindow::Fill()
     for (const PuzzleModel::TechniqueLine& line : m_model.TechniqueLines())
         lines << QStringLiteral("(%1) %2").arg(line.difficulty, 0, 'f', 1).arg(QString::fromStdString(line.sentence));
     m_window->SetTechniques(m_model.SolutionCount() == 1 ? QString() : tr(kNoTechniquePathNote), lines);
-    m_window->SetDifficulty(DifficultyOf(m_model));
+    const std::optional<PuzzleModel::TechniqueRating>& rating = m_model.TechniqueDifficulty();
+    m_window->SetDifficulty(rating ? DifficultyTitle(*rating) : QString());
     m_window->SelectStep(m_model.StepPosition());
 }
