@@ -2,8 +2,11 @@
 
 #include "Settings.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +21,48 @@ PixelSize FrameOf(const QWidget& window)
     return ToPixels(window.frameGeometry().size() - window.geometry().size());
 }
 
+// Fits the window, frame and all, into the screen's free area once the window manager has framed
+// it: a size kept without its frame, or under another window manager, may reach past the screen.
+class FrameFit final : public QObject {
+public:
+    explicit FrameFit(QWidget& window) : QObject(&window), m_window(window) { window.installEventFilter(this); }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() != QEvent::Move && event->type() != QEvent::Resize)
+            return false;
+        // Once: later moves and sizes are the person's.
+        const PixelSize frame = FrameOf(m_window);
+        const bool framed = frame.width > 0 || frame.height > 0;
+        if (!m_window.isMaximized() && !m_window.isFullScreen() && !framed)
+            return false;
+        m_window.removeEventFilter(this);
+        deleteLater();
+        if (framed && !m_window.isMaximized() && !m_window.isFullScreen() && m_window.screen())
+            Fit(frame);
+        return false;
+    }
+
+private:
+    void Fit(PixelSize frame)
+    {
+        const QRect available = m_window.screen()->availableGeometry();
+        const PixelSize size = ReopenedSize(ToPixels(m_window.size()), ToPixels(m_window.minimumSizeHint()),
+                                            ToPixels(available.size()), frame);
+        if (QSize(size.width, size.height) != m_window.size())
+            m_window.resize(size.width, size.height);
+        const QSize outer(size.width + frame.width, size.height + frame.height);
+        const QPoint farthest(std::max(available.left(), available.right() + 1 - outer.width()),
+                              std::max(available.top(), available.bottom() + 1 - outer.height()));
+        const QPoint place(std::clamp(m_window.x(), available.left(), farthest.x()),
+                           std::clamp(m_window.y(), available.top(), farthest.y()));
+        if (place != m_window.pos())
+            m_window.move(place);
+    }
+
+    QWidget& m_window;
+};
+
 }  // namespace
 
 void RestoreWindowSize(QWidget& window, const Settings& settings)
@@ -30,6 +75,7 @@ void RestoreWindowSize(QWidget& window, const Settings& settings)
     }
     if (kept.maximised)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    new FrameFit(window);
 }
 
 void RememberWindowSize(const QWidget& window, Settings& settings)
