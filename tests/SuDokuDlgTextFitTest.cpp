@@ -17,8 +17,6 @@
 namespace {
 
 const QStringList kVerdicts = {"YES", "NO", "OK", "INCONSISTENT", "Easy", "Mild", "Hard", "RiverAzevod"};
-const std::string kPuzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const std::string kInconsistentPuzzle = "12345678.........9" + std::string(63, '.');
 
 int ButtonTextRoom(const QPushButton& button)
@@ -85,7 +83,7 @@ TEST_P(TextFitTest, AFieldShowsTheStartOfItsText)
 
 TEST_P(TextFitTest, TheStepBarWrapsALongSentenceAndGrowsToShowItWhole)
 {
-    TypePuzzle(GridOf(*dialog), kPuzzle);
+    TypePuzzle(GridOf(*dialog), "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
     QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Set Su Doku")), Qt::LeftButton);
     PressKeysInGrid(*dialog, Qt::Key_H, {});
     PressKeysInGrid(*dialog, Qt::Key_H, {});  // the hint's whole sentence
