@@ -43,7 +43,10 @@ CSolveLogicDlg::CSolveLogicDlg(QWidget* parent)
     m_listTechniques = MakeList(QStringLiteral("Techniques"), tr("Techniques"));
     m_tabs->addTab(m_listLogic, tr("Solve Logic"));
     m_tabs->addTab(m_listTechniques, tr("Techniques"));
-    connect(m_tabs, &QTabWidget::currentChanged, this, &CSolveLogicDlg::TabChosen);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        m_reportedTab = tab;
+        emit TabChosen(tab);
+    });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("Solve Logic"), this), 0, 0, Qt::AlignLeft | Qt::AlignBottom);
@@ -114,7 +117,8 @@ void CSolveLogicDlg::SetTechniques(const QString& note, const QStringList& lines
 void CSolveLogicDlg::SetDifficulty(const QString& difficulty)
 {
     const QString title = tr("Show Su Doku Solve Logic");
-    setWindowTitle(difficulty.isEmpty() ? title : QStringLiteral("%1 \u2014 %2").arg(title, difficulty));
+    // The difficulty first: a window manager short of room cuts the title's end or middle.
+    setWindowTitle(difficulty.isEmpty() ? title : QStringLiteral("%1 \u2014 %2").arg(difficulty, title));
 }
 
 void CSolveLogicDlg::SelectStep(int step)
@@ -144,6 +148,9 @@ QString CSolveLogicDlg::SelectedSentences() const
 
 void CSolveLogicDlg::OnCurrentRowChanged(const QListWidget& list, int row)
 {
-    if (!m_selecting && &list == CurrentList() && row >= FirstStepRow(list))
+    // A list that takes the focus as its tab comes up makes its first line current before the tab
+    // is reported: that line was never chosen, and the replay still walks the other tab's path.
+    const QListWidget* reported = m_reportedTab == kTechniquesTab ? m_listTechniques : m_listLogic;
+    if (!m_selecting && &list == reported && row >= FirstStepRow(list))
         emit StepChosen(row - FirstStepRow(list) + 1);
 }

@@ -7,6 +7,9 @@ const std::string kShowCandidatesEntry = "SHOW CANDIDATES";
 const std::string kMyDigitsEntry = "MY DIGITS";
 const std::string kWindowWidthEntry = "WINDOW WIDTH";
 const std::string kWindowHeightEntry = "WINDOW HEIGHT";
+const std::string kWindowMaximisedEntry = "WINDOW MAXIMISED";
+const std::string kFrameWidthEntry = "FRAME WIDTH";
+const std::string kFrameHeightEntry = "FRAME HEIGHT";
 const std::string kHelpSection = "HELP";
 const std::string kFirstTimeEntry = "FIRST TIME";
 const std::string kPrintSection = "PRINT PUZZLES";
@@ -57,14 +60,19 @@ void Settings::SetPrintPuzzles(const PrintPuzzlesChoice& choice)
     m_store.WriteNumber(kPrintSection, kRatingEntry, static_cast<int>(choice.rating));
 }
 
-Settings::WindowSize Settings::MainWindowSize() const
+Settings::KeptWindow Settings::MainWindow() const
 {
-    return {m_store.ReadNumber(kViewSection, kWindowWidthEntry).value_or(0),
-            m_store.ReadNumber(kViewSection, kWindowHeightEntry).value_or(0)};
+    const auto read = [this](const std::string& entry) { return m_store.ReadNumber(kViewSection, entry).value_or(0); };
+    return {{read(kWindowWidthEntry), read(kWindowHeightEntry)},
+            read(kWindowMaximisedEntry) != 0,
+            {read(kFrameWidthEntry), read(kFrameHeightEntry)}};
 }
 
-void Settings::SetMainWindowSize(WindowSize size)
+void Settings::SetMainWindow(const KeptWindow& window)
 {
-    m_store.WriteNumber(kViewSection, kWindowWidthEntry, size.width);
-    m_store.WriteNumber(kViewSection, kWindowHeightEntry, size.height);
+    m_store.WriteNumber(kViewSection, kWindowWidthEntry, window.normal.width);
+    m_store.WriteNumber(kViewSection, kWindowHeightEntry, window.normal.height);
+    m_store.WriteNumber(kViewSection, kWindowMaximisedEntry, window.maximised ? 1 : 0);
+    m_store.WriteNumber(kViewSection, kFrameWidthEntry, window.frame.width);
+    m_store.WriteNumber(kViewSection, kFrameHeightEntry, window.frame.height);
 }

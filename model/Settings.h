@@ -6,6 +6,7 @@
 #pragma once
 
 #include "NewPuzzleChoice.h"
+#include "WindowFit.h"
 
 #include <optional>
 #include <string>
@@ -37,14 +38,17 @@ public:
     PrintPuzzlesChoice PrintPuzzles() const;
     void SetPrintPuzzles(const PrintPuzzlesChoice& choice);
 
-    // The main window's size in pixels when the person made it larger ("VIEW", "WINDOW WIDTH" and
-    // "WINDOW HEIGHT"); 0 by 0 for its natural size.
-    struct WindowSize {
-        int width = 0;
-        int height = 0;
+    // The main window as it was left: its size in pixels when the person made it larger ("VIEW",
+    // "WINDOW WIDTH" and "WINDOW HEIGHT"; 0 by 0 for its natural size), for a maximised window the
+    // size it goes back to; whether it was maximised ("WINDOW MAXIMISED"); and how much the
+    // window manager's frame added to its width and height ("FRAME WIDTH", "FRAME HEIGHT").
+    struct KeptWindow {
+        PixelSize normal;
+        bool maximised = false;
+        PixelSize frame;
     };
-    WindowSize MainWindowSize() const;
-    void SetMainWindowSize(WindowSize size);
+    KeptWindow MainWindow() const;
+    void SetMainWindow(const KeptWindow& window);
 
 private:
     SettingsStore& m_store;

@@ -352,11 +352,12 @@ TEST_F(CommandTest, ShowSolveLogicListsTheStepsOneALine)
 
     for (int showing = 0; showing < 2; ++showing)
         EXPECT_EQ(SolveLogicLines(*dialog), expected) << "showing " << showing;
-    // The title line and the Rating field's tooltip give the difficulty on the technique scale.
+    // The title line gives the difficulty as the Rating field's tooltip does, number first.
     const QString difficulty = dialog->findChild<QLineEdit*>(QStringLiteral("Rating"))->toolTip();
-    EXPECT_TRUE(difficulty.startsWith(QStringLiteral("Difficulty "))) << difficulty.toStdString();
+    ASSERT_TRUE(difficulty.startsWith(QStringLiteral("Difficulty ")) && difficulty.endsWith(u')'));
     EXPECT_EQ(dialog->findChild<CSolveLogicDlg*>()->windowTitle(),
-              QStringLiteral("Show Su Doku Solve Logic \u2014 ") + difficulty);
+              difficulty.mid(11).chopped(1).replace(QStringLiteral(" ("), QStringLiteral(" \u2014 ")) +
+                  QStringLiteral(" \u2014 Show Su Doku Solve Logic"));
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(GridText(Grid()), kPuzzle);
 }

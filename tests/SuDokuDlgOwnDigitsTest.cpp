@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QLabel>
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, OwnDigitKeysReachTheModelAndCheckFramesTheWrongOne)
     const BoardPicture board = Grid().Picture();
     EXPECT_EQ(std::count_if(board.begin(), board.end(), [](const CellPicture& c) { return c.wrongFrame; }), 1);
     EXPECT_TRUE(board[3].wrongFrame);
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Step"))->text(), QStringLiteral("1 of your digits is wrong"));
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Step"))->text(), QStringLiteral("1 of your digits is wrong"));
 
     ChooseOption(*dialog, "ShowCandidates");
     Grid().setCurrentCell(0, 5);

@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
+#include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -20,7 +22,7 @@ const std::string kPuzzle =
 class ReplayTest : public MainWindowTest {
 protected:
     void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { PressKeysInGrid(*dialog, key, modifiers); }
-    QString StepField() { return dialog->findChild<QLineEdit*>(QStringLiteral("Step"))->text(); }
+    QString StepField() { return dialog->findChild<QLabel*>(QStringLiteral("Step"))->text(); }
     QToolButton& StepButton(const char* name) { return *dialog->findChild<QToolButton*>(QString::fromLatin1(name)); }
     int Candidates(int row, int column) { return Grid().Picture()[static_cast<std::size_t>(row * 9 + column)].candidates; }
 };
@@ -44,6 +46,7 @@ TEST_F(ReplayTest, CandidatesAreShownOnRequestAndTheChoiceIsRemembered)
 
     ASSERT_TRUE(ChooseOption(*dialog, "ShowCandidates"));
     EXPECT_EQ(Candidates(0, 2), 0);
+    EXPECT_EQ(dialog->focusWidget(), &Grid()) << "the next digit typed goes to the board";
     ProfileSettings after;
     EXPECT_FALSE(Settings(after).ShowCandidates());
 }
@@ -58,7 +61,7 @@ TEST_F(ReplayTest, TheStepBarTheKeysAndTheHintMoveThroughTheSolve)
     Keys(Qt::Key_Right, Qt::ControlModifier);
     const QString first = StepField();
     EXPECT_FALSE(first.isEmpty());
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Step"))->toolTip(), first);
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Step"))->toolTip(), first);
     EXPECT_NE(GridText(Grid()), kPuzzle) << "the step's digit is shown";
     EXPECT_TRUE(StepButton("PreviousStep").isEnabled());
 
@@ -103,11 +106,16 @@ TEST_F(ReplayTest, TheTechniquesTabWalksTheTechniquePath)
     Keys(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(techniques->currentRow(), 0);
     EXPECT_TRUE(techniques->item(0)->text().endsWith(StepField()) && !StepField().isEmpty());
-    techniques->setCurrentRow(2);
+    QApplication::setActiveWindow(logic);  // as a click in it does
+    QTest::mouseClick(techniques->viewport(), Qt::LeftButton, {}, techniques->visualItemRect(techniques->item(2)).center());
     EXPECT_TRUE(techniques->item(2)->text().endsWith(StepField()));
     logic->findChild<QTabWidget*>()->setCurrentIndex(CSolveLogicDlg::kSolveLogicTab);
     Keys(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(logic->findChild<QListWidget*>(QStringLiteral("Logic"))->currentRow(), 0) << "the replay follows the tab chosen";
+    // Each tab keeps its place: the line the person clicked, on the list and on the board.
+    logic->findChild<QTabWidget*>()->setCurrentIndex(CSolveLogicDlg::kTechniquesTab);
+    EXPECT_EQ(techniques->currentRow(), 2);
+    EXPECT_TRUE(techniques->item(2)->text().endsWith(StepField()));
 }
 
 }  // namespace

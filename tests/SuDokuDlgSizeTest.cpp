@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
-#include <QLineEdit>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -32,8 +32,23 @@ TEST_F(WindowSizeTest, AnEnlargedWindowScalesTheBoardAndIsRememberedAtThatSize)
         EXPECT_EQ(Grid().width(), Grid().height());
         EXPECT_EQ(Grid().width() > natural * 4 / 3, large);
         EXPECT_EQ(QFontInfo(Grid().font()).pixelSize() > digits, large) << "the digits grow too";
-        EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Step"))->width() > Grid().width(), large);
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Step"))->width() > Grid().width(), large);
     }
+}
+
+TEST_F(WindowSizeTest, AMaximisedWindowReopensMaximisedWithItsNormalSizeBehindIt)
+{
+    const QSize normal(700, 500);
+    dialog->resize(normal);
+    dialog->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->size() != normal; }));
+    dialog->close();
+    dialog = ShowMainWindow(appPath);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isMaximized());
+    dialog->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->size() == normal; }));
+    dialog->resize(dialog->minimumSizeHint());  // the next window starts at its natural size
 }
 
 }  // namespace

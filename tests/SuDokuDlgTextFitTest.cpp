@@ -1,4 +1,4 @@
-// The main window's buttons and fields show their texts whole, at the default font and a larger one:
+// The main window's buttons, fields and step bar show their texts whole, at the default font and a larger one:
 // measured against the room the style leaves for the text, since a clipped text still compares equal.
 #include "GuiTestSupport.h"
 
@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -61,7 +62,6 @@ TEST_P(TextFitTest, EveryButtonAndFieldShowsItsWholeText)
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), ButtonTextRoom(*button))
             << button->text().toStdString();
     }
-    // The step's sentence may run past its field, which shows it whole as its tooltip.
     for (const char* name : {"Solved", "Unique", "Status", "Rating"}) {
         const auto* field = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
         ASSERT_NE(field, nullptr) << name;
@@ -79,6 +79,19 @@ TEST_P(TextFitTest, AFieldShowsTheStartOfItsText)
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->text(), QStringLiteral("INCONSISTENT"));
     EXPECT_EQ(status->cursorPosition(), 0);
+}
+
+TEST_P(TextFitTest, TheStepBarWrapsALongSentenceAndGrowsToShowItWhole)
+{
+    TypePuzzle(GridOf(*dialog), "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+    QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Set Su Doku")), Qt::LeftButton);
+    PressKeysInGrid(*dialog, Qt::Key_H, {});
+    PressKeysInGrid(*dialog, Qt::Key_H, {});  // the hint's whole sentence
+    const auto* bar = dialog->findChild<QLabel*>(QStringLiteral("Step"));
+    EXPECT_GE(bar->heightForWidth(bar->width()), 2 * bar->fontMetrics().lineSpacing()) << bar->text().toStdString();
+    // The window's layout takes the bar's new height once it runs; the board stays above it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->height() >= bar->heightForWidth(bar->width()); }));
+    EXPECT_GE(bar->mapTo(dialog.get(), QPoint()).y(), GridOf(*dialog).height());
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, TextFitTest, ::testing::Values(1.0, 1.5),

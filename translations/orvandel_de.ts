@@ -535,6 +535,10 @@
         <translation>Schwierigkeit %1 (%2), danach Raten</translation>
     </message>
     <message>
+        <source>%1 — %2, then a guess</source>
+        <translation>%1 — %2, danach Raten</translation>
+    </message>
+    <message>
         <source>Difficulty %1 (%2)</source>
         <translation>Schwierigkeit %1 (%2)</translation>
     </message>

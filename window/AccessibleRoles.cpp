@@ -1,19 +1,20 @@
 #include "AccessibleRoles.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
 
-// A read-only line edit: its label's name, and its text as the value.
+// A read-only line edit, or a label whose text can be selected: its name, and its text as the value.
 class ReadOnlyFieldAccessible final : public QAccessibleWidget {
 public:
-    explicit ReadOnlyFieldAccessible(QLineEdit* field) : QAccessibleWidget(field, QAccessible::StaticText) {}
+    explicit ReadOnlyFieldAccessible(QWidget* field) : QAccessibleWidget(field, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return static_cast<const QLineEdit*>(widget())->text();
+            return widget()->property("text").toString();
         return QAccessibleWidget::text(kind);
     }
 
@@ -33,6 +34,11 @@ QAccessibleInterface* MainWindowRoles(const QString& className, QObject* object)
     if (className == QLatin1String("QLineEdit")) {
         auto* field = static_cast<QLineEdit*>(object);
         if (field->isReadOnly())
+            return new ReadOnlyFieldAccessible(field);
+    }
+    if (className == QLatin1String("QLabel")) {
+        auto* field = static_cast<QLabel*>(object);
+        if (field->textInteractionFlags() & Qt::TextSelectableByKeyboard)
             return new ReadOnlyFieldAccessible(field);
     }
     return nullptr;

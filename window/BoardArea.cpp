@@ -2,6 +2,8 @@
 
 #include "SpreadSheet.h"
 
+#include <QEvent>
+
 #include <algorithm>
 
 CBoardArea::CBoardArea(CSpreadSheet& grid, QWidget& stepBar, int spacing, QWidget* parent)
@@ -15,10 +17,17 @@ CBoardArea::CBoardArea(CSpreadSheet& grid, QWidget& stepBar, int spacing, QWidge
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+int CBoardArea::BarHeight(int width) const
+{
+    return m_stepBar.hasHeightForWidth() ? m_stepBar.heightForWidth(width) : m_stepBar.sizeHint().height();
+}
+
 QSize CBoardArea::sizeHint() const
 {
     const int side = CSpreadSheet::NaturalSide();
-    return {std::max(side, m_stepBar.minimumSizeHint().width()), side + m_spacing + m_stepBar.sizeHint().height()};
+    const int width = std::max(side, m_stepBar.minimumSizeHint().width());
+    // Before the first layout the bar is taken at the natural width.
+    return {width, side + m_spacing + BarHeight(std::max(width, this->width()))};
 }
 
 QSize CBoardArea::minimumSizeHint() const
@@ -26,10 +35,26 @@ QSize CBoardArea::minimumSizeHint() const
     return sizeHint();
 }
 
+bool CBoardArea::event(QEvent* event)
+{
+    // The bar asks for another height when its sentence changes: the window's layout hears of it
+    // through this area's size hint.
+    if (event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        Arrange();
+    }
+    return QWidget::event(event);
+}
+
 void CBoardArea::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int barHeight = m_stepBar.sizeHint().height();
+    Arrange();
+}
+
+void CBoardArea::Arrange()
+{
+    const int barHeight = BarHeight(width());
     m_grid.FitInto(std::min(width(), height() - m_spacing - barHeight));
     m_grid.move(0, 0);
     m_stepBar.setGeometry(0, m_grid.height() + m_spacing, width(), barHeight);

@@ -92,9 +92,22 @@ MainControls BuildMainLayout(QDialog& window, CSpreadSheet& grid, CMenuButton& o
     c.nextStep = MakeStepButton(Qt::RightArrow, QStringLiteral("NextStep"),
                                 QCoreApplication::translate("CSuDokuDlg", "Next Step"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Right), &window);
-    c.step = new QLineEdit(&window);
+    // A sentence longer than the bar wraps onto more lines, and the bar grows; its width comes from
+    // the board, never from the sentence.
+    c.step = new QLabel(&window);
     c.step->setObjectName(QStringLiteral("Step"));
-    c.step->setReadOnly(true);
+    c.step->setTextFormat(Qt::PlainText);
+    c.step->setWordWrap(true);
+    c.step->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    c.step->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    c.step->setBackgroundRole(QPalette::Base);
+    c.step->setAutoFillBackground(true);
+    c.step->setMargin(2);
+    QSizePolicy stepPolicy = c.step->sizePolicy();  // keeps the height for the width that wrapping sets
+    stepPolicy.setHorizontalPolicy(QSizePolicy::Ignored);
+    c.step->setSizePolicy(stepPolicy);
+    // One line at least, so that the bar keeps its height between sentences.
+    c.step->setMinimumHeight(c.step->fontMetrics().lineSpacing() + 2 * (c.step->margin() + c.step->frameWidth()));
     c.step->setAccessibleName(QCoreApplication::translate("CSuDokuDlg", "Step"));
     const std::initializer_list<QPushButton*> buttons = {&options, c.setSuDoku, c.solve, c.solveCell, c.help, c.exit};
     const std::initializer_list<QLineEdit*> fields = {c.solved, c.unique, c.status, c.rating};

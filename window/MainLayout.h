@@ -8,6 +8,7 @@ class CImageButton;
 class CMenuButton;
 class CSpreadSheet;
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -24,7 +25,7 @@ struct MainControls {
     QLineEdit* rating = nullptr;
     QToolButton* previousStep = nullptr;
     QToolButton* nextStep = nullptr;
-    QLineEdit* step = nullptr;  // the step's sentence, or a hint
+    QLabel* step = nullptr;  // the step's sentence, or a hint, on as many lines as it needs
 };
 
 // Makes the controls as children of window and lays them out with the ones the window owns itself.

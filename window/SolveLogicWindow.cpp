@@ -92,6 +92,7 @@ void SolveLogicWindow::Fill()
         lines << (line.difficulty ? QStringLiteral("(%1) %2").arg(*line.difficulty, 0, 'f', 1).arg(sentence) : sentence);
     }
     m_window->SetTechniques(m_model.SolutionCount() == 1 ? QString() : tr(kNoTechniquePathNote), lines);
-    m_window->SetDifficulty(DifficultyOf(m_model));
+    const std::optional<PuzzleModel::TechniqueRating>& rating = m_model.TechniqueDifficulty();
+    m_window->SetDifficulty(rating ? DifficultyTitle(*rating) : QString());
     m_window->SelectStep(m_model.StepPosition());
 }

@@ -154,6 +154,8 @@ void CSuDokuDlg::OnInitDialog()
     setWindowIcon(m_hIcon);
 
     m_btnOptions.SetMenu(&m_options.Menu());
+    // After a command from the menu the person goes on typing on the board, not on the button.
+    connect(&m_options.Menu(), &QMenu::triggered, this, [this] { m_Grid.setFocus(); });
 
     m_btnWebSite.SetTooltip(tr(kWebSiteTooltip));
     m_btnWebSite.setAccessibleName(tr(kWebSiteTooltip));

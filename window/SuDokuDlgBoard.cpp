@@ -5,6 +5,7 @@
 #include "OwnDigitsText.h"
 #include "TechniqueText.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -90,7 +91,6 @@ void CSuDokuDlg::ShowBoard()
                          : own.isEmpty() ? QString::fromStdString(m_model.StepText())
                                          : own;
     m_controls.step->setText(step);
-    m_controls.step->setCursorPosition(0);
     m_controls.step->setToolTip(step);
     m_solveLogic.Follow();
 }

@@ -99,3 +99,14 @@ QString DifficultyText(const PuzzleModel::TechniqueRating& rating)
             .arg(difficulty, hardest);
     return Translate(QT_TRANSLATE_NOOP("TechniqueText", "Difficulty %1 (%2)")).arg(difficulty, hardest);
 }
+
+QString DifficultyTitle(const PuzzleModel::TechniqueRating& rating)
+{
+    const QString difficulty = QString::number(rating.difficulty, 'f', 1);
+    const QString hardest = QString::fromStdString(rating.hardest);
+    if (rating.guess && hardest.isEmpty())
+        return DifficultyText(rating);
+    if (rating.guess)
+        return Translate(QT_TRANSLATE_NOOP("TechniqueText", "%1 — %2, then a guess")).arg(difficulty, hardest);
+    return QStringLiteral("%1 — %2").arg(difficulty, hardest);
+}

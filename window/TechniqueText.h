@@ -11,3 +11,6 @@
 QString LookText(const TechniqueLook& look);
 // "Difficulty 4.2 (XY-Wing)", and what a path with a guess needs.
 QString DifficultyText(const PuzzleModel::TechniqueRating& rating);
+// The same, short and number first for a window title, where the window manager cuts the end off:
+// "4.2 — XY-Wing".
+QString DifficultyTitle(const PuzzleModel::TechniqueRating& rating);
