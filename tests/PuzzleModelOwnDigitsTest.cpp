@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -136,36 +135,35 @@ TEST(OwnDigits, TheHintJudgesTheOwnWorkOnShowBeforeItReasonsFromTheBoard)
         const char* name;
         const std::string& puzzle;
         std::string own;  // own digits typed from the top left, '.' none
-        std::function<void(PuzzleModel&)> work;
-        bool on;  // own digits on at the hint
         std::optional<Reason> reason;  // none: the hint shows a step
-        std::vector<int> framed;
+        std::size_t framed;
+        bool on = true;  // own digits on at the hint
+        void (*work)(PuzzleModel&) = [](PuzzleModel&) {};
     } rows[] = {
         // Filled in after the wrong 3, the marks of row 2, column 7 lose their 3 too.
-        {"a wrong digit before the marks it spoilt", kPuzzle, std::string(78, '.') + '3',
-         [](PuzzleModel& m) { m.FillInCandidates(); }, true, Reason::WrongDigit, {78}},
-        {"marks without the digit", kPuzzle, "", mark, true, Reason::WrongMarks, {2}},
-        {"hidden marks do not count", kPuzzle, "", mark, false, std::nullopt, {}},
-        {"a locked wrong digit still does", kPuzzle, std::string(56, '.') + '5', {}, false, Reason::WrongDigit, {56}},
-        {"several solutions: nothing decides a cell", several, "", {}, true, Reason::SeveralSolutions, {}},
-        {"two own 5s in a row", several, "5...5", {}, true, Reason::ClashingDigit, {0, 4}},
-        {"digits no solution agrees with", several, "12345678.........9", {}, true, Reason::NoSolutionLeft, {}},
-        {"a single the digits prove", several, "23456789", {}, true, std::nullopt, {}},
+        {"a wrong digit before the marks it spoilt", kPuzzle, std::string(78, '.') + '3', Reason::WrongDigit, 1, true,
+         [](PuzzleModel& m) { m.FillInCandidates(); }},
+        {"marks without the digit", kPuzzle, "", Reason::WrongMarks, 1, true, mark},
+        {"hidden marks do not count", kPuzzle, "", std::nullopt, 0, false, mark},
+        {"a locked wrong digit still does", kPuzzle, std::string(56, '.') + '5', Reason::WrongDigit, 1, false},
+        {"several solutions: nothing decides a cell", several, "", Reason::SeveralSolutions, 0},
+        {"two own 5s in a row", several, "5...5", Reason::ClashingDigit, 2},
+        {"digits no solution agrees with", several, "12345678.........9", Reason::NoSolutionLeft, 0},
+        {"a single the digits prove", several, "23456789", std::nullopt, 0},
     };
     for (const auto& row : rows) {
         PuzzleModel model;
         SetPuzzle(model, row.puzzle);
         for (std::size_t cell = 0; cell < row.own.size(); ++cell)
             model.TypeDigit(static_cast<int>(cell), row.own[cell] == '.' ? Puzzle::kEmpty : row.own[cell] - '0');
-        if (row.work)
-            row.work(model);
+        row.work(model);
         model.SetOwnDigitsOn(row.on);
         const std::string before = Texts(model);
         model.Hint();
         EXPECT_EQ(model.StoppedHint() ? std::optional(model.StoppedHint()->reason) : std::nullopt, row.reason) << row.name;
-        EXPECT_EQ(model.WrongCells().count(), row.framed.size()) << row.name;
-        for (const int cell : row.framed)
-            EXPECT_TRUE(model.WrongCells().test(static_cast<std::size_t>(cell))) << row.name;
+        EXPECT_EQ(model.WrongCells().count(), row.framed) << row.name;
+        const auto named = model.StoppedHint() ? model.StoppedHint()->cell : -1;
+        EXPECT_EQ(named >= 0 && model.WrongCells().test(static_cast<std::size_t>(named)), row.framed > 0) << row.name;
         model.Hint();
         model.Hint();
         EXPECT_EQ(Texts(model) == before, row.reason.has_value()) << row.name << ": a step is taken, a stop takes none";
