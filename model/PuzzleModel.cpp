@@ -190,7 +190,9 @@ void PuzzleModel::Redo()
 void PuzzleModel::StepHistory(std::vector<ShownBoard>& from, std::vector<ShownBoard>& to)
 {
     if (m_bSet) {
-        // The set state's history is the person's own work.
+        // The set state's history is the person's own work, locked while own digits are off.
+        if (!m_ownDigitsOn)
+            return;
         std::vector<OwnWork>& ownFrom = &from == &m_undo ? m_ownUndo : m_ownRedo;
         std::vector<OwnWork>& ownTo = &from == &m_undo ? m_ownRedo : m_ownUndo;
         if (ownFrom.empty())
@@ -273,14 +275,18 @@ void PuzzleModel::Solve()
     // line and the solve-logic window tell the same.
     if (!m_bSet)
         return;
+    const std::bitset<kCellCount> replaced = GiveWayToSolution();
     if (m_replayPath == ReplayPath::Techniques && m_techniqueReplay.StepCount() == 0) {
         // No technique path to walk (not exactly one solution): the solver's board, as on its own path.
         ShowBoard(m_boardSolved.Values());
         ShowRevealed();
         ClearMarks();
-        return;
+    } else {
+        ShowReplay(StepCount());
     }
-    ShowReplay(StepCount());
+    // Framed as Check frames them, where the solution judges them.
+    if (m_solve.solutionCount == 1)
+        m_wrong |= replaced;
 }
 
 void PuzzleModel::SolveCell(int cell)
@@ -290,8 +296,11 @@ void PuzzleModel::SolveCell(int cell)
         return;
     if (m_hintStage != HintStage::None)
         ShowReplay(StepPosition());  // the hint was for the board before
+    const bool replacesWrong = m_solve.solutionCount == 1 && OwnDigitIsWrong(cell);
     m_revealed.set(static_cast<std::size_t>(cell));
     ShowRevealed();
+    if (replacesWrong)
+        m_wrong.set(static_cast<std::size_t>(cell));
 }
 
 void PuzzleModel::ShowRevealed()
@@ -299,11 +308,16 @@ void PuzzleModel::ShowRevealed()
     // Unlike Solve, a cell the solver could not determine shows "?".
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (m_revealed.test(static_cast<std::size_t>(cell)))
-            m_shown[static_cast<std::size_t>(cell)] = {ValueToText(m_boardSolved.Value(cell)),
-                                                        true};
+            m_shown[static_cast<std::size_t>(cell)] = {ValueToText(RevealedDigit(cell)), true};
         else if (const int own = ShownOwnDigit(cell); own != Puzzle::kEmpty)
             m_shown[static_cast<std::size_t>(cell)] = {ShownText(own), false, true};
     }
+}
+
+int PuzzleModel::RevealedDigit(int cell) const
+{
+    // Where several solutions remain, a hint places what the board proves, not the solver's pick.
+    return m_hintPlaced.IsEmpty(cell) ? m_boardSolved.Value(cell) : m_hintPlaced[cell];
 }
 
 void PuzzleModel::Reset()
@@ -312,6 +326,7 @@ void PuzzleModel::Reset()
     if (!m_bSet)
         return;
     m_revealed.reset();
+    m_hintPlaced = Puzzle();
     m_own = {};
     m_ownUndo.clear();
     m_ownRedo.clear();
@@ -328,6 +343,7 @@ void PuzzleModel::Clear()
     const ChangeScope change(*this);
     m_bSet = false;
     m_revealed.reset();
+    m_hintPlaced = Puzzle();
     m_own = {};
     m_ownUndo.clear();
     m_ownRedo.clear();
@@ -385,7 +401,7 @@ void PuzzleModel::ClearMarks()
     m_hintStage = HintStage::None;
     m_check.reset();
     m_wrong.reset();
-    m_wrongHint.reset();
+    m_hintStop.reset();
 }
 
 void PuzzleModel::ShowReplay(int position)
@@ -477,7 +493,7 @@ CandidateMasks PuzzleModel::ComputedCandidates() const
     CandidateMasks candidates =
         m_replayPath == ReplayPath::Techniques ? m_techniqueReplay.Candidates() : m_replay.Candidates();
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const int digit = m_boardSolved.Value(cell);
+        const int digit = RevealedDigit(cell);
         if (m_revealed.test(static_cast<std::size_t>(cell)) && digit >= 1 && digit <= 9)
             PlaceCandidate(candidates, cell, digit);
         if (const int own = ShownOwnDigit(cell); own != Puzzle::kEmpty)

@@ -172,7 +172,9 @@ public:
     // cell the puzzle left empty and no command revealed: TypeDigit writes one, EmptyCell takes it
     // away (in a cell without one, its marks), Undo and Redo walk through these changes. They are
     // shown over the replay's board at every step, until Reset or Clear; turned off, they stay
-    // shown but locked. The candidates shown are then the person's own marks.
+    // shown but locked, Undo and Redo included, and the marks are hidden. The candidates shown are
+    // then the person's own marks. Solve shows the solution whole: an own digit that differs from
+    // it gives way, as one step to undo.
     void SetOwnDigitsOn(bool on);
     bool OwnDigitsOn() const { return m_ownDigitsOn; }
     // Toggles the person's own mark of digit (1..9) in a cell that takes own digits and shows none.
@@ -189,11 +191,22 @@ public:
     // nothing of the solution is revealed. Only for a puzzle with exactly one solution.
     void Check();
     const std::optional<CheckResult>& ShownCheck() const { return m_check; }
-    // The cells framed as wrong: by Check, or the one a hint names.
+    // The cells framed as wrong: by Check, the one a hint names, or own digits that Solve or Solve
+    // Cell replaced with the solution's (where it is the only one).
     const std::bitset<kCellCount>& WrongCells() const { return m_wrong; }
-    // A hint on a board with a wrong own digit names that first (digit 0: the cell's own marks
-    // have lost the right digit) instead of reasoning from a broken board.
-    const std::optional<CellDigit>& WrongHint() const { return m_wrongHint; }
+    // Why a hint shows no step. It judges the own work on show (own digits always, marks while own
+    // digits are on) before it reasons from the board: a wrong own digit first, then marks that
+    // lost the right digit; where the puzzle has several solutions, an own digit that repeats one
+    // in its row, column or square, then own digits no solution agrees with. There no marks count,
+    // and where no technique moves the hint says that nothing decides another cell.
+    struct HintStop {
+        enum class Reason { WrongDigit, WrongMarks, ClashingDigit, NoSolutionLeft, SeveralSolutions };
+        Reason reason = Reason::WrongDigit;
+        int cell = -1;       // the own digit or marks named (framed); -1 where none is
+        int digit = 0;       // that own digit
+        int otherCell = -1;  // ClashingDigit: the cell of the digit it repeats
+    };
+    const std::optional<HintStop>& StoppedHint() const { return m_hintStop; }
 
     // --- The technique path of the puzzle set (explained once by SetSuDoku) -----------------------
     struct TechniqueLine {
@@ -262,6 +275,7 @@ private:
     Puzzle PuzzleOnBoard() const;
     // Shows the revealed cells over whatever the board shows.
     void ShowRevealed();
+    int RevealedDigit(int cell) const;
     void UpdateStatus();
     // Moves the replay and shows its board, its marks and its sentence.
     void ShowReplay(int position);
@@ -289,7 +303,11 @@ private:
     // Runs a change of the own work and records it for undo when it changed anything.
     template <typename Edit>
     void RecordOwnEdit(Edit edit);
-    std::optional<CellDigit> FirstWrongOwnCell() const;
+    bool OwnDigitIsWrong(int cell) const;
+    bool OwnMarksAreWrong(int cell) const;
+    std::optional<HintStop> OwnWorkFault() const;
+    // Takes back the own digits that differ from the solution, as one step to undo; the cells.
+    std::bitset<kCellCount> GiveWayToSolution();
     CheckResult CountWrong(std::bitset<kCellCount>* cells) const;
     // The candidates the board as shown leaves, own digits included, whatever the marks.
     CandidateMasks ComputedCandidates() const;
@@ -299,7 +317,7 @@ private:
     std::vector<OwnWork> m_ownRedo;
     std::optional<CheckResult> m_check;
     std::bitset<kCellCount> m_wrong;
-    std::optional<CellDigit> m_wrongHint;
+    std::optional<HintStop> m_hintStop;
 
     bool m_bSet = false;
     ShownBoard m_shown;  // at first every cell empty and the person's
@@ -313,6 +331,7 @@ private:
     std::vector<TechniqueLine> m_techniqueLines;
     std::optional<TechniqueRating> m_techniqueRating;
     std::bitset<kCellCount> m_revealed;  // by Solve Cell and hints, since SetSuDoku or Reset
+    Puzzle m_hintPlaced;  // the digits hints placed there
     Puzzle m_savedPuzzle;  // as last opened or saved; empty at first
     CellMarks m_marks{};  // every cell CellMark::None
     CandidateHighlights m_highlights;

@@ -13,12 +13,22 @@ void PuzzleModel::Hint()
     case HintStage::None: {
         // The board the replay stands at, with the marks of the hint instead of the step's.
         ShowReplay(StepPosition());
-        if ((m_wrongHint = FirstWrongOwnCell())) {
-            m_wrong.set(static_cast<std::size_t>(m_wrongHint->cell));
+        if ((m_hintStop = OwnWorkFault())) {
+            if (m_hintStop->cell >= 0)
+                m_wrong.set(static_cast<std::size_t>(m_hintStop->cell));
+            // Of two own digits that clash, either may be the one to change.
+            if (const int other = m_hintStop->otherCell; other >= 0 && ShownOwnDigit(other) != Puzzle::kEmpty)
+                m_wrong.set(static_cast<std::size_t>(other));
             return;
         }
         m_hintBoard = ShownTechniqueBoard();
-        m_hintStep = HintStep(m_hintBoard, m_boardSolved.Values());
+        if (m_solve.solutionCount == 1) {
+            m_hintStep = HintStep(m_hintBoard, m_boardSolved.Values());
+        } else if (!technique::FindEasiestStep(m_hintBoard, m_hintStep)) {
+            // No solution is the solution: a guess would be one of several.
+            m_hintStop = HintStop{HintStop::Reason::SeveralSolutions};
+            return;
+        }
         m_look = LookOf(m_hintStep, m_hintBoard);
         const StepPicture picture = PatternPicture(m_hintStep, m_look, m_hintBoard);
         m_marks = picture.marks;
@@ -40,6 +50,7 @@ void PuzzleModel::Hint()
         m_marks.fill(CellMark::None);
         for (const CellDigit& placement : m_hintStep.placed) {
             m_revealed.set(static_cast<std::size_t>(placement.cell));
+            m_hintPlaced[placement.cell] = placement.digit;
             m_marks[static_cast<std::size_t>(placement.cell)] = CellMark::StepCell;
         }
         ShowRevealed();
@@ -56,8 +67,10 @@ technique::TechniqueBoard PuzzleModel::ShownTechniqueBoard() const
     const CandidateMasks shown = ComputedCandidates();
     for (int cell = 0; cell < kCellCount; ++cell) {
         // The candidates the board would have that the cell no longer shows; the person's own
-        // marks, where a cell has any, narrow them further.
-        const unsigned marks = m_ownDigitsOn ? m_own.marks[static_cast<std::size_t>(cell)] : 0u;
+        // marks on show, where a cell has any, narrow them further once judged against the only
+        // solution (with several, nothing proves them).
+        const bool marksCount = m_ownDigitsOn && m_solve.solutionCount == 1;
+        const unsigned marks = marksCount ? m_own.marks[static_cast<std::size_t>(cell)] : 0u;
         const unsigned kept = shown[static_cast<std::size_t>(cell)] & (marks != 0 ? marks : 0x1FFu);
         const unsigned gone = board.IsEmpty(cell) ? board.Candidates(cell) & ~kept : 0;
         for (int digit = 1; digit <= 9; ++digit) {

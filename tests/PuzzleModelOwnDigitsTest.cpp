@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace {
@@ -12,10 +13,10 @@ namespace {
 const std::string kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const std::string kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-// kPuzzle set, with own digits on.
-void SetPuzzle(PuzzleModel& model)
+// The puzzle set, with own digits on.
+void SetPuzzle(PuzzleModel& model, const std::string& puzzle = kPuzzle)
 {
-    model.Paste(kPuzzle);
+    model.Paste(puzzle);
     model.SetSuDoku();
     model.SetOwnDigitsOn(true);
 }
@@ -116,21 +117,75 @@ TEST(OwnDigits, TheHintStartsFromTheBoardAsShown)
 {
     PuzzleModel model;
     SetPuzzle(model);
-    model.TypeDigit(2, 4);
-    model.TypeDigit(56, 5);  // row 7, column 3 holds a 1
-    model.Hint();
-    ASSERT_TRUE(model.WrongHint());
-    EXPECT_EQ(*model.WrongHint(), (CellDigit{56, 5}));
-    EXPECT_TRUE(model.WrongCells().test(56));
-
     // Every empty cell but the last typed right: the only step left is that cell.
-    model.Reset();
     const auto last = static_cast<int>(kPuzzle.find_last_of('.'));
     for (int cell = 0; cell < last; ++cell)
         model.TypeDigit(cell, Right(cell));  // the givens take nothing
     for (int press = 0; press < 3; ++press)
         model.Hint();
     EXPECT_EQ(model.Shown()[static_cast<std::size_t>(last)], (PuzzleModel::ShownCell{std::to_string(Right(last)), true}));
+}
+
+TEST(OwnDigits, TheHintJudgesTheOwnWorkOnShowBeforeItReasonsFromTheBoard)
+{
+    using Reason = PuzzleModel::HintStop::Reason;
+    const std::string several(81, '.');
+    const auto mark = [](PuzzleModel& m) { m.ToggleOwnMark(2, 1); };
+    const struct {
+        const char* name;
+        const std::string& puzzle;
+        std::string own;  // own digits typed from the top left, '.' none
+        std::optional<Reason> reason;  // none: the hint shows a step
+        std::size_t framed;
+        bool on = true;  // own digits on at the hint
+        void (*work)(PuzzleModel&) = [](PuzzleModel&) {};
+    } rows[] = {
+        // Filled in after the wrong 3, the marks of row 2, column 7 lose their 3 too.
+        {"a wrong digit before the marks it spoilt", kPuzzle, std::string(78, '.') + '3', Reason::WrongDigit, 1, true,
+         [](PuzzleModel& m) { m.FillInCandidates(); }},
+        {"marks without the digit", kPuzzle, "", Reason::WrongMarks, 1, true, mark},
+        {"hidden marks do not count", kPuzzle, "", std::nullopt, 0, false, mark},
+        {"a locked wrong digit still does", kPuzzle, std::string(56, '.') + '5', Reason::WrongDigit, 1, false},
+        {"several solutions: nothing decides a cell", several, "", Reason::SeveralSolutions, 0},
+        {"two own 5s in a row", several, "5...5", Reason::ClashingDigit, 2},
+        {"digits no solution agrees with", several, "12345678.........9", Reason::NoSolutionLeft, 0},
+        {"a single the digits prove", several, "23456789", std::nullopt, 0},
+    };
+    for (const auto& row : rows) {
+        PuzzleModel model;
+        SetPuzzle(model, row.puzzle);
+        for (std::size_t cell = 0; cell < row.own.size(); ++cell)
+            model.TypeDigit(static_cast<int>(cell), row.own[cell] == '.' ? Puzzle::kEmpty : row.own[cell] - '0');
+        row.work(model);
+        model.SetOwnDigitsOn(row.on);
+        const std::string before = Texts(model);
+        model.Hint();
+        EXPECT_EQ(model.StoppedHint() ? std::optional(model.StoppedHint()->reason) : std::nullopt, row.reason) << row.name;
+        EXPECT_EQ(model.WrongCells().count(), row.framed) << row.name;
+        model.Hint();
+        model.Hint();
+        EXPECT_EQ(Texts(model) == before, row.reason.has_value()) << row.name << ": a step is taken, a stop takes none";
+        EXPECT_TRUE(row.reason || CountSolutions(Puzzle::FromLine(model.CopyText()).data()) > 0) << row.name;
+    }
+}
+
+TEST(OwnDigits, SolveShowsTheSolutionFramesTheOwnDigitsItReplacedAndOneUndoGivesThemBack)
+{
+    PuzzleModel model;
+    SetPuzzle(model);
+    model.TypeDigit(2, 6);  // a 4 belongs there
+    model.TypeDigit(3, Right(3));
+    model.Solve();
+    EXPECT_EQ(Texts(model).substr(0, 8) + (model.Shown()[3].own ? " own" : ""), "5,3,4,6, own");
+    EXPECT_TRUE(model.WrongCells().count() == 1 && model.WrongCells().test(2)) << "the 6 framed, alone";
+    model.SetOwnDigitsOn(false);
+    model.Undo();
+    EXPECT_EQ(model.Shown()[2].text, "4") << "own work is locked while off";
+    model.SetOwnDigitsOn(true);
+    model.Undo();
+    EXPECT_EQ(model.Shown()[2], (PuzzleModel::ShownCell{"6", false, true}));
+    model.SolveCell(2);
+    EXPECT_TRUE(model.Shown()[2].text == "4" && model.WrongCells().test(2)) << "Solve Cell frames the digit it replaced";
 }
 
 }  // namespace

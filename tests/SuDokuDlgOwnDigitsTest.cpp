@@ -53,6 +53,10 @@ TEST_F(MainWindowTest, OwnDigitKeysReachTheModelAndCheckFramesTheWrongOne)
 
     PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
     EXPECT_FALSE(MyDigitsOn(*dialog));
+    PressKeysInGrid(*dialog, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(GridText(Grid()).substr(0, 4), "5341") << "locked while off";
+    Press(QStringLiteral("Solve"));
+    EXPECT_TRUE(GridText(Grid()).substr(0, 4) == "5346" && Grid().Picture()[3].wrongFrame) << "the own 1 Solve replaced";
 }
 
 TEST(OwnDigitColour, StandsApartUnderADarkPaletteToo)

@@ -456,6 +456,22 @@
         <source>Your %1 at column %2, row %3 is not right</source>
         <translation>Ihre %1 in Spalte %2, Zeile %3 stimmt nicht</translation>
     </message>
+    <message>
+        <source>Your %1 at column %2, row %3 repeats the %1 at column %4, row %5</source>
+        <translation>Ihre %1 in Spalte %2, Zeile %3 wiederholt die %1 in Spalte %4, Zeile %5</translation>
+    </message>
+    <message>
+        <source>Your digits leave this puzzle without a solution</source>
+        <translation>Mit Ihren Ziffern hat dieses Rätsel keine Lösung mehr</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution, and nothing on the board decides another cell</source>
+        <translation>Dieses Rätsel hat mehr als eine Lösung, und nichts auf dem Spielfeld entscheidet eine weitere Zelle</translation>
+    </message>
+    <message>
+        <source>%1 (turn on %2 to change it)</source>
+        <translation>%1 (zum Ändern „%2“ einschalten)</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleSheets</name>
