@@ -14,3 +14,13 @@ int TextToValue(const std::string& text)
     const int digit = static_cast<signed char>(text[0]) - '0';
     return (digit >= 1 && digit <= 9) ? digit : -1;
 }
+
+CandidateLayers CandidateLayersOf(std::uint16_t ownMarks, std::uint16_t candidates, std::uint16_t stepDigits,
+                                  bool showCandidates)
+{
+    if (ownMarks != 0)
+        return {ownMarks, static_cast<std::uint16_t>(stepDigits & ~ownMarks)};
+    if (showCandidates || stepDigits != 0)
+        return {0, static_cast<std::uint16_t>(candidates | stepDigits)};
+    return {};
+}

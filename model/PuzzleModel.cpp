@@ -436,6 +436,7 @@ void PuzzleModel::ShowReplay(int position)
         return;
     }
     m_marks = m_replay.Marks();
+    m_highlights = m_replay.Highlights();
     if (m_replay.Position() > 0)
         m_stepText = m_listLogic[static_cast<std::size_t>(m_replay.Position() - 1)];
 }
@@ -483,7 +484,21 @@ void PuzzleModel::PreviousStep()
 
 CandidateMasks PuzzleModel::Candidates() const
 {
-    return m_bSet && m_ownDigitsOn ? m_own.marks : ComputedCandidates();
+    return ComputedCandidates();
+}
+
+std::array<CandidateLayers, kCellCount> PuzzleModel::ShownCandidates(bool showCandidates) const
+{
+    const CandidateMasks candidates = ComputedCandidates();
+    std::array<CandidateLayers, kCellCount> shown{};
+    for (std::size_t cell = 0; cell < shown.size(); ++cell) {
+        if (!m_shown[cell].text.empty())
+            continue;
+        const auto stepDigits = static_cast<std::uint16_t>(m_highlights.pattern[cell] | m_highlights.removed[cell] |
+                                                           m_highlights.placed[cell]);
+        shown[cell] = CandidateLayersOf(m_bSet ? m_own.marks[cell] : 0, candidates[cell], stepDigits, showCandidates);
+    }
+    return shown;
 }
 
 CandidateMasks PuzzleModel::ComputedCandidates() const

@@ -17,6 +17,7 @@
 #pragma once
 
 #include "BoardFile.h"
+#include "CellText.h"
 #include "Engine.h"
 #include "SolveReplay.h"
 #include "TechniqueReplay.h"
@@ -163,18 +164,21 @@ public:
     // struck out, even once removed) and the digits it places.
     const CandidateHighlights& Highlights() const { return m_highlights; }
     // The candidates of the cells as shown: in the edit state those the digits shown leave, in
-    // the set state those of the replay's board narrowed by the digits revealed and by the
-    // candidates hints removed.
+    // the set state those of the replay's board narrowed by the digits revealed, the own digits
+    // and the candidates hints removed. The person's own marks do not narrow them.
     CandidateMasks Candidates() const;
+    // What each cell shows in small digits: nothing where it shows a digit, else its own marks and
+    // the candidates by CandidateLayersOf, with the highlighted digits of the step or hint on show.
+    std::array<CandidateLayers, kCellCount> ShownCandidates(bool showCandidates) const;
 
     // --- The person's own work on the puzzle set (PuzzleModelOwnDigits.cpp) ---------------------
     // While own digits are on (off at first), the set state takes the person's own digits in every
     // cell the puzzle left empty and no command revealed: TypeDigit writes one, EmptyCell takes it
     // away (in a cell without one, its marks), Undo and Redo walk through these changes. They are
     // shown over the replay's board at every step, until Reset or Clear; turned off, they stay
-    // shown but locked, Undo and Redo included, and the marks are hidden. The candidates shown are
-    // then the person's own marks. Solve shows the solution whole: an own digit that differs from
-    // it gives way, as one step to undo.
+    // shown but locked, Undo and Redo included; the own marks are shown the same way
+    // (ShownCandidates). Solve shows the solution whole: an own digit that differs from it gives
+    // way, as one step to undo.
     void SetOwnDigitsOn(bool on);
     bool OwnDigitsOn() const { return m_ownDigitsOn; }
     // Toggles the person's own mark of digit (1..9) in a cell that takes own digits and shows none.

@@ -70,6 +70,21 @@ CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before)
     return marks;
 }
 
+CandidateHighlights StepHighlights(const StepRecord& step, const CandidateMasks& before)
+{
+    CandidateHighlights highlights;
+    if (step.kind != StepKind::DigitSet)
+        return highlights;
+    const CellMarks marks = StepMarks(step, before);
+    for (std::size_t cell = 0; cell < marks.size(); ++cell) {
+        if (marks[cell] == CellMark::SetCell || marks[cell] == CellMark::StepCell)
+            highlights.pattern[cell] = before[cell] & step.digitMask;
+    }
+    const auto stepCell = static_cast<std::size_t>(step.cell);
+    highlights.removed[stepCell] = before[stepCell] & static_cast<std::uint16_t>(~step.digitMask);
+    return highlights;
+}
+
 void SolveReplay::Start(const Puzzle& entered, std::span<const StepRecord> steps)
 {
     m_steps.assign(steps.begin(), steps.end());
@@ -104,4 +119,11 @@ CellMarks SolveReplay::Marks() const
     CellMarks none;
     none.fill(CellMark::None);
     return none;
+}
+
+CandidateHighlights SolveReplay::Highlights() const
+{
+    if (const StepRecord* step = StepTaken())
+        return StepHighlights(*step, m_boards[Index() - 1].candidates);
+    return CandidateHighlights{};
 }

@@ -26,6 +26,15 @@ using CellMarks = std::array<CellMark, kCellCount>;
 // Per cell, bit d - 1 for digit d.
 using CandidateMasks = std::array<std::uint16_t, kCellCount>;
 
+// Per cell, bit d - 1 for digit d: the candidates a step is shown with.
+struct CandidateHighlights {
+    CandidateMasks pattern{};  // the candidates that prove the step
+    CandidateMasks removed{};  // the candidates it strikes out
+    CandidateMasks placed{};   // the digits it places
+
+    bool operator==(const CandidateHighlights&) const = default;
+};
+
 // The candidates of a puzzle's cells: for a cell with a digit that digit alone, for an empty cell
 // every digit that no digit of its column, row or square rules out.
 CandidateMasks PeerCandidates(const Puzzle& puzzle);
@@ -35,6 +44,10 @@ void PlaceCandidate(CandidateMasks& candidates, int cell, int digit);
 // The cells of a step: its unit, the cells of its digit set and its own cell, judged on the board
 // it was taken on.
 CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before);
+// The candidates a step is about, so that they show whether or not candidates are shown: for a
+// digit set its digits in the cells it is confined to, and the other candidates of its cell struck
+// out; nothing for a step that places a digit, which the board shows.
+CandidateHighlights StepHighlights(const StepRecord& step, const CandidateMasks& before);
 class SolveReplay {
 public:
     // Starts before the first step, with the board as entered.
@@ -53,6 +66,8 @@ public:
     const StepRecord* StepTaken() const;
     // The marks of StepTaken on the board it was taken on; no marks at the start.
     CellMarks Marks() const;
+    // The StepHighlights of StepTaken; none at the start.
+    CandidateHighlights Highlights() const;
 
 private:
     struct Board {

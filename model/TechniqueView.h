@@ -11,15 +11,6 @@
 #include <string>
 #include <vector>
 
-// Per cell, bit d - 1 for digit d: the candidates a step is shown with.
-struct CandidateHighlights {
-    CandidateMasks pattern{};  // the candidates that prove the step
-    CandidateMasks removed{};  // the candidates it strikes out
-    CandidateMasks placed{};   // the digits it places
-
-    bool operator==(const CandidateHighlights&) const = default;
-};
-
 // The marks of a step on the board it is taken on.
 struct StepPicture {
     CellMarks marks{};  // every cell CellMark::None

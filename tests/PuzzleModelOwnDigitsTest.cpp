@@ -61,23 +61,25 @@ TEST(OwnDigits, GoOnlyIntoEmptyCellsAndStayThroughTheReplayUntilReset)
     EXPECT_EQ(model.Shown()[2].text, "") << "Reset leaves nothing to undo";
 }
 
-TEST(OwnDigits, MarksToggleFillInAndShowInsteadOfTheComputedCandidates)
+TEST(OwnDigits, MarksToggleAndFillIn)
 {
     PuzzleModel model;
     SetPuzzle(model);
-    EXPECT_EQ(model.Candidates()[2], 0);
+    const auto marks = [&model](std::size_t cell) { return model.ShownCandidates(false)[cell].own; };
+    EXPECT_EQ(marks(2), 0);
     for (const int digit : {4, 1, 4})
         model.ToggleOwnMark(2, digit);
     model.ToggleOwnMark(0, 1);  // a given takes no marks
-    EXPECT_EQ(model.Candidates()[2] + model.Candidates()[0], 0b1);
+    EXPECT_EQ(marks(2) + marks(0), 0b1);
+    EXPECT_EQ(model.ShownCandidates(true)[3].computed, model.Candidates()[3]) << "the others keep their candidates";
     model.EmptyCell(2);
-    EXPECT_EQ(model.Candidates()[2], 0);
+    EXPECT_EQ(marks(2), 0);
     model.TypeDigit(3, 6);
     model.FillInCandidates();
-    EXPECT_EQ(model.Candidates()[2], 0b1011) << "1, 2 or 4, as the board shows";
-    EXPECT_EQ(model.Candidates()[5], 0b10001010) << "2, 4 or 8: the own 6 beside it counts";
+    EXPECT_EQ(marks(2), 0b1011) << "1, 2 or 4, as the board shows";
+    EXPECT_EQ(marks(5), 0b10001010) << "2, 4 or 8: the own 6 beside it counts";
     model.Undo();
-    EXPECT_EQ(model.Candidates()[2], 0);
+    EXPECT_EQ(marks(2), 0);
 }
 
 TEST(OwnDigits, CheckFramesExactlyTheWrongDigitsAndMarks)

@@ -40,16 +40,14 @@ TEST_F(MainWindowTest, OwnDigitKeysReachTheModelAndCheckFramesTheWrongOne)
     EXPECT_TRUE(board[3].wrongFrame);
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Step"))->text(), QStringLiteral("1 of your digits is wrong"));
 
-    ChooseOption(*dialog, "ShowCandidates");
     Grid().setCurrentCell(0, 5);
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         QKeyEvent shift2(type, Qt::Key_At, Qt::ShiftModifier, 0, '2', 0, QStringLiteral("@"));  // as Windows sends it
         QApplication::sendEvent(&Grid(), &shift2);
     }
-    EXPECT_EQ(Grid().Picture()[5].candidates, 0b10) << "a mark, not a digit";
+    EXPECT_EQ(Grid().Picture()[5].ownMarks, 0b10) << "a mark, not a digit, shown with the candidates hidden";
     PressKeysInGrid(*dialog, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Grid().Picture()[5].candidates, 0);
-    ChooseOption(*dialog, "ShowCandidates");
+    EXPECT_EQ(Grid().Picture()[5].ownMarks, 0);
 
     PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
     EXPECT_FALSE(MyDigitsOn(*dialog));

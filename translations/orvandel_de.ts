@@ -105,6 +105,10 @@
         <translation>Kandidaten %1</translation>
     </message>
     <message>
+        <source>your marks %1</source>
+        <translation>Ihre Notizen %1</translation>
+    </message>
+    <message>
         <source>Su Doku board</source>
         <translation>Su-Doku-Spielfeld</translation>
     </message>

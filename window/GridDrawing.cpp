@@ -13,14 +13,15 @@ constexpr double kFocusFrameWidth = 3;
 // From the cell's edge to the frame's line: clear of half a thick line between squares.
 constexpr double kFocusFrameInset = 3.5;
 
-// Translucent, so that the shading of the squares still shows through.
-QColor MarkTint(CellMark mark)
+// Translucent, so that the shading of the squares still shows through; light enough on a light
+// cell for black, blue and green digits, dark enough on a dark cell for their light shades.
+QColor MarkTint(CellMark mark, bool darkCell)
 {
     switch (mark) {
-    case CellMark::Unit: return QColor(255, 214, 0, 60);
-    case CellMark::SetCell: return QColor(255, 150, 0, 110);
-    case CellMark::StepCell: return QColor(40, 180, 60, 120);
-    case CellMark::GuessCell: return QColor(230, 40, 40, 120);
+    case CellMark::Unit: return darkCell ? QColor(110, 95, 0, 110) : QColor(255, 214, 0, 60);
+    case CellMark::SetCell: return darkCell ? QColor(140, 70, 0, 140) : QColor(255, 180, 60, 120);
+    case CellMark::StepCell: return darkCell ? QColor(0, 100, 30, 160) : QColor(120, 220, 120, 150);
+    case CellMark::GuessCell: return darkCell ? QColor(160, 20, 30, 200) : QColor(255, 170, 170, 130);
     case CellMark::None: break;
     }
     return Qt::transparent;
@@ -53,16 +54,18 @@ CellPicture ForDarkPalette(CellPicture picture)
 {
     picture.background = picture.background == ShadedSquareColor() ? QColor(58, 56, 84) : QColor(36, 36, 40);
     // The solver's digits are blue on the board, the person's own green; anything else is given.
-    picture.textColor = picture.textColor == QColor(Qt::blue)    ? QColor(130, 180, 255)
-                        : picture.textColor == OwnDigitColour() ? QColor(110, 220, 140)
+    const QColor ownDigit(110, 220, 140);
+    picture.textColor = picture.textColor == QColor(Qt::blue)    ? QColor(140, 190, 255)
+                        : picture.textColor == OwnDigitColour() ? ownDigit
                                                                  : QColor(236, 236, 236);
     picture.candidateColor = QColor(170, 170, 170);
+    picture.ownMarkColor = ownDigit;
     return picture;
 }
 
 QColor OwnDigitColour()
 {
-    return QColor(0, 128, 48);
+    return QColor(0, 100, 40);
 }
 
 QColor DarkPaletteLineColor()
@@ -90,12 +93,13 @@ QFont CellFont()
 
 CellInk InkOf(const CellPicture& picture)
 {
-    const QColor tint = MarkTint(picture.mark);
+    const QColor tint = MarkTint(picture.mark, picture.background.lightness() < 128);
     const double share = tint.alphaF();
     const auto mix = [share](int over, int under) { return qRound(over * share + under * (1.0 - share)); };
     const QColor background(mix(tint.red(), picture.background.red()), mix(tint.green(), picture.background.green()),
                             mix(tint.blue(), picture.background.blue()));
-    return {background, ReadableOn(picture.textColor, background), ReadableOn(picture.candidateColor, background)};
+    return {background, ReadableOn(picture.textColor, background), ReadableOn(picture.candidateColor, background),
+            ReadableOn(picture.ownMarkColor, background)};
 }
 
 FocusFrame FocusFrameOf(const QRectF& cell)
@@ -124,8 +128,7 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
         painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
     }
     if (picture.text.isEmpty()) {
-        DrawCandidates(painter, cell, picture.candidates, ink.candidates, picture.focusFrame, picture.highlight,
-                       ink.background);
+        DrawCandidates(painter, cell, picture, ink);
         return;
     }
     painter.setFont(font);
@@ -133,19 +136,18 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
     painter.drawText(cell, Qt::AlignCenter, picture.text);
 }
 
-void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color,
-                    bool focusFrame, const CandidateHighlight& highlight, const QColor& background)
+void DrawCandidates(QPainter& painter, const QRectF& cell, const CellPicture& picture, const CellInk& ink)
 {
-    candidates |= highlight.removed | highlight.placed;
+    const CandidateHighlight& highlight = picture.highlight;
+    const unsigned candidates = picture.candidates | picture.ownMarks | highlight.removed | highlight.placed;
     if (candidates == 0)
         return;
-    const HighlightColours colours = HighlightColoursOn(background);
+    const HighlightColours colours = HighlightColoursOn(ink.background);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qMax(1, qRound(cell.height() * kCandidateHeightPerCell)));
     painter.setFont(font);
-    painter.setPen(color);
-    const QRectF area = CandidateArea(cell, focusFrame);
+    const QRectF area = CandidateArea(cell, picture.focusFrame);
     const double third = area.width() / 3.0;
     for (int digit = 1; digit <= 9; ++digit) {
         if ((candidates >> (digit - 1) & 1u) == 0)
@@ -154,7 +156,8 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candida
         const unsigned bit = 1u << (digit - 1);
         const bool removed = (highlight.removed & bit) != 0;
         const bool placed = (highlight.placed & bit) != 0;
-        QColor under = background;
+        const QColor& color = (picture.ownMarks & bit) != 0 ? ink.ownMarks : ink.candidates;
+        QColor under = ink.background;
         if ((highlight.pattern & bit) != 0 || placed) {
             // A placed digit gets a ring as well, to stand out on a cell tinted green.
             under = placed ? colours.placed : colours.pattern;
@@ -199,7 +202,7 @@ void DrawBoard(QPainter& painter, const QRectF& board, const BoardPicture& cells
         for (int column = 0; column < 9; ++column) {
             CellPicture picture = cells[static_cast<size_t>(row * 9 + column)];
             if (!options.colors)
-                picture.textColor = Qt::black;
+                picture.textColor = picture.ownMarkColor = Qt::black;
             if (!options.shading)
                 picture.background = Qt::white;
             DrawCell(painter, QRectF(board.left() + column * cell, board.top() + row * cell, cell, cell), picture, font);

@@ -27,6 +27,10 @@ struct CandidateHighlight {
     bool operator==(const CandidateHighlight&) const = default;
 };
 
+// The person's own digits and marks, typed while the puzzle is set: neither the givens' black nor
+// the solver's blue.
+QColor OwnDigitColour();
+
 struct CellPicture {
     QString text;
     QColor textColor;
@@ -37,6 +41,8 @@ struct CellPicture {
     bool focusFrame = false;  // the cell has the focus frame: the candidates keep inside it
     CandidateHighlight highlight{};
     bool wrongFrame = false;  // a red frame: the person's digit or marks here are not right
+    std::uint16_t ownMarks = 0;  // the person's own marks, drawn beside the candidates in their colour
+    QColor ownMarkColor = OwnDigitColour();
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
 using BoardPicture = std::array<CellPicture, kCellCount>;
@@ -51,12 +57,9 @@ struct PrintOptions {
 // Whether a palette is a dark one: its text fields are darker than middle grey.
 bool IsDarkPalette(const QPalette& palette);
 // The cell as the screen shows it under a dark palette: dark cells, the shaded squares a slightly
-// lighter shade, the person's digits light and the solver's a light blue. The board itself keeps
-// its light colours, which printing uses.
+// lighter shade, the givens light grey, the solver's digits a light blue and the person's own a
+// light green. The board itself keeps its light colours, which printing uses.
 CellPicture ForDarkPalette(CellPicture picture);
-// The person's own digits, typed while the puzzle is set: neither the givens' black nor the
-// solver's blue.
-QColor OwnDigitColour();
 // The lines between cells under a dark palette.
 QColor DarkPaletteLineColor();
 
@@ -69,13 +72,15 @@ QFont CellFont();
 // The share of a cell's side that the digits' height takes, so printing scales like the screen.
 constexpr double kDigitHeightPerCell = 0.6;
 
-// The colours a cell is drawn in: its background with its mark's tint over it, and its text and
-// candidates, each in the nearest shade of its colour that is readable on that background (a
-// mark's tint can darken or lighten a cell past what the digits' colours were chosen for).
+// The colours a cell is drawn in: its background with its mark's tint over it (a lighter tint on a
+// light cell, a darker one on a dark cell, so that every kind of digit keeps its own colour on it),
+// and its text, candidates and own marks, each in the nearest shade of its colour that is readable
+// on that background.
 struct CellInk {
     QColor background;
     QColor text;
     QColor candidates;
+    QColor ownMarks;
 };
 CellInk InkOf(const CellPicture& picture);
 
@@ -91,13 +96,12 @@ FocusFrame FocusFrameOf(const QRectF& cell);
 QRectF CandidateArea(const QRectF& cell, bool focusFrame);
 
 // Fills the cell with its background, tinted by its mark, and centres its text in it; a cell
-// without text shows its candidates, 1 top left to 9 bottom right; all in the cell's ink.
+// without text shows its candidates and own marks, 1 top left to 9 bottom right; all in the cell's ink.
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font);
-// The candidates of a cell, small and grey in a 3x3 layout within its CandidateArea, with the
-// highlighted ones among them; their size follows the whole cell, the highlights' colours the
-// background (lighter ones on a dark cell).
-void DrawCandidates(QPainter& painter, const QRectF& cell, std::uint16_t candidates, const QColor& color,
-                    bool focusFrame, const CandidateHighlight& highlight, const QColor& background);
+// The small digits of a cell in a 3x3 layout within its CandidateArea: its candidates grey, its own
+// marks in their colour, with the highlighted ones among them; their size follows the whole cell,
+// the highlights' colours the background (lighter ones on a dark cell).
+void DrawCandidates(QPainter& painter, const QRectF& cell, const CellPicture& picture, const CellInk& ink);
 // Thin lines between cells, thick ones between squares; the outer border too when asked.
 void DrawGridLines(QPainter& painter, const QRectF& board, double thinWidth, double thickWidth, bool withBorder,
                    const QColor& color = Qt::black);

@@ -39,6 +39,7 @@ constexpr int kCandidatesRole = Qt::UserRole;
 constexpr int kMarkRole = Qt::UserRole + 1;
 constexpr int kHighlightRole = Qt::UserRole + 2;  // the three masks of a CandidateHighlight, 16 bits each
 constexpr int kWrongRole = Qt::UserRole + 3;
+constexpr int kOwnMarksRole = Qt::UserRole + 4;
 
 CellPicture PictureOf(const QModelIndex& index)
 {
@@ -50,6 +51,7 @@ CellPicture PictureOf(const QModelIndex& index)
     const auto mask = [highlight](int shift) { return static_cast<std::uint16_t>(highlight >> shift & 0xFFFF); };
     picture.highlight = {mask(0), mask(16), mask(32)};
     picture.wrongFrame = index.data(kWrongRole).toBool();
+    picture.ownMarks = static_cast<std::uint16_t>(index.data(kOwnMarksRole).toUInt());
     return picture;
 }
 
@@ -227,22 +229,31 @@ void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
     const QString whose = colour == kSolverColour      ? tr(", solved")
                           : colour == OwnDigitColour() ? tr(", yours")
                                                        : tr(", given");
-    const auto candidates = cell.data(kCandidatesRole).toUInt();
-    QStringList digits;
-    for (int digit = 1; digit <= 9; ++digit) {
-        if ((candidates >> (digit - 1) & 1u) != 0)
-            digits << QString::number(digit);
-    }
+    const auto digitsOf = [&cell](int role) {
+        const auto mask = cell.data(role).toUInt();
+        QStringList digits;
+        for (int digit = 1; digit <= 9; ++digit) {
+            if ((mask >> (digit - 1) & 1u) != 0)
+                digits << QString::number(digit);
+        }
+        return digits.join(u' ');
+    };
+    QStringList small;
+    if (const QString own = digitsOf(kOwnMarksRole); !own.isEmpty())
+        small << tr("your marks %1").arg(own);
+    if (const QString candidates = digitsOf(kCandidatesRole); !candidates.isEmpty())
+        small << tr("candidates %1").arg(candidates);
     const QString content = !cell.text().isEmpty() ? cell.text() + whose
-                            : digits.isEmpty()     ? tr("empty")
-                                                   : tr("candidates %1").arg(digits.join(u' '));
+                            : small.isEmpty()      ? tr("empty")
+                                                   : small.join(QStringLiteral(", "));
     cell.setData(Qt::AccessibleTextRole, place + content);
 }
 
-void CSpreadSheet::SetCandidates(std::uint16_t candidates)
+void CSpreadSheet::SetCandidates(const CandidateLayers& candidates)
 {
     if (QTableWidgetItem* cell = AddressedItem()) {
-        cell->setData(kCandidatesRole, candidates);
+        cell->setData(kCandidatesRole, candidates.computed);
+        cell->setData(kOwnMarksRole, candidates.own);
         UpdateAccessibleText(*cell);
     }
 }

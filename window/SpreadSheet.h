@@ -12,6 +12,7 @@
 // handlers decide what the cells show.
 #pragma once
 
+#include "CellText.h"
 #include "GridDrawing.h"
 
 #include <QTableWidget>
@@ -39,9 +40,9 @@ public:
     // Exactly what was last written; empty for a cell never written.
     QString GetText() const;
     void SetText(const QString& text);
-    // The candidates drawn in the addressed cell while it has no text (bit d - 1 for digit d), and
-    // how the cell is marked.
-    void SetCandidates(std::uint16_t candidates);
+    // The small digits drawn in the addressed cell while it has no text: the person's marks in
+    // their colour, the computed candidates grey; and how the cell is marked.
+    void SetCandidates(const CandidateLayers& candidates);
     void SetMark(CellMark mark);
     // The candidates of the addressed cell that a step is shown with.
     void SetHighlight(const CandidateHighlight& highlight);

@@ -63,7 +63,7 @@ void CSuDokuDlg::UpdateDataToWindow()
 void CSuDokuDlg::ShowBoard()
 {
     const PuzzleModel::ShownBoard& shown = m_model.Shown();
-    const CandidateMasks candidates = m_model.Candidates();
+    const std::array<CandidateLayers, kCellCount> candidates = m_model.ShownCandidates(m_bShowCandidates);
     const CellMarks& marks = m_model.Marks();
     const CandidateHighlights& highlights = m_model.Highlights();
     for (int row = 1; row <= 9; ++row) {
@@ -77,11 +77,8 @@ void CSuDokuDlg::ShowBoard()
             m_Grid.SetText(QString::fromStdString(shown[cell].text));
             const CandidateHighlight highlight{highlights.pattern[cell], highlights.removed[cell],
                                                highlights.placed[cell]};
-            const bool empty = shown[cell].text.empty();
-            // A cell the step is shown with shows its candidates even while they are hidden elsewhere.
-            const bool showCandidates = m_bShowCandidates || highlight != CandidateHighlight();
-            m_Grid.SetCandidates(showCandidates && empty ? candidates[cell] : 0);
-            m_Grid.SetHighlight(showCandidates && empty ? highlight : CandidateHighlight());
+            m_Grid.SetCandidates(candidates[cell]);
+            m_Grid.SetHighlight(shown[cell].text.empty() ? highlight : CandidateHighlight());
             m_Grid.SetMark(marks[cell]);
         }
     }
