@@ -395,6 +395,14 @@
         <source>The puzzles could not be printed to %1: %2.</source>
         <translation>Die Rätsel konnten nicht in %1 gedruckt werden: %2.</translation>
     </message>
+    <message>
+        <source>There is no puzzle %1 here: this collection holds puzzles 1 to %2.</source>
+        <translation>Ein Rätsel %1 gibt es hier nicht: Diese Sammlung enthält die Rätsel 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds a NUL byte in line %2; this is not a text file, so reading stopped there. Puzzles read before it: %3.</source>
+        <translation>Die Datei %1 enthält in Zeile %2 ein NUL-Byte; sie ist keine Textdatei, daher wurde dort mit dem Lesen aufgehört. Davor gelesene Rätsel: %3.</translation>
+    </message>
 </context>
 <context>
     <name>CheckedPrint</name>
