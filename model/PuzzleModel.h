@@ -80,8 +80,8 @@ public:
 
     // --- Commands on the whole puzzle ------------------------------------------------------------
     // Reads the shown cells as the puzzle. A puzzle that repeats a digit in a unit is refused and
-    // changes nothing but the Solved and Status verdicts, which judge it. Otherwise it is solved silently; the verdicts are filled, and a puzzle
-    // without solution shows what logic found.
+    // changes nothing but the Solved and Status verdicts, which judge it. Otherwise it is solved
+    // silently; the verdicts are filled, and a puzzle without solution shows what logic found.
     SetOutcome SetSuDoku();
     void Solve();             // shows the whole solution: the replay's end
     // Shows the solution of one cell, "?" where there is none. The cell stays revealed at every
@@ -127,6 +127,8 @@ public:
         std::filesystem::path path;
         std::size_t previous = 0;  // where PreviousPuzzle and NextPuzzle go; 0 where there is none
         std::size_t next = 0;
+        // The line of a NUL byte that ended the text, the puzzles after it uncounted; 0 when none.
+        long notTextLine = 0;
     };
     std::optional<CollectionPlace> Collection() const;
     struct MoveOutcome {

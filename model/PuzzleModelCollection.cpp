@@ -16,7 +16,7 @@ std::optional<PuzzleModel::CollectionPlace> PuzzleModel::Collection() const
     const std::size_t previous = std::min(m_collectionIndex, count);
     const std::size_t next = m_collectionIndex + 2 <= count ? m_collectionIndex + 2 : 0;
     return CollectionPlace{m_collectionPuzzleOnBoard ? m_collectionIndex + 1 : 0, count, m_collection->Path(),
-                           previous, next};
+                           previous, next, m_collection->NotTextLine()};
 }
 
 PuzzleModel::MoveOutcome PuzzleModel::GoToPuzzle(std::size_t number)

@@ -56,12 +56,12 @@ TEST_F(CollectionWindowTest, TheTitleNamesNoPuzzleTheFileLostAndANulByteIsTold)
 {
     const std::vector<std::string> puzzles = ReadPuzzleFile("magictour_top95.txt");
     const QByteArray first = QByteArray::fromStdString(puzzles[0] + "\n"), second = QByteArray::fromStdString(puzzles[1]);
-    const QString file = WriteSavedGame(QStringLiteral("two.txt"), first + second);
-    ASSERT_TRUE(dialog->OpenBoardFile(file));
+    ASSERT_TRUE(dialog->OpenBoardFile(WriteSavedGame(QStringLiteral("two.txt"), first + second)));
     PressKeysInGrid(*dialog, Qt::Key_PageDown, Qt::ControlModifier);
-    WriteSavedGame(QStringLiteral("two.txt"), first + QByteArray("5\0\n", 3) + second);  // puzzle 2 is past the text now
+    const QString file = WriteSavedGame(QStringLiteral("two.txt"), first + QByteArray("5\0\n", 3) + second);  // puzzle 2 now past the text
     PressKeysInGrid(*dialog, Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Vantrel Orvandel"));
+    EXPECT_TRUE(prompts.messages.constLast().text.endsWith(QStringLiteral(" Line 2 holds a NUL byte; this is not a text file, so reading stopped there.")));
     ASSERT_TRUE(dialog->OpenBoardFile(file));
     EXPECT_EQ(prompts.messages.constLast().text, QStringLiteral("The file %1 holds a NUL byte in line 2; this is not a text file, so "
                                                                 "reading stopped there. Puzzles read before it: 1.").arg(file));

@@ -184,6 +184,10 @@
         <translation>%1 wurde seit dem Öffnen geändert und neu gelesen (jetzt %2 Rätsel). Das Spielfeld bleibt, wie es war; wählen Sie das Rätsel noch einmal.</translation>
     </message>
     <message>
+        <source>Line %1 holds a NUL byte; this is not a text file, so reading stopped there.</source>
+        <translation>Zeile %1 enthält ein NUL-Byte; dies ist keine Textdatei, daher wurde dort mit dem Lesen aufgehört.</translation>
+    </message>
+    <message>
         <source>%1 can no longer be read as puzzles, so it is closed. The board is as it was.</source>
         <translation>%1 lässt sich nicht mehr als Rätsel lesen und wird daher geschlossen. Das Spielfeld bleibt, wie es war.</translation>
     </message>

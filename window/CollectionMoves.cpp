@@ -81,12 +81,17 @@ void CollectionMoves::MoveTo(std::size_t number)
     switch (m_model.GoToPuzzle(number).result) {
     case Result::Moved:
     case Result::NoSuchPuzzle: break;
-    case Result::Changed:
-        AskPerson(&m_window, tr("%1 has changed since it was opened and has been read again (puzzles now: %2). The board is as it "
-               "was; choose the puzzle again.")
-                .arg(file, Count(m_model.Collection() ? m_model.Collection()->count : 0)),
-            QMessageBox::Ok);
+    case Result::Changed: {
+        const std::optional<PuzzleModel::CollectionPlace> now = m_model.Collection();
+        QString text = tr("%1 has changed since it was opened and has been read again (puzzles now: %2). The board is as it "
+                          "was; choose the puzzle again.")
+                           .arg(file, Count(now ? now->count : 0));
+        if (now && now->notTextLine > 0)
+            text += QLatin1Char(' ') + tr("Line %1 holds a NUL byte; this is not a text file, so reading stopped there.")
+                                           .arg(Count(static_cast<std::size_t>(now->notTextLine)));
+        AskPerson(&m_window, text, QMessageBox::Ok);
         break;
+    }
     case Result::Unreadable:
         AskPerson(&m_window, tr("%1 can no longer be read as puzzles, so it is closed. The board is as it was.").arg(file),
             QMessageBox::Ok);
