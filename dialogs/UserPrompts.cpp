@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include <limits>
+
 namespace {
 
 class DesktopPrompts final : public UserPrompts {
@@ -42,7 +44,7 @@ public:
         dialog.setWindowTitle(question.caption);
         dialog.setLabelText(question.label);
         dialog.setInputMode(QInputDialog::IntInput);
-        dialog.setIntRange(question.minimum, question.maximum);
+        dialog.setIntRange(question.minimum, std::numeric_limits<int>::max());
         dialog.setIntValue(question.value);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;

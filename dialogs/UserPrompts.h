@@ -31,6 +31,8 @@ struct NumberQuestion {
     QString label;
     int value = 1;  // offered at first
     int minimum = 1;
+    // The largest number wanted. The field takes larger ones too: a number is read whole, for
+    // the caller to refuse, never cut to its first digits.
     int maximum = 1;
 };
 
@@ -49,7 +51,7 @@ public:
     virtual bool ConfirmPrint(QWidget* parent, QPrinter& printer) = 0;
     // True when the desktop accepted the address.
     virtual bool OpenUrl(const QUrl& url) = 0;
-    // A whole number within the question's range, or none when the person cancels.
+    // A whole number from the question's minimum up, or none when the person cancels.
     virtual std::optional<int> GetNumber(QWidget* parent, const NumberQuestion& question) = 0;
 
     // The prompts in use: the desktop's unless a test has installed others.

@@ -244,8 +244,10 @@ PuzzleModel::SetOutcome PuzzleModel::SetSuDoku()
     m_boardEntered = puzzle;
     SolvePuzzle(puzzle, m_solve);
     m_boardSolved = m_solve.board;
-    if (m_solve.result == SolveResult::Inconsistent)
+    if (m_solve.result == SolveResult::Inconsistent) {
+        UpdateStatus();  // a Status left from another board would contradict the refusal
         return SetOutcome::Inconsistent;
+    }
     m_bSet = true;
     m_revealed.reset();
     m_own = {};

@@ -81,8 +81,8 @@ public:
 
     // --- Commands on the whole puzzle ------------------------------------------------------------
     // Reads the shown cells as the puzzle. A puzzle that repeats a digit in a unit is refused and
-    // changes nothing. Otherwise it is solved silently; the verdicts are filled, and a puzzle
-    // without solution shows what logic found.
+    // changes nothing but the Solved and Status verdicts, which judge it. Otherwise it is solved
+    // silently; the verdicts are filled, and a puzzle without solution shows what logic found.
     SetOutcome SetSuDoku();
     void Solve();             // shows the whole solution: the replay's end
     // Shows the solution of one cell, "?" where there is none. The cell stays revealed at every
@@ -107,6 +107,10 @@ public:
     struct OpenOutcome {
         enum class Result { Opened, NotAFile, Unreadable, NotABoard } result = Result::Unreadable;
         std::size_t cellCount = 0;  // NotABoard: the cells the text holds
+        // A text that turns out to be none from a NUL byte on: that line (from 1, else 0), and
+        // the puzzles read before it, which alone are opened.
+        long notTextLine = 0;
+        std::size_t puzzlesRead = 0;
     };
     OpenOutcome OpenFile(const std::filesystem::path& path);
     // Writes the puzzle as entered, never the solution; false with why when it fails, and the old
@@ -118,9 +122,14 @@ public:
     // Open does, leaving the set state first. Whether the board holds a puzzle that moving would lose
     // is HasUnsavedPuzzle's answer, for the window to ask about.
     struct CollectionPlace {
-        std::size_t number = 0;  // 1-based: the puzzle opened last
+        // 1-based: the puzzle opened last; 0 when the file, changed since, no longer holds it there.
+        std::size_t number = 0;
         std::size_t count = 0;
         std::filesystem::path path;
+        std::size_t previous = 0;  // where PreviousPuzzle and NextPuzzle go; 0 where there is none
+        std::size_t next = 0;
+        // The line of a NUL byte that ended the text, the puzzles after it uncounted; 0 when none.
+        long notTextLine = 0;
     };
     std::optional<CollectionPlace> Collection() const;
     struct MoveOutcome {
@@ -246,7 +255,8 @@ public:
     SaveFolderChoice SaveFolder(const std::string& appPath) const;
 
     // The verdicts as the window's fields show them: Solved and Status "YES"/"NO" and
-    // "OK"/"INCONSISTENT" after SetSuDoku, Reset and Clear; Unique "YES"/"NO" and Rating
+    // "OK"/"INCONSISTENT" after SetSuDoku (a refused one too), Reset and Clear, empty again after a
+    // move to another puzzle of the collection; Unique "YES"/"NO" and Rating
     // ("Easy" ... "RiverAzevod", or empty) from SetSuDoku until Clear.
     const std::string& Solved() const { return m_strSolved; }
     const std::string& Status() const { return m_strStatus; }
@@ -355,6 +365,9 @@ private:
     // Shared by copies of the model, as it never changes once read; the puzzle on show 0-based.
     std::shared_ptr<const PuzzleFileIndex> m_collection;
     std::size_t m_collectionIndex = 0;
+    // False once the file, read again, no longer holds that puzzle there; the moves still go from
+    // where it stood.
+    bool m_collectionPuzzleOnBoard = true;
     std::vector<std::function<void()>> m_listeners;
     int m_changeDepth = 0;  // commands under way
 };

@@ -10,7 +10,13 @@ std::optional<PuzzleModel::CollectionPlace> PuzzleModel::Collection() const
 {
     if (!m_collection)
         return std::nullopt;
-    return CollectionPlace{m_collectionIndex + 1, m_collection->Count(), m_collection->Path()};
+    const std::size_t count = m_collection->Count();
+    // From a place the file no longer holds, the neighbours are those of where it stood, kept
+    // within the file.
+    const std::size_t previous = std::min(m_collectionIndex, count);
+    const std::size_t next = m_collectionIndex + 2 <= count ? m_collectionIndex + 2 : 0;
+    return CollectionPlace{m_collectionPuzzleOnBoard ? m_collectionIndex + 1 : 0, count, m_collection->Path(),
+                           previous, next, m_collection->NotTextLine()};
 }
 
 PuzzleModel::MoveOutcome PuzzleModel::GoToPuzzle(std::size_t number)
@@ -32,7 +38,11 @@ PuzzleModel::MoveOutcome PuzzleModel::GoToPuzzle(std::size_t number)
             m_collection.reset();
             return {Result::Unreadable};
         }
-        m_collectionIndex = std::min(m_collectionIndex, reread->Count() - 1);
+        // The place stands only while the file still holds the board's puzzle there.
+        Puzzle there;
+        m_collectionPuzzleOnBoard = m_collectionPuzzleOnBoard &&
+                                    reread->Read(m_collectionIndex, there) == PuzzleFileIndex::ReadResult::Read &&
+                                    there == m_savedPuzzle;
         m_collection = std::move(reread);
         return {Result::Changed};
     }
@@ -41,16 +51,22 @@ PuzzleModel::MoveOutcome PuzzleModel::GoToPuzzle(std::size_t number)
     if (m_bSet)
         Clear();
     Open(puzzle);
+    // The verdicts judged the puzzle left; this one has none until it is set.
+    m_strSolved.clear();
+    m_strStatus.clear();
     m_collectionIndex = number - 1;
+    m_collectionPuzzleOnBoard = true;
     return {Result::Moved};
 }
 
 PuzzleModel::MoveOutcome PuzzleModel::NextPuzzle()
 {
-    return GoToPuzzle(m_collectionIndex + 2);
+    const std::optional<CollectionPlace> place = Collection();
+    return GoToPuzzle(place ? place->next : 0);
 }
 
 PuzzleModel::MoveOutcome PuzzleModel::PreviousPuzzle()
 {
-    return GoToPuzzle(m_collectionIndex);
+    const std::optional<CollectionPlace> place = Collection();
+    return GoToPuzzle(place ? place->previous : 0);
 }

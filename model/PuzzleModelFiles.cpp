@@ -31,13 +31,16 @@ PuzzleModel::OpenOutcome PuzzleModel::OpenFile(const std::filesystem::path& path
         return {Result::NotAFile};
     Puzzle puzzle;
     std::shared_ptr<PuzzleFileIndex> collection;
+    OpenOutcome opened{Result::Opened};
     if (IsTextPuzzleFile(path)) {
         // Read through once to count the puzzles; only the first is taken now.
         collection = std::make_shared<PuzzleFileIndex>();
         if (!collection->Build(path))
             return {Result::Unreadable};
+        opened.notTextLine = collection->NotTextLine();
+        opened.puzzlesRead = collection->Count();
         if (collection->Count() == 0)
-            return {Result::NotABoard, collection->CellCount()};
+            return {Result::NotABoard, collection->CellCount(), opened.notTextLine};
         if (collection->Read(0, puzzle) != PuzzleFileIndex::ReadResult::Read)
             return {Result::Unreadable};
         if (collection->Count() == 1)
@@ -49,9 +52,10 @@ PuzzleModel::OpenOutcome PuzzleModel::OpenFile(const std::filesystem::path& path
     if (!m_bSet) {
         m_collection = std::move(collection);
         m_collectionIndex = 0;
+        m_collectionPuzzleOnBoard = true;
     }
     Open(puzzle);
-    return {Result::Opened};
+    return opened;
 }
 
 bool PuzzleModel::SaveFile(const std::filesystem::path& path, BoardSaveFailure& failure)

@@ -17,6 +17,10 @@ namespace {
 // Puzzles between two places reading can start again: reaching any puzzle reads at most this
 // many, a few kilobytes of a one-a-line collection, and the index of 50,000 stays small.
 constexpr std::size_t kResumeStride = 64;
+// Nor more bytes than this between two such places, so that long comments, notes or lines that
+// make no puzzle are not read again at every move; the index of a file at the size bound holds
+// some thousands of them.
+constexpr std::size_t kResumeBytes = 32 * 1024;
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
 bool Fail(std::string* error, const char* reason)
@@ -33,9 +37,14 @@ public:
         ++count;
         return true;
     }
-    void OnProblem(const PuzzleTextProblem&) override {}
+    void OnProblem(const PuzzleTextProblem& problem) override
+    {
+        if (problem.kind == PuzzleTextProblem::Kind::NotText)
+            notTextLine = problem.firstLine;
+    }
 
     std::size_t count = 0;
+    long notTextLine = 0;
 };
 
 // Passes over `skip` puzzles and keeps the next.
@@ -132,7 +141,8 @@ bool PuzzleFileIndex::Build(const std::filesystem::path& path, std::string* erro
             offset += taken;
             chunk.remove_prefix(taken);
             if (reading && lineEnd != std::string_view::npos && !reader.Gathering() &&
-                counter.count - resumes.back().puzzlesBefore >= kResumeStride)
+                (counter.count - resumes.back().puzzlesBefore >= kResumeStride ||
+                 offset - resumes.back().offset >= kResumeBytes))
                 resumes.push_back({offset, counter.count});
         }
     }
@@ -144,6 +154,7 @@ bool PuzzleFileIndex::Build(const std::filesystem::path& path, std::string* erro
     m_stamp = stamp;
     m_count = counter.count;
     m_cellCount = reader.CellCount();
+    m_notTextLine = counter.notTextLine;
     m_resumes = std::move(resumes);
     return true;
 }
@@ -159,6 +170,7 @@ PuzzleFileIndex::ReadResult PuzzleFileIndex::Read(std::size_t index, Puzzle& puz
     if (!(stamp == m_stamp))
         return ReadResult::Changed;
 
+    // The last place with no more puzzles before it than wanted: the nearest before the puzzle.
     const auto after = std::upper_bound(m_resumes.begin(), m_resumes.end(), index,
                                         [](std::size_t wanted, const Resume& resume) { return wanted < resume.puzzlesBefore; });
     const Resume& resume = *(after - 1);

@@ -1,6 +1,7 @@
 // A text file of many puzzles, read once through to count them and note where to start reading
-// again, so that any one of them is then read from near its place rather than from the top. The
-// puzzles are the ones PuzzleLineReader finds; none of them is kept in memory.
+// again, so that any one of them is then read from near its place rather than from the top: a
+// move reads some tens of kilobytes, more only where one line, or lines that may yet make a puzzle,
+// run longer. The puzzles are the ones PuzzleLineReader finds; none of them is kept in memory.
 #pragma once
 
 #include "Puzzle.h"
@@ -32,6 +33,9 @@ public:
     std::size_t Count() const { return m_count; }
     // The cells of the text read, for saying what a file without puzzles held.
     std::size_t CellCount() const { return m_cellCount; }
+    // The line (from 1) holding a NUL byte, where reading stopped since the file is no text from
+    // there on, so the puzzles after it are not counted; 0 when there is none.
+    long NotTextLine() const { return m_notTextLine; }
 
     // Reads puzzle `index` (0-based, below Count()) into puzzle; anything but Read leaves it as it was.
     ReadResult Read(std::size_t index, Puzzle& puzzle) const;
@@ -57,5 +61,6 @@ private:
     Stamp m_stamp;
     std::size_t m_count = 0;
     std::size_t m_cellCount = 0;
+    long m_notTextLine = 0;
     std::vector<Resume> m_resumes;  // by offset; the first at the file's start
 };

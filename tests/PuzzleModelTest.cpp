@@ -137,7 +137,7 @@ TEST(PuzzleModel, OutcomesOfSetSuDoku)
         const char* unique;
         const char* rating;
     } rows[] = {
-        {"repeated digit", kRepeatedDigit, SetOutcome::Inconsistent, "", "", "", ""},
+        {"repeated digit", kRepeatedDigit, SetOutcome::Inconsistent, "NO", "INCONSISTENT", "", ""},
         {"no solution", kNoSolution, SetOutcome::Unsolvable, "NO", "INCONSISTENT", "NO", ""},
         {"several solutions", kSeveral, SetOutcome::Solved, "YES", "OK", "NO", "Hard"},
         {"empty grid", std::string(81, '.'), SetOutcome::Solved, "YES", "OK", "NO", "RiverAzevod"},

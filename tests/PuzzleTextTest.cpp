@@ -415,3 +415,16 @@ TEST_F(PuzzleFileTest, ACollectionReadsAgainAtEveryPuzzleAsOnePassFindsIt)
 }
 
 }  // namespace
+
+TEST_F(PuzzleFileTest, AMoveReadsOnlyNearItsPuzzleHoweverLongTheCommentsBeforeIt)
+{
+    const std::filesystem::path path = WriteFile("far.txt", Many(20'000, [](std::size_t) { return "#" + std::string(98, '-') + "\n"; }) + kPuzzle);
+    PuzzleFileIndex index;
+    ASSERT_TRUE(index.Build(path));
+    const auto modified = std::filesystem::last_write_time(path);  // kept: puzzles over all but the last 300 kB, unseen
+    for (std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary); file.tellp() < 1'700'000;)
+        file << kOther + std::string(18, ' ') + "\n";
+    std::filesystem::last_write_time(path, modified);
+    Puzzle puzzle;
+    EXPECT_TRUE(index.Read(0, puzzle) == PuzzleFileIndex::ReadResult::Read && puzzle.ToLine() == kPuzzle);
+}

@@ -204,8 +204,8 @@ TEST_F(CommandTest, AnInconsistentPuzzleIsRefusedAndTheEditStateStays)
     EXPECT_EQ(prompts.messages[0].text, kInconsistent);
     EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Ok);
     EXPECT_FALSE(InSetState());
-    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QString());
-    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QString());
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("INCONSISTENT"));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Solved")), QStringLiteral("NO"));
     EXPECT_EQ(GridText(Grid()), kRepeatedDigit);
 }
 

@@ -188,6 +188,10 @@
         <translation>%1 wurde seit dem Öffnen geändert und neu gelesen (jetzt %2 Rätsel). Das Spielfeld bleibt, wie es war; wählen Sie das Rätsel noch einmal.</translation>
     </message>
     <message>
+        <source>Line %1 holds a NUL byte; this is not a text file, so reading stopped there.</source>
+        <translation>Zeile %1 enthält ein NUL-Byte; dies ist keine Textdatei, daher wurde dort mit dem Lesen aufgehört.</translation>
+    </message>
+    <message>
         <source>%1 can no longer be read as puzzles, so it is closed. The board is as it was.</source>
         <translation>%1 lässt sich nicht mehr als Rätsel lesen und wird daher geschlossen. Das Spielfeld bleibt, wie es war.</translation>
     </message>
@@ -398,6 +402,14 @@
     <message>
         <source>The puzzles could not be printed to %1: %2.</source>
         <translation>Die Rätsel konnten nicht in %1 gedruckt werden: %2.</translation>
+    </message>
+    <message>
+        <source>There is no puzzle %1 here: this collection holds puzzles 1 to %2.</source>
+        <translation>Ein Rätsel %1 gibt es hier nicht: Diese Sammlung enthält die Rätsel 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds a NUL byte in line %2; this is not a text file, so reading stopped there. Puzzles read before it: %3.</source>
+        <translation>Die Datei %1 enthält in Zeile %2 ein NUL-Byte; sie ist keine Textdatei, daher wurde dort mit dem Lesen aufgehört. Davor gelesene Rätsel: %3.</translation>
     </message>
 </context>
 <context>

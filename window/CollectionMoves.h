@@ -19,7 +19,8 @@ public:
     void Next();
     void Previous();
     void GoTo();
-    // "Vantrel Orvandel - Puzzle 2 of 1,465" inside a collection, else the program's title.
+    // "Vantrel Orvandel - Puzzle 2 of 1,465" while the board holds a puzzle of a collection, else
+    // the program's title.
     QString WindowTitle() const;
 
 private:

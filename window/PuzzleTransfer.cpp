@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cstring>
 #include <filesystem>
@@ -70,6 +71,14 @@ bool PuzzleTransfer::OpenFile(const QString& path)
     // A file that cannot be read is passed over silently, as the program always has.
     if (outcome.result == Result::NotAFile)
         AskPerson(&m_window, tr(kNotAFileText).arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
+    else if (outcome.notTextLine > 0)
+        // Whatever came after is not counted: the person must not take the puzzles read for all.
+        AskPerson(&m_window,
+                  tr("The file %1 holds a NUL byte in line %2; this is not a text file, so reading stopped there. "
+                     "Puzzles read before it: %3.")
+                      .arg(QDir::toNativeSeparators(path), QLocale().toString(static_cast<qlonglong>(outcome.notTextLine)),
+                           QLocale().toString(static_cast<qulonglong>(outcome.puzzlesRead))),
+                  QMessageBox::Ok);
     else if (outcome.result == Result::NotABoard)
         TellNotABoard(tr("The file %1").arg(QDir::toNativeSeparators(path)), outcome.cellCount);
     return outcome.result == Result::Opened;
