@@ -85,6 +85,10 @@ TEST_F(ReplayTest, APuzzleIsSetAtOnceAndItsHintAndDifficultyFollowWhenWorkedOut)
     const auto* rating = dialog->findChild<QLineEdit*>(QStringLiteral("Rating"));
     EXPECT_EQ(rating->toolTip(), QStringLiteral("Still working out the techniques."));
     EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Unique")), QStringLiteral("YES"));
+    dialog->findChild<QAction*>(QStringLiteral("ShowSolveLogic"))->trigger();
+    const auto* techniques = dialog->findChild<CSolveLogicDlg*>()->findChild<QListWidget*>(QStringLiteral("Techniques"));
+    ASSERT_EQ(techniques->count(), 1);
+    EXPECT_EQ(techniques->item(0)->text(), rating->toolTip());
     dialog->findChild<QAction*>(QStringLiteral("Hint"))->trigger();
     EXPECT_EQ(StepField(), QStringLiteral("Still working out the hint."));
     EXPECT_EQ(Grid().cursor().shape(), Qt::BusyCursor);
@@ -93,6 +97,7 @@ TEST_F(ReplayTest, APuzzleIsSetAtOnceAndItsHintAndDifficultyFollowWhenWorkedOut)
     EXPECT_TRUE(StepField().contains(QStringLiteral(": look at "))) << StepField().toStdString();
     EXPECT_EQ(Grid().cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(rating->toolTip().startsWith(QStringLiteral("Difficulty "))) << rating->toolTip().toStdString();
+    EXPECT_GT(techniques->count(), 2) << "the tab filled in";
 }
 
 TEST_F(ReplayTest, TheSolveLogicWindowFollowsTheReplayAndDrivesIt)

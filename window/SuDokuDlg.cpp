@@ -86,8 +86,10 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
         QMetaObject::invokeMethod(
             this,
             [this] {
+                const bool pathPending = m_model.TechniquesPending();
                 m_model.TakeFinishedWork();
-                m_solveLogic.Update();
+                if (pathPending && !m_model.TechniquesPending())
+                    m_solveLogic.Update();  // the Techniques tab fills in
             },
             Qt::QueuedConnection);
     });
