@@ -50,12 +50,17 @@ int InnerBudget(Rules rules)
     return rules == Rules::NestedDynamic ? 8000 : 60000;
 }
 
-void Follow(Scratch& scratch, const Position& position, Rules rules, bool assumeTrue, Outcomes& outcomes)
+// False when the board's search was asked to stop before every assumption was followed.
+bool Follow(Scratch& scratch, const TechniqueBoard& board, const Position& position, Rules rules, bool assumeTrue,
+            Outcomes& outcomes)
 {
     if (rules == Rules::Links)
         scratch.propagation.PrepareLinks(position);
     scratch.propagation.SetInnerBudget(InnerBudget(rules));
     for (int cell = 0; cell < kCellCount; ++cell) {
+        // A cell's assumptions take a few milliseconds at most, even nested.
+        if (board.StopRequested())
+            return false;
         const unsigned mask = position.masks[static_cast<std::size_t>(cell)];
         for (int digit = 1; digit <= 9; ++digit) {
             const auto node = static_cast<std::size_t>(Node(cell, digit));
@@ -73,26 +78,30 @@ void Follow(Scratch& scratch, const Position& position, Rules rules, bool assume
             }
         }
     }
+    return true;
 }
 
-// The outcomes of the level's rules on this board, followed once for all the level's finders.
-const Level& LevelFor(const TechniqueBoard& board, Rules rules, bool assumedFalseToo)
+// The outcomes of the level's rules on this board, followed once for all the level's finders; null
+// when the search was asked to stop, and the outcomes half followed are then forgotten.
+const Level* LevelFor(const TechniqueBoard& board, Rules rules, bool assumedFalseToo)
 {
     Scratch& scratch = TheScratch();
     Level& level = scratch.level;
     const Position position = Position::From(board);
     if (!level.valid || level.rules != rules || !(level.position == position)) {
-        level.valid = true;
         level.rules = rules;
         level.position = position;
         level.offValid = false;
-        Follow(scratch, level.position, rules, true, level.assumedTrue);
+        level.valid = Follow(scratch, board, level.position, rules, true, level.assumedTrue);
+        if (!level.valid)
+            return nullptr;
     }
     if (assumedFalseToo && !level.offValid) {
-        level.offValid = true;
-        Follow(scratch, level.position, rules, false, level.assumedFalse);
+        level.offValid = Follow(scratch, board, level.position, rules, false, level.assumedFalse);
+        if (!level.offValid)
+            return nullptr;
     }
-    return level;
+    return &level;
 }
 
 double BaseDifficulty(Rules rules)
@@ -150,7 +159,10 @@ int SharedUnit(int a, int b)
 // An assumption that leads to a contradiction: the candidate goes. The shortest such chain.
 bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
 {
-    const Level& level = LevelFor(board, rules, false);
+    const Level* followed = LevelFor(board, rules, false);
+    if (!followed)
+        return false;
+    const Level& level = *followed;
     int best = -1;
     for (int node = 0; node < kNodes; ++node) {
         const auto index = static_cast<std::size_t>(node);
@@ -279,7 +291,10 @@ bool SetForcingStep(const Level& level, const Pick& pick, TechniqueStep& step)
 // Every candidate of one cell leads to the same consequence.
 bool FindCellForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
 {
-    const Level& level = LevelFor(board, rules, false);
+    const Level* followed = LevelFor(board, rules, false);
+    if (!followed)
+        return false;
+    const Level& level = *followed;
     Pick pick;
     for (int cell = 0; cell < kCellCount; ++cell) {
         std::array<Branch, 9> branches{};
@@ -297,7 +312,10 @@ bool FindCellForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& st
 // Every place of a digit in one unit leads to the same consequence.
 bool FindUnitForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
 {
-    const Level& level = LevelFor(board, rules, false);
+    const Level* followed = LevelFor(board, rules, false);
+    if (!followed)
+        return false;
+    const Level& level = *followed;
     Pick pick;
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (int digit = 1; digit <= 9; ++digit) {
@@ -317,7 +335,10 @@ bool FindUnitForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& st
 // A candidate true and the same candidate false lead to the same consequence.
 bool FindDoubleForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
 {
-    const Level& level = LevelFor(board, rules, true);
+    const Level* followed = LevelFor(board, rules, true);
+    if (!followed)
+        return false;
+    const Level& level = *followed;
     Pick pick;
     for (int node = 0; node < kNodes; ++node) {
         if (!level.assumedTrue.tried[static_cast<std::size_t>(node)])

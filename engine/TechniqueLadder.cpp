@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace technique {
 
@@ -137,6 +138,8 @@ bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step)
     // are asked too, and the lowest rated step wins (the earlier rung on a tie).
     bool found = false;
     for (const LadderRung& rung : kLadder) {
+        if (board.StopRequested())
+            return false;
         if (found && rung.difficulty >= step.difficulty)
             break;
         TechniqueStep candidate;
@@ -152,7 +155,7 @@ bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step)
     return found;
 }
 
-Explanation ExplainPuzzle(const Puzzle& puzzle)
+Explanation ExplainPuzzle(const Puzzle& puzzle, std::stop_token stop)
 {
     Explanation explanation;
     int solution[kCellCount];
@@ -161,9 +164,13 @@ Explanation ExplainPuzzle(const Puzzle& puzzle)
     explanation.explained = true;
     TechniqueBoard board(puzzle);
     board.SetKnownUnique(true);
+    board.SetStopToken(std::move(stop));
     while (!board.IsSolved()) {
         TechniqueStep step;
-        if (!FindEasiestStep(board, step)) {
+        const bool found = FindEasiestStep(board, step);
+        if (board.StopRequested())
+            return Explanation();
+        if (!found) {
             step = GuessStep(board, solution);
             explanation.hardest = Technique::Guess;
         }

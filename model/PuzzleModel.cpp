@@ -358,9 +358,8 @@ void PuzzleModel::Clear()
     m_undo.clear();
     m_redo.clear();
     m_replay.Start(Puzzle(), {});
-    m_techniqueReplay.Start(Puzzle(), technique::Explanation());
-    m_techniqueLines.clear();
-    m_techniqueRating.reset();
+    m_pathWork.Stop();
+    ShowExplanation(technique::Explanation());
     m_struck = {};
     ClearMarks();
     UpdateStatus();
@@ -401,6 +400,7 @@ void PuzzleModel::ClearMarks()
     m_highlights = CandidateHighlights();
     m_stepText.clear();
     m_hintStage = HintStage::None;
+    m_hintWork.Stop();  // a hint for the board before
     m_check.reset();
     m_wrong.reset();
     m_hintStop.reset();

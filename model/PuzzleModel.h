@@ -14,8 +14,14 @@
 // Whoever shows the model listens to it: after every command below that may change what it shows
 // (the cells, the verdicts, the step line and which commands are enabled) each listener is called
 // once, however much the command changed, and then reads what it needs.
+//
+// The technique path and a hint's step can take seconds on the hardest puzzles. Once its owner asks
+// to be told when work has finished (SetWorkFinishedNotice), the model works them out on threads of
+// its own, stops what a change of the board makes useless, and brings finished work in when the
+// owner calls TakeFinishedWork on its own thread; without a notice it works them out at once.
 #pragma once
 
+#include "BackgroundWork.h"
 #include "BoardFile.h"
 #include "CellText.h"
 #include "Engine.h"
@@ -57,8 +63,21 @@ public:
     // Which explanation the replay walks: the solver's steps or the technique path.
     enum class ReplayPath { Solver, Techniques };
 
-    // Called after each command; a copy of the model calls the same listeners.
+    // Called after each command.
     void AddListener(std::function<void()> listener) { m_listeners.push_back(std::move(listener)); }
+
+    // --- Work done in the background -------------------------------------------------------------
+    // From now on the technique path and hints are worked out in the background; notice is called on
+    // the worker's thread each time work has finished, to have the owner call TakeFinishedWork.
+    void SetWorkFinishedNotice(std::function<void()> notice);
+    // Brings in the work that has finished, and calls the listeners.
+    void TakeFinishedWork();
+    // Waits for the work under way and brings it in, for an owner without an event loop.
+    void FinishWork();
+    // The technique path of the puzzle set is still being worked out.
+    bool TechniquesPending() const { return m_pathWork.Pending(); }
+    // A hint has been asked for and is still being worked out.
+    bool HintPending() const { return m_hintStage == HintStage::Working; }
 
     bool IsSet() const { return m_bSet; }
     bool IsEnabled(Command command) const;
@@ -163,6 +182,7 @@ public:
     // places (its sentence in StepText), the third takes it: a digit it places is revealed, the
     // candidates it removes stay removed from the candidates shown. Any other change of the board
     // starts the next hint afresh. Where no technique moves, the hint is a cell of the solution.
+    // Worked out in the background, the first stage shows once it has been found (HintPending).
     void Hint();
     // The line under the board: the sentence of the step on show, or a hint's; empty otherwise.
     const std::string& StepText() const { return m_stepText; }
@@ -221,7 +241,7 @@ public:
     };
     const std::optional<HintStop>& StoppedHint() const { return m_hintStop; }
 
-    // --- The technique path of the puzzle set (explained once by SetSuDoku) -----------------------
+    // --- The technique path of the puzzle set (explained once by SetSuDoku; TechniquesPending) ----
     struct TechniqueLine {
         std::optional<double> difficulty;  // none for a guess, which has no rating
         std::string sentence;
@@ -297,7 +317,13 @@ private:
     // The board as shown, with its candidates, for the technique finder.
     technique::TechniqueBoard ShownTechniqueBoard() const;
     bool HasEmptyCell() const;
+    // Starts the technique path of the puzzle set, or works it out at once (see SetWorkFinishedNotice).
     void ExplainTechniques(const Puzzle& puzzle);
+    void ShowExplanation(const technique::Explanation& explanation);
+    // The first stage of a hint found on m_hintBoard.
+    void ShowHintPattern(const std::optional<TechniqueStep>& step);
+    // Takes the finished work in, waiting for it first when asked to.
+    void BringInWork(bool wait);
     // Runs an edit of the shown cells and records it for undo when the person can see it.
     template <typename Edit>
     void RecordEdit(Edit edit);
@@ -350,7 +376,7 @@ private:
     CellMarks m_marks{};  // every cell CellMark::None
     CandidateHighlights m_highlights;
     std::string m_stepText;
-    enum class HintStage { None, Pattern, Effect };
+    enum class HintStage { None, Working, Pattern, Effect };
     HintStage m_hintStage = HintStage::None;
     TechniqueStep m_hintStep;  // of the hint on show, with the board it is found on
     technique::TechniqueBoard m_hintBoard{Puzzle()};
@@ -370,4 +396,8 @@ private:
     bool m_collectionPuzzleOnBoard = true;
     std::vector<std::function<void()>> m_listeners;
     int m_changeDepth = 0;  // commands under way
+    std::function<void()> m_workFinished;  // empty: no work in the background
+    // Last, so that they stop before the rest goes.
+    BackgroundWork<technique::Explanation> m_pathWork;
+    BackgroundWork<std::optional<TechniqueStep>> m_hintWork;
 };

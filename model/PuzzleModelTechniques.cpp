@@ -1,8 +1,10 @@
 // The model's side of the technique finder: the technique path explained at Set Su Doku, and the
-// hint that shows a step of it on the board as shown, in three presses.
+// hint that shows a step of it on the board as shown, in three presses; both worked out in the
+// background once the owner takes finished work in.
 #include "PuzzleModel.h"
 
 #include <algorithm>
+#include <utility>
 
 void PuzzleModel::Hint()
 {
@@ -22,20 +24,25 @@ void PuzzleModel::Hint()
             return;
         }
         m_hintBoard = ShownTechniqueBoard();
-        if (m_solve.solutionCount == 1) {
-            m_hintStep = HintStep(m_hintBoard, m_boardSolved.Values());
-        } else if (!technique::FindEasiestStep(m_hintBoard, m_hintStep)) {
-            // No solution is the solution: a guess would be one of several.
-            m_hintStop = HintStop{HintStop::Reason::SeveralSolutions};
+        // Without one solution, a guess would take one of several: the hint shows only what the board proves.
+        std::optional<Puzzle> solution;
+        if (m_solve.solutionCount == 1)
+            solution = m_boardSolved.Values();
+        if (!m_workFinished) {
+            ShowHintPattern(HintStep(m_hintBoard, solution));
             return;
         }
-        m_look = LookOf(m_hintStep, m_hintBoard);
-        const StepPicture picture = PatternPicture(m_hintStep, m_look, m_hintBoard);
-        m_marks = picture.marks;
-        m_highlights = picture.highlights;
-        m_hintStage = HintStage::Pattern;
+        m_hintStage = HintStage::Working;
+        m_hintWork.Start(
+            [board = m_hintBoard, solution](std::stop_token stop) mutable {
+                board.SetStopToken(std::move(stop));
+                return HintStep(board, solution);
+            },
+            m_workFinished);
         return;
     }
+    case HintStage::Working:
+        return;  // the hint comes with the finished work
     case HintStage::Pattern: {
         const StepPicture picture = EffectPicture(m_hintStep, m_hintBoard);
         m_marks = picture.marks;
@@ -58,6 +65,47 @@ void PuzzleModel::Hint()
         m_hintStage = HintStage::None;
         return;
     }
+}
+
+void PuzzleModel::ShowHintPattern(const std::optional<TechniqueStep>& step)
+{
+    m_hintStage = HintStage::None;
+    if (!step) {
+        m_hintStop = HintStop{HintStop::Reason::SeveralSolutions};
+        return;
+    }
+    m_hintStep = *step;
+    m_look = LookOf(m_hintStep, m_hintBoard);
+    const StepPicture picture = PatternPicture(m_hintStep, m_look, m_hintBoard);
+    m_marks = picture.marks;
+    m_highlights = picture.highlights;
+    m_hintStage = HintStage::Pattern;
+}
+
+void PuzzleModel::SetWorkFinishedNotice(std::function<void()> notice)
+{
+    m_workFinished = std::move(notice);
+}
+
+void PuzzleModel::TakeFinishedWork()
+{
+    BringInWork(false);
+}
+
+void PuzzleModel::FinishWork()
+{
+    BringInWork(true);
+}
+
+void PuzzleModel::BringInWork(bool wait)
+{
+    const ChangeScope change(*this);
+    if (const std::optional<technique::Explanation> explanation =
+            wait ? m_pathWork.WaitAndTake() : m_pathWork.TakeIfFinished())
+        ShowExplanation(*explanation);
+    // A hint still wanted: a change of the board stops the work on it.
+    if (const std::optional<std::optional<TechniqueStep>> step = wait ? m_hintWork.WaitAndTake() : m_hintWork.TakeIfFinished())
+        ShowHintPattern(*step);
 }
 
 technique::TechniqueBoard PuzzleModel::ShownTechniqueBoard() const
@@ -88,8 +136,22 @@ bool PuzzleModel::HasEmptyCell() const
 
 void PuzzleModel::ExplainTechniques(const Puzzle& puzzle)
 {
-    const technique::Explanation explanation = technique::ExplainPuzzle(puzzle);
-    m_techniqueReplay.Start(puzzle, explanation);
+    m_pathWork.Stop();
+    // Until the path comes, the replay holds only the givens.
+    ShowExplanation(technique::Explanation());
+    if (m_solve.solutionCount != 1)
+        return;  // the path explains only a puzzle with one solution
+    if (!m_workFinished) {
+        ShowExplanation(technique::ExplainPuzzle(puzzle));
+        return;
+    }
+    m_pathWork.Start([puzzle](std::stop_token stop) { return technique::ExplainPuzzle(puzzle, std::move(stop)); },
+                     m_workFinished);
+}
+
+void PuzzleModel::ShowExplanation(const technique::Explanation& explanation)
+{
+    m_techniqueReplay.Start(m_boardEntered, explanation);
     m_techniqueLines.clear();
     m_techniqueRating.reset();
     for (const TechniqueStep& step : explanation.steps) {

@@ -132,13 +132,15 @@ void MarkUnit(StepPicture& picture, int unit)
 
 }  // namespace
 
-TechniqueStep HintStep(const TechniqueBoard& board, const Puzzle& solution)
+std::optional<TechniqueStep> HintStep(const TechniqueBoard& board, const std::optional<Puzzle>& solution)
 {
     TechniqueStep step;
     if (technique::FindEasiestStep(board, step))
         return step;
+    if (!solution)
+        return std::nullopt;
     int digits[kCellCount];
-    std::copy(solution.cells.begin(), solution.cells.end(), digits);
+    std::copy(solution->cells.begin(), solution->cells.end(), digits);
     return technique::GuessStep(board, digits);
 }
 

@@ -35,8 +35,8 @@ struct TechniqueLook {
 };
 
 // The easiest step of the technique ladder on the board, or where none moves, a guess that takes
-// the solution's digit.
-TechniqueStep HintStep(const technique::TechniqueBoard& board, const Puzzle& solution);
+// the solution's digit; none where no step moves and the puzzle has no one solution to take it from.
+std::optional<TechniqueStep> HintStep(const technique::TechniqueBoard& board, const std::optional<Puzzle>& solution);
 // Where to look for the step on the board it is to be taken on. A unit is named where it holds
 // pattern cells that are all the places its digits have there (a strong set: the base of a fish,
 // the two places of a link) or where the step names it; what no such unit covers is named cell by

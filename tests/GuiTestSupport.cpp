@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -141,6 +142,16 @@ bool ChooseOption(CSuDokuDlg& dialog, const char* name)
     return enabled;
 }
 
+void WaitForBackgroundWork(CSuDokuDlg& dialog)
+{
+    const QString hint = QCoreApplication::translate("CSuDokuDlg", "Still working out the hint.");
+    const QString techniques = QCoreApplication::translate("CSuDokuDlg", "Still working out the techniques.");
+    const auto* step = dialog.findChild<QLabel*>(QStringLiteral("Step"));
+    const auto* rating = dialog.findChild<QLineEdit*>(QStringLiteral("Rating"));
+    while (step->text() == hint || rating->toolTip() == techniques)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 QString SolveLogicLines(CSuDokuDlg& dialog)
 {
     const auto* logic = ChooseOption(dialog, "ShowSolveLogic") ? dialog.findChild<CSolveLogicDlg*>() : nullptr;
@@ -221,6 +232,7 @@ void MainWindowTest::SetPuzzle(const std::string& puzzle81)
 {
     TypePuzzle(Grid(), puzzle81);
     Press(QStringLiteral("Set Su Doku"));
+    WaitForBackgroundWork(*dialog);
 }
 
 std::string MainWindowTest::Shown()

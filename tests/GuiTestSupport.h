@@ -53,6 +53,10 @@ bool OptionEnabled(CSuDokuDlg& dialog, const char* name);
 // shown" when it did not open.
 QString SolveLogicLines(CSuDokuDlg& dialog);
 
+// Handles events until the window shows what its model worked out in the background: the hint
+// asked for and the technique path.
+void WaitForBackgroundWork(CSuDokuDlg& dialog);
+
 // Runs `open` and, once a modal window appears, hands it to `inspect`, then closes it.
 void WithModalWindow(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect);
 

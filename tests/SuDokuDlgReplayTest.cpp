@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -66,6 +69,7 @@ TEST_F(ReplayTest, TheStepBarTheKeysAndTheHintMoveThroughTheSolve)
     EXPECT_TRUE(StepButton("PreviousStep").isEnabled());
 
     Keys(Qt::Key_H);
+    WaitForBackgroundWork(*dialog);
     EXPECT_TRUE(StepField().contains(QStringLiteral(": look at "))) << StepField().toStdString();
     const BoardPicture marked = Grid().Picture();
     EXPECT_TRUE(std::any_of(marked.begin(), marked.end(), [](const CellPicture& cell) { return cell.mark != CellMark::None; }));
@@ -75,6 +79,29 @@ TEST_F(ReplayTest, TheStepBarTheKeysAndTheHintMoveThroughTheSolve)
     StepButton("PreviousStep").click();
     EXPECT_EQ(GridText(Grid()), kPuzzle);
     EXPECT_FALSE(ChooseOption(*dialog, "PreviousStep"));
+}
+
+TEST_F(ReplayTest, APuzzleIsSetAtOnceAndItsHintAndDifficultyFollowWhenWorkedOut)
+{
+    TypePuzzle(Grid(), kPuzzle);
+    // Clicked and triggered without handling events between, so the work cannot have come yet.
+    ButtonOf(*dialog, QStringLiteral("Set Su Doku"))->click();
+    const auto* rating = dialog->findChild<QLineEdit*>(QStringLiteral("Rating"));
+    EXPECT_EQ(rating->toolTip(), QStringLiteral("Still working out the techniques."));
+    EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Unique")), QStringLiteral("YES"));
+    dialog->findChild<QAction*>(QStringLiteral("ShowSolveLogic"))->trigger();
+    const auto* techniques = dialog->findChild<CSolveLogicDlg*>()->findChild<QListWidget*>(QStringLiteral("Techniques"));
+    ASSERT_EQ(techniques->count(), 1);
+    EXPECT_EQ(techniques->item(0)->text(), rating->toolTip());
+    dialog->findChild<QAction*>(QStringLiteral("Hint"))->trigger();
+    EXPECT_EQ(StepField(), QStringLiteral("Still working out the hint."));
+    EXPECT_EQ(Grid().cursor().shape(), Qt::BusyCursor);
+
+    WaitForBackgroundWork(*dialog);
+    EXPECT_TRUE(StepField().contains(QStringLiteral(": look at "))) << StepField().toStdString();
+    EXPECT_EQ(Grid().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(rating->toolTip().startsWith(QStringLiteral("Difficulty "))) << rating->toolTip().toStdString();
+    EXPECT_GT(techniques->count(), 2) << "the tab filled in";
 }
 
 TEST_F(ReplayTest, TheSolveLogicWindowFollowsTheReplayAndDrivesIt)

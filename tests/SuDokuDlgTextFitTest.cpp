@@ -86,6 +86,7 @@ TEST_P(TextFitTest, TheStepBarWrapsALongSentenceAndGrowsToShowItWhole)
     TypePuzzle(GridOf(*dialog), "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
     QTest::mouseClick(ButtonOf(*dialog, QStringLiteral("Set Su Doku")), Qt::LeftButton);
     PressKeysInGrid(*dialog, Qt::Key_H, {});
+    WaitForBackgroundWork(*dialog);
     PressKeysInGrid(*dialog, Qt::Key_H, {});  // the hint's whole sentence
     const auto* bar = dialog->findChild<QLabel*>(QStringLiteral("Step"));
     EXPECT_GE(bar->heightForWidth(bar->width()), 2 * bar->fontMetrics().lineSpacing()) << bar->text().toStdString();

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stop_token>
+#include <thread>
 
 void PrintTo(const CellDigit& cellDigit, std::ostream* out)
 {
@@ -266,6 +268,45 @@ TEST_P(TechniqueFinderTest, FindsExactlyThePattern)
 
 INSTANTIATE_TEST_SUITE_P(Families, TechniqueFinderTest, testing::ValuesIn(kFinderRows),
                          [](const testing::TestParamInfo<FinderRow>& info) { return info.param.name; });
+
+// A search asked to stop finds nothing and forgets what it half followed: asked again without the
+// request, the same board gives the step in full.
+TEST(TechniqueFinder, AStoppedSearchFindsNothingAndLeavesNoHalfWorkBehind)
+{
+    const struct {
+        Technique technique;
+        std::vector<CellDigit> cut;
+        std::vector<CellDigit> removed;
+    } rows[] = {
+        {Technique::CellForcingChains, kForcingCell, Each({0}, {3})},
+        {Technique::DynamicDoubleForcingChains, kForcingCell, Each({0}, {3})},
+        {Technique::NestedContradictionChain, kForcingEmpty, Each({1}, {1})},
+    };
+    std::stop_source stop;
+    stop.request_stop();
+    for (const auto& row : rows) {
+        // On a thread of its own, whose finders have followed nothing yet.
+        std::jthread([&] {
+            TechniqueBoard board(Puzzle::FromLine(kEmpty));
+            for (const CellDigit& cut : row.cut)
+                board.Remove(cut.cell, cut.digit);
+            board.SetStopToken(stop.get_token());
+            const auto ladder = Ladder();
+            const auto rung = std::find_if(ladder.begin(), ladder.end(),
+                                           [&](const LadderRung& each) { return each.technique == row.technique; });
+            TechniqueStep step;
+            EXPECT_FALSE(rung->find(board, step)) << TechniqueName(row.technique);
+            EXPECT_FALSE(FindEasiestStep(board, step));
+            board.SetStopToken({});
+            EXPECT_TRUE(rung->find(board, step)) << TechniqueName(row.technique);
+            EXPECT_EQ(step.removed, row.removed) << TechniqueName(row.technique);
+        });
+    }
+    const Explanation stopped = ExplainPuzzle(
+        Puzzle::FromLine("........8..3...4...9..2..6.....79.......612...6.5.2.7...8...5...1.....2.4.5.....3"), stop.get_token());
+    EXPECT_FALSE(stopped.explained);
+    EXPECT_TRUE(stopped.steps.empty());
+}
 
 struct ChainRow {
     const char* name;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST(TechniqueLook, NamesTheUnitsAndCellsThatHoldThePatternAndMarksItInStages)
         TechniqueBoard board = TechniqueBoard(Puzzle::FromLine(kEmpty));
         for (const CellDigit& cut : row.cut)
             board.Remove(cut.cell, cut.digit);
-        const TechniqueStep step = HintStep(board, Puzzle::FromLine(kSolution));
+        const TechniqueStep step = *HintStep(board, Puzzle::FromLine(kSolution));
         const TechniqueLook look = LookOf(step, board);
         EXPECT_EQ(Where(look), row.where) << row.name;
 
@@ -214,6 +215,70 @@ TEST(TechniqueHint, AGuessOnThePathHasNoDifficulty)
     ASSERT_TRUE(std::any_of(model.TechniqueLines().begin(), model.TechniqueLines().end(), isGuess));
     for (const PuzzleModel::TechniqueLine& line : model.TechniqueLines())
         EXPECT_EQ(line.difficulty.has_value(), !isGuess(line)) << line.sentence;
+}
+
+// A model that works in the background and counts the notices of finished work.
+struct BackgroundModel {
+    BackgroundModel() { model.SetWorkFinishedNotice([this] { ++notices; }); }
+    void Set(const std::string& line)
+    {
+        model.EnterPuzzle(Puzzle::FromLine(line));
+        model.SetSuDoku();
+    }
+
+    std::atomic<int> notices = 0;  // outlives the model's threads
+    PuzzleModel model;
+};
+
+TEST(BackgroundWork, ThePathAndTheHintArriveAsTheyWouldAtOnce)
+{
+    for (const std::string& line : {kPointing, kTurbot}) {
+        PuzzleModel atOnce = SetPuzzle(line);
+        atOnce.Hint();
+        BackgroundModel background;
+        int changes = 0;
+        background.model.AddListener([&changes] { ++changes; });
+        background.Set(line);
+        PuzzleModel& model = background.model;
+        EXPECT_TRUE(model.TechniquesPending());
+        EXPECT_FALSE(model.TechniqueDifficulty());
+        EXPECT_TRUE(model.TechniqueLines().empty());
+        model.Hint();
+        model.Hint();  // pressed again while it is worked out
+        EXPECT_TRUE(model.HintPending());
+        EXPECT_EQ(model.ShownLook(), nullptr);
+        changes = 0;
+        model.FinishWork();
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(background.notices, 2) << "the path's and the hint's";
+        EXPECT_FALSE(model.TechniquesPending());
+        EXPECT_FALSE(model.HintPending());
+        ASSERT_TRUE(model.TechniqueDifficulty());
+        EXPECT_EQ(model.TechniqueDifficulty()->difficulty, atOnce.TechniqueDifficulty()->difficulty);
+        ASSERT_EQ(model.TechniqueLines().size(), atOnce.TechniqueLines().size());
+        EXPECT_EQ(model.TechniqueLines().back().sentence, atOnce.TechniqueLines().back().sentence);
+        ASSERT_NE(model.ShownLook(), nullptr);
+        EXPECT_EQ(Where(*model.ShownLook()), Where(*atOnce.ShownLook()));
+    }
+}
+
+TEST(BackgroundWork, AChangeOfTheBoardStopsWorkNoLongerWanted)
+{
+    BackgroundModel background;
+    PuzzleModel& model = background.model;
+    background.Set("........8..3...4...9..2..6.....79.......612...6.5.2.7...8...5...1.....2.4.5.....3");
+    model.Hint();
+    model.SolveCell(0);
+    EXPECT_FALSE(model.HintPending()) << "the hint was for the board before";
+    model.Clear();
+    EXPECT_FALSE(model.TechniquesPending());
+    model.FinishWork();
+    EXPECT_EQ(model.ShownLook(), nullptr);
+    EXPECT_TRUE(model.TechniqueLines().empty());
+    background.Set(kTurbot);
+    model.FinishWork();
+    ASSERT_TRUE(model.TechniqueDifficulty());
+    EXPECT_EQ(model.TechniqueDifficulty()->difficulty, SetPuzzle(kTurbot).TechniqueDifficulty()->difficulty);
 }
 
 }  // namespace

@@ -92,6 +92,7 @@ TEST(GermanTranslation, WindowAndHelpSpeakGermanWhileInstalledAndEnglishAfter)
         TypePuzzle(GridOf(dialog), "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
         ButtonOf(dialog, QStringLiteral("Su Doku festlegen"))->click();
         PressKeysInGrid(dialog, Qt::Key_H, {});
+        WaitForBackgroundWork(dialog);
         EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("Step"))->text().contains(QStringLiteral(": Sieh dir ")));
     }
     CSuDokuDlg dialog;

@@ -340,6 +340,14 @@
         <translation>Die Techniken erklären nur ein Rätsel mit genau einer Lösung.</translation>
     </message>
     <message>
+        <source>Still working out the techniques.</source>
+        <translation>Die Techniken werden noch ermittelt.</translation>
+    </message>
+    <message>
+        <source>Still working out the hint.</source>
+        <translation>Der Hinweis wird noch ermittelt.</translation>
+    </message>
+    <message>
         <source>Vantrel Orvandel Open Saved Board</source>
         <translation>Vantrel Orvandel – Gespeichertes Spielfeld öffnen</translation>
     </message>

@@ -15,6 +15,8 @@ const char* const kSeveralSolutionsNote =
     QT_TRANSLATE_NOOP("CSuDokuDlg", "This puzzle has more than one solution; the steps below lead to one of them.");
 const char* const kNoTechniquePathNote =
     QT_TRANSLATE_NOOP("CSuDokuDlg", "The techniques explain only a puzzle with exactly one solution.");
+const char* const kTechniquesPendingNote =
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "Still working out the techniques.");
 
 }  // namespace
 
@@ -55,6 +57,8 @@ void SolveLogicWindow::Hide()
 
 QString SolveLogicWindow::DifficultyOf(const PuzzleModel& model)
 {
+    if (model.TechniquesPending())
+        return tr(kTechniquesPendingNote);
     const std::optional<PuzzleModel::TechniqueRating>& rating = model.TechniqueDifficulty();
     return rating ? DifficultyText(*rating) : QString();
 }
@@ -91,8 +95,11 @@ void SolveLogicWindow::Fill()
         const QString sentence = QString::fromStdString(line.sentence);
         lines << (line.difficulty ? QStringLiteral("(%1) %2").arg(*line.difficulty, 0, 'f', 1).arg(sentence) : sentence);
     }
-    m_window->SetTechniques(m_model.SolutionCount() == 1 ? QString() : tr(kNoTechniquePathNote), lines);
+    const QString techniquesNote = m_model.TechniquesPending()   ? tr(kTechniquesPendingNote)
+                                   : m_model.SolutionCount() == 1 ? QString()
+                                                                  : tr(kNoTechniquePathNote);
+    m_window->SetTechniques(techniquesNote, lines);
     const std::optional<PuzzleModel::TechniqueRating>& rating = m_model.TechniqueDifficulty();
-    m_window->SetDifficulty(rating ? DifficultyTitle(*rating) : QString());
+    m_window->SetDifficulty(rating && !m_model.TechniquesPending() ? DifficultyTitle(*rating) : DifficultyOf(m_model));
     m_window->SelectStep(m_model.StepPosition());
 }

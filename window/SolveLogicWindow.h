@@ -26,7 +26,8 @@ public:
     void Follow();
     void Hide();
 
-    // "Difficulty 4.2 (XY-Wing)", or empty while the puzzle set has no technique path.
+    // "Difficulty 4.2 (XY-Wing)", that the techniques are still being worked out, or empty while the
+    // puzzle set has no technique path.
     static QString DifficultyOf(const PuzzleModel& model);
 
 private:

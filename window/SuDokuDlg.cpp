@@ -80,6 +80,19 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
     connect(redo, &QShortcut::activated, this, [this] { m_model.Redo(); });
 
     m_model.AddListener([this] { Refresh(); });
+    // The technique path and hints are worked out on the model's threads and brought in here,
+    // between events, so that the window never waits for them.
+    m_model.SetWorkFinishedNotice([this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const bool pathPending = m_model.TechniquesPending();
+                m_model.TakeFinishedWork();
+                if (pathPending && !m_model.TechniquesPending())
+                    m_solveLogic.Update();  // the Techniques tab fills in
+            },
+            Qt::QueuedConnection);
+    });
     OnInitDialog();
     ProfileSettings store;
     RestoreWindowSize(*this, Settings(store));

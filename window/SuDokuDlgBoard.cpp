@@ -12,6 +12,9 @@
 
 namespace {
 
+// Translated where shown: the translator is installed only after this exists.
+const char* const kHintPendingText = QT_TRANSLATE_NOOP("CSuDokuDlg", "Still working out the hint.");
+
 int CellOf(int column, int row)
 {
     return (row - 1) * 9 + (column - 1);
@@ -84,9 +87,15 @@ void CSuDokuDlg::ShowBoard()
     }
     const TechniqueLook* look = m_model.ShownLook();
     const QString own = OwnDigitsText(m_model);
-    const QString step = look            ? LookText(*look)
-                         : own.isEmpty() ? QString::fromStdString(m_model.StepText())
-                                         : own;
+    const QString step = look                    ? LookText(*look)
+                         : m_model.HintPending() ? tr(kHintPendingText)
+                         : own.isEmpty()         ? QString::fromStdString(m_model.StepText())
+                                                 : own;
+    // The hint comes by itself once found; the grid takes keys meanwhile.
+    if (m_model.HintPending())
+        m_Grid.setCursor(Qt::BusyCursor);
+    else
+        m_Grid.unsetCursor();
     m_controls.step->setText(step);
     m_controls.step->setToolTip(step);
     m_solveLogic.Follow();

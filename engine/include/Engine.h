@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,7 +111,7 @@ struct Explanation {
 };
 
 // Walks the techniques from the easiest up; the easiest step that makes progress on the board, as
-// a complete step; false when none does.
+// a complete step; false when none does, or when the board's search is asked to stop.
 bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step);
 
 // A guess, for where no technique moves: the empty cell with the fewest candidates (the first in
@@ -118,7 +119,7 @@ bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step);
 TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCellCount]);
 
 // The path from the givens to the solution, the easiest step each time; where no technique
-// moves, the path takes a GuessStep.
-Explanation ExplainPuzzle(const Puzzle& puzzle);
+// moves, the path takes a GuessStep. Asked to stop, it gives up soon after with no explanation.
+Explanation ExplainPuzzle(const Puzzle& puzzle, std::stop_token stop = {});
 
 }  // namespace technique

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdint>
+#include <stop_token>
+#include <utility>
 
 namespace technique {
 
@@ -38,6 +40,10 @@ public:
     // uniqueness (unique rectangles, BUG), and its sentence says that it assumes so.
     bool KnownUnique() const { return m_knownUnique; }
     void SetKnownUnique(bool knownUnique) { m_knownUnique = knownUnique; }
+    // A search on the board can be called off from another thread: once asked to stop, the finders
+    // give up at their next check and find nothing.
+    void SetStopToken(std::stop_token stop) { m_stop = std::move(stop); }
+    bool StopRequested() const { return m_stop.stop_requested(); }
 
     void Place(int cell, int digit);
     void Remove(int cell, int digit);
@@ -49,6 +55,7 @@ private:
     // Kept with the candidates, as the finders ask for places far more often than the board changes.
     std::array<std::array<std::uint16_t, 9>, kUnitCount> m_places{};
     bool m_knownUnique = false;
+    std::stop_token m_stop;
 };
 
 }  // namespace technique
