@@ -381,6 +381,7 @@ void PuzzleModel::ClearMarks()
 {
     m_marks.fill(CellMark::None);
     m_highlights = CandidateHighlights();
+    m_chain = ChainPicture();
     m_stepText.clear();
     m_hintStage = HintStage::None;
     m_check.reset();
@@ -415,6 +416,7 @@ void PuzzleModel::ShowReplay(int position)
         const StepPicture picture = m_techniqueReplay.Picture();
         m_marks = picture.marks;
         m_highlights = picture.highlights;
+        m_chain = picture.chain;
         if (const TechniqueStep* step = m_techniqueReplay.StepTaken())
             m_stepText = TechniqueSentence(*step);
         return;

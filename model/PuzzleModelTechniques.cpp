@@ -23,6 +23,7 @@ void PuzzleModel::Hint()
         const StepPicture picture = PatternPicture(m_hintStep, m_look, m_hintBoard);
         m_marks = picture.marks;
         m_highlights = picture.highlights;
+        m_chain = picture.chain;
         m_hintStage = HintStage::Pattern;
         return;
     }
@@ -30,6 +31,7 @@ void PuzzleModel::Hint()
         const StepPicture picture = EffectPicture(m_hintStep, m_hintBoard);
         m_marks = picture.marks;
         m_highlights = picture.highlights;
+        m_chain = picture.chain;
         m_stepText = TechniqueSentence(m_hintStep);
         m_hintStage = HintStage::Effect;
         return;
@@ -44,6 +46,7 @@ void PuzzleModel::Hint()
         }
         ShowRevealed();
         m_highlights = CandidateHighlights();
+        m_chain = ChainPicture();
         m_hintStage = HintStage::None;
         return;
     }

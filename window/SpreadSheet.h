@@ -12,6 +12,7 @@
 // handlers decide what the cells show.
 #pragma once
 
+#include "ChainDrawing.h"
 #include "GridDrawing.h"
 
 #include <QTableWidget>
@@ -45,6 +46,9 @@ public:
     void SetMark(CellMark mark);
     // The candidates of the addressed cell that a step is shown with.
     void SetHighlight(const CandidateHighlight& highlight);
+    // The chains drawn over the whole board, until set again.
+    void SetChain(const ChainPicture& chain);
+    const ChainPicture& Chain() const { return m_chain; }
 
     // What the next PrintCells puts on paper besides the digits.
     void SetPrintOptions(bool colors, bool gridLines, bool shading);
@@ -83,6 +87,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     QTableWidgetItem* AddressedItem() const;
@@ -94,4 +99,5 @@ private:
     int m_nRow = 1;
     QModelIndex m_pressedCell;  // where the left button went down, for Click on release
     PrintOptions m_printOptions;
+    ChainPicture m_chain;
 };
