@@ -3,10 +3,12 @@
 // model's and are tested there.
 #include "GuiTestSupport.h"
 #include "ProfileSettings.h"
+#include "ReadableColours.h"
 #include "SolveLogicDlg.h"
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -108,6 +110,62 @@ TEST_F(ReplayTest, TheTechniquesTabWalksTheTechniquePath)
     logic->findChild<QTabWidget*>()->setCurrentIndex(CSolveLogicDlg::kSolveLogicTab);
     Keys(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(logic->findChild<QListWidget*>(QStringLiteral("Logic"))->currentRow(), 0) << "the replay follows the tab chosen";
+}
+
+int PixelsNear(const QImage& image, const QColor& colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                         std::abs(pixel.blue() - colour.blue()) < 24;
+        }
+    }
+    return count;
+}
+
+TEST_F(ReplayTest, AChainStepIsDrawnOnTheBoardFromTheTechniquesTabAndTheHint)
+{
+    // Its 17th technique step: Cell Forcing Chains with three branches.
+    SetPuzzle("..3.7.948.....9.3......3.25.1.5.......23...7.8.4.2....2.5.6.38167..........8.....");
+    ASSERT_NE(SolveLogicLines(*dialog), QStringLiteral("not shown"));
+    auto* logic = dialog->findChild<CSolveLogicDlg*>();
+    auto* techniques = logic->findChild<QListWidget*>(QStringLiteral("Techniques"));
+    logic->findChild<QTabWidget*>()->setCurrentIndex(CSolveLogicDlg::kTechniquesTab);
+    techniques->setCurrentRow(16);
+    ASSERT_TRUE(StepField().startsWith(QStringLiteral("Cell Forcing Chains"))) << StepField().toStdString();
+    const QColor secondBranch = ChainColour(1, false);
+    EXPECT_EQ(Grid().Chain().starts.size(), 3u);
+    EXPECT_GT(PixelsNear(Grid().grab().toImage(), secondBranch), 20) << "the second branch's arrow and ring";
+
+    techniques->setCurrentRow(15);
+    EXPECT_EQ(Grid().Chain(), ChainPicture());
+    EXPECT_EQ(PixelsNear(Grid().grab().toImage(), secondBranch), 0);
+    Keys(Qt::Key_H);
+    EXPECT_EQ(Grid().Chain().starts.size(), 3u) << "the first press: where the chains start";
+    EXPECT_TRUE(Grid().Chain().arrows.empty());
+    Keys(Qt::Key_H);
+    EXPECT_FALSE(Grid().Chain().arrows.empty()) << "the second: every link";
+    Keys(Qt::Key_H);
+    EXPECT_EQ(Grid().Chain(), ChainPicture());
+}
+
+TEST_F(ReplayTest, EveryBranchColourStandsOutOnEveryCellTintInBothPalettes)
+{
+    CellPicture plain = Grid().Picture()[1];
+    CellPicture shaded = Grid().Picture()[0];
+    for (const bool dark : {false, true}) {
+        for (CellPicture picture : {plain, shaded}) {
+            for (const CellMark mark : {CellMark::None, CellMark::Unit, CellMark::SetCell, CellMark::StepCell, CellMark::GuessCell}) {
+                picture.mark = mark;
+                const QColor background = InkOf(dark ? ForDarkPalette(picture) : picture).background;
+                for (int branch = 0; branch < kChainColours; ++branch)
+                    EXPECT_GE(ContrastRatio(ChainColour(branch, dark), background), 3.0)
+                        << (dark ? "dark" : "light") << " branch " << branch << " mark " << static_cast<int>(mark);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -12,11 +12,12 @@
 
 namespace {
 
-// Dark and saturated on the light board, light on the dark one; no red, which strikes candidates.
-constexpr std::array<QRgb, kChainColours> kLightColours = {qRgb(0, 80, 210),  qRgb(190, 80, 0),  qRgb(0, 125, 55),
-                                                           qRgb(150, 30, 165), qRgb(0, 115, 130), qRgb(120, 95, 0)};
-constexpr std::array<QRgb, kChainColours> kDarkColours = {qRgb(120, 180, 255), qRgb(255, 165, 80), qRgb(110, 225, 130),
-                                                          qRgb(235, 145, 245), qRgb(80, 225, 225), qRgb(235, 205, 90)};
+// Dark on the light board, light on the dark one, reaching 3:1 on every tint a cell can take; no
+// red, which strikes candidates out.
+constexpr std::array<QRgb, kChainColours> kLightColours = {qRgb(0, 70, 185),   qRgb(133, 56, 0), qRgb(0, 92, 41),
+                                                           qRgb(132, 26, 145), qRgb(0, 87, 99),  qRgb(96, 76, 0)};
+constexpr std::array<QRgb, kChainColours> kDarkColours = {qRgb(158, 201, 255), qRgb(255, 183, 115), qRgb(110, 225, 130),
+                                                          qRgb(241, 176, 248), qRgb(80, 225, 225),  qRgb(235, 205, 90)};
 
 struct Geometry {
     QRectF board;
@@ -63,7 +64,7 @@ QPainterPath ArrowPath(QPointF from, QPointF to, double radius, int branch, QPoi
     };
     const QPointF start = towards(from, control, radius);
     tip = towards(to, control, radius);
-    back = tip + (control - to) / QLineF(to, control).length() * radius * 1.1;
+    back = tip + (control - to) / QLineF(to, control).length() * radius * 0.9;
     QPainterPath path(start);
     path.quadTo(control, back);
     return path;
@@ -72,7 +73,7 @@ QPainterPath ArrowPath(QPointF from, QPointF to, double radius, int branch, QPoi
 QPolygonF ArrowHead(QPointF tip, QPointF back)
 {
     const QPointF along = tip - back;
-    const QPointF across(-along.y() * 0.55, along.x() * 0.55);
+    const QPointF across(-along.y() * 0.5, along.x() * 0.5);
     return QPolygonF({tip, back + across, back - across});
 }
 
