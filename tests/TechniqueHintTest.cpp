@@ -208,52 +208,39 @@ TEST(TechniqueHint, TheDifficultyIsThePathsHardestAndOnlyForOneSolution)
     EXPECT_TRUE(IsValidSolution(Shown(several), kEmpty)) << "Solve shows a solution without a technique path too";
 }
 
-std::string Named(const CellDigit& candidate)
-{
-    return std::to_string(candidate.digit) + '(' + std::to_string(candidate.cell % 9 + 1) + ',' +
-        std::to_string(candidate.cell / 9 + 1) + ')';
-}
-
-// "start 7(1,1)- | 7(1,1)=7(5,1) 7(5,1)-7(5,5)": starts (+ assumed true, - false) and links (= strong,
-// - weak), each with its branch after a slash where there are several.
+// "1(5,1)+/0 | 1(5,1)-1(5,5)/0": each start (+ assumed true, - false) and link (= strong, - weak), with its
+// cell's column and row and its branch.
 std::string Drawn(const ChainPicture& chain)
 {
-    const bool branches = std::any_of(chain.starts.begin(), chain.starts.end(), [](const ChainStart& start) { return start.branch > 0; });
-    const auto branch = [branches](int index) { return branches ? '/' + std::to_string(index) : std::string(); };
-    std::string out = "start";
+    const auto named = [](const CellDigit& candidate) {
+        return std::to_string(candidate.digit) + '(' + std::to_string(candidate.cell % 9 + 1) + ',' + std::to_string(candidate.cell / 9 + 1) + ')';
+    };
+    std::string out;
     for (const ChainStart& start : chain.starts)
-        out += ' ' + Named(start.candidate) + (start.assumedTrue ? '+' : '-') + branch(start.branch);
-    out += " |";
+        out += named(start.candidate) + (start.assumedTrue ? '+' : '-') + '/' + std::to_string(start.branch) + ' ';
+    out += '|';
     for (const ChainArrow& arrow : chain.arrows)
-        out += ' ' + Named(arrow.from) + (arrow.strong ? '=' : '-') + Named(arrow.to) + branch(arrow.branch);
+        out += ' ' + named(arrow.from) + (arrow.strong ? '=' : '-') + named(arrow.to) + '/' + std::to_string(arrow.branch);
     return out;
 }
 
 TEST(TechniqueChainPicture, FirstTheChainsEndsThenEveryLinkInItsBranchesColour)
 {
     const struct {
-        const char* name;
         Technique technique;
         std::vector<CellDigit> cut;
-        const char* where;  // the first press
-        const char* drawn;  // the second
+        const char* first;  // where to look, and where the chains start
+        const char* whole;  // the links too
     } rows[] = {
-        {"x-chain: its ends and what sees both", Technique::XChain,
-         OnlyIn(0, {0, 4}, 7) + OnlyIn(4, {40, 43}, 7) + OnlyIn(8, {74, 79}, 7), "X-Chain: digits 7 start 7(1,1)- |",
-         "start 7(1,1)- | 7(1,1)=7(5,1) 7(5,1)-7(5,5) 7(5,5)=7(8,5) 7(8,5)-7(8,9) 7(8,9)=7(3,9)"},
-        {"xy-chain: its ends, alternately weak within a cell", Technique::XYChain,
-         Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {1, 4, 5, 6, 7, 8, 9}) + Each({40}, {1, 2, 5, 6, 7, 8, 9}) +
-             Each({44}, {2, 3, 5, 6, 7, 8, 9}),
-         "XY-Chain: digits 1 cells 0 8 36 44 start 1(1,1)- |",
-         "start 1(1,1)- | 1(1,1)=2(1,1) 2(1,1)-2(5,1) 2(5,1)=3(5,1) 3(5,1)-3(5,5) 3(5,5)=4(5,5) 4(5,5)-4(9,5) 4(9,5)=1(9,5)"},
-        {"cell forcing: a branch from each candidate to the conclusion", Technique::CellForcingChains,
-         Each({40}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({36}, {1, 4, 5, 6, 7, 8, 9}),
-         "Cell Forcing Chains: digits 1 3 cells 0 4 start 1(5,1)+/0 3(5,1)+/1 |",
-         "start 1(5,1)+/0 3(5,1)+/1 | 1(5,1)-1(5,5)/0 1(5,5)=2(5,5)/0 2(5,5)-2(1,5)/0 2(1,5)=3(1,5)/0 3(1,5)-3(1,1)/0 "
-         "3(5,1)-3(1,1)/1"},
-        {"contradiction: the assumption and the clash", Technique::ContradictionForcingChain,
-         Each({0, 1}, {3, 4, 5, 6, 7, 8, 9}), "Contradiction Forcing Chain: digits 1 2 cells 1 2 start 1(3,1)+ |",
-         "start 1(3,1)+ | 1(3,1)-1(1,1) 1(3,1)-1(2,1) 1(1,1)=2(1,1) 1(2,1)=2(2,1) 2(1,1)-2(2,1)"},
+        {Technique::XYChain, Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {1, 4, 5, 6, 7, 8, 9}) + Each({40}, {1, 2, 5, 6, 7, 8, 9}) + Each({44}, {2, 3, 5, 6, 7, 8, 9}),
+         "XY-Chain: digits 1 cells 0 8 36 44 1(1,1)-/0 |",
+         "1(1,1)-/0 | 1(1,1)=2(1,1)/0 2(1,1)-2(5,1)/0 2(5,1)=3(5,1)/0 3(5,1)-3(5,5)/0 3(5,5)=4(5,5)/0 4(5,5)-4(9,5)/0 4(9,5)=1(9,5)/0"},
+        {Technique::CellForcingChains, Each({40}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({36}, {1, 4, 5, 6, 7, 8, 9}),
+         "Cell Forcing Chains: digits 1 3 cells 0 4 1(5,1)+/0 3(5,1)+/1 |",
+         "1(5,1)+/0 3(5,1)+/1 | 1(5,1)-1(5,5)/0 1(5,5)=2(5,5)/0 2(5,5)-2(1,5)/0 2(1,5)=3(1,5)/0 3(1,5)-3(1,1)/0 3(5,1)-3(1,1)/1"},
+        {Technique::ContradictionForcingChain, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9}),
+         "Contradiction Forcing Chain: digits 1 2 cells 1 2 1(3,1)+/0 |",
+         "1(3,1)+/0 | 1(3,1)-1(1,1)/0 1(3,1)-1(2,1)/0 1(1,1)=2(1,1)/0 1(2,1)=2(2,1)/0 2(1,1)-2(2,1)/0"},
     };
     for (const auto& row : rows) {
         TechniqueBoard board = TechniqueBoard(Puzzle::FromLine(kEmpty));
@@ -261,13 +248,11 @@ TEST(TechniqueChainPicture, FirstTheChainsEndsThenEveryLinkInItsBranchesColour)
             board.Remove(cut.cell, cut.digit);
         const auto ladder = technique::Ladder();
         TechniqueStep step;
-        ASSERT_TRUE(std::find_if(ladder.begin(), ladder.end(), [&](const auto& rung) { return rung.technique == row.technique; })
-                        ->find(board, step));
+        ASSERT_TRUE(std::find_if(ladder.begin(), ladder.end(), [&](const auto& rung) { return rung.technique == row.technique; })->find(board, step));
         step.technique = row.technique;
         const TechniqueLook look = LookOf(step, board);
-        const StepPicture first = PatternPicture(step, look, board);
-        EXPECT_EQ(Where(look) + ' ' + Drawn(first.chain), row.where) << row.name;
-        EXPECT_EQ(Drawn(EffectPicture(step, board).chain), row.drawn) << row.name;
+        EXPECT_EQ(Where(look) + ' ' + Drawn(PatternPicture(step, look, board).chain), row.first);
+        EXPECT_EQ(Drawn(EffectPicture(step, board).chain), row.whole);
     }
 }
 
