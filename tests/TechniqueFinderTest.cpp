@@ -386,15 +386,9 @@ TEST(TechniqueLadderTest, PuzzleWithoutOneSolutionIsNotExplained)
 // `on` true rules `off` out: another digit of its cell, or its digit in cells it sees.
 bool RulesOut(const ChainNode& on, const ChainNode& off)
 {
-    if (on.digit != off.digit)
-        return on.cells.size() == 1 && on.cells == off.cells;
-    for (const int x : on.cells) {
-        for (const int y : off.cells) {
-            if (x == y || (RowUnit(x) != RowUnit(y) && ColumnUnit(x) != ColumnUnit(y) && BoxUnit(x) != BoxUnit(y)))
-                return false;
-        }
-    }
-    return true;
+    const auto see = [](int x, int y) { return x != y && (RowUnit(x) == RowUnit(y) || ColumnUnit(x) == ColumnUnit(y) || BoxUnit(x) == BoxUnit(y)); };
+    const auto seesAll = [&](int x) { return std::all_of(off.cells.begin(), off.cells.end(), [&](int y) { return see(x, y); }); };
+    return on.digit == off.digit ? std::all_of(on.cells.begin(), on.cells.end(), seesAll) : on.cells.size() == 1 && on.cells == off.cells;
 }
 
 // The false nodes leave the node's cell no other digit, or its digit no other place in a unit (the
@@ -416,8 +410,7 @@ bool LeaveOnly(const TechniqueBoard& board, const std::vector<const ChainNode*>&
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (int digit = 1; digit <= 9; ++digit) {
             const auto& cells = UnitCells(unit);
-            bool left = board.Places(unit, digit) != 0
-                && (node.digit == 0 || (node.digit == digit && std::count(cells.begin(), cells.end(), node.cells.front()) != 0));
+            bool left = board.Places(unit, digit) != 0 && (node.digit == 0 || (node.digit == digit && std::count(cells.begin(), cells.end(), node.cells.front()) != 0));
             for (const int place : cells)
                 left = left && (in(node, place) || out(place, digit));
             if (left)
@@ -432,10 +425,10 @@ bool LeaveOnly(const TechniqueBoard& board, const std::vector<const ChainNode*>&
 void ExpectChainsHold(const TechniqueBoard& board, const TechniqueStep& step)
 {
     for (const TechniqueChain& chain : step.chains) {
-        std::vector<const ChainNode*> all;
-        for (const ChainNode& node : chain.nodes)
-            all.push_back(&node);
+        std::vector<const ChainNode*> all(chain.nodes.size());
+        std::transform(chain.nodes.begin(), chain.nodes.end(), all.begin(), [](const ChainNode& node) { return &node; });
         bool proves = step.technique < Technique::NishioForcingChain || LeaveOnly(board, all, ChainNode{});
+        const CellDigit end = step.placed.empty() ? step.removed.front() : step.placed.front();
         for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
             std::vector<const ChainNode*> into;
             for (const ChainLink& link : chain.links)
@@ -445,10 +438,8 @@ void ExpectChainsHold(const TechniqueBoard& board, const TechniqueStep& step)
             for (const ChainNode* from : into)
                 ASSERT_TRUE(node.on || (from->on && RulesOut(*from, node)) || step.technique >= Technique::NestedContradictionChain)
                     << TechniqueSentence(step);
-            for (const CellDigit& end : step.placed.empty() ? step.removed : step.placed)
-                proves = proves || node == ChainNode{end.digit, {end.cell}, !step.placed.empty()};
-            for (std::size_t j = 0; j < i; ++j)
-                proves = proves || (chain.nodes[j].cells == node.cells && chain.nodes[j].digit == node.digit);
+            proves = proves || node == ChainNode{end.digit, {end.cell}, !step.placed.empty()}  // or a clash:
+                || std::any_of(all.begin(), all.begin() + static_cast<long>(i), [&](const ChainNode* other) { return other->cells == node.cells && other->digit == node.digit; });
         }
         ASSERT_TRUE(proves) << TechniqueSentence(step);
     }
