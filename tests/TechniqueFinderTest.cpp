@@ -424,20 +424,20 @@ bool LeaveOnly(const TechniqueBoard& board, const std::vector<const ChainNode*>&
 // candidates, and each forcing branch reaches its step's conclusion or a contradiction.
 void ExpectChainsHold(const TechniqueBoard& board, const TechniqueStep& step)
 {
+    const bool nested = step.technique >= Technique::NestedContradictionChain;  // records its inner chains' support in part
     for (const TechniqueChain& chain : step.chains) {
         std::vector<const ChainNode*> all(chain.nodes.size());
         std::transform(chain.nodes.begin(), chain.nodes.end(), all.begin(), [](const ChainNode& node) { return &node; });
-        bool proves = step.technique < Technique::NishioForcingChain || LeaveOnly(board, all, ChainNode{});
+        bool proves = step.technique < Technique::NishioForcingChain || nested || LeaveOnly(board, all, ChainNode{});
         const CellDigit end = step.placed.empty() ? step.removed.front() : step.placed.front();
         for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
             std::vector<const ChainNode*> into;
             for (const ChainLink& link : chain.links)
                 into.insert(into.end(), static_cast<std::size_t>(link.to) == i ? 1 : 0, all[static_cast<std::size_t>(link.from)]);
             const ChainNode& node = chain.nodes[i];
-            ASSERT_TRUE(i == 0 || (!into.empty() && (!node.on || LeaveOnly(board, into, node)))) << TechniqueSentence(step);
+            ASSERT_TRUE(i == 0 || nested || (!into.empty() && (!node.on || LeaveOnly(board, into, node)))) << TechniqueSentence(step);
             for (const ChainNode* from : into)
-                ASSERT_TRUE(node.on || (from->on && RulesOut(*from, node)) || step.technique >= Technique::NestedContradictionChain)
-                    << TechniqueSentence(step);
+                ASSERT_TRUE(node.on || nested || (from->on && RulesOut(*from, node))) << TechniqueSentence(step);
             proves = proves || node == ChainNode{end.digit, {end.cell}, !step.placed.empty()}  // or a clash:
                 || std::any_of(all.begin(), all.begin() + static_cast<long>(i), [&](const ChainNode* other) { return other->cells == node.cells && other->digit == node.digit; });
         }
