@@ -224,8 +224,15 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
     if (!search.Shortest(chain))
         return false;
     bool grouped = false;
+    // Its start assumed false, each node the opposite of the one before: strong links make a node
+    // true, weak ones false.
+    TechniqueChain drawn;
     for (const int node : chain.nodes) {
         const std::span<const int> cells = graph.Cells(node);
+        const int at = static_cast<int>(drawn.nodes.size());
+        drawn.nodes.push_back({graph.Digit(node), {cells.begin(), cells.end()}, at % 2 == 1});
+        if (at > 0)
+            drawn.links.push_back({at - 1, at});
         for (const int cell : cells) {
             step.pattern.push_back({cell, graph.Digit(node)});
             step.cells.push_back(cell);
@@ -240,7 +247,9 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
         for (const int cell : graph.Cells(first))
             step.pattern.push_back({cell, graph.Digit(first)});
         step.nodeSizes.push_back(step.nodeSizes.front());
+        drawn.links.push_back({static_cast<int>(drawn.nodes.size()) - 1, 0});
     }
+    step.chains = {std::move(drawn)};
     if (!grouped)
         step.nodeSizes.clear();
     std::sort(step.cells.begin(), step.cells.end());

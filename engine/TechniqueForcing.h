@@ -111,6 +111,9 @@ public:
     // The events that lead to the given ones, assumption first, each once, in the order they followed;
     // returns their weight: one each, plus the size of every inner chain a nested step used.
     int Ancestors(const std::vector<int>& events, std::vector<int>& chain);
+    // The events Ancestors gave as a step's chain: a node each, a link from each of its parents; a
+    // clash adds the event that met its opposite, with the links into it.
+    TechniqueChain StepChain(const std::vector<int>& chain) const;
     // A clash's cause: the placement that took the clashing candidate away, -1 when a nested step did.
     int ClashCause() const;
 

@@ -122,7 +122,7 @@ double BaseDifficulty(Rules rules)
 }
 
 // Follows the assumption again for the chain that leads to the conclusion (-1: to the contradiction),
-// and adds the chain's candidates not yet in the pattern; returns the chain's weight.
+// adds it to the step's chains and its candidates not yet in the pattern; returns the chain's weight.
 int AddChain(Scratch& scratch, const Position& position, Rules rules, int assumption, int conclusion, TechniqueStep& step)
 {
     if (rules == Rules::Links)
@@ -134,6 +134,7 @@ int AddChain(Scratch& scratch, const Position& position, Rules rules, int assump
     else
         scratch.propagation.FailureEvents(scratch.events);
     const int weight = scratch.propagation.Ancestors(scratch.events, scratch.chain);
+    step.chains.push_back(scratch.propagation.StepChain(scratch.chain));
     for (const int event : scratch.chain) {
         const CellDigit candidate{CellOf(event), DigitOf(event)};
         if (std::find(step.pattern.begin(), step.pattern.end(), candidate) == step.pattern.end())

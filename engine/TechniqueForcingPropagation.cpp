@@ -360,6 +360,29 @@ int Propagation::Ancestors(const std::vector<int>& events, std::vector<int>& cha
     return weight;
 }
 
+TechniqueChain Propagation::StepChain(const std::vector<int>& chain) const
+{
+    TechniqueChain result;
+    std::vector<int> nodeOf(kEvents, -1);
+    const auto add = [&](int event, int parentsBegin, int parentsCount) {
+        const int node = static_cast<int>(result.nodes.size());
+        nodeOf[static_cast<std::size_t>(event)] = node;
+        result.nodes.push_back({DigitOf(event), {CellOf(event)}, IsOn(event)});
+        for (int parent = parentsBegin; parent < parentsBegin + parentsCount; ++parent) {
+            const int from = nodeOf[static_cast<std::size_t>(m_parents[static_cast<std::size_t>(parent)])];
+            if (from >= 0)
+                result.links.push_back({from, node});
+        }
+    };
+    for (const int event : chain) {
+        const auto index = static_cast<std::size_t>(event);
+        add(event, m_parentsBegin[index], m_parentsCount[index]);
+    }
+    if (m_failure.kind == Contradiction::Clash)
+        add(m_failure.event, m_failureParentsBegin, m_failureParentsEnd - m_failureParentsBegin);
+    return result;
+}
+
 int Propagation::ClashCause() const
 {
     // The off side of the clash was taken by its first parent, a placement, unless a nested step took it.

@@ -398,6 +398,7 @@ void PuzzleModel::ClearMarks()
 {
     m_marks.fill(CellMark::None);
     m_highlights = CandidateHighlights();
+    m_chain = ChainPicture();
     m_stepText.clear();
     m_hintStage = HintStage::None;
     m_hintWork.Stop();  // a hint for the board before
@@ -433,6 +434,7 @@ void PuzzleModel::ShowReplay(int position)
         const StepPicture picture = m_techniqueReplay.Picture();
         m_marks = picture.marks;
         m_highlights = picture.highlights;
+        m_chain = picture.chain;
         if (const TechniqueStep* step = m_techniqueReplay.StepTaken())
             m_stepText = TechniqueSentence(*step);
         return;

@@ -192,6 +192,8 @@ public:
     // The candidates of the step on show or the hint: those that prove it, those it removes (drawn
     // struck out, even once removed) and the digits it places.
     const CandidateHighlights& Highlights() const { return m_highlights; }
+    // The chains of the step or hint on show: where they start, and once it is shown whole their links.
+    const ChainPicture& Chain() const { return m_chain; }
     // The candidates of the cells as shown: in the edit state those the digits shown leave, in
     // the set state those of the replay's board narrowed by the digits revealed, the own digits
     // and the candidates hints removed. The person's own marks do not narrow them.
@@ -375,6 +377,7 @@ private:
     Puzzle m_savedPuzzle;  // as last opened or saved; empty at first
     CellMarks m_marks{};  // every cell CellMark::None
     CandidateHighlights m_highlights;
+    ChainPicture m_chain;
     std::string m_stepText;
     enum class HintStage { None, Working, Pattern, Effect };
     HintStage m_hintStage = HintStage::None;

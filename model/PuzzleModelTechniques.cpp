@@ -47,6 +47,7 @@ void PuzzleModel::Hint()
         const StepPicture picture = EffectPicture(m_hintStep, m_hintBoard);
         m_marks = picture.marks;
         m_highlights = picture.highlights;
+        m_chain = picture.chain;
         m_stepText = TechniqueSentence(m_hintStep);
         m_hintStage = HintStage::Effect;
         return;
@@ -62,6 +63,7 @@ void PuzzleModel::Hint()
         }
         ShowRevealed();
         m_highlights = CandidateHighlights();
+        m_chain = ChainPicture();
         m_hintStage = HintStage::None;
         return;
     }
@@ -79,6 +81,7 @@ void PuzzleModel::ShowHintPattern(const std::optional<TechniqueStep>& step)
     const StepPicture picture = PatternPicture(m_hintStep, m_look, m_hintBoard);
     m_marks = picture.marks;
     m_highlights = picture.highlights;
+    m_chain = picture.chain;
     m_hintStage = HintStage::Pattern;
 }
 

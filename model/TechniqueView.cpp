@@ -36,15 +36,34 @@ bool IsPlaced(const TechniqueStep& step, int cell)
     return std::any_of(step.placed.begin(), step.placed.end(), [cell](const CellDigit& p) { return p.cell == cell; });
 }
 
-// The step's cells and the cells of its candidates, ascending.
-std::vector<int> PatternCells(const TechniqueStep& step)
+std::vector<int> CellsOf(std::vector<int> cells, const std::vector<CellDigit>& candidates)
 {
-    std::vector<int> cells = step.cells;
-    for (const CellDigit& candidate : step.pattern)
+    for (const CellDigit& candidate : candidates)
         cells.push_back(candidate.cell);
     std::sort(cells.begin(), cells.end());
     cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
     return cells;
+}
+
+// The step's cells and the cells of its candidates, ascending.
+std::vector<int> PatternCells(const TechniqueStep& step)
+{
+    return CellsOf(step.cells, step.pattern);
+}
+
+// Where to look first, ascending: a chain's ends, any other step's whole pattern.
+std::vector<int> LookCells(const TechniqueStep& step)
+{
+    return step.chains.empty() ? PatternCells(step) : CellsOf({}, ChainEnds(step));
+}
+
+// The step's digits and those of its candidates (a chain's ends only).
+unsigned LookDigits(const TechniqueStep& step)
+{
+    unsigned digits = step.chains.empty() ? step.digits : 0u;
+    for (const CellDigit& candidate : step.chains.empty() ? step.pattern : ChainEnds(step))
+        digits |= DigitBit(candidate.digit);
+    return digits;
 }
 
 // Whether every place the digits have in the unit is one of the pattern's cells.
@@ -153,10 +172,8 @@ TechniqueLook LookOf(const TechniqueStep& step, const TechniqueBoard& board)
         look.cells = step.cells;
         return look;
     }
-    const std::vector<int> pattern = PatternCells(step);
-    unsigned digits = step.digits;
-    for (const CellDigit& candidate : step.pattern)
-        digits |= DigitBit(candidate.digit);
+    const std::vector<int> pattern = LookCells(step);
+    const unsigned digits = LookDigits(step);
     std::vector<bool> covered(pattern.size(), false);
     for (const int unit : NamedUnits(step, board, digits, pattern, covered)) {
         std::vector<int>& names = unit < 9 ? look.rows : unit < 18 ? look.columns : look.squares;
@@ -189,14 +206,21 @@ StepPicture PatternPicture(const TechniqueStep& step, const TechniqueLook& look,
         MarkUnit(picture, 8 + column);
     for (const int square : look.squares)
         MarkUnit(picture, 18 + square);
-    for (const int cell : PatternCells(step)) {
+    for (const int cell : LookCells(step)) {
         if (!IsPlaced(step, cell))
             Mark(picture, cell, CellMark::SetCell);
     }
     for (const int cell : look.cells)
         Mark(picture, cell, look.guess ? CellMark::GuessCell : CellMark::SetCell);
-    if (!look.guess)
+    if (!step.chains.empty()) {
+        for (const CellDigit& end : ChainEnds(step)) {
+            if (!IsPlaced(step, end.cell))
+                picture.highlights.pattern[static_cast<std::size_t>(end.cell)] |= DigitBit(end.digit);
+        }
+        picture.chain = ChainPictureOf(step, false);
+    } else if (!look.guess) {
         HighlightPattern(picture, step, board);
+    }
     return picture;
 }
 
@@ -205,8 +229,14 @@ StepPicture EffectPicture(const TechniqueStep& step, const TechniqueBoard& board
     StepPicture picture;
     if (step.unit >= 0 && step.removed.empty())
         MarkUnit(picture, step.unit);
-    for (const int cell : PatternCells(step))
-        Mark(picture, cell, CellMark::SetCell);
+    picture.chain = ChainPictureOf(step, true);
+    // A chain's links show its way, which marks on all its cells would only hide.
+    if (step.chains.empty()) {
+        for (const int cell : PatternCells(step))
+            Mark(picture, cell, CellMark::SetCell);
+    }
+    for (const ChainStart& start : picture.chain.starts)
+        Mark(picture, start.candidate.cell, CellMark::SetCell);
     const CellMark placedMark = step.technique == Technique::Guess ? CellMark::GuessCell : CellMark::StepCell;
     for (const CellDigit& placed : step.placed) {
         Mark(picture, placed.cell, placedMark);

@@ -5,6 +5,7 @@
 // Cells are numbered row by row (row * 9 + column), as in Puzzle and the technique board.
 #pragma once
 
+#include "ChainPicture.h"
 #include "Engine.h"
 #include "SolveReplay.h"
 
@@ -15,6 +16,7 @@
 struct StepPicture {
     CellMarks marks{};  // every cell CellMark::None
     CandidateHighlights highlights;
+    ChainPicture chain;  // a chain step's starts, and in the step shown whole its links
 };
 
 // Where to look for a step, for the window to say in the person's language: "X-Wing: look at digit
@@ -40,15 +42,17 @@ std::optional<TechniqueStep> HintStep(const technique::TechniqueBoard& board, co
 // Where to look for the step on the board it is to be taken on. A unit is named where it holds
 // pattern cells that are all the places its digits have there (a strong set: the base of a fish,
 // the two places of a link) or where the step names it; what no such unit covers is named cell by
-// cell. A step that only places a digit names the unit it is found in, or its cell, without the
+// cell. Of a chain step the pattern is its ends. A step that only places a digit names the unit it is found in, or its cell, without the
 // digit.
 TechniqueLook LookOf(const TechniqueStep& step, const technique::TechniqueBoard& board);
 
 // The first stage of a hint: the units and cells to look at marked, the pattern's candidates
-// highlighted, nothing of what the step places.
+// highlighted, nothing of what the step places. Of a chain only its ends are marked and
+// highlighted (ChainEnds), and where each chain starts is drawn.
 StepPicture PatternPicture(const TechniqueStep& step, const TechniqueLook& look,
                            const technique::TechniqueBoard& board);
-// The step shown whole: its pattern, the cells it gives a digit and what it places and removes.
+// The step shown whole: its pattern, the cells it gives a digit and what it places and removes; a
+// chain drawn link by link over its candidates, with only the cells it starts from marked.
 StepPicture EffectPicture(const TechniqueStep& step, const technique::TechniqueBoard& board);
 
 // The candidates of the board as the replay keeps them: a placed cell holds its digit alone.

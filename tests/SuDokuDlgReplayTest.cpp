@@ -3,12 +3,14 @@
 // model's and are tested there.
 #include "GuiTestSupport.h"
 #include "ProfileSettings.h"
+#include "ReadableColours.h"
 #include "SolveLogicDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -143,6 +145,47 @@ TEST_F(ReplayTest, TheTechniquesTabWalksTheTechniquePath)
     logic->findChild<QTabWidget*>()->setCurrentIndex(CSolveLogicDlg::kTechniquesTab);
     EXPECT_EQ(techniques->currentRow(), 2);
     EXPECT_TRUE(techniques->item(2)->text().endsWith(StepField()));
+}
+
+int PixelsNear(const QImage& image, const QColor& colour)
+{
+    int count = 0;
+    for (int at = 0; at < image.width() * image.height(); ++at) {
+        const QColor pixel = image.pixelColor(at % image.width(), at / image.width());
+        count += std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) + std::abs(pixel.blue() - colour.blue()) < 24;
+    }
+    return count;
+}
+
+TEST_F(ReplayTest, AChainStepIsDrawnOnTheBoardFromTheTechniquesTabAndTheHint)
+{
+    SetPuzzle("..3.7.948.....9.3......3.25.1.5.......23...7.8.4.2....2.5.6.38167..........8.....");  // step 17: three branches
+    ASSERT_NE(SolveLogicLines(*dialog), QStringLiteral("not shown"));
+    auto* logic = dialog->findChild<CSolveLogicDlg*>();
+    logic->findChild<QTabWidget*>()->setCurrentIndex(CSolveLogicDlg::kTechniquesTab);
+    logic->findChild<QListWidget*>(QStringLiteral("Techniques"))->setCurrentRow(16);
+    ASSERT_TRUE(StepField().startsWith(QStringLiteral("Cell Forcing Chains"))) << StepField().toStdString();
+    EXPECT_GT(PixelsNear(Grid().grab().toImage(), ChainColour(1, false)), 20) << "the second branch's arrow and ring";
+    logic->findChild<QListWidget*>(QStringLiteral("Techniques"))->setCurrentRow(15);
+    Keys(Qt::Key_H);
+    WaitForBackgroundWork(*dialog);
+    EXPECT_TRUE(Grid().Chain().starts.size() == 3 && Grid().Chain().arrows.empty()) << "first where the chains start";
+    Keys(Qt::Key_H);
+    EXPECT_FALSE(Grid().Chain().arrows.empty()) << "then every link";
+}
+
+TEST_F(ReplayTest, EveryBranchColourStandsOutOnEveryCellTintInBothPalettes)
+{
+    for (const bool dark : {false, true}) {
+        for (CellPicture picture : {Grid().Picture()[0], Grid().Picture()[3]}) {  // shaded and not
+            for (const CellMark mark : {CellMark::None, CellMark::Unit, CellMark::SetCell, CellMark::StepCell, CellMark::GuessCell}) {
+                picture.mark = mark;
+                for (int branch = 0; branch < kChainColours; ++branch)
+                    EXPECT_GE(ContrastRatio(ChainColour(branch, dark), InkOf(dark ? ForDarkPalette(picture) : picture).background), 3.0)
+                        << dark << ' ' << branch << ' ' << static_cast<int>(mark);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -424,6 +424,68 @@ TEST(TechniqueLadderTest, PuzzleWithoutOneSolutionIsNotExplained)
     EXPECT_FALSE(ExplainPuzzle(Puzzle::FromLine("11" + kEmpty)).explained);
 }
 
+// `on` true rules `off` out: another digit of its cell, or its digit in cells it sees.
+bool RulesOut(const ChainNode& on, const ChainNode& off)
+{
+    const auto see = [](int x, int y) { return x != y && (RowUnit(x) == RowUnit(y) || ColumnUnit(x) == ColumnUnit(y) || BoxUnit(x) == BoxUnit(y)); };
+    const auto seesAll = [&](int x) { return std::all_of(off.cells.begin(), off.cells.end(), [&](int y) { return see(x, y); }); };
+    return on.digit == off.digit ? std::all_of(on.cells.begin(), on.cells.end(), seesAll) : on.cells.size() == 1 && on.cells == off.cells;
+}
+
+// The false nodes leave the node's cell no other digit, or its digit no other place in a unit (the
+// node's own cells aside); for no node (digit 0), some cell no digit or some unit no place for one.
+bool LeaveOnly(const TechniqueBoard& board, const std::vector<const ChainNode*>& off, const ChainNode& node)
+{
+    const auto in = [](const ChainNode& each, int cell) { return std::count(each.cells.begin(), each.cells.end(), cell) != 0; };
+    const auto out = [&](int cell, int digit) {
+        return (board.Candidates(cell) >> (digit - 1) & 1u) == 0
+            || std::any_of(off.begin(), off.end(), [&](const ChainNode* each) { return !each->on && each->digit == digit && in(*each, cell); });
+    };
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        bool left = board.Candidates(cell) != 0 && (node.digit == 0 || node.cells == std::vector<int>{cell});
+        for (int digit = 1; digit <= 9; ++digit)
+            left = left && (digit == node.digit || out(cell, digit));
+        if (left)
+            return true;
+    }
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            const auto& cells = UnitCells(unit);
+            bool left = board.Places(unit, digit) != 0 && (node.digit == 0 || (node.digit == digit && std::count(cells.begin(), cells.end(), node.cells.front()) != 0));
+            for (const int place : cells)
+                left = left && (in(node, place) || out(place, digit));
+            if (left)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Each chain of the step holds on the board it is taken on: every link rests on the board's
+// candidates, and each forcing branch reaches its step's conclusion or a contradiction.
+void ExpectChainsHold(const TechniqueBoard& board, const TechniqueStep& step)
+{
+    const bool nested = step.technique >= Technique::NestedContradictionChain;  // records its inner chains' support in part
+    for (const TechniqueChain& chain : step.chains) {
+        std::vector<const ChainNode*> all(chain.nodes.size());
+        std::transform(chain.nodes.begin(), chain.nodes.end(), all.begin(), [](const ChainNode& node) { return &node; });
+        bool proves = step.technique < Technique::NishioForcingChain || nested || LeaveOnly(board, all, ChainNode{});
+        const CellDigit end = step.placed.empty() ? step.removed.front() : step.placed.front();
+        for (std::size_t i = 0; i < chain.nodes.size(); ++i) {
+            std::vector<const ChainNode*> into;
+            for (const ChainLink& link : chain.links)
+                into.insert(into.end(), static_cast<std::size_t>(link.to) == i ? 1 : 0, all[static_cast<std::size_t>(link.from)]);
+            const ChainNode& node = chain.nodes[i];
+            ASSERT_TRUE(i == 0 || nested || (!into.empty() && (!node.on || LeaveOnly(board, into, node)))) << TechniqueSentence(step);
+            for (const ChainNode* from : into)
+                ASSERT_TRUE(node.on || nested || (from->on && RulesOut(*from, node))) << TechniqueSentence(step);
+            proves = proves || node == ChainNode{end.digit, {end.cell}, !step.placed.empty()}  // or a clash:
+                || std::any_of(all.begin(), all.begin() + static_cast<long>(i), [&](const ChainNode* other) { return other->cells == node.cells && other->digit == node.digit; });
+        }
+        ASSERT_TRUE(proves) << TechniqueSentence(step);
+    }
+}
+
 // A collection, the number of its puzzles swept (0 all), and whether the path must explain each without a guess.
 struct Collection {
     const char* file;
@@ -456,6 +518,7 @@ TEST_P(TechniquePathTest, IsSound)
                 ASSERT_EQ(placed.digit, xMajor[placed.cell % 9 * 9 + placed.cell / 9]) << TechniqueSentence(step);
             for (const CellDigit& removed : step.removed)
                 ASSERT_NE(removed.digit, xMajor[removed.cell % 9 * 9 + removed.cell / 9]) << TechniqueSentence(step);
+            ExpectChainsHold(board, step);
             board.Apply(step);
         }
         for (int cell = 0; cell < 81; ++cell)

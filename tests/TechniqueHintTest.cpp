@@ -1,6 +1,7 @@
 // The technique finder on the board: where a hint says to look, what its stages mark, the hint's
 // three presses on the model, and the replay of the technique path.
 #include "PuzzleModel.h"
+#include "TechniqueLadder.h"
 #include "TechniqueView.h"
 #include "TestBoards.h"
 
@@ -279,6 +280,47 @@ TEST(BackgroundWork, AChangeOfTheBoardStopsWorkNoLongerWanted)
     model.FinishWork();
     ASSERT_TRUE(model.TechniqueDifficulty());
     EXPECT_EQ(model.TechniqueDifficulty()->difficulty, SetPuzzle(kTurbot).TechniqueDifficulty()->difficulty);
+}
+
+// "1(5,1)+/0 | 1(5,1)-1(5,5)/0": each start (+ assumed true, - false), link (= strong, - weak) and its branch.
+std::string Drawn(const ChainPicture& chain)
+{
+    const auto named = [](const CellDigit& at) { return std::to_string(at.digit) + '(' + std::to_string(at.cell % 9 + 1) + ',' + std::to_string(at.cell / 9 + 1) + ')'; };
+    std::string out;
+    for (const ChainStart& start : chain.starts)
+        out += named(start.candidate) + (start.assumedTrue ? '+' : '-') + '/' + std::to_string(start.branch) + ' ';
+    for (const ChainArrow& arrow : chain.arrows)
+        out += (&arrow == chain.arrows.data() ? "| " : " ") + named(arrow.from) + (arrow.strong ? '=' : '-') + named(arrow.to) + '/' + std::to_string(arrow.branch);
+    return out;
+}
+
+TEST(TechniqueChainPicture, FirstTheChainsEndsThenEveryLinkInItsBranchesColour)
+{
+    const struct {
+        Technique technique;
+        std::vector<CellDigit> cut;
+        const char* first;  // where to look, and where the chains start
+        const char* whole;  // the links too
+    } rows[] = {
+        {Technique::XYChain, Each({0}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {1, 4, 5, 6, 7, 8, 9}) + Each({40}, {1, 2, 5, 6, 7, 8, 9}) + Each({44}, {2, 3, 5, 6, 7, 8, 9}),
+         "XY-Chain: digits 1 cells 0 8 36 44 1(1,1)-/0 ",
+         "1(1,1)-/0 | 1(1,1)=2(1,1)/0 2(1,1)-2(5,1)/0 2(5,1)=3(5,1)/0 3(5,1)-3(5,5)/0 3(5,5)=4(5,5)/0 4(5,5)-4(9,5)/0 4(9,5)=1(9,5)/0"},
+        {Technique::CellForcingChains, Each({40}, {3, 4, 5, 6, 7, 8, 9}) + Each({4}, {2, 4, 5, 6, 7, 8, 9}) + Each({36}, {1, 4, 5, 6, 7, 8, 9}),
+         "Cell Forcing Chains: digits 1 3 cells 0 4 1(5,1)+/0 3(5,1)+/1 ",
+         "1(5,1)+/0 3(5,1)+/1 | 1(5,1)-1(5,5)/0 1(5,5)=2(5,5)/0 2(5,5)-2(1,5)/0 2(1,5)=3(1,5)/0 3(1,5)-3(1,1)/0 3(5,1)-3(1,1)/1"},
+    };
+    for (const auto& row : rows) {
+        TechniqueBoard board = TechniqueBoard(Puzzle::FromLine(kEmpty));
+        for (const CellDigit& cut : row.cut)
+            board.Remove(cut.cell, cut.digit);
+        const auto ladder = technique::Ladder();
+        TechniqueStep step;
+        ASSERT_TRUE(std::find_if(ladder.begin(), ladder.end(), [&](const auto& rung) { return rung.technique == row.technique; })->find(board, step));
+        step.technique = row.technique;
+        const TechniqueLook look = LookOf(step, board);
+        EXPECT_EQ(Where(look) + ' ' + Drawn(PatternPicture(step, look, board).chain), row.first);
+        EXPECT_EQ(Drawn(EffectPicture(step, board).chain), row.whole);
+    }
 }
 
 }  // namespace

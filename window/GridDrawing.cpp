@@ -115,6 +115,13 @@ QRectF CandidateArea(const QRectF& cell, bool focusFrame)
     return cell.adjusted(inside, inside, -inside, -inside);
 }
 
+QRectF CandidatePlace(const QRectF& cell, bool focusFrame, int digit)
+{
+    const QRectF area = CandidateArea(cell, focusFrame);
+    const double third = area.width() / 3.0;
+    return {area.left() + (digit - 1) % 3 * third, area.top() + (digit - 1) / 3 * third, third, third};
+}
+
 void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture, const QFont& font)
 {
     const CellInk ink = InkOf(picture);
@@ -147,12 +154,11 @@ void DrawCandidates(QPainter& painter, const QRectF& cell, const CellPicture& pi
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qMax(1, qRound(cell.height() * kCandidateHeightPerCell)));
     painter.setFont(font);
-    const QRectF area = CandidateArea(cell, picture.focusFrame);
-    const double third = area.width() / 3.0;
+    const double third = CandidateArea(cell, picture.focusFrame).width() / 3.0;
     for (int digit = 1; digit <= 9; ++digit) {
         if ((candidates >> (digit - 1) & 1u) == 0)
             continue;
-        const QRectF place(area.left() + (digit - 1) % 3 * third, area.top() + (digit - 1) / 3 * third, third, third);
+        const QRectF place = CandidatePlace(cell, picture.focusFrame, digit);
         const unsigned bit = 1u << (digit - 1);
         const bool removed = (highlight.removed & bit) != 0;
         const bool placed = (highlight.placed & bit) != 0;

@@ -94,6 +94,8 @@ FocusFrame FocusFrameOf(const QRectF& cell);
 // Where a cell's candidates are laid out: the whole cell, or what lies inside its focus frame, so
 // that the frame never covers a digit.
 QRectF CandidateArea(const QRectF& cell, bool focusFrame);
+// The place of a digit's candidate (1 top left to 9 bottom right) within the cell's CandidateArea.
+QRectF CandidatePlace(const QRectF& cell, bool focusFrame, int digit);
 
 // Fills the cell with its background, tinted by its mark, and centres its text in it; a cell
 // without text shows its candidates and own marks, 1 top left to 9 bottom right; all in the cell's ink.

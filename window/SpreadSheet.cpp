@@ -271,6 +271,22 @@ void CSpreadSheet::SetMark(CellMark mark)
         cell->setData(kMarkRole, static_cast<int>(mark));
 }
 
+void CSpreadSheet::SetChain(const ChainPicture& chain)
+{
+    if (chain == m_chain)
+        return;
+    m_chain = chain;
+    viewport()->update();
+}
+
+void CSpreadSheet::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    // The focus frame moves the candidates of its cell inwards, and the chain's arrows with them.
+    if (!m_chain.arrows.empty() || !m_chain.starts.empty())
+        viewport()->update();
+}
+
 void CSpreadSheet::SetPrintOptions(bool colors, bool gridLines, bool shading)
 {
     m_printOptions = PrintOptions{colors, gridLines, shading};
@@ -421,6 +437,8 @@ void CSpreadSheet::paintEvent(QPaintEvent* event)
     DrawGridLines(painter, QRectF(0, 0, 9 * m_cellSize, 9 * m_cellSize), kThinLine, kThickLine, false,
                   dark ? DarkPaletteLineColor() : QColor(Qt::black));
     const QModelIndex focusCell = currentIndex();
+    DrawChain(painter, QRectF(0, 0, 9 * m_cellSize, 9 * m_cellSize), m_chain, dark,
+              focusCell.isValid() ? focusCell.row() * 9 + focusCell.column() : -1);
     if (focusCell.isValid()) {
         const FocusFrame frame = FocusFrameOf(QRectF(visualRect(focusCell)));
         painter.setPen(QPen(hasFocus() ? kFocusFrameColor : kUnfocusedFrameColor, frame.width));

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "CellText.h"
+#include "ChainDrawing.h"
 #include "GridDrawing.h"
 
 #include <QTableWidget>
@@ -46,6 +47,9 @@ public:
     void SetMark(CellMark mark);
     // The candidates of the addressed cell that a step is shown with.
     void SetHighlight(const CandidateHighlight& highlight);
+    // The chains drawn over the whole board, until set again.
+    void SetChain(const ChainPicture& chain);
+    const ChainPicture& Chain() const { return m_chain; }
 
     // What the next PrintCells puts on paper besides the digits.
     void SetPrintOptions(bool colors, bool gridLines, bool shading);
@@ -84,6 +88,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     QTableWidgetItem* AddressedItem() const;
@@ -95,4 +100,5 @@ private:
     int m_nRow = 1;
     QModelIndex m_pressedCell;  // where the left button went down, for Click on release
     PrintOptions m_printOptions;
+    ChainPicture m_chain;
 };

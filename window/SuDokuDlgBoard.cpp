@@ -85,6 +85,7 @@ void CSuDokuDlg::ShowBoard()
             m_Grid.SetMark(marks[cell]);
         }
     }
+    m_Grid.SetChain(m_model.Chain());
     const TechniqueLook* look = m_model.ShownLook();
     const QString own = OwnDigitsText(m_model);
     const QString step = look                    ? LookText(*look)

@@ -76,6 +76,33 @@ struct CellDigit {
     bool operator==(const CellDigit&) const = default;
 };
 
+// A node of a chain, made true or false: a digit in one cell, or in a group of two or three cells
+// of one square within one row or column, true when one of them holds it.
+struct ChainNode {
+    int digit = 0;
+    std::vector<int> cells;  // ascending
+    bool on = false;         // the digit goes there; false: it does not
+    bool operator==(const ChainNode&) const = default;
+};
+
+// One inference of a chain: nodes[to] follows from nodes[from], together with any other links
+// into nodes[to] (a digit that loses every other place in a unit, or a cell every other digit).
+struct ChainLink {
+    int from = 0;
+    int to = 0;
+    bool operator==(const ChainLink&) const = default;
+};
+
+// A chain, or one branch of a forcing chain: nodes[0] is what it assumes; from there its links
+// lead, in the order the nodes follow, to what it proves or to a contradiction (the same candidate
+// made both true and false, or every candidate of a cell or every place of a digit in a unit made
+// false). A chain that closes into a loop links its last node back to nodes[0].
+struct TechniqueChain {
+    std::vector<ChainNode> nodes;
+    std::vector<ChainLink> links;
+    bool operator==(const TechniqueChain&) const = default;
+};
+
 struct TechniqueStep {
     Technique technique = Technique::Guess;
     double difficulty = 0.0;
@@ -98,6 +125,8 @@ struct TechniqueStep {
     std::vector<CellDigit> placed;
     int placedUnit = -1;          // direct techniques: the unit the removals leave the placed digit one place in
     std::vector<CellDigit> removed;
+    // Chains and forcing chains: the chain, or each branch in turn; empty for other techniques.
+    std::vector<TechniqueChain> chains;
 };
 
 // "Full House", "Hidden Single", "Pointing", "Naked Pair", ... "Guess".
