@@ -39,8 +39,6 @@ public:
 
     // The rules, with the contracts of CSuDokuBoard's operations of the same names.
     bool DeduceSingles(StepRecorder& steps);
-    void EliminateFromPeer(int cell, int digit, StepRecorder& steps, bool& changed);
-    void PlaceHiddenSingle(int cell, int digit, int unitKind, StepRecorder& steps, bool& changed);
     bool DeduceDigitSets(int size, StepRecorder& steps);
     void RestrictToDigitSet(int cell, unsigned digitMask, int unitKind, StepRecorder& steps, bool& changed);
     void ApplyLogic(StepRecorder& steps);

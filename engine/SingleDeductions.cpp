@@ -91,24 +91,6 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
     return changed;
 }
 
-void CandidateGrid::EliminateFromPeer(int cell, int digit, StepRecorder& steps, bool& changed)
-{
-    if (digit < 1 || digit > 9 || (m_candidates[cell] & (1u << (digit - 1))) == 0)
-        return;
-    EliminateCandidate(cell, digit - 1, steps);
-    changed = true;
-}
-
-void CandidateGrid::PlaceHiddenSingle(int cell, int digit, int unitKind, StepRecorder& steps, bool& changed)
-{
-    const unsigned digitBit = (digit >= 1 && digit <= 9) ? 1u << (digit - 1) : 0;
-    const unsigned others = m_candidates[cell] & ~digitBit;
-    if (others == 0)
-        return;
-    PlaceDigit(cell, digit - 1, others, unitKind, steps);
-    changed = true;
-}
-
 bool CSuDokuBoard::DeduceSingles(StepList& steps)
 {
     Evaluate();

@@ -33,7 +33,6 @@ enum UnitKind : int { kUnitColumn = 0, kUnitRow = 1, kUnitSquare = 2 };
 class CSuDokuBoard {
 public:
     CSuDokuBoard();  // an empty board, as after Clear
-    virtual ~CSuDokuBoard() = default;
     CSuDokuBoard(const CSuDokuBoard&) = default;
     CSuDokuBoard& operator=(const CSuDokuBoard&) = default;
 
