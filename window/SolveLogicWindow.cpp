@@ -55,12 +55,12 @@ void SolveLogicWindow::Hide()
         m_window->hide();
 }
 
-QString SolveLogicWindow::DifficultyOf(const PuzzleModel& model)
+QString SolveLogicWindow::DifficultyOf(const PuzzleModel& model, QString (*words)(const PuzzleModel::TechniqueRating&))
 {
     if (model.TechniquesPending())
         return tr(kTechniquesPendingNote);
     const std::optional<PuzzleModel::TechniqueRating>& rating = model.TechniqueDifficulty();
-    return rating ? DifficultyText(*rating) : QString();
+    return rating ? words(*rating) : QString();
 }
 
 void SolveLogicWindow::Create()
@@ -99,7 +99,6 @@ void SolveLogicWindow::Fill()
                                    : m_model.SolutionCount() == 1 ? QString()
                                                                   : tr(kNoTechniquePathNote);
     m_window->SetTechniques(techniquesNote, lines);
-    const std::optional<PuzzleModel::TechniqueRating>& rating = m_model.TechniqueDifficulty();
-    m_window->SetDifficulty(rating && !m_model.TechniquesPending() ? DifficultyTitle(*rating) : DifficultyOf(m_model));
+    m_window->SetDifficulty(DifficultyOf(m_model, DifficultyTitle));
     m_window->SelectStep(m_model.StepPosition());
 }

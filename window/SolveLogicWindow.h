@@ -3,12 +3,13 @@
 // drives the replay.
 #pragma once
 
+#include "TechniqueText.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 class CSolveLogicDlg;
 class CSpreadSheet;
-class PuzzleModel;
 class QDialog;
 
 class SolveLogicWindow {
@@ -26,9 +27,10 @@ public:
     void Follow();
     void Hide();
 
-    // "Difficulty 4.2 (XY-Wing)", that the techniques are still being worked out, or empty while the
-    // puzzle set has no technique path.
-    static QString DifficultyOf(const PuzzleModel& model);
+    // The difficulty in words ("Difficulty 4.2 (XY-Wing)" by default, "4.2 — XY-Wing" for a title),
+    // that the techniques are still being worked out, or empty while the puzzle set has no technique path.
+    static QString DifficultyOf(const PuzzleModel& model,
+                                QString (*words)(const PuzzleModel::TechniqueRating&) = DifficultyText);
 
 private:
     void Create();
