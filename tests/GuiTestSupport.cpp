@@ -112,9 +112,9 @@ void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81)
 
 namespace {
 
-QAction* FindCommand(QMenu& menu, const char* name)
+QAction* FindCommand(QObject& parent, OptionsAction command)
 {
-    return menu.findChild<QAction*>(QLatin1String(name));
+    return parent.findChild<QAction*>(QLatin1String(ObjectName(command)));
 }
 
 QMenu& OptionsMenu(CSuDokuDlg& dialog)
@@ -124,17 +124,17 @@ QMenu& OptionsMenu(CSuDokuDlg& dialog)
 
 }  // namespace
 
-bool ChooseOption(CSuDokuDlg& dialog, const char* name)
+bool ChooseOption(CSuDokuDlg& dialog, OptionsAction command)
 {
     bool enabled = false;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
-        QAction* command = FindCommand(*menu, name);
-        enabled = command && command->isEnabled();
+        QAction* action = FindCommand(*menu, command);
+        enabled = action && action->isEnabled();
         if (enabled)
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(command).center());
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         else
             menu->close();
     });
@@ -154,7 +154,7 @@ void WaitForBackgroundWork(CSuDokuDlg& dialog)
 
 QString SolveLogicLines(CSuDokuDlg& dialog)
 {
-    const auto* logic = ChooseOption(dialog, "ShowSolveLogic") ? dialog.findChild<CSolveLogicDlg*>() : nullptr;
+    const auto* logic = ChooseOption(dialog, OptionsAction::ShowSolveLogic) ? dialog.findChild<CSolveLogicDlg*>() : nullptr;
     if (!logic || !logic->isVisible())
         return QStringLiteral("not shown");
     QString lines;
@@ -172,10 +172,15 @@ QStringList OptionTexts(CSuDokuDlg& dialog)
     return texts;
 }
 
-bool OptionEnabled(CSuDokuDlg& dialog, const char* name)
+bool OptionEnabled(CSuDokuDlg& dialog, OptionsAction command)
 {
-    const QAction* command = FindCommand(OptionsMenu(dialog), name);
-    return command && command->isEnabled();
+    const QAction* action = FindCommand(OptionsMenu(dialog), command);
+    return action && action->isEnabled();
+}
+
+QAction* OptionAction(CSuDokuDlg& dialog, OptionsAction command)
+{
+    return FindCommand(dialog, command);
 }
 
 void WithModalWindow(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect)

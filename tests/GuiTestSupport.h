@@ -41,13 +41,14 @@ void PressKeysInGrid(CSuDokuDlg& dialog, int qtKey, Qt::KeyboardModifiers modifi
 // Types an 81-character puzzle ("1".."9" digits, anything else empty) with the digit keys.
 void TypePuzzle(CSpreadSheet& grid, const std::string& puzzle81);
 
-// Drops the Options menu with Alt+O and picks the command with the given object name by clicking it. A disabled
-// command cannot be picked: the menu is then closed with nothing chosen. Returns whether the
-// command was enabled.
-bool ChooseOption(CSuDokuDlg& dialog, const char* name);
+// Drops the Options menu with Alt+O and picks the command by clicking it. A disabled command
+// cannot be picked: the menu is then closed with nothing chosen. Returns whether the command was enabled.
+bool ChooseOption(CSuDokuDlg& dialog, OptionsAction command);
 // The texts of the Options menu's commands, in order, with "-" for separators, and which are enabled.
 QStringList OptionTexts(CSuDokuDlg& dialog);
-bool OptionEnabled(CSuDokuDlg& dialog, const char* name);
+bool OptionEnabled(CSuDokuDlg& dialog, OptionsAction command);
+// The command's action, found as accessibility tools find it, by its object name; nullptr when missing.
+QAction* OptionAction(CSuDokuDlg& dialog, OptionsAction command);
 
 // Opens the solve-logic window from the menu and gives its lines, each followed by '\n'; "not
 // shown" when it did not open.

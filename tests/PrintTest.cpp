@@ -96,7 +96,7 @@ protected:
 TEST_F(PrintTest, PrintsTheGridAsTypedBeforeAnySetSuDoku)
 {
     TypePuzzle(Grid(), kPuzzle);
-    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Print));
     EXPECT_EQ(prompts.printRequests, 1);
     EXPECT_EQ(PrintedDigits(prompts.printFile), Digits(kPuzzle));
     EXPECT_TRUE(prompts.messages.empty());
@@ -111,7 +111,7 @@ TEST_F(PrintTest, PrintsTheSolutionWithItsColoursShadingAndLinesCentred)
     const std::string shown = GridText(Grid());
     ASSERT_TRUE(IsValidSolution(shown, kPuzzle));
 
-    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Print));
     EXPECT_EQ(PrintedDigits(prompts.printFile), shown);
 
     const QImage page = PrintedPage(prompts.printFile, folder.path());
@@ -142,7 +142,7 @@ TEST_F(PrintTest, PrintOptionsTurnedOffPrintPlainDigits)
 TEST_F(PrintTest, ACancelledPrintDialogPrintsNothing)
 {
     prompts.acceptPrint = false;
-    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Print));
     EXPECT_EQ(prompts.printRequests, 1);
     EXPECT_FALSE(QFile::exists(prompts.printFile));
     EXPECT_TRUE(prompts.messages.empty());
@@ -151,7 +151,7 @@ TEST_F(PrintTest, ACancelledPrintDialogPrintsNothing)
 TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReported)
 {
     prompts.printFile = folder.filePath(QStringLiteral("no such folder/board.pdf"));
-    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Print));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Vantrel Orvandel"));
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The board could not be printed."));
@@ -161,7 +161,7 @@ TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
 {
     TypePuzzle(Grid(), kPuzzle);
     prompts.printFile = QStringLiteral("/dev/full");
-    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Print));
     // A file size limit stops the document part-way, as a full disk does.
     QFile old(folder.filePath(QStringLiteral("old.pdf")));
     ASSERT_TRUE(old.open(QIODevice::ReadWrite) && old.write("old") == 3 && old.flush());
@@ -171,7 +171,7 @@ TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
     const struct rlimit limited = {2000, saved.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &limited);
-    ChooseOption(*dialog, "Print");
+    ChooseOption(*dialog, OptionsAction::Print);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     const QString text = QStringLiteral("The board could not be printed to %1: %2.");
@@ -185,7 +185,7 @@ TEST_F(PrintTest, APrintThatCannotBeWrittenToTheEndIsReportedAndKeepsTheOldFile)
 TEST_F(PrintTest, PrintPuzzlesToAFullDiskIsReported)
 {
     prompts.printFile = QStringLiteral("/dev/full");
-    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, "PrintPuzzles")); },
+    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::PrintPuzzles)); },
                     [](QWidget* window) {
                         window->findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(1);
                         window->findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(0);
@@ -200,7 +200,7 @@ TEST_F(PrintTest, PrintsTheCandidatesWhenTheyAreShown)
 {
     TypePuzzle(Grid(), kPuzzle);
     PressKeysInGrid(*dialog, Qt::Key_K, Qt::ControlModifier);
-    ASSERT_TRUE(ChooseOption(*dialog, "Print"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Print));
     PressKeysInGrid(*dialog, Qt::Key_K, Qt::ControlModifier);  // as the other tests expect it
     const std::string printed = PrintedDigits(prompts.printFile);
     EXPECT_GT(printed.size(), Digits(kPuzzle).size() + 100) << "the empty cells' candidates are printed";
@@ -221,7 +221,7 @@ TEST(PrintPuzzlesChoice, StartsWithTheChoiceGivenAndItsProgressShowsItsTitle)
 
 TEST_F(PrintTest, PrintPuzzlesPutsFourToAPageAndTheSolutionsLast)
 {
-    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, "PrintPuzzles")); },
+    WithModalWindow([&] { ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::PrintPuzzles)); },
                     [](QWidget* window) {
                         window->findChild<QSpinBox*>(QStringLiteral("Count"))->setValue(5);
                         window->findChild<QComboBox*>(QStringLiteral("Rating"))->setCurrentIndex(0);

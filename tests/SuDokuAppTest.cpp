@@ -69,7 +69,7 @@ protected:
     // Where the main window's Open dialog starts.
     static QString OpenDialogStart(CSuDokuDlg& mainWindow, RecordingPrompts& prompts)
     {
-        ChooseOption(mainWindow, "Open");
+        ChooseOption(mainWindow, OptionsAction::Open);
         return prompts.fileDialogs.isEmpty() ? QString() : prompts.fileDialogs.last().settings.startPath;
     }
 

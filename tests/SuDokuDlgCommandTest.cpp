@@ -43,13 +43,14 @@ protected:
         // Every command follows the state together.
         EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve"))->isEnabled(), set);
         EXPECT_EQ(ButtonOf(*dialog, QStringLiteral("Solve Cell"))->isEnabled(), set);
-        EXPECT_EQ(OptionEnabled(*dialog, "Open"), !set);
-        for (const char* name : {"SaveAs", "Reset", "Clear", "ShowSolveLogic"})
-            EXPECT_EQ(OptionEnabled(*dialog, name), set) << name;
+        EXPECT_EQ(OptionEnabled(*dialog, OptionsAction::Open), !set);
+        for (const OptionsAction action :
+             {OptionsAction::SaveAs, OptionsAction::Reset, OptionsAction::Clear, OptionsAction::ShowSolveLogic})
+            EXPECT_EQ(OptionEnabled(*dialog, action), set) << ObjectName(action);
         for (const QString& button : {QStringLiteral("Options"), QStringLiteral("Help"), QStringLiteral("Exit")})
             EXPECT_TRUE(ButtonOf(*dialog, button)->isEnabled());
-        EXPECT_TRUE(OptionEnabled(*dialog, "Print"));
-        EXPECT_TRUE(OptionEnabled(*dialog, "About"));
+        EXPECT_TRUE(OptionEnabled(*dialog, OptionsAction::Print));
+        EXPECT_TRUE(OptionEnabled(*dialog, OptionsAction::About));
         return set;
     }
     std::string Solution(const std::string& puzzle)
@@ -61,6 +62,19 @@ protected:
     }
 
 };
+
+TEST_F(CommandTest, EachCommandHandleNamesOneActionOfTheMenuInItsOrder)
+{
+    QStringList commands;
+    for (const QAction* action : dialog->findChild<QMenu*>(QStringLiteral("Options"))->actions()) {
+        if (!action->isSeparator() && !action->menu())
+            commands << action->objectName();
+    }
+    QStringList handles;
+    for (int handle = 0; handle < kOptionsActionCount; ++handle)
+        handles << QString::fromLatin1(ObjectName(static_cast<OptionsAction>(handle)));
+    EXPECT_EQ(commands, handles);
+}
 
 TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
 {
@@ -268,7 +282,7 @@ TEST_F(CommandTest, ResetAfterSolveHidesTheSolutionAndKeepsIt)
     const std::string solved = GridText(Grid());
 
     prompts.answers = {QMessageBox::No};
-    ASSERT_TRUE(ChooseOption(*dialog, "Reset"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Reset));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kResetQuestion);
     EXPECT_EQ(prompts.messages[0].caption, kCaption);
@@ -276,7 +290,7 @@ TEST_F(CommandTest, ResetAfterSolveHidesTheSolutionAndKeepsIt)
     EXPECT_EQ(GridText(Grid()), solved) << "declined: nothing changes";
 
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, "Reset"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Reset));
     EXPECT_EQ(GridText(Grid()), kPuzzle);
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Status")), QStringLiteral("OK"));
@@ -294,7 +308,7 @@ TEST_F(CommandTest, ClearReturnsToAnEmptyEditState)
 {
     SetPuzzle(kPuzzle);
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Clear));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kClearQuestion);
     EXPECT_EQ(prompts.messages[0].caption, kCaption);
@@ -320,7 +334,7 @@ TEST_F(CommandTest, DecliningClearChangesNothing)
     prompts.answers = {QMessageBox::No};
     // The chosen command runs once the menu and its button are up again.
     prompts.whileShowing = [&] { EXPECT_FALSE(ButtonOf(*dialog, QStringLiteral("Options"))->isDown()); };
-    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Clear));
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(InSetState());
     EXPECT_EQ(GridText(Grid()), solved);
@@ -329,12 +343,13 @@ TEST_F(CommandTest, DecliningClearChangesNothing)
 
 TEST_F(CommandTest, CommandsOfTheOtherStateCannotBeChosen)
 {
-    for (const char* name : {"SaveAs", "Reset", "Clear", "ShowSolveLogic"})
-        EXPECT_FALSE(ChooseOption(*dialog, name)) << name;
+    for (const OptionsAction action :
+         {OptionsAction::SaveAs, OptionsAction::Reset, OptionsAction::Clear, OptionsAction::ShowSolveLogic})
+        EXPECT_FALSE(ChooseOption(*dialog, action)) << ObjectName(action);
     EXPECT_TRUE(prompts.messages.empty());
 
     SetPuzzle(kPuzzle);
-    EXPECT_FALSE(ChooseOption(*dialog, "Open"));
+    EXPECT_FALSE(ChooseOption(*dialog, OptionsAction::Open));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(InSetState());
 }

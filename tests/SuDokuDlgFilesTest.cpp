@@ -43,12 +43,12 @@ protected:
     bool Open(const QString& path)
     {
         prompts.openFile = path;
-        return ChooseOption(*dialog, "Open");
+        return ChooseOption(*dialog, OptionsAction::Open);
     }
     bool SaveAs(const QString& path)
     {
         prompts.saveFile = path;
-        return ChooseOption(*dialog, "SaveAs");
+        return ChooseOption(*dialog, OptionsAction::SaveAs);
     }
 };
 
@@ -62,7 +62,7 @@ TEST_F(BoardFilesTest, SaveThenOpenGivesTheSameBoard)
     EXPECT_TRUE(prompts.messages.isEmpty());
 
     prompts.answers = {QMessageBox::Yes};
-    ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Clear));
     ASSERT_EQ(GridText(Grid()), kEmptyGrid);
 
     ASSERT_TRUE(Open(path));

@@ -15,7 +15,7 @@ namespace {
 
 const std::string kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 
-const auto MyDigitsOn = [](CSuDokuDlg& window) { return window.findChild<QAction*>("EnterMyDigits")->isChecked(); };
+const auto MyDigitsOn = [](CSuDokuDlg& window) { return OptionAction(window, OptionsAction::EnterMyDigits)->isChecked(); };
 
 TEST_F(MainWindowTest, OwnDigitKeysReachTheModelAndCheckFramesTheWrongOne)
 {

@@ -131,7 +131,7 @@ TEST_F(PuzzleTextTest, PasteIsDisabledInTheSetState)
     SetPuzzle(kPuzzle);
     const std::string before = Shown();
     Paste(QStringLiteral("12"));
-    EXPECT_FALSE(ChooseOption(*dialog, "Paste"));
+    EXPECT_FALSE(ChooseOption(*dialog, OptionsAction::Paste));
     EXPECT_EQ(Shown(), before);
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -150,7 +150,7 @@ TEST_F(PuzzleTextTest, CopyPutsTheGridAsShownOnOneLine)
     EXPECT_EQ(Clipboard().toStdString(), kPuzzle);
     Press(QStringLiteral("Solve"));
     const std::string shown = GridText(Grid());
-    ASSERT_TRUE(ChooseOption(*dialog, "Copy"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Copy));
     EXPECT_EQ(Clipboard().toStdString(), shown);
     EXPECT_TRUE(IsValidSolution(shown, kPuzzle));
     EXPECT_EQ(GridText(Grid()), shown);  // copying changes nothing
@@ -169,7 +169,7 @@ TEST_F(PuzzleTextTest, OpenReadsTheFirstPuzzleOfATextFile)
     for (const auto& file : files) {
         TypePuzzle(Grid(), kTyped);
         prompts.openFile = file.file;
-        ASSERT_TRUE(ChooseOption(*dialog, "Open"));
+        ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Open));
         EXPECT_EQ(GridText(Grid()), kPuzzle) << file.name;
         ExpectAllDigitsBlack();
         EXPECT_EQ(CellColor(Grid(), 3, 1), QColor(Qt::blue)) << "an empty cell, as after opening a saved board";
@@ -185,7 +185,7 @@ TEST_F(PuzzleTextTest, OpenRefusesATextFileWithoutABoard)
     const std::string before = Shown();
     const QString shortFile = WriteSavedGame(QStringLiteral("short.txt"), QByteArray::fromStdString(kPuzzle.substr(0, 30)));
     prompts.openFile = shortFile;
-    ASSERT_TRUE(ChooseOption(*dialog, "Open"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Open));
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, QStringLiteral("The file %1 holds 30 cells; a board needs 81.")
                                             .arg(QDir::toNativeSeparators(shortFile)));

@@ -29,14 +29,14 @@ protected:
     void ClearConfirmed()
     {
         prompts.answers = {QMessageBox::Yes};
-        ASSERT_TRUE(ChooseOption(*dialog, "Clear"));
+        ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Clear));
     }
     QString SolveLogicText() { return SolveLogicLines(*dialog); }
     // Where a cancelled Save As started.
     QString SaveAsStart()
     {
         prompts.saveFile.clear();
-        EXPECT_TRUE(ChooseOption(*dialog, "SaveAs"));
+        EXPECT_TRUE(ChooseOption(*dialog, OptionsAction::SaveAs));
         return prompts.fileDialogs.isEmpty() ? QString() : prompts.fileDialogs.last().settings.startPath;
     }
 };

@@ -49,7 +49,7 @@ TEST_F(ReplayTest, CandidatesAreShownOnRequestAndTheChoiceIsRemembered)
         EXPECT_EQ(GridOf(again).Picture()[2].candidates, 0b1011);
     }
 
-    ASSERT_TRUE(ChooseOption(*dialog, "ShowCandidates"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::ShowCandidates));
     EXPECT_EQ(Candidates(0, 2), 0);
     EXPECT_EQ(dialog->focusWidget(), &Grid()) << "the next digit typed goes to the board";
     ProfileSettings after;
@@ -75,12 +75,12 @@ TEST_F(ReplayTest, TheStepBarTheKeysAndTheHintMoveThroughTheSolve)
     EXPECT_TRUE(StepField().contains(QStringLiteral(": look at "))) << StepField().toStdString();
     const BoardPicture marked = Grid().Picture();
     EXPECT_TRUE(std::any_of(marked.begin(), marked.end(), [](const CellPicture& cell) { return cell.mark != CellMark::None; }));
-    ASSERT_TRUE(ChooseOption(*dialog, "Hint"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Hint));
     EXPECT_NE(StepField(), first);
 
     StepButton("PreviousStep").click();
     EXPECT_EQ(GridText(Grid()), kPuzzle);
-    EXPECT_FALSE(ChooseOption(*dialog, "PreviousStep"));
+    EXPECT_FALSE(ChooseOption(*dialog, OptionsAction::PreviousStep));
 }
 
 TEST_F(ReplayTest, APuzzleIsSetAtOnceAndItsHintAndDifficultyFollowWhenWorkedOut)
@@ -91,11 +91,11 @@ TEST_F(ReplayTest, APuzzleIsSetAtOnceAndItsHintAndDifficultyFollowWhenWorkedOut)
     const auto* rating = dialog->findChild<QLineEdit*>(QStringLiteral("Rating"));
     EXPECT_EQ(rating->toolTip(), QStringLiteral("Still working out the techniques."));
     EXPECT_EQ(FieldOf(*dialog, QStringLiteral("Unique")), QStringLiteral("YES"));
-    dialog->findChild<QAction*>(QStringLiteral("ShowSolveLogic"))->trigger();
+    OptionAction(*dialog, OptionsAction::ShowSolveLogic)->trigger();
     const auto* techniques = dialog->findChild<CSolveLogicDlg*>()->findChild<QListWidget*>(QStringLiteral("Techniques"));
     ASSERT_EQ(techniques->count(), 1);
     EXPECT_EQ(techniques->item(0)->text(), rating->toolTip());
-    dialog->findChild<QAction*>(QStringLiteral("Hint"))->trigger();
+    OptionAction(*dialog, OptionsAction::Hint)->trigger();
     EXPECT_EQ(StepField(), QStringLiteral("Still working out the hint."));
     EXPECT_EQ(Grid().cursor().shape(), Qt::BusyCursor);
 

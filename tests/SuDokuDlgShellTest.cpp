@@ -40,7 +40,7 @@ TEST_F(ShellWindowsFromMainWindow, HelpButtonOpensTheHelpWindowOnItsOwn)
 TEST_F(ShellWindowsFromMainWindow, OptionsMenuAndWindowMenuOpenTheSameAboutBox)
 {
     ModalWatcher watcher;
-    ASSERT_TRUE(ChooseOption(*dialog, "About"));
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::About));
     dialog->SystemMenu().actions().last()->trigger();
     ASSERT_EQ(watcher.seen.size(), 2);
     for (const ModalWatcher::Seen& window : watcher.seen) {
