@@ -3,7 +3,7 @@
 #include "AppStartup.h"
 #include "Engine.h"
 #include "GuiTestSupport.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

@@ -46,7 +46,7 @@ const std::function<void()> kNoHelp = [] {};
 
 TEST(ProfileSettings, ProgramNameIsTheProgramFilesBaseName)
 {
-    EXPECT_EQ(ProgramBaseName(), QStringLiteral("gui_tests"));
+    EXPECT_EQ(ProgramBaseName(), QStringLiteral("window_tests"));
 }
 
 TEST(ProfileSettings, ValuesLiveInAGroupPerProgramAndSection)

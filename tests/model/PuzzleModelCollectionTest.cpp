@@ -2,7 +2,7 @@
 // and a file that changes or goes away under the model.
 #include "PuzzleModel.h"
 #include "TemporaryFolderTest.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

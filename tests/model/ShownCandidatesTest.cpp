@@ -1,7 +1,7 @@
 // Own marks and computed candidates as two layers of a cell, and a step's digits shown always.
 #include "CellText.h"
 #include "PuzzleModel.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

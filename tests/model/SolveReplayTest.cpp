@@ -2,7 +2,7 @@
 // the search ended, on every golden puzzle; the marks point where the step was found.
 #include "Engine.h"
 #include "SolveReplay.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // from the golden level and sentences.
 #include "SolutionCount.h"
 #include "SolveReport.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,29 +1,9 @@
-#include "TestBoards.h"
-
-#include "TechniqueBoard.h"
+#include "TestPuzzles.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <set>
-
-CSuDokuBoard BoardFromText(const std::string& text81)
-{
-    CSuDokuBoard board;
-    board.Load(Puzzle::FromLine(text81));
-    return board;
-}
-
-std::string BoardToText(const CSuDokuBoard& board)
-{
-    std::string text;
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column) {
-            const int value = board.GetValueRowCol(row, column);
-            text += value == -2 ? '!' : (value >= 1 && value <= 9 ? static_cast<char>('0' + value) : '.');
-        }
-    }
-    return text;
-}
 
 bool IsValidSolution(const std::string& solution81, const std::string& puzzle81)
 {
@@ -62,28 +42,9 @@ std::vector<std::string> ReadPuzzleFile(const std::string& fileName)
     return puzzles;
 }
 
-std::vector<CellDigit> Each(std::initializer_list<int> cells, std::initializer_list<int> digits)
+std::string TestNameOfFile(const std::string& fileName)
 {
-    std::vector<CellDigit> list;
-    for (const int cell : cells) {
-        for (const int digit : digits)
-            list.push_back({cell, digit});
-    }
-    return list;
-}
-
-std::vector<CellDigit> OnlyIn(int unit, std::initializer_list<int> keep, int digit)
-{
-    std::vector<CellDigit> list;
-    for (const int cell : technique::UnitCells(unit)) {
-        if (std::find(keep.begin(), keep.end(), cell) == keep.end())
-            list.push_back({cell, digit});
-    }
-    return list;
-}
-
-std::vector<CellDigit> operator+(std::vector<CellDigit> a, const std::vector<CellDigit>& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+    std::string name = fileName.substr(0, fileName.rfind('.'));
+    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
 }

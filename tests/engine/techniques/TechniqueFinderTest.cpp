@@ -3,7 +3,8 @@
 #include "solutions/SolutionFinder.h"
 #include "techniques/TechniqueFinders.h"
 #include "techniques/TechniqueLadder.h"
-#include "TestBoards.h"
+#include "TechniqueCuts.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 
@@ -486,12 +487,23 @@ void ExpectChainsHold(const TechniqueBoard& board, const TechniqueStep& step)
     }
 }
 
-// A collection, the number of its puzzles swept (0 all), and whether the path must explain each without a guess.
+// A collection, the puzzles swept (from the first, 0-based, a count of them; 0 all the rest), and
+// whether the path must explain each without a guess.
 struct Collection {
     const char* file;
+    std::size_t first;
     std::size_t count;
     bool withoutGuess;
 };
+
+std::string NameOfCollection(const testing::TestParamInfo<Collection>& info)
+{
+    const Collection& swept = info.param;
+    const std::string name = TestNameOfFile(swept.file);
+    return swept.first == 0 && swept.count == 0
+               ? name
+               : name + "_Puzzles" + std::to_string(swept.first + 1) + "To" + std::to_string(swept.first + swept.count);
+}
 
 // Every placement is the solution's digit, no removal takes it, and the path ends on it; the
 // solution comes from the solution finder, not from the path.
@@ -500,6 +512,8 @@ class TechniquePathTest : public testing::TestWithParam<Collection> {};
 TEST_P(TechniquePathTest, IsSound)
 {
     std::vector<std::string> lines = ReadPuzzleFile(GetParam().file);
+    ASSERT_GT(lines.size(), GetParam().first) << GetParam().file;
+    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(GetParam().first));
     if (GetParam().count != 0 && lines.size() > GetParam().count)
         lines.resize(GetParam().count);
     for (const std::string& line : lines) {
@@ -526,13 +540,24 @@ TEST_P(TechniquePathTest, IsSound)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ordinary, TechniquePathTest, testing::Values(Collection{"unbiased_first1000.txt", 0, true}));
+INSTANTIATE_TEST_SUITE_P(Ordinary, TechniquePathTest, testing::Values(Collection{"unbiased_first1000.txt", 0, 0, true}),
+                         NameOfCollection);
 // The large collections: "ctest -L slow". The hardest take the forcing chains' longest searches,
-// about half a second a puzzle: a sample of each.
+// up to seconds a puzzle: a sample of each, cut into parts that take about a minute each, so
+// that the parts share the cores.
 INSTANTIATE_TEST_SUITE_P(Sweep, TechniquePathTest,
-                         testing::Values(Collection{"17_clue.txt", 0, true}, Collection{"magictour_top1465.txt", 0, true},
-                                         Collection{"magictour_top95.txt", 0, true},
-                                         Collection{"forum_hardest_1106.txt", 100, false},
-                                         Collection{"forum_hardest_1905_11plus.txt", 100, false}));
+                         testing::Values(Collection{"17_clue.txt", 0, 0, true},
+                                         Collection{"magictour_top1465.txt", 0, 733, true},
+                                         Collection{"magictour_top1465.txt", 733, 732, true},
+                                         Collection{"magictour_top95.txt", 0, 0, true},
+                                         Collection{"forum_hardest_1106.txt", 0, 25, false},
+                                         Collection{"forum_hardest_1106.txt", 25, 25, false},
+                                         Collection{"forum_hardest_1106.txt", 50, 25, false},
+                                         Collection{"forum_hardest_1106.txt", 75, 25, false},
+                                         Collection{"forum_hardest_1905_11plus.txt", 0, 25, false},
+                                         Collection{"forum_hardest_1905_11plus.txt", 25, 25, false},
+                                         Collection{"forum_hardest_1905_11plus.txt", 50, 25, false},
+                                         Collection{"forum_hardest_1905_11plus.txt", 75, 25, false}),
+                         NameOfCollection);
 
 }  // namespace

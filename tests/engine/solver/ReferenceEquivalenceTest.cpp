@@ -3,7 +3,7 @@
 #include "ReferenceSuDokuBoard.h"
 #include "SolveTranscript.h"
 #include "solver/SuDokuBoard.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +131,14 @@ void PrintTo(const CollectionSample& sample, std::ostream* out)
     *out << sample.file << " every " << sample.stride << " from " << sample.offset;
 }
 
+std::string NameOfSample(const testing::TestParamInfo<CollectionSample>& info)
+{
+    const CollectionSample& sample = info.param;
+    const std::string name = TestNameOfFile(sample.file);
+    return sample.stride == 1 ? name
+                              : name + "_Every" + std::to_string(sample.stride) + "From" + std::to_string(sample.offset);
+}
+
 class CollectionEquivalence : public ::testing::TestWithParam<CollectionSample> {};
 
 TEST_P(CollectionEquivalence, EngineAndReferenceAgreeOnEveryPuzzle)
@@ -157,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CollectionSample{"magictour_top1465.txt", 150, 4},
                       CollectionSample{"forum_hardest_1106.txt", 125, 5},
                       CollectionSample{"forum_hardest_1905_11plus.txt", 10000, 6},
-                      CollectionSample{"17_clue.txt", 5000, 7}, CollectionSample{"serg_benchmark.txt", 1000, 8}));
+                      CollectionSample{"17_clue.txt", 5000, 7}, CollectionSample{"serg_benchmark.txt", 1000, 8}),
+    NameOfSample);
 
 // The sweep, labelled "slow" for the build (continuous integration runs it): the small
 // collections whole (the largest split so that the halves run in parallel), the big ones as an
@@ -171,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CollectionSample{"magictour_top1465.txt", 2, 1},
                       CollectionSample{"forum_hardest_1106.txt", 8, 3},
                       CollectionSample{"forum_hardest_1905_11plus.txt", 1000, 7},
-                      CollectionSample{"17_clue.txt", 400, 11}, CollectionSample{"serg_benchmark.txt", 100, 5}));
+                      CollectionSample{"17_clue.txt", 400, 11}, CollectionSample{"serg_benchmark.txt", 100, 5}),
+    NameOfSample);
 
 // --- Generated boards ---------------------------------------------------------------------------
 
@@ -246,12 +256,22 @@ TEST(GeneratedEquivalence, PuzzlesCutFromValidGrids)
 
 // The reference engine needs up to a second for such a board: a few in `make test`, the rest with
 // the slow tests.
-class FewGivensEquivalence : public testing::TestWithParam<size_t> {};
+struct GeneratedBoards {
+    const char* name;
+    size_t count;
+};
+
+void PrintTo(const GeneratedBoards& boards, std::ostream* out)
+{
+    *out << boards.name;
+}
+
+class FewGivensEquivalence : public testing::TestWithParam<GeneratedBoards> {};
 
 TEST_P(FewGivensEquivalence, BoardsWithFewGivensAndManySolutions)
 {
     std::mt19937 random(77);
-    for (size_t i = 0; i < GeneratedCount(GetParam()); ++i) {
+    for (size_t i = 0; i < GeneratedCount(GetParam().count); ++i) {
         const std::string puzzle = KeepGivens(RandomSolution(random), RandomBetween(random, 0, 16), random);
         SCOPED_TRACE(puzzle);
         ExpectSameSolve(puzzle);
@@ -260,8 +280,9 @@ TEST_P(FewGivensEquivalence, BoardsWithFewGivensAndManySolutions)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ordinary, FewGivensEquivalence, testing::Values(size_t{15}));
-INSTANTIATE_TEST_SUITE_P(Sweep, FewGivensEquivalence, testing::Values(size_t{100}));
+const auto kNameOfBoards = [](const testing::TestParamInfo<GeneratedBoards>& info) { return info.param.name; };
+INSTANTIATE_TEST_SUITE_P(Ordinary, FewGivensEquivalence, testing::Values(GeneratedBoards{"Fifteen", 15}), kNameOfBoards);
+INSTANTIATE_TEST_SUITE_P(Sweep, FewGivensEquivalence, testing::Values(GeneratedBoards{"AHundred", 100}), kNameOfBoards);
 
 TEST(GeneratedEquivalence, BoardsThatRepeatADigit)
 {

@@ -2,7 +2,6 @@
 #include "PuzzleFileIndex.h"
 #include "PuzzleText.h"
 #include "TemporaryFolderTest.h"
-#include "TestBoards.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,8 @@
 #include "PuzzleModel.h"
 #include "techniques/TechniqueLadder.h"
 #include "TechniqueView.h"
-#include "TestBoards.h"
+#include "TechniqueCuts.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // files from a temporary application folder.
 #include "AppStartup.h"
 #include "GuiTestSupport.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

@@ -242,7 +242,7 @@ TEST(ApplicationNames, PlaceTheSettingsAndThePerUserFolder)
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Orvandel"));
     EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral(ORVANDEL_VERSION));
     const CSuDokuApp::Places program = CSuDokuApp::ProgramPlaces();
-    EXPECT_EQ(program.applicationName, QStringLiteral("gui_tests"));
+    EXPECT_EQ(program.applicationName, QStringLiteral("window_tests"));
     EXPECT_EQ(program.programFilePath, QCoreApplication::applicationFilePath());
     EXPECT_EQ(program.userDataFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/');
     EXPECT_TRUE(program.userDataFolder.endsWith(QStringLiteral("/VantrelInc/Orvandel/")));

@@ -1,6 +1,7 @@
 // The unique-solution check: none, one, or two and more, confirmed by the independent checker.
+#include "Puzzle.h"
 #include "SolutionCount.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // asked before their digits are lost.
 #include "GuiTestSupport.h"
 #include "ModalWatcher.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "GenerationProgress.h"
 #include "GuiTestSupport.h"
 #include "PrintPuzzlesDlg.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 

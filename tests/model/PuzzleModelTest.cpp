@@ -2,7 +2,7 @@
 // the verdicts and which commands each state allows, as plain table rows without any widget.
 #include "PuzzleModel.h"
 #include "TemporaryFolderTest.h"
-#include "TestBoards.h"
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 
