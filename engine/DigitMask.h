@@ -9,6 +9,8 @@ inline constexpr unsigned kAllDigits = 0x1FF;
 
 // True for a mask with exactly one bit set: a single digit, or a single place.
 constexpr bool IsSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
+// True for a mask with exactly two bits set.
+constexpr bool HasTwoBits(unsigned mask) { return mask != 0 && IsSingleBit(mask & (mask - 1)); }
 
 constexpr std::array<std::uint8_t, 512> MakeBitCounts()
 {

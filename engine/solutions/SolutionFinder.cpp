@@ -1,6 +1,7 @@
 #include "SolutionFinder.h"
 
 #include "DigitMask.h"
+#include "GridSets.h"
 #include "GridUnits.h"
 
 #include <algorithm>
@@ -72,21 +73,14 @@ constexpr std::array<std::uint32_t, 512> MakeSegmentCells()
     return table;
 }
 
-// Every position's peers: the cells of its row, column and square but itself, per band.
+// Every position's peers, per band.
 constexpr std::array<std::array<std::uint32_t, 3>, kPositions> MakePeerCells()
 {
     std::array<std::array<std::uint32_t, 3>, kPositions> table{};
     for (int position = 0; position < kPositions; ++position) {
-        const int row = position / 9;
-        const int column = position % 9;
-        for (int other = 0; other < kPositions; ++other) {
-            const int otherRow = other / 9;
-            const int otherColumn = other % 9;
-            const bool peer = otherRow == row || otherColumn == column ||
-                              (otherRow / 3 == row / 3 && otherColumn / 3 == column / 3);
-            if (peer && other != position)
-                table[position][static_cast<size_t>(BandOf(other))] |= BitOf(other);
-        }
+        PeerSet(position).ForEach([&](int other) {
+            table[static_cast<size_t>(position)][static_cast<size_t>(BandOf(other))] |= BitOf(other);
+        });
     }
     return table;
 }

@@ -11,7 +11,7 @@ using grid::kCellUnits;
 
 CandidateGrid::CandidateGrid(EmptyBoard)
     : m_determinedUnits{}, m_unitsForDigitSets((1u << grid::kUnitCount) - 1), m_unpropagated{},
-      m_open{~std::uint64_t{0}, grid::kSecondWordCells},
+      m_open(CellSet::All()),
       m_undeterminedCount(grid::kCellCount), m_guessLevel(0), m_contradiction(false)
 {
     for (std::uint16_t& candidates : m_candidates)
@@ -20,10 +20,8 @@ CandidateGrid::CandidateGrid(EmptyBoard)
         for (std::uint16_t& unitPlaces : places)
             unitPlaces = grid::kAllDigits;  // the padding too: the word-wide ANDs carry it, no rule reads it
     }
-    for (auto& cells : m_cellsWith) {
-        cells[0] = m_open[0];
-        cells[1] = m_open[1];
-    }
+    for (CellSet& cells : m_cellsWith)
+        cells = m_open;
     for (std::uint32_t& units : m_unitsForHiddenSingles)
         units = (1u << grid::kUnitCount) - 1;
 }
@@ -47,7 +45,7 @@ CandidateGrid::CandidateGrid(const CSuDokuBoard& board) : CandidateGrid()
         if (candidates != grid::kAllDigits)
             Restrict(cell, candidates);
         if (!board.m_bOpen[x][y])
-            grid::RemoveCell(m_open, cell);
+            m_open.Remove(cell);
     }
 }
 
@@ -56,7 +54,7 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
     // Every digit leaves the places of the givens but the given's own digit, taken together: one
     // given at a time would clear eight digits from three units each.
     grid::UnitPlaces givenPlaces = {};
-    std::uint64_t givens[2] = {0, 0};
+    CellSet givens;
     for (int cell = 0; cell < grid::kCellCount; ++cell) {
         const int value = puzzle[grid::PuzzleCell(cell)];
         if (value == Puzzle::kEmpty)
@@ -64,7 +62,7 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
         const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
         m_candidates[cell] = static_cast<std::uint16_t>(candidates);
         grid::JoinPlaces(givenPlaces, kCellUnits[cell]);
-        grid::AddCell(givens, cell);
+        givens.Add(cell);
         NoteRestricted(cell, candidates);
     }
     grid::UnitPlaces openPlaces;
@@ -72,17 +70,15 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
         openPlaces[unit] = static_cast<std::uint16_t>(grid::kAllDigits & ~givenPlaces[unit]);
     for (auto& places : m_places)
         std::memcpy(places, openPlaces, sizeof openPlaces);
-    for (auto& cells : m_cellsWith) {
-        cells[0] &= ~givens[0];
-        cells[1] &= ~givens[1];
-    }
-    grid::ForEachCell(givens, [&](int cell) {
+    for (CellSet& cells : m_cellsWith)
+        cells = cells.Without(givens);
+    givens.ForEach([&](int cell) {
         const unsigned candidates = m_candidates[cell];
         if (candidates == 0)
             return;
         const int digitIndex = std::countr_zero(candidates);
         grid::JoinPlaces(m_places[digitIndex], kCellUnits[cell]);
-        grid::AddCell(m_cellsWith[digitIndex], cell);
+        m_cellsWith[digitIndex].Add(cell);
     });
 }
 
@@ -93,7 +89,7 @@ void CandidateGrid::Restrict(int cell, unsigned candidates)
     for (unsigned absent = grid::kAllDigits & ~candidates; absent != 0; absent &= absent - 1) {
         const int digitIndex = std::countr_zero(absent);
         grid::LeavePlaces(m_places[digitIndex], units);
-        grid::RemoveCell(m_cellsWith[digitIndex], cell);
+        m_cellsWith[digitIndex].Remove(cell);
     }
     NoteRestricted(cell, candidates);
 }
@@ -115,7 +111,7 @@ void CandidateGrid::StoreInto(CSuDokuBoard& board) const
         const int x = grid::CellX(cell);
         const int y = grid::CellY(cell);
         board.m_nCandidates[x][y] = m_candidates[cell];
-        board.m_bOpen[x][y] = grid::HasCell(m_open, cell);
+        board.m_bOpen[x][y] = m_open.Has(cell);
     }
     board.m_nGuessLevel = m_guessLevel;
 }
@@ -155,17 +151,15 @@ int CandidateGrid::FindGuessCell() const
 {
     int fewest = 10;
     int found = -1;
-    for (int word = 0; word < 2; ++word) {
-        for (std::uint64_t cells = m_open[word]; cells != 0; cells &= cells - 1) {
-            const int cell = word * 64 + std::countr_zero(cells);
-            const int count = grid::kBitCounts[m_candidates[cell]];
-            if (count >= 2 && count < fewest) {
-                // No cell has fewer than two: the first with two is the one.
-                if (count == 2)
-                    return cell;
-                fewest = count;
-                found = cell;
-            }
+    for (CellSet open = m_open; !open.Empty(); open = open.WithoutFirst()) {
+        const int cell = open.First();
+        const int count = grid::kBitCounts[m_candidates[cell]];
+        if (count >= 2 && count < fewest) {
+            // No cell has fewer than two: the first with two is the one.
+            if (count == 2)
+                return cell;
+            fewest = count;
+            found = cell;
         }
     }
     return found;

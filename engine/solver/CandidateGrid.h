@@ -70,8 +70,6 @@ private:
     void ClearCandidates(int cell, unsigned digits);
     // The bookkeeping for a cell left with one candidate or none.
     void NoteFewCandidates(int cell, unsigned before, unsigned after);
-    // Peer elimination of a digit that is a candidate of the cell.
-    void EliminateCandidate(int cell, int digitIndex, StepRecorder& steps);
     // A hidden single in a cell that holds other candidates besides the digit.
     void PlaceDigit(int cell, int digitIndex, unsigned others, int unitKind, StepRecorder& steps);
     // The smallest size 2..7 at which DeduceDigitSets would clear a candidate, 0 when none would.
@@ -98,15 +96,15 @@ private:
 
     std::uint16_t m_candidates[grid::kCellCount];
     grid::UnitPlaces m_places[9];  // [digit - 1][unit]: the unit's cells holding it
-    std::uint64_t m_cellsWith[9][2];  // [digit - 1]: the cells holding it, as a set (CellSet.h)
+    CellSet m_cellsWith[9];  // [digit - 1]: the cells holding it
     // [digit - 1]: the units where a cell was determined with it, as a 27-bit mask.
     std::uint32_t m_determinedUnits[9];
     // What changed since each rule last looked, as 27-bit unit masks (bit u for unit u):
     std::uint32_t m_unitsForHiddenSingles[9];  // [digit - 1]: units where its places changed
     std::uint32_t m_unitsForDigitSets;         // units where any candidate went, as far as the
                                                // hidden-single notes have been taken over
-    std::uint64_t m_unpropagated[2];           // cells determined since they last cleared their peers
-    std::uint64_t m_open[2];                   // cells the search may still guess on
+    CellSet m_unpropagated;                    // cells determined since they last cleared their peers
+    CellSet m_open;                            // cells the search may still guess on
     int m_undeterminedCount;                   // cells with two or more candidates
     int m_guessLevel;
     bool m_contradiction;
@@ -125,7 +123,7 @@ inline void CandidateGrid::NoteFewCandidates(int cell, unsigned before, unsigned
 
 inline void CandidateGrid::NoteDetermined(int cell, unsigned digitBit)
 {
-    grid::AddCell(m_unpropagated, cell);
+    m_unpropagated.Add(cell);
     const int digitIndex = std::countr_zero(digitBit);
     const std::uint32_t units = grid::kCellUnitMasks[cell];
     if (m_determinedUnits[digitIndex] & units)
@@ -143,21 +141,12 @@ inline void CandidateGrid::ClearCandidates(int cell, unsigned digits)
     do {
         const int digitIndex = std::countr_zero(digits);
         grid::LeavePlaces(m_places[digitIndex], units);
-        grid::RemoveCell(m_cellsWith[digitIndex], cell);
+        m_cellsWith[digitIndex].Remove(cell);
         m_unitsForHiddenSingles[digitIndex] |= unitMask;
         digits &= digits - 1;
     } while (digits != 0);
     if (grid::kBitCounts[after] <= 1)
         NoteFewCandidates(cell, before, after);
-}
-
-inline void CandidateGrid::EliminateCandidate(int cell, int digitIndex, StepRecorder& steps)
-{
-    ClearCandidates(cell, 1u << digitIndex);
-    const unsigned left = m_candidates[cell];
-    // The digit was there and exactly one other is left: the peer is now determined.
-    if (grid::IsSingleBit(left))
-        steps.Append({StepKind::Determined, 0, static_cast<std::uint8_t>(cell), 0, std::countr_zero(left) + 1, 0});
 }
 
 inline void CandidateGrid::PlaceDigit(int cell, int digitIndex, unsigned others, int unitKind, StepRecorder& steps)

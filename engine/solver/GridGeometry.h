@@ -6,7 +6,10 @@
 // x-major (x ascending, y ascending within each x).
 #pragma once
 
+#include "CellOrder.h"
+#include "CellSet.h"
 #include "DigitMask.h"
+#include "GridSets.h"
 #include "GridUnits.h"
 #include "Puzzle.h"
 
@@ -93,20 +96,13 @@ constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> MakeUnitCells()
     return table;
 }
 
-// Every cell's peers as a set of cells (CellSet.h): bit cell & 63 of word cell >> 6.
-constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> MakePeerSets()
+// Every cell's peers, renumbered from the grid's one table (GridSets.h).
+constexpr std::array<CellSet, kCellCount> MakePeerSets()
 {
-    std::array<std::array<std::uint64_t, 2>, kCellCount> table{};
-    const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        for (int other = 0; other < kCellCount; ++other) {
-            const bool sharesUnit = cellUnits[cell].unit[0] == cellUnits[other].unit[0] ||
-                                    cellUnits[cell].unit[1] == cellUnits[other].unit[1] ||
-                                    cellUnits[cell].unit[2] == cellUnits[other].unit[2];
-            if (other != cell && sharesUnit)
-                table[cell][other >> 6] |= std::uint64_t{1} << (other & 63);
-        }
-    }
+    std::array<CellSet, kCellCount> table{};
+    for (int cell = 0; cell < kCellCount; ++cell)
+        ::kPeerSets[static_cast<std::size_t>(PuzzleCell(cell))].ForEach(
+            [&](int peer) { table[static_cast<std::size_t>(cell)].Add(SolverCell(peer)); });
     return table;
 }
 
@@ -115,11 +111,11 @@ constexpr std::array<std::array<std::uint16_t, kPlaceSlots>, kCellCount> MakeNon
 {
     std::array<std::array<std::uint16_t, kPlaceSlots>, kCellCount> table{};
     const std::array<CellUnits, kCellCount> cellUnits = MakeCellUnits();
-    const std::array<std::array<std::uint64_t, 2>, kCellCount> peerSets = MakePeerSets();
+    const std::array<CellSet, kCellCount> peerSets = MakePeerSets();
     for (int cell = 0; cell < kCellCount; ++cell) {
         table[cell].fill(0xFFFF);
         for (int peer = 0; peer < kCellCount; ++peer) {
-            if ((peerSets[cell][peer >> 6] >> (peer & 63) & 1) == 0)
+            if (!peerSets[static_cast<std::size_t>(cell)].Has(peer))
                 continue;
             for (int kind = 0; kind < 3; ++kind)
                 table[cell][cellUnits[peer].unit[kind]] &= cellUnits[peer].otherPlaces[kind];
@@ -144,7 +140,7 @@ inline constexpr std::array<CellUnits, kCellCount> kCellUnits = MakeCellUnits();
 inline constexpr std::array<std::uint32_t, kCellCount> kCellUnitMasks = MakeCellUnitMasks();
 inline constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitCells = MakeUnitCells();
 // Every cell's 20 peers.
-inline constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> kPeerSets = MakePeerSets();
+inline constexpr std::array<CellSet, kCellCount> kPeerSets = MakePeerSets();
 inline constexpr std::array<std::array<std::uint16_t, kPlaceSlots>, kCellCount> kNonPeerPlaces =
     MakeNonPeerPlaces();
 

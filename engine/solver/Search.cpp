@@ -70,9 +70,8 @@ bool CandidateGrid::Search(StepRecorder& steps, std::uint8_t (&solution)[81], So
 bool CandidateGrid::CanGuessOnEveryUndeterminedCell() const
 {
     // Only the closed cells need a look, and they are few: the cells guessed on.
-    const std::uint64_t closed[2] = {~m_open[0], ~m_open[1] & grid::kSecondWordCells};
     bool canGuess = true;
-    grid::ForEachCell(closed, [&](int cell) { canGuess = canGuess && grid::kBitCounts[m_candidates[cell]] < 2; });
+    CellSet::All().Without(m_open).ForEach([&](int cell) { canGuess = canGuess && grid::kBitCounts[m_candidates[cell]] < 2; });
     return canGuess;
 }
 
@@ -106,7 +105,7 @@ void CandidateGrid::Guess(int cell, int digit, StepRecorder& steps)
     const unsigned others = m_candidates[cell] & ~digitBit;
     if (others != 0)
         ClearCandidates(cell, others);
-    grid::RemoveCell(m_open, cell);
+    m_open.Remove(cell);
     ++m_guessLevel;
     steps.Append({StepKind::Guess, 0, static_cast<std::uint8_t>(cell), 0, digit, m_guessLevel});
 }

@@ -14,7 +14,7 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
     int sources[grid::kCellCount];
     unsigned sourceDigits[grid::kCellCount];
     int sourceCount = 0;
-    grid::ForEachCell(m_unpropagated, [&](int cell) {
+    m_unpropagated.ForEach([&](int cell) {
         const unsigned candidates = m_candidates[cell];
         if (candidates != 0) {
             sources[sourceCount] = cell;
@@ -22,25 +22,23 @@ bool CandidateGrid::DeduceSingles(StepRecorder& steps)
             ++sourceCount;
         }
     });
-    m_unpropagated[0] = m_unpropagated[1] = 0;
+    m_unpropagated = CellSet{};
     for (int i = 0; i < sourceCount; ++i) {
         const int cell = sources[i];
         const int digitIndex = std::countr_zero(sourceDigits[i]);
         // The peers still holding the digit, visited once each and in board order.
-        std::uint64_t (&holding)[2] = m_cellsWith[digitIndex];
-        const auto& peerSet = grid::kPeerSets[cell];
-        const std::uint64_t peers[2] = {peerSet[0] & holding[0], peerSet[1] & holding[1]};
-        if ((peers[0] | peers[1]) == 0)
+        CellSet& holding = m_cellsWith[digitIndex];
+        const CellSet peers = grid::kPeerSets[cell] & holding;
+        if (peers.Empty())
             continue;
-        holding[0] &= ~peers[0];
-        holding[1] &= ~peers[1];
+        holding = holding.Without(peers);
         changed = true;
         // ClearCandidates for one digit, written out: the places, the loop over the digits and the
         // note of the changed units, once per source rather than per peer, are most of its cost
         // here.
         grid::LeavePeerPlaces(m_places[digitIndex], cell);
         std::uint32_t changedUnits = 0;
-        grid::ForEachCell(peers, [&](int peer) {
+        peers.ForEach([&](int peer) {
             const unsigned before = m_candidates[peer];
             const unsigned after = before & ~(1u << digitIndex);
             m_candidates[peer] = static_cast<std::uint16_t>(after);

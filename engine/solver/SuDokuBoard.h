@@ -99,8 +99,8 @@ public:
     // Fixes digit in cell (x, y), closes the cell for guessing and goes one guess level deeper.
     void Guess(int x, int y, int digit, StepList& steps);
 
-    // The fields are public: the board is a plain record that the window, the file and the tests
-    // read directly, and the search copies whole.
+    // The fields are public: the board is a plain record that the working grid (CandidateGrid)
+    // copies in and out whole, SolvePuzzle keeps the outcome of, and the tests read directly.
     int m_nInitial[9][9];               // values as last loaded; -1 empty
     int m_nValue[9][9];                 // current value, refreshed by Evaluate
     std::uint16_t m_nCandidates[9][9];  // [x][y]: the digits still possible, bit d - 1 for digit d

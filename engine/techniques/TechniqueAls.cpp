@@ -1,5 +1,6 @@
 #include "TechniqueFinders.h"
 #include "TechniqueSets.h"
+#include "GridSets.h"
 
 #include <algorithm>
 #include <bit>
@@ -12,64 +13,17 @@ namespace {
 // Larger sets are rare in a step a person would take and multiply the pairs to try.
 constexpr int kMaxSetCells = 5;
 
-// A set of cells as two words, cell c at bit c % 64 of word c / 64.
-struct CellMask {
-    std::uint64_t words[2] = {0, 0};
-
-    constexpr void Add(int cell) { words[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
-    constexpr bool Empty() const { return (words[0] | words[1]) == 0; }
-    constexpr bool Within(const CellMask& other) const
-    {
-        return ((words[0] & ~other.words[0]) | (words[1] & ~other.words[1])) == 0;
-    }
-    friend constexpr CellMask operator&(const CellMask& a, const CellMask& b)
-    {
-        return {{a.words[0] & b.words[0], a.words[1] & b.words[1]}};
-    }
-    friend constexpr CellMask operator|(const CellMask& a, const CellMask& b)
-    {
-        return {{a.words[0] | b.words[0], a.words[1] | b.words[1]}};
-    }
-    template <class Visit>
-    void ForEach(Visit visit) const
-    {
-        for (int word = 0; word < 2; ++word) {
-            for (std::uint64_t bits = words[word]; bits != 0; bits &= bits - 1)
-                visit(word * 64 + std::countr_zero(bits));
-        }
-    }
-};
-
-constexpr CellMask kAllCells{{~std::uint64_t{0}, (std::uint64_t{1} << (kCellCount - 64)) - 1}};
-
-// Each cell's peers: the cells sharing a unit with it, itself left out.
-constexpr std::array<CellMask, kCellCount> MakePeers()
-{
-    std::array<CellMask, kCellCount> peers{};
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        for (int other = 0; other < kCellCount; ++other) {
-            const bool shares = RowUnit(cell) == RowUnit(other) || ColumnUnit(cell) == ColumnUnit(other)
-                || BoxUnit(cell) == BoxUnit(other);
-            if (other != cell && shares)
-                peers[static_cast<std::size_t>(cell)].Add(other);
-        }
-    }
-    return peers;
-}
-
-constexpr std::array<CellMask, kCellCount> kPeers = MakePeers();
-
 // An almost locked set: `size` empty cells of one unit holding size + 1 digits between them. The
 // pair search reads only the cells and digits, kept apart from the rest for a compact scan.
 struct SetKey {
-    CellMask cells;
+    CellSet cells;
     unsigned digits = 0;
 };
 
 struct SetDetail {
     int unit = -1;
-    CellMask holding[9];  // the set's cells holding each digit
-    CellMask seeing[9];   // the cells that see every one of those
+    CellSet holding[9];  // the set's cells holding each digit
+    CellSet seeing[9];   // the cells that see every one of those
 };
 
 // The first unit holding all the cells: their row, else their column, else their square.
@@ -93,15 +47,15 @@ struct AlmostLockedSets {
         SetDetail& detail = details.emplace_back();
         key.digits = digits;
         detail.unit = unit;
-        for (CellMask& seeing : detail.seeing)
-            seeing = kAllCells;
+        for (CellSet& seeing : detail.seeing)
+            seeing = CellSet::All();
         for (int index = 0; index < count; ++index) {
             const int cell = cells[index];
             key.cells.Add(cell);
             for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1) {
                 const int digit = std::countr_zero(held);
                 detail.holding[digit].Add(cell);
-                detail.seeing[digit] = detail.seeing[digit] & kPeers[static_cast<std::size_t>(cell)];
+                detail.seeing[digit] = detail.seeing[digit] & PeerSet(cell);
             }
         }
     }
@@ -144,7 +98,7 @@ AlmostLockedSets CollectSets(const TechniqueBoard& board)
     return sets;
 }
 
-std::vector<int> CellList(const CellMask& cells)
+std::vector<int> CellList(const CellSet& cells)
 {
     std::vector<int> list;
     cells.ForEach([&](int cell) { list.push_back(cell); });
@@ -155,7 +109,7 @@ std::vector<int> CellList(const CellMask& cells)
 // every place in the other, so at most one set holds x and the other is locked to its remaining
 // digits; any other shared digit then lies in one of them. With two restricted digits each set
 // lacks one of them and is locked to all its others.
-bool Try(const TechniqueBoard& board, const AlmostLockedSets& sets, const CellMask (&holding)[9], std::size_t first,
+bool Try(const TechniqueBoard& board, const AlmostLockedSets& sets, const CellSet (&holding)[9], std::size_t first,
          std::size_t second, TechniqueStep& step)
 {
     const SetKey& aKey = sets.keys[first];
@@ -211,7 +165,7 @@ bool Try(const TechniqueBoard& board, const AlmostLockedSets& sets, const CellMa
 bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step)
 {
     const AlmostLockedSets sets = CollectSets(board);
-    CellMask holding[9];
+    CellSet holding[9];
     for (int cell = 0; cell < kCellCount; ++cell) {
         for (unsigned held = board.Candidates(cell); held != 0; held &= held - 1)
             holding[std::countr_zero(held)].Add(cell);

@@ -63,26 +63,26 @@ private:
     }
 
     // What conflicts with `node`, digit by digit.
-    void Conflicts(int node, CellMask (&conflicts)[9]) const
+    void Conflicts(int node, CellSet (&conflicts)[9]) const
     {
         const int digit = m_graph.Digit(node);
         for (int other = 1; other <= 9; ++other)
-            conflicts[other - 1] = CellMask{};
+            conflicts[other - 1] = CellSet{};
         conflicts[digit - 1] = m_graph.SeenByAll(node) & m_graph.Holding(digit);
         if (LinkGraph::IsGroup(node))
             return;
         const int cell = node / 9;
         for (unsigned digits = m_board.Candidates(cell) & ~(1u << (digit - 1)); digits != 0; digits &= digits - 1)
-            conflicts[std::countr_zero(digits)] = CellMask::Of(cell);
+            conflicts[std::countr_zero(digits)] = CellSet::Of(cell);
     }
 
     void Search(int start, Chain& chain)
     {
         ++m_generation;
         m_queue.clear();
-        for (CellMask& cells : m_falseCells)
-            cells = CellMask{};
-        CellMask startConflicts[9];
+        for (CellSet& cells : m_falseCells)
+            cells = CellSet{};
+        CellSet startConflicts[9];
         Conflicts(start, startConflicts);
         Visit(State(start, false), -1);
         for (std::size_t head = 0; head < m_queue.size(); ++head) {
@@ -107,11 +107,11 @@ private:
     void VisitWeak(int node, int state)
     {
         const int digit = m_graph.Digit(node);
-        const CellMask seen = m_graph.SeenByAll(node);
-        (m_graph.Linked(digit) & seen & ~m_falseCells[digit - 1])
+        const CellSet seen = m_graph.SeenByAll(node);
+        (m_graph.Linked(digit) & seen).Without(m_falseCells[digit - 1])
             .ForEach([&](int cell) { Visit(State(LinkGraph::CandidateNode(cell, digit), false), state); });
         for (const int group : m_graph.LinkedGroups(digit)) {
-            const bool weak = LinkGraph::IsGroup(node) ? !(m_graph.MaskOf(group) & ~seen).Any() : m_graph.SeenByAll(group).Has(node / 9);
+            const bool weak = LinkGraph::IsGroup(node) ? m_graph.MaskOf(group).Within(seen) : m_graph.SeenByAll(group).Has(node / 9);
             if (weak)
                 Visit(State(group, false), state);
         }
@@ -128,7 +128,7 @@ private:
     // Whether the chain from `start` to `end` proves something; if so it becomes the best. Ends
     // that see each other close it into a loop: one node of each weak link is then true, so what
     // conflicts with both nodes of any weak link goes.
-    bool End(int start, int end, const CellMask (&startConflicts)[9], Chain& chain)
+    bool End(int start, int end, const CellSet (&startConflicts)[9], Chain& chain)
     {
         if (m_sameDigitEnds && m_graph.Digit(start) != m_graph.Digit(end))
             return false;
@@ -136,19 +136,19 @@ private:
         if (!loop && !ConflictsWith(startConflicts, end))
             return false;
         std::vector<int> nodes;
-        CellMask common[9];
+        CellSet common[9];
         AddCommonConflicts(startConflicts, end, common);
         if (loop) {
             nodes = Path(end);
             for (std::size_t i = 1; i + 1 < nodes.size(); i += 2) {
-                CellMask conflicts[9];
+                CellSet conflicts[9];
                 Conflicts(nodes[i], conflicts);
                 AddCommonConflicts(conflicts, nodes[i + 1], common);
             }
         }
         std::vector<CellDigit> removed;
-        CellMask any;
-        for (const CellMask& cells : common)
+        CellSet any;
+        for (const CellSet& cells : common)
             any |= cells;
         any.ForEach([&](int cell) {
             for (int digit = 1; digit <= 9; ++digit) {
@@ -178,10 +178,10 @@ private:
     }
 
     // Whether something in `conflicts` conflicts with `node` too.
-    bool ConflictsWith(const CellMask (&conflicts)[9], int node) const
+    bool ConflictsWith(const CellSet (&conflicts)[9], int node) const
     {
         const int digit = m_graph.Digit(node);
-        if ((conflicts[digit - 1] & m_graph.SeenByAll(node)).Any())
+        if (!(conflicts[digit - 1] & m_graph.SeenByAll(node)).Empty())
             return true;
         if (LinkGraph::IsGroup(node))
             return false;
@@ -194,9 +194,9 @@ private:
     }
 
     // Adds to `common` what conflicts with both `conflicts`' node and `node`.
-    void AddCommonConflicts(const CellMask (&conflicts)[9], int node, CellMask (&common)[9]) const
+    void AddCommonConflicts(const CellSet (&conflicts)[9], int node, CellSet (&common)[9]) const
     {
-        CellMask nodeConflicts[9];
+        CellSet nodeConflicts[9];
         Conflicts(node, nodeConflicts);
         for (int digit = 0; digit < 9; ++digit)
             common[digit] |= conflicts[digit] & nodeConflicts[digit];
@@ -209,7 +209,7 @@ private:
     std::vector<int> m_parent;
     std::vector<int> m_depth;
     std::vector<int> m_queue;
-    CellMask m_falseCells[9];  // the candidate nodes reached false in this search, by digit
+    CellSet m_falseCells[9];  // the candidate nodes reached false in this search, by digit
     int m_generation = 0;
     int m_bound = 0;  // a chain must have fewer links than this to be reported
 };

@@ -13,8 +13,8 @@ struct Cluster {
     int digit = 0;
     std::vector<int> cells;
     int colourOf[kCellCount];
-    CellMask colour[2];
-    CellMask seen[2];  // the cells that see a cell of each colour
+    CellSet colour[2];
+    CellSet seen[2];  // the cells that see a cell of each colour
 
     Cluster(const LinkGraph& graph, int digit, int first)
         : digit(digit)
@@ -25,7 +25,7 @@ struct Cluster {
         for (std::size_t head = 0; head < cells.size(); ++head) {
             const int cell = cells[head];
             colour[colourOf[cell]].Add(cell);
-            seen[colourOf[cell]] |= Peers(cell);
+            seen[colourOf[cell]] |= PeerSet(cell);
             for (const int partner : graph.Strong(LinkGraph::CandidateNode(cell, digit))) {
                 if (colourOf[partner / 9] < 0) {
                     colourOf[partner / 9] = 1 - colourOf[cell];
@@ -69,7 +69,7 @@ struct Colouring {
     std::vector<int> removed;
 };
 
-std::vector<int> CellList(CellMask mask)
+std::vector<int> CellList(CellSet mask)
 {
     std::vector<int> cells;
     mask.ForEach([&](int cell) { cells.push_back(cell); });
@@ -79,10 +79,10 @@ std::vector<int> CellList(CellMask mask)
 // The cluster's step, a wrap or the traps with the shortest proof, when it rates lower than `best`.
 void Examine(const LinkGraph& graph, const Cluster& cluster, Colouring& best)
 {
-    const CellMask all = cluster.colour[0] | cluster.colour[1];
-    const CellMask traps = graph.Holding(cluster.digit) & cluster.seen[0] & cluster.seen[1] & ~all;
-    const bool wraps = (cluster.seen[0] & cluster.colour[0]).Any() || (cluster.seen[1] & cluster.colour[1]).Any();
-    if (!traps.Any() && !wraps)
+    const CellSet all = cluster.colour[0] | cluster.colour[1];
+    const CellSet traps = (graph.Holding(cluster.digit) & cluster.seen[0] & cluster.seen[1]).Without(all);
+    const bool wraps = !(cluster.seen[0] & cluster.colour[0]).Empty() || !(cluster.seen[1] & cluster.colour[1]).Empty();
+    if (traps.Empty() && !wraps)
         return;
     const std::vector<std::vector<int>> distance = cluster.Distances(graph);
     const std::size_t size = cluster.cells.size();
@@ -139,7 +139,7 @@ bool FindSimpleColouring(const TechniqueBoard& board, TechniqueStep& step)
     const LinkGraph graph(board, {.bilocal = true});
     Colouring best;
     for (int digit = 1; digit <= 9; ++digit) {
-        CellMask coloured;
+        CellSet coloured;
         graph.Linked(digit).ForEach([&](int cell) {
             if (coloured.Has(cell))
                 return;

@@ -3,7 +3,9 @@
 // Only the forcing chain finders use it.
 #pragma once
 
+#include "CellSet.h"
 #include "DigitMask.h"
+#include "GridSets.h"
 #include "TechniqueBoard.h"
 
 #include <array>
@@ -13,48 +15,12 @@
 
 namespace technique::forcing {
 
-// A set of the 81 cells: bits 0..63 in the low word, 64..80 in the high one.
-struct Cells {
-    std::uint64_t low = 0;
-    std::uint64_t high = 0;
-
-    constexpr bool Has(int cell) const { return ((cell < 64 ? low >> cell : high >> (cell - 64)) & 1u) != 0; }
-    constexpr void Add(int cell) { (cell < 64 ? low : high) |= std::uint64_t{1} << (cell & 63); }
-    constexpr void Erase(int cell) { (cell < 64 ? low : high) &= ~(std::uint64_t{1} << (cell & 63)); }
-    constexpr bool Empty() const { return (low | high) == 0; }
-    // Without a popcount instruction to rely on, the counts the propagation asks for by bit tricks.
-    constexpr bool Single() const { return (low == 0) != (high == 0) && ((low & (low - 1)) | (high & (high - 1))) == 0; }
-    constexpr bool Pair() const { return !Single() && !Empty() && WithoutFirst().Single(); }
-    constexpr Cells WithoutFirst() const { return low != 0 ? Cells{low & (low - 1), high} : Cells{0, high & (high - 1)}; }
-    constexpr int First() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
-    constexpr Cells operator&(const Cells& other) const { return {low & other.low, high & other.high}; }
-    constexpr Cells operator|(const Cells& other) const { return {low | other.low, high | other.high}; }
-    constexpr Cells Without(const Cells& other) const { return {low & ~other.low, high & ~other.high}; }
-    constexpr bool operator==(const Cells&) const = default;
-};
-
-// Two bits set in a candidate mask.
-constexpr bool AreTwoDigits(unsigned mask) { return mask != 0 && IsSingleBit(mask & (mask - 1)); }
-
-// Calls visit(cell) for each cell of the set, in ascending order.
-template <class Visit>
-void ForEach(const Cells& cells, Visit visit)
-{
-    for (std::uint64_t bits = cells.low; bits != 0; bits &= bits - 1)
-        visit(std::countr_zero(bits));
-    for (std::uint64_t bits = cells.high; bits != 0; bits &= bits - 1)
-        visit(64 + std::countr_zero(bits));
-}
-
-const Cells& UnitSet(int unit);
-const Cells& PeerSet(int cell);
-
 // The board as sets: where each digit is a candidate and where it is placed.
 struct Position {
-    std::array<Cells, 9> candidates{};  // index digit - 1
-    std::array<Cells, 9> placed{};
+    std::array<CellSet, 9> candidates{};  // index digit - 1
+    std::array<CellSet, 9> placed{};
     std::array<std::uint16_t, kCellCount> masks{};  // each cell's candidates, 0 when placed
-    Cells filled;
+    CellSet filled;
 
     static Position From(const TechniqueBoard& board);
     bool operator==(const Position&) const = default;
@@ -100,8 +66,8 @@ public:
     bool Run(const Position& base, Rules rules, int assumption);
 
     bool Known(int event) const { return m_stamp[static_cast<std::size_t>(event)] == m_generation; }
-    const std::array<Cells, 9>& OnSets() const { return m_on; }
-    const std::array<Cells, 9>& OffSets() const { return m_off; }
+    const std::array<CellSet, 9>& OnSets() const { return m_on; }
+    const std::array<CellSet, 9>& OffSets() const { return m_off; }
     // How far each known event lies from the assumption, capped at 255; 0 for the assumption.
     const std::array<std::uint8_t, kEvents>& Depths() const { return m_depth; }
     const Contradiction& Failure() const { return m_failure; }
@@ -149,8 +115,8 @@ private:
     std::array<std::int16_t, kEvents> m_queue{};
     int m_queueHead = 0;
     int m_queueTail = 0;
-    std::array<Cells, 9> m_on{};
-    std::array<Cells, 9> m_off{};
+    std::array<CellSet, 9> m_on{};
+    std::array<CellSet, 9> m_off{};
     Contradiction m_failure;
     int m_innerBudget = 0;
     // Links: for each candidate, the candidates that hold when it does not, -1 after the last.

@@ -16,8 +16,8 @@ struct Outcomes {
     std::array<bool, kNodes> tried{};
     std::array<bool, kNodes> failed{};
     std::array<int, kNodes> failureWeight{};
-    std::array<std::array<Cells, 9>, kNodes> on{};
-    std::array<std::array<Cells, 9>, kNodes> off{};
+    std::array<std::array<CellSet, 9>, kNodes> on{};
+    std::array<std::array<CellSet, 9>, kNodes> off{};
     std::array<std::array<std::uint8_t, kEvents>, kNodes> depth{};
 };
 
@@ -223,10 +223,10 @@ struct Conclusion {
 // The consequence every branch shares, the one whose chains are the shortest; -1 when they share none.
 Conclusion Shared(const Branch* branches, int count)
 {
-    std::array<Cells, 9> on;
-    std::array<Cells, 9> off;
+    std::array<CellSet, 9> on;
+    std::array<CellSet, 9> off;
     for (int digit = 0; digit < 9; ++digit) {
-        on[static_cast<std::size_t>(digit)] = Cells{~std::uint64_t{0}, ~std::uint64_t{0}};
+        on[static_cast<std::size_t>(digit)] = CellSet::All();
         off[static_cast<std::size_t>(digit)] = on[static_cast<std::size_t>(digit)];
     }
     for (int branch = 0; branch < count; ++branch) {
@@ -241,7 +241,7 @@ Conclusion Shared(const Branch* branches, int count)
     Conclusion best;
     for (int digit = 1; digit <= 9; ++digit) {
         for (const bool placed : {true, false}) {
-            ForEach((placed ? on : off)[static_cast<std::size_t>(digit - 1)], [&](int cell) {
+            (placed ? on : off)[static_cast<std::size_t>(digit - 1)].ForEach([&](int cell) {
                 const int event = Event(Node(cell, digit), placed);
                 int cost = 0;
                 for (int branch = 0; branch < count; ++branch)
@@ -321,12 +321,12 @@ bool FindUnitForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& st
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (int digit = 1; digit <= 9; ++digit) {
             const auto d = static_cast<std::size_t>(digit - 1);
-            const Cells places = level.position.candidates[d] & UnitSet(unit);
+            const CellSet places = level.position.candidates[d] & UnitSet(unit);
             if (!(level.position.placed[d] & UnitSet(unit)).Empty() || places.Empty() || places.Single())
                 continue;
             std::array<Branch, 9> branches{};
             int count = 0;
-            ForEach(places, [&](int cell) { branches[static_cast<std::size_t>(count++)] = {&level.assumedTrue, Node(cell, digit)}; });
+            places.ForEach([&](int cell) { branches[static_cast<std::size_t>(count++)] = {&level.assumedTrue, Node(cell, digit)}; });
             Consider(pick, branches, count, unit);
         }
     }

@@ -7,29 +7,6 @@ namespace technique::forcing {
 
 namespace {
 
-struct Sets {
-    std::array<Cells, kUnitCount> units{};
-    std::array<Cells, kCellCount> peers{};
-};
-
-constexpr Sets MakeSets()
-{
-    Sets sets;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)})
-            sets.units[static_cast<std::size_t>(unit)].Add(cell);
-    }
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        auto& peers = sets.peers[static_cast<std::size_t>(cell)];
-        for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)})
-            peers = peers | sets.units[static_cast<std::size_t>(unit)];
-        peers.Erase(cell);
-    }
-    return sets;
-}
-
-constexpr Sets kSets = MakeSets();
-
 constexpr unsigned Bit(int digit) { return 1u << (digit - 1); }
 
 template <class Visit>
@@ -40,16 +17,6 @@ void ForEachDigit(unsigned digits, Visit visit)
 }
 
 }  // namespace
-
-const Cells& UnitSet(int unit)
-{
-    return kSets.units[static_cast<std::size_t>(unit)];
-}
-
-const Cells& PeerSet(int cell)
-{
-    return kSets.peers[static_cast<std::size_t>(cell)];
-}
 
 Position Position::From(const TechniqueBoard& board)
 {
@@ -153,9 +120,9 @@ void Propagation::ApplyOn(int event)
         m_state.masks[static_cast<std::size_t>(cell)] = 0;
         m_state.filled.Add(cell);
     }
-    ForEach(PeerSet(cell) & m_state.candidates[d], [&](int peer) { EmitFrom(Event(Node(peer, digit), false), event); });
+    (PeerSet(cell) & m_state.candidates[d]).ForEach([&](int peer) { EmitFrom(Event(Node(peer, digit), false), event); });
     m_state.placed[d].Add(cell);
-    m_state.candidates[d].Erase(cell);
+    m_state.candidates[d].Remove(cell);
 }
 
 void Propagation::ApplyOff(int event)
@@ -164,7 +131,7 @@ void Propagation::ApplyOff(int event)
     const int digit = DigitOf(event);
     const auto d = static_cast<std::size_t>(digit - 1);
     const auto c = static_cast<std::size_t>(cell);
-    m_state.candidates[d].Erase(cell);
+    m_state.candidates[d].Remove(cell);
     m_state.masks[c] = static_cast<std::uint16_t>(m_state.masks[c] & ~Bit(digit));
     if (m_rules != Rules::OneDigit && !m_state.filled.Has(cell)) {
         const unsigned left = m_state.masks[c];
@@ -180,10 +147,10 @@ void Propagation::ApplyOff(int event)
         }
     }
     for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
-        const Cells& unitSet = UnitSet(unit);
+        const CellSet& unitSet = UnitSet(unit);
         if (!(m_state.placed[d] & unitSet).Empty())
             continue;
-        const Cells places = m_state.candidates[d] & unitSet;
+        const CellSet places = m_state.candidates[d] & unitSet;
         if (places.Empty()) {
             m_failure.kind = Contradiction::NoPlace;
             m_failure.unit = unit;
@@ -192,7 +159,7 @@ void Propagation::ApplyOff(int event)
         }
         if (places.Single()) {
             const int begin = m_parentsUsed;
-            ForEach((m_base->candidates[d] & unitSet).Without(places),
+            (m_base->candidates[d] & unitSet).Without(places).ForEach(
                     [&](int gone) { PushParent(Event(Node(gone, digit), false)); });
             Emit(Event(Node(places.First(), digit), true), begin, 0);
         }
@@ -207,7 +174,7 @@ void Propagation::ApplyLinks(int event)
     const unsigned mask = m_base->masks[static_cast<std::size_t>(cell)];
     if (IsOn(event)) {
         ForEachDigit(mask & ~Bit(digit), [&](int other) { EmitFrom(Event(Node(cell, other), false), event); });
-        ForEach(PeerSet(cell) & m_base->candidates[d], [&](int peer) { EmitFrom(Event(Node(peer, digit), false), event); });
+        (PeerSet(cell) & m_base->candidates[d]).ForEach([&](int peer) { EmitFrom(Event(Node(peer, digit), false), event); });
         return;
     }
     for (const int partner : m_strong[static_cast<std::size_t>(Node(cell, digit))]) {
@@ -225,15 +192,15 @@ void Propagation::PrepareLinks(const Position& base)
             auto& partners = m_strong[static_cast<std::size_t>(Node(cell, digit))];
             partners.fill(-1);
             std::size_t count = 0;
-            if (AreTwoDigits(mask))
+            if (HasTwoBits(mask))
                 partners[count++] = static_cast<std::int16_t>(Node(cell, std::countr_zero(mask & ~Bit(digit)) + 1));
             const auto d = static_cast<std::size_t>(digit - 1);
             for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)}) {
-                const Cells& unitSet = UnitSet(unit);
-                const Cells places = base.candidates[d] & unitSet;
+                const CellSet& unitSet = UnitSet(unit);
+                const CellSet places = base.candidates[d] & unitSet;
                 if ((base.placed[d] & unitSet).Empty() && places.Pair()) {
-                    Cells other = places;
-                    other.Erase(cell);
+                    CellSet other = places;
+                    other.Remove(cell);
                     partners[count++] = static_cast<std::int16_t>(Node(other.First(), digit));
                 }
             }
@@ -280,7 +247,7 @@ void Propagation::AddRemovals(int cell, int unit, int digit)
         return;
     }
     const auto d = static_cast<std::size_t>(digit - 1);
-    ForEach((m_base->candidates[d] & UnitSet(unit)).Without(m_state.candidates[d]),
+    (m_base->candidates[d] & UnitSet(unit)).Without(m_state.candidates[d]).ForEach(
             [&](int gone) { PushParent(Event(Node(gone, digit), false)); });
 }
 
@@ -325,7 +292,7 @@ void Propagation::FailureEvents(std::vector<int>& events) const
                      [&](int digit) { events.push_back(Event(Node(m_failure.cell, digit), false)); });
         break;
     case Contradiction::NoPlace:
-        ForEach(m_base->candidates[static_cast<std::size_t>(m_failure.digit - 1)] & UnitSet(m_failure.unit),
+        (m_base->candidates[static_cast<std::size_t>(m_failure.digit - 1)] & UnitSet(m_failure.unit)).ForEach(
                 [&](int cell) { events.push_back(Event(Node(cell, m_failure.digit), false)); });
         break;
     case Contradiction::None:

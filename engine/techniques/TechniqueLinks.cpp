@@ -1,32 +1,24 @@
 #include "TechniqueLinks.h"
 
+#include "DigitMask.h"
+
 #include <algorithm>
+#include <array>
 
 namespace technique {
 
 namespace {
 
-struct PeerTable {
-    CellMask peers[kCellCount];
-    int cells[kCellCount];
-};
-
-constexpr PeerTable MakePeerTable()
+// Every cell's own number: a candidate node's cells, as a span.
+constexpr std::array<int, kCellCount> MakeCellNumbers()
 {
-    PeerTable table{};
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        table.cells[cell] = cell;
-        for (int other = 0; other < kCellCount; ++other) {
-            const bool shares = cell / 9 == other / 9 || cell % 9 == other % 9
-                || (cell / 27 == other / 27 && cell % 9 / 3 == other % 9 / 3);
-            if (other != cell && shares)
-                table.peers[cell].Add(other);
-        }
-    }
-    return table;
+    std::array<int, kCellCount> numbers{};
+    for (int cell = 0; cell < kCellCount; ++cell)
+        numbers[static_cast<std::size_t>(cell)] = cell;
+    return numbers;
 }
 
-constexpr PeerTable kPeerTable = MakePeerTable();
+constexpr std::array<int, kCellCount> kCellNumbers = MakeCellNumbers();
 
 // The cell of a square's segment: segments 0..2 are its rows, 3..5 its columns.
 int SegmentCell(int box, int segment, int index)
@@ -37,12 +29,6 @@ int SegmentCell(int box, int segment, int index)
 }
 
 // Bit counts without std::popcount, which the default target makes a library call.
-bool HasTwo(unsigned mask)
-{
-    const unsigned rest = mask & (mask - 1);
-    return rest != 0 && (rest & (rest - 1)) == 0;
-}
-
 bool HasMoreThanTwo(unsigned mask)
 {
     const unsigned rest = mask & (mask - 1);
@@ -50,11 +36,6 @@ bool HasMoreThanTwo(unsigned mask)
 }
 
 }  // namespace
-
-CellMask Peers(int cell)
-{
-    return kPeerTable.peers[cell];
-}
 
 LinkGraph::LinkGraph(const TechniqueBoard& board, Kinds kinds)
     : m_kinds(kinds)
@@ -70,7 +51,7 @@ LinkGraph::LinkGraph(const TechniqueBoard& board, Kinds kinds)
     if (m_kinds.bivalue) {
         for (int cell = 0; cell < kCellCount; ++cell) {
             const unsigned digits = board.Candidates(cell);
-            if (HasTwo(digits))
+            if (HasTwoBits(digits))
                 Link(CandidateNode(cell, std::countr_zero(digits) + 1), CandidateNode(cell, 32 - std::countl_zero(digits)));
         }
     }
@@ -87,7 +68,7 @@ LinkGraph::LinkGraph(const TechniqueBoard& board, Kinds kinds)
 std::span<const int> LinkGraph::Cells(int node) const
 {
     if (!IsGroup(node))
-        return {&kPeerTable.cells[node / 9], 1};
+        return {&kCellNumbers[static_cast<std::size_t>(node / 9)], 1};
     const GroupNode& group = Group(node);
     return {group.cells, static_cast<std::size_t>(group.count)};
 }
@@ -98,13 +79,13 @@ void LinkGraph::AddGroups(const TechniqueBoard& board)
         for (int box = 0; box < 9; ++box) {
             for (int segment = 0; segment < 6; ++segment) {
                 m_groupAt[digit - 1][box][segment] = -1;
-                GroupNode group{digit, 0, {}, {}, ~CellMask{}};
+                GroupNode group{digit, 0, {}, {}, CellSet::All()};
                 for (int index = 0; index < 3; ++index) {
                     const int cell = SegmentCell(box, segment, index);
                     if (board.Candidates(cell) >> (digit - 1) & 1u) {
                         group.cells[group.count++] = cell;
                         group.cellMask.Add(cell);
-                        group.seenByAll &= Peers(cell);
+                        group.seenByAll &= PeerSet(cell);
                     }
                 }
                 if (group.count < 2)
@@ -151,7 +132,7 @@ void LinkGraph::AddBilocalLinks(const TechniqueBoard& board)
         }
         for (int digit = 1; digit <= 9; ++digit) {
             const unsigned mask = placesOf[digit - 1];
-            if (HasTwo(mask)) {
+            if (HasTwoBits(mask)) {
                 Link(CandidateNode(cells[static_cast<std::size_t>(std::countr_zero(mask))], digit),
                      CandidateNode(cells[static_cast<std::size_t>(std::countr_zero(mask & (mask - 1)))], digit));
             }

@@ -6,6 +6,8 @@
 // candidates, one digit in cells that see each other).
 #pragma once
 
+#include "CellSet.h"
+#include "GridSets.h"
 #include "TechniqueBoard.h"
 
 #include <array>
@@ -15,38 +17,6 @@
 #include <vector>
 
 namespace technique {
-
-// A set of cells as two words, iterated in ascending order.
-struct CellMask {
-    std::uint64_t low = 0;   // cells 0..63
-    std::uint64_t high = 0;  // cells 64..80
-
-    static constexpr CellMask Of(int cell)
-    {
-        CellMask mask;
-        mask.Add(cell);
-        return mask;
-    }
-    constexpr void Add(int cell) { (cell < 64 ? low : high) |= std::uint64_t{1} << (cell & 63); }
-    constexpr bool Has(int cell) const { return ((cell < 64 ? low : high) >> (cell & 63)) & 1u; }
-    bool Any() const { return (low | high) != 0; }
-    friend CellMask operator&(CellMask a, CellMask b) { return {a.low & b.low, a.high & b.high}; }
-    friend CellMask operator|(CellMask a, CellMask b) { return {a.low | b.low, a.high | b.high}; }
-    CellMask operator~() const { return {~low, ~high}; }
-    CellMask& operator|=(CellMask other) { return *this = *this | other; }
-    CellMask& operator&=(CellMask other) { return *this = *this & other; }
-    template <class Visit>
-    void ForEach(Visit visit) const
-    {
-        for (std::uint64_t bits = low; bits != 0; bits &= bits - 1)
-            visit(std::countr_zero(bits));
-        for (std::uint64_t bits = high; bits != 0; bits &= bits - 1)
-            visit(64 + std::countr_zero(bits));
-    }
-};
-
-// The cells sharing a unit with the cell, the cell itself left out.
-CellMask Peers(int cell);
 
 // Nodes are numbered cell * 9 + digit - 1 for candidates, from kCandidateNodes on for groups.
 class LinkGraph {
@@ -73,11 +43,11 @@ public:
     // The node's cells in ascending order.
     std::span<const int> Cells(int node) const;
     // The cells that see every cell of the node, its own cells left out.
-    CellMask SeenByAll(int node) const { return IsGroup(node) ? Group(node).seenByAll : Peers(node / 9); }
+    CellSet SeenByAll(int node) const { return IsGroup(node) ? Group(node).seenByAll : PeerSet(node / 9); }
     // The board's cells holding the digit.
-    CellMask Holding(int digit) const { return m_holding[digit - 1]; }
+    CellSet Holding(int digit) const { return m_holding[digit - 1]; }
     // The cells whose candidate node of the digit has a strong link.
-    CellMask Linked(int digit) const { return m_linked[digit - 1]; }
+    CellSet Linked(int digit) const { return m_linked[digit - 1]; }
     // The nodes strongly linked to the node.
     std::span<const std::int16_t> Strong(int node) const
     {
@@ -85,14 +55,14 @@ public:
     }
     bool HasStrong(int node) const { return m_strongCount[static_cast<std::size_t>(node)] != 0; }
     // The node's cells as a mask.
-    CellMask MaskOf(int node) const { return IsGroup(node) ? Group(node).cellMask : CellMask::Of(node / 9); }
+    CellSet MaskOf(int node) const { return IsGroup(node) ? Group(node).cellMask : CellSet::Of(node / 9); }
     // Whether at most one of two different nodes is true: two digits of one cell, or one digit in
     // nodes whose cells all see each other.
     bool Weak(int a, int b) const
     {
         if (Digit(a) != Digit(b))
             return !IsGroup(a) && !IsGroup(b) && a / 9 == b / 9;
-        return a != b && !(MaskOf(b) & ~SeenByAll(a)).Any();
+        return a != b && MaskOf(b).Within(SeenByAll(a));
     }
     // The grouped nodes of the digit that have a strong link.
     std::span<const int> LinkedGroups(int digit) const { return m_linkedGroups[digit - 1]; }
@@ -102,8 +72,8 @@ private:
         int digit;
         int count;
         int cells[3];
-        CellMask cellMask;
-        CellMask seenByAll;
+        CellSet cellMask;
+        CellSet seenByAll;
     };
     const GroupNode& Group(int node) const { return m_groups[static_cast<std::size_t>(node - kCandidateNodes)]; }
     void AddGroups(const TechniqueBoard& board);
@@ -114,8 +84,8 @@ private:
     void Link(int a, int b);
 
     Kinds m_kinds;
-    CellMask m_holding[9];
-    CellMask m_linked[9];
+    CellSet m_holding[9];
+    CellSet m_linked[9];
     std::vector<GroupNode> m_groups;
     std::vector<int> m_groupsOf[9];
     std::vector<int> m_linkedGroups[9];
