@@ -17,7 +17,7 @@ run: build
 test: build
 	ctest --preset $(PRESET) -j $(JOBS) -LE slow
 
-# The tests labelled slow: the reference comparison swept over whole puzzle collections.
+# The tests labelled slow: the reference comparison and the technique path swept over whole puzzle collections.
 test-slow: build
 	ctest --preset $(PRESET) -j $(JOBS) -L slow
 

@@ -5,6 +5,33 @@
 #include <QAction>
 #include <QWidget>
 
+const char* ObjectName(OptionsAction action)
+{
+    switch (action) {
+    case OptionsAction::Open: return "Open";
+    case OptionsAction::SaveAs: return "SaveAs";
+    case OptionsAction::NextPuzzle: return "NextPuzzle";
+    case OptionsAction::PreviousPuzzle: return "PreviousPuzzle";
+    case OptionsAction::GoToPuzzle: return "GoToPuzzle";
+    case OptionsAction::Copy: return "Copy";
+    case OptionsAction::Paste: return "Paste";
+    case OptionsAction::Reset: return "Reset";
+    case OptionsAction::Clear: return "Clear";
+    case OptionsAction::Print: return "Print";
+    case OptionsAction::PrintPuzzles: return "PrintPuzzles";
+    case OptionsAction::ShowSolveLogic: return "ShowSolveLogic";
+    case OptionsAction::ShowCandidates: return "ShowCandidates";
+    case OptionsAction::PreviousStep: return "PreviousStep";
+    case OptionsAction::NextStep: return "NextStep";
+    case OptionsAction::Hint: return "Hint";
+    case OptionsAction::EnterMyDigits: return "EnterMyDigits";
+    case OptionsAction::CheckMyDigits: return "CheckMyDigits";
+    case OptionsAction::FillInCandidates: return "FillInCandidates";
+    case OptionsAction::About: return "About";
+    }
+    return "";
+}
+
 OptionsActions::OptionsActions(QWidget& window) : m_window(window), m_menu(QStringLiteral("OPTIONS"), &window)
 {
     m_menu.setObjectName(QStringLiteral("Options"));
@@ -34,7 +61,8 @@ void OptionsActions::Add(std::initializer_list<OptionsCommand> commands)
         const QString text = tr(command.text);
         QAction* action = m_menu.addAction(
             command.key.isEmpty() ? text : text + u'\t' + command.key.toString(QKeySequence::NativeText));
-        action->setObjectName(QString::fromLatin1(command.name));
+        action->setObjectName(QString::fromLatin1(ObjectName(command.action)));
+        m_actions[static_cast<size_t>(command.action)] = action;
         action->setShortcut(command.key);
         if (!command.picture.isEmpty())
             action->setIcon(Artwork::Load(command.picture));
@@ -45,9 +73,9 @@ void OptionsActions::Add(std::initializer_list<OptionsCommand> commands)
     }
 }
 
-QAction* OptionsActions::Action(const char* name)
+QAction& OptionsActions::Action(OptionsAction action)
 {
-    return m_menu.findChild<QAction*>(QString::fromLatin1(name));
+    return *m_actions[static_cast<size_t>(action)];
 }
 
 void OptionsActions::Enable(const PuzzleModel& model)

@@ -101,59 +101,63 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
 void CSuDokuDlg::BuildOptionsMenu()
 {
     m_options.AddNewPuzzle([this](Difficulty rating) { OnNewPuzzle(rating); });
+    using Action = OptionsAction;
     using Command = PuzzleModel::Command;
     m_options.Add({
         {},
-        {QT_TR_NOOP("Open ..."), "Open", [this] { m_transfer.Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O),
+        {QT_TR_NOOP("Open ..."), Action::Open, [this] { m_transfer.Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O),
          Artwork::kMenuOpen, Command::Open},
-        {QT_TR_NOOP("Save As ..."), "SaveAs", [this] { m_transfer.SaveAs(); }, QKeySequence(Qt::CTRL | Qt::Key_S),
+        {QT_TR_NOOP("Save As ..."), Action::SaveAs, [this] { m_transfer.SaveAs(); }, QKeySequence(Qt::CTRL | Qt::Key_S),
          Artwork::kMenuSaveAs, Command::SaveAs},
         {},
-        {QT_TR_NOOP("Next Puzzle"), "NextPuzzle", [this] { MoveInCollection(&CollectionMoves::Next); },
+        {QT_TR_NOOP("Next Puzzle"), Action::NextPuzzle, [this] { MoveInCollection(&CollectionMoves::Next); },
          QKeySequence(Qt::CTRL | Qt::Key_PageDown), {}, Command::NextPuzzle},
-        {QT_TR_NOOP("Previous Puzzle"), "PreviousPuzzle", [this] { MoveInCollection(&CollectionMoves::Previous); },
-         QKeySequence(Qt::CTRL | Qt::Key_PageUp), {}, Command::PreviousPuzzle},
-        {QT_TR_NOOP("Go To Puzzle ..."), "GoToPuzzle", [this] { MoveInCollection(&CollectionMoves::GoTo); },
+        {QT_TR_NOOP("Previous Puzzle"), Action::PreviousPuzzle,
+         [this] { MoveInCollection(&CollectionMoves::Previous); }, QKeySequence(Qt::CTRL | Qt::Key_PageUp), {},
+         Command::PreviousPuzzle},
+        {QT_TR_NOOP("Go To Puzzle ..."), Action::GoToPuzzle, [this] { MoveInCollection(&CollectionMoves::GoTo); },
          QKeySequence(Qt::CTRL | Qt::Key_G), {}, Command::GoToPuzzle},
         {},
-        {QT_TR_NOOP("Copy"), "Copy", [this] { m_transfer.Copy(); }, QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {QT_TR_NOOP("Paste"), "Paste", [this] { m_transfer.Paste(); }, QKeySequence(Qt::CTRL | Qt::Key_V), {},
+        {QT_TR_NOOP("Copy"), Action::Copy, [this] { m_transfer.Copy(); }, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {QT_TR_NOOP("Paste"), Action::Paste, [this] { m_transfer.Paste(); }, QKeySequence(Qt::CTRL | Qt::Key_V), {},
          Command::Paste},
         {},
-        {QT_TR_NOOP("Reset Su Doku Board"), "Reset", [this] { OnReset(); }, {}, Artwork::kMenuReset, Command::Reset},
-        {QT_TR_NOOP("Clear Su Doku Board"), "Clear", [this] { OnClear(); }, {}, Artwork::kMenuClear, Command::Clear},
+        {QT_TR_NOOP("Reset Su Doku Board"), Action::Reset, [this] { OnReset(); }, {}, Artwork::kMenuReset,
+         Command::Reset},
+        {QT_TR_NOOP("Clear Su Doku Board"), Action::Clear, [this] { OnClear(); }, {}, Artwork::kMenuClear,
+         Command::Clear},
         {},
-        {QT_TR_NOOP("Print ..."), "Print", [this] { OnPrint(); }, QKeySequence(Qt::CTRL | Qt::Key_P),
+        {QT_TR_NOOP("Print ..."), Action::Print, [this] { OnPrint(); }, QKeySequence(Qt::CTRL | Qt::Key_P),
          Artwork::kMenuPrint},
-        {QT_TR_NOOP("Print Puzzles ..."), "PrintPuzzles", [this] { m_newPuzzles.Print(); }},
+        {QT_TR_NOOP("Print Puzzles ..."), Action::PrintPuzzles, [this] { m_newPuzzles.Print(); }},
         {},
-        {QT_TR_NOOP("Show Solve Logic ..."), "ShowSolveLogic", [this] { m_solveLogic.Show(); }, {},
+        {QT_TR_NOOP("Show Solve Logic ..."), Action::ShowSolveLogic, [this] { m_solveLogic.Show(); }, {},
          Artwork::kMenuLogic, Command::ShowSolveLogic},
         {},
-        {QT_TR_NOOP("Show Candidates"), "ShowCandidates", [this] { OnShowCandidates(); },
+        {QT_TR_NOOP("Show Candidates"), Action::ShowCandidates, [this] { OnShowCandidates(); },
          QKeySequence(Qt::CTRL | Qt::Key_K)},
-        {QT_TR_NOOP("Previous Step"), "PreviousStep", [this] { m_model.PreviousStep(); },
+        {QT_TR_NOOP("Previous Step"), Action::PreviousStep, [this] { m_model.PreviousStep(); },
          QKeySequence(Qt::CTRL | Qt::Key_Left), {}, Command::PreviousStep},
-        {QT_TR_NOOP("Next Step"), "NextStep", [this] { m_model.NextStep(); }, QKeySequence(Qt::CTRL | Qt::Key_Right),
-         {}, Command::NextStep},
-        {QT_TR_NOOP("Hint"), "Hint", [this] { m_model.Hint(); }, QKeySequence(Qt::Key_H), {}, Command::Hint},
+        {QT_TR_NOOP("Next Step"), Action::NextStep, [this] { m_model.NextStep(); },
+         QKeySequence(Qt::CTRL | Qt::Key_Right), {}, Command::NextStep},
+        {QT_TR_NOOP("Hint"), Action::Hint, [this] { m_model.Hint(); }, QKeySequence(Qt::Key_H), {}, Command::Hint},
         {},
-        {QT_TR_NOOP("Enter My Digits"), "EnterMyDigits", [this] { m_ownDigits->ToggleMyDigits(); },
+        {QT_TR_NOOP("Enter My Digits"), Action::EnterMyDigits, [this] { m_ownDigits->ToggleMyDigits(); },
          QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {QT_TR_NOOP("Check My Digits"), "CheckMyDigits", [this] { m_model.Check(); }, QKeySequence(Qt::CTRL | Qt::Key_E),
-         {}, Command::CheckOwnDigits},
-        {QT_TR_NOOP("Fill In Candidates"), "FillInCandidates", [this] { m_model.FillInCandidates(); }, {}, {},
+        {QT_TR_NOOP("Check My Digits"), Action::CheckMyDigits, [this] { m_model.Check(); },
+         QKeySequence(Qt::CTRL | Qt::Key_E), {}, Command::CheckOwnDigits},
+        {QT_TR_NOOP("Fill In Candidates"), Action::FillInCandidates, [this] { m_model.FillInCandidates(); }, {}, {},
          Command::FillInCandidates},
         {},
-        {QT_TR_NOOP("About Vantrel Orvandel ..."), "About", [this] { OnAbout(); }, {}, Artwork::kMenuAbout},
+        {QT_TR_NOOP("About Vantrel Orvandel ..."), Action::About, [this] { OnAbout(); }, {}, Artwork::kMenuAbout},
     });
 
-    m_options.Action("EnterMyDigits")->setCheckable(true);
-    QAction* showCandidates = m_options.Action("ShowCandidates");
+    m_options.Action(OptionsAction::EnterMyDigits).setCheckable(true);
+    QAction& showCandidates = m_options.Action(OptionsAction::ShowCandidates);
     ProfileSettings store;
     m_bShowCandidates = Settings(store).ShowCandidates();
-    showCandidates->setCheckable(true);
-    showCandidates->setChecked(m_bShowCandidates);
+    showCandidates.setCheckable(true);
+    showCandidates.setChecked(m_bShowCandidates);
 }
 
 void CSuDokuDlg::OnInitDialog()

@@ -56,7 +56,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Set-up: the Options commands, in menu order, each with its text, name, handler, shortcut,
+    // Set-up: the Options commands, in menu order, each with its text, handle, handler, shortcut,
     // picture and enabling; then the system menu and the start-up splash screen.
     void BuildOptionsMenu();
     void OnInitDialog();

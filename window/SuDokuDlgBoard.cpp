@@ -42,7 +42,7 @@ void CSuDokuDlg::EnableControls()
     m_controls.solve->setEnabled(m_model.IsEnabled(Command::Solve));
     m_controls.solveCell->setEnabled(m_model.IsEnabled(Command::SolveCell));
     m_options.Enable(m_model);
-    m_options.Action("EnterMyDigits")->setChecked(m_model.OwnDigitsOn());
+    m_options.Action(OptionsAction::EnterMyDigits).setChecked(m_model.OwnDigitsOn());
     m_controls.previousStep->setEnabled(m_model.IsEnabled(Command::PreviousStep));
     m_controls.nextStep->setEnabled(m_model.IsEnabled(Command::NextStep));
     if (focused && !focused->isEnabled())

@@ -68,7 +68,7 @@ void CSuDokuDlg::OnNewPuzzle(Difficulty rating)
 void CSuDokuDlg::OnShowCandidates()
 {
     m_bShowCandidates = !m_bShowCandidates;
-    m_options.Action("ShowCandidates")->setChecked(m_bShowCandidates);
+    m_options.Action(OptionsAction::ShowCandidates).setChecked(m_bShowCandidates);
     ProfileSettings store;
     Settings(store).SetShowCandidates(m_bShowCandidates);
     Refresh();  // a way of drawing the board, not a change of the model

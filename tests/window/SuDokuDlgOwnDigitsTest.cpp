@@ -1,0 +1,67 @@
+// The person's own digits in the main window: the keys and commands reach the model (whose rules
+// are tested there), the digits take their own colour, and Check frames the wrong one.
+#include "GuiTestSupport.h"
+
+#include "GridDrawing.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+
+const std::string kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+const auto MyDigitsOn = [](CSuDokuDlg& window) { return OptionAction(window, OptionsAction::EnterMyDigits)->isChecked(); };
+
+TEST_F(MainWindowTest, OwnDigitKeysReachTheModelAndCheckFramesTheWrongOne)
+{
+    SetPuzzle(kPuzzle);
+    PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(MyDigitsOn(*dialog));
+    EXPECT_TRUE(MyDigitsOn(*ShowMainWindow(appPath))) << "remembered";
+
+    TypeInCell(Grid(), 3, 1, Qt::Key_4);
+    TypeInCell(Grid(), 4, 1, Qt::Key_1);  // a 6 belongs there
+    TypeInCell(Grid(), 1, 1, Qt::Key_9);  // a given
+    EXPECT_EQ(GridText(Grid()).substr(0, 4), "5341");
+    const QColor own = CellColor(Grid(), 3, 1);
+    Grid().setCurrentCell(2, 4);
+    Press(QStringLiteral("Solve Cell"));
+    EXPECT_NE(own, CellColor(Grid(), 1, 1)) << "apart from the givens";
+    EXPECT_NE(own, CellColor(Grid(), 5, 3)) << "apart from the solver's digits";
+
+    PressKeysInGrid(*dialog, Qt::Key_E, Qt::ControlModifier);
+    const BoardPicture board = Grid().Picture();
+    EXPECT_EQ(std::count_if(board.begin(), board.end(), [](const CellPicture& c) { return c.wrongFrame; }), 1);
+    EXPECT_TRUE(board[3].wrongFrame);
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Step"))->text(), QStringLiteral("1 of your digits is wrong"));
+
+    Grid().setCurrentCell(0, 5);
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent shift2(type, Qt::Key_At, Qt::ShiftModifier, 0, '2', 0, QStringLiteral("@"));  // as Windows sends it
+        QApplication::sendEvent(&Grid(), &shift2);
+    }
+    EXPECT_EQ(Grid().Picture()[5].ownMarks, 0b10) << "a mark, not a digit, shown with the candidates hidden";
+    PressKeysInGrid(*dialog, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Grid().Picture()[5].ownMarks, 0);
+
+    PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_FALSE(MyDigitsOn(*dialog));
+    PressKeysInGrid(*dialog, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(GridText(Grid()).substr(0, 4), "5341") << "locked while off";
+    Press(QStringLiteral("Solve"));
+    EXPECT_TRUE(GridText(Grid()).substr(0, 4) == "5346" && Grid().Picture()[3].wrongFrame) << "the own 1 Solve replaced";
+}
+
+TEST(OwnDigitColour, StandsApartUnderADarkPaletteToo)
+{
+    const auto dark = [](const QColor& colour) { return ForDarkPalette({QStringLiteral("1"), colour, Qt::white}).textColor; };
+    EXPECT_NE(dark(OwnDigitColour()), dark(Qt::black));
+    EXPECT_NE(dark(OwnDigitColour()), dark(Qt::blue));
+}
+
+}  // namespace
