@@ -25,10 +25,16 @@ struct CellSet {
 
     constexpr bool Empty() const { return (low | high) == 0; }
     // Without a popcount instruction to rely on, the small counts asked for by bit tricks.
-    constexpr bool Single() const { return (low == 0) != (high == 0) && ((low & (low - 1)) | (high & (high - 1))) == 0; }
+    constexpr bool Single() const
+    {
+        return (low == 0) != (high == 0) && ((low & (low - 1)) | (high & (high - 1))) == 0;
+    }
     constexpr bool Pair() const { return !Single() && !Empty() && WithoutFirst().Single(); }
     constexpr int First() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
-    constexpr CellSet WithoutFirst() const { return low != 0 ? CellSet{low & (low - 1), high} : CellSet{0, high & (high - 1)}; }
+    constexpr CellSet WithoutFirst() const
+    {
+        return low != 0 ? CellSet{low & (low - 1), high} : CellSet{0, high & (high - 1)};
+    }
     constexpr bool Within(const CellSet& other) const { return ((low & ~other.low) | (high & ~other.high)) == 0; }
 
     constexpr CellSet operator&(const CellSet& other) const { return {low & other.low, high & other.high}; }

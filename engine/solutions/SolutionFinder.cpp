@@ -15,9 +15,10 @@ namespace solutions {
 namespace {
 
 // The finder works digit by digit: for each digit, the cells that may still hold it, as a bit set
-// over the board. A board position is a cell, row * 9 + column; the rows come in three bands of three, and
-// a band's 27 cells fit one 32-bit word (bit (row % 3) * 9 + column). One rule then looks at all
-// cells of a band at once, with a few bit operations and table lookups.
+// over the board. A board position is a cell, row * 9 + column, as the callers number them; the
+// rows come in three bands of three, and a band's 27 cells fit one 32-bit word (bit (row % 3) * 9
+// + column). One rule then looks at all cells of a band at once, with a few bit operations and
+// table lookups.
 //
 // Within a band, a digit takes one cell in each row and one in each square, so its three rows and
 // three squares pair up as a permutation. A segment is the three cells a row shares with a square;
@@ -757,9 +758,9 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
     return true;
 }
 
-// Counts the solutions below a prepared board as CountSolutions does. With a first cell, the search branches there first, its
-// digits from 1 up, so the solution written holds the smallest digit it can, and then for a few
-// nodes where the explained search would.
+// Counts the solutions below a prepared board as CountSolutions does. With a first cell, the
+// search branches there first, its digits from 1 up, so the solution written holds the smallest
+// digit it can, and then for a few nodes where the explained search would.
 int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int firstCell = -1)
 {
     // A depth-first search for one solution can spend long below one early choice that leads

@@ -71,7 +71,8 @@ bool CandidateGrid::CanGuessOnEveryUndeterminedCell() const
 {
     // Only the closed cells need a look, and they are few: the cells guessed on.
     bool canGuess = true;
-    CellSet::All().Without(m_open).ForEach([&](int cell) { canGuess = canGuess && grid::kBitCounts[m_candidates[cell]] < 2; });
+    CellSet::All().Without(m_open).ForEach(
+        [&](int cell) { canGuess = canGuess && grid::kBitCounts[m_candidates[cell]] < 2; });
     return canGuess;
 }
 

@@ -38,8 +38,8 @@ public:
     void Append(const WorkingStep& step)
     {
         assert(m_size < kCapacity);
-        m_records[m_size++] = {step.kind, step.unitKind, static_cast<std::uint8_t>(grid::PuzzleCell(step.cell)), step.digitMask, step.digit,
-                               step.guessLevel};
+        m_records[m_size++] = {step.kind, step.unitKind, static_cast<std::uint8_t>(grid::PuzzleCell(step.cell)),
+                               step.digitMask, step.digit, step.guessLevel};
     }
     size_t Size() const { return m_size; }
     // Forgets every step after the first `size`: those of a failed guess.

@@ -2,25 +2,18 @@
 // hidden subsets and by fish.
 #pragma once
 
+#include "DigitMask.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
 
 namespace technique {
 
-// The number of bits of a 9-bit mask (digits, or places in a unit) from a table: without a
-// population-count instruction in the baseline target, std::popcount is a library call, and the
-// finders count bits in their innermost loops.
-inline constexpr std::array<std::uint8_t, 512> kNineBitCounts = [] {
-    std::array<std::uint8_t, 512> counts{};
-    for (unsigned mask = 1; mask < 512; ++mask)
-        counts[mask] = static_cast<std::uint8_t>(counts[mask & (mask - 1)] + 1);
-    return counts;
-}();
-
+// The bits set in a 9-bit mask: digits, or places in a unit.
 constexpr int CountNine(unsigned mask)
 {
-    return kNineBitCounts[mask & 511u];
+    return kBitCounts[mask & 511u];
 }
 
 // Calls found(chosen) for every set of `size` items of `masks` (9-bit masks, 0 for an item that
