@@ -6,10 +6,10 @@
 #include "RandomBoards.h"
 #include "ReferenceSuDokuBoard.h"
 #include "SolutionCount.h"
-#include "SolutionFinder.h"
+#include "solutions/SolutionFinder.h"
 #include "Engine.h"
 #include "SolveTranscript.h"
-#include "SuDokuBoard.h"
+#include "solver/SuDokuBoard.h"
 #include "TechniqueBench.h"
 #include "TimingSummary.h"
 

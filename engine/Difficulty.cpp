@@ -1,17 +1,6 @@
-#include "Rating.h"
+#include "Difficulty.h"
 
 #include <algorithm>
-
-std::optional<Difficulty> RateSearch(bool solved, int guessLevel, bool usedDigitSets)
-{
-    if (!solved)
-        return std::nullopt;
-    if (guessLevel >= 3)
-        return Difficulty::RiverAzevod;
-    if (guessLevel >= 1)
-        return Difficulty::Hard;
-    return usedDigitSets ? Difficulty::Mild : Difficulty::Easy;
-}
 
 const char* DifficultyName(Difficulty difficulty)
 {

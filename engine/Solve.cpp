@@ -1,9 +1,9 @@
 #include "Engine.h"
 
-#include "CandidateGrid.h"
-#include "Rating.h"
-#include "StepRecord.h"
-#include "SuDokuBoard.h"
+#include "solver/CandidateGrid.h"
+#include "solver/Rating.h"
+#include "solver/StepRecord.h"
+#include "solver/SuDokuBoard.h"
 
 void SolverBoard::Keep(const CSuDokuBoard& board)
 {

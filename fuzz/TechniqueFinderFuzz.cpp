@@ -3,8 +3,8 @@
 // candidates that keeps the grid's digit. Every step the finder takes must hold in every
 // solution of the board it was taken on, checked with the solution finder; a runaway step is a
 // finding too (see kMostStepSeconds).
-#include "SolutionFinder.h"
-#include "TechniqueLadder.h"
+#include "solutions/SolutionFinder.h"
+#include "techniques/TechniqueLadder.h"
 
 #include <algorithm>
 #include <cstddef>

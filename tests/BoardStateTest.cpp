@@ -1,5 +1,5 @@
 // The board record: loading, evaluation, accessors and copying.
-#include "SuDokuBoard.h"
+#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The difficulty rating: the rule itself, and Set Su Doku on puzzles of every rating.
 #include "Difficulty.h"
 #include "Engine.h"
-#include "Rating.h"
+#include "solver/Rating.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Digit sets: n digits confined to the same n cells of a unit.
-#include "SuDokuBoard.h"
+#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

@@ -9,12 +9,14 @@ set -euo pipefail
 cd "$1"
 layers=(engine storage model dialogs window app)
 failed=0
-headers_of() { find "$1" -maxdepth 2 -name '*.h' ! -name Puzzle.h ! -name Difficulty.h -printf '%f\n'; }
+headers_of() { find "$1" -maxdepth 3 -name '*.h' ! -name Puzzle.h ! -name Difficulty.h -printf '%f\n'; }
+# An include of the header however spelt: in quotes or angle brackets, with or without a folder.
+includes() { grep -HnE "#include *[\"<]([^\">]*/)?${1//./\\.}[\">]" "${@:2}" 2>/dev/null; }
 check() {  # folder, then the folders it must not include from
     local folder=$1; shift
     for above in "$@"; do
         for header in $(headers_of "$above"); do
-            if grep -Hn "#include \"$header\"" "$folder"/*.cpp "$folder"/*.h 2>/dev/null; then
+            if includes "$header" "$folder"/*.cpp "$folder"/*.h; then
                 echo "  ^ $folder includes $above/$header"
                 failed=1
             fi
@@ -28,7 +30,7 @@ check cli dialogs window app
 for folder in dialogs window app; do
     check "$folder" storage engine
 done
-if grep -Hn -e '#include "Puzzle.h"' -e '#include "Difficulty.h"' app/*; then
+if includes Puzzle.h app/* || includes Difficulty.h app/*; then
     echo "  ^ app includes from engine"
     failed=1
 fi
@@ -38,7 +40,7 @@ if grep -ln 'QSettings' ./*/*.cpp ./*/*.h | grep -v -e '^./window/ProfileSetting
 fi
 for folder in storage model cli; do
     for header in $(headers_of engine); do
-        if [[ $header != Engine.h ]] && grep -Hn "#include \"$header\"" "$folder"/*.cpp "$folder"/*.h 2>/dev/null; then
+        if [[ $header != Engine.h ]] && includes "$header" "$folder"/*.cpp "$folder"/*.h; then
             echo "  ^ $folder includes engine/$header, which is the engine's own"
             failed=1
         fi

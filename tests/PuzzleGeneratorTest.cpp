@@ -3,7 +3,7 @@
 #include "Engine.h"
 #include "NewPuzzleChoice.h"
 #include "PuzzleGenerator.h"
-#include "TechniqueLadder.h"
+#include "techniques/TechniqueLadder.h"
 
 #include <gtest/gtest.h>
 

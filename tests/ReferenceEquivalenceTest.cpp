@@ -2,7 +2,7 @@
 // board the two must agree exactly: result, level, board, and every step sentence in order.
 #include "ReferenceSuDokuBoard.h"
 #include "SolveTranscript.h"
-#include "SuDokuBoard.h"
+#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

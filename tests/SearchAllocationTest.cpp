@@ -1,6 +1,6 @@
 // The search allocates nothing for its trials: the only allocations of a solve are the sentences
 // that end up in the step list (and the list itself).
-#include "SuDokuBoard.h"
+#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The logic pass and the guessing search.
 #include "SolutionCount.h"
-#include "StepRecord.h"
-#include "SuDokuBoard.h"
+#include "solver/StepRecord.h"
+#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Peer elimination and hidden singles, with their sentences.
-#include "SuDokuBoard.h"
+#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The solution finder that lets the search skip guesses bound to fail: it must find a solution
 // whenever there is one and never report one that breaks a rule or a candidate.
-#include "SolutionFinder.h"
-#include "SuDokuBoard.h"
+#include "solutions/SolutionFinder.h"
+#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The technique finder: each family on hand-made candidate boards, and the whole path checked
 // against the solution finder.
-#include "SolutionFinder.h"
-#include "TechniqueFinders.h"
-#include "TechniqueLadder.h"
+#include "solutions/SolutionFinder.h"
+#include "techniques/TechniqueFinders.h"
+#include "techniques/TechniqueLadder.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>

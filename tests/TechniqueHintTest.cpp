@@ -1,7 +1,7 @@
 // The technique finder on the board: where a hint says to look, what its stages mark, the hint's
 // three presses on the model, and the replay of the technique path.
 #include "PuzzleModel.h"
-#include "TechniqueLadder.h"
+#include "techniques/TechniqueLadder.h"
 #include "TechniqueView.h"
 #include "TestBoards.h"
 

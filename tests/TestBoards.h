@@ -1,7 +1,7 @@
 // Helpers shared by the tests: puzzles as 81-character strings, and an independent checker.
 #pragma once
 
-#include "SuDokuBoard.h"
+#include "solver/SuDokuBoard.h"
 #include "TechniqueStep.h"
 
 #include <array>

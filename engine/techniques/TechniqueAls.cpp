@@ -1,5 +1,5 @@
 #include "TechniqueFinders.h"
-#include "TechniqueText.h"
+#include "TechniqueSentences.h"
 #include "TechniqueSets.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "TechniqueFinders.h"
-#include "TechniqueText.h"
 #include "TechniqueLinks.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>

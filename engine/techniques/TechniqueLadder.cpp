@@ -2,7 +2,7 @@
 
 #include "SolutionCount.h"
 #include "TechniqueFinders.h"
-#include "TechniqueText.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>

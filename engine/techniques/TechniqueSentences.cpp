@@ -1,4 +1,4 @@
-#include "TechniqueText.h"
+#include "TechniqueSentences.h"
 
 #include "TechniqueBoard.h"
 

@@ -2,7 +2,7 @@
 #include "CandidateGrid.h"
 #include "CellSet.h"
 #include "SolutionCount.h"
-#include "SolutionFinder.h"
+#include "solutions/SolutionFinder.h"
 
 #include <algorithm>
 #include <bit>
