@@ -110,25 +110,25 @@ struct TechniqueStep {
     Technique technique = Technique::Guess;
     double difficulty = 0.0;
     // Units in TechniqueBoard's numbering. The base is the unit the pattern lies in: a single's, a
-    // subset's, a locked digit's square or line, a fish's first base line, an empty rectangle's
-    // square, a W-Wing's link, a unique rectangle's roof line (hidden: the target's row), two almost
-    // locked sets' first; a turbot fish's or kite's first link; a unit forcing chain's unit; a
-    // contradiction's unit left without a place for the digit.
+    // subset's, a locked digit's square or line, a fish's first base line, the first link of a
+    // skyscraper, kite (its row) or turbot fish, a W-Wing's link, an empty rectangle's square, a
+    // unique rectangle's roof unit (hidden: the target's row), the first almost locked set's unit,
+    // a unit forcing chain's unit, a contradiction's unit left without a place for the digit.
     int baseUnit = -1;
     // The cover is the unit the base is read against: a locked digit's other unit, a fish's first
-    // cover line, the line joining a skyscraper's or the unit of a kite's or turbot fish's second
-    // link, an empty rectangle's strong link, the second almost locked set's unit, a hidden unique
-    // rectangle's column; a contradiction's unit the digit would go into twice.
+    // cover line, the line joining a skyscraper's links, the square joining a kite's, a turbot
+    // fish's second link, an empty rectangle's strong link, the second almost locked set's unit, a
+    // hidden unique rectangle's column, a contradiction's unit the digit would go into twice.
     int coverUnit = -1;
     std::vector<int> cells;       // the pattern's cells, ascending
     unsigned digits = 0;          // the pattern's digits, bit d - 1 for digit d
     int pivot = -1;               // XY- and XYZ-Wing: the cell that sees the others
     // The cells one of which holds the digit the step removes: a wing's pincers (XYZ-Wing: and its
-    // pivot); the far ends of a skyscraper, kite, turbot fish or W-Wing, the base's first; an empty
-    // rectangle's link, the end in line with the square first.
+    // pivot), a W-Wing's two cells, each ascending; the far ends of a skyscraper, kite or turbot
+    // fish, the base's first; an empty rectangle's link, the end in line with the square first.
     std::vector<int> ends;
     // The places joining two links, that see each other (a skyscraper, kite or turbot fish: the
-    // base's first) or that each see one end (a W-Wing's link).
+    // base's first) or that each see one end (a W-Wing's link, ascending).
     std::vector<int> inner;
     std::vector<int> fins;        // a finned fish's places outside the cover lines
     // Groups of cells by their part: two almost locked sets, each ascending; a unique rectangle's

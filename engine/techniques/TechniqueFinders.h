@@ -76,29 +76,29 @@ void WriteFinnedFish(std::string& out, const TechniqueStep& step);
 
 // TechniqueSingleDigitPatterns.cpp
 // Two rows (or columns) holding the digit twice each, one place of each in the same column (row):
-// step.coverUnit is that line, and the other two places, one of which holds the digit, take it
-// from the cells that see both.
+// step.coverUnit is that line, and the other two places (step.ends), one of which holds the digit,
+// take it from the cells that see both. step.inner: the places in step.coverUnit.
 bool FindSkyscraper(const TechniqueBoard& board, TechniqueStep& step);
 // A row and a column holding the digit twice each, in two squares each, one place of each in the
 // same square (step.coverUnit): the other two places, one of which holds the digit, take it from
 // the cells that see both. step.baseUnit is the row.
 bool FindTwoStringKite(const TechniqueBoard& board, TechniqueStep& step);
 // Two units (step.baseUnit, step.coverUnit) holding the digit twice each, one place of the first seeing
-// one of the second: the other two places, one of which holds the digit, take it from the cells
-// that see both.
+// one of the second (step.inner): the other two places (step.ends), one of which holds the digit,
+// take it from the cells that see both.
 bool FindTurbotFish(const TechniqueBoard& board, TechniqueStep& step);
 void WriteSkyscraper(std::string& out, const TechniqueStep& step);
 void WriteTwoStringKite(std::string& out, const TechniqueStep& step);
 void WriteTurbotFish(std::string& out, const TechniqueStep& step);
 
 // TechniqueWings.cpp. The digit removed is the one the wing proves lies in one of its cells.
-// A pivot holding only x and y sees two pincers, not seeing each other, holding only x and z and
-// only y and z: z leaves the cells that see both pincers.
+// A pivot (step.pivot) holding only x and y sees two pincers (step.ends), not seeing each other,
+// holding only x and z and only y and z: z leaves the cells that see both pincers.
 bool FindXYWing(const TechniqueBoard& board, TechniqueStep& step);
 // The same with the pivot holding x, y and z: z leaves the cells that see all three.
 bool FindXYZWing(const TechniqueBoard& board, TechniqueStep& step);
-// Two cells holding only x and y, not seeing each other, and a unit (step.baseUnit) where x has only two
-// places, one seeing each cell: y leaves the cells that see both.
+// Two cells (step.ends) holding only x and y, not seeing each other, and a unit (step.baseUnit) where x
+// has only two places (step.inner), one seeing each cell: y leaves the cells that see both.
 bool FindWWing(const TechniqueBoard& board, TechniqueStep& step);
 void WriteXYWing(std::string& out, const TechniqueStep& step);
 void WriteXYZWing(std::string& out, const TechniqueStep& step);
@@ -115,7 +115,7 @@ void WriteEmptyRectangle(std::string& out, const TechniqueStep& step);
 // TechniqueUniqueness.cpp. Only on a board whose puzzle is known to have one solution: a pattern
 // whose two digits could swap would give it a second one. A unique rectangle is four cells in two
 // rows, two columns and two squares, all holding two digits a and b (step.digits); step.cells holds
-// its corners (type 3: and the subset's cells).
+// its corners (type 3: and the subset's cells), step.sets the roof (type 3: and the subset's cells).
 // Type 1: three corners hold only a and b, so the fourth loses them.
 bool FindUniqueRectangleType1(const TechniqueBoard& board, TechniqueStep& step);
 // Type 2: two corners on one side hold only a and b, the other two (the roof, in step.baseUnit) one more
@@ -138,8 +138,8 @@ void WriteUniqueRectangle(std::string& out, const TechniqueStep& step);
 void WriteBugPlusOne(std::string& out, const TechniqueStep& step);
 
 // TechniqueAls.cpp
-// Two almost locked sets (n cells of one unit holding n + 1 digits; step.baseUnit and step.coverUnit,
-// the second's cells in step.fins) sharing a digit x (step.digits) whose places in one set all see
+// Two almost locked sets (n cells of one unit holding n + 1 digits; step.sets, in step.baseUnit
+// and step.coverUnit) sharing a digit x (step.digits) whose places in one set all see
 // those in the other: at most one set holds x, so the other is locked, and any other shared digit
 // leaves the cells that see all its places in both sets. With two such digits (doubly linked), each
 // set is locked to all its digits but one of them: those leave the cells that see all their places
@@ -157,14 +157,15 @@ void WriteSimpleColouring(std::string& out, const TechniqueStep& step);
 
 // TechniqueChains.cpp. The shortest chain, links alternating strong and weak and both ends strong,
 // that removes something: one of its ends is true, so a candidate in conflict with both goes; a
-// chain whose ends see each other closes into a loop (step.candidates repeats its first node at the end) and removes what conflicts with both nodes
-// of any weak link. step.candidates is the chain, rated by its length.
+// chain whose ends see each other closes into a loop and removes what conflicts with both nodes of
+// any weak link. step.chains holds the chain, rated by its length; step.candidates its candidates in
+// chain order, a loop's first node again at the end.
 // One digit, cells linked by conjugate pairs and by seeing each other.
 bool FindXChain(const TechniqueBoard& board, TechniqueStep& step);
 // Cells of two candidates, linked within a cell and by one digit in cells that see each other;
 // both ends the same digit.
 bool FindXYChain(const TechniqueBoard& board, TechniqueStep& step);
-// Any digits, with grouped nodes (step.chains).
+// Any digits, with grouped nodes.
 bool FindAlternatingChain(const TechniqueBoard& board, TechniqueStep& step);
 void WriteChain(std::string& out, const TechniqueStep& step);
 // TechniqueForcingChains.cpp: the last resort before a guess. Each follows the consequences of
