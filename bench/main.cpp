@@ -9,6 +9,8 @@
 #include "solutions/SolutionFinder.h"
 #include "Engine.h"
 #include "SolveTranscript.h"
+#include "solver/CellOrder.h"
+#include "solver/GridGeometry.h"
 #include "solver/SuDokuBoard.h"
 #include "TechniqueBench.h"
 #include "TimingSummary.h"
@@ -182,13 +184,11 @@ double TimeCount(const Puzzle& puzzle)
     if (board.IsSolved() || !board.IsConsistent())
         return 0;
     std::uint16_t candidates[kCellCount];
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y)
-            candidates[x * 9 + y] = board.m_nCandidates[x][y];
-    }
+    for (int cell = 0; cell < kCellCount; ++cell)
+        candidates[grid::PuzzleCell(cell)] = board.m_nCandidates[grid::CellX(cell)][grid::CellY(cell)];
     std::uint8_t solution[kCellCount];
     const double start = ThreadSeconds();
-    if (grid::CountSolutions(candidates, kSeveralSolutions, solution) < 0)
+    if (solutions::CountSolutions(candidates, kSeveralSolutions, solution) < 0)
         std::abort();  // keeps the count from being optimised away; it is never negative
     return ThreadSeconds() - start;
 }

@@ -66,13 +66,13 @@ void ShuffledGrid(Bytes& bytes, int (&grid)[kCellCount])
 // Whether any solution of the board, with `cell` allowed only `allowed`, exists.
 bool HasSolution(const TechniqueBoard& board, int cell, unsigned allowed)
 {
-    std::uint16_t candidates[kCellCount];  // the solution finder counts x-major
+    std::uint16_t candidates[kCellCount];
     for (int each = 0; each < kCellCount; ++each) {
         const unsigned mask = board.IsEmpty(each) ? board.Candidates(each) : 1u << (board.Value(each) - 1);
-        candidates[each % 9 * 9 + each / 9] = static_cast<std::uint16_t>(each == cell ? mask & allowed : mask);
+        candidates[each] = static_cast<std::uint16_t>(each == cell ? mask & allowed : mask);
     }
     std::uint8_t solution[kCellCount];
-    return grid::CountSolutions(candidates, 1, solution, false) > 0;
+    return solutions::CountSolutions(candidates, 1, solution, false) > 0;
 }
 
 // A hint may take 100 ms for one step in a release build. The sanitizers and the coverage
@@ -112,9 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::uint16_t candidates[kCellCount];
     for (int cell = 0; cell < kCellCount; ++cell)
-        candidates[cell % 9 * 9 + cell / 9] = board.IsEmpty(cell) ? board.Candidates(cell) : 1u << (board.Value(cell) - 1);
+        candidates[cell] = board.IsEmpty(cell) ? board.Candidates(cell) : 1u << (board.Value(cell) - 1);
     std::uint8_t solution[kCellCount];
-    board.SetKnownUnique(grid::CountSolutions(candidates, 2, solution, false) == 1);
+    board.SetKnownUnique(solutions::CountSolutions(candidates, 2, solution, false) == 1);
 
     for (int steps = 0; steps < 100 && !board.IsSolved(); ++steps) {
         TechniqueStep step;

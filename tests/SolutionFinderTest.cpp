@@ -1,7 +1,6 @@
 // The solution finder that lets the search skip guesses bound to fail: it must find a solution
 // whenever there is one and never report one that breaks a rule or a candidate.
 #include "solutions/SolutionFinder.h"
-#include "solver/SuDokuBoard.h"
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
@@ -13,23 +12,19 @@
 
 namespace {
 
-// The board's candidates in the finder's cell order (x * 9 + y).
-void CandidatesOf(const CSuDokuBoard& board, std::uint16_t (&candidates)[81])
+// The puzzle's candidates: every digit in an empty cell, the given alone in a given one.
+void CandidatesOf(const std::string& puzzle, std::uint16_t (&candidates)[81])
 {
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y)
-            candidates[x * 9 + y] = board.m_nCandidates[x][y];
-    }
+    const Puzzle cells = Puzzle::FromLine(puzzle);
+    for (int cell = 0; cell < 81; ++cell)
+        candidates[cell] = static_cast<std::uint16_t>(cells.IsEmpty(cell) ? 0x1FF : 1u << (cells[cell] - 1));
 }
 
-// The solution row by row, as text.
 std::string SolutionText(const std::uint8_t (&solution)[81])
 {
     std::string text(81, '.');
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y)
-            text[static_cast<size_t>(y * 9 + x)] = static_cast<char>('0' + solution[x * 9 + y]);
-    }
+    for (int cell = 0; cell < 81; ++cell)
+        text[static_cast<size_t>(cell)] = static_cast<char>('0' + solution[cell]);
     return text;
 }
 
@@ -50,9 +45,9 @@ TEST_P(SolutionFinderCases, FindsAValidSolutionExactlyWhenThereIsOne)
 {
     const FinderCase& c = GetParam();
     std::uint16_t candidates[81];
-    CandidatesOf(BoardFromText(c.puzzle), candidates);
+    CandidatesOf(c.puzzle, candidates);
     std::uint8_t solution[81] = {};
-    ASSERT_EQ(grid::CountSolutions(candidates, 1, solution) > 0, c.solvable);
+    ASSERT_EQ(solutions::CountSolutions(candidates, 1, solution) > 0, c.solvable);
     if (c.solvable) {
         EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
     }
@@ -81,10 +76,10 @@ TEST_P(SolutionFinderCases, DigitSetsFirstChangeNoCount)
 {
     const FinderCase& c = GetParam();
     std::uint16_t candidates[81];
-    CandidatesOf(BoardFromText(c.puzzle), candidates);
+    CandidatesOf(c.puzzle, candidates);
     std::uint8_t solution[81] = {};
-    const int count = grid::CountSolutions(candidates, 2, solution);
-    EXPECT_EQ(grid::CountSolutions(candidates, 2, solution, true), count);
+    const int count = solutions::CountSolutions(candidates, 2, solution);
+    EXPECT_EQ(solutions::CountSolutions(candidates, 2, solution, true), count);
     if (count > 0) {
         EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
     }
@@ -94,9 +89,9 @@ TEST_P(SolutionFinderCases, FindsTheSmallestDigitWithASolution)
 {
     const FinderCase& c = GetParam();
     std::uint16_t candidates[81];
-    CandidatesOf(BoardFromText(c.puzzle), candidates);
+    CandidatesOf(c.puzzle, candidates);
     std::uint8_t solution[81] = {};
-    if (grid::CountSolutions(candidates, 1, solution) == 0)
+    if (solutions::CountSolutions(candidates, 1, solution) == 0)
         return;
     const auto open = std::find_if(std::begin(candidates), std::end(candidates),
                                    [](std::uint16_t digits) { return (digits & (digits - 1)) != 0; });
@@ -104,18 +99,18 @@ TEST_P(SolutionFinderCases, FindsTheSmallestDigitWithASolution)
         return;
     const int cell = static_cast<int>(open - std::begin(candidates));
     std::uint8_t first[81];
-    const int count = grid::CountSolutionsSmallestFirst(candidates, 2, cell, first);
-    const int digit = grid::SmallestDigitWithSolution(candidates, cell, solution);
+    const int count = solutions::CountSolutionsSmallestFirst(candidates, 2, cell, first);
+    const int digit = solutions::SmallestDigitWithSolution(candidates, cell, solution);
     EXPECT_EQ(solution[cell], digit);
     EXPECT_TRUE(IsValidSolution(SolutionText(solution), c.puzzle)) << SolutionText(solution);
-    EXPECT_EQ(count, grid::CountSolutions(candidates, 2, solution));
+    EXPECT_EQ(count, solutions::CountSolutions(candidates, 2, solution));
     EXPECT_EQ(first[cell], digit);
     for (int smaller = 1; smaller < digit; ++smaller) {
         std::uint16_t pinned[81];
         std::copy(std::begin(candidates), std::end(candidates), pinned);
         pinned[cell] = static_cast<std::uint16_t>(candidates[cell] & (1u << (smaller - 1)));
         std::uint8_t other[81];
-        EXPECT_EQ(grid::CountSolutions(pinned, 1, other), 0) << smaller;
+        EXPECT_EQ(solutions::CountSolutions(pinned, 1, other), 0) << smaller;
     }
 }
 
@@ -124,15 +119,15 @@ TEST(SolutionFinder, KeepsToTheCandidatesItIsGiven)
     // A puzzle with one solution; take the solution's digit out of one empty cell.
     const std::string puzzle = "..53.....8......2..7..1.5..4....53...1..7...6..32...8..6.5....9..4....3......97..";
     std::uint16_t candidates[81];
-    CandidatesOf(BoardFromText(puzzle), candidates);
+    CandidatesOf(puzzle, candidates);
     std::uint8_t solution[81] = {};
-    ASSERT_EQ(grid::CountSolutions(candidates, 1, solution), 1);
-    const int cell = 0;  // x = 0, y = 0: empty in the puzzle
+    ASSERT_EQ(solutions::CountSolutions(candidates, 1, solution), 1);
+    const int cell = 0;  // empty in the puzzle
     candidates[cell] = static_cast<std::uint16_t>(candidates[cell] & ~(1u << (solution[cell] - 1)));
-    EXPECT_EQ(grid::CountSolutions(candidates, 1, solution), 0);
+    EXPECT_EQ(solutions::CountSolutions(candidates, 1, solution), 0);
     // Given back, the digit counts again: the finder may not start from the board it just saw.
-    CandidatesOf(BoardFromText(puzzle), candidates);
-    EXPECT_EQ(grid::CountSolutions(candidates, 1, solution), 1);
+    CandidatesOf(puzzle, candidates);
+    EXPECT_EQ(solutions::CountSolutions(candidates, 1, solution), 1);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The technique finder: each family on hand-made candidate boards, and the whole path checked
 // against the solution finder.
-#include "solutions/SolutionFinder.h"
+#include "SolutionCount.h"
 #include "techniques/TechniqueFinders.h"
 #include "techniques/TechniqueLadder.h"
 #include "TestBoards.h"
@@ -609,25 +609,22 @@ TEST_P(TechniquePathTest, IsSound)
         lines.resize(GetParam().count);
     for (const std::string& line : lines) {
         const Puzzle puzzle = Puzzle::FromLine(line);
-        std::uint16_t candidates[81];
-        for (int cell = 0; cell < 81; ++cell)  // the finder counts x-major
-            candidates[cell] = puzzle.IsEmpty(cell % 9 * 9 + cell / 9) ? 0x1FF : 1u << (puzzle[cell % 9 * 9 + cell / 9] - 1);
-        std::uint8_t xMajor[81];
-        ASSERT_EQ(grid::CountSolutions(candidates, 2, xMajor), 1) << line;
+        int solution[81];
+        ASSERT_EQ(CountSolutions(puzzle.data(), solution), 1) << line;
         const Explanation explanation = ExplainPuzzle(puzzle);
         ASSERT_TRUE(explanation.explained) << line;
         EXPECT_TRUE(!GetParam().withoutGuess || explanation.hardest != Technique::Guess) << line;
         TechniqueBoard board(puzzle);
         for (const TechniqueStep& step : explanation.steps) {
             for (const CellDigit& placed : step.placed)
-                ASSERT_EQ(placed.digit, xMajor[placed.cell % 9 * 9 + placed.cell / 9]) << TechniqueSentence(step);
+                ASSERT_EQ(placed.digit, solution[placed.cell]) << TechniqueSentence(step);
             for (const CellDigit& removed : step.removed)
-                ASSERT_NE(removed.digit, xMajor[removed.cell % 9 * 9 + removed.cell / 9]) << TechniqueSentence(step);
+                ASSERT_NE(removed.digit, solution[removed.cell]) << TechniqueSentence(step);
             ExpectChainsHold(board, step);
             board.Apply(step);
         }
         for (int cell = 0; cell < 81; ++cell)
-            ASSERT_EQ(board.Value(cell), xMajor[cell % 9 * 9 + cell / 9]) << line;
+            ASSERT_EQ(board.Value(cell), solution[cell]) << line;
     }
 }
 

@@ -3,6 +3,7 @@
 // candidates would, so no step is spent on that.
 #pragma once
 
+#include "GridUnits.h"
 #include "Puzzle.h"
 #include "TechniqueStep.h"
 
@@ -13,13 +14,12 @@
 
 namespace technique {
 
-// Units 0..8 are rows y, 9..17 columns x, 18..26 squares (left to right, then down); each lists
-// its cells in ascending order.
-constexpr int kUnitCount = 27;
-constexpr int RowUnit(int cell) { return cell / 9; }
-constexpr int ColumnUnit(int cell) { return 9 + cell % 9; }
-constexpr int BoxUnit(int cell) { return 18 + (cell / 27) * 3 + (cell % 9) / 3; }
-const std::array<int, 9>& UnitCells(int unit);
+// The finder numbers cells and units as the grid does (GridUnits.h).
+using ::BoxUnit;
+using ::ColumnUnit;
+using ::kUnitCount;
+using ::RowUnit;
+using ::UnitCells;
 
 class TechniqueBoard {
 public:

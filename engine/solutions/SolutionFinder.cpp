@@ -1,6 +1,7 @@
 #include "SolutionFinder.h"
 
-#include "GridGeometry.h"
+#include "DigitMask.h"
+#include "GridUnits.h"
 
 #include <algorithm>
 #include <array>
@@ -9,11 +10,11 @@
 #include <limits>
 #include <utility>
 
-namespace grid {
+namespace solutions {
 namespace {
 
 // The finder works digit by digit: for each digit, the cells that may still hold it, as a bit set
-// over the board. A board position is row * 9 + column; the rows come in three bands of three, and
+// over the board. A board position is a cell, row * 9 + column; the rows come in three bands of three, and
 // a band's 27 cells fit one 32-bit word (bit (row % 3) * 9 + column). One rule then looks at all
 // cells of a band at once, with a few bit operations and table lookups.
 //
@@ -89,9 +90,6 @@ constexpr std::array<std::array<std::uint32_t, 3>, kPositions> MakePeerCells()
     }
     return table;
 }
-
-// Every cell's position: callers number cells column by column, the finder row by row.
-constexpr int PositionOf(int cell) { return kRowMajorCells[static_cast<size_t>(cell)]; }
 
 inline constexpr std::array<std::uint8_t, 512> kRowSegments = MakeRowSegments();
 inline constexpr std::array<std::uint16_t, 512> kPairedSegments = MakePairedSegments();
@@ -421,7 +419,7 @@ struct UnitView {
     unsigned places[9];
 };
 
-UnitView ViewUnit(const unsigned (&digits)[kCellCount], const std::array<std::uint8_t, 9>& cells)
+UnitView ViewUnit(const unsigned (&digits)[kCellCount], const std::array<int, 9>& cells)
 {
     UnitView view{};
     for (int place = 0; place < 9; ++place) {
@@ -435,7 +433,7 @@ UnitView ViewUnit(const unsigned (&digits)[kCellCount], const std::array<std::ui
 void DigitsByCell(const Board& board, unsigned (&digits)[kCellCount])
 {
     for (int cell = 0; cell < kCellCount; ++cell)
-        digits[cell] = DigitsAt(board, PositionOf(cell));
+        digits[cell] = DigitsAt(board, cell);
 }
 
 // True when in every column, row and square no group of digits has fewer places than it has
@@ -469,12 +467,11 @@ bool EveryUnitCanBeFilled(const Board& board)
 }
 
 // The positions of a unit's cells selected by `places` (bit i for its i-th cell), per band.
-std::array<std::uint32_t, 3> PositionsOf(const std::array<std::uint8_t, 9>& cells, unsigned places)
+std::array<std::uint32_t, 3> PositionsOf(const std::array<int, 9>& cells, unsigned places)
 {
     std::array<std::uint32_t, 3> positions{};
     for (; places != 0; places &= places - 1) {
-        const int cell = cells[static_cast<size_t>(std::countr_zero(places))];
-        const int position = PositionOf(cell);
+        const int position = cells[static_cast<size_t>(std::countr_zero(places))];
         positions[static_cast<size_t>(BandOf(position))] |= BitOf(position);
     }
     return positions;
@@ -586,8 +583,8 @@ Branch ChooseBranch(const Board& board)
     return Branch{};
 }
 
-// Of the open cells with the fewest digits, the first in the callers' order (column by column):
-// where the explained search would guess, were its board this one. -1 when every cell is placed.
+// Of the open cells with the fewest digits, the first in the explained search's order (column by
+// column): where it would guess, were its board this one. -1 when every cell is placed.
 int FirstFewestInCellOrder(const Board& board)
 {
     auto cells = TwoDigitCells(board);
@@ -675,7 +672,7 @@ struct Search {
     }
 };
 
-// The board of the candidates (cell index x * 9 + y), its rules applied. False when they already
+// The board of the candidates, its rules applied. False when they already
 // show it has no solution.
 bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& start)
 {
@@ -698,14 +695,13 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
     std::fill(std::begin(start.columns), std::end(start.columns), ~std::uint32_t{0});
     for (int cell = 0; cell < kCellCount; ++cell) {
         const unsigned digits = candidates[cell] & kAllDigits;
-        const int position = PositionOf(cell);
-        auto& places = start.places[BandOf(position)];
+        auto& places = start.places[BandOf(cell)];
         if (sparse) {
             for (unsigned absent = kAllDigits & ~digits; absent != 0; absent &= absent - 1)
-                places[std::countr_zero(absent)] &= ~BitOf(position);
+                places[std::countr_zero(absent)] &= ~BitOf(cell);
         } else {
             for (unsigned present = digits; present != 0; present &= present - 1)
-                places[std::countr_zero(present)] |= BitOf(position);
+                places[std::countr_zero(present)] |= BitOf(cell);
         }
     }
     // Cells given a single digit are placed before the rules run, which then start from a board
@@ -713,7 +709,7 @@ bool Prepare(const std::uint16_t (&candidates)[81], bool digitSetsFirst, Board& 
     // cost little beside the search they can spare.
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (IsSingleBit(candidates[cell] & kAllDigits))
-            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), PositionOf(cell));
+            Place(start, std::countr_zero(static_cast<unsigned>(candidates[cell])), cell);
     }
     if (!Propagate(start))
         return false;
@@ -750,11 +746,10 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
                 continue;
             if ((candidates[cell] & kAllDigits) == 0)
                 return false;
-            const int position = PositionOf(cell);
-            const int band = BandOf(position);
+            const int band = BandOf(cell);
             for (unsigned digits = lost; digits != 0; digits &= digits - 1) {
                 const int digit = std::countr_zero(digits);
-                NoteChange(start, digit, band, start.places[band][digit] & ~BitOf(position));
+                NoteChange(start, digit, band, start.places[band][digit] & ~BitOf(cell));
             }
         }
         if (!Propagate(start))
@@ -768,8 +763,7 @@ bool PrepareFromLastLook(const std::uint16_t (&candidates)[81], bool digitSetsFi
     return true;
 }
 
-// Counts the solutions below a prepared board as CountSolutions does; `solution` indexes cells
-// column by column, as the callers do. With a first cell, the search branches there first, its
+// Counts the solutions below a prepared board as CountSolutions does. With a first cell, the search branches there first, its
 // digits from 1 up, so the solution written holds the smallest digit it can, and then for a few
 // nodes where the explained search would.
 int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int firstCell = -1)
@@ -779,19 +773,17 @@ int CountFrom(const Board& start, int limit, std::uint8_t (&solution)[81], int f
     // start in the two digit orders by turns, the limit doubling each round: a search that
     // completes proves as much as one without limit, and the rounds before it cost at most about
     // as much again.
-    std::uint8_t found[kPositions];
+    std::uint8_t found[kPositions];  // written to the caller's only once a search completes
     constexpr long kNoLimit = std::numeric_limits<long>::max();
     for (long nodes = limit == 1 ? kFirstNodeLimit : kNoLimit;; nodes = std::min(nodes, kNoLimit / 2) * 2) {
         for (const bool descending : {false, true}) {
-            Search search{limit, descending, nodes, found, firstCell < 0 ? -1 : PositionOf(firstCell)};
+            Search search{limit, descending, nodes, found, firstCell};
             Board board = start;
             search.Solve(board);
             if (search.gaveUp)
                 continue;
-            if (search.found > 0) {
-                for (int cell = 0; cell < kCellCount; ++cell)
-                    solution[cell] = found[PositionOf(cell)];
-            }
+            if (search.found > 0)
+                std::copy(std::begin(found), std::end(found), solution);
             return search.found;
         }
     }
@@ -822,12 +814,11 @@ int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, s
     Board trial;
     if ((candidates[cell] & below) == 0 || !PrepareFromLastLook(candidates, false, trial))
         return solution[cell];
-    const int position = PositionOf(cell);
     for (unsigned other = kAllDigits & ~below; other != 0; other &= other - 1)
-        NoteChange(trial, std::countr_zero(other), BandOf(position),
-                   trial.places[BandOf(position)][std::countr_zero(other)] & ~BitOf(position));
+        NoteChange(trial, std::countr_zero(other), BandOf(cell),
+                   trial.places[BandOf(cell)][std::countr_zero(other)] & ~BitOf(cell));
     CountFrom(trial, 1, solution, cell);
     return solution[cell];
 }
 
-}  // namespace grid
+}  // namespace solutions

@@ -8,10 +8,11 @@
 
 #include <cstdint>
 
-namespace grid {
+namespace solutions {
 
-// A solution: for every cell (index x * 9 + y) one of its candidates, with no digit twice in a
-// column, row or square. Candidates are 9-bit masks, bit d - 1 for digit d.
+// Cells are numbered row by row, y * 9 + x, as Puzzle numbers them. A solution: for every cell one
+// of its candidates, with no digit twice in a column, row or square. Candidates are 9-bit masks,
+// bit d - 1 for digit d.
 // Counts the solutions, stopping once `limit` (at least 1) are found, and writes the digits
 // (1..9) of the first one found into solution; leaves it untouched when there is none.
 // `digitSetsFirst` clears what digit sets rule out before the search: worth it on a puzzle as
@@ -30,4 +31,4 @@ int CountSolutionsSmallestFirst(const std::uint16_t (&candidates)[81], int limit
 // one leans to small digits in the cells the explained search would guess on next.
 int SmallestDigitWithSolution(const std::uint16_t (&candidates)[81], int cell, std::uint8_t (&solution)[81]);
 
-}  // namespace grid
+}  // namespace solutions

@@ -1,5 +1,6 @@
 #include "CandidateGrid.h"
 
+#include "CellOrder.h"
 #include "CellSet.h"
 
 #include <array>
@@ -56,19 +57,15 @@ CandidateGrid::CandidateGrid(const Puzzle& puzzle) : CandidateGrid()
     // given at a time would clear eight digits from three units each.
     grid::UnitPlaces givenPlaces = {};
     std::uint64_t givens[2] = {0, 0};
-    // The puzzle runs row by row, the grid column by column.
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            const int value = puzzle[y * 9 + x];
-            if (value == Puzzle::kEmpty)
-                continue;
-            const int cell = grid::CellIndex(x, y);
-            const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
-            m_candidates[cell] = static_cast<std::uint16_t>(candidates);
-            grid::JoinPlaces(givenPlaces, kCellUnits[cell]);
-            grid::AddCell(givens, cell);
-            NoteRestricted(cell, candidates);
-        }
+    for (int cell = 0; cell < grid::kCellCount; ++cell) {
+        const int value = puzzle[grid::PuzzleCell(cell)];
+        if (value == Puzzle::kEmpty)
+            continue;
+        const unsigned candidates = value >= 1 && value <= 9 ? 1u << (value - 1) : 0;
+        m_candidates[cell] = static_cast<std::uint16_t>(candidates);
+        grid::JoinPlaces(givenPlaces, kCellUnits[cell]);
+        grid::AddCell(givens, cell);
+        NoteRestricted(cell, candidates);
     }
     grid::UnitPlaces openPlaces;
     for (int unit = 0; unit < grid::kPlaceSlots; ++unit)
@@ -142,10 +139,8 @@ constexpr std::array<std::int8_t, 512> kCellValues = MakeCellValues();
 
 void CandidateGrid::ValuesInto(Puzzle& values) const
 {
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y)
-            values[y * 9 + x] = kCellValues[m_candidates[grid::CellIndex(x, y)]];
-    }
+    for (int cell = 0; cell < grid::kCellCount; ++cell)
+        values[grid::PuzzleCell(cell)] = kCellValues[m_candidates[cell]];
 }
 
 unsigned CandidateGrid::CandidatesIn(int unit, unsigned places) const

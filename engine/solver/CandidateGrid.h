@@ -42,7 +42,8 @@ public:
     bool DeduceDigitSets(int size, StepRecorder& steps);
     void RestrictToDigitSet(int cell, unsigned digitMask, int unitKind, StepRecorder& steps, bool& changed);
     void ApplyLogic(StepRecorder& steps);
-    // What `solution` tells of this board: nothing yet, one of its solutions, or its only one.
+    // What `solution` (row by row, as the solution finder gives it) tells of this board: nothing
+    // yet, one of its solutions, or its only one.
     enum class SolutionKnown { No, One, Only };
     // The search of CSuDokuBoard, given what `solution` holds of this board; leaves in `solution` one that holds
     // every digit guessed below, when the search skipped failing guesses, and in `known` what it

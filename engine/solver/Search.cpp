@@ -1,5 +1,6 @@
 // The logic pass and the guessing search that completes it.
 #include "CandidateGrid.h"
+#include "CellOrder.h"
 #include "CellSet.h"
 #include "SolutionCount.h"
 #include "solutions/SolutionFinder.h"
@@ -79,22 +80,24 @@ int CandidateGrid::FirstDigitWithSolution(int cell, std::uint8_t (&solution)[81]
 {
     // A board with a single solution keeps it after every guess that agrees with it, and loses it
     // after every other guess: the solution's digit is the only one that succeeds.
+    const int puzzleCell = grid::PuzzleCell(cell);
     if (known == SolutionKnown::Only)
-        return solution[cell];
+        return solution[puzzleCell];
     std::uint16_t candidates[grid::kCellCount];
-    std::copy(std::begin(m_candidates), std::end(m_candidates), candidates);
+    for (int each = 0; each < grid::kCellCount; ++each)
+        candidates[grid::PuzzleCell(each)] = m_candidates[each];
     if (known == SolutionKnown::No) {
         // The first look counts to two: proving one solution the only one costs about what
         // proving the other digits wrong would, and spares every look further down. Its solution
         // has the smallest digit here already.
-        const int count = grid::CountSolutionsSmallestFirst(candidates, 2, cell, solution);
+        const int count = solutions::CountSolutionsSmallestFirst(candidates, 2, puzzleCell, solution);
         if (count == 0)
             return 0;
         known = count == 1 ? SolutionKnown::Only : SolutionKnown::One;
-        return solution[cell];
+        return solution[puzzleCell];
     }
     // Each solution found rules out the digits above its own; the finder looks again below it.
-    return grid::SmallestDigitWithSolution(candidates, cell, solution);
+    return solutions::SmallestDigitWithSolution(candidates, puzzleCell, solution);
 }
 
 void CandidateGrid::Guess(int cell, int digit, StepRecorder& steps)

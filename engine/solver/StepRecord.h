@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Engine.h"
-#include "GridGeometry.h"
+#include "CellOrder.h"
 
 #include <array>
 #include <cassert>
@@ -38,7 +38,7 @@ public:
     void Append(const WorkingStep& step)
     {
         assert(m_size < kCapacity);
-        m_records[m_size++] = {step.kind, step.unitKind, grid::kRowMajorCells[step.cell], step.digitMask, step.digit,
+        m_records[m_size++] = {step.kind, step.unitKind, static_cast<std::uint8_t>(grid::PuzzleCell(step.cell)), step.digitMask, step.digit,
                                step.guessLevel};
     }
     size_t Size() const { return m_size; }

@@ -1,12 +1,11 @@
 #include "SuDokuBoard.h"
 
+#include "CellOrder.h"
+#include "GridGeometry.h"
+
 #include <bit>
 
-namespace {
-
-constexpr std::uint16_t kAllDigits = 0x1FF;
-
-}  // namespace
+using grid::kAllDigits;
 
 CSuDokuBoard::CSuDokuBoard()
 {
@@ -30,20 +29,20 @@ Puzzle CSuDokuBoard::Values() const
 {
     Puzzle values;
     for (int cell = 0; cell < kCellCount; ++cell)
-        values[cell] = GetValueRowCol(cell / 9, cell % 9);
+        values[grid::PuzzleCell(cell)] = m_nValue[grid::CellX(cell)][grid::CellY(cell)];
     return values;
 }
 
 void CSuDokuBoard::Load(const int values[81])
 {
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            const int v = values[y * 9 + x];
-            m_nInitial[x][y] = v;
-            m_nValue[x][y] = v;
-            m_bOpen[x][y] = true;
-            m_nCandidates[x][y] = v == -1 ? kAllDigits : static_cast<std::uint16_t>(DigitBit(v));
-        }
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const int x = grid::CellX(cell);
+        const int y = grid::CellY(cell);
+        const int v = values[grid::PuzzleCell(cell)];
+        m_nInitial[x][y] = v;
+        m_nValue[x][y] = v;
+        m_bOpen[x][y] = true;
+        m_nCandidates[x][y] = v == -1 ? kAllDigits : static_cast<std::uint16_t>(DigitBit(v));
     }
     m_nGuessLevel = 0;
 }

@@ -7,28 +7,6 @@
 
 namespace technique {
 
-namespace {
-
-constexpr std::array<std::array<int, 9>, kUnitCount> MakeUnits()
-{
-    std::array<std::array<int, 9>, kUnitCount> units{};
-    std::array<int, kUnitCount> counts{};
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        for (const int unit : {RowUnit(cell), ColumnUnit(cell), BoxUnit(cell)})
-            units[static_cast<std::size_t>(unit)][static_cast<std::size_t>(counts[static_cast<std::size_t>(unit)]++)] = cell;
-    }
-    return units;
-}
-
-constexpr std::array<std::array<int, 9>, kUnitCount> kUnits = MakeUnits();
-
-}  // namespace
-
-const std::array<int, 9>& UnitCells(int unit)
-{
-    return kUnits[static_cast<std::size_t>(unit)];
-}
-
 bool SharesUnit(int a, int b)
 {
     return RowUnit(a) == RowUnit(b) || ColumnUnit(a) == ColumnUnit(b) || BoxUnit(a) == BoxUnit(b);

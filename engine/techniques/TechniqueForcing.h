@@ -3,6 +3,7 @@
 // Only the forcing chain finders use it.
 #pragma once
 
+#include "DigitMask.h"
 #include "TechniqueBoard.h"
 
 #include <array>
@@ -32,9 +33,8 @@ struct Cells {
     constexpr bool operator==(const Cells&) const = default;
 };
 
-// One bit set, two bits set, in a candidate mask.
-constexpr bool IsOneDigit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
-constexpr bool AreTwoDigits(unsigned mask) { return mask != 0 && IsOneDigit(mask & (mask - 1)); }
+// Two bits set in a candidate mask.
+constexpr bool AreTwoDigits(unsigned mask) { return mask != 0 && IsSingleBit(mask & (mask - 1)); }
 
 // Calls visit(cell) for each cell of the set, in ascending order.
 template <class Visit>

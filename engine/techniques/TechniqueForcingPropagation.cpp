@@ -173,7 +173,7 @@ void Propagation::ApplyOff(int event)
             m_failure.cell = cell;
             return;
         }
-        if (IsOneDigit(left)) {
+        if (IsSingleBit(left)) {
             const int begin = m_parentsUsed;
             ForEachDigit(m_base->masks[c] & ~left, [&](int gone) { PushParent(Event(Node(cell, gone), false)); });
             Emit(Event(Node(cell, std::countr_zero(left) + 1), true), begin, 0);

@@ -6,6 +6,8 @@
 // x-major (x ascending, y ascending within each x).
 #pragma once
 
+#include "DigitMask.h"
+#include "GridUnits.h"
 #include "Puzzle.h"
 
 #include <array>
@@ -15,17 +17,17 @@
 
 namespace grid {
 
+using ::kAllDigits;
+using ::kBitCounts;
 using ::kCellCount;
-constexpr int kUnitCount = 27;
-constexpr unsigned kAllDigits = 0x1FF;  // bit d - 1 stands for digit d
+using ::kUnitCount;
 
 constexpr int CellIndex(int x, int y) { return x * 9 + y; }
 constexpr int CellX(int cell) { return cell / 9; }
 constexpr int CellY(int cell) { return cell % 9; }
 // 0 column, 1 row, 2 square: the unit kinds of the step sentences.
 constexpr int UnitKindOf(int unit) { return unit / 9; }
-// True for a mask with exactly one bit set.
-constexpr bool IsSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
+using ::IsSingleBit;
 
 // The three units of a cell and the cell's place (0..8) in the scan order of each, as a bit and as
 // the mask of the other places (16 bits wide, to clear the place from a 16-bit mask in one AND).
@@ -137,30 +139,9 @@ constexpr std::array<std::uint32_t, kCellCount> MakeCellUnitMasks()
     return table;
 }
 
-constexpr std::array<std::uint8_t, 512> MakeBitCounts()
-{
-    std::array<std::uint8_t, 512> table{};
-    for (unsigned mask = 1; mask < 512; ++mask)
-        table[mask] = static_cast<std::uint8_t>(table[mask & (mask - 1)] + 1);
-    return table;
-}
-
-constexpr std::array<std::uint8_t, kCellCount> MakeRowMajorCells()
-{
-    std::array<std::uint8_t, kCellCount> table{};
-    for (int cell = 0; cell < kCellCount; ++cell)
-        table[cell] = static_cast<std::uint8_t>(CellY(cell) * 9 + CellX(cell));
-    return table;
-}
-
 inline constexpr std::array<CellUnits, kCellCount> kCellUnits = MakeCellUnits();
-// Each cell's index row by row, y * 9 + x: a lookup where the arithmetic takes a division.
-inline constexpr std::array<std::uint8_t, kCellCount> kRowMajorCells = MakeRowMajorCells();
 // The three units of each cell as a 27-bit mask, bit u for unit u.
 inline constexpr std::array<std::uint32_t, kCellCount> kCellUnitMasks = MakeCellUnitMasks();
-// The number of bits set in a 9-bit mask: a table, since a portable build has no popcount
-// instruction and the library call costs more than the lookup.
-inline constexpr std::array<std::uint8_t, 512> kBitCounts = MakeBitCounts();
 inline constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitCells = MakeUnitCells();
 // Every cell's 20 peers.
 inline constexpr std::array<std::array<std::uint64_t, 2>, kCellCount> kPeerSets = MakePeerSets();
