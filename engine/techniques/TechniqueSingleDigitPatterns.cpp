@@ -20,10 +20,11 @@ bool TwoPlaces(const TechniqueBoard& board, int unit, int digit, int (&cells)[2]
     return true;
 }
 
-// Two links, in `unit` from endA to innerA and in `crossUnit` from innerB to endB, the inner places
-// seeing each other: one of the ends holds the digit; true when that removes it somewhere.
+// Two links, endA to innerA in `baseUnit` and innerB to endB, the inner places seeing each other
+// (`coverUnit`: the unit each pattern reads them against): one of the ends holds the digit; true
+// when that removes it somewhere.
 bool TakeFromBothSeen(const TechniqueBoard& board, int digit, int endA, int innerA, int innerB, int endB,
-                      int unit, int crossUnit, TechniqueStep& step)
+                      int baseUnit, int coverUnit, TechniqueStep& step)
 {
     std::vector<int> pattern = {endA, innerA, innerB, endB};
     std::vector<CellDigit> removed = RemovalsSeeingAll(board, digit, {endA, endB});
@@ -33,8 +34,8 @@ bool TakeFromBothSeen(const TechniqueBoard& board, int digit, int endA, int inne
     if (removed.empty())
         return false;
     std::sort(pattern.begin(), pattern.end());
-    step.baseUnit = unit;
-    step.coverUnit = crossUnit;
+    step.baseUnit = baseUnit;
+    step.coverUnit = coverUnit;
     step.cells = std::move(pattern);
     step.digits = 1u << (digit - 1);
     step.ends = {endA, endB};
