@@ -48,7 +48,7 @@ std::vector<int> CellsOf(std::vector<int> cells, const std::vector<CellDigit>& c
 // The step's cells and the cells of its candidates, ascending.
 std::vector<int> PatternCells(const TechniqueStep& step)
 {
-    return CellsOf(step.cells, step.pattern);
+    return CellsOf(step.cells, step.candidates);
 }
 
 // Where to look first, ascending: a chain's ends, any other step's whole pattern.
@@ -61,7 +61,7 @@ std::vector<int> LookCells(const TechniqueStep& step)
 unsigned LookDigits(const TechniqueStep& step)
 {
     unsigned digits = step.chains.empty() ? step.digits : 0u;
-    for (const CellDigit& candidate : step.chains.empty() ? step.pattern : ChainEnds(step))
+    for (const CellDigit& candidate : step.chains.empty() ? step.candidates : ChainEnds(step))
         digits |= DigitBit(candidate.digit);
     return digits;
 }
@@ -100,9 +100,9 @@ std::vector<int> NamedUnits(const TechniqueStep& step, const TechniqueBoard& boa
         for (std::size_t i = 0; i < pattern.size(); ++i)
             covered[i] = covered[i] || InUnit(pattern[i], unit);
     };
-    if (step.unit >= 0)
-        take(step.unit);
-    const int firstKind = step.unit >= 0 ? step.unit / 9 : 0;
+    if (step.baseUnit >= 0)
+        take(step.baseUnit);
+    const int firstKind = step.baseUnit >= 0 ? step.baseUnit / 9 : 0;
     for (;;) {
         int best = -1;
         int bestCount = 1;
@@ -131,8 +131,8 @@ void Mark(StepPicture& picture, int cell, CellMark mark)
 // step gives a digit, which would tell the answer.
 void HighlightPattern(StepPicture& picture, const TechniqueStep& step, const TechniqueBoard& board)
 {
-    if (!step.pattern.empty()) {
-        for (const CellDigit& candidate : step.pattern)
+    if (!step.candidates.empty()) {
+        for (const CellDigit& candidate : step.candidates)
             picture.highlights.pattern[static_cast<std::size_t>(candidate.cell)] |= DigitBit(candidate.digit);
         return;
     }
@@ -227,8 +227,8 @@ StepPicture PatternPicture(const TechniqueStep& step, const TechniqueLook& look,
 StepPicture EffectPicture(const TechniqueStep& step, const TechniqueBoard& board)
 {
     StepPicture picture;
-    if (step.unit >= 0 && step.removed.empty())
-        MarkUnit(picture, step.unit);
+    if (step.baseUnit >= 0 && step.removed.empty())
+        MarkUnit(picture, step.baseUnit);
     picture.chain = ChainPictureOf(step, true);
     // A chain's links show its way, which marks on all its cells would only hide.
     if (step.chains.empty()) {

@@ -103,25 +103,43 @@ struct TechniqueChain {
     bool operator==(const TechniqueChain&) const = default;
 };
 
+// What a finder found, each part under the name of the role it plays, so the sentence and the
+// hint's marks read the pattern rather than work it out again. A role a technique has not is left
+// empty (-1 for a unit or a cell).
 struct TechniqueStep {
     Technique technique = Technique::Guess;
     double difficulty = 0.0;
-    int unit = -1;                // the unit the pattern lies in (TechniqueBoard's numbering), -1 none
-    int crossUnit = -1;           // locked candidates: the unit the digit is confined to
+    // Units in TechniqueBoard's numbering. The base is the unit the pattern lies in: a single's, a
+    // subset's, a locked digit's square or line, a fish's first base line, the first link of a
+    // skyscraper, kite (its row) or turbot fish, a W-Wing's link, an empty rectangle's square, a
+    // unique rectangle's roof unit (hidden: the target's row), the first almost locked set's unit,
+    // a unit forcing chain's unit, a contradiction's unit left without a place for the digit.
+    int baseUnit = -1;
+    // The cover is the unit the base is read against: a locked digit's other unit, a fish's first
+    // cover line, the line joining a skyscraper's links, the square joining a kite's, a turbot
+    // fish's second link, an empty rectangle's strong link, the second almost locked set's unit, a
+    // hidden unique rectangle's column, a contradiction's unit the digit would go into twice.
+    int coverUnit = -1;
     std::vector<int> cells;       // the pattern's cells, ascending
-    // Finned fish: the cells of `cells` outside the cover lines; ALS-XZ: the second set's cells.
-    std::vector<int> fins;
     unsigned digits = 0;          // the pattern's digits, bit d - 1 for digit d
-    // The candidates that prove the step where `cells` and `digits` do not say which: a chain's
-    // candidates in chain order (links alternating strong, weak, from a strong one), the cells of
-    // one colour; a unique rectangle of type 3: every candidate of its two cells with other digits
-    // and of the cells completing their naked subset; ALS-XZ: every candidate of both sets; empty
-    // otherwise. A chain that closes into a loop ends on its first node again.
-    std::vector<CellDigit> pattern;
-    // A chain with grouped nodes (a digit's places in one square within one row or column, true
-    // when one of them holds it): how many of `pattern`'s candidates each node takes, in chain
-    // order; empty when each candidate is a node of its own.
-    std::vector<int> nodeSizes;
+    int pivot = -1;               // XY- and XYZ-Wing: the cell that sees the others
+    // The cells one of which holds the digit the step removes: a wing's pincers (XYZ-Wing: and its
+    // pivot), a W-Wing's two cells, each ascending; the far ends of a skyscraper, kite or turbot
+    // fish, the base's first; an empty rectangle's link, the end in line with the square first.
+    std::vector<int> ends;
+    // The places joining two links, that see each other (a skyscraper, kite or turbot fish: the
+    // base's first) or that each see one end (a W-Wing's link, ascending).
+    std::vector<int> inner;
+    std::vector<int> fins;        // a finned fish's places outside the cover lines
+    // Groups of cells by their part: two almost locked sets, each ascending; a unique rectangle's
+    // roof (the corners holding other digits; none for type 1 and the hidden one) and the cells
+    // completing type 3's naked subset.
+    std::vector<std::vector<int>> sets;
+    // The candidates that prove the step where `cells` and `digits` do not say which: a chain's in
+    // chain order, closing a loop on its first node again; one colour's cells; every candidate of
+    // a type 3 unique rectangle's roof and subset with other digits, or of both almost locked sets;
+    // those of a forcing chain's branches in order.
+    std::vector<CellDigit> candidates;
     std::vector<CellDigit> placed;
     int placedUnit = -1;          // direct techniques: the unit the removals leave the placed digit one place in
     std::vector<CellDigit> removed;
@@ -129,7 +147,8 @@ struct TechniqueStep {
     std::vector<TechniqueChain> chains;
 };
 
-// "Full House", "Hidden Single", "Pointing", "Naked Pair", ... "Guess".
+// "Full House", "Hidden Single", "Pointing", "Naked Pair", ... "Guess"; each technique's row of
+// the ladder names it.
 const char* TechniqueName(Technique technique);
 // One English sentence naming the technique and saying what it proves, cells as "(x=C, y=R)".
 std::string TechniqueSentence(const TechniqueStep& step);

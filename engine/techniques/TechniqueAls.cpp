@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 #include "TechniqueSets.h"
 #include "GridSets.h"
 
@@ -149,13 +150,13 @@ bool Try(const TechniqueBoard& board, const AlmostLockedSets& sets, const CellSe
     });
     removed.erase(std::unique(removed.begin(), removed.end()), removed.end());
     step.cells = CellList(aKey.cells | bKey.cells);
-    step.fins = CellList(bKey.cells);
-    step.unit = a.unit;
-    step.crossUnit = b.unit;
+    step.sets = {CellList(aKey.cells), CellList(bKey.cells)};
+    step.baseUnit = a.unit;
+    step.coverUnit = b.unit;
     step.digits = restricted;
-    step.pattern.clear();
+    step.candidates.clear();
     for (const int cell : step.cells)
-        AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
+        AppendDigitRemovals(step.candidates, cell, board.Candidates(cell));
     step.removed = std::move(removed);
     return true;
 }
@@ -184,6 +185,37 @@ bool FindAlsXz(const TechniqueBoard& board, TechniqueStep& step)
         }
     }
     return false;
+}
+
+// Both almost locked sets, the restricted digit, the removals.
+void WriteAlsXz(std::string& out, const TechniqueStep& step)
+{
+    auto appendSet = [&](const std::vector<int>& cells, int unit) {
+        AppendCells(out, cells);
+        if (cells.size() > 1) {
+            out += " in ";
+            AppendUnit(out, unit);
+        }
+        out += cells.size() > 1 ? " hold only " : " holds only ";
+        AppendDigits(out, DigitsIn(step.candidates, cells));
+    };
+    appendSet(step.sets[0], step.baseUnit);
+    out += ", and ";
+    appendSet(step.sets[1], step.coverUnit);
+    out += ", one digit more than cells each; ";
+    if (std::popcount(step.digits) == 1) {
+        out += "digit " + std::to_string(LowestDigit(step.digits))
+            + " can lie in only one of the sets, as each of its places in one sees all in the other, so the other set "
+              "is locked to its other digits, and each other digit both sets hold lies in one of them and leaves the "
+              "cells that see all its places in both: ";
+    } else {
+        AppendDigits(out, step.digits);
+        out += " can each lie in only one of the sets, as each of their places in one sees all in the other, so "
+               "each set lacks one of them and holds all its other digits, which leave the cells that see all their "
+               "places: ";
+    }
+    AppendRemovals(out, step.removed);
+    out += '.';
 }
 
 }  // namespace technique

@@ -1,5 +1,6 @@
 #include "TechniqueFinders.h"
 #include "TechniqueLinks.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>
@@ -215,7 +216,7 @@ private:
 };
 
 // A loop is rated on `loopBase`, one link longer than its chain.
-bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDigitEnds, double base, double loopBase,
+bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDigitEnds, Technique base, Technique loopBase,
                TechniqueStep& step)
 {
     const LinkGraph graph(board, kinds);
@@ -223,7 +224,6 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
     Chain chain;
     if (!search.Shortest(chain))
         return false;
-    bool grouped = false;
     // Its start assumed false, each node the opposite of the one before: strong links make a node
     // true, weak ones false.
     TechniqueChain drawn;
@@ -234,29 +234,24 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
         if (at > 0)
             drawn.links.push_back({at - 1, at});
         for (const int cell : cells) {
-            step.pattern.push_back({cell, graph.Digit(node)});
+            step.candidates.push_back({cell, graph.Digit(node)});
             step.cells.push_back(cell);
         }
-        step.nodeSizes.push_back(static_cast<int>(cells.size()));
-        grouped = grouped || LinkGraph::IsGroup(node);
         step.digits |= 1u << (graph.Digit(node) - 1);
     }
     if (chain.loop) {
         // The pattern closes on its first node again.
         const int first = chain.nodes.front();
         for (const int cell : graph.Cells(first))
-            step.pattern.push_back({cell, graph.Digit(first)});
-        step.nodeSizes.push_back(step.nodeSizes.front());
+            step.candidates.push_back({cell, graph.Digit(first)});
         drawn.links.push_back({static_cast<int>(drawn.nodes.size()) - 1, 0});
     }
     step.chains = {std::move(drawn)};
-    if (!grouped)
-        step.nodeSizes.clear();
     std::sort(step.cells.begin(), step.cells.end());
     step.cells.erase(std::unique(step.cells.begin(), step.cells.end()), step.cells.end());
     step.removed = std::move(chain.removed);
     const int links = static_cast<int>(chain.nodes.size()) - (chain.loop ? 0 : 1);
-    step.difficulty = ChainDifficulty(chain.loop ? loopBase : base, links);
+    step.difficulty = ChainDifficulty(RatingBase(chain.loop ? loopBase : base), links);
     return true;
 }
 
@@ -264,17 +259,88 @@ bool FindChain(const TechniqueBoard& board, LinkGraph::Kinds kinds, bool sameDig
 
 bool FindXChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindChain(board, {.bilocal = true}, true, 6.6, 6.5, step);
+    // A loop on one digit is what colouring finds, and rated as its loops are.
+    return FindChain(board, {.bilocal = true}, true, Technique::XChain, Technique::SimpleColouring, step);
 }
 
 bool FindXYChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindChain(board, {.bivalue = true}, true, 6.6, 6.6, step);
+    return FindChain(board, {.bivalue = true}, true, Technique::XYChain, Technique::XYChain, step);
 }
 
 bool FindAlternatingChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindChain(board, {.bilocal = true, .bivalue = true, .cellWeak = true, .groups = true}, false, 7.0, 7.0, step);
+    return FindChain(board, {.bilocal = true, .bivalue = true, .cellWeak = true, .groups = true}, false,
+                     Technique::AlternatingChain, Technique::AlternatingChain, step);
+}
+
+namespace {
+
+// A chain's node: "(x=1, y=2)" on one digit, else "7 in (x=1, y=2)" or "7 in [(x=1, y=2), (x=2, y=2)]".
+void AppendNode(std::string& out, const ChainNode& node, bool oneDigit)
+{
+    if (!oneDigit)
+        out += std::to_string(node.digit) + " in ";
+    if (node.cells.size() > 1)
+        out += '[';
+    for (std::size_t i = 0; i < node.cells.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        AppendCell(out, node.cells[i]);
+    }
+    if (node.cells.size() > 1)
+        out += ']';
+}
+
+}  // namespace
+
+// "X-Chain on 7: (x=1, y=2) = (x=1, y=8) - (x=5, y=8) = (x=5, y=3), so one of its ends holds 7
+// and (x=5, y=2) cannot." An XY-Chain writes each cell once with its two digits; a loop, written
+// back to its first node, removes what conflicts with both nodes of any weak link.
+void WriteChain(std::string& out, const TechniqueStep& step)
+{
+    const TechniqueChain& chain = step.chains.front();
+    const bool loop = chain.links.size() == chain.nodes.size();
+    std::vector<ChainNode> nodes = chain.nodes;
+    if (loop)
+        nodes.push_back(nodes.front());
+    const int first = nodes.front().digit;
+    const bool oneDigit = step.technique != Technique::AlternatingChain;
+    if (step.technique == Technique::XChain)
+        out.insert(out.size() - 2, " on " + std::to_string(first));  // "X-Chain on 7: "
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (step.technique == Technique::XYChain) {
+            // Strong links join a cell's two digits, weak ones the cells.
+            if (i % 2 == 1)
+                continue;
+            if (i > 0)
+                out += " - ";
+            AppendCell(out, nodes[i].cells.front());
+            if (i + 1 < nodes.size())
+                out += ' ' + std::to_string(nodes[i].digit) + '=' + std::to_string(nodes[i + 1].digit);
+            continue;
+        }
+        if (i > 0)
+            out += i % 2 == 1 ? " = " : " - ";
+        AppendNode(out, nodes[i], oneDigit);
+    }
+    if (loop && step.technique == Technique::XChain) {
+        out += ", which closes into a loop: one cell of each weak link holds " + std::to_string(first) + ", so ";
+        AppendCells(out, CellsOf(step.removed));
+        out += " cannot.";
+    } else if (loop) {
+        out += ", which closes into a loop: one node of each weak link is true, so what conflicts with both goes: ";
+        AppendRemovals(out, step.removed);
+        out += '.';
+    } else if (oneDigit) {
+        out += ", so one of its ends holds " + std::to_string(first) + " and ";
+        AppendCells(out, CellsOf(step.removed));
+        out += " cannot.";
+    } else {
+        out += ", so one of its ends is true, and what conflicts with both goes: ";
+        AppendRemovals(out, step.removed);
+        out += '.';
+    }
 }
 
 }  // namespace technique

@@ -1,7 +1,9 @@
 #include "TechniqueFinders.h"
 #include "TechniqueLinks.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace technique {
 
@@ -118,8 +120,9 @@ void Examine(const LinkGraph& graph, const Cluster& cluster, Colouring& best)
         trapLinks = links;
         trapped.push_back(cell);
     });
-    const double wrap = wrapLinks == 0 ? 0.0 : ChainDifficulty(6.5, wrapLinks);
-    const double trap = trapLinks == 0 ? 0.0 : ChainDifficulty(6.6, trapLinks);
+    // A wrap is rated as the loop it is, a trap as the X-Chain between the two cells it sees.
+    const double wrap = wrapLinks == 0 ? 0.0 : ChainDifficulty(RatingBase(Technique::SimpleColouring), wrapLinks);
+    const double trap = trapLinks == 0 ? 0.0 : ChainDifficulty(RatingBase(Technique::XChain), trapLinks);
     const bool isWrap = wrap != 0.0 && (trap == 0.0 || wrap <= trap);
     const double difficulty = isWrap ? wrap : trap;
     if (best.difficulty != 0.0 && difficulty >= best.difficulty)
@@ -154,10 +157,44 @@ bool FindSimpleColouring(const TechniqueBoard& board, TechniqueStep& step)
     step.cells = best.cells;
     step.digits = 1u << (best.digit - 1);
     for (const int cell : best.colour)
-        step.pattern.push_back({cell, best.digit});
+        step.candidates.push_back({cell, best.digit});
     for (const int cell : best.removed)
         step.removed.push_back({cell, best.digit});
     return true;
+}
+
+// "along the conjugate pairs of 7, A and B take one colour and C the other, so one colour holds 7,
+// and X, which sees both colours, cannot." A wrap names two cells of the false colour in one unit.
+void WriteSimpleColouring(std::string& out, const TechniqueStep& step)
+{
+    const int digit = LowestDigit(step.digits);
+    const std::vector<int> shown = CellsOf(step.candidates);
+    std::vector<int> other;
+    std::set_difference(step.cells.begin(), step.cells.end(), shown.begin(), shown.end(), std::back_inserter(other));
+    out += "along the conjugate pairs of " + std::to_string(digit) + ", ";
+    AppendCells(out, shown);
+    out += " take one colour and ";
+    AppendCells(out, other);
+    out += " the other";
+    const std::vector<int> removed = CellsOf(step.removed);
+    if (removed == shown) {
+        for (std::size_t a = 0; a < shown.size(); ++a) {
+            for (std::size_t b = a + 1; b < shown.size(); ++b) {
+                if (!SharesUnit(shown[a], shown[b]))
+                    continue;
+                out += "; ";
+                AppendCell(out, shown[a]);
+                out += " and ";
+                AppendCell(out, shown[b]);
+                out += " of the first colour share a unit, so " + std::to_string(digit)
+                    + " leaves every cell of that colour.";
+                return;
+            }
+        }
+    }
+    out += ", so one colour holds " + std::to_string(digit) + ", and ";
+    AppendCells(out, removed);
+    out += removed.size() > 1 ? ", which see both colours, cannot." : ", which sees both colours, cannot.";
 }
 
 }  // namespace technique

@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>
@@ -68,10 +69,11 @@ bool FindEmptyRectangle(const TechniqueBoard& board, TechniqueStep& step)
                         pattern.push_back(near);
                         pattern.push_back(far);
                         std::sort(pattern.begin(), pattern.end());
-                        step.unit = box;
-                        step.crossUnit = link;
+                        step.baseUnit = box;
+                        step.coverUnit = link;
                         step.cells = std::move(pattern);
                         step.digits = bit;
+                        step.ends = {near, far};
                         step.removed = {{target, digit}};
                         return true;
                     }
@@ -80,6 +82,32 @@ bool FindEmptyRectangle(const TechniqueBoard& board, TechniqueStep& step)
         }
     }
     return false;
+}
+
+void WriteEmptyRectangle(std::string& out, const TechniqueStep& step)
+{
+    const int near = step.ends[0];
+    const int far = step.ends[1];
+    const int target = step.removed.front().cell;
+    const int digit = step.removed.front().digit;
+    out += "in ";
+    AppendUnit(out, step.baseUnit);
+    out += ", digit " + std::to_string(digit) + " lies only on one row and one column, and in ";
+    AppendUnit(out, step.coverUnit);
+    out += " it goes only in ";
+    AppendCell(out, near);
+    out += " and ";
+    AppendCell(out, far);
+    out += "; if ";
+    AppendCell(out, far);
+    out += " does not hold it, ";
+    AppendCell(out, near);
+    out += " does and leaves the square's digit " + std::to_string(digit) + " on the "
+        + (step.coverUnit < 9 ? "row" : "column") + " through ";
+    AppendCell(out, target);
+    out += ", so it is removed from ";
+    AppendCell(out, target);
+    out += '.';
 }
 
 }  // namespace technique

@@ -1,8 +1,10 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 #include "TechniqueSets.h"
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 namespace technique {
 
@@ -62,8 +64,8 @@ bool FindFish(const TechniqueBoard& board, int size, TechniqueStep& step)
                 std::sort(pattern.begin(), pattern.end());
                 std::sort(removed.begin(), removed.end(),
                           [](const CellDigit& a, const CellDigit& b) { return a.cell < b.cell; });
-                step.unit = firstBase + std::countr_zero(lines);
-                step.crossUnit = firstCover + std::countr_zero(covers);
+                step.baseUnit = firstBase + std::countr_zero(lines);
+                step.coverUnit = firstCover + std::countr_zero(covers);
                 step.cells = std::move(pattern);
                 step.digits = 1u << (digit - 1);
                 step.removed = std::move(removed);
@@ -148,8 +150,8 @@ bool FinnedStep(const TechniqueBoard& board, const unsigned (&places)[9], unsign
     std::sort(step.cells.begin(), step.cells.end());
     std::sort(step.fins.begin(), step.fins.end());
     std::sort(removed.begin(), removed.end(), [](const CellDigit& a, const CellDigit& b) { return a.cell < b.cell; });
-    step.unit = firstBase + std::countr_zero(lines);
-    step.crossUnit = firstCover + std::countr_zero(covers);
+    step.baseUnit = firstBase + std::countr_zero(lines);
+    step.coverUnit = firstCover + std::countr_zero(covers);
     step.digits = 1u << (digit - 1);
     step.removed = std::move(removed);
     return true;
@@ -194,6 +196,46 @@ bool FindFinnedFish(const TechniqueBoard& board, int size, bool sashimi, Techniq
         }
     }
     return false;
+}
+
+namespace {
+
+// "in rows y=1 and y=5, digit 4 can go only in the 2 columns x=2 and x=7": the base lines the
+// pattern's cells lie in and the cover lines of `covered`.
+void AppendBaseAndCover(std::string& out, const TechniqueStep& step, const std::vector<int>& covered)
+{
+    const bool rowBase = step.baseUnit < 9;
+    std::string bases;
+    const int size = AppendLines(bases, step.cells, rowBase);
+    out += "in " + bases + ", ";
+    AppendDigits(out, step.digits);
+    out += " can go only in the " + std::to_string(size) + ' ';
+    AppendLines(out, covered, !rowBase);
+}
+
+}  // namespace
+
+void WriteFish(std::string& out, const TechniqueStep& step)
+{
+    AppendBaseAndCover(out, step, step.cells);
+    out += ", so it is removed from the rest of those " + std::string(step.baseUnit < 9 ? "columns: " : "rows: ");
+    AppendRemovals(out, step.removed);
+    out += '.';
+}
+
+void WriteFinnedFish(std::string& out, const TechniqueStep& step)
+{
+    std::vector<int> covered;
+    std::ranges::copy_if(step.cells, std::back_inserter(covered), [&](int cell) { return std::ranges::count(step.fins, cell) == 0; });
+    AppendBaseAndCover(out, step, covered);
+    out += step.fins.size() > 1 ? " and the fins " : " and the fin ";
+    AppendCells(out, step.fins);
+    out += "; whether or not a fin holds it, it is removed from those "
+        + std::string(step.baseUnit < 9 ? "columns" : "rows") + " within ";
+    AppendUnit(out, BoxUnit(step.fins.front()));
+    out += ": ";
+    AppendRemovals(out, step.removed);
+    out += '.';
 }
 
 }  // namespace technique

@@ -1,5 +1,6 @@
 #include "TechniqueFinders.h"
 #include "TechniqueForcing.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <memory>
@@ -104,23 +105,6 @@ const Level* LevelFor(const TechniqueBoard& board, Rules rules, bool assumedFals
     return &level;
 }
 
-double BaseDifficulty(Rules rules)
-{
-    switch (rules) {
-    case Rules::OneDigit:
-        return 7.6;
-    case Rules::Links:
-        return 8.2;
-    case Rules::Singles:
-        return 8.8;
-    case Rules::Nested:
-        return 9.4;
-    case Rules::NestedDynamic:
-        break;
-    }
-    return 10.0;
-}
-
 // Follows the assumption again for the chain that leads to the conclusion (-1: to the contradiction),
 // adds it to the step's chains and its candidates not yet in the pattern; returns the chain's weight.
 int AddChain(Scratch& scratch, const Position& position, Rules rules, int assumption, int conclusion, TechniqueStep& step)
@@ -137,8 +121,8 @@ int AddChain(Scratch& scratch, const Position& position, Rules rules, int assump
     step.chains.push_back(scratch.propagation.StepChain(scratch.chain));
     for (const int event : scratch.chain) {
         const CellDigit candidate{CellOf(event), DigitOf(event)};
-        if (std::find(step.pattern.begin(), step.pattern.end(), candidate) == step.pattern.end())
-            step.pattern.push_back(candidate);
+        if (std::find(step.candidates.begin(), step.candidates.end(), candidate) == step.candidates.end())
+            step.candidates.push_back(candidate);
     }
     return weight;
 }
@@ -158,7 +142,7 @@ int SharedUnit(int a, int b)
 }
 
 // An assumption that leads to a contradiction: the candidate goes. The shortest such chain.
-bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
+bool FindContradiction(const TechniqueBoard& board, Rules rules, Technique technique, TechniqueStep& step)
 {
     const Level* followed = LevelFor(board, rules, false);
     if (!followed)
@@ -182,7 +166,7 @@ bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& 
     step.cells = {cell};
     switch (failure.kind) {
     case Contradiction::NoPlace:
-        step.unit = failure.unit;
+        step.baseUnit = failure.unit;
         step.digits = 1u << (failure.digit - 1);
         break;
     case Contradiction::EmptyCell:
@@ -194,7 +178,7 @@ bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& 
         AddCell(step.cells, clashCell);
         step.digits = 1u << (DigitOf(failure.event) - 1);
         if (cause >= 0 && CellOf(cause) != clashCell) {
-            step.crossUnit = SharedUnit(clashCell, CellOf(cause));
+            step.coverUnit = SharedUnit(clashCell, CellOf(cause));
             AddCell(step.cells, CellOf(cause));
         } else if (cause >= 0) {
             step.digits |= 1u << (DigitOf(cause) - 1);
@@ -205,7 +189,7 @@ bool FindContradiction(const TechniqueBoard& board, Rules rules, TechniqueStep& 
         break;
     }
     step.removed = {{cell, DigitOf(assumption)}};
-    step.difficulty = ChainDifficulty(BaseDifficulty(rules), weight);
+    step.difficulty = ChainDifficulty(RatingBase(technique), weight);
     return true;
 }
 
@@ -268,7 +252,7 @@ void Consider(Pick& pick, const std::array<Branch, 9>& branches, int count, int 
         pick = {conclusion, branches, count, unit};
 }
 
-bool SetForcingStep(const Level& level, const Pick& pick, TechniqueStep& step)
+bool SetForcingStep(const Level& level, const Pick& pick, Technique technique, TechniqueStep& step)
 {
     if (pick.conclusion.event == -1)
         return false;
@@ -284,13 +268,13 @@ bool SetForcingStep(const Level& level, const Pick& pick, TechniqueStep& step)
     const CellDigit conclusion{CellOf(pick.conclusion.event), DigitOf(pick.conclusion.event)};
     AddCell(step.cells, conclusion.cell);
     (IsOn(pick.conclusion.event) ? step.placed : step.removed) = {conclusion};
-    step.unit = pick.unit;
-    step.difficulty = ChainDifficulty(BaseDifficulty(level.rules), weight);
+    step.baseUnit = pick.unit;
+    step.difficulty = ChainDifficulty(RatingBase(technique), weight);
     return true;
 }
 
 // Every candidate of one cell leads to the same consequence.
-bool FindCellForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
+bool FindCellForcing(const TechniqueBoard& board, Rules rules, Technique technique, TechniqueStep& step)
 {
     const Level* followed = LevelFor(board, rules, false);
     if (!followed)
@@ -307,11 +291,11 @@ bool FindCellForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& st
         if (count >= 2)
             Consider(pick, branches, count, -1);
     }
-    return SetForcingStep(level, pick, step);
+    return SetForcingStep(level, pick, technique, step);
 }
 
 // Every place of a digit in one unit leads to the same consequence.
-bool FindUnitForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
+bool FindUnitForcing(const TechniqueBoard& board, Rules rules, Technique technique, TechniqueStep& step)
 {
     const Level* followed = LevelFor(board, rules, false);
     if (!followed)
@@ -330,11 +314,11 @@ bool FindUnitForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& st
             Consider(pick, branches, count, unit);
         }
     }
-    return SetForcingStep(level, pick, step);
+    return SetForcingStep(level, pick, technique, step);
 }
 
 // A candidate true and the same candidate false lead to the same consequence.
-bool FindDoubleForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& step)
+bool FindDoubleForcing(const TechniqueBoard& board, Rules rules, Technique technique, TechniqueStep& step)
 {
     const Level* followed = LevelFor(board, rules, true);
     if (!followed)
@@ -347,7 +331,7 @@ bool FindDoubleForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& 
         const std::array<Branch, 9> branches{Branch{&level.assumedTrue, node}, Branch{&level.assumedFalse, node}};
         Consider(pick, branches, 2, -1);
     }
-    if (!SetForcingStep(level, pick, step))
+    if (!SetForcingStep(level, pick, technique, step))
         return false;
     step.digits = 1u << (pick.branches[0].node % 9);
     return true;
@@ -357,72 +341,153 @@ bool FindDoubleForcing(const TechniqueBoard& board, Rules rules, TechniqueStep& 
 
 bool FindNishioForcingChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindContradiction(board, Rules::OneDigit, step);
+    return FindContradiction(board, Rules::OneDigit, Technique::NishioForcingChain, step);
 }
 
 bool FindContradictionForcingChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindContradiction(board, Rules::Links, step);
+    return FindContradiction(board, Rules::Links, Technique::ContradictionForcingChain, step);
 }
 
 bool FindCellForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindCellForcing(board, Rules::Links, step);
+    return FindCellForcing(board, Rules::Links, Technique::CellForcingChains, step);
 }
 
 bool FindUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindUnitForcing(board, Rules::Links, step);
+    return FindUnitForcing(board, Rules::Links, Technique::UnitForcingChains, step);
 }
 
 bool FindDynamicContradictionChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindContradiction(board, Rules::Singles, step);
+    return FindContradiction(board, Rules::Singles, Technique::DynamicContradictionChain, step);
 }
 
 bool FindDynamicCellForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindCellForcing(board, Rules::Singles, step);
+    return FindCellForcing(board, Rules::Singles, Technique::DynamicCellForcingChains, step);
 }
 
 bool FindDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindUnitForcing(board, Rules::Singles, step);
+    return FindUnitForcing(board, Rules::Singles, Technique::DynamicUnitForcingChains, step);
 }
 
 bool FindDynamicDoubleForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindDoubleForcing(board, Rules::Singles, step);
+    return FindDoubleForcing(board, Rules::Singles, Technique::DynamicDoubleForcingChains, step);
 }
 
 bool FindNestedContradictionChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindContradiction(board, Rules::Nested, step);
+    return FindContradiction(board, Rules::Nested, Technique::NestedContradictionChain, step);
 }
 
 bool FindNestedCellForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindCellForcing(board, Rules::Nested, step);
+    return FindCellForcing(board, Rules::Nested, Technique::NestedCellForcingChains, step);
 }
 
 bool FindNestedUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindUnitForcing(board, Rules::Nested, step);
+    return FindUnitForcing(board, Rules::Nested, Technique::NestedUnitForcingChains, step);
 }
 
 bool FindNestedDynamicContradictionChain(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindContradiction(board, Rules::NestedDynamic, step);
+    return FindContradiction(board, Rules::NestedDynamic, Technique::NestedDynamicContradictionChain, step);
 }
 
 bool FindNestedDynamicCellForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindCellForcing(board, Rules::NestedDynamic, step);
+    return FindCellForcing(board, Rules::NestedDynamic, Technique::NestedDynamicCellForcingChains, step);
 }
 
 bool FindNestedDynamicUnitForcingChains(const TechniqueBoard& board, TechniqueStep& step)
 {
-    return FindUnitForcing(board, Rules::NestedDynamic, step);
+    return FindUnitForcing(board, Rules::NestedDynamic, Technique::NestedDynamicUnitForcingChains, step);
+}
+
+namespace {
+
+// ", (x=8, y=5) must be 4." or ", (x=8, y=5) cannot be 4.": the step's conclusion.
+void AppendConclusion(std::string& out, const TechniqueStep& step)
+{
+    const bool placed = !step.placed.empty();
+    const CellDigit conclusion = placed ? step.placed.front() : step.removed.front();
+    out += ", ";
+    AppendCell(out, conclusion.cell);
+    out += (placed ? " must be " : " cannot be ") + std::to_string(conclusion.digit) + '.';
+}
+
+// The cell the branches start from: the one of the step's cells the conclusion is not in, if any.
+int StartCell(const TechniqueStep& step)
+{
+    const int conclusion = step.placed.empty() ? step.removed.front().cell : step.placed.front().cell;
+    for (const int cell : step.cells) {
+        if (cell != conclusion)
+            return cell;
+    }
+    return conclusion;
+}
+
+}  // namespace
+
+// "if (x=3, y=1) were 6, row y=4 would have no place for digit 2, so it is not 6."
+void WriteContradiction(std::string& out, const TechniqueStep& step)
+{
+    const CellDigit assumed = step.removed.front();
+    int other = assumed.cell;
+    for (const int cell : step.cells) {
+        if (cell != assumed.cell)
+            other = cell;
+    }
+    const int first = step.digits == 0 ? 0 : LowestDigit(step.digits);
+    out += "if ";
+    AppendCell(out, assumed.cell);
+    out += " were " + std::to_string(assumed.digit) + ", ";
+    if (step.baseUnit >= 0) {
+        AppendUnit(out, step.baseUnit);
+        out += " would have no place for digit " + std::to_string(first);
+    } else if (step.coverUnit >= 0) {
+        out += "digit " + std::to_string(first) + " would go twice into ";
+        AppendUnit(out, step.coverUnit);
+    } else {
+        AppendCell(out, other);
+        if (step.digits == 0)
+            out += " would have no candidate left";
+        else if (std::popcount(step.digits) == 2)
+            out += " would have to hold both " + std::to_string(first) + " and "
+                + std::to_string(31 - std::countl_zero(step.digits) + 1);
+        else
+            out += " would have to hold " + std::to_string(first) + ", which a chain inside the branch rules out";
+    }
+    out += ", so it is not " + std::to_string(assumed.digit) + '.';
+}
+
+void WriteCellForcing(std::string& out, const TechniqueStep& step)
+{
+    out += "whichever of ";
+    AppendDigitList(out, step.digits);
+    out += " goes into ";
+    AppendCell(out, StartCell(step));
+    AppendConclusion(out, step);
+}
+
+void WriteUnitForcing(std::string& out, const TechniqueStep& step)
+{
+    out += "wherever digit " + std::to_string(LowestDigit(step.digits)) + " goes in ";
+    AppendUnit(out, step.baseUnit);
+    AppendConclusion(out, step);
+}
+
+void WriteDoubleForcing(std::string& out, const TechniqueStep& step)
+{
+    out += "whether or not ";
+    AppendCell(out, StartCell(step));
+    out += " is " + std::to_string(LowestDigit(step.digits));
+    AppendConclusion(out, step);
 }
 
 }  // namespace technique

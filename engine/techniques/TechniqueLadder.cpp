@@ -2,6 +2,7 @@
 
 #include "SolutionCount.h"
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>
@@ -33,69 +34,79 @@ bool FindSashimiSwordfish(const TechniqueBoard& board, TechniqueStep& step) { re
 bool FindFinnedJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 4, false, step); }
 bool FindSashimiJellyfish(const TechniqueBoard& board, TechniqueStep& step) { return FindFinnedFish(board, 4, true, step); }
 
+// No technique: a digit taken from the solution, where no rung applies.
+void WriteGuess(std::string& out, const TechniqueStep& step)
+{
+    out += "no technique of the ladder applies, so cell ";
+    AppendCell(out, step.placed.front().cell);
+    out += " takes digit " + std::to_string(step.placed.front().digit) + " from the puzzle's only solution.";
+}
+
+constexpr LadderRung kGuess = {Technique::Guess, "Guess", 0.0, nullptr, WriteGuess};
+
 constexpr LadderRung kLadder[] = {
-    {Technique::FullHouse, 1.0, FindFullHouse},
-    {Technique::HiddenSingleBox, 1.2, FindHiddenSingleInBox},
-    {Technique::HiddenSingleLine, 1.5, FindHiddenSingleInLine},
-    {Technique::DirectPointing, 1.7, FindDirectPointing},
-    {Technique::DirectClaiming, 1.9, FindDirectClaiming},
-    {Technique::DirectHiddenPair, 2.0, FindDirectHiddenPair},
-    {Technique::NakedSingle, 2.3, FindNakedSingle},
-    {Technique::DirectHiddenTriple, 2.5, FindDirectHiddenTriple},
-    {Technique::Pointing, 2.6, FindPlainPointing},
-    {Technique::Claiming, 2.8, FindPlainClaiming},
-    {Technique::NakedPair, 3.0, FindNakedPair},
-    {Technique::XWing, 3.2, FindXWing},
-    {Technique::HiddenPair, 3.4, FindHiddenPair},
-    {Technique::NakedTriple, 3.6, FindNakedTriple},
-    {Technique::Swordfish, 3.8, FindSwordfish},
-    {Technique::HiddenTriple, 4.0, FindHiddenTriple},
-    {Technique::XYWing, 4.2, FindXYWing},
-    {Technique::XYZWing, 4.4, FindXYZWing},
-    {Technique::UniqueRectangleType1, 4.5, FindUniqueRectangleType1},
-    {Technique::UniqueRectangleType4, 4.5, FindUniqueRectangleType4},
-    {Technique::UniqueRectangleType2, 4.6, FindUniqueRectangleType2},
-    {Technique::UniqueRectangleType3, 4.6, FindUniqueRectangleType3},
-    {Technique::HiddenUniqueRectangle, 4.8, FindHiddenUniqueRectangle},
-    {Technique::NakedQuad, 5.0, FindNakedQuad},
-    {Technique::Jellyfish, 5.2, FindJellyfish},
-    {Technique::HiddenQuad, 5.4, FindHiddenQuad},
-    {Technique::BugPlusOne, 5.6, FindBugPlusOne},
+    {Technique::FullHouse, "Full House", 1.0, FindFullHouse, WriteFullHouse},
+    {Technique::HiddenSingleBox, "Hidden Single", 1.2, FindHiddenSingleInBox, WriteHiddenSingle},
+    {Technique::HiddenSingleLine, "Hidden Single", 1.5, FindHiddenSingleInLine, WriteHiddenSingle},
+    {Technique::DirectPointing, "Direct Pointing", 1.7, FindDirectPointing, WriteLockedCandidates},
+    {Technique::DirectClaiming, "Direct Claiming", 1.9, FindDirectClaiming, WriteLockedCandidates},
+    {Technique::DirectHiddenPair, "Direct Hidden Pair", 2.0, FindDirectHiddenPair, WriteHiddenSubset},
+    {Technique::NakedSingle, "Naked Single", 2.3, FindNakedSingle, WriteNakedSingle},
+    {Technique::DirectHiddenTriple, "Direct Hidden Triple", 2.5, FindDirectHiddenTriple, WriteHiddenSubset},
+    {Technique::Pointing, "Pointing", 2.6, FindPlainPointing, WriteLockedCandidates},
+    {Technique::Claiming, "Claiming", 2.8, FindPlainClaiming, WriteLockedCandidates},
+    {Technique::NakedPair, "Naked Pair", 3.0, FindNakedPair, WriteNakedSubset},
+    {Technique::XWing, "X-Wing", 3.2, FindXWing, WriteFish},
+    {Technique::HiddenPair, "Hidden Pair", 3.4, FindHiddenPair, WriteHiddenSubset},
+    {Technique::NakedTriple, "Naked Triple", 3.6, FindNakedTriple, WriteNakedSubset},
+    {Technique::Swordfish, "Swordfish", 3.8, FindSwordfish, WriteFish},
+    {Technique::HiddenTriple, "Hidden Triple", 4.0, FindHiddenTriple, WriteHiddenSubset},
+    {Technique::XYWing, "XY-Wing", 4.2, FindXYWing, WriteXYWing},
+    {Technique::XYZWing, "XYZ-Wing", 4.4, FindXYZWing, WriteXYZWing},
+    {Technique::UniqueRectangleType1, "Unique Rectangle Type 1", 4.5, FindUniqueRectangleType1, WriteUniqueRectangle},
+    {Technique::UniqueRectangleType4, "Unique Rectangle Type 4", 4.5, FindUniqueRectangleType4, WriteUniqueRectangle},
+    {Technique::UniqueRectangleType2, "Unique Rectangle Type 2", 4.6, FindUniqueRectangleType2, WriteUniqueRectangle},
+    {Technique::UniqueRectangleType3, "Unique Rectangle Type 3", 4.6, FindUniqueRectangleType3, WriteUniqueRectangle},
+    {Technique::HiddenUniqueRectangle, "Hidden Unique Rectangle", 4.8, FindHiddenUniqueRectangle, WriteUniqueRectangle},
+    {Technique::NakedQuad, "Naked Quad", 5.0, FindNakedQuad, WriteNakedSubset},
+    {Technique::Jellyfish, "Jellyfish", 5.2, FindJellyfish, WriteFish},
+    {Technique::HiddenQuad, "Hidden Quad", 5.4, FindHiddenQuad, WriteHiddenSubset},
+    {Technique::BugPlusOne, "BUG+1", 5.6, FindBugPlusOne, WriteBugPlusOne},
     // Players rate these as the chains they are, from a base that grows with the chain's length:
     // one digit's links (6.5 for a loop, 6.6), with a group of cells or a fin (6.7, the larger fish
     // more), several digits' links (7.0; a W-Wing's five make 7.1, and it comes first to be named
     // as the pattern people know).
-    {Technique::SimpleColouring, 6.5, FindSimpleColouring},
-    {Technique::Skyscraper, 6.6, FindSkyscraper},
-    {Technique::TwoStringKite, 6.6, FindTwoStringKite},
-    {Technique::TurbotFish, 6.6, FindTurbotFish},
-    {Technique::XChain, 6.6, FindXChain},
-    {Technique::XYChain, 6.6, FindXYChain},
-    {Technique::EmptyRectangle, 6.7, FindEmptyRectangle},
-    {Technique::FinnedXWing, 6.7, FindFinnedXWing},
-    {Technique::SashimiXWing, 6.7, FindSashimiXWing},
-    {Technique::FinnedSwordfish, 6.9, FindFinnedSwordfish},
-    {Technique::SashimiSwordfish, 6.9, FindSashimiSwordfish},
-    {Technique::WWing, 7.0, FindWWing},
-    {Technique::AlternatingChain, 7.0, FindAlternatingChain},
-    {Technique::FinnedJellyfish, 7.0, FindFinnedJellyfish},
-    {Technique::SashimiJellyfish, 7.0, FindSashimiJellyfish},
+    {Technique::SimpleColouring, "Simple Colouring", 6.5, FindSimpleColouring, WriteSimpleColouring},
+    {Technique::Skyscraper, "Skyscraper", 6.6, FindSkyscraper, WriteSkyscraper},
+    {Technique::TwoStringKite, "2-String Kite", 6.6, FindTwoStringKite, WriteTwoStringKite},
+    {Technique::TurbotFish, "Turbot Fish", 6.6, FindTurbotFish, WriteTurbotFish},
+    {Technique::XChain, "X-Chain", 6.6, FindXChain, WriteChain},
+    {Technique::XYChain, "XY-Chain", 6.6, FindXYChain, WriteChain},
+    {Technique::EmptyRectangle, "Empty Rectangle", 6.7, FindEmptyRectangle, WriteEmptyRectangle},
+    {Technique::FinnedXWing, "Finned X-Wing", 6.7, FindFinnedXWing, WriteFinnedFish},
+    {Technique::SashimiXWing, "Sashimi X-Wing", 6.7, FindSashimiXWing, WriteFinnedFish},
+    {Technique::FinnedSwordfish, "Finned Swordfish", 6.9, FindFinnedSwordfish, WriteFinnedFish},
+    {Technique::SashimiSwordfish, "Sashimi Swordfish", 6.9, FindSashimiSwordfish, WriteFinnedFish},
+    {Technique::WWing, "W-Wing", 7.0, FindWWing, WriteWWing},
+    {Technique::AlternatingChain, "Alternating Inference Chain", 7.0, FindAlternatingChain, WriteChain},
+    {Technique::FinnedJellyfish, "Finned Jellyfish", 7.0, FindFinnedJellyfish, WriteFinnedFish},
+    {Technique::SashimiJellyfish, "Sashimi Jellyfish", 7.0, FindSashimiJellyfish, WriteFinnedFish},
     // Almost locked sets are not on the players' scale; they come after every chain.
-    {Technique::AlsXz, 7.5, FindAlsXz},
-    {Technique::NishioForcingChain, 7.6, FindNishioForcingChain},
-    {Technique::ContradictionForcingChain, 8.2, FindContradictionForcingChain},
-    {Technique::CellForcingChains, 8.2, FindCellForcingChains},
-    {Technique::UnitForcingChains, 8.2, FindUnitForcingChains},
-    {Technique::DynamicContradictionChain, 8.8, FindDynamicContradictionChain},
-    {Technique::DynamicCellForcingChains, 8.8, FindDynamicCellForcingChains},
-    {Technique::DynamicUnitForcingChains, 8.8, FindDynamicUnitForcingChains},
-    {Technique::DynamicDoubleForcingChains, 8.8, FindDynamicDoubleForcingChains},
-    {Technique::NestedContradictionChain, 9.4, FindNestedContradictionChain},
-    {Technique::NestedCellForcingChains, 9.4, FindNestedCellForcingChains},
-    {Technique::NestedUnitForcingChains, 9.4, FindNestedUnitForcingChains},
-    {Technique::NestedDynamicContradictionChain, 10.0, FindNestedDynamicContradictionChain},
-    {Technique::NestedDynamicCellForcingChains, 10.0, FindNestedDynamicCellForcingChains},
-    {Technique::NestedDynamicUnitForcingChains, 10.0, FindNestedDynamicUnitForcingChains},
+    {Technique::AlsXz, "ALS-XZ", 7.5, FindAlsXz, WriteAlsXz},
+    {Technique::NishioForcingChain, "Nishio Forcing Chain", 7.6, FindNishioForcingChain, WriteContradiction},
+    {Technique::ContradictionForcingChain, "Contradiction Forcing Chain", 8.2, FindContradictionForcingChain, WriteContradiction},
+    {Technique::CellForcingChains, "Cell Forcing Chains", 8.2, FindCellForcingChains, WriteCellForcing},
+    {Technique::UnitForcingChains, "Unit Forcing Chains", 8.2, FindUnitForcingChains, WriteUnitForcing},
+    {Technique::DynamicContradictionChain, "Dynamic Contradiction Forcing Chain", 8.8, FindDynamicContradictionChain, WriteContradiction},
+    {Technique::DynamicCellForcingChains, "Dynamic Cell Forcing Chains", 8.8, FindDynamicCellForcingChains, WriteCellForcing},
+    {Technique::DynamicUnitForcingChains, "Dynamic Unit Forcing Chains", 8.8, FindDynamicUnitForcingChains, WriteUnitForcing},
+    {Technique::DynamicDoubleForcingChains, "Dynamic Double Forcing Chains", 8.8, FindDynamicDoubleForcingChains, WriteDoubleForcing},
+    {Technique::NestedContradictionChain, "Nested Contradiction Forcing Chain", 9.4, FindNestedContradictionChain, WriteContradiction},
+    {Technique::NestedCellForcingChains, "Nested Cell Forcing Chains", 9.4, FindNestedCellForcingChains, WriteCellForcing},
+    {Technique::NestedUnitForcingChains, "Nested Unit Forcing Chains", 9.4, FindNestedUnitForcingChains, WriteUnitForcing},
+    {Technique::NestedDynamicContradictionChain, "Nested Dynamic Contradiction Forcing Chain", 10.0, FindNestedDynamicContradictionChain, WriteContradiction},
+    {Technique::NestedDynamicCellForcingChains, "Nested Dynamic Cell Forcing Chains", 10.0, FindNestedDynamicCellForcingChains, WriteCellForcing},
+    {Technique::NestedDynamicUnitForcingChains, "Nested Dynamic Unit Forcing Chains", 10.0, FindNestedDynamicUnitForcingChains, WriteUnitForcing},
 };
 
 }  // namespace
@@ -115,6 +126,12 @@ TechniqueStep GuessStep(const TechniqueBoard& board, const int (&solution)[kCell
     return step;
 }
 
+double AddTenths(double base, int tenths)
+{
+    // Rounded to tenths, as the scale is.
+    return static_cast<double>(static_cast<int>(base * 10.0 + 0.5) + tenths) / 10.0;
+}
+
 double ChainDifficulty(double base, int links)
 {
     int tenths = 0;
@@ -123,13 +140,23 @@ double ChainDifficulty(double base, int links)
         ++tenths;
         threshold = byHalf ? threshold * 3 / 2 : threshold * 4 / 3;
     }
-    // Rounded to tenths, as the scale is.
-    return static_cast<double>(static_cast<int>(base * 10.0 + 0.5) + tenths) / 10.0;
+    return AddTenths(base, tenths);
 }
 
 std::span<const LadderRung> Ladder()
 {
     return kLadder;
+}
+
+const LadderRung& RungOf(Technique technique)
+{
+    const auto rung = std::ranges::find(kLadder, technique, &LadderRung::technique);
+    return rung == std::end(kLadder) ? kGuess : *rung;
+}
+
+double RatingBase(Technique technique)
+{
+    return RungOf(technique).difficulty;
 }
 
 bool FindEasiestStep(const TechniqueBoard& board, TechniqueStep& step)
@@ -187,3 +214,17 @@ Explanation ExplainPuzzle(const Puzzle& puzzle, std::stop_token stop)
 }
 
 }  // namespace technique
+
+const char* TechniqueName(Technique technique)
+{
+    return technique::RungOf(technique).name;
+}
+
+std::string TechniqueSentence(const TechniqueStep& step)
+{
+    const technique::LadderRung& rung = technique::RungOf(step.technique);
+    std::string out = rung.name;
+    out += ": ";
+    rung.write(out, step);
+    return out;
+}

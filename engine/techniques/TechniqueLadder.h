@@ -7,15 +7,23 @@
 #include "Engine.h"
 
 #include <span>
+#include <string>
 
 namespace technique {
 
+// Everything that makes a technique, in its one row: what it is called, the rating its steps
+// start from, how it is found and how a step of it is said.
 struct LadderRung {
     Technique technique;
+    const char* name;
     double difficulty;
     bool (*find)(const TechniqueBoard& board, TechniqueStep& step);
+    // Writes what follows "Name: " in the step's sentence.
+    void (*write)(std::string& out, const TechniqueStep& step);
 };
 
 std::span<const LadderRung> Ladder();
+// The technique's row; Guess, which is no rung, has one of its own.
+const LadderRung& RungOf(Technique technique);
 
 }  // namespace technique

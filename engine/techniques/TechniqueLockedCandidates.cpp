@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 
 #include <bit>
 
@@ -24,8 +25,8 @@ bool Confine(const TechniqueBoard& board, int unit, int crossUnit, int digit, Te
     }
     if (removed.empty())
         return false;
-    step.unit = unit;
-    step.crossUnit = crossUnit;
+    step.baseUnit = unit;
+    step.coverUnit = crossUnit;
     step.cells = std::move(pattern);
     step.digits = bit;
     step.removed = std::move(removed);
@@ -76,6 +77,21 @@ bool FindClaiming(const TechniqueBoard& board, TechniqueStep& step, StepFilter a
         }
     }
     return false;
+}
+
+void WriteLockedCandidates(std::string& out, const TechniqueStep& step)
+{
+    out += "in ";
+    AppendUnit(out, step.baseUnit);
+    out += ", ";
+    AppendDigits(out, step.digits);
+    out += " can go only in ";
+    AppendUnit(out, step.coverUnit);
+    out += ", so it is removed from the rest of ";
+    AppendUnit(out, step.coverUnit);
+    out += ": ";
+    AppendCells(out, CellsOf(step.removed));
+    AppendSingleLeft(out, step);
 }
 
 }  // namespace technique

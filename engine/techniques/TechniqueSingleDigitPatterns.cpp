@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>
@@ -19,10 +20,13 @@ bool TwoPlaces(const TechniqueBoard& board, int unit, int digit, int (&cells)[2]
     return true;
 }
 
-// One of `endA` and `endB` holds the digit; true when that removes it somewhere.
-bool TakeFromBothSeen(const TechniqueBoard& board, int digit, int endA, int endB, std::vector<int> pattern,
-                      int unit, int crossUnit, TechniqueStep& step)
+// Two links, endA to innerA in `baseUnit` and innerB to endB, the inner places seeing each other
+// (`coverUnit`: the unit each pattern reads them against): one of the ends holds the digit; true
+// when that removes it somewhere.
+bool TakeFromBothSeen(const TechniqueBoard& board, int digit, int endA, int innerA, int innerB, int endB,
+                      int baseUnit, int coverUnit, TechniqueStep& step)
 {
+    std::vector<int> pattern = {endA, innerA, innerB, endB};
     std::vector<CellDigit> removed = RemovalsSeeingAll(board, digit, {endA, endB});
     std::erase_if(removed, [&](const CellDigit& removal) {
         return std::find(pattern.begin(), pattern.end(), removal.cell) != pattern.end();
@@ -30,10 +34,12 @@ bool TakeFromBothSeen(const TechniqueBoard& board, int digit, int endA, int endB
     if (removed.empty())
         return false;
     std::sort(pattern.begin(), pattern.end());
-    step.unit = unit;
-    step.crossUnit = crossUnit;
+    step.baseUnit = baseUnit;
+    step.coverUnit = coverUnit;
     step.cells = std::move(pattern);
     step.digits = 1u << (digit - 1);
+    step.ends = {endA, endB};
+    step.inner = {innerA, innerB};
     step.removed = std::move(removed);
     return true;
 }
@@ -59,8 +65,8 @@ bool FindSkyscraper(const TechniqueBoard& board, TechniqueStep& step)
                         for (int j = 0; j < 2; ++j) {
                             if (crossOf(aCells[i]) != crossOf(bCells[j]) || crossOf(aCells[1 - i]) == crossOf(bCells[1 - j]))
                                 continue;
-                            if (TakeFromBothSeen(board, digit, aCells[1 - i], bCells[1 - j],
-                                                 {aCells[0], aCells[1], bCells[0], bCells[1]}, a, crossOf(aCells[i]), step))
+                            if (TakeFromBothSeen(board, digit, aCells[1 - i], aCells[i], bCells[j], bCells[1 - j], a,
+                                                 crossOf(aCells[i]), step))
                                 return true;
                         }
                     }
@@ -90,8 +96,7 @@ bool FindTwoStringKite(const TechniqueBoard& board, TechniqueStep& step)
                         if (BoxUnit(rowLink) != BoxUnit(columnLink) || rowLink == columnLink
                             || ColumnUnit(rowCells[1 - i]) == column || RowUnit(columnCells[1 - j]) == row)
                             continue;
-                        if (TakeFromBothSeen(board, digit, rowCells[1 - i], columnCells[1 - j],
-                                             {rowCells[0], rowCells[1], columnCells[0], columnCells[1]}, row,
+                        if (TakeFromBothSeen(board, digit, rowCells[1 - i], rowLink, columnLink, columnCells[1 - j], row,
                                              BoxUnit(rowLink), step))
                             return true;
                     }
@@ -127,8 +132,8 @@ bool FindTurbotFish(const TechniqueBoard& board, TechniqueStep& step)
                         if (ends[0] == ends[1] || ends[0] == inner[1] || inner[0] == ends[1] || inner[0] == inner[1]
                             || !SharesUnit(inner[0], inner[1]))
                             continue;
-                        if (TakeFromBothSeen(board, digit, ends[0], ends[1], {ends[0], inner[0], inner[1], ends[1]},
-                                             first.unit, second.unit, step))
+                        if (TakeFromBothSeen(board, digit, ends[0], inner[0], inner[1], ends[1], first.unit, second.unit,
+                                             step))
                             return true;
                     }
                 }
@@ -136,6 +141,59 @@ bool FindTurbotFish(const TechniqueBoard& board, TechniqueStep& step)
         }
     }
     return false;
+}
+
+namespace {
+
+// "digit 5 has only two places in <where>, and one place of each lies in <the cover unit>, so either ...".
+void WriteTwoLinks(std::string& out, const TechniqueStep& step, const std::string& where)
+{
+    std::vector<int> ends = step.ends;
+    std::sort(ends.begin(), ends.end());
+    out += "digit " + std::to_string(LowestDigit(step.digits)) + " has only two places in " + where;
+    out += ", and one place of each lies in ";
+    AppendUnit(out, step.coverUnit);
+    AppendEitherEnd(out, ends, LowestDigit(step.digits), step.removed);
+}
+
+}  // namespace
+
+void WriteSkyscraper(std::string& out, const TechniqueStep& step)
+{
+    std::string where = "each of ";
+    AppendLines(where, step.cells, step.baseUnit < 9);
+    WriteTwoLinks(out, step, where);
+}
+
+void WriteTwoStringKite(std::string& out, const TechniqueStep& step)
+{
+    std::string where;
+    AppendUnit(where, step.baseUnit);
+    where += " and in ";
+    AppendUnit(where, ColumnUnit(step.inner[1]));
+    WriteTwoLinks(out, step, where);
+}
+
+void WriteTurbotFish(std::string& out, const TechniqueStep& step)
+{
+    const int digit = LowestDigit(step.digits);
+    out += "digit " + std::to_string(digit) + " has only two places in ";
+    AppendUnit(out, step.baseUnit);
+    out += ", ";
+    AppendCell(out, step.ends[0]);
+    out += " and ";
+    AppendCell(out, step.inner[0]);
+    out += ", and in ";
+    AppendUnit(out, step.coverUnit);
+    out += ", ";
+    AppendCell(out, step.inner[1]);
+    out += " and ";
+    AppendCell(out, step.ends[1]);
+    out += ", and ";
+    AppendCell(out, step.inner[0]);
+    out += " sees ";
+    AppendCell(out, step.inner[1]);
+    AppendEitherEnd(out, step.ends, digit, step.removed);
 }
 
 }  // namespace technique

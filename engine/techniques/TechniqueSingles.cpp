@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,7 +10,7 @@ namespace {
 
 bool PlaceIn(int cell, int digit, int unit, TechniqueStep& step)
 {
-    step.unit = unit;
+    step.baseUnit = unit;
     step.cells = {cell};
     step.digits = 1u << (digit - 1);
     step.placed = {{cell, digit}};
@@ -90,6 +91,31 @@ bool FindNakedSingle(const TechniqueBoard& board, TechniqueStep& step)
             return PlaceIn(cell, std::countr_zero(board.Candidates(cell)) + 1, -1, step);
     }
     return false;
+}
+
+void WriteFullHouse(std::string& out, const TechniqueStep& step)
+{
+    out += "cell ";
+    AppendCell(out, step.placed.front().cell);
+    out += " is the only empty cell of ";
+    AppendUnit(out, step.baseUnit);
+    out += ", so it holds the missing digit " + std::to_string(step.placed.front().digit) + '.';
+}
+
+void WriteHiddenSingle(std::string& out, const TechniqueStep& step)
+{
+    out += "in ";
+    AppendUnit(out, step.baseUnit);
+    out += ", digit " + std::to_string(step.placed.front().digit) + " fits only in cell ";
+    AppendCell(out, step.placed.front().cell);
+    out += ", so it goes there.";
+}
+
+void WriteNakedSingle(std::string& out, const TechniqueStep& step)
+{
+    out += "cell ";
+    AppendCell(out, step.placed.front().cell);
+    out += " can hold nothing other than digit " + std::to_string(step.placed.front().digit) + '.';
 }
 
 }  // namespace technique

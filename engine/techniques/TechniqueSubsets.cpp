@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 #include "TechniqueSets.h"
 
 #include <bit>
@@ -11,7 +12,7 @@ namespace {
 // The step of a subset: the unit's places in placeMask, holding digits, and what it removes.
 void DescribeSubset(TechniqueStep& step, int unit, unsigned placeMask, unsigned digits, std::vector<CellDigit> removed)
 {
-    step.unit = unit;
+    step.baseUnit = unit;
     step.cells.clear();
     for (int place = 0; place < 9; ++place) {
         if (placeMask >> place & 1u)
@@ -75,6 +76,32 @@ bool FindHiddenSubset(const TechniqueBoard& board, int size, TechniqueStep& step
             return true;
     }
     return false;
+}
+
+void WriteNakedSubset(std::string& out, const TechniqueStep& step)
+{
+    out += "in ";
+    AppendUnit(out, step.baseUnit);
+    out += ", the " + std::to_string(step.cells.size()) + " cells ";
+    AppendCells(out, step.cells);
+    out += " hold only ";
+    AppendDigits(out, step.digits);
+    out += " between them, so those digits leave the unit's other cells: ";
+    AppendRemovals(out, step.removed);
+    out += '.';
+}
+
+void WriteHiddenSubset(std::string& out, const TechniqueStep& step)
+{
+    out += "in ";
+    AppendUnit(out, step.baseUnit);
+    out += ", ";
+    AppendDigits(out, step.digits);
+    out += " fit only in the " + std::to_string(step.cells.size()) + " cells ";
+    AppendCells(out, step.cells);
+    out += ", so the other candidates leave those cells: ";
+    AppendRemovals(out, step.removed);
+    AppendSingleLeft(out, step);
 }
 
 }  // namespace technique

@@ -1,4 +1,5 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 #include "TechniqueSets.h"
 
 #include <algorithm>
@@ -57,9 +58,14 @@ void SetRectangle(const Rectangle& rectangle, int unit, std::vector<CellDigit> r
     std::sort(removed.begin(), removed.end(), [](const CellDigit& a, const CellDigit& b) {
         return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
     });
-    step.unit = unit;
+    step.baseUnit = unit;
     step.digits = rectangle.digits;
     step.removed = std::move(removed);
+}
+
+std::vector<int> Ascending(const int (&cells)[2])
+{
+    return {std::min(cells[0], cells[1]), std::max(cells[0], cells[1])};
 }
 
 // The row or column both cells lie in.
@@ -150,6 +156,7 @@ bool FindUniqueRectangleType2(const TechniqueBoard& board, TechniqueStep& step)
         if (removed.empty())
             return false;
         SetRectangle(rectangle, LineOf(roof[0], roof[1]), std::move(removed), step);
+        step.sets = {Ascending(roof)};
         return true;
     });
 }
@@ -182,12 +189,14 @@ bool FindUniqueRectangleType3(const TechniqueBoard& board, TechniqueStep& step)
                     SetRectangle(rectangle, unit, std::move(removed), step);
                     step.cells.insert(step.cells.end(), cells.begin(), cells.end());
                     std::sort(step.cells.begin(), step.cells.end());
-                    step.pattern.clear();
+                    step.sets = {Ascending(roof), cells};
+                    std::sort(step.sets[1].begin(), step.sets[1].end());
+                    step.candidates.clear();
                     for (const int cell : step.cells) {
                         if (board.Candidates(cell) != rectangle.digits)
-                            AppendDigitRemovals(step.pattern, cell, board.Candidates(cell));
+                            AppendDigitRemovals(step.candidates, cell, board.Candidates(cell));
                     }
-                    step.difficulty = (45 + size) / 10.0;  // 4.5 and a tenth per cell
+                    step.difficulty = AddTenths(RatingBase(Technique::UniqueRectangleType3), size - 1);  // a tenth per cell
                     return true;
                 };
                 if (ForEachNakedCompletion(board, pool, size, extra, 0, chosen, tryCompletion))
@@ -215,6 +224,7 @@ bool FindUniqueRectangleType4(const TechniqueBoard& board, TechniqueStep& step)
                 for (const int cell : roof)
                     AppendDigitRemovals(removed, cell, rectangle.digits & ~(held & (0u - held)));
                 SetRectangle(rectangle, unit, std::move(removed), step);
+                step.sets = {Ascending(roof)};
                 return true;
             }
         }
@@ -240,7 +250,7 @@ bool FindHiddenUniqueRectangle(const TechniqueBoard& board, TechniqueStep& step)
                 std::vector<CellDigit> removed;
                 AppendDigitRemovals(removed, cell, rectangle.digits & ~(held & (0u - held)));
                 SetRectangle(rectangle, RowUnit(cell), std::move(removed), step);
-                step.crossUnit = ColumnUnit(cell);
+                step.coverUnit = ColumnUnit(cell);
                 return true;
             }
         }
@@ -282,6 +292,137 @@ bool FindBugPlusOne(const TechniqueBoard& board, TechniqueStep& step)
         }
     }
     return false;
+}
+
+namespace {
+
+// Type 1: "all but (t) nothing else; were (t) to take a or b, ... so both are removed from (t)."
+void WriteType1(std::string& out, const std::string& swap, const std::string& a, const std::string& b, int target)
+{
+    out += "all but ";
+    AppendCell(out, target);
+    out += " nothing else; were ";
+    AppendCell(out, target);
+    out += " to take " + a + " or " + b + swap + ", so both are removed from ";
+    AppendCell(out, target);
+    out += '.';
+}
+
+// Hidden: the corner opposite the target holds only the two digits; the target's row and column
+// hold the kept digit only in the rectangle.
+void WriteHidden(std::string& out, const TechniqueStep& step, const std::vector<int>& corners, const std::string& a,
+                 const std::string& b, const std::string& kept)
+{
+    const int target = step.removed.front().cell;
+    const int removedDigit = step.removed.front().digit;
+    int opposite = target;
+    int inRow = target;
+    int inColumn = target;
+    for (const int cell : corners) {
+        if (cell != target && RowUnit(cell) == RowUnit(target))
+            inRow = cell;
+        else if (cell != target && ColumnUnit(cell) == ColumnUnit(target))
+            inColumn = cell;
+        else if (cell != target)
+            opposite = cell;
+    }
+    AppendCell(out, opposite);
+    out += " nothing else; in ";
+    AppendUnit(out, step.baseUnit);
+    out += " and in ";
+    AppendUnit(out, step.coverUnit);
+    out += " digit " + kept + " goes only in the rectangle, so were ";
+    AppendCell(out, target);
+    out += " to take " + std::to_string(removedDigit) + ", ";
+    AppendCell(out, inRow);
+    out += " and ";
+    AppendCell(out, inColumn);
+    out += " would take " + kept + " and ";
+    AppendCell(out, opposite);
+    out += ' ' + std::to_string(removedDigit) + ", which would let " + a + " and " + b
+        + " swap, and the puzzle has one solution, so digit " + std::to_string(removedDigit) + " is removed from ";
+    AppendCell(out, target);
+    out += '.';
+}
+
+}  // namespace
+
+// The rectangle, what breaks its deadly pattern and what that removes.
+void WriteUniqueRectangle(std::string& out, const TechniqueStep& step)
+{
+    const std::string a = std::to_string(std::countr_zero(step.digits) + 1);
+    const std::string b = std::to_string(32 - std::countl_zero(step.digits));
+    const std::string swap = ", the four cells would let " + a + " and " + b + " swap, and the puzzle has one solution";
+    const int removedDigit = step.removed.front().digit;
+    const std::string kept = std::to_string(std::countr_zero(step.digits & ~(1u << (removedDigit - 1))) + 1);
+    const std::vector<int> noCells;
+    const std::vector<int>& roof = step.sets.empty() ? noCells : step.sets[0];
+    const std::vector<int>& subset = step.sets.size() > 1 ? step.sets[1] : noCells;
+    std::vector<int> corners;
+    std::vector<int> floor;
+    for (const int cell : step.cells) {
+        if (std::ranges::count(subset, cell) != 0)
+            continue;
+        corners.push_back(cell);
+        if (std::ranges::count(roof, cell) == 0)
+            floor.push_back(cell);
+    }
+    AppendCells(out, corners);
+    out += ", in two rows, two columns and two squares, all hold digits " + a + " and " + b + ", and ";
+    if (step.technique == Technique::UniqueRectangleType1) {
+        WriteType1(out, swap, a, b, step.removed.front().cell);
+        return;
+    }
+    if (step.technique == Technique::HiddenUniqueRectangle) {
+        WriteHidden(out, step, corners, a, b, kept);
+        return;
+    }
+    AppendCells(out, floor);
+    if (step.technique == Technique::UniqueRectangleType4) {
+        out += " nothing else; in ";
+        AppendUnit(out, step.baseUnit);
+        out += " digit " + kept + " goes only in ";
+        AppendCells(out, roof);
+        out += ", so one of them holds it, and were the other to take " + std::to_string(removedDigit) + swap
+            + ", so digit " + std::to_string(removedDigit) + " is removed from ";
+        AppendCells(out, roof);
+        out += '.';
+        return;
+    }
+    out += " nothing else; were neither ";
+    AppendCell(out, roof[0]);
+    out += " nor ";
+    AppendCell(out, roof[1]);
+    if (step.technique == Technique::UniqueRectangleType2) {
+        out += " to take their other digit " + std::to_string(removedDigit) + swap;
+        AppendEitherEnd(out, roof, removedDigit, step.removed);
+        return;
+    }
+    const unsigned others = DigitsIn(step.candidates, roof) & ~step.digits;
+    out += std::popcount(others) == 1 ? " to take their other " : " to take one of their other ";
+    AppendDigits(out, others);
+    out += swap + ", so one of them does, and with ";
+    AppendCells(out, subset);
+    out += " they hold a naked subset of ";
+    AppendDigits(out, DigitsIn(step.candidates, step.cells) & ~step.digits);
+    out += " in ";
+    AppendUnit(out, step.baseUnit);
+    out += ", which leave the unit's other cells: ";
+    AppendRemovals(out, step.removed);
+    out += '.';
+}
+
+void WriteBugPlusOne(std::string& out, const TechniqueStep& step)
+{
+    const CellDigit placed = step.placed.front();
+    out += "every empty cell but ";
+    AppendCell(out, placed.cell);
+    out += " holds two candidates, and every digit has two places or none in each row, column and square but digit "
+        + std::to_string(placed.digit) + ", which has three in those of ";
+    AppendCell(out, placed.cell);
+    out += "; without it the board would have no solution or more than one, and the puzzle has one solution, so ";
+    AppendCell(out, placed.cell);
+    out += " holds digit " + std::to_string(placed.digit) + '.';
 }
 
 }  // namespace technique

@@ -1,16 +1,13 @@
 #include "TechniqueFinders.h"
+#include "TechniqueSentences.h"
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 namespace technique {
 
 namespace {
-
-int LowestDigit(unsigned digits)
-{
-    return std::countr_zero(digits) + 1;
-}
 
 std::vector<int> BivalueCells(const TechniqueBoard& board)
 {
@@ -27,11 +24,21 @@ bool SetStep(std::vector<CellDigit> removed, std::vector<int> pattern, unsigned 
     if (removed.empty())
         return false;
     std::sort(pattern.begin(), pattern.end());
-    step.unit = unit;
+    step.baseUnit = unit;
     step.cells = std::move(pattern);
     step.digits = digits;
     step.removed = std::move(removed);
     return true;
+}
+
+// The wing's cells one of which holds z, ascending: the pincers, and for an XYZ-Wing its pivot.
+std::vector<int> WingEnds(int pivot, int a, int b, bool withPivot)
+{
+    std::vector<int> ends = {a, b};
+    if (withPivot)
+        ends.push_back(pivot);
+    std::sort(ends.begin(), ends.end());
+    return ends;
 }
 
 // A pivot with `pivotSize` candidates and two pincers it sees, two candidates each, sharing one
@@ -65,8 +72,11 @@ bool FindWing(const TechniqueBoard& board, int pivotSize, TechniqueStep& step)
                 const int digit = LowestDigit(z);
                 std::vector<CellDigit> removed = pivotSize == 2 ? RemovalsSeeingAll(board, digit, {a, b})
                                                                 : RemovalsSeeingAll(board, digit, {a, b, pivot});
-                if (SetStep(std::move(removed), {pivot, a, b}, all, -1, step))
+                if (SetStep(std::move(removed), {pivot, a, b}, all, -1, step)) {
+                    step.pivot = pivot;
+                    step.ends = WingEnds(pivot, a, b, pivotSize == 3);
                     return true;
+                }
             }
         }
     }
@@ -113,8 +123,10 @@ bool FindWWing(const TechniqueBoard& board, TechniqueStep& step)
                         || (SharesUnit(first, b) && SharesUnit(second, a));
                     if (linksThem
                         && SetStep(RemovalsSeeingAll(board, removedDigit, {a, b}), {a, b, first, second}, digits, unit, step)) {
+                        step.ends = {a, b};
+                        step.inner = {first, second};
                         // Rated as the chain it is: y=x in one cell, the link's x, x=y in the other.
-                        step.difficulty = ChainDifficulty(7.0, 5);
+                        step.difficulty = ChainDifficulty(RatingBase(Technique::WWing), 5);
                         return true;
                     }
                 }
@@ -122,6 +134,50 @@ bool FindWWing(const TechniqueBoard& board, TechniqueStep& step)
         }
     }
     return false;
+}
+
+namespace {
+
+// "the pivot (p) with digits 1 and 2 sees (a) and (b), each holding digit 3 and one of the pivot's other digits".
+void WritePivot(std::string& out, const TechniqueStep& step, unsigned pivotDigits)
+{
+    const int z = step.removed.front().digit;
+    std::vector<int> pincers;
+    std::ranges::copy_if(step.cells, std::back_inserter(pincers), [&](int cell) { return cell != step.pivot; });
+    out += "the pivot ";
+    AppendCell(out, step.pivot);
+    out += " with ";
+    AppendDigits(out, pivotDigits);
+    out += " sees ";
+    AppendCells(out, pincers);
+    out += ", each holding digit " + std::to_string(z) + " and one of the pivot's other digits";
+    AppendEitherEnd(out, step.ends, z, step.removed);
+}
+
+}  // namespace
+
+void WriteXYWing(std::string& out, const TechniqueStep& step)
+{
+    WritePivot(out, step, step.digits & ~(1u << (step.removed.front().digit - 1)));
+}
+
+void WriteXYZWing(std::string& out, const TechniqueStep& step)
+{
+    WritePivot(out, step, step.digits);
+}
+
+void WriteWWing(std::string& out, const TechniqueStep& step)
+{
+    const int y = step.removed.front().digit;
+    AppendCells(out, step.ends);
+    out += " both hold only ";
+    AppendDigits(out, step.digits);
+    out += ", and in ";
+    AppendUnit(out, step.baseUnit);
+    out += " digit " + std::to_string(LowestDigit(step.digits & ~(1u << (y - 1)))) + " goes only in ";
+    AppendCells(out, step.inner);
+    out += ", one seeing each";
+    AppendEitherEnd(out, step.ends, y, step.removed);
 }
 
 }  // namespace technique

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <stop_token>
 #include <thread>
 
@@ -119,9 +121,14 @@ const FinderRow kFinderRows[] = {
      {{9, 3}}, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9})},
     {"DirectHiddenPairNoSingleLeft", Technique::DirectHiddenPair, kEmpty, Each({2, 3, 4, 5, 6, 7, 8}, {1, 2}), {}, {}},
     {"Claiming", Technique::Claiming, kEmpty, Each({3, 4, 5, 6, 7, 8}, {4}), {}, kBoxRows23},
+    // The claiming leaves (x=1, y=1) the only place for 4 in column x=1.
+    {"DirectClaiming", Technique::DirectClaiming, kEmpty, Each({3, 4, 5, 6, 7, 8, 27, 36, 45, 54, 63, 72}, {4}), {{0, 4}}, kBoxRows23},
     {"ClaimingNothingLeft", Technique::Claiming, kEmpty, kBoxRows23 + Each({3, 4, 5, 6, 7, 8}, {4}), {}, {}},
     {"NakedPair", Technique::NakedPair, kEmpty, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9}), {},
      Each({2, 3, 4, 5, 6, 7, 8}, {1, 2})},
+    // The triple's cells lose 4, which leaves (x=1, y=2) the only place for 4 in the top left square.
+    {"DirectHiddenTriple", Technique::DirectHiddenTriple, kEmpty, Each({3, 4, 5, 6, 7, 8}, {1, 2, 3}) + Each({10, 11, 18, 19, 20}, {4}),
+     {{9, 4}}, Each({0, 1, 2}, {4, 5, 6, 7, 8, 9})},
     {"NakedPairAlreadyClean", Technique::NakedPair, kEmpty,
      Each({0, 1}, {3, 4, 5, 6, 7, 8, 9}) + Each({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 18, 19, 20}, {1, 2}), {}, {}},
     {"HiddenPair", Technique::HiddenPair, kEmpty, Each({2, 3, 4, 5, 6, 7, 8}, {1, 2}), {},
@@ -150,6 +157,9 @@ const FinderRow kFinderRows[] = {
     // Digit 7 in columns x=1, x=4 and x=9 only in rows y=2, y=5 and y=8, two places each.
     {"Swordfish", Technique::Swordfish, kEmpty, OnlyIn(9, {9, 36}, 7) + OnlyIn(12, {39, 66}, 7) + OnlyIn(17, {17, 71}, 7), {},
      Each({10, 11, 13, 14, 15, 16, 37, 38, 40, 41, 42, 43, 64, 65, 67, 68, 69, 70}, {7})},
+    // The same with the fin (x=1, y=6) in column x=1; sashimi: without (x=1, y=2).
+    {"FinnedSwordfish", Technique::FinnedSwordfish, kEmpty, OnlyIn(9, {9, 36, 45}, 7) + OnlyIn(12, {39, 66}, 7) + OnlyIn(17, {17, 71}, 7), {}, Each({37, 38}, {7})},
+    {"SashimiSwordfish", Technique::SashimiSwordfish, kEmpty, OnlyIn(9, {36, 45}, 7) + OnlyIn(12, {39, 66}, 7) + OnlyIn(17, {17, 71}, 7), {}, Each({37, 38}, {7})},
     // Digit 2 in rows y=1, y=3, y=6 and y=9 only in columns x=2, x=4, x=6 and x=8.
     {"Jellyfish", Technique::Jellyfish, kEmpty, OnlyIn(0, {1, 3}, 2) + OnlyIn(2, {21, 23}, 2) + OnlyIn(5, {50, 52}, 2) + OnlyIn(8, {73, 79}, 2), {},
      Each({10, 12, 14, 16, 28, 30, 32, 34, 37, 39, 41, 43, 55, 57, 59, 61, 64, 66, 68, 70}, {2})},
@@ -211,6 +221,8 @@ const FinderRow kFinderRows[] = {
     {"DynamicDoubleForcingChainsEmptyBoard", Technique::DynamicDoubleForcingChains, kEmpty, {}, {}, {}},
     {"NestedContradiction", Technique::NestedContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
     {"NestedCellForcingChains", Technique::NestedCellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
+    {"NestedUnitForcingChains", Technique::NestedUnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
+    {"NestedDynamicCellForcingChains", Technique::NestedDynamicCellForcingChains, kEmpty, kForcingCell, {}, Each({0}, {3})},
     {"NestedDynamicContradiction", Technique::NestedDynamicContradictionChain, kEmpty, kForcingEmpty, {}, Each({1}, {1})},
     {"NestedDynamicUnitForcingChains", Technique::NestedDynamicUnitForcingChains, kEmpty, kForcingUnit, {}, Each({9}, {1})},
     {"NestedDynamicCellForcingChainsEmptyBoard", Technique::NestedDynamicCellForcingChains, kEmpty, {}, {}, {}},
@@ -250,25 +262,141 @@ const FinderRow kFinderRows[] = {
 
 class TechniqueFinderTest : public testing::TestWithParam<FinderRow> {};
 
-TEST_P(TechniqueFinderTest, FindsExactlyThePattern)
+const LadderRung* RungFor(Technique technique)
 {
-    const FinderRow& row = GetParam();
+    const auto ladder = Ladder();
+    const auto rung = std::find_if(ladder.begin(), ladder.end(), [&](const LadderRung& each) { return each.technique == technique; });
+    return rung == ladder.end() ? nullptr : &*rung;
+}
+
+// What the technique's rung finds on the row's board, as the ladder hands it on.
+bool FindOnRow(const FinderRow& row, TechniqueStep& step)
+{
     TechniqueBoard board(Puzzle::FromLine(row.puzzle));
     board.SetKnownUnique(row.knownUnique);
     for (const CellDigit& cut : row.cut)
         board.Remove(cut.cell, cut.digit);
-    const auto ladder = Ladder();
-    const auto rung = std::find_if(ladder.begin(), ladder.end(),
-                                   [&](const LadderRung& each) { return each.technique == row.technique; });
-    ASSERT_NE(rung, ladder.end()) << "the technique is not on the ladder";
+    const bool found = RungFor(row.technique)->find(board, step);
+    step.technique = row.technique;
+    return found;
+}
+
+TEST_P(TechniqueFinderTest, FindsExactlyThePattern)
+{
+    const FinderRow& row = GetParam();
+    ASSERT_NE(RungFor(row.technique), nullptr) << "the technique is not on the ladder";
     TechniqueStep step;
-    EXPECT_EQ(rung->find(board, step), !row.placed.empty() || !row.removed.empty());
+    EXPECT_EQ(FindOnRow(row, step), !row.placed.empty() || !row.removed.empty());
     EXPECT_EQ(step.placed, row.placed);
     EXPECT_EQ(step.removed, row.removed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, TechniqueFinderTest, testing::ValuesIn(kFinderRows),
                          [](const testing::TestParamInfo<FinderRow>& info) { return info.param.name; });
+
+// Each technique's sentence, pinned on the step its finder row of that name finds (Guess: the
+// path's last resort on the blanked grid).
+struct SentenceRow {
+    const char* finderRow;
+    const char* sentence;
+};
+
+const SentenceRow kSentenceRows[] = {
+    {"FullHouse", "Full House: cell (x=9, y=1) is the only empty cell of row y=1, so it holds the missing digit 9."},
+    {"HiddenSingleBox", "Hidden Single: in the square x=1..3, y=1..3, digit 5 fits only in cell (x=1, y=1), so it goes there."},
+    {"HiddenSingleRow", "Hidden Single: in row y=1, digit 5 fits only in cell (x=5, y=1), so it goes there."},
+    {"DirectPointing", "Direct Pointing: in the square x=1..3, y=1..3, digit 4 can go only in row y=1, so it is removed from the rest of row y=1: (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1); that leaves digit 4 one place in column x=4, (x=4, y=2), so it goes there."},
+    {"DirectClaiming", "Direct Claiming: in row y=1, digit 4 can go only in the square x=1..3, y=1..3, so it is removed from the rest of the square x=1..3, y=1..3: (x=1, y=2), (x=2, y=2), (x=3, y=2), (x=1, y=3), (x=2, y=3) and (x=3, y=3); that leaves digit 4 one place in column x=1, (x=1, y=1), so it goes there."},
+    {"DirectHiddenPair", "Direct Hidden Pair: in row y=1, digits 1 and 2 fit only in the 2 cells (x=1, y=1) and (x=2, y=1), so the other candidates leave those cells: digit 3 from (x=1, y=1) and (x=2, y=1), and digit 4 from (x=1, y=1) and (x=2, y=1), and digit 5 from (x=1, y=1) and (x=2, y=1), and digit 6 from (x=1, y=1) and (x=2, y=1), and digit 7 from (x=1, y=1) and (x=2, y=1), and digit 8 from (x=1, y=1) and (x=2, y=1), and digit 9 from (x=1, y=1) and (x=2, y=1); that leaves digit 3 one place in the square x=1..3, y=1..3, (x=1, y=2), so it goes there."},
+    {"NakedSingle", "Naked Single: cell (x=5, y=5) can hold nothing other than digit 9."},
+    {"DirectHiddenTriple", "Direct Hidden Triple: in row y=1, digits 1, 2 and 3 fit only in the 3 cells (x=1, y=1), (x=2, y=1) and (x=3, y=1), so the other candidates leave those cells: digit 4 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 5 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 6 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 7 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 8 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 9 from (x=1, y=1), (x=2, y=1) and (x=3, y=1); that leaves digit 4 one place in the square x=1..3, y=1..3, (x=1, y=2), so it goes there."},
+    {"Pointing", "Pointing: in the square x=1..3, y=1..3, digit 4 can go only in row y=1, so it is removed from the rest of row y=1: (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1)."},
+    {"Claiming", "Claiming: in row y=1, digit 4 can go only in the square x=1..3, y=1..3, so it is removed from the rest of the square x=1..3, y=1..3: (x=1, y=2), (x=2, y=2), (x=3, y=2), (x=1, y=3), (x=2, y=3) and (x=3, y=3)."},
+    {"NakedPair", "Naked Pair: in row y=1, the 2 cells (x=1, y=1) and (x=2, y=1) hold only digits 1 and 2 between them, so those digits leave the unit's other cells: digit 1 from (x=3, y=1), (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1), and digit 2 from (x=3, y=1), (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1)."},
+    {"XWing", "X-Wing: in rows y=1 and y=5, digit 4 can go only in the 2 columns x=2 and x=7, so it is removed from the rest of those columns: digit 4 from (x=2, y=2), (x=7, y=2), (x=2, y=3), (x=7, y=3), (x=2, y=4), (x=7, y=4), (x=2, y=6), (x=7, y=6), (x=2, y=7), (x=7, y=7), (x=2, y=8), (x=7, y=8), (x=2, y=9) and (x=7, y=9)."},
+    {"HiddenPair", "Hidden Pair: in row y=1, digits 1 and 2 fit only in the 2 cells (x=1, y=1) and (x=2, y=1), so the other candidates leave those cells: digit 3 from (x=1, y=1) and (x=2, y=1), and digit 4 from (x=1, y=1) and (x=2, y=1), and digit 5 from (x=1, y=1) and (x=2, y=1), and digit 6 from (x=1, y=1) and (x=2, y=1), and digit 7 from (x=1, y=1) and (x=2, y=1), and digit 8 from (x=1, y=1) and (x=2, y=1), and digit 9 from (x=1, y=1) and (x=2, y=1)."},
+    {"NakedTriple", "Naked Triple: in row y=1, the 3 cells (x=1, y=1), (x=2, y=1) and (x=3, y=1) hold only digits 1, 2 and 3 between them, so those digits leave the unit's other cells: digit 1 from (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1), and digit 2 from (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1), and digit 3 from (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1)."},
+    {"Swordfish", "Swordfish: in columns x=1, x=4 and x=9, digit 7 can go only in the 3 rows y=2, y=5 and y=8, so it is removed from the rest of those rows: digit 7 from (x=2, y=2), (x=3, y=2), (x=5, y=2), (x=6, y=2), (x=7, y=2), (x=8, y=2), (x=2, y=5), (x=3, y=5), (x=5, y=5), (x=6, y=5), (x=7, y=5), (x=8, y=5), (x=2, y=8), (x=3, y=8), (x=5, y=8), (x=6, y=8), (x=7, y=8) and (x=8, y=8)."},
+    {"HiddenTriple", "Hidden Triple: in row y=1, digits 1, 2 and 3 fit only in the 3 cells (x=1, y=1), (x=2, y=1) and (x=3, y=1), so the other candidates leave those cells: digit 4 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 5 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 6 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 7 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 8 from (x=1, y=1), (x=2, y=1) and (x=3, y=1), and digit 9 from (x=1, y=1), (x=2, y=1) and (x=3, y=1)."},
+    {"Skyscraper", "Skyscraper: digit 5 has only two places in each of rows y=1 and y=5, and one place of each lies in column x=2, so either (x=5, y=1) or (x=6, y=5) holds digit 5, and it is removed from the cells that see both: (x=6, y=2), (x=6, y=3), (x=5, y=4) and (x=5, y=6)."},
+    {"TwoStringKite", "2-String Kite: digit 6 has only two places in row y=1 and in column x=1, and one place of each lies in the square x=1..3, y=1..3, so either (x=7, y=1) or (x=1, y=8) holds digit 6, and it is removed from the cells that see both: (x=7, y=8)."},
+    {"XYWing", "XY-Wing: the pivot (x=1, y=1) with digits 1 and 2 sees (x=6, y=1) and (x=1, y=4), each holding digit 3 and one of the pivot's other digits, so either (x=6, y=1) or (x=1, y=4) holds digit 3, and it is removed from the cells that see both: (x=6, y=4)."},
+    {"TurbotFish", "Turbot Fish: digit 8 has only two places in column x=7, (x=7, y=8) and (x=7, y=3), and in the square x=1..3, y=1..3, (x=3, y=3) and (x=1, y=1), and (x=7, y=3) sees (x=3, y=3), so either (x=7, y=8) or (x=1, y=1) holds digit 8, and it is removed from the cells that see both: (x=1, y=8)."},
+    {"FinnedXWing", "Finned X-Wing: in rows y=1 and y=5, digit 4 can go only in the 2 columns x=2 and x=7 and the fin (x=8, y=5); whether or not a fin holds it, it is removed from those columns within the square x=7..9, y=4..6: digit 4 from (x=7, y=4) and (x=7, y=6)."},
+    {"SashimiXWing", "Sashimi X-Wing: in rows y=1 and y=5, digit 4 can go only in the 2 columns x=2 and x=8 and the fin (x=7, y=1); whether or not a fin holds it, it is removed from those columns within the square x=7..9, y=1..3: digit 4 from (x=8, y=2) and (x=8, y=3)."},
+    {"XYZWing", "XYZ-Wing: the pivot (x=1, y=1) with digits 1, 2 and 3 sees (x=5, y=1) and (x=2, y=3), each holding digit 3 and one of the pivot's other digits, so one of (x=1, y=1), (x=5, y=1) and (x=2, y=3) holds digit 3, and it is removed from the cells that see all of them: (x=2, y=1) and (x=3, y=1)."},
+    {"WWing", "W-Wing: (x=1, y=1) and (x=5, y=5) both hold only digits 1 and 2, and in row y=9 digit 1 goes only in (x=1, y=9) and (x=5, y=9), one seeing each, so either (x=1, y=1) or (x=5, y=5) holds digit 2, and it is removed from the cells that see both: (x=5, y=1) and (x=1, y=5)."},
+    {"EmptyRectangle", "Empty Rectangle: in the square x=1..3, y=1..3, digit 3 lies only on one row and one column, and in column x=5 it goes only in (x=5, y=1) and (x=5, y=7); if (x=5, y=7) does not hold it, (x=5, y=1) does and leaves the square's digit 3 on the column through (x=1, y=7), so it is removed from (x=1, y=7)."},
+    {"FinnedSwordfish", "Finned Swordfish: in columns x=1, x=4 and x=9, digit 7 can go only in the 3 rows y=2, y=5 and y=8 and the fin (x=1, y=6); whether or not a fin holds it, it is removed from those rows within the square x=1..3, y=4..6: digit 7 from (x=2, y=5) and (x=3, y=5)."},
+    {"SashimiSwordfish", "Sashimi Swordfish: in columns x=1, x=4 and x=9, digit 7 can go only in the 3 rows y=2, y=5 and y=8 and the fin (x=1, y=6); whether or not a fin holds it, it is removed from those rows within the square x=1..3, y=4..6: digit 7 from (x=2, y=5) and (x=3, y=5)."},
+    {"NakedQuad", "Naked Quad: in row y=1, the 4 cells (x=1, y=1), (x=2, y=1), (x=3, y=1) and (x=4, y=1) hold only digits 1, 2, 3 and 4 between them, so those digits leave the unit's other cells: digit 1 from (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1), and digit 2 from (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1), and digit 3 from (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1), and digit 4 from (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1)."},
+    {"Jellyfish", "Jellyfish: in rows y=1, y=3, y=6 and y=9, digit 2 can go only in the 4 columns x=2, x=4, x=6 and x=8, so it is removed from the rest of those columns: digit 2 from (x=2, y=2), (x=4, y=2), (x=6, y=2), (x=8, y=2), (x=2, y=4), (x=4, y=4), (x=6, y=4), (x=8, y=4), (x=2, y=5), (x=4, y=5), (x=6, y=5), (x=8, y=5), (x=2, y=7), (x=4, y=7), (x=6, y=7), (x=8, y=7), (x=2, y=8), (x=4, y=8), (x=6, y=8) and (x=8, y=8)."},
+    {"HiddenQuad", "Hidden Quad: in row y=1, digits 1, 2, 3 and 4 fit only in the 4 cells (x=1, y=1), (x=2, y=1), (x=3, y=1) and (x=4, y=1), so the other candidates leave those cells: digit 5 from (x=1, y=1), (x=2, y=1), (x=3, y=1) and (x=4, y=1), and digit 6 from (x=1, y=1), (x=2, y=1), (x=3, y=1) and (x=4, y=1), and digit 7 from (x=1, y=1), (x=2, y=1), (x=3, y=1) and (x=4, y=1), and digit 8 from (x=1, y=1), (x=2, y=1), (x=3, y=1) and (x=4, y=1), and digit 9 from (x=1, y=1), (x=2, y=1), (x=3, y=1) and (x=4, y=1)."},
+    {"UniqueRectangleType1", "Unique Rectangle Type 1: (x=1, y=1), (x=4, y=1), (x=1, y=2) and (x=4, y=2), in two rows, two columns and two squares, all hold digits 1 and 2, and all but (x=4, y=2) nothing else; were (x=4, y=2) to take 1 or 2, the four cells would let 1 and 2 swap, and the puzzle has one solution, so both are removed from (x=4, y=2)."},
+    {"UniqueRectangleType2", "Unique Rectangle Type 2: (x=1, y=1), (x=4, y=1), (x=1, y=2) and (x=4, y=2), in two rows, two columns and two squares, all hold digits 1 and 2, and (x=1, y=1) and (x=4, y=1) nothing else; were neither (x=1, y=2) nor (x=4, y=2) to take their other digit 7, the four cells would let 1 and 2 swap, and the puzzle has one solution, so either (x=1, y=2) or (x=4, y=2) holds digit 7, and it is removed from the cells that see both: (x=2, y=2), (x=3, y=2), (x=5, y=2), (x=6, y=2), (x=7, y=2), (x=8, y=2) and (x=9, y=2)."},
+    {"UniqueRectangleType3", "Unique Rectangle Type 3: (x=1, y=1), (x=4, y=1), (x=1, y=2) and (x=4, y=2), in two rows, two columns and two squares, all hold digits 1 and 2, and (x=1, y=1) and (x=4, y=1) nothing else; were neither (x=1, y=2) nor (x=4, y=2) to take one of their other digits 7 and 8, the four cells would let 1 and 2 swap, and the puzzle has one solution, so one of them does, and with (x=7, y=2) they hold a naked subset of digits 7 and 8 in row y=2, which leave the unit's other cells: digit 7 from (x=2, y=2), (x=3, y=2), (x=5, y=2), (x=6, y=2), (x=8, y=2) and (x=9, y=2), and digit 8 from (x=2, y=2), (x=3, y=2), (x=5, y=2), (x=6, y=2), (x=8, y=2) and (x=9, y=2)."},
+    {"UniqueRectangleType4", "Unique Rectangle Type 4: (x=1, y=1), (x=4, y=1), (x=1, y=2) and (x=4, y=2), in two rows, two columns and two squares, all hold digits 1 and 2, and (x=1, y=1) and (x=4, y=1) nothing else; in row y=2 digit 1 goes only in (x=1, y=2) and (x=4, y=2), so one of them holds it, and were the other to take 2, the four cells would let 1 and 2 swap, and the puzzle has one solution, so digit 2 is removed from (x=1, y=2) and (x=4, y=2)."},
+    {"HiddenUniqueRectangle", "Hidden Unique Rectangle: (x=1, y=1), (x=4, y=1), (x=1, y=2) and (x=4, y=2), in two rows, two columns and two squares, all hold digits 1 and 2, and (x=4, y=2) nothing else; in row y=1 and in column x=1 digit 1 goes only in the rectangle, so were (x=1, y=1) to take 2, (x=4, y=1) and (x=1, y=2) would take 1 and (x=4, y=2) 2, which would let 1 and 2 swap, and the puzzle has one solution, so digit 2 is removed from (x=1, y=1)."},
+    {"FinnedJellyfish", "Finned Jellyfish: in rows y=1, y=3, y=6 and y=9, digit 2 can go only in the 4 columns x=2, x=4, x=6 and x=8 and the fin (x=9, y=9); whether or not a fin holds it, it is removed from those columns within the square x=7..9, y=7..9: digit 2 from (x=8, y=7) and (x=8, y=8)."},
+    {"SashimiJellyfish", "Sashimi Jellyfish: in rows y=1, y=3, y=6 and y=9, digit 2 can go only in the 4 columns x=2, x=6, x=8 and x=9 and the fins (x=4, y=1) and (x=4, y=3); whether or not a fin holds it, it is removed from those columns within the square x=4..6, y=1..3: digit 2 from (x=6, y=2)."},
+    {"BugPlusOne", "BUG+1: every empty cell but (x=1, y=1) holds two candidates, and every digit has two places or none in each row, column and square but digit 3, which has three in those of (x=1, y=1); without it the board would have no solution or more than one, and the puzzle has one solution, so (x=1, y=1) holds digit 3."},
+    {"AlsXz", "ALS-XZ: (x=1, y=1) holds only digits 1 and 2, and (x=4, y=1), (x=5, y=2) and (x=6, y=3) in the square x=4..6, y=1..3 hold only digits 1, 2, 3 and 4, one digit more than cells each; digit 1 can lie in only one of the sets, as each of its places in one sees all in the other, so the other set is locked to its other digits, and each other digit both sets hold lies in one of them and leaves the cells that see all its places in both: digit 2 from (x=5, y=1), (x=6, y=1), (x=1, y=3), (x=2, y=3) and (x=3, y=3)."},
+    {"ColourTrap", "Simple Colouring: along the conjugate pairs of 7, (x=1, y=1) and (x=5, y=4) take one colour and (x=5, y=1) and (x=2, y=4) the other, so one colour holds 7, and (x=2, y=2), (x=2, y=3), (x=1, y=5) and (x=1, y=6), which see both colours, cannot."},
+    {"XChain", "X-Chain on 7: (x=1, y=1) = (x=5, y=1) - (x=5, y=5) = (x=8, y=5) - (x=8, y=9) = (x=3, y=9), so one of its ends holds 7 and (x=3, y=2), (x=3, y=3), (x=1, y=7) and (x=1, y=8) cannot."},
+    {"XYChain", "XY-Chain: (x=1, y=1) 1=2 - (x=5, y=1) 2=3 - (x=5, y=5) 3=4 - (x=9, y=5) 4=1, so one of its ends holds 1 and (x=9, y=1) and (x=1, y=5) cannot."},
+    {"AlternatingChainGrouped", "Alternating Inference Chain: 5 in (x=1, y=1) = 5 in [(x=7, y=1), (x=8, y=1)] - 5 in (x=9, y=2) = 3 in (x=9, y=2) - 3 in (x=2, y=2) = 4 in (x=2, y=2), so one of its ends is true, and what conflicts with both goes: digit 4 from (x=1, y=1)."},
+    {"Nishio", "Nishio Forcing Chain: if (x=1, y=2) were 1, digit 1 would go twice into the square x=1..3, y=1..3, so it is not 1."},
+    {"ContradictionForcingChain", "Contradiction Forcing Chain: if (x=3, y=1) were 1, digit 2 would go twice into row y=1, so it is not 1."},
+    {"CellForcingChains", "Cell Forcing Chains: whichever of 1 and 3 goes into (x=5, y=1), (x=1, y=1) cannot be 3."},
+    {"UnitForcingChains", "Unit Forcing Chains: wherever digit 1 goes in row y=1, (x=1, y=2) cannot be 1."},
+    {"DynamicContradiction", "Dynamic Contradiction Forcing Chain: if (x=2, y=1) were 1, digit 2 would go twice into the square x=1..3, y=1..3, so it is not 1."},
+    {"DynamicCellForcingChains", "Dynamic Cell Forcing Chains: whichever of 1 and 3 goes into (x=5, y=1), (x=1, y=1) cannot be 3."},
+    {"DynamicUnitForcingChains", "Dynamic Unit Forcing Chains: wherever digit 1 goes in row y=1, (x=1, y=2) cannot be 1."},
+    {"DynamicDoubleForcingChains", "Dynamic Double Forcing Chains: whether or not (x=5, y=1) is 1, (x=1, y=1) cannot be 3."},
+    {"NestedContradiction", "Nested Contradiction Forcing Chain: if (x=2, y=1) were 1, digit 2 would go twice into the square x=1..3, y=1..3, so it is not 1."},
+    {"NestedCellForcingChains", "Nested Cell Forcing Chains: whichever of 1, 2, 3, 4, 5, 6, 7, 8 and 9 goes into (x=2, y=1), (x=1, y=1) cannot be 3."},
+    {"NestedUnitForcingChains", "Nested Unit Forcing Chains: wherever digit 1 goes in row y=1, (x=1, y=2) cannot be 1."},
+    {"NestedDynamicContradiction", "Nested Dynamic Contradiction Forcing Chain: if (x=2, y=1) were 1, digit 2 would go twice into the square x=1..3, y=1..3, so it is not 1."},
+    {"NestedDynamicCellForcingChains", "Nested Dynamic Cell Forcing Chains: whichever of 1 and 3 goes into (x=5, y=1), (x=1, y=1) cannot be 3."},
+    {"NestedDynamicUnitForcingChains", "Nested Dynamic Unit Forcing Chains: wherever digit 1 goes in row y=1, (x=1, y=2) cannot be 1."},
+    {"Guess", "Guess: no technique of the ladder applies, so cell (x=1, y=1) takes digit 1 from the puzzle's only solution."},
+};
+
+TechniqueStep StepOf(const SentenceRow& row)
+{
+    TechniqueStep step;
+    if (std::string_view(row.finderRow) == "Guess") {
+        int solution[kCellCount];
+        std::transform(kSolved.begin(), kSolved.end(), solution, [](char digit) { return digit - '0'; });
+        return GuessStep(TechniqueBoard(Puzzle::FromLine(Blanked())), solution);
+    }
+    const auto finder = std::find_if(std::begin(kFinderRows), std::end(kFinderRows),
+                                     [&](const FinderRow& each) { return std::string_view(each.name) == row.finderRow; });
+    EXPECT_TRUE(FindOnRow(*finder, step)) << row.finderRow;
+    return step;
+}
+
+class TechniqueSentenceTest : public testing::TestWithParam<SentenceRow> {};
+
+TEST_P(TechniqueSentenceTest, SaysWhatTheStepProves)
+{
+    EXPECT_EQ(TechniqueSentence(StepOf(GetParam())), GetParam().sentence);
+}
+
+INSTANTIATE_TEST_SUITE_P(Techniques, TechniqueSentenceTest, testing::ValuesIn(kSentenceRows),
+                         [](const testing::TestParamInfo<SentenceRow>& info) { return info.param.finderRow; });
+
+TEST(TechniqueLadderTest, EveryTechniqueHasARungAndAPinnedSentence)
+{
+    std::vector<Technique> pinned;
+    for (const SentenceRow& row : kSentenceRows)
+        pinned.push_back(StepOf(row).technique);
+    for (int value = 0; value <= static_cast<int>(Technique::Guess); ++value) {
+        const auto technique = static_cast<Technique>(value);
+        EXPECT_EQ(RungFor(technique) != nullptr, technique != Technique::Guess) << TechniqueName(technique);
+        EXPECT_EQ(std::ranges::count(pinned, technique), 1) << TechniqueName(technique);
+    }
+}
 
 // A search asked to stop finds nothing and forgets what it half followed: asked again without the
 // request, the same board gives the step in full.
@@ -376,47 +504,24 @@ TEST(TechniqueLadderTest, TakesTheEasiestStepAndSaysWhatItProves)
               "the rest of row y=1: (x=4, y=1), (x=5, y=1), (x=6, y=1), (x=7, y=1), (x=8, y=1) and (x=9, y=1).");
 }
 
-TEST(TechniqueLadderTest, UniquenessStepSaysItReliesOnOneSolution)
+// The README's table of techniques lists the rungs in the ladder's order, each with its name and rating.
+TEST(TechniqueLadderTest, ReadmeTableNamesEveryRungWithItsRating)
 {
-    TechniqueBoard board(Puzzle::FromLine(kEmpty));
-    board.SetKnownUnique(true);
-    for (const CellDigit& cut : Keep({0, 3, 9}, {1, 2}))
-        board.Remove(cut.cell, cut.digit);
-    TechniqueStep step;
-    ASSERT_TRUE(FindUniqueRectangleType1(board, step));
-    step.technique = Technique::UniqueRectangleType1;
-    EXPECT_EQ(TechniqueSentence(step),
-              "Unique Rectangle Type 1: (x=1, y=1), (x=4, y=1), (x=1, y=2) and (x=4, y=2), in two rows, two columns "
-              "and two squares, all hold digits 1 and 2, and all but (x=4, y=2) nothing else; were (x=4, y=2) to take "
-              "1 or 2, the four cells would let 1 and 2 swap, and the puzzle has one solution, so both are removed "
-              "from (x=4, y=2).");
-}
-
-TEST(TechniqueLadderTest, ForcingChainsSayWhatTheyProve)
-{
-    const auto sentence = [](Technique technique, const std::vector<CellDigit>& cuts) {
-        TechniqueBoard board(Puzzle::FromLine(kEmpty));
-        for (const CellDigit& cut : cuts)
-            board.Remove(cut.cell, cut.digit);
-        const auto ladder = Ladder();
-        TechniqueStep step;
-        std::find_if(ladder.begin(), ladder.end(), [&](const LadderRung& rung) { return rung.technique == technique; })->find(board, step);
-        step.technique = technique;
-        return TechniqueSentence(step);
-    };
-    EXPECT_EQ(sentence(Technique::NishioForcingChain, OnlyIn(0, {0, 1}, 1)),
-              "Nishio Forcing Chain: if (x=1, y=2) were 1, digit 1 would go twice into the square x=1..3, y=1..3, so it is not 1.");
-    EXPECT_EQ(sentence(Technique::ContradictionForcingChain, Each({0, 1}, {3, 4, 5, 6, 7, 8, 9})),
-              "Contradiction Forcing Chain: if (x=3, y=1) were 1, digit 2 would go twice into row y=1, so it is not 1.");
-    EXPECT_EQ(sentence(Technique::DynamicContradictionChain, kForcingEmpty),
-              "Dynamic Contradiction Forcing Chain: if (x=2, y=1) were 1, digit 2 would go twice into the square x=1..3, y=1..3, "
-              "so it is not 1.");
-    EXPECT_EQ(sentence(Technique::CellForcingChains, kForcingCell),
-              "Cell Forcing Chains: whichever of 1 and 3 goes into (x=5, y=1), (x=1, y=1) cannot be 3.");
-    EXPECT_EQ(sentence(Technique::UnitForcingChains, kForcingUnit),
-              "Unit Forcing Chains: wherever digit 1 goes in row y=1, (x=1, y=2) cannot be 1.");
-    EXPECT_EQ(sentence(Technique::DynamicDoubleForcingChains, kForcingCell),
-              "Dynamic Double Forcing Chains: whether or not (x=5, y=1) is 1, (x=1, y=1) cannot be 3.");
+    std::ifstream readme(ORVANDEL_TEST_DATA "/../README.md");
+    std::vector<std::string> listed;
+    bool inTable = false;
+    for (std::string line; std::getline(readme, line) && (!inTable || line.starts_with('|'));) {
+        if (inTable && !line.starts_with("|---"))
+            listed.push_back(line.substr(0, line.find(" |", line.find(" | ") + 3) + 2));  // "| Name | 1.0 |"
+        inTable = inTable || line.starts_with("| Technique | Rating |");
+    }
+    std::vector<std::string> rungs;
+    for (const LadderRung& rung : Ladder()) {
+        char rating[16];
+        std::snprintf(rating, sizeof rating, "%.1f", rung.difficulty);
+        rungs.push_back(std::string("| ") + rung.name + " | " + rating + " |");
+    }
+    EXPECT_EQ(listed, rungs);
 }
 
 TEST(TechniqueLadderTest, PuzzleWithoutOneSolutionIsNotExplained)
