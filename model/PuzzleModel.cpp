@@ -84,7 +84,8 @@ PuzzleModel::ShownBoard PuzzleModel::Shown() const
     ShownBoard shown;
     if (!IsSet()) {
         for (int cell = 0; cell < kCellCount; ++cell)
-            shown[static_cast<std::size_t>(cell)] = {ShownText(m_work.Digit(cell)), false};
+            shown[static_cast<std::size_t>(cell)] = {ShownText(m_work.Digit(cell)),
+                                                     m_laidEmpty.test(static_cast<std::size_t>(cell))};
         return shown;
     }
     const Puzzle& givens = m_puzzle.Givens();
@@ -103,10 +104,15 @@ PuzzleModel::ShownBoard PuzzleModel::Shown() const
 }
 
 template <typename Edit>
-void PuzzleModel::EditEntry(Edit edit)
+void PuzzleModel::EditEntry(int cell, Edit edit)
 {
-    if (!IsSet())
-        m_work.Change([&](OwnWork::State& state) { edit(state.digits); });
+    if (IsSet())
+        return;
+    m_work.Change([&](OwnWork::State& state) { edit(state.digits); });
+    if (cell < 0)
+        m_laidEmpty.reset();
+    else
+        m_laidEmpty.reset(static_cast<std::size_t>(cell));
 }
 
 void PuzzleModel::StepUp(int cell)
@@ -117,7 +123,7 @@ void PuzzleModel::StepUp(int cell)
         next = Puzzle::kEmpty;
     else if (next < 1)
         next = 1;
-    EditEntry([&](Puzzle& digits) { digits[cell] = next; });
+    EditEntry(cell, [&](Puzzle& digits) { digits[cell] = next; });
 }
 
 void PuzzleModel::StepDown(int cell)
@@ -128,14 +134,14 @@ void PuzzleModel::StepDown(int cell)
         next = Puzzle::kEmpty;
     else if (next < 0)
         next = 9;
-    EditEntry([&](Puzzle& digits) { digits[cell] = next; });
+    EditEntry(cell, [&](Puzzle& digits) { digits[cell] = next; });
 }
 
 void PuzzleModel::TypeDigit(int cell, int digit)
 {
     const ChangeScope change(*this);
     if (!IsSet())
-        EditEntry([&](Puzzle& digits) { digits[cell] = DigitOrEmpty(digit); });
+        EditEntry(cell, [&](Puzzle& digits) { digits[cell] = DigitOrEmpty(digit); });
     else
         WriteOwnDigit(cell, digit);
 }
@@ -144,7 +150,7 @@ void PuzzleModel::EmptyCell(int cell)
 {
     const ChangeScope change(*this);
     if (!IsSet())
-        EditEntry([&](Puzzle& digits) { digits[cell] = Puzzle::kEmpty; });
+        EditEntry(cell, [&](Puzzle& digits) { digits[cell] = Puzzle::kEmpty; });
     else
         WriteOwnDigit(cell, Puzzle::kEmpty);
 }
@@ -162,7 +168,7 @@ void PuzzleModel::EnterPuzzle(const Puzzle& puzzle)
 {
     const ChangeScope change(*this);
     // As if the person had typed every cell: one step to undo.
-    EditEntry([&](Puzzle& digits) {
+    EditEntry(-1, [&](Puzzle& digits) {
         for (int cell = 0; cell < kCellCount; ++cell)
             digits[cell] = DigitOrEmpty(puzzle[cell]);
     });
@@ -282,6 +288,7 @@ void PuzzleModel::Clear()
     StartAfresh();
     m_pathWork.Stop();
     m_replay.Start(m_puzzle.Outcome());
+    m_laidEmpty.set();
 }
 
 void PuzzleModel::Open(const Puzzle& puzzle)
@@ -290,8 +297,10 @@ void PuzzleModel::Open(const Puzzle& puzzle)
     if (IsSet())
         return;
     OwnWork::State entered;
-    for (int cell = 0; cell < kCellCount; ++cell)
+    for (int cell = 0; cell < kCellCount; ++cell) {
         entered.digits[cell] = DigitOrEmpty(puzzle[cell]);
+        m_laidEmpty.set(static_cast<std::size_t>(cell), entered.digits.IsEmpty(cell));
+    }
     m_work.Start(entered);
     m_savedPuzzle = puzzle;
 }

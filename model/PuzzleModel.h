@@ -309,9 +309,9 @@ private:
     void ExplainTechniques();
     // Takes the finished work in, waiting for it first when asked to.
     void BringInWork(bool wait);
-    // Runs an edit of the digits entered (edit state).
+    // Runs an edit of the digits entered (edit state) that writes one cell, or every cell (-1).
     template <typename Edit>
-    void EditEntry(Edit edit);
+    void EditEntry(int cell, Edit edit);
 
     bool TakesOwnDigit(int cell) const;
     // Puzzle::kEmpty takes the cell's digit away.
@@ -338,6 +338,9 @@ private:
     std::optional<CheckResult> m_check;
     std::bitset<kCellCount> m_wrong;
     Puzzle m_savedPuzzle;  // as last opened or saved; empty at first
+    // Edit state: the cells Clear or Open left empty and the person has not written since, which
+    // are the solver's, as the rest of such a board.
+    std::bitset<kCellCount> m_laidEmpty;
     CollectionFile m_collection;
     std::vector<std::function<void()>> m_listeners;
     int m_changeDepth = 0;  // commands under way
