@@ -2,8 +2,6 @@
 
 #include "CellText.h"
 #include "SavedGames.h"
-#include "Difficulty.h"
-#include "PuzzleFileIndex.h"
 #include "PuzzleText.h"
 
 #include <filesystem>
