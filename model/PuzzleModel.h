@@ -1,11 +1,16 @@
 // The puzzle being worked on in the main window, as data: the window forwards the person's gestures
 // and commands here and draws what the model shows.
 //
-// The model is in the edit state (m_bSet false) while the person enters a puzzle: the gestures
-// change the shown cells, and each change that can be seen goes onto the undo history. SetSuDoku
-// reads the shown cells into both boards, solves the working board silently and enters the set
-// state, where the gestures change nothing and the solution can be revealed whole (Solve) or cell by
-// cell (SolveCell). Only SetSuDoku and Reset enter the set state; only Clear leaves it.
+// The model is in the edit state while the person enters a puzzle: the gestures change the digits
+// entered, and each change goes onto the undo history. SetSuDoku solves the digits entered silently
+// and enters the set state, where the gestures change nothing but the person's own work and the
+// solution can be revealed whole (Solve) or cell by cell (SolveCell). Only SetSuDoku enters the set
+// state; only Clear leaves it.
+//
+// It is a façade over parts that each own their state: the digits and marks the person writes, with
+// their history (OwnWork); the puzzle set and its solve (SolvedPuzzle); what Solve Cell and hints
+// added (Revelations); the replay along either path (BoardReplay); the hint (HintSession); the
+// collection (CollectionFile). What the board shows is worked out from them when asked.
 //
 // Cells are numbered 0..80 row by row from the top left (cell = row * 9 + column, both 0-based).
 // A shown cell is a text ("" for empty, "1".."9", or the "?" of a cell the solver could not
@@ -23,9 +28,16 @@
 
 #include "BackgroundWork.h"
 #include "BoardFile.h"
+#include "BoardReplay.h"
 #include "CellText.h"
 #include "Engine.h"
+#include "Game.h"
+#include "HintSession.h"
+#include "OwnWork.h"
+#include "CollectionFile.h"
+#include "Revelations.h"
 #include "SolveReplay.h"
+#include "SolvedPuzzle.h"
 #include "TechniqueReplay.h"
 #include "TechniqueView.h"
 
@@ -40,8 +52,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-class PuzzleFileIndex;
 
 class PuzzleModel {
 public:
@@ -61,7 +71,7 @@ public:
     };
     enum class SetOutcome { Inconsistent, Solved, Unsolvable };
     // Which explanation the replay walks: the solver's steps or the technique path.
-    enum class ReplayPath { Solver, Techniques };
+    using ReplayPath = BoardReplay::Path;
 
     // Called after each command.
     void AddListener(std::function<void()> listener) { m_listeners.push_back(std::move(listener)); }
@@ -77,14 +87,13 @@ public:
     // The technique path of the puzzle set is still being worked out.
     bool TechniquesPending() const { return m_pathWork.Pending(); }
     // A hint has been asked for and is still being worked out.
-    bool HintPending() const { return m_hintStage == HintStage::Working; }
+    bool HintPending() const { return m_hint.CurrentStage() == HintSession::Stage::Working; }
 
-    bool IsSet() const { return m_bSet; }
+    bool IsSet() const { return m_puzzle.IsSet(); }
     bool IsEnabled(Command command) const;
-    const ShownBoard& Shown() const { return m_shown; }
+    ShownBoard Shown() const;
 
     // --- Entering a puzzle (edit state only; in the set state they change nothing) -------------
-    // What a cell's text steps from: a text other than one digit counts as empty.
     void StepUp(int cell);    // a click: empty, 1, 2, ... 9, empty
     void StepDown(int cell);  // a right click: empty, 9, 8, ... 1, empty
     void TypeDigit(int cell, int digit);  // 1..9
@@ -140,27 +149,9 @@ public:
     // It stays open until another file is opened; moving to one of its puzzles opens that puzzle as
     // Open does, leaving the set state first. Whether the board holds a puzzle that moving would lose
     // is HasUnsavedPuzzle's answer, for the window to ask about.
-    struct CollectionPlace {
-        // 1-based: the puzzle opened last; 0 when the file, changed since, no longer holds it there.
-        std::size_t number = 0;
-        std::size_t count = 0;
-        std::filesystem::path path;
-        std::size_t previous = 0;  // where PreviousPuzzle and NextPuzzle go; 0 where there is none
-        std::size_t next = 0;
-        // The line of a NUL byte that ended the text, the puzzles after it uncounted; 0 when none.
-        long notTextLine = 0;
-    };
-    std::optional<CollectionPlace> Collection() const;
-    struct MoveOutcome {
-        enum class Result {
-            Moved,
-            NoSuchPuzzle,  // no collection, or the number is outside 1..count; nothing changed
-            // The file is not as it was when opened: it has been read again (Collection() tells the
-            // new count) and the board is left as it was, for the person to choose again.
-            Changed,
-            Unreadable,    // the file can no longer be read or holds no puzzle now: the collection closes
-        } result = Result::NoSuchPuzzle;
-    };
+    using CollectionPlace = ::CollectionPlace;
+    std::optional<CollectionPlace> Collection() const { return m_collection.Place(); }
+    using MoveOutcome = CollectionMove;
     MoveOutcome GoToPuzzle(std::size_t number);
     MoveOutcome NextPuzzle();
     MoveOutcome PreviousPuzzle();
@@ -185,15 +176,15 @@ public:
     // Worked out in the background, the first stage shows once it has been found (HintPending).
     void Hint();
     // The line under the board: the sentence of the step on show, or a hint's; empty otherwise.
-    const std::string& StepText() const { return m_stepText; }
+    std::string StepText() const;
     // While the first stage of a hint is on show, where to look; null otherwise.
-    const TechniqueLook* ShownLook() const { return m_hintStage == HintStage::Pattern ? &m_look : nullptr; }
-    const CellMarks& Marks() const { return m_marks; }
+    const TechniqueLook* ShownLook() const { return m_hint.Look(); }
+    const CellMarks& Marks() const { return Picture().marks; }
     // The candidates of the step on show or the hint: those that prove it, those it removes (drawn
     // struck out, even once removed) and the digits it places.
-    const CandidateHighlights& Highlights() const { return m_highlights; }
+    const CandidateHighlights& Highlights() const { return Picture().highlights; }
     // The chains of the step or hint on show: where they start, and once it is shown whole their links.
-    const ChainPicture& Chain() const { return m_chain; }
+    const ChainPicture& Chain() const { return Picture().chain; }
     // The candidates of the cells as shown: in the edit state those the digits shown leave, in
     // the set state those of the replay's board narrowed by the digits revealed, the own digits
     // and the candidates hints removed. The person's own marks do not narrow them.
@@ -211,7 +202,7 @@ public:
     // (ShownCandidates). Solve shows the solution whole: an own digit that differs from it gives
     // way, as one step to undo.
     void SetOwnDigitsOn(bool on);
-    bool OwnDigitsOn() const { return m_ownDigitsOn; }
+    bool OwnDigitsOn() const { return m_work.IsOn(); }
     // Toggles the person's own mark of digit (1..9) in a cell that takes own digits and shows none.
     void ToggleOwnMark(int cell, int digit);
     // Gives every cell that takes own digits and shows none the candidates the board as shown
@@ -234,35 +225,22 @@ public:
     // lost the right digit; where the puzzle has several solutions, an own digit that repeats one
     // in its row, column or square, then own digits no solution agrees with. There no marks count,
     // and where no technique moves the hint says that nothing decides another cell.
-    struct HintStop {
-        enum class Reason { WrongDigit, WrongMarks, ClashingDigit, NoSolutionLeft, SeveralSolutions };
-        Reason reason = Reason::WrongDigit;
-        int cell = -1;       // the own digit or marks named (framed); -1 where none is
-        int digit = 0;       // that own digit
-        int otherCell = -1;  // ClashingDigit: the cell of the digit it repeats
-    };
-    const std::optional<HintStop>& StoppedHint() const { return m_hintStop; }
+    using HintStop = ::HintStop;
+    const std::optional<HintStop>& StoppedHint() const { return m_hint.Stopped(); }
 
     // --- The technique path of the puzzle set (explained once by SetSuDoku; TechniquesPending) ----
-    struct TechniqueLine {
-        std::optional<double> difficulty;  // none for a guess, which has no rating
-        std::string sentence;
-    };
+    using TechniqueLine = ::TechniqueLine;
     // One line per step; none for a puzzle without exactly one solution.
-    const std::vector<TechniqueLine>& TechniqueLines() const { return m_techniqueLines; }
-    struct TechniqueRating {
-        double difficulty;    // the highest on the path
-        std::string hardest;  // its technique's name
-        bool guess;           // the path needs a guess after that
-    };
+    const std::vector<TechniqueLine>& TechniqueLines() const { return m_replay.Techniques().Lines(); }
+    using TechniqueRating = ::TechniqueRating;
     // The puzzle's difficulty on the technique scale; none without exactly one solution or for a
     // puzzle given complete.
-    const std::optional<TechniqueRating>& TechniqueDifficulty() const { return m_techniqueRating; }
+    const std::optional<TechniqueRating>& TechniqueDifficulty() const { return m_replay.Techniques().Rating(); }
 
     // The shown cells as one line of 81 characters, "." for an empty cell or a "?".
     std::string CopyText() const;
     // The puzzle as entered at the last SetSuDoku, for Save As.
-    Puzzle EnteredPuzzle() const;
+    Puzzle EnteredPuzzle() const { return m_puzzle.Givens(); }
     // Where Save As starts below appPath (which ends in '/'): the rating's folder in "Saved Games/",
     // or "Saved Games/" itself when there is no rating. A folder on the way that is missing is
     // made, one level at a time, as at start-up; when one cannot be, Save As starts in the deepest
@@ -280,17 +258,24 @@ public:
     // "OK"/"INCONSISTENT" after SetSuDoku (a refused one too), Reset and Clear, empty again after a
     // move to another puzzle of the collection; Unique "YES"/"NO" and Rating
     // ("Easy" ... "RiverAzevod", or empty) from SetSuDoku until Clear.
-    const std::string& Solved() const { return m_strSolved; }
-    const std::string& Status() const { return m_strStatus; }
-    const std::string& Unique() const { return m_strUnique; }
-    const std::string& Rating() const { return m_strRating; }
+    std::string Solved() const { return m_puzzle.Solved(); }
+    std::string Status() const { return m_puzzle.Status(); }
+    std::string Unique() const { return m_puzzle.Unique(); }
+    std::string Rating() const { return m_puzzle.Rating(); }
     // Every text those fields can show.
-    static std::vector<std::string> VerdictTexts();
+    static std::vector<std::string> VerdictTexts() { return SolvedPuzzle::VerdictTexts(); }
 
     // The last solve's step sentences, and its solution count (0, 1 or kSeveralSolutions).
-    const StepList& Steps() const { return m_listLogic; }
-    int SolutionCount() const { return m_solve.solutionCount; }
-    bool HasSeveralSolutions() const { return m_solve.solutionCount >= kSeveralSolutions; }
+    const StepList& Steps() const { return m_replay.Solver().Sentences(); }
+    int SolutionCount() const { return m_puzzle.SolutionCount(); }
+    bool HasSeveralSolutions() const { return m_puzzle.SolutionCount() >= kSeveralSolutions; }
+
+    // --- The game: the puzzle and all the person's work on it, as one value ----------------------
+    Game CurrentGame() const;
+    // Puts a game on the board as it was given, its puzzle set again; the undo history starts
+    // afresh. Own work where the puzzle takes none is left out. False, with the puzzle left entered
+    // in the edit state, when it cannot be set: it repeats a digit in a unit.
+    bool RestoreGame(const Game& game);
 
 private:
     // Calls the listeners when the outermost command ends, so a command made of others reports once.
@@ -305,38 +290,29 @@ private:
         PuzzleModel& m_model;
     };
 
-    void WritePersonCell(int cell, int value);
-    void ShowBoard(const Puzzle& board);
-    Puzzle ShownPuzzle() const;  // a "?" is an empty cell
-    Puzzle PuzzleOnBoard() const;
-    // Shows the revealed cells over whatever the board shows.
-    void ShowRevealed();
-    int RevealedDigit(int cell) const;
-    void UpdateStatus();
+    // The puzzle's work begins afresh (SetSuDoku, Reset, Clear): nothing revealed, no own work and
+    // no history, nothing marked, the replay at its start.
+    void StartAfresh();
+    // Forgets what is drawn over the board: a hint, a check and the cells framed; the work on a hint stops.
+    void ClearOverlays();
     // Moves the replay and shows its board, its marks and its sentence.
     void ShowReplay(int position);
-    void ClearMarks();
+    // The marks on show: a hint's, else those of the replay's step.
+    const StepPicture& Picture() const;
+    Puzzle ShownPuzzle() const;  // a "?" is an empty cell
+    Puzzle PuzzleOnBoard() const;
+    int RevealedDigit(int cell) const;
     // The board as shown, with its candidates, for the technique finder.
     technique::TechniqueBoard ShownTechniqueBoard() const;
     bool HasEmptyCell() const;
     // Starts the technique path of the puzzle set, or works it out at once (see SetWorkFinishedNotice).
-    void ExplainTechniques(const Puzzle& puzzle);
-    void ShowExplanation(const technique::Explanation& explanation);
-    // The first stage of a hint found on m_hintBoard.
-    void ShowHintPattern(const std::optional<TechniqueStep>& step);
+    void ExplainTechniques();
     // Takes the finished work in, waiting for it first when asked to.
     void BringInWork(bool wait);
-    // Runs an edit of the shown cells and records it for undo when the person can see it.
+    // Runs an edit of the digits entered (edit state) that writes one cell, or every cell (-1).
     template <typename Edit>
-    void RecordEdit(Edit edit);
-    // One step back or forth: the cells from the top of one history, the current ones onto the other.
-    void StepHistory(std::vector<ShownBoard>& from, std::vector<ShownBoard>& to);
+    void EditEntry(int cell, Edit edit);
 
-    struct OwnWork {
-        Puzzle digits;
-        CandidateMasks marks{};
-        bool operator==(const OwnWork&) const = default;
-    };
     bool TakesOwnDigit(int cell) const;
     // Puzzle::kEmpty takes the cell's digit away.
     void WriteOwnDigit(int cell, int digit);
@@ -344,63 +320,32 @@ private:
     int ShownOwnDigit(int cell) const;
     // Runs a change of the own work and records it for undo when it changed anything.
     template <typename Edit>
-    void RecordOwnEdit(Edit edit);
+    void ChangeOwnWork(Edit edit);
     bool OwnDigitIsWrong(int cell) const;
-    bool OwnMarksAreWrong(int cell) const;
+    bool OwnMarksAreWrong(int cell, const ShownBoard& shown) const;
     std::optional<HintStop> OwnWorkFault() const;
     // Takes back the own digits that differ from the solution, as one step to undo; the cells.
     std::bitset<kCellCount> GiveWayToSolution();
     CheckResult CountWrong(std::bitset<kCellCount>* cells) const;
     // The candidates the board as shown leaves, own digits included, whatever the marks.
     CandidateMasks ComputedCandidates() const;
-    bool m_ownDigitsOn = false;
-    OwnWork m_own;
-    std::vector<OwnWork> m_ownUndo;
-    std::vector<OwnWork> m_ownRedo;
+
+    SolvedPuzzle m_puzzle;
+    // Edit state: the digits entered. Set state: the own digits and marks over the givens.
+    OwnWork m_work;
+    Revelations m_revealed;  // since SetSuDoku or Reset
+    BoardReplay m_replay;
     std::optional<CheckResult> m_check;
     std::bitset<kCellCount> m_wrong;
-    std::optional<HintStop> m_hintStop;
-
-    bool m_bSet = false;
-    ShownBoard m_shown;  // at first every cell empty and the person's
-    SolveOutcome m_solve;  // of the last SetSuDoku
-    SolverBoard m_boardSolved;
-    Puzzle m_boardEntered;
-    StepList m_listLogic;
-    SolveReplay m_replay;
-    TechniqueReplay m_techniqueReplay;
-    ReplayPath m_replayPath = ReplayPath::Solver;
-    std::vector<TechniqueLine> m_techniqueLines;
-    std::optional<TechniqueRating> m_techniqueRating;
-    std::bitset<kCellCount> m_revealed;  // by Solve Cell and hints, since SetSuDoku or Reset
-    Puzzle m_hintPlaced;  // the digits hints placed there
     Puzzle m_savedPuzzle;  // as last opened or saved; empty at first
-    CellMarks m_marks{};  // every cell CellMark::None
-    CandidateHighlights m_highlights;
-    ChainPicture m_chain;
-    std::string m_stepText;
-    enum class HintStage { None, Working, Pattern, Effect };
-    HintStage m_hintStage = HintStage::None;
-    TechniqueStep m_hintStep;  // of the hint on show, with the board it is found on
-    technique::TechniqueBoard m_hintBoard{Puzzle()};
-    TechniqueLook m_look;
-    CandidateMasks m_struck{};  // the candidates hints removed, since SetSuDoku or Reset
-    std::string m_strStatus;
-    std::string m_strSolved;
-    std::string m_strUnique;
-    std::string m_strRating;
-    std::vector<ShownBoard> m_undo;  // the cells before each recorded change, oldest first
-    std::vector<ShownBoard> m_redo;  // the cells after each undone change, most recent last
-    // Shared by copies of the model, as it never changes once read; the puzzle on show 0-based.
-    std::shared_ptr<const PuzzleFileIndex> m_collection;
-    std::size_t m_collectionIndex = 0;
-    // False once the file, read again, no longer holds that puzzle there; the moves still go from
-    // where it stood.
-    bool m_collectionPuzzleOnBoard = true;
+    // Edit state: the cells Clear or Open left empty and the person has not written since, which
+    // are the solver's, as the rest of such a board.
+    std::bitset<kCellCount> m_laidEmpty;
+    CollectionFile m_collection;
     std::vector<std::function<void()>> m_listeners;
     int m_changeDepth = 0;  // commands under way
     std::function<void()> m_workFinished;  // empty: no work in the background
     // Last, so that they stop before the rest goes.
     BackgroundWork<technique::Explanation> m_pathWork;
-    BackgroundWork<std::optional<TechniqueStep>> m_hintWork;
+    HintSession m_hint;
 };

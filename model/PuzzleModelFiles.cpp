@@ -49,11 +49,8 @@ PuzzleModel::OpenOutcome PuzzleModel::OpenFile(const std::filesystem::path& path
         return {Result::Unreadable};
     }
     const ChangeScope change(*this);
-    if (!m_bSet) {
-        m_collection = std::move(collection);
-        m_collectionIndex = 0;
-        m_collectionPuzzleOnBoard = true;
-    }
+    if (!IsSet())
+        m_collection.Open(std::move(collection));
     Open(puzzle);
     return opened;
 }

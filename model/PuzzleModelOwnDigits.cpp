@@ -5,52 +5,49 @@
 void PuzzleModel::SetOwnDigitsOn(bool on)
 {
     const ChangeScope change(*this);
-    m_ownDigitsOn = on;
+    m_work.SetOn(on);
 }
 
 bool PuzzleModel::TakesOwnDigit(int cell) const
 {
-    return m_bSet && m_ownDigitsOn && m_boardEntered[cell] == Puzzle::kEmpty &&
-           !m_revealed.test(static_cast<std::size_t>(cell));
+    return IsSet() && m_work.IsOn() && m_puzzle.Givens().IsEmpty(cell) && !m_revealed.IsRevealed(cell);
 }
 
 int PuzzleModel::ShownOwnDigit(int cell) const
 {
-    // A cell revealed after the person typed into it shows the solution instead.
-    return m_revealed.test(static_cast<std::size_t>(cell)) ? Puzzle::kEmpty : m_own.digits[cell];
+    // A cell revealed after the person typed into it shows the solution instead; the digits
+    // entered before a puzzle is set are no own digits.
+    return !IsSet() || m_revealed.IsRevealed(cell) ? Puzzle::kEmpty : m_work.Digit(cell);
 }
 
 template <typename Edit>
-void PuzzleModel::RecordOwnEdit(Edit edit)
+void PuzzleModel::ChangeOwnWork(Edit edit)
 {
-    const OwnWork before = m_own;
-    edit();
-    if (m_own == before)
-        return;
-    m_ownUndo.push_back(before);
-    m_ownRedo.clear();
     // Drawn afresh: a hint or a check on show was for the board before.
-    ShowReplay(StepPosition());
+    if (m_work.Change(edit))
+        ShowReplay(StepPosition());
 }
 
 void PuzzleModel::WriteOwnDigit(int cell, int digit)
 {
     if (!TakesOwnDigit(cell))
         return;
-    RecordOwnEdit([&] {
+    ChangeOwnWork([&](OwnWork::State& own) {
         // Emptying a cell without a digit takes its marks away.
-        if (digit == Puzzle::kEmpty && m_own.digits.IsEmpty(cell))
-            m_own.marks[static_cast<std::size_t>(cell)] = 0;
-        m_own.digits[cell] = digit;
+        if (digit == Puzzle::kEmpty && own.digits.IsEmpty(cell))
+            own.marks[static_cast<std::size_t>(cell)] = 0;
+        own.digits[cell] = digit;
     });
 }
 
 void PuzzleModel::ToggleOwnMark(int cell, int digit)
 {
     const ChangeScope change(*this);
-    if (!TakesOwnDigit(cell) || !m_own.digits.IsEmpty(cell) || digit < 1 || digit > 9)
+    if (!TakesOwnDigit(cell) || m_work.Digit(cell) != Puzzle::kEmpty || digit < 1 || digit > 9)
         return;
-    RecordOwnEdit([&] { m_own.marks[static_cast<std::size_t>(cell)] ^= static_cast<std::uint16_t>(1u << (digit - 1)); });
+    ChangeOwnWork([&](OwnWork::State& own) {
+        own.marks[static_cast<std::size_t>(cell)] ^= static_cast<std::uint16_t>(1u << (digit - 1));
+    });
 }
 
 void PuzzleModel::FillInCandidates()
@@ -59,41 +56,42 @@ void PuzzleModel::FillInCandidates()
     if (!IsEnabled(Command::FillInCandidates))
         return;
     const CandidateMasks computed = ComputedCandidates();
-    RecordOwnEdit([&] {
+    ChangeOwnWork([&](OwnWork::State& own) {
         for (int cell = 0; cell < kCellCount; ++cell) {
-            if (TakesOwnDigit(cell) && m_own.digits.IsEmpty(cell))
-                m_own.marks[static_cast<std::size_t>(cell)] = computed[static_cast<std::size_t>(cell)];
+            if (TakesOwnDigit(cell) && own.digits.IsEmpty(cell))
+                own.marks[static_cast<std::size_t>(cell)] = computed[static_cast<std::size_t>(cell)];
         }
     });
 }
 
 bool PuzzleModel::HasOwnWork() const
 {
-    return m_own != OwnWork{};
+    return IsSet() && !m_work.IsEmpty();
 }
 
 bool PuzzleModel::OwnDigitIsWrong(int cell) const
 {
     const int own = ShownOwnDigit(cell);
-    return own != Puzzle::kEmpty && own != m_boardSolved.Value(cell);
+    return own != Puzzle::kEmpty && own != m_puzzle.Solution()[cell];
 }
 
-bool PuzzleModel::OwnMarksAreWrong(int cell) const
+bool PuzzleModel::OwnMarksAreWrong(int cell, const ShownBoard& shown) const
 {
     // Only marks on show count: own digits off hide them all, and a digit in the cell hides its own.
-    if (!TakesOwnDigit(cell) || !m_shown[static_cast<std::size_t>(cell)].text.empty())
+    if (!TakesOwnDigit(cell) || !shown[static_cast<std::size_t>(cell)].text.empty())
         return false;
-    const unsigned marks = m_own.marks[static_cast<std::size_t>(cell)];
-    const int right = m_boardSolved.Value(cell);
+    const unsigned marks = m_work.MarksOf(cell);
+    const int right = m_puzzle.Solution()[cell];
     return marks != 0 && right >= 1 && right <= 9 && (marks >> (right - 1) & 1u) == 0;
 }
 
 PuzzleModel::CheckResult PuzzleModel::CountWrong(std::bitset<kCellCount>* cells) const
 {
     CheckResult result;
+    const ShownBoard shown = Shown();
     for (int cell = 0; cell < kCellCount; ++cell) {
         const bool wrongDigit = OwnDigitIsWrong(cell);
-        const bool wrongMarks = !wrongDigit && OwnMarksAreWrong(cell);
+        const bool wrongMarks = !wrongDigit && OwnMarksAreWrong(cell, shown);
         result.wrongDigits += wrongDigit ? 1 : 0;
         result.wrongMarks += wrongMarks ? 1 : 0;
         if (cells && (wrongDigit || wrongMarks))
@@ -114,14 +112,15 @@ void PuzzleModel::Check()
 std::optional<PuzzleModel::HintStop> PuzzleModel::OwnWorkFault() const
 {
     using Reason = HintStop::Reason;
-    if (m_solve.solutionCount == 1) {
+    if (m_puzzle.HasOneSolution()) {
         // A wrong digit first: marks that lost the right digit are often its consequence.
         for (int cell = 0; cell < kCellCount; ++cell) {
             if (OwnDigitIsWrong(cell))
                 return HintStop{Reason::WrongDigit, cell, ShownOwnDigit(cell)};
         }
+        const ShownBoard shown = Shown();
         for (int cell = 0; cell < kCellCount; ++cell) {
-            if (OwnMarksAreWrong(cell))
+            if (OwnMarksAreWrong(cell, shown))
                 return HintStop{Reason::WrongMarks, cell};
         }
         return std::nullopt;
@@ -148,18 +147,16 @@ std::optional<PuzzleModel::HintStop> PuzzleModel::OwnWorkFault() const
 std::bitset<kCellCount> PuzzleModel::GiveWayToSolution()
 {
     std::bitset<kCellCount> replaced;
-    if (m_solve.solutionCount < 1)
+    if (m_puzzle.SolutionCount() < 1)
         return replaced;
-    for (int cell = 0; cell < kCellCount; ++cell) {
+    for (int cell = 0; cell < kCellCount; ++cell)
         replaced.set(static_cast<std::size_t>(cell), OwnDigitIsWrong(cell));
-        // What hints placed from own digits that differ from the solution shown gives way with them.
-        if (m_hintPlaced[cell] != m_boardSolved.Value(cell))
-            m_hintPlaced[cell] = Puzzle::kEmpty;
-    }
-    RecordOwnEdit([&] {
+    // What hints placed from own digits that differ from the solution shown gives way with them.
+    m_revealed.GiveWayToSolution(m_puzzle.Solution());
+    ChangeOwnWork([&](OwnWork::State& own) {
         for (int cell = 0; cell < kCellCount; ++cell) {
             if (replaced.test(static_cast<std::size_t>(cell)))
-                m_own.digits[cell] = Puzzle::kEmpty;
+                own.digits[cell] = Puzzle::kEmpty;
         }
     });
     return replaced;

@@ -1,7 +1,5 @@
 #include "SolveReplay.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr std::uint16_t kAllDigits = 0x1FF;
@@ -87,35 +85,20 @@ CandidateHighlights StepHighlights(const StepRecord& step, const CandidateMasks&
 
 void SolveReplay::Start(const Puzzle& entered, std::span<const StepRecord> steps)
 {
-    m_steps.assign(steps.begin(), steps.end());
-    Board board{entered, PeerCandidates(entered)};
-    m_boards.assign(1, board);
-    m_boards.reserve(m_steps.size() + 1);
-    for (const StepRecord& step : m_steps) {
-        const int cell = step.cell;
+    StepReplay::Start(SolveBoard{entered, PeerCandidates(entered)}, steps, [](SolveBoard& board, const StepRecord& step) {
         if (step.kind == StepKind::DigitSet)
-            board.candidates[static_cast<std::size_t>(cell)] &= step.digitMask;
+            board.candidates[static_cast<std::size_t>(step.cell)] &= step.digitMask;
         else
-            Place(board.digits, board.candidates, cell, step.digit);
-        m_boards.push_back(board);
-    }
-    m_position = 0;
-}
-
-void SolveReplay::GoTo(int position)
-{
-    m_position = std::clamp(position, 0, StepCount());
-}
-
-const StepRecord* SolveReplay::StepTaken() const
-{
-    return m_position > 0 ? &m_steps[Index() - 1] : nullptr;
+            Place(board.digits, board.candidates, step.cell, step.digit);
+    });
+    m_sentences.clear();
+    AppendSentences(m_sentences, steps);
 }
 
 CellMarks SolveReplay::Marks() const
 {
     if (const StepRecord* step = StepTaken())
-        return StepMarks(*step, m_boards[Index() - 1].candidates);
+        return StepMarks(*step, BoardBefore().candidates);
     CellMarks none;
     none.fill(CellMark::None);
     return none;
@@ -124,6 +107,11 @@ CellMarks SolveReplay::Marks() const
 CandidateHighlights SolveReplay::Highlights() const
 {
     if (const StepRecord* step = StepTaken())
-        return StepHighlights(*step, m_boards[Index() - 1].candidates);
+        return StepHighlights(*step, BoardBefore().candidates);
     return CandidateHighlights{};
+}
+
+std::string SolveReplay::Sentence() const
+{
+    return Position() > 0 ? m_sentences[static_cast<std::size_t>(Position() - 1)] : std::string();
 }

@@ -8,10 +8,12 @@
 #pragma once
 
 #include "Engine.h"
+#include "StepReplay.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 // What a cell is to the step on show, for drawing it.
@@ -48,35 +50,28 @@ CellMarks StepMarks(const StepRecord& step, const CandidateMasks& before);
 // digit set its digits in the cells it is confined to, and the other candidates of its cell struck
 // out; nothing for a step that places a digit, which the board shows.
 CandidateHighlights StepHighlights(const StepRecord& step, const CandidateMasks& before);
-class SolveReplay {
+// The board after a step of the solve: the digits known (Puzzle::kEmpty elsewhere) and the candidates.
+struct SolveBoard {
+    Puzzle digits;
+    CandidateMasks candidates{};
+};
+
+class SolveReplay : public StepReplay<StepRecord, SolveBoard> {
 public:
+    SolveReplay() : StepReplay(SolveBoard{}) {}
     // Starts before the first step, with the board as entered.
     void Start(const Puzzle& entered, std::span<const StepRecord> steps);
 
-    int StepCount() const { return static_cast<int>(m_steps.size()); }
-    // 0 before any step; k after the k-th.
-    int Position() const { return m_position; }
-    // Moves to the position, kept within 0..StepCount().
-    void GoTo(int position);
-
-    // The board at the position: the digits known (Puzzle::kEmpty elsewhere) and the candidates.
-    const Puzzle& Digits() const { return m_boards[Index()].digits; }
-    const CandidateMasks& Candidates() const { return m_boards[Index()].candidates; }
-    // The step that led to the position; null at the start.
-    const StepRecord* StepTaken() const;
+    const Puzzle& Digits() const { return BoardNow().digits; }
+    const CandidateMasks& Candidates() const { return BoardNow().candidates; }
     // The marks of StepTaken on the board it was taken on; no marks at the start.
     CellMarks Marks() const;
     // The StepHighlights of StepTaken; none at the start.
     CandidateHighlights Highlights() const;
+    // Each step's sentence, and that of StepTaken (empty at the start).
+    const StepList& Sentences() const { return m_sentences; }
+    std::string Sentence() const;
 
 private:
-    struct Board {
-        Puzzle digits;
-        CandidateMasks candidates;
-    };
-    std::size_t Index() const { return static_cast<std::size_t>(m_position); }
-
-    std::vector<StepRecord> m_steps;
-    std::vector<Board> m_boards{Board{}};  // m_boards[k]: after k steps
-    int m_position = 0;
+    StepList m_sentences;
 };

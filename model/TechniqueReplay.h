@@ -1,37 +1,47 @@
 // The technique path of a set puzzle, step by step: the board after each step, for the window to
 // replay the path the way it replays the solve, with each step's pattern marked and its removals
-// struck out.
+// struck out; and the path as lines and a rating for the solve-logic window.
 #pragma once
 
 #include "Engine.h"
+#include "StepReplay.h"
 #include "TechniqueView.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
-class TechniqueReplay {
+struct TechniqueLine {
+    std::optional<double> difficulty;  // none for a guess, which has no rating
+    std::string sentence;
+};
+struct TechniqueRating {
+    double difficulty;    // the highest on the path
+    std::string hardest;  // its technique's name
+    bool guess;           // the path needs a guess after that
+};
+
+class TechniqueReplay : public StepReplay<TechniqueStep, technique::TechniqueBoard> {
 public:
+    TechniqueReplay() : StepReplay(technique::TechniqueBoard(Puzzle())) {}
     // Starts before the first step, with the puzzle's givens; a puzzle the path does not explain
     // has no steps.
     void Start(const Puzzle& entered, const technique::Explanation& explanation);
 
-    int StepCount() const { return static_cast<int>(m_steps.size()); }
-    // 0 before any step; k after the k-th.
-    int Position() const { return m_position; }
-    // Moves to the position, kept within 0..StepCount().
-    void GoTo(int position);
-
     // The board at the position: the digits known (Puzzle::kEmpty elsewhere) and the candidates.
-    Puzzle Digits() const { return DigitsOf(m_boards[Index()]); }
-    CandidateMasks Candidates() const { return CandidatesOf(m_boards[Index()]); }
-    // The step that led to the position; null at the start.
-    const TechniqueStep* StepTaken() const;
+    Puzzle Digits() const { return DigitsOf(BoardNow()); }
+    CandidateMasks Candidates() const { return CandidatesOf(BoardNow()); }
     // StepTaken shown whole on the board it was taken on; nothing marked at the start.
     StepPicture Picture() const;
+    // The sentence of StepTaken; empty at the start.
+    std::string Sentence() const;
+
+    // One line per step.
+    const std::vector<TechniqueLine>& Lines() const { return m_lines; }
+    // The path's difficulty; none where it explains nothing or the puzzle came complete.
+    const std::optional<TechniqueRating>& Rating() const { return m_rating; }
 
 private:
-    std::size_t Index() const { return static_cast<std::size_t>(m_position); }
-
-    std::vector<TechniqueStep> m_steps;
-    std::vector<technique::TechniqueBoard> m_boards{technique::TechniqueBoard(Puzzle())};  // after k steps
-    int m_position = 0;
+    std::vector<TechniqueLine> m_lines;
+    std::optional<TechniqueRating> m_rating;
 };

@@ -51,7 +51,7 @@ void CSuDokuDlg::EnableControls()
 
 void CSuDokuDlg::UpdateDataToWindow()
 {
-    const std::pair<QLineEdit*, const std::string&> fields[] = {{m_controls.status, m_model.Status()},
+    const std::pair<QLineEdit*, std::string> fields[] = {{m_controls.status, m_model.Status()},
                                                                 {m_controls.solved, m_model.Solved()},
                                                                 {m_controls.unique, m_model.Unique()},
                                                                 {m_controls.rating, m_model.Rating()}};

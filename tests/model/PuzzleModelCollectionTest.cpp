@@ -103,4 +103,72 @@ TEST_F(CollectionTest, AFileChangedUnderTheModelIsReadAgainAndTheBoardKept)
     }
 }
 
+// A game given by one model and taken by another puts the same board before the person.
+TEST_F(CollectionTest, AGameTakenBackIsTheGameGiven)
+{
+    const int empty = static_cast<int>(puzzles[0].find('.'));
+    const int other = static_cast<int>(puzzles[0].find('.', static_cast<std::size_t>(empty) + 1));
+    const struct {
+        const char* name;
+        std::function<void()> play;
+        std::function<bool(const Game&)> holds;  // what the row is about is in the game
+    } rows[] = {
+        {"a puzzle being entered", [&] { model.TypeDigit(empty, 4); },
+         [&](const Game& game) { return !game.set && game.puzzle[empty] == 4; }},
+        {"own digits and marks",
+         [&] {
+             model.SetSuDoku(), model.SetOwnDigitsOn(true);
+             model.TypeDigit(empty, 7), model.ToggleOwnMark(other, 2), model.ToggleOwnMark(other, 9);
+         },
+         [&](const Game& game) { return game.ownDigits[empty] == 7 && game.ownMarks[other] == 0x102; }},
+        {"a cell solved and a hint taken",
+         [&] { model.SetSuDoku(), model.SolveCell(other), model.Hint(), model.Hint(), model.Hint(); },
+         [&](const Game& game) {
+             return game.revealed.count() >= 1 && (game.hintPlaced != Puzzle() || game.struck != CandidateMasks{});
+         }},
+        {"own digits turned off on a later puzzle",
+         [&] {
+             model.GoToPuzzle(3), model.SetSuDoku(), model.SetOwnDigitsOn(true);
+             model.TypeDigit(static_cast<int>(puzzles[2].find('.')), 1), model.SetOwnDigitsOn(false);
+         },
+         [&](const Game& game) { return game.number == 3 && !game.ownDigitsOn && game.ownDigits != Puzzle(); }},
+    };
+    for (const auto& row : rows) {
+        model.Clear();
+        ASSERT_EQ(model.GoToPuzzle(1).result, Result::Moved);
+        row.play();
+        const Game game = model.CurrentGame();
+        EXPECT_TRUE(row.holds(game)) << row.name;
+        EXPECT_EQ(game.collection, file) << row.name;
+        PuzzleModel restored;
+        ASSERT_TRUE(restored.RestoreGame(game)) << row.name;
+        EXPECT_EQ(restored.CurrentGame(), game) << row.name;
+        EXPECT_EQ(restored.Shown(), model.Shown()) << row.name;
+        EXPECT_EQ(restored.ShownCandidates(true), model.ShownCandidates(true)) << row.name;
+        EXPECT_EQ(restored.IsEnabled(Command::NextPuzzle), model.IsEnabled(Command::NextPuzzle)) << row.name;
+    }
+}
+
+TEST(Game, WorkThePuzzleCannotHoldIsLeftOut)
+{
+    Game game;
+    game.puzzle = Puzzle::FromLine(ReadPuzzleFile("magictour_top95.txt").front());
+    game.set = true;
+    const int given = static_cast<int>(game.puzzle.ToLine().find_first_not_of('.'));
+    game.ownDigits[given] = 5;
+    game.ownMarks[static_cast<std::size_t>(given)] = 1;
+    game.revealed.set(static_cast<std::size_t>(given));
+    game.collection = "/no/such/file.txt";
+    game.number = 2;
+    PuzzleModel model;
+    ASSERT_TRUE(model.RestoreGame(game));
+    Game kept = game;
+    kept.ownDigits = Puzzle(), kept.ownMarks = {}, kept.revealed.reset(), kept.collection.clear(), kept.number = 0;
+    EXPECT_EQ(model.CurrentGame(), kept);
+
+    game.puzzle[(given + 1) % 9 + given / 9 * 9] = game.puzzle[given];  // a repeat in its row
+    EXPECT_FALSE(model.RestoreGame(game));
+    EXPECT_FALSE(model.IsSet());
+}
+
 }  // namespace

@@ -1,0 +1,7 @@
+#include "OwnWork.h"
+
+void OwnWork::Start(const State& state)
+{
+    m_state = state;
+    m_history.Clear();
+}
