@@ -225,6 +225,8 @@ public:
     // highlighted already, or 0, clears it; any other value changes nothing.
     void HighlightDigit(int digit);
     int HighlightedDigit() const { return m_highlighted; }
+    // HighlightDigit of the digit the cell shows; a cell without one changes nothing.
+    void HighlightDigitOf(int cell);
     // The cells showing the highlighted digit; none while no digit is highlighted.
     std::bitset<kCellCount> HighlightedCells() const;
     // Whether placing an own digit takes that digit out of the own marks of the cells that see it,

@@ -10,6 +10,14 @@ void PuzzleModel::HighlightDigit(int digit)
     m_highlighted = digit == m_highlighted ? 0 : digit;
 }
 
+void PuzzleModel::HighlightDigitOf(int cell)
+{
+    if (cell < 0 || cell >= kCellCount)
+        return;
+    if (const int digit = ShownPuzzle()[cell]; digit != Puzzle::kEmpty)
+        HighlightDigit(digit);
+}
+
 std::bitset<kCellCount> PuzzleModel::HighlightedCells() const
 {
     std::bitset<kCellCount> cells;
