@@ -120,6 +120,10 @@
         <source>The board could not be printed to %1: %2.</source>
         <translation>Das Spielfeld konnte nicht in %1 gedruckt werden: %2.</translation>
     </message>
+    <message>
+        <source>, repeats a digit of its row, column or square</source>
+        <translation>, wiederholt eine Ziffer ihrer Zeile, Spalte oder ihres Quadrats</translation>
+    </message>
 </context>
 <context>
     <name>CSuDokuDlg</name>

@@ -261,7 +261,10 @@ void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
         small << tr("your marks %1").arg(own);
     if (const QString candidates = digitsOf(kCandidatesRole); !candidates.isEmpty())
         small << tr("candidates %1").arg(candidates);
-    const QString content = !cell.text().isEmpty() ? cell.text() + whose
+    // Red alone would not tell a screen reader's user of a clash.
+    const bool clashes = (cell.data(kClashRole).toInt() & 1) != 0;
+    const QString clash = clashes ? tr(", repeats a digit of its row, column or square") : QString();
+    const QString content = !cell.text().isEmpty() ? cell.text() + whose + clash
                             : small.isEmpty()      ? tr("empty")
                                                    : small.join(QStringLiteral(", "));
     cell.setData(Qt::AccessibleTextRole, place + content);

@@ -156,7 +156,7 @@ void CSuDokuDlg::BuildOptionsMenu()
         {QT_TR_NOOP("About Vantrel Orvandel ..."), Action::About, [this] { OnAbout(); }, {}, Artwork::kMenuAbout},
     });
 
-    for (const OptionsAction action : {OptionsAction::EnterMyDigits, OptionsAction::CleanUpMarks, OptionsAction::ShowClashes})
+    for (const Action action : {Action::EnterMyDigits, Action::CleanUpMarks, Action::ShowClashes})
         m_options.Action(action).setCheckable(true);
     QAction& showCandidates = m_options.Action(OptionsAction::ShowCandidates);
     ProfileSettings store;

@@ -34,9 +34,10 @@ void ExpectDistinctReadableDigits(const QColor& solver, bool dark, const char* p
 {
     const QColor kinds[] = {Qt::black, solver, OwnDigitColour(), OwnDigitColour()};
     for (const QColor& background : {QColor(Qt::white), ShadedSquareColor()}) {
-        for (const auto& [mark, highlighted] : {std::pair{CellMark::None, false}, std::pair{CellMark::None, true},
-                                                std::pair{CellMark::Unit, false}, std::pair{CellMark::SetCell, false},
-                                                std::pair{CellMark::StepCell, false}, std::pair{CellMark::GuessCell, false}}) {
+        for (const auto& [mark, highlighted] :
+             {std::pair{CellMark::None, false}, std::pair{CellMark::None, true}, std::pair{CellMark::Unit, false},
+              std::pair{CellMark::SetCell, false}, std::pair{CellMark::StepCell, false},
+              std::pair{CellMark::GuessCell, false}}) {
             std::vector<CellInk> inks;
             for (const QColor& kind : kinds) {
                 CellPicture picture{QStringLiteral("1"), kind, background, 0, mark};
