@@ -21,8 +21,10 @@ CDigitHighlightCommands::CDigitHighlightCommands(PuzzleModel& model, CSpreadShee
     for (int digit = 1; digit <= 9; ++digit) {
         const auto key = static_cast<Qt::Key>(Qt::Key_0 + digit);
         auto* highlight = new QShortcut(QKeySequence(Qt::ALT | key), &window);
+        highlight->setAutoRepeat(false);  // a held key would turn it on and off
         connect(highlight, &QShortcut::activated, this, [this, digit, key] {
-            m_heldKey = key;
+            // Only the grid would type the digit on its release.
+            m_heldKey = m_grid.hasFocus() ? key : 0;
             m_model.HighlightDigit(digit);
         });
     }
