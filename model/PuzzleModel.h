@@ -220,6 +220,28 @@ public:
     // The cells framed as wrong: by Check, the one a hint names, or own digits that Solve or Solve
     // Cell replaced with the solution's (where it is the only one).
     const std::bitset<kCellCount>& WrongCells() const { return m_wrong; }
+    // --- A highlighted digit and clashing own digits (PuzzleModelHighlight.cpp) -----------------
+    // Highlights a digit (1..9): the cells showing it and its own marks and candidates. The digit
+    // highlighted already, or 0, clears it; any other value changes nothing.
+    void HighlightDigit(int digit);
+    int HighlightedDigit() const { return m_highlighted; }
+    // HighlightDigit of the digit the cell shows; a cell without one changes nothing.
+    void HighlightDigitOf(int cell);
+    // The cells showing the highlighted digit; none while no digit is highlighted.
+    std::bitset<kCellCount> HighlightedCells() const;
+    // Whether placing an own digit takes that digit out of the own marks of the cells that see it,
+    // in the same step to undo (on at first).
+    void SetCleanMarksOnPlace(bool on) { m_cleanMarks = on; }
+    bool CleansMarksOnPlace() const { return m_cleanMarks; }
+    // Own digits that repeat a digit on show in their row, column or square, and the cells they
+    // repeat: only what the board proves, never the solution. None while not shown (on at first).
+    struct Clashes {
+        std::bitset<kCellCount> ownDigits;
+        std::bitset<kCellCount> repeated;
+    };
+    Clashes ShownClashes() const;
+    void SetShowClashes(bool on);
+    bool ShowsClashes() const { return m_showClashes; }
     // Why a hint shows no step. It judges the own work on show (own digits always, marks while own
     // digits are on) before it reasons from the board: a wrong own digit first, then marks that
     // lost the right digit; where the puzzle has several solutions, an own digit that repeats one
@@ -324,6 +346,19 @@ private:
     bool OwnDigitIsWrong(int cell) const;
     bool OwnMarksAreWrong(int cell, const ShownBoard& shown) const;
     std::optional<HintStop> OwnWorkFault() const;
+    // Calls visit for each cell in the row, column or square of cell, but cell; some twice.
+    template <typename Visit>
+    static void ForEachSeenCell(int cell, Visit visit)
+    {
+        for (const int unit : {technique::RowUnit(cell), technique::ColumnUnit(cell), technique::BoxUnit(cell)}) {
+            for (const int other : technique::UnitCells(unit)) {
+                if (other != cell)
+                    visit(other);
+            }
+        }
+    }
+    // A cell that cell sees and that shows the same digit, or -1.
+    static int RepeatedPeer(const Puzzle& shown, int cell);
     // Takes back the own digits that differ from the solution, as one step to undo; the cells.
     std::bitset<kCellCount> GiveWayToSolution();
     CheckResult CountWrong(std::bitset<kCellCount>* cells) const;
@@ -335,6 +370,9 @@ private:
     OwnWork m_work;
     Revelations m_revealed;  // since SetSuDoku or Reset
     BoardReplay m_replay;
+    int m_highlighted = 0;  // none
+    bool m_cleanMarks = true;
+    bool m_showClashes = true;
     std::optional<CheckResult> m_check;
     std::bitset<kCellCount> m_wrong;
     Puzzle m_savedPuzzle;  // as last opened or saved; empty at first

@@ -37,6 +37,10 @@ void PuzzleModel::WriteOwnDigit(int cell, int digit)
         if (digit == Puzzle::kEmpty && own.digits.IsEmpty(cell))
             own.marks[static_cast<std::size_t>(cell)] = 0;
         own.digits[cell] = digit;
+        if (digit != Puzzle::kEmpty && m_cleanMarks) {
+            const auto placed = static_cast<std::uint16_t>(1u << (digit - 1));
+            ForEachSeenCell(cell, [&](int peer) { own.marks[static_cast<std::size_t>(peer)] &= ~placed; });
+        }
     });
 }
 
@@ -132,12 +136,8 @@ std::optional<PuzzleModel::HintStop> PuzzleModel::OwnWorkFault() const
         const int own = ShownOwnDigit(cell);
         if (own == Puzzle::kEmpty)
             continue;
-        for (const int unit : {technique::RowUnit(cell), technique::ColumnUnit(cell), technique::BoxUnit(cell)}) {
-            for (const int other : technique::UnitCells(unit)) {
-                if (other != cell && shown[other] == own)
-                    return HintStop{Reason::ClashingDigit, cell, own, other};
-            }
-        }
+        if (const int other = RepeatedPeer(shown, cell); other >= 0)
+            return HintStop{Reason::ClashingDigit, cell, own, other};
     }
     if (HasOwnWork() && CountSolutions(shown.data()) == 0)
         return HintStop{Reason::NoSolutionLeft};

@@ -5,6 +5,8 @@ namespace {
 const std::string kViewSection = "VIEW";
 const std::string kShowCandidatesEntry = "SHOW CANDIDATES";
 const std::string kMyDigitsEntry = "MY DIGITS";
+const std::string kCleanMarksEntry = "CLEAN MARKS";
+const std::string kShowClashesEntry = "SHOW CLASHES";
 const std::string kWindowWidthEntry = "WINDOW WIDTH";
 const std::string kWindowHeightEntry = "WINDOW HEIGHT";
 const std::string kWindowMaximisedEntry = "WINDOW MAXIMISED";
@@ -18,24 +20,54 @@ const std::string kRatingEntry = "RATING";
 
 }  // namespace
 
+bool Settings::ViewSwitch(const std::string& entry, bool byDefault) const
+{
+    return m_store.ReadNumber(kViewSection, entry).value_or(byDefault ? 1 : 0) != 0;
+}
+
+void Settings::SetViewSwitch(const std::string& entry, bool on)
+{
+    m_store.WriteNumber(kViewSection, entry, on ? 1 : 0);
+}
+
 bool Settings::ShowCandidates() const
 {
-    return m_store.ReadNumber(kViewSection, kShowCandidatesEntry).value_or(0) != 0;
+    return ViewSwitch(kShowCandidatesEntry, false);
 }
 
 void Settings::SetShowCandidates(bool show)
 {
-    m_store.WriteNumber(kViewSection, kShowCandidatesEntry, show ? 1 : 0);
+    SetViewSwitch(kShowCandidatesEntry, show);
 }
 
 bool Settings::MyDigits() const
 {
-    return m_store.ReadNumber(kViewSection, kMyDigitsEntry).value_or(0) != 0;
+    return ViewSwitch(kMyDigitsEntry, false);
 }
 
 void Settings::SetMyDigits(bool on)
 {
-    m_store.WriteNumber(kViewSection, kMyDigitsEntry, on ? 1 : 0);
+    SetViewSwitch(kMyDigitsEntry, on);
+}
+
+bool Settings::CleanMarks() const
+{
+    return ViewSwitch(kCleanMarksEntry, true);
+}
+
+void Settings::SetCleanMarks(bool on)
+{
+    SetViewSwitch(kCleanMarksEntry, on);
+}
+
+bool Settings::ShowClashes() const
+{
+    return ViewSwitch(kShowClashesEntry, true);
+}
+
+void Settings::SetShowClashes(bool on)
+{
+    SetViewSwitch(kShowClashesEntry, on);
 }
 
 bool Settings::FirstStart() const

@@ -30,6 +30,13 @@ public:
     // Whether the person types their own digits into a set puzzle ("VIEW", "MY DIGITS"); off at first.
     bool MyDigits() const;
     void SetMyDigits(bool on);
+    // Whether placing an own digit takes it out of the marks of the cells that see it ("VIEW",
+    // "CLEAN MARKS"), and whether own digits that repeat a digit they see are shown as clashes
+    // ("VIEW", "SHOW CLASHES"); both on at first.
+    bool CleanMarks() const;
+    void SetCleanMarks(bool on);
+    bool ShowClashes() const;
+    void SetShowClashes(bool on);
     // Whether this is the first start, when the help is shown ("HELP", "FIRST TIME"); once noted,
     // no later start is.
     bool FirstStart() const;
@@ -51,5 +58,9 @@ public:
     void SetMainWindow(const KeptWindow& window);
 
 private:
+    // A switch of the "VIEW" section, on or off.
+    bool ViewSwitch(const std::string& entry, bool byDefault) const;
+    void SetViewSwitch(const std::string& entry, bool on);
+
     SettingsStore& m_store;
 };

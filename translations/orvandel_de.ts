@@ -120,6 +120,10 @@
         <source>The board could not be printed to %1: %2.</source>
         <translation>Das Spielfeld konnte nicht in %1 gedruckt werden: %2.</translation>
     </message>
+    <message>
+        <source>, repeats a digit of its row, column or square</source>
+        <translation>, wiederholt eine Ziffer ihrer Zeile, Spalte oder ihres Quadrats</translation>
+    </message>
 </context>
 <context>
     <name>CSuDokuDlg</name>
@@ -418,6 +422,14 @@
     <message>
         <source>The file %1 holds a NUL byte in line %2; this is not a text file, so reading stopped there. Puzzles read before it: %3.</source>
         <translation>Die Datei %1 enthält in Zeile %2 ein NUL-Byte; sie ist keine Textdatei, daher wurde dort mit dem Lesen aufgehört. Davor gelesene Rätsel: %3.</translation>
+    </message>
+    <message>
+        <source>Clean Up My Marks</source>
+        <translation>Eigene Notizen bereinigen</translation>
+    </message>
+    <message>
+        <source>Show Clashes</source>
+        <translation>Konflikte anzeigen</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,15 @@ QColor MarkTint(CellMark mark, bool darkCell)
     return Qt::transparent;
 }
 
+// A step's mark wins over the highlighted digit, which shows in its cells' digits alone then.
+QColor TintOf(const CellPicture& picture)
+{
+    const bool darkCell = picture.background.lightness() < 128;
+    if (picture.mark == CellMark::None && picture.digitHighlight)
+        return darkCell ? QColor(0, 90, 150, 130) : QColor(80, 200, 255, 90);
+    return MarkTint(picture.mark, darkCell);
+}
+
 struct HighlightColours {
     QColor pattern;
     QColor placed;
@@ -93,13 +102,19 @@ QFont CellFont()
 
 CellInk InkOf(const CellPicture& picture)
 {
-    const QColor tint = MarkTint(picture.mark, picture.background.lightness() < 128);
+    const QColor tint = TintOf(picture);
     const double share = tint.alphaF();
     const auto mix = [share](int over, int under) { return qRound(over * share + under * (1.0 - share)); };
     const QColor background(mix(tint.red(), picture.background.red()), mix(tint.green(), picture.background.green()),
                             mix(tint.blue(), picture.background.blue()));
-    return {background, ReadableOn(picture.textColor, background), ReadableOn(picture.candidateColor, background),
+    const QColor text = picture.clashingDigit ? AlertRed(background) : picture.textColor;
+    return {background, ReadableOn(text, background), ReadableOn(picture.candidateColor, background),
             ReadableOn(picture.ownMarkColor, background)};
+}
+
+QColor AlertRed(const QColor& background)
+{
+    return background.lightness() < 128 ? QColor(255, 110, 110) : QColor(215, 0, 0);
 }
 
 FocusFrame FocusFrameOf(const QRectF& cell)
@@ -126,11 +141,11 @@ void DrawCell(QPainter& painter, const QRectF& cell, const CellPicture& picture,
 {
     const CellInk ink = InkOf(picture);
     painter.fillRect(cell, ink.background);
-    if (picture.wrongFrame) {
-        // Inside the focus frame's place, so that both show; a lighter red on a dark cell.
+    if (picture.wrongFrame || picture.clashFrame) {
+        // Inside the focus frame's place, so that both show.
         const double width = qMax(1.0, cell.width() / 20.0);
         const double inset = width / 2 + 1;
-        painter.setPen(QPen(ink.background.lightness() < 128 ? QColor(255, 110, 110) : QColor(215, 0, 0), width));
+        painter.setPen(QPen(AlertRed(ink.background), width, picture.wrongFrame ? Qt::SolidLine : Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
     }

@@ -43,6 +43,9 @@ struct CellPicture {
     bool wrongFrame = false;  // a red frame: the person's digit or marks here are not right
     std::uint16_t ownMarks = 0;  // the person's own marks, drawn beside the candidates in their colour
     QColor ownMarkColor = OwnDigitColour();
+    bool digitHighlight = false;  // shows the highlighted digit: tinted where no step's mark is
+    bool clashingDigit = false;   // an own digit that repeats one it sees: red
+    bool clashFrame = false;      // a digit that an own digit repeats: a dashed red frame
 };
 // The 81 cells row by row, element (row - 1) * 9 + (column - 1).
 using BoardPicture = std::array<CellPicture, kCellCount>;
@@ -83,6 +86,8 @@ struct CellInk {
     QColor ownMarks;
 };
 CellInk InkOf(const CellPicture& picture);
+// The red of what is not right or clashes: a lighter one on a dark cell.
+QColor AlertRed(const QColor& background);
 
 // The frame that marks the cell with the focus: the line's centre and its width. It keeps clear of
 // the lines between cells.

@@ -27,6 +27,8 @@ const char* ObjectName(OptionsAction action)
     case OptionsAction::EnterMyDigits: return "EnterMyDigits";
     case OptionsAction::CheckMyDigits: return "CheckMyDigits";
     case OptionsAction::FillInCandidates: return "FillInCandidates";
+    case OptionsAction::CleanUpMarks: return "CleanUpMarks";
+    case OptionsAction::ShowClashes: return "ShowClashes";
     case OptionsAction::About: return "About";
     }
     return "";

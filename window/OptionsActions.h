@@ -42,6 +42,8 @@ enum class OptionsAction {
     EnterMyDigits,
     CheckMyDigits,
     FillInCandidates,
+    CleanUpMarks,
+    ShowClashes,
     About,
 };
 inline constexpr int kOptionsActionCount = static_cast<int>(OptionsAction::About) + 1;

@@ -40,6 +40,8 @@ constexpr int kMarkRole = Qt::UserRole + 1;
 constexpr int kHighlightRole = Qt::UserRole + 2;  // the three masks of a CandidateHighlight, 16 bits each
 constexpr int kWrongRole = Qt::UserRole + 3;
 constexpr int kOwnMarksRole = Qt::UserRole + 4;
+constexpr int kDigitHighlightRole = Qt::UserRole + 5;
+constexpr int kClashRole = Qt::UserRole + 6;  // 1: the clashing own digit, 2: a digit it repeats
 
 CellPicture PictureOf(const QModelIndex& index)
 {
@@ -52,6 +54,10 @@ CellPicture PictureOf(const QModelIndex& index)
     picture.highlight = {mask(0), mask(16), mask(32)};
     picture.wrongFrame = index.data(kWrongRole).toBool();
     picture.ownMarks = static_cast<std::uint16_t>(index.data(kOwnMarksRole).toUInt());
+    picture.digitHighlight = index.data(kDigitHighlightRole).toBool();
+    const int clash = index.data(kClashRole).toInt();
+    picture.clashingDigit = (clash & 1) != 0;
+    picture.clashFrame = (clash & 2) != 0;
     return picture;
 }
 
@@ -207,6 +213,18 @@ void CSpreadSheet::SetWrongFrame(bool wrong)
         cell->setData(kWrongRole, wrong);
 }
 
+void CSpreadSheet::SetDigitHighlight(bool highlighted)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setData(kDigitHighlightRole, highlighted);
+}
+
+void CSpreadSheet::SetClash(bool clashingDigit, bool repeated)
+{
+    if (QTableWidgetItem* cell = AddressedItem())
+        cell->setData(kClashRole, (clashingDigit ? 1 : 0) | (repeated ? 2 : 0));
+}
+
 QString CSpreadSheet::GetText() const
 {
     const QTableWidgetItem* cell = AddressedItem();
@@ -243,7 +261,10 @@ void CSpreadSheet::UpdateAccessibleText(QTableWidgetItem& cell)
         small << tr("your marks %1").arg(own);
     if (const QString candidates = digitsOf(kCandidatesRole); !candidates.isEmpty())
         small << tr("candidates %1").arg(candidates);
-    const QString content = !cell.text().isEmpty() ? cell.text() + whose
+    // Red alone would not tell a screen reader's user of a clash.
+    const bool clashes = (cell.data(kClashRole).toInt() & 1) != 0;
+    const QString clash = clashes ? tr(", repeats a digit of its row, column or square") : QString();
+    const QString content = !cell.text().isEmpty() ? cell.text() + whose + clash
                             : small.isEmpty()      ? tr("empty")
                                                    : small.join(QStringLiteral(", "));
     cell.setData(Qt::AccessibleTextRole, place + content);

@@ -38,6 +38,11 @@ public:
     void SetOwnDigit(bool own);
     // Whether the addressed cell is framed red as not right.
     void SetWrongFrame(bool wrong);
+    // Whether the addressed cell shows the highlighted digit, tinted.
+    void SetDigitHighlight(bool highlighted);
+    // Whether the addressed cell's own digit repeats one it sees (red), and whether its digit is
+    // one that an own digit repeats (a dashed red frame).
+    void SetClash(bool clashingDigit, bool repeated);
     // Exactly what was last written; empty for a cell never written.
     QString GetText() const;
     void SetText(const QString& text);

@@ -6,6 +6,7 @@
 #include "Artwork.h"
 #include "AskPerson.h"
 #include "HelpDlg.h"
+#include "DigitHighlightCommands.h"
 #include "OwnDigitsCommands.h"
 #include "ProfileSettings.h"
 #include "Settings.h"
@@ -52,6 +53,7 @@ CSuDokuDlg::CSuDokuDlg(const QString& appPath, QWidget* parent)
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_controls = BuildMainLayout(*this, m_Grid, m_btnOptions, m_btnWebSite);
     m_ownDigits = new COwnDigitsCommands(m_model, m_Grid, *this);
+    m_digitHighlight = new CDigitHighlightCommands(m_model, m_Grid, *this);
     BuildOptionsMenu();
 
     // Buttons, in the order the window has always handled them.
@@ -148,11 +150,14 @@ void CSuDokuDlg::BuildOptionsMenu()
          QKeySequence(Qt::CTRL | Qt::Key_E), {}, Command::CheckOwnDigits},
         {QT_TR_NOOP("Fill In Candidates"), Action::FillInCandidates, [this] { m_model.FillInCandidates(); }, {}, {},
          Command::FillInCandidates},
+        {QT_TR_NOOP("Clean Up My Marks"), Action::CleanUpMarks, [this] { m_digitHighlight->ToggleCleanMarks(); }},
+        {QT_TR_NOOP("Show Clashes"), Action::ShowClashes, [this] { m_digitHighlight->ToggleShowClashes(); }},
         {},
         {QT_TR_NOOP("About Vantrel Orvandel ..."), Action::About, [this] { OnAbout(); }, {}, Artwork::kMenuAbout},
     });
 
-    m_options.Action(OptionsAction::EnterMyDigits).setCheckable(true);
+    for (const Action action : {Action::EnterMyDigits, Action::CleanUpMarks, Action::ShowClashes})
+        m_options.Action(action).setCheckable(true);
     QAction& showCandidates = m_options.Action(OptionsAction::ShowCandidates);
     ProfileSettings store;
     m_bShowCandidates = Settings(store).ShowCandidates();

@@ -29,6 +29,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class CDigitHighlightCommands;
 class COwnDigitsCommands;
 
 class CSuDokuDlg : public QDialog {
@@ -100,6 +101,7 @@ private:
     SolveLogicWindow m_solveLogic;
     CollectionMoves m_collection;
     COwnDigitsCommands* m_ownDigits = nullptr;  // a child of the window
+    CDigitHighlightCommands* m_digitHighlight = nullptr;  // a child of the window
     bool m_bShowCandidates = false;  // remembered in the settings
     bool m_bBoardHeld = false;
 };

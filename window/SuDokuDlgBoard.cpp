@@ -2,6 +2,7 @@
 // verdicts; and the person's cell editing.
 #include "SuDokuDlg.h"
 
+#include "DigitHighlightCommands.h"
 #include "OwnDigitsText.h"
 #include "TechniqueText.h"
 
@@ -43,6 +44,9 @@ void CSuDokuDlg::EnableControls()
     m_controls.solveCell->setEnabled(m_model.IsEnabled(Command::SolveCell));
     m_options.Enable(m_model);
     m_options.Action(OptionsAction::EnterMyDigits).setChecked(m_model.OwnDigitsOn());
+    m_options.Action(OptionsAction::CleanUpMarks).setChecked(m_model.CleansMarksOnPlace());
+    m_options.Action(OptionsAction::ShowClashes).setChecked(m_model.ShowsClashes());
+    m_digitHighlight->Refresh();
     m_controls.previousStep->setEnabled(m_model.IsEnabled(Command::PreviousStep));
     m_controls.nextStep->setEnabled(m_model.IsEnabled(Command::NextStep));
     if (focused && !focused->isEnabled())
@@ -69,6 +73,11 @@ void CSuDokuDlg::ShowBoard()
     const std::array<CandidateLayers, kCellCount> candidates = m_model.ShownCandidates(m_bShowCandidates);
     const CellMarks& marks = m_model.Marks();
     const CandidateHighlights& highlights = m_model.Highlights();
+    const std::bitset<kCellCount> highlighted = m_model.HighlightedCells();
+    const PuzzleModel::Clashes clashes = m_model.ShownClashes();
+    // The highlighted digit's own marks and candidates stand out as a step's pattern does.
+    const auto highlightedBit =
+        static_cast<std::uint16_t>(m_model.HighlightedDigit() == 0 ? 0u : 1u << (m_model.HighlightedDigit() - 1));
     for (int row = 1; row <= 9; ++row) {
         m_Grid.SetRow(row);
         for (int column = 1; column <= 9; ++column) {
@@ -77,9 +86,13 @@ void CSuDokuDlg::ShowBoard()
             m_Grid.SetFoundBySolver(shown[cell].bySolver);
             m_Grid.SetOwnDigit(shown[cell].own);
             m_Grid.SetWrongFrame(m_model.WrongCells().test(cell));
+            m_Grid.SetDigitHighlight(highlighted.test(cell));
+            m_Grid.SetClash(clashes.ownDigits.test(cell), clashes.repeated.test(cell));
             m_Grid.SetText(QString::fromStdString(shown[cell].text));
-            const CandidateHighlight highlight{highlights.pattern[cell], highlights.removed[cell],
-                                               highlights.placed[cell]};
+            const std::uint16_t small = candidates[cell].own | candidates[cell].computed;
+            const CandidateHighlight highlight{
+                static_cast<std::uint16_t>(highlights.pattern[cell] | (small & highlightedBit)),
+                highlights.removed[cell], highlights.placed[cell]};
             m_Grid.SetCandidates(candidates[cell]);
             m_Grid.SetHighlight(shown[cell].text.empty() ? highlight : CandidateHighlight());
             m_Grid.SetMark(marks[cell]);
@@ -104,7 +117,11 @@ void CSuDokuDlg::ShowBoard()
 
 void CSuDokuDlg::OnGridClick(int column, int row)
 {
-    m_model.StepUp(CellOf(column, row));
+    // Entering a puzzle a click steps the digit; once it is set, a click highlights the digit.
+    if (m_model.IsSet())
+        m_model.HighlightDigitOf(CellOf(column, row));
+    else
+        m_model.StepUp(CellOf(column, row));
 }
 
 void CSuDokuDlg::OnGridRightClick(short clickKind, int column, int row, int /*x*/, int /*y*/)

@@ -13,6 +13,7 @@
 #include <QTextEdit>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,16 +28,21 @@ double ColourDistance(const QColor& a, const QColor& b)
     return std::sqrt((2 + red / 256) * dr * dr + 4 * dg * dg + (2 + (255 - red) / 256) * db * db);
 }
 
-// Each kind of digit (given, the solver's, as Solve Cell's and a hint's are, own) and the small
-// digits on every tint a cell can have: readable, and each kind 100 apart from the others.
+// Each kind of digit (given, the solver's, as Solve Cell's and a hint's are, own, own clashing) and the small
+// digits on every tint a cell can have, a highlight's too: readable, and each kind 100 apart from the others.
 void ExpectDistinctReadableDigits(const QColor& solver, bool dark, const char* palette)
 {
-    const QColor kinds[] = {Qt::black, solver, OwnDigitColour()};
+    const QColor kinds[] = {Qt::black, solver, OwnDigitColour(), OwnDigitColour()};
     for (const QColor& background : {QColor(Qt::white), ShadedSquareColor()}) {
-        for (const CellMark mark : {CellMark::None, CellMark::Unit, CellMark::SetCell, CellMark::StepCell, CellMark::GuessCell}) {
+        for (const auto& [mark, highlighted] :
+             {std::pair{CellMark::None, false}, std::pair{CellMark::None, true}, std::pair{CellMark::Unit, false},
+              std::pair{CellMark::SetCell, false}, std::pair{CellMark::StepCell, false},
+              std::pair{CellMark::GuessCell, false}}) {
             std::vector<CellInk> inks;
             for (const QColor& kind : kinds) {
-                const CellPicture picture{QStringLiteral("1"), kind, background, 0, mark};
+                CellPicture picture{QStringLiteral("1"), kind, background, 0, mark};
+                picture.digitHighlight = highlighted;
+                picture.clashingDigit = inks.size() == 3;
                 const CellInk& ink = inks.emplace_back(InkOf(dark ? ForDarkPalette(picture) : picture));
                 for (const QColor& digit : {ink.text, ink.candidates, ink.ownMarks})
                     EXPECT_GE(ContrastRatio(digit, ink.background), kReadableContrast) << palette;

@@ -90,7 +90,7 @@ TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
                            "Show Solve Logic ...", "-",
                            "Show Candidates\tCtrl+K", "Previous Step\tCtrl+Left", "Next Step\tCtrl+Right",
                            "Hint\tH", "-", "Enter My Digits\tCtrl+D", "Check My Digits\tCtrl+E",
-                           "Fill In Candidates", "-", "About Vantrel Orvandel ..."}));
+                           "Fill In Candidates", "Clean Up My Marks", "Show Clashes", "-", "About Vantrel Orvandel ..."}));
     const auto* webSite = dialog->findChild<CImageButton*>();
     ASSERT_NE(webSite, nullptr);
     EXPECT_EQ(webSite->toolTip(), QStringLiteral("Visit Tessaly Web Site"));

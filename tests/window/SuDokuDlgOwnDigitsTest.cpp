@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTest>
 
 namespace {
 
@@ -55,6 +56,31 @@ TEST_F(MainWindowTest, OwnDigitKeysReachTheModelAndCheckFramesTheWrongOne)
     EXPECT_EQ(GridText(Grid()).substr(0, 4), "5341") << "locked while off";
     Press(QStringLiteral("Solve"));
     EXPECT_TRUE(GridText(Grid()).substr(0, 4) == "5346" && Grid().Picture()[3].wrongFrame) << "the own 1 Solve replaced";
+}
+
+TEST_F(MainWindowTest, AltDigitOrAClickHighlightsEscapeClearsAndClashesShowAtOnce)
+{
+    SetPuzzle(kPuzzle);
+    PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
+    TypeInCell(Grid(), 3, 1, Qt::Key_7);  // a given 7 stands in the row
+    EXPECT_TRUE(Grid().Picture()[2].clashingDigit && Grid().Picture()[4].clashFrame);
+    EXPECT_EQ(Grid().item(0, 2)->data(Qt::AccessibleTextRole).toString(),
+              "Row 1, column 3, 7, yours, repeats a digit of its row, column or square");
+    Grid().setCurrentCell(0, 3);
+    PressKeysInGrid(*dialog, Qt::Key_5, Qt::AltModifier);
+    const auto highlighted = [this](std::size_t cell) { return Grid().Picture()[cell].digitHighlight; };
+    EXPECT_TRUE(highlighted(0) && highlighted(71) && !highlighted(1) && CellText(Grid(), 4, 1).isEmpty());
+    QTest::keyClick(ButtonOf(*dialog, QStringLiteral("Help")), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible() && !highlighted(0)) << "Escape cleared the highlight only";
+    ChooseOption(*dialog, OptionsAction::FillInCandidates);
+    ClickCell(Grid(), 5, 1);  // the given 7
+    EXPECT_TRUE(highlighted(2) && highlighted(79) && Grid().Picture()[15].highlight.pattern == 0b1000000);
+    ChooseOption(*dialog, OptionsAction::ShowClashes);
+    EXPECT_FALSE(OptionAction(*ShowMainWindow(appPath), OptionsAction::ShowClashes)->isChecked()) << "remembered";
+    prompts.answers = {QMessageBox::Yes};
+    QTest::keyClick(&Grid(), Qt::Key_Escape);
+    QTest::keyClick(ButtonOf(*dialog, QStringLiteral("Help")), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible()) << "closed once nothing is highlighted";
 }
 
 TEST(OwnDigitColour, StandsApartUnderADarkPaletteToo)
