@@ -144,7 +144,7 @@ bool ClashesWithGiven(const Puzzle& givens, int cell, int digit)
 
 class GameReader {
 public:
-    GameReader(GameFileReading& reading) : m_reading(reading), m_givens(reading.game.puzzle) {}
+    explicit GameReader(GameFileReading& reading) : m_reading(reading), m_givens(reading.game.puzzle) {}
 
     void Read(std::string_view key, std::string_view value)
     {
