@@ -33,7 +33,7 @@ bool FailWithErrno(BoardSaveFailure* failure, BoardSaveFailure::Reason reason)
 }
 
 // The file a save really replaces: a symbolic link is followed, so the link stays a link and the
-// file it names gets the board.
+// file it names gets the content.
 fs::path SaveTarget(const fs::path& path)
 {
     fs::path target = path;
@@ -95,7 +95,7 @@ void RemoveIfStale(const fs::path& path)
         ::unlink(path.c_str());
 }
 
-// A save that was killed leaves its temporary file behind; the next save of the board removes it.
+// A save that was killed leaves its temporary file behind; the next save of the same file removes it.
 void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix)
 {
     std::error_code error;
@@ -172,8 +172,11 @@ bool ReadBoardFile(const fs::path& path, Puzzle& puzzle)
 
 bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, BoardSaveFailure* failure)
 {
-    const std::string bytes = puzzle.ToLine('?');
+    return ReplaceFileContent(path, puzzle.ToLine('?'), failure);
+}
 
+bool ReplaceFileContent(const fs::path& path, const std::string& bytes, BoardSaveFailure* failure)
+{
     const fs::path target = SaveTarget(path);
     const fs::path folder = target.parent_path();
     mode_t mode = 0666;  // narrowed by the umask, as for any new file
@@ -200,7 +203,7 @@ bool WriteBoardFile(const fs::path& path, const Puzzle& puzzle, BoardSaveFailure
     if (replacing)
         KeepOwnerAndMode(file.Get(), existing);
     errno = 0;
-    // The board is on the disk before the rename, so a crash cannot leave an empty file behind
+    // The content is on the disk before the rename, so a crash cannot leave an empty file behind
     // the name.
     if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
         const bool reported = FailWithErrno(failure, BoardSaveFailure::Reason::NotWritten);

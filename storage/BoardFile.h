@@ -21,12 +21,16 @@ struct BoardSaveFailure {
 // the file cannot be opened or read or is not a regular file (a FIFO or a device never blocks it).
 bool ReadBoardFile(const std::filesystem::path& path, Puzzle& puzzle);
 
-// Writes the board's 81 cell bytes. The content goes to a new file in the same folder first
+// Writes the board's 81 cell bytes, as ReplaceFileContent does.
+bool WriteBoardFile(const std::filesystem::path& path, const Puzzle& puzzle, BoardSaveFailure* failure = nullptr);
+
+// Writes bytes as the file's whole content. The content goes to a new file in the same folder first
 // ("<name>.saving-NNNNNN", flushed to the disk) and replaces the old file only once it is
 // complete, so a failed save never damages what was there; such files left by a save that was
-// killed are removed by the next save of the same board, while one that another save is still
+// killed are removed by the next save of the same file, while one that another save is still
 // writing (it holds a lock on it) is left alone. A replaced file keeps its mode, and its owner and
 // group where the system permits. A symbolic link is written through: the file it names gets the
-// board and the link stays. A read-only file, or anything but a regular file, is refused. Returns
+// content and the link stays. A read-only file, or anything but a regular file, is refused. Returns
 // false on failure, with why in *failure when given.
-bool WriteBoardFile(const std::filesystem::path& path, const Puzzle& puzzle, BoardSaveFailure* failure = nullptr);
+bool ReplaceFileContent(const std::filesystem::path& path, const std::string& bytes,
+                        BoardSaveFailure* failure = nullptr);

@@ -400,6 +400,78 @@
         <translation>Su-Doku-Dateien (*.sdf)</translation>
     </message>
     <message>
+        <source>Save Game As ...</source>
+        <translation>Spiel speichern unter ...</translation>
+    </message>
+    <message>
+        <source>Vantrel Orvandel Save Game</source>
+        <translation>Vantrel Orvandel – Spiel speichern</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: %2.</source>
+        <translation>Das Spiel konnte nicht unter %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Su Doku Games (*.sdg)</source>
+        <translation>Su-Doku-Spiele (*.sdg)</translation>
+    </message>
+    <message>
+        <source>whether the puzzle was set</source>
+        <translation>ob das Rätsel festgelegt war</translation>
+    </message>
+    <message>
+        <source>whether My Digits was on</source>
+        <translation>ob „Eigene Ziffern eingeben“ an war</translation>
+    </message>
+    <message>
+        <source>own digits</source>
+        <translation>eigene Ziffern</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>revealed cells</source>
+        <translation>aufgedeckte Zellen</translation>
+    </message>
+    <message>
+        <source>candidates removed by hints</source>
+        <translation>durch Tipps gestrichene Kandidaten</translation>
+    </message>
+    <message>
+        <source>the collection and puzzle number</source>
+        <translation>die Sammlung und die Nummer des Rätsels</translation>
+    </message>
+    <message>
+        <source>lines of an unknown kind</source>
+        <translation>Zeilen unbekannter Art</translation>
+    </message>
+    <message>
+        <source>everything but the puzzle, as the file is of a later version</source>
+        <translation>alles außer dem Rätsel, da die Datei von einer neueren Version stammt</translation>
+    </message>
+    <message>
+        <source>the end of the game, as the file is cut short</source>
+        <translation>das Ende des Spiels, da die Datei abgeschnitten ist</translation>
+    </message>
+    <message>
+        <source>everything after its start, as the file is longer than any game</source>
+        <translation>alles nach ihrem Anfang, da die Datei länger als jedes Spiel ist</translation>
+    </message>
+    <message>
+        <source>the work on it, as the puzzle contains an inconsistency</source>
+        <translation>die Arbeit daran, da das Rätsel einen Widerspruch enthält</translation>
+    </message>
+    <message>
+        <source>The game in %1 opened without what could not be used: %2.</source>
+        <translation>Das Spiel in %1 wurde ohne das geöffnet, was nicht verwendbar war: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
         <source>Text Puzzles (*.txt)</source>
         <translation>Rätsel als Text (*.txt)</translation>
     </message>

@@ -10,6 +10,7 @@ const char* ObjectName(OptionsAction action)
     switch (action) {
     case OptionsAction::Open: return "Open";
     case OptionsAction::SaveAs: return "SaveAs";
+    case OptionsAction::SaveGameAs: return "SaveGameAs";
     case OptionsAction::NextPuzzle: return "NextPuzzle";
     case OptionsAction::PreviousPuzzle: return "PreviousPuzzle";
     case OptionsAction::GoToPuzzle: return "GoToPuzzle";

@@ -25,6 +25,7 @@ class QWidget;
 enum class OptionsAction {
     Open,
     SaveAs,
+    SaveGameAs,
     NextPuzzle,
     PreviousPuzzle,
     GoToPuzzle,

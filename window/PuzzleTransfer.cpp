@@ -1,6 +1,7 @@
 #include "PuzzleTransfer.h"
 
 #include "AskPerson.h"
+#include "GameFile.h"
 #include "PuzzleModel.h"
 #include "SavedGames.h"
 #include "UserPrompts.h"
@@ -10,9 +11,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QStringList>
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +24,7 @@ namespace {
 // Translated where shown: the translator is installed only after these exist.
 const char* const kOpenTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel Open Saved Board");
 const char* const kSaveTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel Save Board");
+const char* const kSaveGameTitle = QT_TRANSLATE_NOOP("CSuDokuDlg", "Vantrel Orvandel Save Game");
 const char* const kSaveFailedText = QT_TRANSLATE_NOOP("CSuDokuDlg", "The board could not be saved to %1: %2.");
 const char* const kNotAFileText =
     QT_TRANSLATE_NOOP("CSuDokuDlg", "%1 is not a regular file, so it cannot be opened as a puzzle.");
@@ -28,6 +32,8 @@ const char* const kSaveFolderMissingText =
     QT_TRANSLATE_NOOP("CSuDokuDlg",
                       "The folder for saved games %1 could not be made: %2. Save As starts in %3 instead.");
 const char* const kBoardFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Files (*.sdf)");
+const char* const kSaveGameFailedText = QT_TRANSLATE_NOOP("CSuDokuDlg", "The game could not be saved to %1: %2.");
+const char* const kGameFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Su Doku Games (*.sdg)");
 const char* const kTextFilter = QT_TRANSLATE_NOOP("CSuDokuDlg", "Text Puzzles (*.txt)");
 
 // The system's own words for its error number, as it gives them.
@@ -40,6 +46,21 @@ FileDialogSettings BoardFileDialog(const QString& title, const QString& folder, 
 {
     return {title, folder, filter, QStringLiteral("sdf")};
 }
+
+// What a message names for each part of a game file left out, in GameFilePart's order.
+const char* const kLeftOutTexts[kGameFilePartCount] = {
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "whether the puzzle was set"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "whether My Digits was on"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "own digits"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "marks"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "revealed cells"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "candidates removed by hints"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "the collection and puzzle number"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "lines of an unknown kind"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "everything but the puzzle, as the file is of a later version"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "the end of the game, as the file is cut short"),
+    QT_TRANSLATE_NOOP("CSuDokuDlg", "everything after its start, as the file is longer than any game"),
+};
 
 std::filesystem::path FileSystemPath(const QString& path)
 {
@@ -55,7 +76,8 @@ PuzzleTransfer::PuzzleTransfer(QWidget& window, PuzzleModel& model, const QStrin
 
 void PuzzleTransfer::Open()
 {
-    const QString filters = tr(kBoardFilter) + QStringLiteral(";;") + tr(kTextFilter);
+    const QString filters =
+        tr(kBoardFilter) + QStringLiteral(";;") + tr(kGameFilter) + QStringLiteral(";;") + tr(kTextFilter);
     const QString savedGames = m_appPath + QString::fromUtf8(kSavedGamesFolder);
     const QString folder = QFileInfo(savedGames).isDir() ? savedGames : QDir::homePath();
     const FileDialogSettings settings = BoardFileDialog(tr(kOpenTitle), folder, filters);
@@ -66,6 +88,10 @@ void PuzzleTransfer::Open()
 
 bool PuzzleTransfer::OpenFile(const QString& path)
 {
+    if (const std::optional<GameFileReading> game = ReadGameFile(FileSystemPath(path))) {
+        OpenGame(path, *game);
+        return true;
+    }
     using Result = PuzzleModel::OpenOutcome::Result;
     const PuzzleModel::OpenOutcome outcome = m_model.OpenFile(FileSystemPath(path));
     // A file that cannot be read is passed over silently, as the program always has.
@@ -114,6 +140,33 @@ void PuzzleTransfer::SaveAs()
     // A silent failure would let the person close the program believing the puzzle was kept.
     if (!m_model.SaveFile(FileSystemPath(path), failure))
         AskPerson(&m_window, tr(kSaveFailedText).arg(QDir::toNativeSeparators(path), SaveFailureText(failure)),
+                  QMessageBox::Ok);
+}
+
+void PuzzleTransfer::SaveGameAs()
+{
+    const QString path = UserPrompts::Current().GetSaveFileName(
+        &m_window, {tr(kSaveGameTitle), SaveAsFolder(), tr(kGameFilter), QStringLiteral("sdg")});
+    if (path.isEmpty())
+        return;
+    BoardSaveFailure failure;
+    if (!WriteGameFile(FileSystemPath(path), m_model.CurrentGame(), &failure))
+        AskPerson(&m_window, tr(kSaveGameFailedText).arg(QDir::toNativeSeparators(path), SaveFailureText(failure)),
+                  QMessageBox::Ok);
+}
+
+void PuzzleTransfer::OpenGame(const QString& path, const GameFileReading& reading)
+{
+    QStringList leftOut;
+    for (std::size_t part = 0; part < kGameFilePartCount; ++part)
+        if (reading.dropped.test(part))
+            leftOut << tr(kLeftOutTexts[part]);
+    if (!m_model.RestoreGame(reading.game))
+        leftOut << tr("the work on it, as the puzzle contains an inconsistency");
+    if (!leftOut.isEmpty())
+        AskPerson(&m_window,
+                  tr("The game in %1 opened without what could not be used: %2.")
+                      .arg(QDir::toNativeSeparators(path), leftOut.join(tr(", "))),
                   QMessageBox::Ok);
 }
 

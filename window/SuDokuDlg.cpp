@@ -111,6 +111,8 @@ void CSuDokuDlg::BuildOptionsMenu()
          Artwork::kMenuOpen, Command::Open},
         {QT_TR_NOOP("Save As ..."), Action::SaveAs, [this] { m_transfer.SaveAs(); }, QKeySequence(Qt::CTRL | Qt::Key_S),
          Artwork::kMenuSaveAs, Command::SaveAs},
+        {QT_TR_NOOP("Save Game As ..."), Action::SaveGameAs, [this] { m_transfer.SaveGameAs(); },
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), {}, Command::SaveAs},
         {},
         {QT_TR_NOOP("Next Puzzle"), Action::NextPuzzle, [this] { MoveInCollection(&CollectionMoves::Next); },
          QKeySequence(Qt::CTRL | Qt::Key_PageDown), {}, Command::NextPuzzle},

@@ -83,7 +83,7 @@ TEST_F(CommandTest, OpensWithItsTitleButtonsMenuAndEmptyFields)
         EXPECT_NE(ButtonOf(*dialog, QString::fromLatin1(text)), nullptr) << text;
     EXPECT_TRUE(ButtonOf(*dialog, QStringLiteral("Exit"))->isDefault());
     EXPECT_EQ(OptionTexts(*dialog),
-              QStringList({"New Puzzle", "-", "Open ...\tCtrl+O", "Save As ...\tCtrl+S", "-", "Next Puzzle\tCtrl+PgDown",
+              QStringList({"New Puzzle", "-", "Open ...\tCtrl+O", "Save As ...\tCtrl+S", "Save Game As ...\tCtrl+Shift+S", "-", "Next Puzzle\tCtrl+PgDown",
                            "Previous Puzzle\tCtrl+PgUp", "Go To Puzzle ...\tCtrl+G", "-", "Copy\tCtrl+C",
                            "Paste\tCtrl+V", "-", "Reset Su Doku Board", "Clear Su Doku Board", "-",
                            "Print ...\tCtrl+P", "Print Puzzles ...", "-",

@@ -91,7 +91,7 @@ TEST_F(BoardFilesTest, TheDialogsStartInSavedGamesWithTheirTitlesAndFilter)
         QString filter;
         QString startPath;
     } expected[] = {{false, QStringLiteral("Vantrel Orvandel Open Saved Board"),
-                     QStringLiteral("Su Doku Files (*.sdf);;Text Puzzles (*.txt)"), SavedGame(QString())},
+                     QStringLiteral("Su Doku Files (*.sdf);;Su Doku Games (*.sdg);;Text Puzzles (*.txt)"), SavedGame(QString())},
                     {true, QStringLiteral("Vantrel Orvandel Save Board"), QStringLiteral("Su Doku Files (*.sdf)"),
                      SavedGame(QStringLiteral("Easy/"))}};
     for (int i = 0; i < 2; ++i) {
@@ -261,3 +261,37 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 }  // namespace
+
+TEST_F(BoardFilesTest, SavedGameOpensWithTheOwnDigits)
+{
+    SetPuzzle(kPuzzle);
+    PressKeysInGrid(*dialog, Qt::Key_D, Qt::ControlModifier);
+    TypeInCell(Grid(), 3, 1, Qt::Key_4);
+    const std::string worked = GridText(Grid());
+    ASSERT_EQ(worked.substr(0, 4), "534.");
+    const QString path = SavedGame(QStringLiteral("worked.sdg"));
+    prompts.saveFile = path;
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::SaveGameAs));
+    EXPECT_TRUE(ReadFile(path).startsWith(QByteArray::fromStdString(kPuzzle + "\n")));
+
+    prompts.answers = {QMessageBox::Yes};
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Clear));
+    ASSERT_FALSE(OptionAction(*dialog, OptionsAction::SaveGameAs)->isEnabled());
+    prompts.messages.clear();
+    ASSERT_TRUE(Open(path));
+    EXPECT_EQ(GridText(Grid()), worked);
+    EXPECT_FALSE(InEditState());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+
+    // A damaged copy opens what is sound, after one message.
+    QFile damaged(SavedGame(QStringLiteral("damaged")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(ReadFile(path).replace("own digits: ..4", "own digits: ..5").replace("end\n", ""));
+    damaged.close();
+    prompts.answers = {QMessageBox::Yes};
+    ASSERT_TRUE(ChooseOption(*dialog, OptionsAction::Clear));
+    prompts.messages.clear();
+    ASSERT_TRUE(Open(damaged.fileName()));
+    EXPECT_EQ(GridText(Grid()).substr(0, 4), "53..");
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
